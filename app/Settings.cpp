@@ -76,3 +76,218 @@ void Settings::writeBool(const QString &section, const QString &key, bool value)
 {
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
+
+QString Settings::vendorSupportAddress()
+{
+    return QStringLiteral("tamogatas@salvia-szoftver.hu");
+}
+
+bool Settings::displayModify() const
+{
+    return readBool(QStringLiteral("DialogSettings"), QStringLiteral("DisplayModify"), true);
+}
+
+bool Settings::displayNew() const
+{
+    return readBool(QStringLiteral("DialogSettings"), QStringLiteral("DisplayNew"), true);
+}
+
+bool Settings::formatFloppy() const
+{
+    return readBool(QStringLiteral("DialogSettings"), QStringLiteral("FormatFloppy"), true);
+}
+
+bool Settings::displayTetelWarning() const
+{
+    return readBool(QStringLiteral("DialogSettings"), QStringLiteral("DisplayTetelWarning"), true);
+}
+
+bool Settings::display3D() const
+{
+    return readBool(QStringLiteral("DialogSettings"), QStringLiteral("Display3D"), false);
+}
+
+QString Settings::defaultPartner() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultPartner"), QString());
+}
+
+QString Settings::defaultFokszam() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultFokszam"), QString());
+}
+
+QString Settings::defaultMertegys() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultMertegys"), QString());
+}
+
+QString Settings::defaultCsoport() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultCsoport"), QString());
+}
+
+QString Settings::defaultAfa() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultAfa"), QString());
+}
+
+QString Settings::defaultVeszteseg() const
+{
+    return readString(QStringLiteral("DefaultValues"), QStringLiteral("DefaultVeszteseg"), QString());
+}
+
+QString Settings::logoPath() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("LogoPath"), QString());
+}
+
+QString Settings::footer11() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer11"), QStringLiteral("Beosztott"));
+}
+
+QString Settings::footer12() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer12"), QStringLiteral("készítette"));
+}
+
+QString Settings::footer21() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer21"), QStringLiteral("Főnök"));
+}
+
+QString Settings::footer22() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer22"), QStringLiteral("ellenőrizte"));
+}
+
+QString Settings::footer31() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer31"), QStringLiteral("Raktárnok"));
+}
+
+QString Settings::footer32() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer32"), QStringLiteral("kiadta"));
+}
+
+QString Settings::footer41() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer41"), QStringLiteral("Szakács"));
+}
+
+QString Settings::footer42() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("Footer42"), QStringLiteral("átvette"));
+}
+
+bool Settings::enableFooter() const
+{
+    return readBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), true);
+}
+
+QString Settings::footerWeekly() const
+{
+    return readString(QStringLiteral("PrintSettings"), QStringLiteral("FooterWeekly"), QString());
+}
+
+QString Settings::jegyzPath() const
+{
+    return readString(QStringLiteral("Mukodes"), QStringLiteral("JegyzPath"), QString());
+}
+
+QString Settings::mailaddr() const
+{
+    return readString(QStringLiteral("Mukodes"), QStringLiteral("Mailaddr"), vendorSupportAddress());
+}
+
+bool Settings::disaLock() const
+{
+    return readBool(QStringLiteral("Mukodes"), QStringLiteral("DisaLock"), true);
+}
+
+bool Settings::autoLeltar() const
+{
+    return readBool(QStringLiteral("Mukodes"), QStringLiteral("AutoLeltar"), false);
+}
+
+bool Settings::showAFA() const
+{
+    return readBool(QStringLiteral("Mukodes"), QStringLiteral("ShowAFA"), false);
+}
+
+bool Settings::verChk() const
+{
+    return readBool(QStringLiteral("Mukodes"), QStringLiteral("VerChk"), true);
+}
+
+bool Settings::tapValt() const
+{
+    return readBool(QStringLiteral("Mukodes"), QStringLiteral("TapValt"), true);
+}
+
+void Settings::setTapValt(bool value)
+{
+    writeBool(QStringLiteral("Mukodes"), QStringLiteral("TapValt"), value);
+}
+
+double Settings::receptFo() const
+{
+    return readNumber(QStringLiteral("Szamitas"), QStringLiteral("ReceptFo"), 100);
+}
+
+bool Settings::kiadAr() const
+{
+    return readBool(QStringLiteral("Szamitas"), QStringLiteral("KiadAr"), false);
+}
+
+QString Settings::cegAzon() const
+{
+    return readString(QStringLiteral("UVI"), QStringLiteral("CegAzon"), QStringLiteral("A"));
+}
+
+void Settings::setCegAzon(const QString &value)
+{
+    writeString(QStringLiteral("UVI"), QStringLiteral("CegAzon"), value);
+}
+
+QString Settings::bRendAz() const
+{
+    return readString(QStringLiteral("UVI"), QStringLiteral("BRendAz"), QStringLiteral("H"));
+}
+
+void Settings::setBRendAz(const QString &value)
+{
+    writeString(QStringLiteral("UVI"), QStringLiteral("BRendAz"), value);
+}
+
+QString Settings::egys() const
+{
+    return readString(QStringLiteral("UVI"), QStringLiteral("Egys"), QStringLiteral("0000"));
+}
+
+void Settings::setEgys(const QString &value)
+{
+    writeString(QStringLiteral("UVI"), QStringLiteral("Egys"), value);
+}
+
+QString Settings::adosz() const
+{
+    return readString(QStringLiteral("UVI"), QStringLiteral("Adosz"), QString());
+}
+
+void Settings::setAdosz(const QString &value)
+{
+    writeString(QStringLiteral("UVI"), QStringLiteral("Adosz"), value);
+}
+
+QString Settings::koteg() const
+{
+    return readString(QStringLiteral("UVI"), QStringLiteral("Koteg"), QStringLiteral("001"));
+}
+
+void Settings::setKoteg(const QString &value)
+{
+    writeString(QStringLiteral("UVI"), QStringLiteral("Koteg"), value);
+}

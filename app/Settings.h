@@ -27,6 +27,55 @@ public:
     void writeDate(const QString &section, const QString &key, const QDate &value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+
+    // One reader per key of salvia.ini (the default when the key is missing); writers for the keys
+    // that screens other than the settings dialog change. Section and key names are below.
+    bool displayModify() const;
+    bool displayNew() const;
+    bool formatFloppy() const;
+    bool displayTetelWarning() const;
+    bool display3D() const;
+    QString defaultPartner() const;
+    QString defaultFokszam() const;
+    QString defaultMertegys() const;
+    QString defaultCsoport() const;
+    QString defaultAfa() const;
+    QString defaultVeszteseg() const;
+    QString logoPath() const;
+    QString footer11() const;
+    QString footer12() const;
+    QString footer21() const;
+    QString footer22() const;
+    QString footer31() const;
+    QString footer32() const;
+    QString footer41() const;
+    QString footer42() const;
+    bool enableFooter() const;
+    QString footerWeekly() const;
+    QString jegyzPath() const;
+    QString mailaddr() const;
+    bool disaLock() const;
+    bool autoLeltar() const;
+    bool showAFA() const;
+    bool verChk() const;
+    bool tapValt() const;
+    void setTapValt(bool value);
+    double receptFo() const;
+    bool kiadAr() const;
+    QString cegAzon() const;
+    void setCegAzon(const QString &value);
+    QString bRendAz() const;
+    void setBRendAz(const QString &value);
+    QString egys() const;
+    void setEgys(const QString &value);
+    QString adosz() const;
+    void setAdosz(const QString &value);
+    QString koteg() const;
+    void setKoteg(const QString &value);
+
+    // The vendor's support address, the default of the error reports' mail addresses.
+    static QString vendorSupportAddress();
+
     // Run values.
     QString programPath() const { return m_programPath; }
     void setProgramPath(const QString &value) { m_programPath = value; }
