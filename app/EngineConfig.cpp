@@ -113,7 +113,8 @@ QString EngineConfig::aliasDirectory(const QString &alias) const
 {
     const QString stored = readValue(aliasPathEntry(alias)).value.trimmed();
     if (stored.isEmpty())
-        return alias.compare(QLatin1String("Salvia"), Qt::CaseInsensitive) == 0 ? defaultDatabaseDirectory() : QString();
+        return alias.compare(QLatin1String("Salvia"), Qt::CaseInsensitive) == 0 ? defaultDatabaseDirectory()
+                                                                                : QString();
     // A server address (scheme://...) is passed on as it is.
     if (stored.contains(QLatin1String("://")))
         return stored;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QLocale>
-
 #include <cmath>
 
 Settings::Settings() = default;

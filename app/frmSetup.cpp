@@ -24,7 +24,7 @@
 
 namespace {
 
-template<typename T> T *named(T *widget, const char *name)
+template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -148,8 +148,7 @@ QWidget *TfrmSetup::buildDefaultsPage()
     layout->addLayout(buttonRow(PageDefaults, true));
 
     auto *ok = page->findChild<QPushButton *>(QStringLiteral("btnOK%1").arg(PageDefaults));
-    UiEnterMovesFocus::install(
-        {edtPartnerAl, edtFokszamAl, edtMertegysAl, edtCsoportAl, edtAfaAl, edtVesztesegAl, ok});
+    UiEnterMovesFocus::install({edtPartnerAl, edtFokszamAl, edtMertegysAl, edtCsoportAl, edtAfaAl, edtVesztesegAl, ok});
     return page;
 }
 
@@ -373,14 +372,14 @@ void TfrmSetup::okClicked(int page)
     switch (page) {
     case PageDefaults:
         finish(SetupPages::saveDefaults(m_settings,
-                                        {edtPartnerAl->text(), edtFokszamAl->text(), edtMertegysAl->text(),
-                                         edtCsoportAl->text(), edtAfaAl->text(), edtVesztesegAl->text()}));
+            {edtPartnerAl->text(), edtFokszamAl->text(), edtMertegysAl->text(), edtCsoportAl->text(), edtAfaAl->text(),
+                edtVesztesegAl->text()}));
         break;
     case PagePrint: {
         SetupPages::Print values;
         values.logoPath = edtLogoPath->text();
-        values.footers = {edtLab11->text(), edtLab12->text(), edtLab21->text(), edtLab22->text(),
-                          edtLab31->text(), edtLab32->text(), edtLab41->text(), edtLab42->text()};
+        values.footers = {edtLab11->text(), edtLab12->text(), edtLab21->text(), edtLab22->text(), edtLab31->text(),
+            edtLab32->text(), edtLab41->text(), edtLab42->text()};
         values.enableFooter = chkLablec->isChecked();
         values.footerWeekly = edtHetiLab->text();
         finish(SetupPages::savePrint(m_settings, values));
@@ -390,8 +389,8 @@ void TfrmSetup::okClicked(int page)
         finish(SetupPages::saveCalc(m_settings, fleRecept->cleanText(), chkKiadAr->isChecked()));
         break;
     case PageDialogs: {
-        const SetupPages::Dialogs values{chk3D->isChecked(), chkNew->isChecked(), chkTetelMenny->isChecked(),
-                                         chkModify->isChecked(), chkFormat->isChecked()};
+        const SetupPages::Dialogs values {chk3D->isChecked(), chkNew->isChecked(), chkTetelMenny->isChecked(),
+            chkModify->isChecked(), chkFormat->isChecked()};
         const SetupPages::Outcome outcome = SetupPages::saveDialogs(m_settings, values);
         if (outcome.written)
             emit symbolOffsetChanged(SetupPages::symbolOffset(values.display3D));
@@ -469,7 +468,7 @@ void TfrmSetup::chooseLogo()
 void TfrmSetup::chooseNoteFile()
 {
     const QString chosen = promptOpenFile(QStringLiteral("Jegyzőkönyv kiválasztása"),
-                                          SetupPages::noteFileDirectory(m_settings), SetupPages::noteFileFilter());
+        SetupPages::noteFileDirectory(m_settings), SetupPages::noteFileFilter());
     if (!chosen.isEmpty())
         edtJegyzPath->setText(SetupPages::noteFileChoice(chosen));
 }

@@ -66,7 +66,7 @@ private:
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_prompt;
 
-    template<typename T> static T *child(QObject *parent, const char *name)
+    template <typename T> static T *child(QObject *parent, const char *name)
     {
         T *found = parent->findChild<T *>(QLatin1String(name));
         if (found == nullptr)
@@ -108,26 +108,26 @@ private slots:
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i)
             captions << pages->tabText(i);
-        QCOMPARE(captions, QStringList({"Alapértelmezett értékek", "Nyomtatás", "Számítások", "Dialógusok",
-                                        "Jelszavak", "Működés"}));
+        QCOMPARE(captions,
+            QStringList({"Alapértelmezett értékek", "Nyomtatás", "Számítások", "Dialógusok", "Jelszavak", "Működés"}));
 
         const QList<QStringList> expected = {
             {"Partner kód alapértelmezett értéke:", "Főkönyvi szám alapértelmezett értéke:",
-             "Mértékegység kód alapértelmezett értéke:", "Anyagcsoport kód alapértelmezett értéke:",
-             "ÁFA csoport alapértelmezett értéke:", "Veszteségi kód alapértelmezett értéke:", "&OK", "&Mégse",
-             "&Súgó"},
+                "Mértékegység kód alapértelmezett értéke:", "Anyagcsoport kód alapértelmezett értéke:",
+                "ÁFA csoport alapértelmezett értéke:", "Veszteségi kód alapértelmezett értéke:", "&OK", "&Mégse",
+                "&Súgó"},
             {"Logó", "Logófájl:", "...", "A logó egy 150x50 pixel méretű képfájl lehet", "Lábléc",
-             "Nyomtasson láblécet az összesítés után", "Heti étlap lábléc", "&OK", "&Mégse", "&Súgó"},
+                "Nyomtasson láblécet az összesítés után", "Heti étlap lábléc", "&OK", "&Mégse", "&Súgó"},
             {"Recepteket hány főre adjuk meg:", "(Figyelem! Az átlagáras számítások pontosságát befolyásolja!)",
-             "Anyag kiadási árának kézi megadása", "&OK", "&Súgó"},
+                "Anyag kiadási árának kézi megadása", "&OK", "&Súgó"},
             {"3D dialógusablakok (legalább 16 bites színmélység kell)",
-             "Új adat rögzítése után mindig legyen visszajelzés",
-             "Tételmennyiség minimum/maximum figyelmeztető üzenetek", "Módosítás után mindig legyen visszajelzés",
-             "Biztonsági mentésnél törölje le a floppylemezt", "&OK", "&Mégse", "&Súgó"},
+                "Új adat rögzítése után mindig legyen visszajelzés",
+                "Tételmennyiség minimum/maximum figyelmeztető üzenetek", "Módosítás után mindig legyen visszajelzés",
+                "Biztonsági mentésnél törölje le a floppylemezt", "&OK", "&Mégse", "&Súgó"},
             {},
             {"Automatikusan betöltött jegyzőkönyv:", "...", "Hálózati beállítások", "Hibajelentések e-mail címei:",
-             "Hálózati zárolás tiltása (kizárólag probléma esetén!)", "Kiadási bizonylatnál automatikus leltár",
-             "ÁFA érték mutatása leltárnál", "Indulásnál ellenőrizze a frissítéseket", "&OK", "&Súgó"},
+                "Hálózati zárolás tiltása (kizárólag probléma esetén!)", "Kiadási bizonylatnál automatikus leltár",
+                "ÁFA érték mutatása leltárnál", "Indulásnál ellenőrizze a frissítéseket", "&OK", "&Súgó"},
         };
         for (int i = 0; i < expected.size(); ++i) {
             const QStringList texts = textsOf(pages->widget(i));
@@ -276,7 +276,8 @@ private slots:
         click(&dialog, "btnOK2");
         QVERIFY(dialog.isVisible());
         QCOMPARE(m_messenger.shown().size(), 1);
-        QCOMPARE(m_messenger.last().text, QStringLiteral("A recepteket 1 és 100 közötti egész számú főre lehet megadni!"));
+        QCOMPARE(
+            m_messenger.last().text, QStringLiteral("A recepteket 1 és 100 közötti egész számú főre lehet megadni!"));
         QCOMPARE(iniBytes(), before);
 
         persons->setValue(4);
@@ -343,7 +344,7 @@ private slots:
         QCOMPARE(m_messenger.last().symbol, 3);
         QCOMPARE(m_messenger.last().buttons, QStringList({"OK"}));
         QCOMPARE(m_messenger.last().text,
-                 QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
+            QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
         QCOMPARE(engine.netDir(), QStringLiteral("/srv/uj"));
     }
 
