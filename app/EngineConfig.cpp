@@ -100,7 +100,8 @@ EngineConfig::Result EngineConfig::writeValue(const QString &pathAndEntry, const
     if (!split(pathAndEntry, address))
         return {QString(), badParameterText()};
     IniFile ini(filePath());
-    ini.load();
+    if (!ini.load())
+        return {QString(), cannotWriteText(filePath())};
     if (address.key.isEmpty() || (!ini.contains(address.section, address.key) && !hasDefault(address)))
         return {QString(), missingEntryText(pathAndEntry)};
     ini.setValue(address.section, address.key, value);
