@@ -82,9 +82,13 @@ QString fixedText(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QString();
+    return fixedText(shortestDecimal(value), decimals);
+}
+
+QString fixedText(const Decimal &decimal, int decimals)
+{
     if (decimals < 0)
         decimals = 0;
-    const Decimal decimal = shortestDecimal(value);
     QByteArray digits = scaledDigits(decimal, decimals);
     int firstNonZero = 0;
     while (firstNonZero < digits.size() - 1 && digits.at(firstNonZero) == '0')

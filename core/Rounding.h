@@ -31,4 +31,7 @@ double round(double value, int decimals);
 // infinities.
 QString fixedText(double value, int decimals);
 
+// The same for an exact decimal (used for typed amounts, which never pass through a double).
+QString fixedText(const Decimal &decimal, int decimals);
+
 } // namespace Rounding
