@@ -110,8 +110,8 @@ private slots:
         QTest::newRow("older, reporting") << 200 << QByteArray("1.0.32.546\n") << true << 0 << UpdateOutcome::UpToDate
                                           << "Információ" << 3 << noNewer("1.0.32.546") << ok;
         QTest::newRow("garbage, reporting")
-            << 200 << QByteArray("<html><body>Nincs ilyen oldal</body></html>") << true << 0 << UpdateOutcome::Failed
-            << "HIBA!" << 2 << "Az internetes verzió nem értelmezhető: \"<html><body>Nincs ilyen oldal</body></h...\""
+            << 200 << QByteArray("<html><body>Nincs ilyen oldal</body></ht...>") << true << 0 << UpdateOutcome::Failed
+            << "HIBA!" << 2 << "Az internetes verzió nem értelmezhető: \"<html><body>Nincs ilyen oldal</body></ht...\""
             << ok;
         QTest::newRow("garbage, quiet") << 200 << QByteArray("1.0.33 beta") << false << 0 << UpdateOutcome::Failed
                                         << "" << 0 << "" << QStringList();

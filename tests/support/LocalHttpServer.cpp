@@ -8,6 +8,13 @@ LocalHttpServer::LocalHttpServer(QObject *parent)
     connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::onNewConnection);
 }
 
+LocalHttpServer::~LocalHttpServer()
+{
+    // Open connections die with the listening server; they must not report back to a half-destroyed object.
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>())
+        socket->disconnect(this);
+}
+
 bool LocalHttpServer::start()
 {
     return m_server.listen(QHostAddress::LocalHost, 0);

@@ -24,6 +24,7 @@ public:
     };
 
     explicit LocalHttpServer(QObject *parent = nullptr);
+    ~LocalHttpServer() override;
 
     // Listens on a free port; false when that failed.
     bool start();
