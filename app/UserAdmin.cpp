@@ -39,13 +39,12 @@ bool UserAdmin::writeFailed(const QString &error)
 {
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-                            QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error,
-                            QStringLiteral("OK"));
+        QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error, QStringLiteral("OK"));
     return false;
 }
 
-bool UserAdmin::changePassword(const QString &userName, const QString &oldPassword, const QString &newPassword,
-                               const QString &newPasswordAgain)
+bool UserAdmin::changePassword(
+    const QString &userName, const QString &oldPassword, const QString &newPassword, const QString &newPasswordAgain)
 {
     const QString userField = QStringLiteral("edtUserName");
     LoginTable table(m_dbPath);
@@ -59,8 +58,8 @@ bool UserAdmin::changePassword(const QString &userName, const QString &oldPasswo
     if (newPassword.isEmpty())
         return refuse(PasswordError, EmptyPassword, QStringLiteral("edtNewPass"));
     if (newPassword != newPasswordAgain)
-        return refuse(PasswordError, QStringLiteral("A megadott új jelszavak nem egyeznek!"),
-                      QStringLiteral("edtNewPass2"));
+        return refuse(
+            PasswordError, QStringLiteral("A megadott új jelszavak nem egyeznek!"), QStringLiteral("edtNewPass2"));
 
     const QString hash = PasswordHash::hash(newPassword);
     if (hash.isEmpty())
@@ -73,9 +72,9 @@ bool UserAdmin::changePassword(const QString &userName, const QString &oldPasswo
     }
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
-                                           "esetén nincs mód a visszanyerésére!"),
-                            QStringLiteral("OK"));
+        QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
+                       "esetén nincs mód a visszanyerésére!"),
+        QStringLiteral("OK"));
     return true;
 }
 
@@ -98,8 +97,7 @@ UserAdmin::DeleteOutcome UserAdmin::deleteUser(const QString &userName, const QS
     }
 
     m_focusField.clear();
-    const int answer = m_messenger.showMessage(
-        QStringLiteral("Megerősítés"), Symbol::Warning,
+    const int answer = m_messenger.showMessage(QStringLiteral("Megerősítés"), Symbol::Warning,
         QStringLiteral("Valóban törli a ") + userName + QStringLiteral(" felhasználót?") + QStringLiteral("\r")
             + QStringLiteral("Ha a saját azonosítóját törli kizárja a rendszer!"),
         QStringLiteral("Igen"), QStringLiteral("Nem"));
@@ -114,18 +112,17 @@ UserAdmin::DeleteOutcome UserAdmin::deleteUser(const QString &userName, const QS
     if (userName != m_loginUser)
         return DeleteOutcome::Deleted;
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"), QStringLiteral("OK"));
+        QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"), QStringLiteral("OK"));
     return DeleteOutcome::DeletedSelf;
 }
 
-bool UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain,
-                           int level)
+bool UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain, int level)
 {
     const QString caption = QStringLiteral("Hiba!");
     LoginTable table(m_dbPath);
     if (userName.isEmpty() || table.find(userName))
         return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-                      QStringLiteral("edtNewUserName"));
+            QStringLiteral("edtNewUserName"));
     if (password.isEmpty())
         return refuse(caption, EmptyPassword, QStringLiteral("edtNewPas1"));
     if (password != passwordAgain)
@@ -137,16 +134,16 @@ bool UserAdmin::createUser(const QString &userName, const QString &password, con
     const QString hash = PasswordHash::hash(password);
     if (hash.isEmpty())
         return writeFailed(QStringLiteral("A jelszó titkosítása nem sikerült."));
-    if (!table.insert(LoginRow{userName, hash, level})) {
+    if (!table.insert(LoginRow {userName, hash, level})) {
         const QString error = table.lastError();
         // Created on another computer since the check.
         if (table.find(userName))
             return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-                          QStringLiteral("edtNewUserName"));
+                QStringLiteral("edtNewUserName"));
         return writeFailed(error);
     }
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("Az új belépés létrehozva."), QStringLiteral("OK"));
+        QStringLiteral("Az új belépés létrehozva."), QStringLiteral("OK"));
     return true;
 }
