@@ -1,6 +1,7 @@
 #include "app/UserAdmin.h"
 
 #include "app/AccessLevel.h"
+#include "app/Login.h"
 #include "app/LoginTable.h"
 #include "core/Messenger.h"
 #include "core/PasswordHash.h"
@@ -123,6 +124,10 @@ bool UserAdmin::createUser(const QString &userName, const QString &password, con
     if (userName.isEmpty() || table.find(userName))
         return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
             QStringLiteral("edtNewUserName"));
+    // The login dialog answers "exit" when it is closed, so a user of that name could never log in.
+    if (userName == Login::cancelName())
+        return refuse(
+            caption, QStringLiteral("Ez a felhasználónév nem használható: exit"), QStringLiteral("edtNewUserName"));
     if (password.isEmpty())
         return refuse(caption, EmptyPassword, QStringLiteral("edtNewPas1"));
     if (password != passwordAgain)

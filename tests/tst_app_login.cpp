@@ -437,6 +437,10 @@ private slots:
         QTest::newRow("existing superuser") << "admin"
                                             << "x"
                                             << "y" << taken << "edtNewUserName";
+        QTest::newRow("exit, before empty password")
+            << "exit"
+            << ""
+            << "" << QStringLiteral("Ez a felhasználónév nem használható: exit") << "edtNewUserName";
         QTest::newRow("empty password, before mismatch") << "Uj"
                                                          << ""
                                                          << "x" << empty << "edtNewPas1";
@@ -453,6 +457,7 @@ private slots:
         QFETCH(QString, focus);
         LoginFixture db;
         addUsers(db);
+        LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
