@@ -61,6 +61,8 @@ public:
     bool autoLeltar() const;
     bool showAFA() const;
     bool verChk() const;
+    // The vendor's web server (scheme and host) asked by the update check and the error report.
+    QString updateServer() const;
     bool tapValt() const;
     bool setTapValt(bool value);
     // The nearest whole number; a stored value outside 1..100 reads as the default 100, since
@@ -89,6 +91,8 @@ public:
 
     // The vendor's support address, the default of the error reports' mail addresses.
     static QString vendorSupportAddress();
+    // The vendor's web server, the default of UpdateServer.
+    static QString vendorServerAddress();
 
     // Run values.
     QString programPath() const { return m_programPath; }
