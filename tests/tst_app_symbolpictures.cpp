@@ -5,7 +5,7 @@
 
 // The symbol pictures painted in code and the PNG copies in resources/Pictures must agree.
 // With SALVIA_WRITE_PICTURES=1 in the environment the test first (re)writes those PNG files.
-class TestUiSymbolPictures : public QObject
+class TestAppSymbolPictures : public QObject
 {
     Q_OBJECT
 private:
@@ -104,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUiSymbolPictures)
-#include "tst_ui_symbolpictures.moc"
+QTEST_MAIN(TestAppSymbolPictures)
+#include "tst_app_symbolpictures.moc"
