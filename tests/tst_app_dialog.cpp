@@ -12,11 +12,11 @@
 // five seconds is closed with -1 so a broken case fails instead of hanging.
 static void whenWaiting(QDialog *dialog, std::function<void()> action)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(dialog);
     poll->setInterval(5);
     auto *elapsed = new QElapsedTimer;
     elapsed->start();
-    QObject::connect(poll, &QTimer::timeout, [=] {
+    QObject::connect(poll, &QTimer::timeout, dialog, [=] {
         if (QApplication::activeModalWidget() == dialog && dialog->isVisible()) {
             poll->stop();
             poll->deleteLater();
