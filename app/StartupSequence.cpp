@@ -1,0 +1,168 @@
+#include "app/StartupSequence.h"
+
+#include "app/MainWindowControl.h"
+#include "app/MenuRights.h"
+#include "app/OwnerPartner.h"
+#include "app/Settings.h"
+#include "app/WarehouseChoice.h"
+#include "app/WorkYear.h"
+#include "core/Messenger.h"
+#include "store/Database.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+StartupSequence::StartupSequence(Settings &settings, Messenger &messenger, StartupPrompts &prompts,
+                                 MainWindowControl &window)
+    : m_settings(settings)
+    , m_messenger(messenger)
+    , m_prompts(prompts)
+    , m_window(window)
+{
+    m_hooks.aliasDirectory = [this](const QString &) { return m_settings.dbPath(); };
+}
+
+QString StartupSequence::windowCaption(const Settings &settings)
+{
+    return QStringLiteral("Salvia - [ ") + settings.cegNev() + QStringLiteral(" ] - ") + settings.cegIrsz()
+        + QStringLiteral(" ") + settings.cegVaros() + QStringLiteral(", ") + settings.cegCim();
+}
+
+QString StartupSequence::loginStopText()
+{
+    return QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép.");
+}
+
+QString StartupSequence::warehouseStopText()
+{
+    return QStringLiteral("A kiválasztott raktárat a program egy másik példánya használja! Válasszon másik raktárat, "
+                          "vagy próbálja meg később újra. A program biztonsági okból kilép.");
+}
+
+QString StartupSequence::unknownUserText()
+{
+    return QStringLiteral("Hibás felhasználónév!");
+}
+
+QString StartupSequence::wrongPasswordText()
+{
+    return QStringLiteral("Hibás jelszó!");
+}
+
+QString StartupSequence::ownerPartnerFailureText()
+{
+    return QStringLiteral("A tulajdonos partner (00001) adatai nem írhatók a raktár partnerei közé!\r");
+}
+
+QString StartupSequence::lockMarker()
+{
+    return QString(QChar(0x2022));
+}
+
+StartupSequence::Outcome StartupSequence::end(Outcome outcome)
+{
+    m_window.endWithoutAsking();
+    return outcome;
+}
+
+bool StartupSequence::login()
+{
+    // Three failed attempts are allowed; a closed dialog ends the attempts at once.
+    for (int failures = 0; failures < 3;) {
+        const LoginInput input = m_prompts.askLogin();
+        const int result = m_hooks.checkLogin ? m_hooks.checkLogin(input) : 3;
+        if (result == 0)
+            return true;
+        if (result == 1)
+            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad, unknownUserText(), QStringLiteral("OK"));
+        else if (result == 2)
+            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad, wrongPasswordText(), QStringLiteral("OK"));
+        else
+            return false;
+        ++failures;
+    }
+    return false;
+}
+
+StartupSequence::Outcome StartupSequence::run()
+{
+    if (m_ran)
+        return Outcome::AlreadyRan;
+    m_ran = true;
+
+    // 1. The settings file lies in the program directory, the current directory at this moment.
+    m_settings.setProgramPath(m_programPath.isEmpty() ? QDir::currentPath() : m_programPath);
+    const QString dbPath = m_hooks.aliasDirectory(m_settings.bdeAlias());
+    m_settings.setDbPath(dbPath);
+
+    // First start: no database where the alias points. The dialog creates one (owner and
+    // superuser); without it there is nobody to log in.
+    if (!QFileInfo::exists(Database::sharedFile(dbPath))) {
+        if (!m_prompts.createDatabase(dbPath) || !QFileInfo::exists(Database::sharedFile(dbPath)))
+            return end(Outcome::NoDatabase);
+    }
+    if (m_hooks.readOwner)
+        m_hooks.readOwner(dbPath, m_settings);
+
+    // 2.
+    if (m_settings.display3D() && m_hooks.setSymbolOffset)
+        m_hooks.setSymbolOffset(10);
+
+    // 3.
+    m_window.setCaption(windowCaption(m_settings));
+
+    // 4.
+    if (!login()) {
+        m_messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop, loginStopText(), QStringLiteral("OK"));
+        return end(Outcome::LoginFailed);
+    }
+
+    // 5.
+    WarehouseChoice::choose(m_settings, m_prompts, m_hooks.aliasDirectory(m_settings.bdeAlias()));
+    if (m_settings.aktivRaktar() <= 0) {
+        m_messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop, warehouseStopText(), QStringLiteral("OK"));
+        return end(Outcome::NoWarehouse);
+    }
+
+    // 6. Without a work year there is nothing to work in; the reading has said why.
+    WorkYear workYear(m_settings, m_messenger, m_prompts);
+    if (m_today.isValid())
+        workYear.setToday(m_today);
+    if (!workYear.read())
+        return end(Outcome::NoWorkYear);
+
+    // 7.
+    m_window.setStatusPanel(0, m_settings.loginUser());
+    m_window.setStatusPanel(1, m_settings.securName());
+    m_window.setStatusPanel(2, m_settings.aktivRaktarNev());
+
+    // 8.
+    const QList<int> disabled = MenuRights::disabledTopMenus(m_settings.securLevel());
+    if (!disabled.isEmpty())
+        m_window.disableTopMenus(disabled);
+
+    // 9. A failure here only warns: the partner is fixed up at the next start.
+    QString error;
+    if (!OwnerPartner::update(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()), m_settings,
+                              &error))
+        m_messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, ownerPartnerFailureText() + error,
+                                QStringLiteral("OK"));
+
+    // 10.
+    m_settings.setProgVer(m_window.programVersion());
+    m_settings.setDbMinVer(QStringLiteral("1.23"));
+
+    // 11.
+    if (m_hooks.versionCheck)
+        m_hooks.versionCheck();
+
+    // 12.
+    if (!m_settings.disaLock())
+        m_window.setStatusPanel(3, lockMarker());
+
+    // 13.
+    if (m_settings.verChk() && m_hooks.updateCheck)
+        m_hooks.updateCheck();
+
+    return Outcome::Working;
+}

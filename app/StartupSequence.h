@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/StartupPrompts.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class MainWindowControl;
+class Messenger;
+class Settings;
+
+// The start-up sequence run once from the main window's start-up timer: settings file, owner
+// values, login, warehouse choice, work year, status line, menu rights, owner partner, database
+// version check and the quiet update check. A failed login or warehouse choice ends the program.
+class StartupSequence
+{
+public:
+    StartupSequence(Settings &settings, Messenger &messenger, StartupPrompts &prompts, MainWindowControl &window);
+
+    // The parts that live elsewhere; each has a default that calls the program's own module.
+    struct Hooks
+    {
+        // Directory named by a database alias (the engine configuration).
+        std::function<QString(const QString &alias)> aliasDirectory;
+        // Reads CegNev, CegIrsz, CegVaros, CegCim from the database at dbPath into the settings.
+        std::function<void(const QString &dbPath, Settings &settings)> readOwner;
+        // Checks one login: 0 success (LoginUser, SecurLevel, SecurName set), 1 unknown user name,
+        // 2 wrong password, 3 the dialog was closed (user name "exit").
+        std::function<int(const LoginInput &input)> checkLogin;
+        // The message dialog's symbol offset (10: shaded symbols).
+        std::function<void(int offset)> setSymbolOffset;
+        // The database version check, showing its own warning.
+        std::function<void()> versionCheck;
+        // The update check in quiet mode.
+        std::function<void()> updateCheck;
+    };
+    Hooks &hooks() { return m_hooks; }
+
+    // The program directory (the current directory when the sequence starts, unless set).
+    void setProgramPath(const QString &path) { m_programPath = path; }
+    // Today's date for the work-year reading (tests).
+    void setToday(const QDate &today) { m_today = today; }
+
+    enum class Outcome {
+        Working,
+        NoDatabase, // the first-start dialog created no database
+        LoginFailed,
+        NoWarehouse,
+        NoWorkYear, // the work year could not be read or opened
+        AlreadyRan,
+    };
+
+    // Runs the sequence; any outcome other than Working has closed the main window without the
+    // exit question. Runs only once per object.
+    Outcome run();
+
+    static QString windowCaption(const Settings &settings);
+    static QString loginStopText();
+    static QString warehouseStopText();
+    static QString unknownUserText();
+    static QString wrongPasswordText();
+    static QString ownerPartnerFailureText();
+    // Status panel 3 when network locking is not disabled.
+    static QString lockMarker();
+
+private:
+    bool login();
+    Outcome end(Outcome outcome);
+
+    Settings &m_settings;
+    Messenger &m_messenger;
+    StartupPrompts &m_prompts;
+    MainWindowControl &m_window;
+    Hooks m_hooks;
+    QString m_programPath;
+    QDate m_today;
+    bool m_ran = false;
+};
