@@ -20,15 +20,20 @@ void run(QSqlDatabase db, const QString &sql)
 
 StartupTestDatabase::StartupTestDatabase(const QStringList &warehouseNames)
 {
-    run(shared(), QStringLiteral("CREATE TABLE raktarak (RaktarKod INTEGER PRIMARY KEY, RaktarNev TEXT)"));
+    createIn(path(), warehouseNames);
+}
+
+void StartupTestDatabase::createIn(const QString &dir, const QStringList &warehouseNames)
+{
+    run(Database::shared(dir), QStringLiteral("CREATE TABLE raktarak (RaktarKod INTEGER PRIMARY KEY, RaktarNev TEXT)"));
     for (int n = 1; n <= warehouseNames.size(); ++n) {
-        QSqlQuery query(shared());
+        QSqlQuery query(Database::shared(dir));
         query.prepare(QStringLiteral("INSERT INTO raktarak (RaktarKod, RaktarNev) VALUES (?, ?)"));
         query.addBindValue(n);
         query.addBindValue(warehouseNames.at(n - 1));
         QVERIFY(query.exec());
-        QDir().mkpath(Database::warehouseFolder(path(), n));
-        QSqlDatabase db = warehouse(n);
+        QDir().mkpath(Database::warehouseFolder(dir, n));
+        QSqlDatabase db = Database::warehouse(dir, n);
         run(db, QStringLiteral("CREATE TABLE Munkaev (MunkaEv TEXT, AktivEv INTEGER)"));
         run(db, QStringLiteral("CREATE TABLE Napizaras (Datum TEXT PRIMARY KEY, Megjegyzes TEXT, \"User\" TEXT)"));
         run(db, QStringLiteral("CREATE TABLE Leltar (FokSzam TEXT, NyilvSzam TEXT, Megnevezes TEXT, "

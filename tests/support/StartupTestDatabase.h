@@ -13,6 +13,9 @@ public:
                                                                      QStringLiteral("Büfé")});
     ~StartupTestDatabase();
 
+    // Creates the same tables in another directory (a first start's new database).
+    static void createIn(const QString &dir, const QStringList &warehouseNames);
+
     QString path() const { return m_dir.path(); }
     QSqlDatabase shared() const;
     QSqlDatabase warehouse(int n) const;
