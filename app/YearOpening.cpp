@@ -1,6 +1,7 @@
 #include "app/YearOpening.h"
 
 #include "core/Messenger.h"
+#include "core/Money.h"
 #include "store/TransactionGuard.h"
 
 #include <QCoreApplication>
@@ -9,15 +10,12 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <cmath>
-
 namespace {
 
 // Currency values are kept to four decimals, halves to even.
 double currency(const QVariant &value)
 {
-    const double scaled = value.toDouble() * 10000.0;
-    return std::nearbyint(scaled) / 10000.0; // default rounding mode: to nearest, ties to even
+    return Money::fromDouble(value.toDouble()).toDouble();
 }
 
 QString queryError(const QSqlQuery &query)
