@@ -1,0 +1,250 @@
+#include "store/Catalogue.h"
+
+#include "store/CatalogueTables.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+static QString quoted(const QString &name)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+const QStringList &Catalogue::warehouseTableNames()
+{
+    static const QStringList names{
+        QStringLiteral("Afa"),
+        QStringLiteral("Allergen"),
+        QStringLiteral("AllergenAny"),
+        QStringLiteral("AllergenAnyT"),
+        QStringLiteral("Anyag"),
+        QStringLiteral("Anyagcsoport"),
+        QStringLiteral("CartBear"),
+        QStringLiteral("CartCsop"),
+        QStringLiteral("CartEtlap"),
+        QStringLiteral("CartKiszabat"),
+        QStringLiteral("Etkezesek"),
+        QStringLiteral("Etknorma"),
+        QStringLiteral("EtkTip"),
+        QStringLiteral("Etlap"),
+        QStringLiteral("Etelfeleseg"),
+        QStringLiteral("Fokszam"),
+        QStringLiteral("Kiszabat"),
+        QStringLiteral("Leltar"),
+        QStringLiteral("Letszam"),
+        QStringLiteral("Lock"),
+        QStringLiteral("Mertegys"),
+        QStringLiteral("Mozgnem"),
+        QStringLiteral("Munkaev"),
+        QStringLiteral("Napizaras"),
+        QStringLiteral("Partner"),
+        QStringLiteral("Raktar"),
+        QStringLiteral("Recept"),
+        QStringLiteral("ReceptFej"),
+        QStringLiteral("Sorszam"),
+        QStringLiteral("Tablo"),
+        QStringLiteral("TapRendelet"),
+        QStringLiteral("TmpAnyagFelh"),
+        QStringLiteral("TmpAnyagFelhReszl"),
+        QStringLiteral("TmpAnyagHo"),
+        QStringLiteral("TmpBear"),
+        QStringLiteral("TmpCartEtlap"),
+        QStringLiteral("TmpCartKiszabat"),
+        QStringLiteral("TmpCartKiszabat_2"),
+        QStringLiteral("TmpEtlap"),
+        QStringLiteral("TmpEtlapHeti"),
+        QStringLiteral("TmpFelhaszHo"),
+        QStringLiteral("TmpKiszabat"),
+        QStringLiteral("TmpKiszabat_2"),
+        QStringLiteral("TmpKiszabat4"),
+        QStringLiteral("TmpLeltarHason"),
+        QStringLiteral("TmpLetszam"),
+        QStringLiteral("TmpLetszHo"),
+        QStringLiteral("TmpNapiErt"),
+        QStringLiteral("TmpTapCsop"),
+        QStringLiteral("TmpTapCsop2"),
+        QStringLiteral("TmpTapReszl"),
+        QStringLiteral("Veszteseg"),
+    };
+    return names;
+}
+
+const QList<TableDef> &Catalogue::warehouseTables()
+{
+    static const QList<TableDef> tables = [] {
+        QHash<QString, TableDef> byName;
+        const QList<TableDef> all = CatalogueTables::masterTables() + CatalogueTables::stockTables()
+            + CatalogueTables::menuTables() + CatalogueTables::workTables();
+        for (const TableDef &table : all)
+            byName.insert(table.name, table);
+        QList<TableDef> ordered;
+        for (const QString &name : warehouseTableNames()) {
+            Q_ASSERT_X(byName.contains(name), "Catalogue", "warehouse table without a definition");
+            ordered << byName.value(name);
+        }
+        Q_ASSERT(byName.size() == WarehouseTableCount);
+        return ordered;
+    }();
+    return tables;
+}
+
+const QList<TableDef> &Catalogue::sharedTables()
+{
+    static const QList<TableDef> tables = CatalogueTables::sharedTables();
+    return tables;
+}
+
+static QString withoutExtension(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+const TableDef *Catalogue::table(const QString &name)
+{
+    const QString bare = withoutExtension(name.trimmed());
+    for (const QList<TableDef> *list : {&warehouseTables(), &sharedTables()}) {
+        for (const TableDef &table : *list) {
+            if (table.name.compare(bare, Qt::CaseInsensitive) == 0)
+                return &table;
+        }
+    }
+    return nullptr;
+}
+
+QString Catalogue::canonicalName(const QString &name)
+{
+    const TableDef *def = table(name);
+    return def ? def->name : QString();
+}
+
+bool Catalogue::isWorkTable(const QString &name)
+{
+    const TableDef *def = table(name);
+    return def && def->work;
+}
+
+QString Catalogue::sqlType(FieldType type)
+{
+    switch (type) {
+    case FieldType::Integer:
+    case FieldType::Boolean:
+    case FieldType::AutoIncrement:
+        return QStringLiteral("INTEGER");
+    case FieldType::Float:
+    case FieldType::Money:
+        return QStringLiteral("REAL");
+    case FieldType::Text:
+    case FieldType::Date:
+    case FieldType::Memo:
+        break;
+    }
+    return QStringLiteral("TEXT");
+}
+
+QString Catalogue::typeLabel(FieldType type)
+{
+    switch (type) {
+    case FieldType::Text:
+        return QStringLiteral("szöveg");
+    case FieldType::Integer:
+        return QStringLiteral("egész szám");
+    case FieldType::Float:
+        return QStringLiteral("valós szám");
+    case FieldType::Money:
+        return QStringLiteral("pénzösszeg");
+    case FieldType::Date:
+        return QStringLiteral("dátum");
+    case FieldType::Boolean:
+        return QStringLiteral("logikai");
+    case FieldType::Memo:
+        return QStringLiteral("memó");
+    case FieldType::AutoIncrement:
+        return QStringLiteral("sorszámláló");
+    }
+    return QString();
+}
+
+QString Catalogue::columnDefinition(const FieldDef &field, bool soleKey)
+{
+    QString sql = quoted(field.name) + QLatin1Char(' ') + sqlType(field.type);
+    if (field.type == FieldType::AutoIncrement)
+        return sql + QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+    if (soleKey)
+        sql += QStringLiteral(" NOT NULL PRIMARY KEY");
+    if (field.noCase)
+        sql += QStringLiteral(" COLLATE NOCASE");
+    // An unset flag reads as false, never as NULL, so "= 0" finds it.
+    if (field.type == FieldType::Boolean)
+        sql += QStringLiteral(" NOT NULL DEFAULT 0");
+    return sql;
+}
+
+QString Catalogue::sqlIndexName(const QString &table, const QString &index)
+{
+    return table + QLatin1Char('_') + index;
+}
+
+QStringList Catalogue::createStatements(const TableDef &table)
+{
+    const bool soleKey = table.key.size() == 1;
+    QStringList columns;
+    for (const FieldDef &field : table.fields) {
+        const bool isKey = soleKey && field.name == table.key.first();
+        QString column = columnDefinition(field, isKey);
+        // Members of a composite key must be present as well.
+        if (!soleKey && table.key.contains(field.name))
+            column += QStringLiteral(" NOT NULL");
+        columns << column;
+    }
+    if (table.key.size() > 1) {
+        QStringList keyFields;
+        for (const QString &field : table.key)
+            keyFields << quoted(field);
+        columns << QStringLiteral("PRIMARY KEY (") + keyFields.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+
+    QStringList statements;
+    statements << QStringLiteral("CREATE TABLE ") + quoted(table.name) + QStringLiteral(" (")
+            + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
+    for (const IndexDef &index : table.indexes) {
+        statements << QStringLiteral("CREATE ") + (index.unique ? QStringLiteral("UNIQUE ") : QString())
+                + QStringLiteral("INDEX ") + quoted(sqlIndexName(table.name, index.name)) + QStringLiteral(" ON ")
+                + quoted(table.name) + QStringLiteral(" (") + index.terms.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    return statements;
+}
+
+bool Catalogue::createTables(QSqlDatabase db, const QList<TableDef> &tables, QString *error)
+{
+    QSqlQuery query(db);
+    for (const TableDef &table : tables) {
+        for (const QString &statement : createStatements(table)) {
+            if (!query.exec(statement)) {
+                if (error)
+                    *error = table.name + QStringLiteral(": ") + query.lastError().text();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QStringList Catalogue::orderCalTerms(const QString &alias)
+{
+    const QString prefix = alias.isEmpty() ? QString() : alias + QLatin1Char('.');
+    auto field = [&prefix](const char *name) { return prefix + quoted(QString::fromLatin1(name)); };
+    return {
+        field("FokSzla"),
+        field("NyilvSzam"),
+        field("Datum"),
+        QStringLiteral("CASE WHEN %1 = '00' THEN 0 WHEN %2 = 'BE' THEN 1 ELSE 2 END").arg(field("Mozgnem"), field("BK")),
+        field("RaktAzon"),
+    };
+}
+
+QString Catalogue::orderCalOrderBy(const QString &alias)
+{
+    return orderCalTerms(alias).join(QStringLiteral(", "));
+}

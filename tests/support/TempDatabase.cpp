@@ -1,0 +1,43 @@
+#include "TempDatabase.h"
+
+#include "store/Database.h"
+
+#include <QDir>
+
+DatabaseCreator::Input TempDatabase::input()
+{
+    return {QStringLiteral("Teszt Konyha Kft."), QStringLiteral("1111"),  QStringLiteral("Budapest"),
+            QStringLiteral("Fő utca 1."),        QStringLiteral("admin"), QStringLiteral("titok123")};
+}
+
+TempDatabase::TempDatabase(const QDate &today)
+{
+    if (!m_dir.isValid()) {
+        m_error = QStringLiteral("No temporary directory: ") + m_dir.errorString();
+        return;
+    }
+    const DatabaseCreator::Result result = DatabaseCreator::create(path(), input(), today);
+    m_valid = result.ok;
+    if (!result.ok)
+        m_error = result.message;
+}
+
+TempDatabase::~TempDatabase()
+{
+    Database::closeAll(path());
+}
+
+QString TempDatabase::path() const
+{
+    return QDir(m_dir.path()).filePath(QStringLiteral("db"));
+}
+
+QSqlDatabase TempDatabase::shared() const
+{
+    return Database::shared(path());
+}
+
+QSqlDatabase TempDatabase::warehouse(int n) const
+{
+    return Database::warehouse(path(), n);
+}
