@@ -3,10 +3,10 @@
 #include "app/Settings.h"
 #include "app/WorkYearPrompt.h"
 #include "app/YearOpening.h"
+#include "core/Dates.h"
 #include "core/Messenger.h"
 #include "store/Database.h"
 
-#include <QLocale>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -36,9 +36,7 @@ QString WorkYear::readFailureText()
 
 QString WorkYear::closedMonthText(const QDate &date)
 {
-    const QLocale hungarian(QLocale::Hungarian, QLocale::Hungary);
-    return QString::number(date.year()).rightJustified(4, QLatin1Char('0')) + QStringLiteral(". ")
-        + hungarian.monthName(date.month(), QLocale::LongFormat);
+    return Dates::yearMonthText(date);
 }
 
 bool WorkYear::read()
@@ -74,9 +72,9 @@ bool WorkYear::read()
     }
     QDate closed;
     if (query.next())
-        closed = QDate::fromString(query.value(0).toString().left(10), Qt::ISODate);
+        closed = Dates::fromIso(query.value(0).toString().left(10));
     if (!closed.isValid())
-        closed = QDate(m_settings.munkaEv().toInt() - 1, 12, 31);
+        closed = Dates::lastDayOfYear(m_settings.munkaEv().toInt() - 1);
     m_settings.setLezartHoDat(closed);
     m_settings.setLezartHo(closedMonthText(closed));
     return true;

@@ -1,5 +1,6 @@
 #include "app/YearOpening.h"
 
+#include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/Money.h"
 #include "store/TransactionGuard.h"
@@ -132,7 +133,7 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
         "VALUES (:mozgnem, :bk, :bizszam, :datum, :nyilvszam, :fokszla, :tetelmenny, :tetelertek, "
         ":keszletmenny, :keszletertek, :kiar, :bear, :afaertek, :brutto, :afakod, :partazon, :user, :stat, "
         ":sorszam)"));
-    const QString date = QDate(year, 1, 1).toString(Qt::ISODate);
+    const QString date = Dates::isoText(Dates::firstDayOfYear(year));
     const QString sorszam = QString::number(year) + QStringLiteral("/00000");
     int count = 0;
     while (stock.next()) {
