@@ -82,6 +82,11 @@ QString Settings::vendorSupportAddress()
     return QStringLiteral("tamogatas@salvia-szoftver.hu");
 }
 
+QString Settings::vendorServerAddress()
+{
+    return QStringLiteral("https://www.salvia-szoftver.hu");
+}
+
 bool Settings::displayModify() const
 {
     return readBool(QStringLiteral("DialogSettings"), QStringLiteral("DisplayModify"), true);
@@ -220,6 +225,12 @@ bool Settings::showAFA() const
 bool Settings::verChk() const
 {
     return readBool(QStringLiteral("Mukodes"), QStringLiteral("VerChk"), true);
+}
+
+QString Settings::updateServer() const
+{
+    const QString value = readString(QStringLiteral("Mukodes"), QStringLiteral("UpdateServer")).trimmed();
+    return value.isEmpty() ? vendorServerAddress() : value;
 }
 
 bool Settings::tapValt() const

@@ -58,6 +58,8 @@ public:
     bool autoLeltar() const;
     bool showAFA() const;
     bool verChk() const;
+    // The vendor's web server (scheme and host) asked by the update check and the error report.
+    QString updateServer() const;
     bool tapValt() const;
     void setTapValt(bool value);
     double receptFo() const;
@@ -75,6 +77,8 @@ public:
 
     // The vendor's support address, the default of the error reports' mail addresses.
     static QString vendorSupportAddress();
+    // The vendor's web server, the default of UpdateServer.
+    static QString vendorServerAddress();
 
     // Run values.
     QString programPath() const { return m_programPath; }

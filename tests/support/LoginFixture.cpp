@@ -1,0 +1,54 @@
+#include "support/LoginFixture.h"
+
+#include "core/PasswordHash.h"
+#include "store/Database.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QTest>
+
+LoginFixture::LoginFixture()
+{
+    QSqlQuery query(Database::shared(dbPath()));
+    query.exec(QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS login (LoginName TEXT PRIMARY KEY, Password TEXT, SecurLevel INTEGER)"));
+}
+
+LoginFixture::~LoginFixture()
+{
+    Database::closeAll(dbPath());
+}
+
+void LoginFixture::addUser(const QString &name, const QString &password, int level)
+{
+    static QHash<QString, QString> hashes;
+    if (!hashes.contains(password))
+        hashes.insert(password, PasswordHash::hash(password));
+    LoginTable(dbPath()).insert(LoginRow{name, hashes.value(password), level});
+}
+
+QList<LoginRow> LoginFixture::rows() const
+{
+    QList<LoginRow> result;
+    QSqlQuery query(Database::shared(dbPath()));
+    query.exec(QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login ORDER BY LoginName"));
+    while (query.next())
+        result << LoginRow{query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+    return result;
+}
+
+QString LoginFixture::storedPassword(const QString &name) const
+{
+    const std::optional<LoginRow> row = LoginTable(dbPath()).find(name);
+    return row ? row->password : QString();
+}
+
+bool operator==(const LoginRow &a, const LoginRow &b)
+{
+    return a.loginName == b.loginName && a.password == b.password && a.securLevel == b.securLevel;
+}
+
+char *toString(const LoginRow &row)
+{
+    return QTest::toString(row.loginName + QLatin1Char('/') + QString::number(row.securLevel));
+}
