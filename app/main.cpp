@@ -1,8 +1,14 @@
+#include "app/FormMain.h"
+#include "app/Settings.h"
+#include "app/SingleInstance.h"
+#include "app/UiLogo.h"
 #include "store/CreateDatabaseCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
 #include <QTextStream>
 
 #include <cstdio>
@@ -22,9 +28,28 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+
+    // One copy per computer and user: a second start brings the running copy forward and ends.
+    SingleInstance instance;
+    if (!instance.tryStart()) {
+        QString text = SingleInstance::alreadyRunningText();
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox::information(nullptr, QStringLiteral("Salvia"), text);
+        return 0;
+    }
+
     QApplication::setApplicationName(QStringLiteral("Salvia"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Salvia"));
-    window.showMaximized();
-    return app.exec();
+    QApplication::setWindowIcon(QIcon(salviaIcon()));
+
+    Settings settings;
+    settings.setProgramPath(QDir::currentPath());
+
+    // The three objects of the whole run, in this order: main window, message dialog, settings.
+    TFormMain window(settings);
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
+
+    window.show();
+    const int result = app.exec();
+    // Settings writes go to salvia.ini at once, so nothing is left to flush here.
+    return result;
 }
