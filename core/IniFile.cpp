@@ -83,8 +83,20 @@ QString IniFile::value(const QString &section, const QString &key, const QString
     return defaultValue;
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+// A value is one line of the file: a line break inside it would cut it and turn the rest into
+// a line of its own.
+static QString oneLine(const QString &text)
 {
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+void IniFile::setValue(const QString &section, const QString &key, const QString &text)
+{
+    const QString value = oneLine(text);
     Section *target = const_cast<Section *>(findSection(section));
     if (target == nullptr) {
         m_sections.append(Section{section, {}});

@@ -18,6 +18,7 @@ public:
 
     bool contains(const QString &section, const QString &key) const;
     QString value(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+    // A line break in the value is stored as a space.
     void setValue(const QString &section, const QString &key, const QString &value);
 
 private:
