@@ -1,13 +1,18 @@
 #include "app/StartupSequence.h"
 
+#include "app/EngineConfig.h"
+#include "app/Login.h"
+#include "app/MainMenuModel.h"
 #include "app/MainWindowControl.h"
-#include "app/MenuRights.h"
 #include "app/OwnerPartner.h"
+#include "app/OwnerValues.h"
 #include "app/Settings.h"
+#include "app/StartupPrompts.h"
 #include "app/WarehouseChoice.h"
 #include "app/WorkYear.h"
 #include "core/Messenger.h"
 #include "store/Database.h"
+#include "store/VersionCheck.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +24,13 @@ StartupSequence::StartupSequence(Settings &settings, Messenger &messenger, Start
     , m_prompts(prompts)
     , m_window(window)
 {
-    m_hooks.aliasDirectory = [this](const QString &) { return m_settings.dbPath(); };
+    m_hooks.aliasDirectory = [this](const QString &alias) {
+        return EngineConfig(m_settings.programPath()).aliasDirectory(alias);
+    };
+    m_hooks.readOwner = [](const QString &dbPath, Settings &settings) {
+        OwnerValues::read(Database::shared(dbPath), settings);
+    };
+    m_hooks.versionCheck = [this] { VersionCheck::run(m_messenger, m_settings.dbPath(), m_settings.dbMinVer()); };
 }
 
 QString StartupSequence::windowCaption(const Settings &settings)
@@ -28,25 +39,10 @@ QString StartupSequence::windowCaption(const Settings &settings)
         + QStringLiteral(" ") + settings.cegVaros() + QStringLiteral(", ") + settings.cegCim();
 }
 
-QString StartupSequence::loginStopText()
-{
-    return QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép.");
-}
-
 QString StartupSequence::warehouseStopText()
 {
     return QStringLiteral("A kiválasztott raktárat a program egy másik példánya használja! Válasszon másik raktárat, "
                           "vagy próbálja meg később újra. A program biztonsági okból kilép.");
-}
-
-QString StartupSequence::unknownUserText()
-{
-    return QStringLiteral("Hibás felhasználónév!");
-}
-
-QString StartupSequence::wrongPasswordText()
-{
-    return QStringLiteral("Hibás jelszó!");
 }
 
 QString StartupSequence::ownerPartnerFailureText()
@@ -63,25 +59,6 @@ StartupSequence::Outcome StartupSequence::end(Outcome outcome)
 {
     m_window.endWithoutAsking();
     return outcome;
-}
-
-bool StartupSequence::login()
-{
-    // Three failed attempts are allowed; a closed dialog ends the attempts at once.
-    for (int failures = 0; failures < 3;) {
-        const LoginInput input = m_prompts.askLogin();
-        const int result = m_hooks.checkLogin ? m_hooks.checkLogin(input) : 3;
-        if (result == 0)
-            return true;
-        if (result == 1)
-            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad, unknownUserText(), QStringLiteral("OK"));
-        else if (result == 2)
-            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad, wrongPasswordText(), QStringLiteral("OK"));
-        else
-            return false;
-        ++failures;
-    }
-    return false;
 }
 
 StartupSequence::Outcome StartupSequence::run()
@@ -111,11 +88,10 @@ StartupSequence::Outcome StartupSequence::run()
     // 3.
     m_window.setCaption(windowCaption(m_settings));
 
-    // 4.
-    if (!login()) {
-        m_messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop, loginStopText(), QStringLiteral("OK"));
+    // 4. Three failed attempts at most; a closed dialog ends them at once. The login has shown
+    // its "STOP!" message when it fails.
+    if (!Login::run([this] { return m_prompts.askLogin(); }, m_messenger, dbPath, m_settings))
         return end(Outcome::LoginFailed);
-    }
 
     // 5.
     WarehouseChoice::choose(m_settings, m_prompts, m_hooks.aliasDirectory(m_settings.bdeAlias()));
@@ -137,7 +113,7 @@ StartupSequence::Outcome StartupSequence::run()
     m_window.setStatusPanel(2, m_settings.aktivRaktarNev());
 
     // 8.
-    const QList<int> disabled = MenuRights::disabledTopMenus(m_settings.securLevel());
+    const QList<int> disabled = MainMenuModel::disabledTopMenus(m_settings.securLevel());
     if (!disabled.isEmpty())
         m_window.disableTopMenus(disabled);
 
@@ -161,8 +137,8 @@ StartupSequence::Outcome StartupSequence::run()
         m_window.setStatusPanel(3, lockMarker());
 
     // 13.
-    if (m_settings.verChk() && m_hooks.updateCheck)
-        m_hooks.updateCheck();
+    if (m_settings.verChk() && m_hooks.updateCheck && m_hooks.updateCheck())
+        return end(Outcome::UpdateAccepted);
 
     return Outcome::Working;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/StartupPrompts.h"
-
 #include <QDate>
 #include <QString>
 
@@ -10,6 +8,7 @@
 class MainWindowControl;
 class Messenger;
 class Settings;
+class StartupPrompts;
 
 // The start-up sequence run once from the main window's start-up timer: settings file, owner
 // values, login, warehouse choice, work year, status line, menu rights, owner partner, database
@@ -19,22 +18,24 @@ class StartupSequence
 public:
     StartupSequence(Settings &settings, Messenger &messenger, StartupPrompts &prompts, MainWindowControl &window);
 
-    // The parts that live elsewhere; each has a default that calls the program's own module.
+    // The parts that can be replaced; each but the update check has a default that calls the
+    // program's own module.
     struct Hooks
     {
-        // Directory named by a database alias (the engine configuration).
+        // Directory named by a database alias (default: the engine configuration in the program
+        // directory).
         std::function<QString(const QString &alias)> aliasDirectory;
-        // Reads CegNev, CegIrsz, CegVaros, CegCim from the database at dbPath into the settings.
+        // Reads CegNev, CegIrsz, CegVaros, CegCim of the database at dbPath into the settings
+        // (default: the shared owner table).
         std::function<void(const QString &dbPath, Settings &settings)> readOwner;
-        // Checks one login: 0 success (LoginUser, SecurLevel, SecurName set), 1 unknown user name,
-        // 2 wrong password, 3 the dialog was closed (user name "exit").
-        std::function<int(const LoginInput &input)> checkLogin;
         // The message dialog's symbol offset (10: shaded symbols).
         std::function<void(int offset)> setSymbolOffset;
-        // The database version check, showing its own warning.
+        // The database version check, showing its own warning (default: every warehouse folder
+        // against DbMinVer).
         std::function<void()> versionCheck;
-        // The update check in quiet mode.
-        std::function<void()> updateCheck;
+        // The update check in quiet mode; true when the user accepted a newer version and the
+        // program must end.
+        std::function<bool()> updateCheck;
     };
     Hooks &hooks() { return m_hooks; }
 
@@ -49,24 +50,21 @@ public:
         LoginFailed,
         NoWarehouse,
         NoWorkYear, // the work year could not be read or opened
+        UpdateAccepted, // the user went for a newer version
         AlreadyRan,
     };
 
-    // Runs the sequence; any outcome other than Working has closed the main window without the
-    // exit question. Runs only once per object.
+    // Runs the sequence; any outcome other than Working and AlreadyRan has closed the main window
+    // without the exit question. Runs only once per object.
     Outcome run();
 
     static QString windowCaption(const Settings &settings);
-    static QString loginStopText();
     static QString warehouseStopText();
-    static QString unknownUserText();
-    static QString wrongPasswordText();
     static QString ownerPartnerFailureText();
     // Status panel 3 when network locking is not disabled.
     static QString lockMarker();
 
 private:
-    bool login();
     Outcome end(Outcome outcome);
 
     Settings &m_settings;

@@ -3,8 +3,9 @@
 #include "app/YearOpening.h"
 #include "core/ScriptedMessenger.h"
 #include "support/ScriptedStartupPrompts.h"
-#include "support/StartupTestDatabase.h"
+#include "support/TempDatabase.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -14,6 +15,17 @@ class TestAppWorkYear : public QObject
 {
     Q_OBJECT
 
+    static void exec(const TempDatabase &db, const QString &sql)
+    {
+        QSqlQuery query(db.warehouse(1));
+        QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
+    }
+    static int count(const TempDatabase &db, const QString &sql)
+    {
+        QSqlQuery query(db.warehouse(1));
+        return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
+    }
+
     struct Run
     {
         Settings settings;
@@ -21,7 +33,7 @@ class TestAppWorkYear : public QObject
         ScriptedStartupPrompts prompts;
         QTemporaryDir programDir;
 
-        explicit Run(const StartupTestDatabase &db)
+        explicit Run(const TempDatabase &db)
         {
             settings.setProgramPath(programDir.path());
             settings.setDbPath(db.path());
@@ -38,12 +50,15 @@ class TestAppWorkYear : public QObject
 
     // The state after the 2006 year closing: no active year, December closed, the stock list of
     // 31 December 2006 in Leltar, including a material with no stock left.
-    static void closed2006(const StartupTestDatabase &db)
+    static void closed2006(const TempDatabase &db)
     {
-        db.exec(1, "INSERT INTO Munkaev VALUES ('2005', 0), ('2006', 0)");
-        db.exec(1, "INSERT INTO Napizaras VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
-                   "('2006-12-31', 'Éves zárás', 'anna')");
-        db.exec(1, "INSERT INTO Leltar VALUES "
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        exec(db, "UPDATE Munkaev SET AktivEv = 0");
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db, "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
+                 "('2006-12-31', 'Éves zárás', 'anna')");
+        exec(db, "INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
+                 "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES "
                    "('200', '0001', 'Liszt', 'kg', 10, 25.5, 5100.12345, 1377.0333, 6477.15675, 200.00485), "
                    "('100', '0002', 'Só', 'kg', 10, 0, 0, 0, 0, 80), "
                    "('100', '0001', 'Cukor', 'kg', 10, 3.125, 937.5, 253.125, 1190.625, 300)");
@@ -54,7 +69,7 @@ class TestAppWorkYear : public QObject
 private slots:
     void openingCarriesEveryStockRowIntoOpeningRows()
     {
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
         Run run(db);
         run.prompts.addYearText("2007");
@@ -75,8 +90,8 @@ private slots:
         QCOMPARE(run.settings.munkaEv(), QString("2007"));
         QCOMPARE(run.settings.lezartHoDat(), QDate(2006, 12, 31));
         QCOMPARE(run.settings.lezartHo(), QString("2006. december"));
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev WHERE MunkaEv = '2007' AND AktivEv = 1"), 1);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE MunkaEv = '2007' AND AktivEv = 1"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 1);
 
         QSqlQuery query(db.warehouse(1));
         QVERIFY(query.exec("SELECT Mozgnem, BK, BizSzam, Datum, NyilvSzam, FokSzla, TetelMenny, TetelErtek, "
@@ -134,7 +149,7 @@ private slots:
     void refusedYearsWriteNothing()
     {
         QFETCH(QString, typed);
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
         Run run(db);
         run.prompts.addYearText(typed);
@@ -147,14 +162,14 @@ private slots:
         QCOMPARE(run.messenger.last().symbol, 2);
         QCOMPARE(run.messenger.last().buttons, QStringList{"OK"});
         QVERIFY(run.prompts.openingMessages.isEmpty());
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev"), 2);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 0);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
     }
 
     void refusalKeepsAskingUntilAValidYear()
     {
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
         Run run(db);
         run.prompts.addYearText("2006");
@@ -164,7 +179,7 @@ private slots:
         QVERIFY(run.read(QDate(2007, 1, 3)));
         QCOMPARE(run.messenger.texts().mid(0, 2), refusal() + refusal());
         QCOMPARE(run.prompts.acceptedYearTexts, QStringList{"2007"});
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Raktar"), 3);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 3);
     }
 
     // A database with no year recorded at all accepts any year of the allowed range.
@@ -181,7 +196,9 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
+        exec(db, "DELETE FROM Munkaev");
+        exec(db, "DELETE FROM Napizaras");
         YearOpening opening(db.warehouse(1));
         QCOMPARE(opening.lastYear(), 0);
         QCOMPARE(opening.check(typed), accepted ? typed.toInt() : 0);
@@ -201,24 +218,24 @@ private slots:
     // and this copy works in the year the other one opened.
     void yearOpenedMeanwhileIsNotOpenedTwice()
     {
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
         YearOpening opening(db.warehouse(1));
         QCOMPARE(opening.check("2007"), 2007);
-        db.exec(1, "INSERT INTO Munkaev VALUES ('2007', 1)");
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2007', 1)");
 
         ScriptedMessenger messenger;
         QCOMPARE(opening.open(2007, "anna", messenger), YearOpening::Result::AlreadyOpen);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev"), 3);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 3);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
     }
 
     // A write that fails midway takes everything back, the new year row included.
     void failedOpeningLeavesNothingBehind()
     {
-        StartupTestDatabase db;
+        TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
-        db.exec(1, "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
+        exec(db, "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
                    "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
         Run run(db);
         run.prompts.addYearText("2007");
@@ -228,8 +245,8 @@ private slots:
         QVERIFY(run.messenger.last().text.startsWith(YearOpening::failureText()));
         QVERIFY(run.messenger.last().text.contains("lemez megtelt"));
         QVERIFY(!run.messenger.progressVisible());
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev"), 2);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
     }
 
     void activeYearIsReadWithTheLastClosing_data()
@@ -246,10 +263,11 @@ private slots:
         QFETCH(QString, year);
         QFETCH(QDate, today);
         QFETCH(bool, mismatch);
-        StartupTestDatabase db;
-        db.exec(1, "INSERT INTO Munkaev VALUES ('2005', 0), ('" + year + "', 1)");
-        db.exec(1, "INSERT INTO Napizaras VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
-                   "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
+        TempDatabase db(QDate(2006, 6, 1));
+        // The new database has 2006 active and 31 December 2005 closed.
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db, "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
+                 "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
         Run run(db);
 
         QVERIFY(run.read(today));
@@ -260,7 +278,7 @@ private slots:
         QVERIFY(run.messenger.shown().isEmpty());
         const QStringList expected = mismatch ? QStringList{WorkYear::clockMismatchText() + "|" + year} : QStringList();
         QCOMPARE(run.prompts.shownYearMessages, expected);
-        QCOMPARE(db.count(1, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
     }
 
     void clockMismatchTextIsExact()
@@ -288,8 +306,8 @@ private slots:
 
     void unreadableWarehouseIsReported()
     {
-        StartupTestDatabase db;
-        db.exec(1, "DROP TABLE Munkaev");
+        TempDatabase db(QDate(2006, 6, 1));
+        exec(db, "DROP TABLE Munkaev");
         Run run(db);
         QVERIFY(!run.read(QDate(2007, 1, 3)));
         QCOMPARE(run.messenger.last().caption, QString("HIBA!"));

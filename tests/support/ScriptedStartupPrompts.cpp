@@ -6,7 +6,7 @@ bool ScriptedStartupPrompts::createDatabase(const QString &dbPath)
     return m_create ? m_create(dbPath) : false;
 }
 
-LoginInput ScriptedStartupPrompts::askLogin()
+LoginEntry ScriptedStartupPrompts::askLogin()
 {
     ++loginCalls;
     if (m_logins.isEmpty())

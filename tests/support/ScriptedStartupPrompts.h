@@ -22,7 +22,7 @@ public:
     void setCreateDatabase(std::function<bool(const QString &)> create) { m_create = std::move(create); }
 
     bool createDatabase(const QString &dbPath) override;
-    LoginInput askLogin() override;
+    LoginEntry askLogin() override;
     int chooseWarehouse(const QStringList &names) override;
     void showYear(const QString &message, const QString &year) override;
     void askYear(const QString &message, const QString &proposedYear,
@@ -38,7 +38,7 @@ public:
     QStringList acceptedYearTexts;
 
 private:
-    QQueue<LoginInput> m_logins;
+    QQueue<LoginEntry> m_logins;
     int m_warehouseAnswer = 0;
     QQueue<QString> m_yearTexts;
     std::function<bool(const QString &)> m_create;
