@@ -5,6 +5,7 @@
 #include "core/ScriptedMessenger.h"
 #include "store/Database.h"
 #include "support/LoginFixture.h"
+#include "support/TempDatabase.h"
 
 #include <QQueue>
 #include <QSqlQuery>
@@ -134,6 +135,18 @@ private slots:
         QCOMPARE(asked, dialogs);
         QCOMPARE(messages(messenger), shown);
         QCOMPARE(settings.loginUser(), loggedIn ? QStringLiteral("Kati") : QString());
+    }
+
+    // The superuser of a newly created database can log in.
+    void createdDatabaseSuperuser()
+    {
+        TempDatabase db;
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        Settings settings;
+        QCOMPARE(Login::check(db.path(), {TempDatabase::userName(), TempDatabase::password()}, settings),
+                 Login::Success);
+        QCOMPARE(settings.securLevel(), 5);
+        QCOMPARE(settings.securName(), QStringLiteral("Superuser"));
     }
 
     void levelLabels()

@@ -1,6 +1,7 @@
 #include "support/LoginFixture.h"
 
 #include "core/PasswordHash.h"
+#include "store/Catalogue.h"
 #include "store/Database.h"
 
 #include <QHash>
@@ -9,9 +10,9 @@
 
 LoginFixture::LoginFixture()
 {
-    QSqlQuery query(Database::shared(dbPath()));
-    query.exec(QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS login (LoginName TEXT PRIMARY KEY, Password TEXT, SecurLevel INTEGER)"));
+    QString error;
+    if (!Catalogue::createTables(Database::shared(dbPath()), Catalogue::sharedTables(), &error))
+        qWarning("shared tables not created: %s", qPrintable(error));
 }
 
 LoginFixture::~LoginFixture()

@@ -5,7 +5,8 @@
 #include <QList>
 #include <QTemporaryDir>
 
-// A database directory in a temporary folder with the shared user table `login`.
+// A database directory in a temporary folder with the shared tables (users in `login`) only:
+// cheaper than a whole database for the many small cases of the user administration.
 class LoginFixture
 {
 public:
