@@ -3,6 +3,8 @@
 #include "core/IniFile.h"
 
 #include <QDir>
+#include <QLocale>
+#include <cmath>
 
 Settings::Settings() = default;
 
@@ -20,6 +22,16 @@ QString Settings::readString(const QString &section, const QString &key, const Q
     return ini.value(section, key, defaultValue);
 }
 
+// A number written by any locale: "12,5" or "12.5", no group separators.
+static bool parseNumber(const QString &stored, double &value)
+{
+    QString text = stored.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
 int Settings::readInt(const QString &section, const QString &key, int defaultValue) const
 {
     bool ok = false;
@@ -29,52 +41,56 @@ int Settings::readInt(const QString &section, const QString &key, int defaultVal
 
 double Settings::readNumber(const QString &section, const QString &key, double defaultValue) const
 {
-    QString text = readString(section, key).trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? value : defaultValue;
+    double value = 0;
+    return parseNumber(readString(section, key), value) ? value : defaultValue;
 }
 
 QDate Settings::readDate(const QString &section, const QString &key, const QDate &defaultValue) const
 {
-    const QDate value = QDate::fromString(readString(section, key).trimmed(), Qt::ISODate);
+    const QString text = readString(section, key).trimmed();
+    QDate value = QDate::fromString(text, Qt::ISODate);
+    if (!value.isValid())
+        value = QDate::fromString(text, QStringLiteral("yyyy.MM.dd."));
+    if (!value.isValid())
+        value = QDate::fromString(text, QStringLiteral("yyyy.MM.dd"));
     return value.isValid() ? value : defaultValue;
 }
 
 bool Settings::readBool(const QString &section, const QString &key, bool defaultValue) const
 {
-    bool ok = false;
-    const int value = readString(section, key).trimmed().toInt(&ok);
-    return ok ? value != 0 : defaultValue;
+    double value = 0;
+    return parseNumber(readString(section, key), value) ? value != 0 : defaultValue;
 }
 
-void Settings::writeString(const QString &section, const QString &key, const QString &value)
+bool Settings::writeString(const QString &section, const QString &key, const QString &value)
 {
     IniFile ini(iniPath());
-    ini.load();
+    if (!ini.load())
+        return false;
     ini.setValue(section, key, value);
-    ini.save();
+    return ini.save();
 }
 
-void Settings::writeInt(const QString &section, const QString &key, int value)
+bool Settings::writeInt(const QString &section, const QString &key, int value)
 {
-    writeString(section, key, QString::number(value));
+    return writeString(section, key, QString::number(value));
 }
 
-void Settings::writeNumber(const QString &section, const QString &key, double value)
+bool Settings::writeNumber(const QString &section, const QString &key, double value)
 {
-    writeString(section, key, QString::number(value));
+    QString text = QString::number(value, 'g', 15);
+    text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+    return writeString(section, key, text);
 }
 
-void Settings::writeDate(const QString &section, const QString &key, const QDate &value)
+bool Settings::writeDate(const QString &section, const QString &key, const QDate &value)
 {
-    writeString(section, key, value.toString(Qt::ISODate));
+    return writeString(section, key, value.toString(Qt::ISODate));
 }
 
-void Settings::writeBool(const QString &section, const QString &key, bool value)
+bool Settings::writeBool(const QString &section, const QString &key, bool value)
 {
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QString Settings::vendorSupportAddress()
@@ -227,14 +243,16 @@ bool Settings::tapValt() const
     return readBool(QStringLiteral("Mukodes"), QStringLiteral("TapValt"), true);
 }
 
-void Settings::setTapValt(bool value)
+bool Settings::setTapValt(bool value)
 {
-    writeBool(QStringLiteral("Mukodes"), QStringLiteral("TapValt"), value);
+    return writeBool(QStringLiteral("Mukodes"), QStringLiteral("TapValt"), value);
 }
 
-double Settings::receptFo() const
+int Settings::receptFo() const
 {
-    return readNumber(QStringLiteral("Szamitas"), QStringLiteral("ReceptFo"), 100);
+    const double value = readNumber(QStringLiteral("Szamitas"), QStringLiteral("ReceptFo"), 100);
+    const long long persons = std::llround(value);
+    return persons >= 1 && persons <= 100 ? int(persons) : 100;
 }
 
 bool Settings::kiadAr() const
@@ -247,9 +265,9 @@ QString Settings::cegAzon() const
     return readString(QStringLiteral("UVI"), QStringLiteral("CegAzon"), QStringLiteral("A"));
 }
 
-void Settings::setCegAzon(const QString &value)
+bool Settings::setCegAzon(const QString &value)
 {
-    writeString(QStringLiteral("UVI"), QStringLiteral("CegAzon"), value);
+    return writeString(QStringLiteral("UVI"), QStringLiteral("CegAzon"), value);
 }
 
 QString Settings::bRendAz() const
@@ -257,9 +275,9 @@ QString Settings::bRendAz() const
     return readString(QStringLiteral("UVI"), QStringLiteral("BRendAz"), QStringLiteral("H"));
 }
 
-void Settings::setBRendAz(const QString &value)
+bool Settings::setBRendAz(const QString &value)
 {
-    writeString(QStringLiteral("UVI"), QStringLiteral("BRendAz"), value);
+    return writeString(QStringLiteral("UVI"), QStringLiteral("BRendAz"), value);
 }
 
 QString Settings::egys() const
@@ -267,9 +285,9 @@ QString Settings::egys() const
     return readString(QStringLiteral("UVI"), QStringLiteral("Egys"), QStringLiteral("0000"));
 }
 
-void Settings::setEgys(const QString &value)
+bool Settings::setEgys(const QString &value)
 {
-    writeString(QStringLiteral("UVI"), QStringLiteral("Egys"), value);
+    return writeString(QStringLiteral("UVI"), QStringLiteral("Egys"), value);
 }
 
 QString Settings::adosz() const
@@ -277,9 +295,9 @@ QString Settings::adosz() const
     return readString(QStringLiteral("UVI"), QStringLiteral("Adosz"), QString());
 }
 
-void Settings::setAdosz(const QString &value)
+bool Settings::setAdosz(const QString &value)
 {
-    writeString(QStringLiteral("UVI"), QStringLiteral("Adosz"), value);
+    return writeString(QStringLiteral("UVI"), QStringLiteral("Adosz"), value);
 }
 
 QString Settings::koteg() const
@@ -287,7 +305,37 @@ QString Settings::koteg() const
     return readString(QStringLiteral("UVI"), QStringLiteral("Koteg"), QStringLiteral("001"));
 }
 
-void Settings::setKoteg(const QString &value)
+bool Settings::setKoteg(const QString &value)
 {
-    writeString(QStringLiteral("UVI"), QStringLiteral("Koteg"), value);
+    return writeString(QStringLiteral("UVI"), QStringLiteral("Koteg"), value);
+}
+
+QDate Settings::kiszabatKezdDat() const
+{
+    return readDate(QStringLiteral("Kiszabat"), QStringLiteral("KezdDat"), QDate::currentDate());
+}
+
+int Settings::kiszabatCount() const
+{
+    return readInt(QStringLiteral("Kiszabat"), QStringLiteral("Count"), 0);
+}
+
+QString Settings::kiszabatEtk(int index) const
+{
+    return readString(QStringLiteral("Kiszabat"), QStringLiteral("Etk-") + QString::number(index), QString());
+}
+
+QDate Settings::cartKiszabatKezdDat() const
+{
+    return readDate(QStringLiteral("CartKiszabat"), QStringLiteral("KezdDat"), QDate::currentDate());
+}
+
+int Settings::cartKiszabatCount() const
+{
+    return readInt(QStringLiteral("CartKiszabat"), QStringLiteral("Count"), 0);
+}
+
+QString Settings::cartKiszabatCsop(int index) const
+{
+    return readString(QStringLiteral("CartKiszabat"), QStringLiteral("Csop-") + QString::number(index), QString());
 }

@@ -15,18 +15,21 @@ public:
     QString iniPath() const;
     void setIniPath(const QString &path) { m_iniPath = path; }
 
-    // Generic access to any section and key; a missing key yields the default.
+    // Generic access to any section and key; a missing or unreadable value yields the default.
+    // Booleans are stored as "1" and "0", and any non-zero number reads as on. Numbers are written
+    // with the system's decimal separator and read with either "," or ".". Dates are written as
+    // yyyy-MM-dd; "yyyy.MM.dd." is read too.
     QString readString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
     int readInt(const QString &section, const QString &key, int defaultValue = 0) const;
     double readNumber(const QString &section, const QString &key, double defaultValue = 0) const;
     QDate readDate(const QString &section, const QString &key, const QDate &defaultValue = QDate()) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue = false) const;
-    void writeString(const QString &section, const QString &key, const QString &value);
-    void writeInt(const QString &section, const QString &key, int value);
-    void writeNumber(const QString &section, const QString &key, double value);
-    void writeDate(const QString &section, const QString &key, const QDate &value);
-    void writeBool(const QString &section, const QString &key, bool value);
-
+    // Every write rewrites and flushes the file at once; false when the file cannot be written.
+    bool writeString(const QString &section, const QString &key, const QString &value);
+    bool writeInt(const QString &section, const QString &key, int value);
+    bool writeNumber(const QString &section, const QString &key, double value);
+    bool writeDate(const QString &section, const QString &key, const QDate &value);
+    bool writeBool(const QString &section, const QString &key, bool value);
 
     // One reader per key of salvia.ini (the default when the key is missing); writers for the keys
     // that screens other than the settings dialog change. Section and key names are below.
@@ -59,19 +62,30 @@ public:
     bool showAFA() const;
     bool verChk() const;
     bool tapValt() const;
-    void setTapValt(bool value);
-    double receptFo() const;
+    bool setTapValt(bool value);
+    // The nearest whole number; a stored value outside 1..100 reads as the default 100, since
+    // recipe quantities are divided by it.
+    int receptFo() const;
     bool kiadAr() const;
     QString cegAzon() const;
-    void setCegAzon(const QString &value);
+    bool setCegAzon(const QString &value);
     QString bRendAz() const;
-    void setBRendAz(const QString &value);
+    bool setBRendAz(const QString &value);
     QString egys() const;
-    void setEgys(const QString &value);
+    bool setEgys(const QString &value);
     QString adosz() const;
-    void setAdosz(const QString &value);
+    bool setAdosz(const QString &value);
     QString koteg() const;
-    void setKoteg(const QString &value);
+    bool setKoteg(const QString &value);
+
+    // The unfinished ration sheets: date (default today), number of chosen meals / dish groups
+    // and the chosen codes "Etk-0" ... and "Csop-0" ... (Kiszabat and CartKiszabat sections).
+    QDate kiszabatKezdDat() const;
+    int kiszabatCount() const;
+    QString kiszabatEtk(int index) const;
+    QDate cartKiszabatKezdDat() const;
+    int cartKiszabatCount() const;
+    QString cartKiszabatCsop(int index) const;
 
     // The vendor's support address, the default of the error reports' mail addresses.
     static QString vendorSupportAddress();

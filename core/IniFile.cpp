@@ -10,12 +10,14 @@ IniFile::IniFile(const QString &path)
 {
 }
 
-void IniFile::load()
+bool IniFile::load()
 {
     m_sections.clear();
     QFile file(m_path);
+    if (!file.exists())
+        return true;
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return false;
     const QString text = TextCodec::fromWindows1250(file.readAll());
     Section *current = nullptr;
     for (QString line : text.split(QLatin1Char('\n'))) {
@@ -32,6 +34,7 @@ void IniFile::load()
             continue;
         current->entries.append({line.left(eq).trimmed(), line.mid(eq + 1)});
     }
+    return true;
 }
 
 bool IniFile::save() const
@@ -83,8 +86,20 @@ QString IniFile::value(const QString &section, const QString &key, const QString
     return defaultValue;
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &value)
+// A value is one line of the file: a line break inside it would cut it and turn the rest into
+// a line of its own.
+static QString oneLine(const QString &text)
 {
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+void IniFile::setValue(const QString &section, const QString &key, const QString &text)
+{
+    const QString value = oneLine(text);
     Section *target = const_cast<Section *>(findSection(section));
     if (target == nullptr) {
         m_sections.append(Section{section, {}});

@@ -11,13 +11,15 @@ class IniFile
 public:
     explicit IniFile(const QString &path);
 
-    // Reads the file; a missing file is an empty one.
-    void load();
+    // Reads the file; a missing file is an empty one. False when the file exists but cannot be
+    // read: saving then would drop every other key.
+    bool load();
     // Writes the whole file; false when it cannot be written.
     bool save() const;
 
     bool contains(const QString &section, const QString &key) const;
     QString value(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+    // A line break in the value is stored as a space.
     void setValue(const QString &section, const QString &key, const QString &value);
 
 private:
