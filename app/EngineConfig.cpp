@@ -100,7 +100,8 @@ EngineConfig::Result EngineConfig::writeValue(const QString &pathAndEntry, const
     if (!split(pathAndEntry, address))
         return {QString(), badParameterText()};
     IniFile ini(filePath());
-    ini.load();
+    if (!ini.load())
+        return {QString(), cannotWriteText(filePath())};
     if (address.key.isEmpty() || (!ini.contains(address.section, address.key) && !hasDefault(address)))
         return {QString(), missingEntryText(pathAndEntry)};
     ini.setValue(address.section, address.key, value);
@@ -113,7 +114,8 @@ QString EngineConfig::aliasDirectory(const QString &alias) const
 {
     const QString stored = readValue(aliasPathEntry(alias)).value.trimmed();
     if (stored.isEmpty())
-        return alias.compare(QLatin1String("Salvia"), Qt::CaseInsensitive) == 0 ? defaultDatabaseDirectory() : QString();
+        return alias.compare(QLatin1String("Salvia"), Qt::CaseInsensitive) == 0 ? defaultDatabaseDirectory()
+                                                                                : QString();
     // A server address (scheme://...) is passed on as it is.
     if (stored.contains(QLatin1String("://")))
         return stored;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QLocale>
-
 #include <cmath>
 
 Settings::Settings() = default;
@@ -66,7 +65,8 @@ bool Settings::readBool(const QString &section, const QString &key, bool default
 bool Settings::writeString(const QString &section, const QString &key, const QString &value)
 {
     IniFile ini(iniPath());
-    ini.load();
+    if (!ini.load())
+        return false;
     ini.setValue(section, key, value);
     return ini.save();
 }

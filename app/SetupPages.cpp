@@ -49,8 +49,8 @@ QString SetupPages::cannotWriteText(const QString &filePath)
 
 SetupPages::Defaults SetupPages::loadDefaults(const Settings &settings)
 {
-    return {settings.defaultPartner(), settings.defaultFokszam(), settings.defaultMertegys(),
-            settings.defaultCsoport(), settings.defaultAfa(),     settings.defaultVeszteseg()};
+    return {settings.defaultPartner(), settings.defaultFokszam(), settings.defaultMertegys(), settings.defaultCsoport(),
+        settings.defaultAfa(), settings.defaultVeszteseg()};
 }
 
 SetupPages::Outcome SetupPages::saveDefaults(Settings &settings, const Defaults &values)
@@ -69,7 +69,7 @@ SetupPages::Print SetupPages::loadPrint(const Settings &settings)
     Print values;
     values.logoPath = settings.logoPath();
     values.footers = {settings.footer11(), settings.footer12(), settings.footer21(), settings.footer22(),
-                      settings.footer31(), settings.footer32(), settings.footer41(), settings.footer42()};
+        settings.footer31(), settings.footer32(), settings.footer41(), settings.footer42()};
     values.enableFooter = settings.enableFooter();
     values.footerWeekly = settings.footerWeekly();
     return values;
@@ -110,7 +110,7 @@ SetupPages::Outcome SetupPages::saveCalc(Settings &settings, const QString &rece
 SetupPages::Dialogs SetupPages::loadDialogs(const Settings &settings)
 {
     return {settings.display3D(), settings.displayNew(), settings.displayTetelWarning(), settings.displayModify(),
-            settings.formatFloppy()};
+        settings.formatFloppy()};
 }
 
 SetupPages::Outcome SetupPages::saveDialogs(Settings &settings, const Dialogs &values)

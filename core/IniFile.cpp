@@ -10,12 +10,14 @@ IniFile::IniFile(const QString &path)
 {
 }
 
-void IniFile::load()
+bool IniFile::load()
 {
     m_sections.clear();
     QFile file(m_path);
+    if (!file.exists())
+        return true;
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return false;
     const QString text = TextCodec::fromWindows1250(file.readAll());
     Section *current = nullptr;
     for (QString line : text.split(QLatin1Char('\n'))) {
@@ -32,6 +34,7 @@ void IniFile::load()
             continue;
         current->entries.append({line.left(eq).trimmed(), line.mid(eq + 1)});
     }
+    return true;
 }
 
 bool IniFile::save() const

@@ -11,8 +11,9 @@ class IniFile
 public:
     explicit IniFile(const QString &path);
 
-    // Reads the file; a missing file is an empty one.
-    void load();
+    // Reads the file; a missing file is an empty one. False when the file exists but cannot be
+    // read: saving then would drop every other key.
+    bool load();
     // Writes the whole file; false when it cannot be written.
     bool save() const;
 

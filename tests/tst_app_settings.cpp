@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <functional>
 
 namespace {
@@ -109,7 +108,7 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QVariant>("storedValue");
         const auto row = [](const char *section, const char *key, QVariant def, const char *stored, QVariant value,
-                            const char *reader = nullptr) {
+                             const char *reader = nullptr) {
             const QString name = reader ? QString::fromUtf8(reader) : QString::fromUtf8(key);
             QTest::newRow(qPrintable(name)) << name << QString::fromUtf8(section) << QString::fromUtf8(key) << def
                                             << QString::fromUtf8(stored) << value;
@@ -339,7 +338,7 @@ private slots:
         EngineConfig::Result written = engine.writeValue(entry, "TRUE");
         QVERIFY(!written.ok());
         QCOMPARE(written.error,
-                 QStringLiteral("\\DRIVERS\\PARADOX\\INIT\\;LOCAL SHARE bejegyzés nem található a konfigurációs fájlban"));
+            QStringLiteral("\\DRIVERS\\PARADOX\\INIT\\;LOCAL SHARE bejegyzés nem található a konfigurációs fájlban"));
         QVERIFY(!QFile::exists(engine.filePath()));
         QVERIFY(!engine.writeValue(EngineConfig::aliasPathEntry("Masik"), "/x").ok());
 
@@ -367,18 +366,18 @@ private slots:
         print.enableFooter = false;
         print.footerWeekly = "heti";
         QVERIFY(SetupPages::savePrint(m_settings, print).written);
-        QCOMPARE(QStringList({m_settings.footer11(), m_settings.footer12(), m_settings.footer21(),
-                              m_settings.footer22(), m_settings.footer31(), m_settings.footer32(),
-                              m_settings.footer41(), m_settings.footer42()}),
-                 QStringList({"f11", "f12", "f21", "f22", "f31", "f32", "f41", "f42"}));
+        QCOMPARE(
+            QStringList({m_settings.footer11(), m_settings.footer12(), m_settings.footer21(), m_settings.footer22(),
+                m_settings.footer31(), m_settings.footer32(), m_settings.footer41(), m_settings.footer42()}),
+            QStringList({"f11", "f12", "f21", "f22", "f31", "f32", "f41", "f42"}));
         QCOMPARE(m_settings.logoPath(), QStringLiteral("/kep/logo.bmp"));
         QVERIFY(!m_settings.enableFooter());
         QCOMPARE(m_settings.footerWeekly(), QStringLiteral("heti"));
 
         QVERIFY(SetupPages::saveDefaults(m_settings, {"00007", "211", "kg", "03", "05", "07"}).written);
         QCOMPARE(QStringList({m_settings.defaultPartner(), m_settings.defaultFokszam(), m_settings.defaultMertegys(),
-                              m_settings.defaultCsoport(), m_settings.defaultAfa(), m_settings.defaultVeszteseg()}),
-                 QStringList({"00007", "211", "kg", "03", "05", "07"}));
+                     m_settings.defaultCsoport(), m_settings.defaultAfa(), m_settings.defaultVeszteseg()}),
+            QStringList({"00007", "211", "kg", "03", "05", "07"}));
 
         QVERIFY(SetupPages::saveDialogs(m_settings, {true, false, false, true, false}).written);
         QVERIFY(m_settings.display3D());
@@ -457,7 +456,7 @@ private slots:
         QCOMPARE(outcome.caption, QStringLiteral("Információ"));
         QCOMPARE(outcome.symbol, Symbol::Information);
         QCOMPARE(outcome.text,
-                 QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
+            QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
         QCOMPARE(engine.netDir(), QStringLiteral("/srv/NET"));
     }
 
@@ -525,13 +524,14 @@ private slots:
         QStringList labels;
         for (const auto &line : lines)
             labels << line.first;
-        QCOMPARE(labels, QStringList({"ProgramPath:", "DbPath:", "LoginUser:", "SecurLevel:", "SecurName:",
-                                      "AktivRaktar:", "AktivRaktarNev:", "MunkaEv:", "LezartHo:", "LezartHoDat:",
-                                      "BDEalias:", "IsPrinter:", "ProgVer:", "DbMinVer:"}));
+        QCOMPARE(labels,
+            QStringList({"ProgramPath:", "DbPath:", "LoginUser:", "SecurLevel:", "SecurName:", "AktivRaktar:",
+                "AktivRaktarNev:", "MunkaEv:", "LezartHo:", "LezartHoDat:", "BDEalias:", "IsPrinter:", "ProgVer:",
+                "DbMinVer:"}));
         QCOMPARE(lines[2].second, QStringLiteral("Kovács Éva"));
         QCOMPARE(lines[3].second, QStringLiteral("5"));
         QCOMPARE(lines[9].second,
-                 QLocale(QLocale::Hungarian, QLocale::Hungary).toString(QDate(2024, 3, 31), QLocale::ShortFormat));
+            QLocale(QLocale::Hungarian, QLocale::Hungary).toString(QDate(2024, 3, 31), QLocale::ShortFormat));
         QVERIFY(lines[9].second.contains(QStringLiteral("2024")));
         QCOMPARE(lines[10].second, QStringLiteral("Salvia"));
         m_settings.setLezartHoDat(QDate());
