@@ -30,7 +30,7 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
     auto *intro = new QLabel(QStringLiteral("A megadott helyen még nincs adatbázis. A program létrehoz egy újat "
                                             "20 raktárral; adja meg a tulajdonos intézmény adatait és a "
                                             "rendszergazda (Superuser) felhasználónevét és jelszavát."),
-                             this);
+        this);
     intro->setWordWrap(true);
     lblHely = new QLabel(QStringLiteral("Adatbázis helye: ") + QDir::toNativeSeparators(dbPath), this);
     lblHely->setObjectName(QStringLiteral("lblHely"));
@@ -116,8 +116,8 @@ void TfrmUjAdatbazis::refuse(const DatabaseCreator::Result &result)
 
 void TfrmUjAdatbazis::btnRogzitClick()
 {
-    const DatabaseCreator::Input input{edtCegNev->text(),   edtCegIrsz->text(),  edtCegVaros->text(),
-                                       edtCegCim->text(),   edtUserName->text(), edtPassword->text()};
+    const DatabaseCreator::Input input {edtCegNev->text(), edtCegIrsz->text(), edtCegVaros->text(), edtCegCim->text(),
+        edtUserName->text(), edtPassword->text()};
     DatabaseCreator::Result result = DatabaseCreator::check(m_dbPath, input);
     if (result.ok)
         result = DatabaseCreator::checkPasswordAgain(edtPassword->text(), edtPassword2->text());
@@ -128,8 +128,8 @@ void TfrmUjAdatbazis::btnRogzitClick()
 
     m_messenger.showProgress(QStringLiteral("Az adatbázis létrehozása folyamatban..."));
     result = DatabaseCreator::create(m_dbPath, input, QDate::currentDate(), [this](int warehouse) {
-        m_messenger.setProgressText(QStringLiteral("Az adatbázis létrehozása folyamatban...\r")
-                                    + DatabaseCreator::warehouseName(warehouse));
+        m_messenger.setProgressText(
+            QStringLiteral("Az adatbázis létrehozása folyamatban...\r") + DatabaseCreator::warehouseName(warehouse));
     });
     m_messenger.hideProgress();
     if (!result.ok) {

@@ -13,7 +13,7 @@ static QString quoted(const QString &name)
 
 const QStringList &Catalogue::warehouseTableNames()
 {
-    static const QStringList names{
+    static const QStringList names {
         QStringLiteral("Afa"),
         QStringLiteral("Allergen"),
         QStringLiteral("AllergenAny"),
@@ -239,7 +239,8 @@ QStringList Catalogue::orderCalTerms(const QString &alias)
         field("FokSzla"),
         field("NyilvSzam"),
         field("Datum"),
-        QStringLiteral("CASE WHEN %1 = '00' THEN 0 WHEN %2 = 'BE' THEN 1 ELSE 2 END").arg(field("Mozgnem"), field("BK")),
+        QStringLiteral("CASE WHEN %1 = '00' THEN 0 WHEN %2 = 'BE' THEN 1 ELSE 2 END")
+            .arg(field("Mozgnem"), field("BK")),
         field("RaktAzon"),
     };
 }

@@ -19,8 +19,8 @@ static TableDef tapRendelet()
         table.real(QStringLiteral("E%1").arg(code).toLatin1().constData());
         table.real(QStringLiteral("M%1").arg(code).toLatin1().constData());
     }
-    for (const char *nutrient : {"Energia", "Kaloria", "Feherje", "AFeherje", "Zsir", "ZsirTe", "Chidrat", "Cukor", "So",
-                                 "Hamu", "Rost", "Transz", "Koleszterin", "Kalcium"}) {
+    for (const char *nutrient : {"Energia", "Kaloria", "Feherje", "AFeherje", "Zsir", "ZsirTe", "Chidrat", "Cukor",
+             "So", "Hamu", "Rost", "Transz", "Koleszterin", "Kalcium"}) {
         table.real((QByteArray("E") + nutrient).constData());
         table.real((QByteArray("M") + nutrient).constData());
     }
@@ -42,7 +42,8 @@ QList<TableDef> masterTables()
                   .index("OrderCsopDate", {"AfaCsoport", "Datum"})
                   .build();
 
-    tables << TableBuilder("Allergen").text("AzonAl", 2).text("Allergen", 50).text("Jeloles", 16).key({"AzonAl"}).build();
+    tables
+        << TableBuilder("Allergen").text("AzonAl", 2).text("Allergen", 50).text("Jeloles", 16).key({"AzonAl"}).build();
 
     // The allergens a material contains, and those it may contain.
     for (const char *name : {"AllergenAny", "AllergenAnyT"})
@@ -60,8 +61,8 @@ QList<TableDef> masterTables()
                   .integer("Kerekites")
                   .reals({"KeszletMin", "KeszletMax", "KeszletMennyiseg"})
                   .money("KeszletErtek")
-                  .reals({"LeltarMennyiseg", "Energia", "Feherje", "AllatiFeh", "Zsir", "ZsirTe", "Transz", "Szenhidrat",
-                          "Cukor", "Hamu", "Rost", "Koleszterin", "So", "Kalcium"})
+                  .reals({"LeltarMennyiseg", "Energia", "Feherje", "AllatiFeh", "Zsir", "ZsirTe", "Transz",
+                      "Szenhidrat", "Cukor", "Hamu", "Rost", "Koleszterin", "So", "Kalcium"})
                   .boolean("Hso")
                   .boolean("Hcukor")
                   .text("Vkod", 2)
@@ -127,7 +128,7 @@ QList<TableDef> masterTables()
                   .money("Netto")
                   .money("Afa")
                   .reals({"Energia", "Feherje", "Allati", "Zsir", "ZsirTe", "Transz", "Szenhidrat", "Cukor", "Hamu",
-                          "Rost", "Koleszterin", "Kalcium", "So", "HCukor", "HSo"})
+                      "Rost", "Koleszterin", "Kalcium", "So", "HCukor", "HSo"})
                   .date("LetrDat")
                   .date("ModDat")
                   .date("UseDat")

@@ -54,9 +54,9 @@ QList<TableDef> stockTables()
                   .date("Lejarat")
                   .boolean("Stat")
                   .expressionIndex("OrderCal",
-                                   {QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Datum"),
-                                    QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},
-                                   Catalogue::orderCalTerms())
+                      {QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Datum"),
+                          QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},
+                      Catalogue::orderCalTerms())
                   .build();
 
     tables << TableBuilder("Leltar")
@@ -75,7 +75,8 @@ QList<TableDef> stockTables()
                   .build();
 
     tables << TableBuilder("Sorszam").text("Ev", 4).text("Sorsz", 5).key({"Ev"}).build();
-    tables << TableBuilder("Tablo").text("Tabloszam", 3).date("NyitoDatum").date("ZaroDatum").key({"Tabloszam"}).build();
+    tables
+        << TableBuilder("Tablo").text("Tabloszam", 3).date("NyitoDatum").date("ZaroDatum").key({"Tabloszam"}).build();
     tables << TableBuilder("Munkaev").text("MunkaEv", 4).boolean("AktivEv").key({"MunkaEv"}).build();
     tables << TableBuilder("Napizaras").date("Datum").text("Megjegyzes", 50).text("User").key({"Datum"}).build();
     // Part of every warehouse's table set; nothing reads or writes it.

@@ -136,7 +136,8 @@ static QList<TableDef> menuWorkTables()
                   .textNoCase("NyilvSzam", 4)
                   .textNoCase("Tip", 2)
                   .textNoCase("Enorma", 2)
-                  .reals({"Energia", "Kaloria", "Feherje", "Zsir", "ZsirTe", "Szenhidrat", "Cukor", "So", "HCukor", "HSo"})
+                  .reals(
+                      {"Energia", "Kaloria", "Feherje", "Zsir", "ZsirTe", "Szenhidrat", "Cukor", "So", "HCukor", "HSo"})
                   .textNoCase("Allergen", 512)
                   .textNoCase("Tartalmazhat", 512)
                   .key({"EtlapAzon"})
@@ -222,8 +223,8 @@ static QList<TableDef> reportWorkTables()
                   .real("Mennyiseg")
                   .text("Mertegys", 4)
                   .money("Netto")
-                  .reals({"Energia", "Kaloria", "Feherje", "AllatiFeh", "Zsir", "ZsirTe", "Transz", "Szenhidrat", "Cukor",
-                          "Hamu", "Rost", "Kalcium", "So", "Koleszterin", "HSo", "HCukor"})
+                  .reals({"Energia", "Kaloria", "Feherje", "AllatiFeh", "Zsir", "ZsirTe", "Transz", "Szenhidrat",
+                      "Cukor", "Hamu", "Rost", "Kalcium", "So", "Koleszterin", "HSo", "HCukor"})
                   .build();
     // Part of every warehouse's table set; no screen reads or writes them.
     tables << TableBuilder("TmpFelhaszHo").work().text("Honap", 2).real("Mennyiseg").money("Ertek").build();

@@ -41,7 +41,7 @@ int runCreateDatabaseCommand(const QString &dir, QTextStream &in, QTextStream &o
         return 1;
     }
 
-    const DatabaseCreator::Input input{lines.at(0), lines.at(1), lines.at(2), lines.at(3), lines.at(4), lines.at(5)};
+    const DatabaseCreator::Input input {lines.at(0), lines.at(1), lines.at(2), lines.at(3), lines.at(4), lines.at(5)};
     result = DatabaseCreator::create(dir, input);
     if (!result.ok) {
         err << forTerminal(result.message) << Qt::endl;

@@ -70,7 +70,8 @@ bool createShared(QSqlDatabase db, const DatabaseCreator::Input &input, const QS
             return false;
     }
 
-    query.prepare(QStringLiteral("INSERT INTO \"login\" (\"LoginName\", \"Password\", \"SecurLevel\") VALUES (?, ?, 5)"));
+    query.prepare(
+        QStringLiteral("INSERT INTO \"login\" (\"LoginName\", \"Password\", \"SecurLevel\") VALUES (?, ?, 5)"));
     query.bindValue(0, input.userName);
     query.bindValue(1, passwordHash);
     if (!exec(query, error))
@@ -197,7 +198,7 @@ QString DatabaseCreator::warehouseName(int warehouse)
 bool DatabaseCreator::holdsDatabase(const QString &dir)
 {
     static const QRegularExpression names(QStringLiteral("^(shared\\.sqlite|raktar_\\d+|raktarak\\.db|login\\.db)$"),
-                                          QRegularExpression::CaseInsensitiveOption);
+        QRegularExpression::CaseInsensitiveOption);
     const QDir folder(dir);
     if (!folder.exists())
         return false;
@@ -215,12 +216,12 @@ DatabaseCreator::Result DatabaseCreator::checkDirectory(const QString &dir)
         return refused(QStringLiteral("Nincs megadva az adatbázis mappája!"), Field::Directory);
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
-        return refused(QStringLiteral("Az adatbázis helye nem mappa:\r") + QDir::toNativeSeparators(dir),
-                       Field::Directory);
+        return refused(
+            QStringLiteral("Az adatbázis helye nem mappa:\r") + QDir::toNativeSeparators(dir), Field::Directory);
     if (holdsDatabase(dir))
         return refused(QStringLiteral("A megadott mappában már van adatbázis:\r") + QDir::toNativeSeparators(dir)
-                           + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."),
-                       Field::Directory);
+                + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."),
+            Field::Directory);
     return {true, QString(), Field::None};
 }
 
@@ -248,8 +249,8 @@ DatabaseCreator::Result DatabaseCreator::checkPasswordAgain(const QString &passw
     return {true, QString(), Field::None};
 }
 
-DatabaseCreator::Result DatabaseCreator::create(const QString &dir, const Input &input, const QDate &today,
-                                                const Progress &progress)
+DatabaseCreator::Result DatabaseCreator::create(
+    const QString &dir, const Input &input, const QDate &today, const Progress &progress)
 {
     Result result = check(dir, input);
     if (!result.ok)
@@ -257,7 +258,8 @@ DatabaseCreator::Result DatabaseCreator::create(const QString &dir, const Input 
 
     const QString passwordHash = PasswordHash::hash(input.password);
     if (passwordHash.isEmpty())
-        return refused(QStringLiteral("A jelszó titkosítása nem sikerült, az adatbázis nem jött létre."), Field::Password);
+        return refused(
+            QStringLiteral("A jelszó titkosítása nem sikerült, az adatbázis nem jött létre."), Field::Password);
 
     const QString createdFolder = firstMissingFolder(dir);
     QString error;
@@ -288,8 +290,8 @@ DatabaseCreator::Result DatabaseCreator::create(const QString &dir, const Input 
     if (!ok) {
         removeCreated(dir, createdFolder);
         return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + error
-                           + QStringLiteral("\rA létrehozott fájlok törölve lettek."),
-                       Field::None);
+                + QStringLiteral("\rA létrehozott fájlok törölve lettek."),
+            Field::None);
     }
     return {true, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir), Field::None};
 }

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <functional>
 
 // Creates a whole new database in a directory: shared.sqlite (warehouses, the superuser, the owner
@@ -56,5 +55,5 @@ public:
     // Creates the database; `today` gives the active work year (its year) and the last closing
     // (31 December of the year before).
     static Result create(const QString &dir, const Input &input, const QDate &today = QDate::currentDate(),
-                         const Progress &progress = {});
+        const Progress &progress = {});
 };

@@ -8,9 +8,9 @@
 
 QStringList ReferenceRows::tables()
 {
-    return {QStringLiteral("Afa"),       QStringLiteral("Allergen"),    QStringLiteral("Anyagcsoport"),
-            QStringLiteral("Etelfeleseg"), QStringLiteral("EtkTip"),    QStringLiteral("Mertegys"),
-            QStringLiteral("Mozgnem"),   QStringLiteral("TapRendelet")};
+    return {QStringLiteral("Afa"), QStringLiteral("Allergen"), QStringLiteral("Anyagcsoport"),
+        QStringLiteral("Etelfeleseg"), QStringLiteral("EtkTip"), QStringLiteral("Mertegys"), QStringLiteral("Mozgnem"),
+        QStringLiteral("TapRendelet")};
 }
 
 QStringList ReferenceRows::splitLine(const QString &line)
@@ -113,8 +113,9 @@ bool ReferenceRows::insert(QSqlDatabase db, const QString &table, QString *error
     }
 
     QSqlQuery query(db);
-    if (!query.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                           .arg(def->name, columns.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))))) {
+    if (!query.prepare(
+            QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                .arg(def->name, columns.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))))) {
         *error = table + QStringLiteral(": ") + query.lastError().text();
         return false;
     }

@@ -12,7 +12,7 @@ TableBuilder::TableBuilder(const char *name)
 
 TableBuilder &TableBuilder::add(const char *name, FieldType type, int width, bool noCase)
 {
-    m_table.fields << FieldDef{QString::fromLatin1(name), type, width, noCase};
+    m_table.fields << FieldDef {QString::fromLatin1(name), type, width, noCase};
     return *this;
 }
 
@@ -58,7 +58,7 @@ TableBuilder &TableBuilder::memo(const char *name)
 
 TableBuilder &TableBuilder::autoIncrement(const char *name)
 {
-    m_table.key = QStringList{QString::fromLatin1(name)};
+    m_table.key = QStringList {QString::fromLatin1(name)};
     return add(name, FieldType::AutoIncrement);
 }
 
@@ -91,7 +91,7 @@ TableBuilder &TableBuilder::index(const char *name, std::initializer_list<const 
 
 TableBuilder &TableBuilder::expressionIndex(const char *name, const QStringList &fields, const QStringList &terms)
 {
-    m_table.indexes << IndexDef{QString::fromLatin1(name), fields, terms, false};
+    m_table.indexes << IndexDef {QString::fromLatin1(name), fields, terms, false};
     return *this;
 }
 

@@ -16,13 +16,12 @@ class TestAppUjAdatbazis : public QObject
     Q_OBJECT
 private:
     static void fill(QWidget *dialog, const QString &password2 = QStringLiteral("Jelszó1"),
-                     const QString &user = QStringLiteral("Főnök"))
+        const QString &user = QStringLiteral("Főnök"))
     {
-        const QList<QPair<const char *, QString>> values{
-            {"edtCegNev", QStringLiteral("Kis Bocs Bölcsőde")}, {"edtCegIrsz", QStringLiteral("6720")},
-            {"edtCegVaros", QStringLiteral("Szeged")},          {"edtCegCim", QStringLiteral("Tisza L. krt. 5.")},
-            {"edtUserName", user},                              {"edtPassword", QStringLiteral("Jelszó1")},
-            {"edtPassword2", password2}};
+        const QList<QPair<const char *, QString>> values {{"edtCegNev", QStringLiteral("Kis Bocs Bölcsőde")},
+            {"edtCegIrsz", QStringLiteral("6720")}, {"edtCegVaros", QStringLiteral("Szeged")},
+            {"edtCegCim", QStringLiteral("Tisza L. krt. 5.")}, {"edtUserName", user},
+            {"edtPassword", QStringLiteral("Jelszó1")}, {"edtPassword2", password2}};
         for (const auto &value : values) {
             auto *edit = dialog->findChild<QLineEdit *>(QString::fromLatin1(value.first));
             QVERIFY2(edit, value.first);
@@ -50,11 +49,12 @@ private slots:
         QVERIFY(messenger.shown().isEmpty());
         QVERIFY(!messenger.progressVisible());
         QCOMPARE(messenger.progressTexts().size(), 21);
-        QCOMPARE(messenger.progressTexts().last(),
-                 QStringLiteral("Az adatbázis létrehozása folyamatban...\r20. konyha"));
+        QCOMPARE(
+            messenger.progressTexts().last(), QStringLiteral("Az adatbázis létrehozása folyamatban...\r20. konyha"));
         QVERIFY(DatabaseCreator::holdsDatabase(dbPath));
         QSqlQuery query(Database::warehouse(dbPath, 20));
-        QVERIFY(query.exec(QStringLiteral("SELECT Nev, Telepules FROM Partner WHERE PartAzon = '00001'")) && query.next());
+        QVERIFY(
+            query.exec(QStringLiteral("SELECT Nev, Telepules FROM Partner WHERE PartAzon = '00001'")) && query.next());
         QCOMPARE(query.value(0).toString(), QStringLiteral("Kis Bocs Bölcsőde"));
         QCOMPARE(query.value(1).toString(), QStringLiteral("Szeged"));
         Database::closeAll(dbPath);
@@ -66,8 +66,14 @@ private slots:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("passwords differ") << "jelszó1" << "Főnök" << "A két jelszó nem egyezik!" << "edtPassword2";
-        QTest::newRow("no user name") << "Jelszó1" << "" << "A felhasználónév megadása kötelező!" << "edtUserName";
+        QTest::newRow("passwords differ") << "jelszó1"
+                                          << "Főnök"
+                                          << "A két jelszó nem egyezik!"
+                                          << "edtPassword2";
+        QTest::newRow("no user name") << "Jelszó1"
+                                      << ""
+                                      << "A felhasználónév megadása kötelező!"
+                                      << "edtUserName";
     }
     void refusalsStayOnTheField()
     {

@@ -6,7 +6,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
-
 #include <memory>
 
 // The catalogue in code against the tables a created database really holds.
@@ -48,22 +47,24 @@ private:
             QVERIFY2(types.at(i) == Catalogue::sqlType(table.fields.at(i).type), qPrintable(where + names.at(i)));
         QCOMPARE(QStringList(keyByPosition.values()), table.key);
 
-        const QStringList indexNames =
-            column(db, QStringLiteral("SELECT name FROM pragma_index_list('%1') WHERE origin = 'c'").arg(table.name));
+        const QStringList indexNames
+            = column(db, QStringLiteral("SELECT name FROM pragma_index_list('%1') WHERE origin = 'c'").arg(table.name));
         QCOMPARE(indexNames.size(), table.indexes.size());
         for (const IndexDef &index : table.indexes) {
             const QString sqlName = Catalogue::sqlIndexName(table.name, index.name);
             QVERIFY2(indexNames.contains(sqlName), qPrintable(where + QLatin1Char(' ') + sqlName));
             // Key terms of the index: a field name, or NULL for an expression term.
             QSqlQuery terms(db);
-            QVERIFY(terms.exec(QStringLiteral("SELECT cid, name FROM pragma_index_xinfo('%1') WHERE key = 1 ORDER BY seqno")
-                                   .arg(sqlName)));
+            QVERIFY(
+                terms.exec(QStringLiteral("SELECT cid, name FROM pragma_index_xinfo('%1') WHERE key = 1 ORDER BY seqno")
+                               .arg(sqlName)));
             QStringList read;
             while (terms.next())
                 read << (terms.value(0).toInt() == -2 ? QStringLiteral("<expr>") : terms.value(1).toString());
             QStringList expected;
             for (const QString &term : index.terms)
-                expected << (term.startsWith(QLatin1Char('"')) ? term.mid(1, term.size() - 2) : QStringLiteral("<expr>"));
+                expected << (term.startsWith(QLatin1Char('"')) ? term.mid(1, term.size() - 2)
+                                                               : QStringLiteral("<expr>"));
             QCOMPARE(read, expected);
         }
     }
@@ -104,14 +105,22 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("canonical");
-        QTest::newRow("bare") << "Anyag" << "Anyag";
-        QTest::newRow("file name") << "Anyag.DB" << "Anyag";
-        QTest::newRow("lower case with extension") << "raktar.db" << "Raktar";
-        QTest::newRow("work table") << "TMPKISZABAT_2.db" << "TmpKiszabat_2";
-        QTest::newRow("shared") << "login.DB" << "login";
-        QTest::newRow("owner") << "Tulajdonos" << "Tulajdonos";
-        QTest::newRow("unknown") << "Nincs.db" << "";
-        QTest::newRow("prefix only") << "Tmp" << "";
+        QTest::newRow("bare") << "Anyag"
+                              << "Anyag";
+        QTest::newRow("file name") << "Anyag.DB"
+                                   << "Anyag";
+        QTest::newRow("lower case with extension") << "raktar.db"
+                                                   << "Raktar";
+        QTest::newRow("work table") << "TMPKISZABAT_2.db"
+                                    << "TmpKiszabat_2";
+        QTest::newRow("shared") << "login.DB"
+                                << "login";
+        QTest::newRow("owner") << "Tulajdonos"
+                               << "Tulajdonos";
+        QTest::newRow("unknown") << "Nincs.db"
+                                 << "";
+        QTest::newRow("prefix only") << "Tmp"
+                                     << "";
     }
     void lookUpByAnySpelling()
     {
@@ -143,7 +152,7 @@ private slots:
         QCOMPARE(issued.takeLast(), QStringLiteral("BizSzam"));
         QCOMPARE(issued, prepared);
         QCOMPARE(Catalogue::table(QStringLiteral("CartKiszabat"))->fieldNames(),
-                 Catalogue::table(QStringLiteral("TmpCartKiszabat"))->fieldNames());
+            Catalogue::table(QStringLiteral("TmpCartKiszabat"))->fieldNames());
         // The difference sheet highlights by its seventh field.
         QCOMPARE(Catalogue::table(QStringLiteral("TmpLeltarHason"))->fields.at(6).name, QStringLiteral("Elteres"));
     }
@@ -171,8 +180,8 @@ private slots:
     void sharedFileMatchesTheCatalogue()
     {
         QSqlDatabase db = m_db->shared();
-        QStringList tables =
-            column(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
+        QStringList tables = column(
+            db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
         tables.sort();
         QStringList expected;
         for (const TableDef &table : Catalogue::sharedTables()) {
@@ -186,11 +195,13 @@ private slots:
     void keysRefuseDuplicates_data()
     {
         QTest::addColumn<QString>("insert");
-        QTest::newRow("material") << "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes) VALUES ('042', '0007', 'Liszt')";
+        QTest::newRow("material")
+            << "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes) VALUES ('042', '0007', 'Liszt')";
         QTest::newRow("headcount of a day and meal")
             << "INSERT INTO Letszam (Datum, Etkezesek, Letszam) VALUES ('2024-03-01', '03', 120)";
         QTest::newRow("dish price") << "INSERT INTO CartBear (Fokszam, Etelkod, Fixar) VALUES ('1000', '0012', 850)";
-        QTest::newRow("monthly closing") << "INSERT INTO Napizaras (Datum, Megjegyzes) VALUES ('2024-01-31', 'Havi zárás')";
+        QTest::newRow("monthly closing")
+            << "INSERT INTO Napizaras (Datum, Megjegyzes) VALUES ('2024-01-31', 'Havi zárás')";
         QTest::newRow("running number year") << "INSERT INTO Sorszam (Ev, Sorsz) VALUES ('2024', '00001')";
         QTest::newRow("usage detail row")
             << "INSERT INTO TmpAnyagFelhReszl (Fokszla, NyilvSzam, AnyagNev) VALUES ('042', '0007', 'Liszt')";
@@ -214,7 +225,8 @@ private slots:
     void flagsReadFalseWhenNotSet()
     {
         QSqlQuery query(m_db->warehouse(4));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO Letszam (Datum, Etkezesek, Letszam) VALUES ('2024-05-02', '01', 80)")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO Letszam (Datum, Etkezesek, Letszam) VALUES ('2024-05-02', '01', 80)")));
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM Letszam WHERE Kiadva = 0")));
         QVERIFY(query.next());
         QCOMPARE(query.value(0).toInt(), 1);
@@ -264,8 +276,8 @@ private slots:
             const QString select = QStringLiteral("SELECT %1RaktAzon FROM Raktar %2 WHERE %1FokSzla = '042' AND "
                                                   "%1NyilvSzam = '0001' ORDER BY %3")
                                        .arg(alias.isEmpty() ? QString() : alias + QLatin1Char('.'), alias,
-                                            Catalogue::orderCalOrderBy(alias));
-            QCOMPARE(column(db, select), (QStringList{"3", "4", "2", "7", "1", "6"}));
+                                           Catalogue::orderCalOrderBy(alias));
+            QCOMPARE(column(db, select), (QStringList {"3", "4", "2", "7", "1", "6"}));
             // The ORDER BY text is the index's own: the rows are read through it, never sorted apart.
             const QString plan = column(db, QStringLiteral("EXPLAIN QUERY PLAN ") + select, 3).join(QLatin1Char('|'));
             QVERIFY2(plan.contains(QStringLiteral("Raktar_OrderCal")), qPrintable(plan));
@@ -279,13 +291,14 @@ private slots:
         QSqlQuery query(db);
         int id = 0;
         for (const char *name : {"citrom", "Banán", "alma", "Zöldborsó"}) {
-            query.prepare(QStringLiteral("INSERT INTO TmpEtlapHeti (EtlapAzon, Datum, Megnevezes) VALUES (?, '2024-01-01', ?)"));
+            query.prepare(
+                QStringLiteral("INSERT INTO TmpEtlapHeti (EtlapAzon, Datum, Megnevezes) VALUES (?, '2024-01-01', ?)"));
             query.addBindValue(++id);
             query.addBindValue(QString::fromUtf8(name));
             QVERIFY(query.exec());
         }
         QCOMPARE(column(db, QStringLiteral("SELECT Megnevezes FROM TmpEtlapHeti ORDER BY Megnevezes")),
-                 (QStringList{"alma", "Banán", "citrom", "Zöldborsó"}));
+            (QStringList {"alma", "Banán", "citrom", "Zöldborsó"}));
     }
 
     void createStatementsQuoteEveryName()

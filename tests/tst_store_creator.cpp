@@ -12,7 +12,6 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <memory>
 
 // Every entry under a directory with its size and modification time: equal snapshots mean
@@ -20,8 +19,8 @@
 static QStringList snapshot(const QString &dir)
 {
     QStringList entries;
-    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
@@ -72,11 +71,12 @@ private slots:
     void sharedRows()
     {
         QSqlDatabase db = m_db->shared();
-        const QList<QStringList> warehouses = rows(db, QStringLiteral("SELECT RaktarKod, RaktarNev FROM raktarak ORDER BY RaktarKod"));
+        const QList<QStringList> warehouses
+            = rows(db, QStringLiteral("SELECT RaktarKod, RaktarNev FROM raktarak ORDER BY RaktarKod"));
         QCOMPARE(warehouses.size(), 20);
-        QCOMPARE(warehouses.first(), (QStringList{"1", "1. konyha"}));
-        QCOMPARE(warehouses.at(11), (QStringList{"12", "12. konyha"}));
-        QCOMPARE(warehouses.last(), (QStringList{"20", "20. konyha"}));
+        QCOMPARE(warehouses.first(), (QStringList {"1", "1. konyha"}));
+        QCOMPARE(warehouses.at(11), (QStringList {"12", "12. konyha"}));
+        QCOMPARE(warehouses.last(), (QStringList {"20", "20. konyha"}));
 
         const QList<QStringList> users = rows(db, QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login"));
         QCOMPARE(users.size(), 1);
@@ -87,7 +87,7 @@ private slots:
 
         const DatabaseCreator::Input in = TempDatabase::input();
         QCOMPARE(rows(db, QStringLiteral("SELECT CegNev, CegIrsz, CegVaros, CegCim FROM Tulajdonos")),
-                 (QList<QStringList>{{in.cegNev, in.cegIrsz, in.cegVaros, in.cegCim}}));
+            (QList<QStringList> {{in.cegNev, in.cegIrsz, in.cegVaros, in.cegCim}}));
     }
 
     void warehouseRows_data()
@@ -102,45 +102,43 @@ private slots:
         QSqlDatabase db = m_db->warehouse(warehouse);
 
         QCOMPARE(rows(db, QStringLiteral("SELECT MozgnemKod, Irany FROM Mozgnem ORDER BY MozgnemKod")),
-                 (QList<QStringList>{{"00", "BE"},
-                                     {"01", "BE"},
-                                     {"02", "BE"},
-                                     {"03", "KI"},
-                                     {"04", "KI"},
-                                     {"05", "KI"},
-                                     {"06", "KI"},
-                                     {"07", "KI"},
-                                     {"08", "KI"}}));
+            (QList<QStringList> {{"00", "BE"}, {"01", "BE"}, {"02", "BE"}, {"03", "KI"}, {"04", "KI"}, {"05", "KI"},
+                {"06", "KI"}, {"07", "KI"}, {"08", "KI"}}));
         // Every reference file's rows, value for value.
         for (const QString &table : ReferenceRows::tables()) {
             ReferenceRows::Rows expected;
             QString error;
             QVERIFY2(ReferenceRows::read(table, &expected, &error), qPrintable(error));
-            const QList<QStringList> stored = rows(db, QStringLiteral("SELECT \"%1\" FROM \"%2\" ORDER BY rowid")
-                                                           .arg(expected.fields.join(QStringLiteral("\", \"")), table));
+            const QList<QStringList> stored = rows(db,
+                QStringLiteral("SELECT \"%1\" FROM \"%2\" ORDER BY rowid")
+                    .arg(expected.fields.join(QStringLiteral("\", \"")), table));
             QCOMPARE(stored.size(), expected.rows.size());
             for (qsizetype i = 0; i < stored.size(); ++i) {
                 for (qsizetype f = 0; f < expected.fields.size(); ++f) {
                     const QString want = expected.rows.at(i).at(f);
                     const QString got = stored.at(i).at(f);
                     // Numbers come back as numbers: 27 may read 27.0.
-                    const bool same = got == want || (got.toDouble() == want.toDouble() && !want.isEmpty()
-                                                      && want.at(0).isDigit());
+                    const bool same
+                        = got == want || (got.toDouble() == want.toDouble() && !want.isEmpty() && want.at(0).isDigit());
                     QVERIFY2(same, qPrintable(table + QLatin1Char(' ') + want + QStringLiteral(" <> ") + got));
                 }
             }
         }
-        QVERIFY(rows(db, QStringLiteral("SELECT * FROM Mozgnem WHERE MozgnemKod = '07'")).first().at(1).contains(
-            QStringLiteral("Kiszabat")));
+        QVERIFY(rows(db, QStringLiteral("SELECT * FROM Mozgnem WHERE MozgnemKod = '07'"))
+                    .first()
+                    .at(1)
+                    .contains(QStringLiteral("Kiszabat")));
 
-        QCOMPARE(rows(db, QStringLiteral("SELECT MunkaEv, AktivEv FROM Munkaev")), (QList<QStringList>{{"2024", "1"}}));
+        QCOMPARE(
+            rows(db, QStringLiteral("SELECT MunkaEv, AktivEv FROM Munkaev")), (QList<QStringList> {{"2024", "1"}}));
         QCOMPARE(rows(db, QStringLiteral("SELECT Datum, Megjegyzes FROM Napizaras")),
-                 (QList<QStringList>{{"2023-12-31", "Éves zárás"}}));
+            (QList<QStringList> {{"2023-12-31", "Éves zárás"}}));
 
         const DatabaseCreator::Input in = TempDatabase::input();
-        QCOMPARE(rows(db, QStringLiteral("SELECT PartAzon, Nev, Irszam, Telepules, Utca FROM Partner ORDER BY PartAzon")),
-                 (QList<QStringList>{{"00000", "Egyéb partner", "", "", ""},
-                                     {"00001", in.cegNev, in.cegIrsz, in.cegVaros, in.cegCim}}));
+        QCOMPARE(
+            rows(db, QStringLiteral("SELECT PartAzon, Nev, Irszam, Telepules, Utca FROM Partner ORDER BY PartAzon")),
+            (QList<QStringList> {
+                {"00000", "Egyéb partner", "", "", ""}, {"00001", in.cegNev, in.cegIrsz, in.cegVaros, in.cegCim}}));
 
         // The nutrient norms hold a minimum and a maximum column for every food group.
         QSqlRecord norms = db.record(QStringLiteral("TapRendelet"));
@@ -152,9 +150,11 @@ private slots:
         }
 
         // Movements, menus and work tables start empty.
-        for (const char *table : {"Raktar", "Anyag", "Etlap", "Letszam", "Kiszabat", "TmpKiszabat_2", "TmpCartKiszabat_2"})
-            QCOMPARE(rows(db, QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QString::fromLatin1(table))).first().first(),
-                     QStringLiteral("0"));
+        for (const char *table :
+            {"Raktar", "Anyag", "Etlap", "Letszam", "Kiszabat", "TmpKiszabat_2", "TmpCartKiszabat_2"})
+            QCOMPARE(
+                rows(db, QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(QString::fromLatin1(table))).first().first(),
+                QStringLiteral("0"));
 
         QFile version(Database::versionFile(m_db->path(), warehouse));
         QVERIFY(version.open(QIODevice::ReadOnly));
@@ -165,10 +165,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("folders");
-        QTest::newRow("shared file only") << QStringList{"shared.sqlite"} << QStringList{};
-        QTest::newRow("one warehouse folder") << QStringList{"jegyzet.txt"} << QStringList{"Raktar_5"};
-        QTest::newRow("warehouse name in lower case") << QStringList{"raktar_3"} << QStringList{};
-        QTest::newRow("predecessor's shared table") << QStringList{"RAKTARAK.DB"} << QStringList{};
+        QTest::newRow("shared file only") << QStringList {"shared.sqlite"} << QStringList {};
+        QTest::newRow("one warehouse folder") << QStringList {"jegyzet.txt"} << QStringList {"Raktar_5"};
+        QTest::newRow("warehouse name in lower case") << QStringList {"raktar_3"} << QStringList {};
+        QTest::newRow("predecessor's shared table") << QStringList {"RAKTARAK.DB"} << QStringList {};
     }
     void refusesADirectoryHoldingADatabase()
     {
@@ -187,8 +187,9 @@ private slots:
         const DatabaseCreator::Result result = DatabaseCreator::create(temp.path(), TempDatabase::input());
         QVERIFY(!result.ok);
         QCOMPARE(result.field, DatabaseCreator::Field::Directory);
-        QCOMPARE(result.message, QStringLiteral("A megadott mappában már van adatbázis:\r") + QDir::toNativeSeparators(temp.path())
-                                     + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."));
+        QCOMPARE(result.message,
+            QStringLiteral("A megadott mappában már van adatbázis:\r") + QDir::toNativeSeparators(temp.path())
+                + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."));
         QCOMPARE(snapshot(temp.path()), before);
     }
 
@@ -213,12 +214,26 @@ private slots:
         const int owner = int(DatabaseCreator::Field::CegNev);
         const int user = int(DatabaseCreator::Field::UserName);
         const int password = int(DatabaseCreator::Field::Password);
-        QTest::newRow("no owner name") << "  " << "admin" << "x" << "A tulajdonos intézmény nevének megadása kötelező!" << owner;
-        QTest::newRow("no user name") << "Konyha" << "" << "x" << "A felhasználónév megadása kötelező!" << user;
-        QTest::newRow("blank user name") << "Konyha" << "   " << "x" << "A felhasználónév megadása kötelező!" << user;
-        QTest::newRow("the login dialog's cancel answer")
-            << "Konyha" << "exit" << "x" << "Ez a felhasználónév nem használható: exit" << user;
-        QTest::newRow("no password") << "Konyha" << "admin" << "" << "A jelszó megadása kötelező!" << password;
+        QTest::newRow("no owner name") << "  "
+                                       << "admin"
+                                       << "x"
+                                       << "A tulajdonos intézmény nevének megadása kötelező!" << owner;
+        QTest::newRow("no user name") << "Konyha"
+                                      << ""
+                                      << "x"
+                                      << "A felhasználónév megadása kötelező!" << user;
+        QTest::newRow("blank user name") << "Konyha"
+                                         << "   "
+                                         << "x"
+                                         << "A felhasználónév megadása kötelező!" << user;
+        QTest::newRow("the login dialog's cancel answer") << "Konyha"
+                                                          << "exit"
+                                                          << "x"
+                                                          << "Ez a felhasználónév nem használható: exit" << user;
+        QTest::newRow("no password") << "Konyha"
+                                     << "admin"
+                                     << ""
+                                     << "A jelszó megadása kötelező!" << password;
     }
     void refusesMissingInput()
     {
@@ -254,7 +269,8 @@ private slots:
     void passwordTypedTwiceMustMatch()
     {
         QVERIFY(DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("Titok")).ok);
-        const DatabaseCreator::Result result = DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("titok"));
+        const DatabaseCreator::Result result
+            = DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("titok"));
         QVERIFY(!result.ok);
         QCOMPARE(result.message, QStringLiteral("A két jelszó nem egyezik!"));
         QCOMPARE(result.field, DatabaseCreator::Field::PasswordAgain);
@@ -286,9 +302,11 @@ private slots:
             if (warehouse == failAt)
                 QDir().mkpath(Database::warehouseFile(dir, warehouse));
         };
-        const DatabaseCreator::Result result = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2024, 1, 2), sabotage);
+        const DatabaseCreator::Result result
+            = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2024, 1, 2), sabotage);
         QVERIFY(!result.ok);
-        QVERIFY2(result.message.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")), qPrintable(result.message));
+        QVERIFY2(result.message.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")),
+            qPrintable(result.message));
         QVERIFY(result.message.endsWith(QStringLiteral("\rA létrehozott fájlok törölve lettek.")));
         QCOMPARE(announced.last(), failAt);
         QCOMPARE(snapshot(temp.path()), before);
@@ -301,8 +319,8 @@ private slots:
         writeFile(temp.filePath(QStringLiteral("olvassel.txt")), "marad");
         const QString dir = temp.filePath(QStringLiteral("Salvia/adat"));
         QList<int> announced;
-        const DatabaseCreator::Result result = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2025, 1, 1),
-                                                                       [&](int n) { announced << n; });
+        const DatabaseCreator::Result result
+            = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2025, 1, 1), [&](int n) { announced << n; });
         QVERIFY2(result.ok, qPrintable(result.message));
         QCOMPARE(result.message, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir));
         QCOMPARE(announced.size(), 20);
@@ -325,13 +343,16 @@ private slots:
         QTextStream err(&errors);
         QCOMPARE(runCreateDatabaseCommand(dir, in, out, err), 0);
         QCOMPARE(errors, QString());
-        QCOMPARE(output, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir) + QLatin1Char('\n'));
+        QCOMPARE(
+            output, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir) + QLatin1Char('\n'));
 
-        const QList<QStringList> users = rows(Database::shared(dir), QStringLiteral("SELECT LoginName, Password FROM login"));
+        const QList<QStringList> users
+            = rows(Database::shared(dir), QStringLiteral("SELECT LoginName, Password FROM login"));
         QCOMPARE(users.first().first(), QStringLiteral("Gondnok"));
         QVERIFY(PasswordHash::verify(users.first().at(1), QStringLiteral("Szép jelszó")));
-        QCOMPARE(rows(Database::warehouse(dir, 9), QStringLiteral("SELECT Nev, Irszam, Telepules, Utca FROM Partner WHERE PartAzon = '00001'")),
-                 (QList<QStringList>{{"Napsugár Óvoda", "7400", "Kaposvár", "Fő u. 2."}}));
+        QCOMPARE(rows(Database::warehouse(dir, 9),
+                     QStringLiteral("SELECT Nev, Irszam, Telepules, Utca FROM Partner WHERE PartAzon = '00001'")),
+            (QList<QStringList> {{"Napsugár Óvoda", "7400", "Kaposvár", "Fő u. 2."}}));
         Database::closeAll(dir);
 
         // A second run on the same directory is refused and changes nothing.
@@ -341,8 +362,9 @@ private slots:
         output.clear();
         QCOMPARE(runCreateDatabaseCommand(dir, again, out, err), 1);
         QCOMPARE(output, QString());
-        QCOMPARE(errors, QStringLiteral("A megadott mappában már van adatbázis:\n") + QDir::toNativeSeparators(dir)
-                             + QStringLiteral("\nÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs.\n"));
+        QCOMPARE(errors,
+            QStringLiteral("A megadott mappában már van adatbázis:\n") + QDir::toNativeSeparators(dir)
+                + QStringLiteral("\nÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs.\n"));
         QCOMPARE(snapshot(dir), before);
     }
 
@@ -350,9 +372,12 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("error");
-        QTest::newRow("five lines") << "Konyha\n1111\nBudapest\nFő u. 1.\nadmin\n" << "Hiányos bemenet";
-        QTest::newRow("nothing") << "" << "Hiányos bemenet";
-        QTest::newRow("empty password") << "Konyha\n1111\nBudapest\nFő u. 1.\nadmin\n\n" << "A jelszó megadása kötelező!";
+        QTest::newRow("five lines") << "Konyha\n1111\nBudapest\nFő u. 1.\nadmin\n"
+                                    << "Hiányos bemenet";
+        QTest::newRow("nothing") << ""
+                                 << "Hiányos bemenet";
+        QTest::newRow("empty password") << "Konyha\n1111\nBudapest\nFő u. 1.\nadmin\n\n"
+                                        << "A jelszó megadása kötelező!";
     }
     void commandLineRefusesShortOrEmptyInput()
     {

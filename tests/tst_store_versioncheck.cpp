@@ -71,7 +71,8 @@ private slots:
         QFile::remove(Database::versionFile(temp.path(), 7));
         setVersion(temp.path(), 12, "1.22\r\n");
 
-        const QString expected = warningOf(QStringLiteral("Nincs verzióinfó: 3, 7,  raktár\rRégi verzió: 12,  raktár\r"));
+        const QString expected
+            = warningOf(QStringLiteral("Nincs verzióinfó: 3, 7,  raktár\rRégi verzió: 12,  raktár\r"));
         QCOMPARE(VersionCheck::warningText(temp.path(), QStringLiteral("1.23")), expected);
 
         ScriptedMessenger messenger;
@@ -79,7 +80,7 @@ private slots:
         QCOMPARE(messenger.shown().size(), 1);
         QCOMPARE(messenger.last().caption, QStringLiteral("Figyelmeztetés"));
         QCOMPARE(messenger.last().symbol, 1);
-        QCOMPARE(messenger.last().buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(messenger.last().buttons, QStringList {QStringLiteral("OK")});
         QCOMPARE(messenger.last().text, expected);
     }
 
@@ -89,15 +90,16 @@ private slots:
         QTest::addColumn<QList<int>>("old");
         QTest::addColumn<QByteArray>("oldContent");
         QTest::addColumn<QString>("details");
-        QTest::newRow("only old, ascending") << QList<int>{} << QList<int>{20, 1, 10} << QByteArray("1.3")
-                                             << "Régi verzió: 1, 10, 20,  raktár\r";
-        QTest::newRow("only missing") << QList<int>{15} << QList<int>{} << QByteArray() << "Nincs verzióinfó: 15,  raktár\r";
+        QTest::newRow("only old, ascending")
+            << QList<int> {} << QList<int> {20, 1, 10} << QByteArray("1.3") << "Régi verzió: 1, 10, 20,  raktár\r";
+        QTest::newRow("only missing") << QList<int> {15} << QList<int> {} << QByteArray()
+                                      << "Nincs verzióinfó: 15,  raktár\r";
         QTest::newRow("unreadable version counts as old")
-            << QList<int>{} << QList<int>{4} << QByteArray("frissítve") << "Régi verzió: 4,  raktár\r";
-        QTest::newRow("empty file counts as old") << QList<int>{} << QList<int>{5} << QByteArray("")
-                                                  << "Régi verzió: 5,  raktár\r";
-        QTest::newRow("first line decides") << QList<int>{} << QList<int>{6} << QByteArray("1.20\n1.23\n")
-                                            << "Régi verzió: 6,  raktár\r";
+            << QList<int> {} << QList<int> {4} << QByteArray("frissítve") << "Régi verzió: 4,  raktár\r";
+        QTest::newRow("empty file counts as old")
+            << QList<int> {} << QList<int> {5} << QByteArray("") << "Régi verzió: 5,  raktár\r";
+        QTest::newRow("first line decides")
+            << QList<int> {} << QList<int> {6} << QByteArray("1.20\n1.23\n") << "Régi verzió: 6,  raktár\r";
     }
     void listsEachKindAlone()
     {
@@ -121,7 +123,7 @@ private slots:
         for (int n = 1; n <= 20; ++n)
             all += QString::number(n) + QStringLiteral(", ");
         QCOMPARE(VersionCheck::warningText(temp.path(), QStringLiteral("1.23")),
-                 warningOf(QStringLiteral("Nincs verzióinfó: ") + all + QStringLiteral(" raktár\r")));
+            warningOf(QStringLiteral("Nincs verzióinfó: ") + all + QStringLiteral(" raktár\r")));
     }
 
     void silentWhenEveryFolderIsRecentEnough_data()
@@ -130,7 +132,8 @@ private slots:
         QTest::newRow("all at 1.23") << QByteArray("1.23\r\n");
         QTest::newRow("one at 1.24") << QByteArray("1.24");
         QTest::newRow("one at 2.0") << QByteArray("2.0\n");
-        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF" "1.23");
+        QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "1.23");
     }
     void silentWhenEveryFolderIsRecentEnough()
     {

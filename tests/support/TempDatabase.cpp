@@ -6,8 +6,8 @@
 
 DatabaseCreator::Input TempDatabase::input()
 {
-    return {QStringLiteral("Teszt Konyha Kft."), QStringLiteral("1111"),  QStringLiteral("Budapest"),
-            QStringLiteral("Fő utca 1."),        QStringLiteral("admin"), QStringLiteral("titok123")};
+    return {QStringLiteral("Teszt Konyha Kft."), QStringLiteral("1111"), QStringLiteral("Budapest"),
+        QStringLiteral("Fő utca 1."), QStringLiteral("admin"), QStringLiteral("titok123")};
 }
 
 TempDatabase::TempDatabase(const QDate &today)
