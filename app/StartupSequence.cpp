@@ -12,6 +12,7 @@
 #include "app/WorkYear.h"
 #include "core/Messenger.h"
 #include "store/Database.h"
+#include "store/DatabaseCreator.h"
 #include "store/VersionCheck.h"
 
 #include <QDir>
@@ -45,6 +46,11 @@ QString StartupSequence::warehouseStopText()
                           "vagy próbálja meg később újra. A program biztonsági okból kilép.");
 }
 
+QString StartupSequence::noDatabaseText()
+{
+    return QStringLiteral("A beállított helyen nincs teljes adatbázis, a program nem indítható:\r");
+}
+
 QString StartupSequence::ownerPartnerFailureText()
 {
     return QStringLiteral("A tulajdonos partner (00001) adatai nem írhatók a raktár partnerei közé!\r");
@@ -74,9 +80,12 @@ StartupSequence::Outcome StartupSequence::run()
 
     // First start: no database where the alias points. The dialog creates one (owner and
     // superuser); without it there is nobody to log in.
+    if (!DatabaseCreator::holdsDatabase(dbPath) && !m_prompts.createDatabase(dbPath))
+        return end(Outcome::NoDatabase);
+    // Something is there, but not a database this program can log in to.
     if (!QFileInfo::exists(Database::sharedFile(dbPath))) {
-        if (!m_prompts.createDatabase(dbPath) || !QFileInfo::exists(Database::sharedFile(dbPath)))
-            return end(Outcome::NoDatabase);
+        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
+        return end(Outcome::NoDatabase);
     }
     if (m_hooks.readOwner)
         m_hooks.readOwner(dbPath, m_settings);

@@ -46,7 +46,7 @@ public:
 
     enum class Outcome {
         Working,
-        NoDatabase, // the first-start dialog created no database
+        NoDatabase, // the first-start dialog created no database, or the directory holds a broken one
         LoginFailed,
         NoWarehouse,
         NoWorkYear, // the work year could not be read or opened
@@ -60,6 +60,8 @@ public:
 
     static QString windowCaption(const Settings &settings);
     static QString warehouseStopText();
+    // Caption "HIBA!", symbol 2, followed by the database directory.
+    static QString noDatabaseText();
     static QString ownerPartnerFailureText();
     // Status panel 3 when network locking is not disabled.
     static QString lockMarker();

@@ -1,6 +1,8 @@
 #include "app/FormMain.h"
+#include "app/frmDialog.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
+#include "app/UiStartup.h"
 #include "app/UiLogo.h"
 #include "store/CreateDatabaseCommand.h"
 
@@ -46,6 +48,8 @@ int main(int argc, char *argv[])
 
     // The three objects of the whole run, in this order: main window, message dialog, settings.
     TFormMain window(settings);
+    TfrmDialog dialog(&window);
+    UiStartup::install(window, dialog, settings);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
 
     window.show();

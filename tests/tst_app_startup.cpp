@@ -10,6 +10,7 @@
 #include "support/ScriptedStartupPrompts.h"
 #include "support/TempDatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -361,6 +362,26 @@ private slots:
             QCOMPARE(start.window.endedWithoutAsking, 1);
         }
         Database::closeAll(dbPath);
+    }
+
+    // A directory with warehouse folders but no shared tables is not offered for a new database
+    // (that would be refused) and cannot be logged in to.
+    void brokenDatabaseEndsTheProgramWithAMessage()
+    {
+        Start start;
+        QTemporaryDir broken;
+        QVERIFY(QDir(broken.path()).mkpath("Raktar_1"));
+        QVERIFY(EngineConfig(start.programDir.path())
+                    .writeValue(EngineConfig::aliasPathEntry("Salvia"), broken.path())
+                    .ok());
+        start.prompts.addLogin("anna", "titok");
+
+        QCOMPARE(start.sequence.run(), StartupSequence::Outcome::NoDatabase);
+        QCOMPARE(start.prompts.createCalls, 0);
+        QCOMPARE(start.prompts.loginCalls, 0);
+        QCOMPARE(start.messenger.texts(), QStringList{StartupSequence::noDatabaseText() + broken.path()});
+        QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
+        QCOMPARE(start.window.endedWithoutAsking, 1);
     }
 
     void existingDatabaseSkipsTheFirstStartDialog()
