@@ -18,19 +18,17 @@
 #include <QDir>
 #include <QFileInfo>
 
-StartupSequence::StartupSequence(Settings &settings, Messenger &messenger, StartupPrompts &prompts,
-                                 MainWindowControl &window)
+StartupSequence::StartupSequence(
+    Settings &settings, Messenger &messenger, StartupPrompts &prompts, MainWindowControl &window)
     : m_settings(settings)
     , m_messenger(messenger)
     , m_prompts(prompts)
     , m_window(window)
 {
-    m_hooks.aliasDirectory = [this](const QString &alias) {
-        return EngineConfig(m_settings.programPath()).aliasDirectory(alias);
-    };
-    m_hooks.readOwner = [](const QString &dbPath, Settings &settings) {
-        OwnerValues::read(Database::shared(dbPath), settings);
-    };
+    m_hooks.aliasDirectory
+        = [this](const QString &alias) { return EngineConfig(m_settings.programPath()).aliasDirectory(alias); };
+    m_hooks.readOwner
+        = [](const QString &dbPath, Settings &settings) { OwnerValues::read(Database::shared(dbPath), settings); };
     m_hooks.versionCheck = [this] { VersionCheck::run(m_messenger, m_settings.dbPath(), m_settings.dbMinVer()); };
 }
 
@@ -84,7 +82,8 @@ StartupSequence::Outcome StartupSequence::run()
         return end(Outcome::NoDatabase);
     // Something is there, but not a database this program can log in to.
     if (!QFileInfo::exists(Database::sharedFile(dbPath))) {
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
+        m_messenger.showMessage(
+            QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
         return end(Outcome::NoDatabase);
     }
     if (m_hooks.readOwner)
@@ -128,10 +127,9 @@ StartupSequence::Outcome StartupSequence::run()
 
     // 9. A failure here only warns: the partner is fixed up at the next start.
     QString error;
-    if (!OwnerPartner::update(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()), m_settings,
-                              &error))
-        m_messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, ownerPartnerFailureText() + error,
-                                QStringLiteral("OK"));
+    if (!OwnerPartner::update(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()), m_settings, &error))
+        m_messenger.showMessage(
+            QStringLiteral("Figyelmeztetés"), Symbol::Warning, ownerPartnerFailureText() + error, QStringLiteral("OK"));
 
     // 10.
     m_settings.setProgVer(m_window.programVersion());

@@ -35,8 +35,8 @@ void UiStartupPrompts::showYear(const QString &message, const QString &year)
     dialog.exec();
 }
 
-void UiStartupPrompts::askYear(const QString &message, const QString &proposedYear,
-                               const std::function<bool(const QString &)> &accept)
+void UiStartupPrompts::askYear(
+    const QString &message, const QString &proposedYear, const std::function<bool(const QString &)> &accept)
 {
     TfrmMunkaEv dialog(m_parent);
     m_yearDialog = &dialog;

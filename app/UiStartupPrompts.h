@@ -20,7 +20,7 @@ public:
     int chooseWarehouse(const QStringList &names) override;
     void showYear(const QString &message, const QString &year) override;
     void askYear(const QString &message, const QString &proposedYear,
-                 const std::function<bool(const QString &)> &accept) override;
+        const std::function<bool(const QString &)> &accept) override;
     void showOpeningMessage(const QString &message) override;
 
 private:

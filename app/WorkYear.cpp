@@ -47,8 +47,8 @@ bool WorkYear::read()
     QSqlQuery query(db);
     // At most one row is active; should there be more, the latest year counts.
     if (!query.exec(QStringLiteral("SELECT MunkaEv FROM Munkaev WHERE AktivEv <> 0 ORDER BY MunkaEv DESC"))) {
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(),
-                                QStringLiteral("OK"));
+        m_messenger.showMessage(
+            QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
         return false;
     }
     if (query.next()) {
@@ -66,8 +66,8 @@ bool WorkYear::read()
     // closed: that is what a year closing leaves behind, and it lets nothing be dated before the
     // work year.
     if (!query.exec(QStringLiteral("SELECT Datum FROM Napizaras ORDER BY Datum DESC LIMIT 1"))) {
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(),
-                                QStringLiteral("OK"));
+        m_messenger.showMessage(
+            QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
         return false;
     }
     QDate closed;
@@ -90,8 +90,8 @@ bool WorkYear::openNewYear()
     m_prompt.askYear(noActiveYearText(), QString::number(today.year()), [&](const QString &text) {
         const int year = opening.check(text);
         if (year == 0) {
-            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(),
-                                    QStringLiteral("OK"));
+            m_messenger.showMessage(
+                QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(), QStringLiteral("OK"));
             return false;
         }
         const int last = opening.lastYear();
@@ -99,8 +99,8 @@ bool WorkYear::openNewYear()
         switch (opening.open(year, m_settings.loginUser(), m_messenger)) {
         case YearOpening::Result::Opened:
             m_settings.setMunkaEv(QString::number(year));
-            m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information, YearOpening::successText(),
-                                    QStringLiteral("OK"));
+            m_messenger.showMessage(
+                QStringLiteral("Információ"), Symbol::Information, YearOpening::successText(), QStringLiteral("OK"));
             opened = true;
             return true;
         case YearOpening::Result::AlreadyOpen: {
@@ -112,13 +112,13 @@ bool WorkYear::openNewYear()
                 opened = true;
                 return true;
             }
-            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(),
-                                    QStringLiteral("OK"));
+            m_messenger.showMessage(
+                QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(), QStringLiteral("OK"));
             return false;
         }
         case YearOpening::Result::Failed:
             m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-                                    YearOpening::failureText() + opening.lastError(), QStringLiteral("OK"));
+                YearOpening::failureText() + opening.lastError(), QStringLiteral("OK"));
             failed = true;
             return true;
         }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 // The work-year dialog as the work-year reading uses it; the screen implements it, tests script it.
@@ -16,8 +15,8 @@ public:
     // Opening mode: shows the message with the proposed year (editable). Every "OK" calls
     // accept(typed text); the dialog stays open until accept returns true, and when accept
     // returns false the year is editable again under the original message.
-    virtual void askYear(const QString &message, const QString &proposedYear,
-                         const std::function<bool(const QString &)> &accept)
+    virtual void askYear(
+        const QString &message, const QString &proposedYear, const std::function<bool(const QString &)> &accept)
         = 0;
 
     // While accept runs: makes the year read-only and replaces the message.

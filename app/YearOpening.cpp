@@ -38,8 +38,9 @@ QString YearOpening::refusalText()
 
 QString YearOpening::openingMessage(int year, int lastYear)
 {
-    return QStringLiteral("A ") + QString::number(year) + QStringLiteral(". év nyitása megtörtént.") + QStringLiteral("\r")
-        + QString::number(lastYear) + QStringLiteral(". évi készletből a nyitótétel átfordítása folyamatban...");
+    return QStringLiteral("A ") + QString::number(year) + QStringLiteral(". év nyitása megtörtént.")
+        + QStringLiteral("\r") + QString::number(lastYear)
+        + QStringLiteral(". évi készletből a nyitótétel átfordítása folyamatban...");
 }
 
 QString YearOpening::successText()

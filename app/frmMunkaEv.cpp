@@ -62,8 +62,8 @@ void TfrmMunkaEv::showYear(const QString &message, const QString &year)
     btnOK->setFocus();
 }
 
-void TfrmMunkaEv::askYear(const QString &message, const QString &proposedYear,
-                          std::function<bool(const QString &)> accept)
+void TfrmMunkaEv::askYear(
+    const QString &message, const QString &proposedYear, std::function<bool(const QString &)> accept)
 {
     m_accept = std::move(accept);
     m_message = message;

@@ -26,13 +26,13 @@ class TestAppStartup : public QObject
     // closed. The user "anna" (password "titok") has the given access level.
     struct Start
     {
-        TempDatabase db{QDate(2007, 3, 15)};
+        TempDatabase db {QDate(2007, 3, 15)};
         QTemporaryDir programDir;
         Settings settings;
         ScriptedMessenger messenger;
         ScriptedStartupPrompts prompts;
         RecordingMainWindow window;
-        StartupSequence sequence{settings, messenger, prompts, window};
+        StartupSequence sequence {settings, messenger, prompts, window};
         QList<int> symbolOffsets;
         int updateChecks = 0;
         bool acceptUpdate = false;
@@ -75,7 +75,7 @@ class TestAppStartup : public QObject
             if (!query.next())
                 return {};
             return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                    query.value(3).toString()};
+                query.value(3).toString()};
         }
         // Logs in as anna and chooses warehouse 2.
         StartupSequence::Outcome runAsAnna()
@@ -123,15 +123,15 @@ private slots:
         QVERIFY(start.prompts.askedYearMessages.isEmpty());
 
         // DisaLock is on by default: panel 3 stays empty.
-        const QMap<int, QString> panels{{0, "anna"}, {1, "Teljes"}, {2, "2. konyha"}};
+        const QMap<int, QString> panels {{0, "anna"}, {1, "Teljes"}, {2, "2. konyha"}};
         QCOMPARE(start.window.panels, panels);
-        QCOMPARE(start.window.disabledMenus, QList<int>{7});
+        QCOMPARE(start.window.disabledMenus, QList<int> {7});
 
         QCOMPARE(start.partner00001(), QStringList({"Teszt Konyha Kft.", "1111", "Budapest", "Fő utca 1."}));
         QCOMPARE(start.count(2, "SELECT COUNT(*) FROM Partner WHERE PartAzon = '00001'"), 1);
         // An edit keeps the partner's other fields.
         QCOMPARE(start.count(2, "SELECT COUNT(*) FROM Partner WHERE PartAzon = '00001' AND Telefon = '(1) 234-5678'"),
-                 present ? 1 : 0);
+            present ? 1 : 0);
 
         QCOMPARE(start.settings.progVer(), QString("1.0.32.547"));
         QCOMPARE(start.settings.dbMinVer(), QString("1.23"));
@@ -150,13 +150,14 @@ private slots:
         QTest::addColumn<int>("dialogs");
         const QString user = "Hibás felhasználónév!";
         const QString password = "Hibás jelszó!";
-        QTest::newRow("cancelled at once") << QStringList() << QStringList{stopLogin()} << 1;
-        QTest::newRow("three failures") << QStringList{"bela/x", "anna/x", "Anna/titok", "anna/titok"}
-                                        << QStringList{user, password, user, stopLogin()} << 3;
+        QTest::newRow("cancelled at once") << QStringList() << QStringList {stopLogin()} << 1;
+        QTest::newRow("three failures") << QStringList {"bela/x", "anna/x", "Anna/titok", "anna/titok"}
+                                        << QStringList {user, password, user, stopLogin()} << 3;
         QTest::newRow("two failures then success")
-            << QStringList{"anna/x", "anna/", "anna/titok"} << QStringList{password, password} << 3;
-        QTest::newRow("one failure then cancelled") << QStringList{"anna/x"} << QStringList{password, stopLogin()} << 2;
-        QTest::newRow("a user named exit") << QStringList{"exit/titok"} << QStringList{stopLogin()} << 1;
+            << QStringList {"anna/x", "anna/", "anna/titok"} << QStringList {password, password} << 3;
+        QTest::newRow("one failure then cancelled")
+            << QStringList {"anna/x"} << QStringList {password, stopLogin()} << 2;
+        QTest::newRow("a user named exit") << QStringList {"exit/titok"} << QStringList {stopLogin()} << 1;
     }
     void loginAttempts()
     {
@@ -173,7 +174,7 @@ private slots:
         QCOMPARE(start.messenger.texts(), messages);
         QCOMPARE(outcome, working ? StartupSequence::Outcome::Working : StartupSequence::Outcome::LoginFailed);
         for (const ScriptedMessenger::Shown &shown : start.messenger.shown()) {
-            QCOMPARE(shown.buttons, QStringList{"OK"});
+            QCOMPARE(shown.buttons, QStringList {"OK"});
             QCOMPARE(shown.caption, QString(shown.text == stopLogin() ? "STOP!" : "HIBA!"));
             QCOMPARE(shown.symbol, shown.text == stopLogin() ? 8 : 6);
         }
@@ -199,10 +200,10 @@ private slots:
         QCOMPARE(start.messenger.shown().size(), 1);
         QCOMPARE(start.messenger.last().caption, QString("STOP!"));
         QCOMPARE(start.messenger.last().symbol, 8);
-        QCOMPARE(start.messenger.last().buttons, QStringList{"OK"});
+        QCOMPARE(start.messenger.last().buttons, QStringList {"OK"});
         QCOMPARE(start.messenger.last().text,
-                 QString("A kiválasztott raktárat a program egy másik példánya használja! Válasszon másik raktárat, "
-                         "vagy próbálja meg később újra. A program biztonsági okból kilép."));
+            QString("A kiválasztott raktárat a program egy másik példánya használja! Válasszon másik raktárat, "
+                    "vagy próbálja meg később újra. A program biztonsági okból kilép."));
         QCOMPARE(start.settings.aktivRaktar(), 0);
         QCOMPARE(start.window.endedWithoutAsking, 1);
         QVERIFY(start.window.panels.isEmpty());
@@ -225,11 +226,11 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<int>>("disabled");
-        QTest::newRow("1") << 1 << "Teljes" << QList<int>{7};
-        QTest::newRow("2") << 2 << "Adminisztrációs" << QList<int>{0, 7};
+        QTest::newRow("1") << 1 << "Teljes" << QList<int> {7};
+        QTest::newRow("2") << 2 << "Adminisztrációs" << QList<int> {0, 7};
         // Feldolgozás (2), Lekérdezés (3), Súgó (8), A La Carte (9) and Kilépés (10) stay usable.
-        QTest::newRow("3") << 3 << "Felhasználói" << QList<int>{0, 1, 4, 5, 7};
-        QTest::newRow("5") << 5 << "Superuser" << QList<int>{};
+        QTest::newRow("3") << 3 << "Felhasználói" << QList<int> {0, 1, 4, 5, 7};
+        QTest::newRow("5") << 5 << "Superuser" << QList<int> {};
     }
     void menuRightsFollowTheAccessLevel()
     {
@@ -248,12 +249,12 @@ private slots:
         QTest::addColumn<QString>("panel3");
         QTest::addColumn<int>("updateChecks");
         QTest::addColumn<QList<int>>("offsets");
-        QTest::newRow("defaults") << QByteArray() << QString() << 1 << QList<int>{};
+        QTest::newRow("defaults") << QByteArray() << QString() << 1 << QList<int> {};
         QTest::newRow("DisaLock off") << QByteArray("[Mukodes]\r\nDisaLock=0\r\n") << QString::fromUtf8("•") << 1
-                                      << QList<int>{};
-        QTest::newRow("VerChk off") << QByteArray("[Mukodes]\r\nVerChk=0\r\n") << QString() << 0 << QList<int>{};
+                                      << QList<int> {};
+        QTest::newRow("VerChk off") << QByteArray("[Mukodes]\r\nVerChk=0\r\n") << QString() << 0 << QList<int> {};
         QTest::newRow("Display3D on") << QByteArray("[DialogSettings]\r\nDisplay3D=1\r\n") << QString() << 1
-                                      << QList<int>{10};
+                                      << QList<int> {10};
     }
     void settingsKeysShapeTheStart()
     {
@@ -355,7 +356,7 @@ private slots:
             QCOMPARE(start.prompts.loginCalls, 1);
             QCOMPARE(start.settings.dbPath(), dbPath);
             QVERIFY(start.window.caption.startsWith("Salvia - [ Új Intézmény ]"));
-            QCOMPARE(start.window.disabledMenus, QList<int>{}); // the superuser
+            QCOMPARE(start.window.disabledMenus, QList<int> {}); // the superuser
         } else {
             QCOMPARE(outcome, StartupSequence::Outcome::NoDatabase);
             QCOMPARE(start.prompts.loginCalls, 0);
@@ -379,7 +380,7 @@ private slots:
         QCOMPARE(start.sequence.run(), StartupSequence::Outcome::NoDatabase);
         QCOMPARE(start.prompts.createCalls, 0);
         QCOMPARE(start.prompts.loginCalls, 0);
-        QCOMPARE(start.messenger.texts(), QStringList{StartupSequence::noDatabaseText() + broken.path()});
+        QCOMPARE(start.messenger.texts(), QStringList {StartupSequence::noDatabaseText() + broken.path()});
         QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
         QCOMPARE(start.window.endedWithoutAsking, 1);
     }

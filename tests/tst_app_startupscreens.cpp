@@ -39,8 +39,8 @@ private slots:
         QVERIFY(!combo->isEditable());
         QCOMPARE(combo->maxVisibleItems(), 10);
         QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(form.findChild<QLabel *>("lblRaktar")->text(),
-                 QString("Kérem válassza ki a használni kívánt raktárat:"));
+        QCOMPARE(
+            form.findChild<QLabel *>("lblRaktar")->text(), QString("Kérem válassza ki a használni kívánt raktárat:"));
 
         whenShown([&] {
             combo->setCurrentIndex(2);
@@ -82,8 +82,8 @@ private slots:
         bool openAfterClose = false;
         whenShown([&] {
             ok->click(); // 2007 refused
-            openAfterRefusal = form.isVisible() && !year->isReadOnly()
-                && message->text() == "Első sor\nMásodik sor\nHarmadik sor";
+            openAfterRefusal
+                = form.isVisible() && !year->isReadOnly() && message->text() == "Első sor\nMásodik sor\nHarmadik sor";
             form.close();
             QTest::keyClick(&form, Qt::Key_Escape);
             openAfterClose = form.isVisible();

@@ -52,7 +52,8 @@ class TestAppStartupWiring : public QObject
     }
 
     static void answer(User &user, QWidget *modal)
-    {        if (auto *login = qobject_cast<TfrmPassword *>(modal)) {
+    {
+        if (auto *login = qobject_cast<TfrmPassword *>(modal)) {
             user.seen << login->objectName();
             login->findChild<QLineEdit *>("edtUserName")->setText(TempDatabase::userName());
             login->findChild<QLineEdit *>("edtPassword")->setText(user.password);
@@ -78,7 +79,7 @@ class TestAppStartupWiring : public QObject
 
     struct Program
     {
-        TempDatabase db{QDate::currentDate()};
+        TempDatabase db {QDate::currentDate()};
         QTemporaryDir programDir;
         QString oldCurrent = QDir::currentPath();
         Settings settings;
@@ -160,8 +161,8 @@ private slots:
 
         program.start(window);
 
-        QCOMPARE(program.user.seen, QStringList({"frmPassword", "HIBA!", "frmPassword", "HIBA!", "frmPassword",
-                                                 "HIBA!", "STOP!"}));
+        QCOMPARE(program.user.seen,
+            QStringList({"frmPassword", "HIBA!", "frmPassword", "HIBA!", "frmPassword", "HIBA!", "STOP!"}));
         QVERIFY(!window.isVisible());
         QVERIFY(!window.askOnExit());
     }

@@ -55,13 +55,15 @@ class TestAppWorkYear : public QObject
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         exec(db, "UPDATE Munkaev SET AktivEv = 0");
         exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
-        exec(db, "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
-                 "('2006-12-31', 'Éves zárás', 'anna')");
-        exec(db, "INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
-                 "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES "
-                   "('200', '0001', 'Liszt', 'kg', 10, 25.5, 5100.12345, 1377.0333, 6477.15675, 200.00485), "
-                   "('100', '0002', 'Só', 'kg', 10, 0, 0, 0, 0, 80), "
-                   "('100', '0001', 'Cukor', 'kg', 10, 3.125, 937.5, 253.125, 1190.625, 300)");
+        exec(db,
+            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
+            "('2006-12-31', 'Éves zárás', 'anna')");
+        exec(db,
+            "INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
+            "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES "
+            "('200', '0001', 'Liszt', 'kg', 10, 25.5, 5100.12345, 1377.0333, 6477.15675, 200.00485), "
+            "('100', '0002', 'Só', 'kg', 10, 0, 0, 0, 0, 80), "
+            "('100', '0001', 'Cukor', 'kg', 10, 3.125, 937.5, 253.125, 1190.625, 300)");
     }
 
     static QStringList refusal() { return {YearOpening::refusalText()}; }
@@ -76,14 +78,16 @@ private slots:
 
         QVERIFY(run.read(QDate(2007, 1, 3)));
 
-        QCOMPARE(run.prompts.askedYearMessages, QStringList{WorkYear::noActiveYearText() + "|2007"});
+        QCOMPARE(run.prompts.askedYearMessages, QStringList {WorkYear::noActiveYearText() + "|2007"});
         QCOMPARE(run.prompts.openingMessages,
-                 QStringList{"A 2007. év nyitása megtörtént.\r2006. évi készletből a nyitótétel átfordítása folyamatban..."});
+            QStringList {
+                "A 2007. év nyitása megtörtént.\r2006. évi készletből a nyitótétel átfordítása folyamatban..."});
         QCOMPARE(run.messenger.shown().size(), 1);
         QCOMPARE(run.messenger.last().caption, QString("Információ"));
         QCOMPARE(run.messenger.last().symbol, 3);
         QCOMPARE(run.messenger.last().text,
-                 QString("Az aktív év sikeresen be lett állítva, és elkészültek az új nyitótételek. Dolgozhat a programban."));
+            QString(
+                "Az aktív év sikeresen be lett állítva, és elkészültek az új nyitótételek. Dolgozhat a programban."));
         QVERIFY(!run.messenger.progressTexts().isEmpty());
         QVERIFY(!run.messenger.progressVisible());
 
@@ -160,7 +164,7 @@ private slots:
         QCOMPARE(run.messenger.texts(), refusal());
         QCOMPARE(run.messenger.last().caption, QString("HIBA!"));
         QCOMPARE(run.messenger.last().symbol, 2);
-        QCOMPARE(run.messenger.last().buttons, QStringList{"OK"});
+        QCOMPARE(run.messenger.last().buttons, QStringList {"OK"});
         QVERIFY(run.prompts.openingMessages.isEmpty());
         QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
         QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 0);
@@ -178,7 +182,7 @@ private slots:
 
         QVERIFY(run.read(QDate(2007, 1, 3)));
         QCOMPARE(run.messenger.texts().mid(0, 2), refusal() + refusal());
-        QCOMPARE(run.prompts.acceptedYearTexts, QStringList{"2007"});
+        QCOMPARE(run.prompts.acceptedYearTexts, QStringList {"2007"});
         QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 3);
     }
 
@@ -207,7 +211,7 @@ private slots:
         run.prompts.addYearText(typed);
         QCOMPARE(run.read(QDate(2007, 1, 3)), accepted);
         if (accepted) {
-            QCOMPARE(run.messenger.texts(), QStringList{YearOpening::successText()});
+            QCOMPARE(run.messenger.texts(), QStringList {YearOpening::successText()});
             QVERIFY(run.prompts.openingMessages.first().contains(QString::number(typed.toInt() - 1) + ". évi"));
             // No closing recorded: the year before the work year counts as closed.
             QCOMPARE(run.settings.lezartHoDat(), QDate(typed.toInt() - 1, 12, 31));
@@ -235,8 +239,9 @@ private slots:
     {
         TempDatabase db(QDate(2006, 6, 1));
         closed2006(db);
-        exec(db, "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
-                   "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
+        exec(db,
+            "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
+            "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
         Run run(db);
         run.prompts.addYearText("2007");
 
@@ -266,8 +271,9 @@ private slots:
         TempDatabase db(QDate(2006, 6, 1));
         // The new database has 2006 active and 31 December 2005 closed.
         exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
-        exec(db, "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
-                 "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
+        exec(db,
+            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
+            "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
         Run run(db);
 
         QVERIFY(run.read(today));
@@ -276,7 +282,8 @@ private slots:
         QCOMPARE(run.settings.lezartHo(), QString("2006. március"));
         QVERIFY(run.prompts.askedYearMessages.isEmpty());
         QVERIFY(run.messenger.shown().isEmpty());
-        const QStringList expected = mismatch ? QStringList{WorkYear::clockMismatchText() + "|" + year} : QStringList();
+        const QStringList expected
+            = mismatch ? QStringList {WorkYear::clockMismatchText() + "|" + year} : QStringList();
         QCOMPARE(run.prompts.shownYearMessages, expected);
         QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
     }
@@ -284,8 +291,8 @@ private slots:
     void clockMismatchTextIsExact()
     {
         QCOMPARE(WorkYear::clockMismatchText(),
-                 QString("Figyelem! Az aktív év nem egyezik a gép órájával!\rHa rosszul jár a gép órája kérem állítsa "
-                         "be!\rHa nem zárta még le a a tavalyi évet, kérem tegye meg!"));
+            QString("Figyelem! Az aktív év nem egyezik a gép órájával!\rHa rosszul jár a gép órája kérem állítsa "
+                    "be!\rHa nem zárta még le a a tavalyi évet, kérem tegye meg!"));
     }
 
     void closedMonthText_data()

@@ -25,8 +25,8 @@ void ScriptedStartupPrompts::showYear(const QString &message, const QString &yea
     shownYearMessages << message + QLatin1Char('|') + year;
 }
 
-void ScriptedStartupPrompts::askYear(const QString &message, const QString &proposedYear,
-                                     const std::function<bool(const QString &)> &accept)
+void ScriptedStartupPrompts::askYear(
+    const QString &message, const QString &proposedYear, const std::function<bool(const QString &)> &accept)
 {
     askedYearMessages << message + QLatin1Char('|') + proposedYear;
     while (!m_yearTexts.isEmpty()) {

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
-
 #include <functional>
 
 // The start-up dialogs answered from a script, recording what they were shown.
@@ -26,7 +25,7 @@ public:
     int chooseWarehouse(const QStringList &names) override;
     void showYear(const QString &message, const QString &year) override;
     void askYear(const QString &message, const QString &proposedYear,
-                 const std::function<bool(const QString &)> &accept) override;
+        const std::function<bool(const QString &)> &accept) override;
     void showOpeningMessage(const QString &message) override;
 
     int createCalls = 0;
