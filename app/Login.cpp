@@ -27,8 +27,7 @@ Login::Result Login::check(const QString &dbPath, const LoginEntry &entry, Setti
     return Success;
 }
 
-bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath,
-                Settings &settings)
+bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath, Settings &settings)
 {
     for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
         const Result result = check(dbPath, ask(), settings);
@@ -37,12 +36,10 @@ bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, co
         if (result == Cancelled)
             break;
         messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad,
-                              result == UnknownUser ? QStringLiteral("Hibás felhasználónév!")
-                                                    : QStringLiteral("Hibás jelszó!"),
-                              QStringLiteral("OK"));
+            result == UnknownUser ? QStringLiteral("Hibás felhasználónév!") : QStringLiteral("Hibás jelszó!"),
+            QStringLiteral("OK"));
     }
     messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop,
-                          QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."),
-                          QStringLiteral("OK"));
+        QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."), QStringLiteral("OK"));
     return false;
 }

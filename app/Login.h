@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 class Messenger;
@@ -31,8 +30,8 @@ public:
     // login dialog each time), each failure reported, a cancelled dialog ends the attempts at once.
     // Unless a login succeeded shows the final "STOP!" message and returns false: the caller then
     // ends the program without the exit question.
-    static bool run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath,
-                    Settings &settings);
+    static bool run(
+        const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath, Settings &settings);
 
     static constexpr int MaxAttempts = 3;
 };

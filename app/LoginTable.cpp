@@ -24,7 +24,7 @@ std::optional<LoginRow> LoginTable::find(const QString &loginName)
     // The comparison is repeated here so that a case-insensitive collation cannot merge two users.
     while (query.next()) {
         if (query.value(0).toString() == loginName)
-            return LoginRow{query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+            return LoginRow {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
     }
     return std::nullopt;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // One row of the shared user table `login`; Password holds an Argon2id hash.

@@ -1,6 +1,7 @@
 #include "app/UserAdmin.h"
 
 #include "app/AccessLevel.h"
+#include "app/Login.h"
 #include "app/LoginTable.h"
 #include "core/Messenger.h"
 #include "core/PasswordHash.h"
@@ -39,13 +40,12 @@ bool UserAdmin::writeFailed(const QString &error)
 {
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-                            QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error,
-                            QStringLiteral("OK"));
+        QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error, QStringLiteral("OK"));
     return false;
 }
 
-bool UserAdmin::changePassword(const QString &userName, const QString &oldPassword, const QString &newPassword,
-                               const QString &newPasswordAgain)
+bool UserAdmin::changePassword(
+    const QString &userName, const QString &oldPassword, const QString &newPassword, const QString &newPasswordAgain)
 {
     const QString userField = QStringLiteral("edtUserName");
     LoginTable table(m_dbPath);
@@ -59,8 +59,8 @@ bool UserAdmin::changePassword(const QString &userName, const QString &oldPasswo
     if (newPassword.isEmpty())
         return refuse(PasswordError, EmptyPassword, QStringLiteral("edtNewPass"));
     if (newPassword != newPasswordAgain)
-        return refuse(PasswordError, QStringLiteral("A megadott új jelszavak nem egyeznek!"),
-                      QStringLiteral("edtNewPass2"));
+        return refuse(
+            PasswordError, QStringLiteral("A megadott új jelszavak nem egyeznek!"), QStringLiteral("edtNewPass2"));
 
     const QString hash = PasswordHash::hash(newPassword);
     if (hash.isEmpty())
@@ -73,9 +73,9 @@ bool UserAdmin::changePassword(const QString &userName, const QString &oldPasswo
     }
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
-                                           "esetén nincs mód a visszanyerésére!"),
-                            QStringLiteral("OK"));
+        QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
+                       "esetén nincs mód a visszanyerésére!"),
+        QStringLiteral("OK"));
     return true;
 }
 
@@ -98,8 +98,7 @@ UserAdmin::DeleteOutcome UserAdmin::deleteUser(const QString &userName, const QS
     }
 
     m_focusField.clear();
-    const int answer = m_messenger.showMessage(
-        QStringLiteral("Megerősítés"), Symbol::Warning,
+    const int answer = m_messenger.showMessage(QStringLiteral("Megerősítés"), Symbol::Warning,
         QStringLiteral("Valóban törli a ") + userName + QStringLiteral(" felhasználót?") + QStringLiteral("\r")
             + QStringLiteral("Ha a saját azonosítóját törli kizárja a rendszer!"),
         QStringLiteral("Igen"), QStringLiteral("Nem"));
@@ -114,18 +113,21 @@ UserAdmin::DeleteOutcome UserAdmin::deleteUser(const QString &userName, const QS
     if (userName != m_loginUser)
         return DeleteOutcome::Deleted;
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"), QStringLiteral("OK"));
+        QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"), QStringLiteral("OK"));
     return DeleteOutcome::DeletedSelf;
 }
 
-bool UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain,
-                           int level)
+bool UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain, int level)
 {
     const QString caption = QStringLiteral("Hiba!");
     LoginTable table(m_dbPath);
     if (userName.isEmpty() || table.find(userName))
         return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-                      QStringLiteral("edtNewUserName"));
+            QStringLiteral("edtNewUserName"));
+    // The login dialog answers "exit" when it is closed, so a user of that name could never log in.
+    if (userName == Login::cancelName())
+        return refuse(
+            caption, QStringLiteral("Ez a felhasználónév nem használható: exit"), QStringLiteral("edtNewUserName"));
     if (password.isEmpty())
         return refuse(caption, EmptyPassword, QStringLiteral("edtNewPas1"));
     if (password != passwordAgain)
@@ -137,16 +139,16 @@ bool UserAdmin::createUser(const QString &userName, const QString &password, con
     const QString hash = PasswordHash::hash(password);
     if (hash.isEmpty())
         return writeFailed(QStringLiteral("A jelszó titkosítása nem sikerült."));
-    if (!table.insert(LoginRow{userName, hash, level})) {
+    if (!table.insert(LoginRow {userName, hash, level})) {
         const QString error = table.lastError();
         // Created on another computer since the check.
         if (table.find(userName))
             return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-                          QStringLiteral("edtNewUserName"));
+                QStringLiteral("edtNewUserName"));
         return writeFailed(error);
     }
     m_focusField.clear();
     m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                            QStringLiteral("Az új belépés létrehozva."), QStringLiteral("OK"));
+        QStringLiteral("Az új belépés létrehozva."), QStringLiteral("OK"));
     return true;
 }

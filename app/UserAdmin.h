@@ -11,9 +11,9 @@ class UserAdmin
 {
 public:
     enum class DeleteOutcome {
-        Refused,    // a check failed (message shown), nothing deleted
-        Declined,   // the user answered "Nem"
-        Deleted,    // another user's row was deleted
+        Refused, // a check failed (message shown), nothing deleted
+        Declined, // the user answered "Nem"
+        Deleted, // another user's row was deleted
         DeletedSelf // the logged-in user deleted the own login: the program must end
     };
 
@@ -25,7 +25,7 @@ public:
 
     // Checks and stores a new password of userName; oldPassword is not asked of a superuser.
     bool changePassword(const QString &userName, const QString &oldPassword, const QString &newPassword,
-                        const QString &newPasswordAgain);
+        const QString &newPasswordAgain);
     // Checks, asks for confirmation and deletes userName.
     DeleteOutcome deleteUser(const QString &userName, const QString &oldPassword);
     // Checks and creates a user of level 1, 2 or 3.

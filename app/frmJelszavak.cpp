@@ -15,8 +15,7 @@
 
 namespace {
 
-template<typename T>
-T *named(T *widget, const char *name)
+template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -112,9 +111,8 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     layout->addStretch();
     layout->addLayout(pageButtons);
 
-    for (QWidget *widget : std::initializer_list<QWidget *>{edtUserName, edtOldPass, edtNewPass, edtNewPass2,
-                                                            edtNewUserName, edtNewPas1, edtNewPas2, rbRoot, rbAdmin,
-                                                            rbUser})
+    for (QWidget *widget : std::initializer_list<QWidget *> {edtUserName, edtOldPass, edtNewPass, edtNewPass2,
+             edtNewUserName, edtNewPas1, edtNewPas2, rbRoot, rbAdmin, rbUser})
         widget->installEventFilter(this);
 
     connect(edtUserName, &QLineEdit::textChanged, this, &TfrmJelszavak::edtUserNameChange);
@@ -131,8 +129,8 @@ void TfrmJelszavak::preparePage()
     lblSecur->setText(AccessLevel::label(m_settings.securLevel()));
 
     const bool manages = AccessLevel::managesUsers(m_settings.securLevel());
-    for (QWidget *widget : std::initializer_list<QWidget *>{edtUserName, edtNewUserName, edtNewPas1, edtNewPas2,
-                                                            rbRoot, rbAdmin, rbUser, btnLetrehoz}) {
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             edtUserName, edtNewUserName, edtNewPas1, edtNewPas2, rbRoot, rbAdmin, rbUser, btnLetrehoz}) {
         widget->setEnabled(manages);
         setBackground(widget, manages ? QColor(Qt::white) : QColor(Qt::lightGray));
     }

@@ -43,8 +43,8 @@ TfrmPassword::TfrmPassword(QWidget *parent)
 LoginEntry TfrmPassword::entry() const
 {
     if (result() != QDialog::Accepted)
-        return LoginEntry{Login::cancelName(), QString()};
-    return LoginEntry{edtUserName->text(), edtPassword->text()};
+        return LoginEntry {Login::cancelName(), QString()};
+    return LoginEntry {edtUserName->text(), edtPassword->text()};
 }
 
 LoginEntry TfrmPassword::ask(QWidget *parent)

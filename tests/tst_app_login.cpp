@@ -40,21 +40,20 @@ QString message(const QString &caption, int symbol, const QString &text, const Q
     return caption + QLatin1Char('|') + QString::number(symbol) + QLatin1Char('|') + text + QLatin1Char('|') + buttons;
 }
 
-const QString Stop = message(QStringLiteral("STOP!"), 8,
-                             QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."));
+const QString Stop = message(
+    QStringLiteral("STOP!"), 8, QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."));
 const QString BadName = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás felhasználónév!"));
 const QString BadPassword = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás jelszó!"));
-const QString PasswordChanged = message(
-    QStringLiteral("Információ"), 3,
+const QString PasswordChanged = message(QStringLiteral("Információ"), 3,
     QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\resetén nincs mód a "
                    "visszanyerésére!"));
 
 QString deleteQuestion(const QString &name)
 {
     return message(QStringLiteral("Megerősítés"), 1,
-                   QStringLiteral("Valóban törli a ") + name
-                       + QStringLiteral(" felhasználót?\rHa a saját azonosítóját törli kizárja a rendszer!"),
-                   QStringLiteral("Igen,Nem"));
+        QStringLiteral("Valóban törli a ") + name
+            + QStringLiteral(" felhasználót?\rHa a saját azonosítóját törli kizárja a rendszer!"),
+        QStringLiteral("Igen,Nem"));
 }
 
 } // namespace
@@ -70,17 +69,28 @@ private slots:
         QTest::addColumn<Login::Result>("result");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("levelName");
-        QTest::newRow("full level") << "Kati" << "alma" << Login::Success << 1 << "Teljes";
-        QTest::newRow("administration") << "Bela" << "szilva" << Login::Success << 2 << "Adminisztrációs";
-        QTest::newRow("lower-case twin") << "kati" << "korte" << Login::Success << 3 << "Felhasználói";
-        QTest::newRow("superuser") << "admin" << "titok" << Login::Success << 5 << "Superuser";
-        QTest::newRow("twin's password") << "Kati" << "korte" << Login::WrongPassword << 0 << "";
-        QTest::newRow("other case") << "KATI" << "alma" << Login::UnknownUser << 0 << "";
-        QTest::newRow("unknown") << "Senki" << "alma" << Login::UnknownUser << 0 << "";
-        QTest::newRow("empty name") << "" << "" << Login::UnknownUser << 0 << "";
-        QTest::newRow("wrong password") << "Bela" << "Szilva" << Login::WrongPassword << 0 << "";
-        QTest::newRow("empty password") << "Bela" << "" << Login::WrongPassword << 0 << "";
-        QTest::newRow("user named exit") << "exit" << "exit" << Login::Cancelled << 0 << "";
+        QTest::newRow("full level") << "Kati"
+                                    << "alma" << Login::Success << 1 << "Teljes";
+        QTest::newRow("administration") << "Bela"
+                                        << "szilva" << Login::Success << 2 << "Adminisztrációs";
+        QTest::newRow("lower-case twin") << "kati"
+                                         << "korte" << Login::Success << 3 << "Felhasználói";
+        QTest::newRow("superuser") << "admin"
+                                   << "titok" << Login::Success << 5 << "Superuser";
+        QTest::newRow("twin's password") << "Kati"
+                                         << "korte" << Login::WrongPassword << 0 << "";
+        QTest::newRow("other case") << "KATI"
+                                    << "alma" << Login::UnknownUser << 0 << "";
+        QTest::newRow("unknown") << "Senki"
+                                 << "alma" << Login::UnknownUser << 0 << "";
+        QTest::newRow("empty name") << ""
+                                    << "" << Login::UnknownUser << 0 << "";
+        QTest::newRow("wrong password") << "Bela"
+                                        << "Szilva" << Login::WrongPassword << 0 << "";
+        QTest::newRow("empty password") << "Bela"
+                                        << "" << Login::WrongPassword << 0 << "";
+        QTest::newRow("user named exit") << "exit"
+                                         << "exit" << Login::Cancelled << 0 << "";
     }
     void check()
     {
@@ -92,7 +102,7 @@ private slots:
         LoginFixture db;
         addUsers(db);
         Settings settings;
-        QCOMPARE(Login::check(db.dbPath(), LoginEntry{name, password}, settings), result);
+        QCOMPARE(Login::check(db.dbPath(), LoginEntry {name, password}, settings), result);
         QCOMPARE(settings.loginUser(), result == Login::Success ? name : QString());
         QCOMPARE(settings.securLevel(), level);
         QCOMPARE(settings.securName(), levelName);
@@ -104,15 +114,14 @@ private slots:
         QTest::addColumn<bool>("loggedIn");
         QTest::addColumn<int>("dialogs");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("first try") << QStringList{"Kati/alma"} << true << 1 << QStringList();
-        QTest::newRow("two failures, then right")
-            << QStringList{"Kati/korte", "Katalin/alma", "Kati/alma"} << true << 3
-            << QStringList{BadPassword, BadName};
-        QTest::newRow("three failures") << QStringList{"Kati/x", "Kati/y", "Kati/z", "Kati/alma"} << false << 3
-                                        << QStringList{BadPassword, BadPassword, BadPassword, Stop};
-        QTest::newRow("cancelled at once") << QStringList{"exit/", "Kati/alma"} << false << 1 << QStringList{Stop};
+        QTest::newRow("first try") << QStringList {"Kati/alma"} << true << 1 << QStringList();
+        QTest::newRow("two failures, then right") << QStringList {"Kati/korte", "Katalin/alma", "Kati/alma"} << true
+                                                  << 3 << QStringList {BadPassword, BadName};
+        QTest::newRow("three failures") << QStringList {"Kati/x", "Kati/y", "Kati/z", "Kati/alma"} << false << 3
+                                        << QStringList {BadPassword, BadPassword, BadPassword, Stop};
+        QTest::newRow("cancelled at once") << QStringList {"exit/", "Kati/alma"} << false << 1 << QStringList {Stop};
         QTest::newRow("failure, then cancelled")
-            << QStringList{"Senki/alma", "exit/"} << false << 2 << QStringList{BadName, Stop};
+            << QStringList {"Senki/alma", "exit/"} << false << 2 << QStringList {BadName, Stop};
     }
     void run()
     {
@@ -129,7 +138,7 @@ private slots:
         const auto ask = [&] {
             ++asked;
             const QStringList parts = queue.dequeue().split(QLatin1Char('/'));
-            return LoginEntry{parts.at(0), parts.at(1)};
+            return LoginEntry {parts.at(0), parts.at(1)};
         };
         QCOMPARE(Login::run(ask, messenger, db.dbPath(), settings), loggedIn);
         QCOMPARE(asked, dialogs);
@@ -143,8 +152,8 @@ private slots:
         TempDatabase db;
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         Settings settings;
-        QCOMPARE(Login::check(db.path(), {TempDatabase::userName(), TempDatabase::password()}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(db.path(), {TempDatabase::userName(), TempDatabase::password()}, settings), Login::Success);
         QCOMPARE(settings.securLevel(), 5);
         QCOMPARE(settings.securName(), QStringLiteral("Superuser"));
     }
@@ -181,30 +190,54 @@ private slots:
         const QString wrongOld = QStringLiteral("A megadott régi jelszó hibás!");
         const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
         const QString mismatch = QStringLiteral("A megadott új jelszavak nem egyeznek!");
-        QTest::newRow("no such user") << "Kati" << 1 << "Senki" << "" << "" << "x" << identity << noUser
-                                      << "edtUserName";
-        QTest::newRow("other case") << "admin" << 5 << "BELA" << "szilva" << "uj" << "uj" << identity << noUser
-                                    << "edtUserName";
-        QTest::newRow("superuser by level 1, wrong old") << "Kati" << 1 << "admin" << "rossz" << "" << "x"
-                                                         << identity << superuser << "edtUserName";
-        QTest::newRow("superuser by itself") << "admin" << 5 << "admin" << "titok" << "uj" << "uj" << identity
-                                             << superuser << "edtUserName";
-        QTest::newRow("wrong old, before empty new") << "Kati" << 1 << "Bela" << "rossz" << "" << "x"
-                                                     << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("old of the twin") << "Kati" << 1 << "Kati" << "korte" << "uj" << "uj" << passwordError
-                                         << wrongOld << "edtOldPass";
-        QTest::newRow("no old given by level 1") << "Kati" << 1 << "Bela" << "" << "uj" << "uj" << passwordError
-                                                 << wrongOld << "edtOldPass";
-        QTest::newRow("own, by level 3, wrong old") << "kati" << 3 << "kati" << "alma" << "uj" << "uj"
-                                                    << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("empty new, before mismatch") << "Kati" << 1 << "Bela" << "szilva" << "" << "x"
-                                                    << passwordError << empty << "edtNewPass";
-        QTest::newRow("empty new by superuser") << "admin" << 5 << "Bela" << "" << "" << "" << passwordError << empty
-                                                << "edtNewPass";
-        QTest::newRow("mismatch") << "Kati" << 1 << "Bela" << "szilva" << "uj1" << "uj2" << passwordError << mismatch
-                                  << "edtNewPass2";
-        QTest::newRow("mismatch in case") << "admin" << 5 << "Bela" << "" << "Uj" << "uj" << passwordError
-                                          << mismatch << "edtNewPass2";
+        QTest::newRow("no such user") << "Kati" << 1 << "Senki"
+                                      << ""
+                                      << ""
+                                      << "x" << identity << noUser << "edtUserName";
+        QTest::newRow("other case") << "admin" << 5 << "BELA"
+                                    << "szilva"
+                                    << "uj"
+                                    << "uj" << identity << noUser << "edtUserName";
+        QTest::newRow("superuser by level 1, wrong old") << "Kati" << 1 << "admin"
+                                                         << "rossz"
+                                                         << ""
+                                                         << "x" << identity << superuser << "edtUserName";
+        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
+                                             << "titok"
+                                             << "uj"
+                                             << "uj" << identity << superuser << "edtUserName";
+        QTest::newRow("wrong old, before empty new") << "Kati" << 1 << "Bela"
+                                                     << "rossz"
+                                                     << ""
+                                                     << "x" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("old of the twin") << "Kati" << 1 << "Kati"
+                                         << "korte"
+                                         << "uj"
+                                         << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("no old given by level 1") << "Kati" << 1 << "Bela"
+                                                 << ""
+                                                 << "uj"
+                                                 << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("own, by level 3, wrong old") << "kati" << 3 << "kati"
+                                                    << "alma"
+                                                    << "uj"
+                                                    << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("empty new, before mismatch") << "Kati" << 1 << "Bela"
+                                                    << "szilva"
+                                                    << ""
+                                                    << "x" << passwordError << empty << "edtNewPass";
+        QTest::newRow("empty new by superuser") << "admin" << 5 << "Bela"
+                                                << ""
+                                                << ""
+                                                << "" << passwordError << empty << "edtNewPass";
+        QTest::newRow("mismatch") << "Kati" << 1 << "Bela"
+                                  << "szilva"
+                                  << "uj1"
+                                  << "uj2" << passwordError << mismatch << "edtNewPass2";
+        QTest::newRow("mismatch in case") << "admin" << 5 << "Bela"
+                                          << ""
+                                          << "Uj"
+                                          << "uj" << passwordError << mismatch << "edtNewPass2";
     }
     void changePasswordRefused()
     {
@@ -223,7 +256,7 @@ private slots:
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
         QVERIFY(!admin.changePassword(target, oldPassword, newPassword, newPassword2));
-        QCOMPARE(messages(messenger), QStringList{message(caption, 2, text)});
+        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
         QCOMPARE(admin.focusField(), focus);
         QCOMPARE(db.rows(), before);
     }
@@ -248,18 +281,18 @@ private slots:
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QVERIFY(admin.changePassword(QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"),
-                                     QStringLiteral("barack")));
-        QCOMPARE(messages(messenger), QStringList{PasswordChanged});
+        QVERIFY(admin.changePassword(
+            QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")));
+        QCOMPARE(messages(messenger), QStringList {PasswordChanged});
 
         const QString stored = db.storedPassword(QStringLiteral("Bela"));
         QVERIFY(stored.startsWith(QStringLiteral("$argon2id$")));
         QVERIFY(!stored.contains(QStringLiteral("barack")));
         Settings settings;
-        QCOMPARE(Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("barack")}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("barack")}, settings), Login::Success);
         QCOMPARE(Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings),
-                 Login::WrongPassword);
+            Login::WrongPassword);
         // Only that row changed, and only its password.
         QList<LoginRow> after = db.rows();
         for (qsizetype i = 0; i < after.size(); ++i) {
@@ -286,8 +319,8 @@ private slots:
         QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
         QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\rzarolva")));
         Settings settings;
-        QCOMPARE(Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings), Login::Success);
     }
 
     void deleteRefused_data()
@@ -298,16 +331,26 @@ private slots:
         QTest::addColumn<QString>("oldPassword");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no such user") << "admin" << 5 << "Senki" << ""
-                                      << "Azonosítási hiba!" << "A módosítandó felhasználó nem létezik!";
-        QTest::newRow("superuser, wrong old") << "Kati" << 1 << "admin" << "rossz"
-                                              << "Azonosítási hiba!" << "A Superuser nem törölhető!";
-        QTest::newRow("superuser by itself") << "admin" << 5 << "admin" << ""
-                                             << "Azonosítási hiba!" << "A Superuser nem törölhető!";
-        QTest::newRow("wrong old by level 1") << "Kati" << 1 << "Bela" << "alma"
-                                              << "Jelszó hiba!" << "A megadott régi jelszó hibás!";
-        QTest::newRow("own, no password") << "kati" << 3 << "kati" << ""
-                                          << "Jelszó hiba!" << "A megadott régi jelszó hibás!";
+        QTest::newRow("no such user") << "admin" << 5 << "Senki"
+                                      << ""
+                                      << "Azonosítási hiba!"
+                                      << "A módosítandó felhasználó nem létezik!";
+        QTest::newRow("superuser, wrong old") << "Kati" << 1 << "admin"
+                                              << "rossz"
+                                              << "Azonosítási hiba!"
+                                              << "A Superuser nem törölhető!";
+        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
+                                             << ""
+                                             << "Azonosítási hiba!"
+                                             << "A Superuser nem törölhető!";
+        QTest::newRow("wrong old by level 1") << "Kati" << 1 << "Bela"
+                                              << "alma"
+                                              << "Jelszó hiba!"
+                                              << "A megadott régi jelszó hibás!";
+        QTest::newRow("own, no password") << "kati" << 3 << "kati"
+                                          << ""
+                                          << "Jelszó hiba!"
+                                          << "A megadott régi jelszó hibás!";
     }
     void deleteRefused()
     {
@@ -324,7 +367,7 @@ private slots:
         messenger.answer(MsgResult::Yes);
         UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
         QCOMPARE(admin.deleteUser(target, oldPassword), UserAdmin::DeleteOutcome::Refused);
-        QCOMPARE(messages(messenger), QStringList{message(caption, 2, text)});
+        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
         QCOMPARE(db.rows(), before);
     }
 
@@ -336,16 +379,18 @@ private slots:
         QTest::addColumn<QString>("oldPassword");
         QTest::addColumn<int>("answer");
         QTest::addColumn<UserAdmin::DeleteOutcome>("outcome");
-        QTest::newRow("superuser deletes, no password") << "admin" << 5 << "Bela" << "" << int(MsgResult::Yes)
-                                                        << UserAdmin::DeleteOutcome::Deleted;
-        QTest::newRow("level 1 with the password") << "Kati" << 1 << "kati" << "korte" << int(MsgResult::Yes)
-                                                   << UserAdmin::DeleteOutcome::Deleted;
-        QTest::newRow("answered Nem") << "admin" << 5 << "Bela" << "" << int(MsgResult::No)
-                                      << UserAdmin::DeleteOutcome::Declined;
-        QTest::newRow("dialog closed") << "admin" << 5 << "Bela" << "" << int(MsgResult::Cancel)
-                                       << UserAdmin::DeleteOutcome::Declined;
-        QTest::newRow("own login") << "Kati" << 1 << "Kati" << "alma" << int(MsgResult::Yes)
-                                   << UserAdmin::DeleteOutcome::DeletedSelf;
+        QTest::newRow("superuser deletes, no password")
+            << "admin" << 5 << "Bela"
+            << "" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+        QTest::newRow("level 1 with the password")
+            << "Kati" << 1 << "kati"
+            << "korte" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+        QTest::newRow("answered Nem") << "admin" << 5 << "Bela"
+                                      << "" << int(MsgResult::No) << UserAdmin::DeleteOutcome::Declined;
+        QTest::newRow("dialog closed") << "admin" << 5 << "Bela"
+                                       << "" << int(MsgResult::Cancel) << UserAdmin::DeleteOutcome::Declined;
+        QTest::newRow("own login") << "Kati" << 1 << "Kati"
+                                   << "alma" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::DeletedSelf;
     }
     void deleteUser()
     {
@@ -365,9 +410,10 @@ private slots:
         UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
         QCOMPARE(admin.deleteUser(target, oldPassword), outcome);
 
-        QStringList shown{deleteQuestion(target)};
+        QStringList shown {deleteQuestion(target)};
         if (outcome == UserAdmin::DeleteOutcome::DeletedSelf)
-            shown << message(QStringLiteral("Információ"), 3, QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
+            shown << message(
+                QStringLiteral("Információ"), 3, QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
         QCOMPARE(messages(messenger), shown);
         QCOMPARE(db.rows(), expected);
     }
@@ -382,11 +428,25 @@ private slots:
         const QString taken = QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!");
         const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
         const QString mismatch = QStringLiteral("A jelszavak nem egyeznek!");
-        QTest::newRow("empty name, before empty password") << "" << "" << "" << taken << "edtNewUserName";
-        QTest::newRow("existing name") << "Bela" << "x" << "x" << taken << "edtNewUserName";
-        QTest::newRow("existing superuser") << "admin" << "x" << "y" << taken << "edtNewUserName";
-        QTest::newRow("empty password, before mismatch") << "Uj" << "" << "x" << empty << "edtNewPas1";
-        QTest::newRow("mismatch") << "Uj" << "x" << "X" << mismatch << "edtNewPas2";
+        QTest::newRow("empty name, before empty password") << ""
+                                                           << ""
+                                                           << "" << taken << "edtNewUserName";
+        QTest::newRow("existing name") << "Bela"
+                                       << "x"
+                                       << "x" << taken << "edtNewUserName";
+        QTest::newRow("existing superuser") << "admin"
+                                            << "x"
+                                            << "y" << taken << "edtNewUserName";
+        QTest::newRow("exit, before empty password")
+            << "exit"
+            << ""
+            << "" << QStringLiteral("Ez a felhasználónév nem használható: exit") << "edtNewUserName";
+        QTest::newRow("empty password, before mismatch") << "Uj"
+                                                         << ""
+                                                         << "x" << empty << "edtNewPas1";
+        QTest::newRow("mismatch") << "Uj"
+                                  << "x"
+                                  << "X" << mismatch << "edtNewPas2";
     }
     void createRefused()
     {
@@ -397,11 +457,12 @@ private slots:
         QFETCH(QString, focus);
         LoginFixture db;
         addUsers(db);
+        LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
         QVERIFY(!admin.createUser(name, password, password2, 3));
-        QCOMPARE(messages(messenger), QStringList{message(QStringLiteral("Hiba!"), 2, text)});
+        QCOMPARE(messages(messenger), QStringList {message(QStringLiteral("Hiba!"), 2, text)});
         QCOMPARE(admin.focusField(), focus);
         QCOMPARE(db.rows(), before);
     }
@@ -412,9 +473,12 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("levelName");
-        QTest::newRow("full") << "Uj" << "citrom" << 1 << "Teljes";
-        QTest::newRow("administration, case twin of Bela") << "BELA" << "citrom" << 2 << "Adminisztrációs";
-        QTest::newRow("user") << "Ági néni" << "őszibarack" << 3 << "Felhasználói";
+        QTest::newRow("full") << "Uj"
+                              << "citrom" << 1 << "Teljes";
+        QTest::newRow("administration, case twin of Bela") << "BELA"
+                                                           << "citrom" << 2 << "Adminisztrációs";
+        QTest::newRow("user") << "Ági néni"
+                              << "őszibarack" << 3 << "Felhasználói";
         // The character of code 255 stays itself; code 0 in its place is another password.
         QTest::newRow("code 255") << "Uj" << QString(2, QChar(0xFF)) << 3 << "Felhasználói";
     }
@@ -431,7 +495,7 @@ private slots:
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
         QVERIFY(admin.createUser(name, password, password, level));
         QCOMPARE(messages(messenger),
-                 QStringList{message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva."))});
+            QStringList {message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva."))});
         QCOMPARE(db.rows().size(), count + 1);
 
         const QString stored = db.storedPassword(name);
@@ -439,7 +503,7 @@ private slots:
         QVERIFY(!stored.contains(password));
         Settings settings;
         QCOMPARE(Login::check(db.dbPath(), {name, QString(password).replace(QChar(0xFF), QChar(0))}, settings),
-                 password.contains(QChar(0xFF)) ? Login::WrongPassword : Login::Success);
+            password.contains(QChar(0xFF)) ? Login::WrongPassword : Login::Success);
         QCOMPARE(Login::check(db.dbPath(), {name, password}, settings), Login::Success);
         QCOMPARE(settings.securLevel(), level);
         QCOMPARE(settings.securName(), levelName);

@@ -23,8 +23,7 @@ void addUsers(LoginFixture &db)
     db.addUser(QStringLiteral("Zoli"), QStringLiteral("dio"), 3);
 }
 
-template<typename T = QWidget>
-T *child(QWidget *parent, const char *name)
+template <typename T = QWidget> T *child(QWidget *parent, const char *name)
 {
     T *widget = parent->findChild<T *>(QLatin1String(name));
     if (!widget)
@@ -56,10 +55,7 @@ struct Page
             qWarning("the users page did not become active");
     }
     QLineEdit *edit(const char *name) { return child<QLineEdit>(page.get(), name); }
-    void type(const char *name, const QString &text)
-    {
-        edit(name)->setText(text);
-    }
+    void type(const char *name, const QString &text) { edit(name)->setText(text); }
     void click(const char *name) { QTest::mouseClick(child<QPushButton>(page.get(), name), Qt::LeftButton); }
 
     LoginFixture db;
@@ -151,10 +147,10 @@ private slots:
         QStringList groups;
         for (QGroupBox *box : page->findChildren<QGroupBox *>())
             groups << box->title();
-        QCOMPARE(groups, (QStringList{"Meglévő jelszó módosítása", "Új felhasználó létrehozása"}));
+        QCOMPARE(groups, (QStringList {"Meglévő jelszó módosítása", "Új felhasználó létrehozása"}));
         const QStringList labels = labelTexts(page);
         for (const char *text : {"Felhasználónév:", "Régi jelszó:", "Új jelszó:", "Új jelszó újra:", "Jelszó:",
-                                 "Jelszó újra:", "Biztonsági szint:"})
+                 "Jelszó újra:", "Biztonsági szint:"})
             QVERIFY2(labels.contains(QString::fromUtf8(text)), text);
         QCOMPARE(child<QRadioButton>(page, "rbRoot")->text(), QStringLiteral("Teljes hozzáférési szint"));
         QCOMPARE(child<QRadioButton>(page, "rbAdmin")->text(), QStringLiteral("Adminisztrációs hozzáférés"));
@@ -192,7 +188,7 @@ private slots:
         QCOMPARE(child<QLabel>(page, "lblSecur")->text(), label);
         const QColor background = manages ? QColor(Qt::white) : QColor(Qt::lightGray);
         for (const char *name : {"edtUserName", "edtNewUserName", "edtNewPas1", "edtNewPas2", "rbRoot", "rbAdmin",
-                                 "rbUser", "btnLetrehoz"}) {
+                 "rbUser", "btnLetrehoz"}) {
             QWidget *widget = child(page, name);
             QVERIFY2(widget->isEnabled() == manages, name);
             QVERIFY2(widget->palette().color(QPalette::Base) == background, name);
@@ -222,16 +218,26 @@ private slots:
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("name") << "edtUserName" << "edtOldPass";
-        QTest::newRow("old") << "edtOldPass" << "edtNewPass";
-        QTest::newRow("new") << "edtNewPass" << "edtNewPass2";
-        QTest::newRow("new again") << "edtNewPass2" << "btnModosit";
-        QTest::newRow("new user") << "edtNewUserName" << "edtNewPas1";
-        QTest::newRow("password") << "edtNewPas1" << "edtNewPas2";
-        QTest::newRow("password again") << "edtNewPas2" << "rbUser";
-        QTest::newRow("full level") << "rbRoot" << "btnLetrehoz";
-        QTest::newRow("admin level") << "rbAdmin" << "btnLetrehoz";
-        QTest::newRow("user level") << "rbUser" << "btnLetrehoz";
+        QTest::newRow("name") << "edtUserName"
+                              << "edtOldPass";
+        QTest::newRow("old") << "edtOldPass"
+                             << "edtNewPass";
+        QTest::newRow("new") << "edtNewPass"
+                             << "edtNewPass2";
+        QTest::newRow("new again") << "edtNewPass2"
+                                   << "btnModosit";
+        QTest::newRow("new user") << "edtNewUserName"
+                                  << "edtNewPas1";
+        QTest::newRow("password") << "edtNewPas1"
+                                  << "edtNewPas2";
+        QTest::newRow("password again") << "edtNewPas2"
+                                        << "rbUser";
+        QTest::newRow("full level") << "rbRoot"
+                                    << "btnLetrehoz";
+        QTest::newRow("admin level") << "rbAdmin"
+                                     << "btnLetrehoz";
+        QTest::newRow("user level") << "rbUser"
+                                    << "btnLetrehoz";
     }
     void enterOrder()
     {
@@ -262,8 +268,8 @@ private slots:
         QCOMPARE(p.messenger.shown().size(), 1);
         QCOMPARE(p.messenger.last().caption, QStringLiteral("Információ"));
         Settings settings;
-        QCOMPARE(Login::check(p.db.dbPath(), {QStringLiteral("Zoli"), QStringLiteral("mogyoro")}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(p.db.dbPath(), {QStringLiteral("Zoli"), QStringLiteral("mogyoro")}, settings), Login::Success);
         // The typed passwords are gone from the page.
         QVERIFY(p.edit("edtOldPass")->text().isEmpty());
         QVERIFY(p.edit("edtNewPass")->text().isEmpty());
@@ -279,7 +285,7 @@ private slots:
         p.type("edtNewPass", QStringLiteral("egy"));
         p.type("edtNewPass2", QStringLiteral("kettő"));
         p.click("btnModosit");
-        QCOMPARE(p.messenger.texts(), QStringList{"A megadott új jelszavak nem egyeznek!"});
+        QCOMPARE(p.messenger.texts(), QStringList {"A megadott új jelszavak nem egyeznek!"});
         QCOMPARE(p.messenger.last().symbol, 2);
         QCOMPARE(QApplication::focusWidget(), p.edit("edtNewPass2"));
         QCOMPARE(p.db.rows(), before);
@@ -294,8 +300,8 @@ private slots:
         p.click("btnModosit");
         QCOMPARE(p.messenger.last().caption, QStringLiteral("Információ"));
         Settings settings;
-        QCOMPARE(Login::check(p.db.dbPath(), {QStringLiteral("Kati"), QStringLiteral("korte")}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(p.db.dbPath(), {QStringLiteral("Kati"), QStringLiteral("korte")}, settings), Login::Success);
     }
 
     void deleteOtherUser()
@@ -350,10 +356,10 @@ private slots:
         p.type("edtNewPas2", QStringLiteral("meggy"));
         child<QRadioButton>(p.page.get(), qPrintable(choice))->setChecked(true);
         p.click("btnLetrehoz");
-        QCOMPARE(p.messenger.texts(), QStringList{"Az új belépés létrehozva."});
+        QCOMPARE(p.messenger.texts(), QStringList {"Az új belépés létrehozva."});
         Settings settings;
-        QCOMPARE(Login::check(p.db.dbPath(), {QStringLiteral("Uj"), QStringLiteral("meggy")}, settings),
-                 Login::Success);
+        QCOMPARE(
+            Login::check(p.db.dbPath(), {QStringLiteral("Uj"), QStringLiteral("meggy")}, settings), Login::Success);
         QCOMPARE(settings.securLevel(), level);
         QVERIFY(p.db.storedPassword(QStringLiteral("Uj")) != QStringLiteral("meggy"));
     }

@@ -12,9 +12,9 @@
 
 Q_DECLARE_METATYPE(UpdateOutcome)
 
-static const QString NewerQuestion = QStringLiteral(
-    "Új frissítés letölthető az internetről!\rTelepített verzió: 1.0.32.547  Frissítés: 1.0.33.1\r"
-    "Letöltse és indítsa a telepítést a program?");
+static const QString NewerQuestion
+    = QStringLiteral("Új frissítés letölthető az internetről!\rTelepített verzió: 1.0.32.547  Frissítés: 1.0.33.1\r"
+                     "Letöltse és indítsa a telepítést a program?");
 
 static QString noNewer(const QString &server)
 {
@@ -42,13 +42,20 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("order");
-        QTest::newRow("equal") << "1.0.32.547" << "1.0.32.547" << 0;
-        QTest::newRow("fewer digits, newer") << "1.0.33.1" << "1.0.32.547" << 1;
-        QTest::newRow("last number lower") << "1.0.32.546" << "1.0.32.547" << -1;
-        QTest::newRow("missing number is zero") << "1.0.32" << "1.0.32.0" << 0;
-        QTest::newRow("extra number") << "1.0.32.547.1" << "1.0.32.547" << 1;
-        QTest::newRow("leading zeros") << "01.0.010" << "1.0.9" << 1;
-        QTest::newRow("beyond 64 bits") << "1.0.99999999999999999999" << "1.0.100000000000000000000" << -1;
+        QTest::newRow("equal") << "1.0.32.547"
+                               << "1.0.32.547" << 0;
+        QTest::newRow("fewer digits, newer") << "1.0.33.1"
+                                             << "1.0.32.547" << 1;
+        QTest::newRow("last number lower") << "1.0.32.546"
+                                           << "1.0.32.547" << -1;
+        QTest::newRow("missing number is zero") << "1.0.32"
+                                                << "1.0.32.0" << 0;
+        QTest::newRow("extra number") << "1.0.32.547.1"
+                                      << "1.0.32.547" << 1;
+        QTest::newRow("leading zeros") << "01.0.010"
+                                       << "1.0.9" << 1;
+        QTest::newRow("beyond 64 bits") << "1.0.99999999999999999999"
+                                        << "1.0.100000000000000000000" << -1;
     }
     void compareVersions()
     {
@@ -92,29 +99,29 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("buttons");
 
-        const QStringList ok{"OK"};
-        const QStringList yesNo{"Igen", "Nem"};
-        QTest::newRow("same, quiet") << 200 << QByteArray("1.0.32.547") << false << 0 << UpdateOutcome::UpToDate
-                                     << "" << 0 << "" << QStringList();
+        const QStringList ok {"OK"};
+        const QStringList yesNo {"Igen", "Nem"};
+        QTest::newRow("same, quiet") << 200 << QByteArray("1.0.32.547") << false << 0 << UpdateOutcome::UpToDate << ""
+                                     << 0 << "" << QStringList();
         QTest::newRow("same, reporting") << 200 << QByteArray("1.0.32.547") << true << 0 << UpdateOutcome::UpToDate
                                          << "Információ" << 3 << noNewer("1.0.32.547") << ok;
         QTest::newRow("newer, Igen") << 200 << QByteArray("1.0.33.1") << false << int(MsgResult::Yes)
                                      << UpdateOutcome::NewerAccepted << "Információ" << 3 << NewerQuestion << yesNo;
         QTest::newRow("newer, Nem") << 200 << QByteArray("1.0.33.1") << true << int(MsgResult::No)
                                     << UpdateOutcome::NewerDeclined << "Információ" << 3 << NewerQuestion << yesNo;
-        QTest::newRow("newer with white space") << 200 << QByteArray("\xEF\xBB\xBF  1.0.33.1\r\n") << false
-                                                << int(MsgResult::No) << UpdateOutcome::NewerDeclined << "Információ"
-                                                << 3 << NewerQuestion << yesNo;
-        QTest::newRow("older, quiet") << 200 << QByteArray("1.0.32.546") << false << 0 << UpdateOutcome::UpToDate
-                                      << "" << 0 << "" << QStringList();
+        QTest::newRow("newer with white space")
+            << 200 << QByteArray("\xEF\xBB\xBF  1.0.33.1\r\n") << false << int(MsgResult::No)
+            << UpdateOutcome::NewerDeclined << "Információ" << 3 << NewerQuestion << yesNo;
+        QTest::newRow("older, quiet") << 200 << QByteArray("1.0.32.546") << false << 0 << UpdateOutcome::UpToDate << ""
+                                      << 0 << "" << QStringList();
         QTest::newRow("older, reporting") << 200 << QByteArray("1.0.32.546\n") << true << 0 << UpdateOutcome::UpToDate
                                           << "Információ" << 3 << noNewer("1.0.32.546") << ok;
         QTest::newRow("garbage, reporting")
             << 200 << QByteArray("<html><body>Nincs ilyen oldal</body></ht...>") << true << 0 << UpdateOutcome::Failed
             << "HIBA!" << 2 << "Az internetes verzió nem értelmezhető: \"<html><body>Nincs ilyen oldal</body></ht...\""
             << ok;
-        QTest::newRow("garbage, quiet") << 200 << QByteArray("1.0.33 beta") << false << 0 << UpdateOutcome::Failed
-                                        << "" << 0 << "" << QStringList();
+        QTest::newRow("garbage, quiet") << 200 << QByteArray("1.0.33 beta") << false << 0 << UpdateOutcome::Failed << ""
+                                        << 0 << "" << QStringList();
         QTest::newRow("empty file, reporting") << 200 << QByteArray("\r\n") << true << 0 << UpdateOutcome::Failed
                                                << "HIBA!" << 2 << "Az internetes verzió nem értelmezhető: \"\"" << ok;
         QTest::newRow("404, reporting") << 404 << QByteArray("Not found") << true << 0 << UpdateOutcome::Failed
@@ -123,9 +130,9 @@ private slots:
         QTest::newRow("404, quiet") << 404 << QByteArray() << false << 0 << UpdateOutcome::Failed << "" << 0 << ""
                                     << QStringList();
         // An error page that happens to hold a version number is still an error.
-        QTest::newRow("500 with a version") << 500 << QByteArray("9.9.9.9") << true << 0 << UpdateOutcome::Failed
-                                            << "HIBA!" << 2
-                                            << "Kapcsolódási hiba: A kiszolgáló hibát jelzett: HTTP 500" << ok;
+        QTest::newRow("500 with a version")
+            << 500 << QByteArray("9.9.9.9") << true << 0 << UpdateOutcome::Failed << "HIBA!" << 2
+            << "Kapcsolódási hiba: A kiszolgáló hibát jelzett: HTTP 500" << ok;
     }
     void check()
     {
@@ -201,8 +208,9 @@ private slots:
         QCOMPARE(messenger.shown().size(), 1);
         QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
         QCOMPARE(messenger.last().symbol, 2);
-        QCOMPARE(messenger.last().text, QStringLiteral("Kapcsolódási hiba: A kiszolgáló nem érhető el: 127.0.0.1:%1").arg(port));
-        QCOMPARE(messenger.last().buttons, QStringList{"OK"});
+        QCOMPARE(messenger.last().text,
+            QStringLiteral("Kapcsolódási hiba: A kiszolgáló nem érhető el: 127.0.0.1:%1").arg(port));
+        QCOMPARE(messenger.last().buttons, QStringList {"OK"});
     }
 
     // A server that accepts but never answers: the check gives up after its time-out, and the
@@ -241,7 +249,7 @@ private slots:
         server.setResponse("/mailsend.php", 200, "OK");
         HttpClient client;
         const HttpClient::Reply reply = client.post(QUrl(server.baseUrl() + QStringLiteral("/mailsend.php")),
-                                                    "application/x-www-form-urlencoded", "a=1&b=%C3%A1");
+            "application/x-www-form-urlencoded", "a=1&b=%C3%A1");
         QVERIFY2(reply.ok, qPrintable(reply.error));
         QCOMPARE(reply.status, 200L);
         QCOMPARE(reply.body, QByteArray("OK"));
@@ -269,7 +277,8 @@ private slots:
         Settings settings;
         settings.setIniPath(dir.filePath(QStringLiteral("salvia.ini")));
         QCOMPARE(settings.updateServer(), QStringLiteral("https://www.salvia-szoftver.hu"));
-        settings.writeString(QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral(" http://x.hu "));
+        settings.writeString(
+            QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral(" http://x.hu "));
         QCOMPARE(settings.updateServer(), QStringLiteral("http://x.hu"));
     }
 
@@ -300,9 +309,9 @@ private slots:
         QCOMPARE(UiUpdateCheck::run(messenger, settings, false), outcome);
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 
-        QCOMPARE(messenger.texts(), QStringList{NewerQuestion});
+        QCOMPARE(messenger.texts(), QStringList {NewerQuestion});
         if (outcome == UpdateOutcome::NewerAccepted)
-            QCOMPARE(m_opened, QList<QUrl>{QUrl(server.baseUrl() + QStringLiteral("/upglogin.php"))});
+            QCOMPARE(m_opened, QList<QUrl> {QUrl(server.baseUrl() + QStringLiteral("/upglogin.php"))});
         else
             QVERIFY(m_opened.isEmpty());
     }

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-
 #include <curl/curl.h>
 
 namespace {
@@ -93,7 +92,8 @@ HttpClient::Reply HttpClient::perform(const QUrl &url, const QByteArray *content
 {
     Reply reply;
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+    if (!url.isValid() || url.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
         reply.error = QStringLiteral("Hibás kiszolgálócím: ") + url.toString();
         return reply;
     }
@@ -114,7 +114,7 @@ HttpClient::Reply HttpClient::perform(const QUrl &url, const QByteArray *content
     const QByteArray address = url.toEncoded();
     const QByteArray agent = userAgent();
     char errorBuffer[CURL_ERROR_SIZE] = {};
-    Sink sink{&reply.body, m_maxBodySize, false};
+    Sink sink {&reply.body, m_maxBodySize, false};
 
     curl_slist *headers = curl_slist_append(nullptr, QByteArray("Accept: " + acceptHeader()).constData());
     if (contentType)

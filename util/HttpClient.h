@@ -13,10 +13,10 @@ class HttpClient
 public:
     struct Reply
     {
-        bool ok = false;   // a 2xx answer arrived in full
-        long status = 0;   // the HTTP status code, 0 when no answer arrived
-        QByteArray body;   // the answer's content (also of an error status)
-        QString error;     // why it failed, in Hungarian; empty when ok
+        bool ok = false; // a 2xx answer arrived in full
+        long status = 0; // the HTTP status code, 0 when no answer arrived
+        QByteArray body; // the answer's content (also of an error status)
+        QString error; // why it failed, in Hungarian; empty when ok
     };
 
     static constexpr int DefaultConnectTimeoutMs = 3000;

@@ -15,9 +15,8 @@ UpdateOutcome UiUpdateCheck::run(Messenger &messenger, const Settings &settings,
     // Ending the program is only worth it when the update page really opened.
     if (!QDesktopServices::openUrl(check.updatePageUrl())) {
         messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-                              QStringLiteral("A böngésző nem indítható.\rA frissítés oldala: ")
-                                  + check.updatePageUrl().toString(),
-                              QStringLiteral("OK"));
+            QStringLiteral("A böngésző nem indítható.\rA frissítés oldala: ") + check.updatePageUrl().toString(),
+            QStringLiteral("OK"));
         return UpdateOutcome::NewerDeclined;
     }
     return outcome;

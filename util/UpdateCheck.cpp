@@ -106,16 +106,16 @@ UpdateOutcome UpdateCheck::run(bool reporting)
         text.remove(0, 1);
     text = text.trimmed();
     if (!isVersion(text))
-        return fail(reporting, QStringLiteral("Az internetes verzió nem értelmezhető: \"") + excerpt(text)
-                                   + QStringLiteral("\""));
+        return fail(reporting,
+            QStringLiteral("Az internetes verzió nem értelmezhető: \"") + excerpt(text) + QStringLiteral("\""));
     if (!isVersion(m_installedVersion))
-        return fail(reporting, QStringLiteral("A telepített verzió nem értelmezhető: \"")
-                                   + excerpt(m_installedVersion) + QStringLiteral("\""));
+        return fail(reporting,
+            QStringLiteral("A telepített verzió nem értelmezhető: \"") + excerpt(m_installedVersion)
+                + QStringLiteral("\""));
     m_serverVersion = text;
 
     if (compareVersions(m_serverVersion, m_installedVersion) > 0) {
-        const int answer = m_messenger.showMessage(
-            QStringLiteral("Információ"), Symbol::Information,
+        const int answer = m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
             QStringLiteral("Új frissítés letölthető az internetről!\rTelepített verzió: ") + m_installedVersion
                 + QStringLiteral("  Frissítés: ") + m_serverVersion + QStringLiteral("\r")
                 + QStringLiteral("Letöltse és indítsa a telepítést a program?"),
@@ -125,9 +125,8 @@ UpdateOutcome UpdateCheck::run(bool reporting)
 
     if (reporting)
         m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                                QStringLiteral("Frissebb verzió nem érhető el.\rTelepített verzió: ")
-                                    + m_installedVersion + QStringLiteral("\r") + QStringLiteral("Internetes verzió: ")
-                                    + m_serverVersion,
-                                QStringLiteral("OK"));
+            QStringLiteral("Frissebb verzió nem érhető el.\rTelepített verzió: ") + m_installedVersion
+                + QStringLiteral("\r") + QStringLiteral("Internetes verzió: ") + m_serverVersion,
+            QStringLiteral("OK"));
     return UpdateOutcome::UpToDate;
 }

@@ -18,7 +18,7 @@ class UpdateCheck
 {
 public:
     UpdateCheck(Messenger &messenger, const QString &serverAddress,
-                const QString &installedVersion = QStringLiteral(SALVIA_VERSION));
+        const QString &installedVersion = QStringLiteral(SALVIA_VERSION));
 
     void setTimeouts(int connectMs, int totalMs);
 

@@ -32,7 +32,7 @@ QString LocalHttpServer::baseUrl() const
 
 void LocalHttpServer::setResponse(const QByteArray &path, int status, const QByteArray &body)
 {
-    m_responses.insert(path, Response{status, body});
+    m_responses.insert(path, Response {status, body});
 }
 
 quint16 LocalHttpServer::closedPort()

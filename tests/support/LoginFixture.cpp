@@ -25,7 +25,7 @@ void LoginFixture::addUser(const QString &name, const QString &password, int lev
     static QHash<QString, QString> hashes;
     if (!hashes.contains(password))
         hashes.insert(password, PasswordHash::hash(password));
-    LoginTable(dbPath()).insert(LoginRow{name, hashes.value(password), level});
+    LoginTable(dbPath()).insert(LoginRow {name, hashes.value(password), level});
 }
 
 QList<LoginRow> LoginFixture::rows() const
@@ -34,7 +34,7 @@ QList<LoginRow> LoginFixture::rows() const
     QSqlQuery query(Database::shared(dbPath()));
     query.exec(QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login ORDER BY LoginName"));
     while (query.next())
-        result << LoginRow{query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+        result << LoginRow {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
     return result;
 }
 
