@@ -2,6 +2,9 @@
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/UiLogo.h"
+#include "app/UiShellCommands.h"
+#include "app/frmDialog.h"
+#include "app/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
 
 #include <QApplication>
@@ -46,6 +49,16 @@ int main(int argc, char *argv[])
 
     // The three objects of the whole run, in this order: main window, message dialog, settings.
     TFormMain window(settings);
+    TfrmDialog dialog(&window);
+    window.setMessenger(dialog);
+    TfrmSetup setup(settings, dialog, nullptr, &window);
+    QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
+    registerShellCommands(window, settings, setup);
+
+    // The start-up sequence (login, warehouse, work year, menu rights) runs from here once the
+    // window is painted.
+    window.setStartupHook([] {});
+
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
 
     window.show();
