@@ -12,8 +12,10 @@ void registerShellCommands(TFormMain &window, Settings &settings, TfrmSetup &set
         const char *command;
         int page;
     } pages[] = {
-        {"Alaprtelmezettrtkek1", TfrmSetup::PageDefaults}, {"Nyomtats1", TfrmSetup::PagePrint},
-        {"Szmtsok1", TfrmSetup::PageCalc},                 {"Dialgusbelltsok1", TfrmSetup::PageDialogs},
+        {"Alaprtelmezettrtkek1", TfrmSetup::PageDefaults},
+        {"Nyomtats1", TfrmSetup::PagePrint},
+        {"Szmtsok1", TfrmSetup::PageCalc},
+        {"Dialgusbelltsok1", TfrmSetup::PageDialogs},
         {"Mkdsiparamterek1", TfrmSetup::PageOperation},
     };
     for (const auto &entry : pages) {
@@ -21,7 +23,6 @@ void registerShellCommands(TFormMain &window, Settings &settings, TfrmSetup &set
         window.registerAction(QString::fromLatin1(entry.command), [&setup, page] { setup.execPage(page); });
     }
 
-    window.registerScreen(QStringLiteral("Futsiparamterek1"), [&settings](QWidget *parent) {
-        return std::unique_ptr<QDialog>(new TfrmParams(settings, parent));
-    });
+    window.registerScreen(QStringLiteral("Futsiparamterek1"),
+        [&settings](QWidget *parent) { return std::unique_ptr<QDialog>(new TfrmParams(settings, parent)); });
 }

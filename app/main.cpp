@@ -13,7 +13,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTextStream>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])

@@ -48,12 +48,14 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("reloadsWorkYear");
-        QTest::newRow("code table") << "Fknyviszmok1" << "Törzsadatok -> Főkönyvi számok karbantartása" << false;
-        QTest::newRow("monthly closing") << "Napizrs1" << "Feldolgozás -> Havi zárás" << true;
-        QTest::newRow("warehouse restore")
-            << "Raktrvisszatltstetszlegeshelyrl1" << "Egyebek -> Raktár visszatöltése tetszőleges helyről" << true;
-        QTest::newRow("database restore")
-            << "Visszatltsadotthelyrl1" << "Egyebek -> Teljes adatbázis visszatöltése tetszőleges helyről" << true;
+        QTest::newRow("code table") << "Fknyviszmok1"
+                                    << "Törzsadatok -> Főkönyvi számok karbantartása" << false;
+        QTest::newRow("monthly closing") << "Napizrs1"
+                                         << "Feldolgozás -> Havi zárás" << true;
+        QTest::newRow("warehouse restore") << "Raktrvisszatltstetszlegeshelyrl1"
+                                           << "Egyebek -> Raktár visszatöltése tetszőleges helyről" << true;
+        QTest::newRow("database restore") << "Visszatltsadotthelyrl1"
+                                          << "Egyebek -> Teljes adatbázis visszatöltése tetszőleges helyről" << true;
     }
     void commandPattern()
     {
@@ -75,9 +77,8 @@ private slots:
             });
             return created;
         });
-        window.setWorkYearReload([&] {
-            steps << QStringLiteral("reload: ") + window.statusPanelText(4) + (screen ? "screen alive" : "");
-        });
+        window.setWorkYearReload(
+            [&] { steps << QStringLiteral("reload: ") + window.statusPanelText(4) + (screen ? "screen alive" : ""); });
 
         window.commandAction(command)->trigger();
 
@@ -108,7 +109,7 @@ private slots:
                 ran = screen;
                 QVERIFY(!screen->isVisible());
                 QCOMPARE(window.statusPanelText(4),
-                         QStringLiteral("Adatkarbantartás -> Raktári anyagok bevételezése       "));
+                    QStringLiteral("Adatkarbantartás -> Raktári anyagok bevételezése       "));
             });
         window.runCommand(QStringLiteral("Bevtelibizonylat1"));
         QVERIFY(ran);
@@ -161,9 +162,12 @@ private slots:
     {
         QTest::addColumn<QString>("disaLock");
         QTest::addColumn<QString>("marker");
-        QTest::newRow("locking allowed") << "0" << "•";
-        QTest::newRow("locking disabled") << "1" << "";
-        QTest::newRow("key missing (default on)") << "" << "";
+        QTest::newRow("locking allowed") << "0"
+                                         << "•";
+        QTest::newRow("locking disabled") << "1"
+                                          << "";
+        QTest::newRow("key missing (default on)") << ""
+                                                  << "";
     }
     void lockMarker()
     {
@@ -206,10 +210,14 @@ private slots:
         QTest::addColumn<QString>("built");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("four numbers") << "2.3.0.17" << "2.3.0.17" << true;
-        QTest::newRow("missing") << "" << "0.0.0.0" << false;
-        QTest::newRow("three numbers") << "1.2.3" << "0.0.0.0" << false;
-        QTest::newRow("not numbers") << "1.2.x.4" << "0.0.0.0" << false;
+        QTest::newRow("four numbers") << "2.3.0.17"
+                                      << "2.3.0.17" << true;
+        QTest::newRow("missing") << ""
+                                 << "0.0.0.0" << false;
+        QTest::newRow("three numbers") << "1.2.3"
+                                       << "0.0.0.0" << false;
+        QTest::newRow("not numbers") << "1.2.x.4"
+                                     << "0.0.0.0" << false;
     }
     void programVersion()
     {
@@ -287,7 +295,7 @@ private slots:
             QCOMPARE(messenger.last().caption, QStringLiteral("Figyelmeztetés"));
             QCOMPARE(messenger.last().symbol, Symbol::Warning);
             QCOMPARE(messenger.last().text,
-                     QStringLiteral("Valóban ki akar lépni a programból?\rKészített biztonsági mentést?"));
+                QStringLiteral("Valóban ki akar lépni a programból?\rKészített biztonsági mentést?"));
             QCOMPARE(messenger.last().buttons, QStringList({"Igen", "Nem"}));
         }
     }
