@@ -35,8 +35,10 @@ struct PanelLayout
 };
 
 const PanelLayout panelLayouts[5] = {
-    {100, Qt::AlignCenter, "Felhasználónév"}, {90, Qt::AlignCenter, "Jogok"},
-    {250, Qt::AlignLeft | Qt::AlignVCenter, "Raktár"}, {20, Qt::AlignCenter, ""},
+    {100, Qt::AlignCenter, "Felhasználónév"},
+    {90, Qt::AlignCenter, "Jogok"},
+    {250, Qt::AlignLeft | Qt::AlignVCenter, "Raktár"},
+    {20, Qt::AlignCenter, ""},
     {0, Qt::AlignRight | Qt::AlignVCenter, "Főmenü     "},
 };
 

@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <QSet>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 

@@ -17,7 +17,7 @@ bool confirmExit(Messenger &messenger, bool askOnExit)
     if (!askOnExit)
         return true;
     const int answer = messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, exitQuestionText(),
-                                             QStringLiteral("Igen"), QStringLiteral("Nem"));
+        QStringLiteral("Igen"), QStringLiteral("Nem"));
     return answer != MsgResult::No;
 }
 
@@ -30,7 +30,7 @@ QString workYearInfoText(const QString &munkaEv, const QString &lezartHo)
 void showWorkYearInfo(Messenger &messenger, const Settings &settings)
 {
     messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-                          workYearInfoText(settings.munkaEv(), settings.lezartHo()), QStringLiteral("OK"));
+        workYearInfoText(settings.munkaEv(), settings.lezartHo()), QStringLiteral("OK"));
 }
 
 QString programVersion(const QString &built, bool *ok)

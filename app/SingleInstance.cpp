@@ -32,7 +32,8 @@ QString SingleInstance::serverNameFor(const QString &key)
 
 QString SingleInstance::alreadyRunningText()
 {
-    return QStringLiteral("Nem futtathatja egyszerre több példányban a programot!\rA már futó alkalmazás lesz aktiválva");
+    return QStringLiteral(
+        "Nem futtathatja egyszerre több példányban a programot!\rA már futó alkalmazás lesz aktiválva");
 }
 
 bool SingleInstance::tryStart()

@@ -1,9 +1,11 @@
 #include "app/FormMain.h"
-#include "app/frmDialog.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
 #include "app/UiStartup.h"
 #include "app/UiLogo.h"
+#include "app/UiShellCommands.h"
+#include "app/frmDialog.h"
+#include "app/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTextStream>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -49,7 +50,15 @@ int main(int argc, char *argv[])
     // The three objects of the whole run, in this order: main window, message dialog, settings.
     TFormMain window(settings);
     TfrmDialog dialog(&window);
+    window.setMessenger(dialog);
+    TfrmSetup setup(settings, dialog, nullptr, &window);
+    QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
+    registerShellCommands(window, settings, setup);
+
+    // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
+    // painted; the work year is read again after a monthly closing or a restore.
     UiStartup::install(window, dialog, settings);
+
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
 
     window.show();

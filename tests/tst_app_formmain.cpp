@@ -2,6 +2,8 @@
 #include "app/FormMain.h"
 #include "app/MainWindowMessages.h"
 #include "app/Settings.h"
+#include "app/UiShellCommands.h"
+#include "app/frmSetup.h"
 #include "core/ScriptedMessenger.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -45,12 +48,14 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("reloadsWorkYear");
-        QTest::newRow("code table") << "Fknyviszmok1" << "Törzsadatok -> Főkönyvi számok karbantartása" << false;
-        QTest::newRow("monthly closing") << "Napizrs1" << "Feldolgozás -> Havi zárás" << true;
-        QTest::newRow("warehouse restore")
-            << "Raktrvisszatltstetszlegeshelyrl1" << "Egyebek -> Raktár visszatöltése tetszőleges helyről" << true;
-        QTest::newRow("database restore")
-            << "Visszatltsadotthelyrl1" << "Egyebek -> Teljes adatbázis visszatöltése tetszőleges helyről" << true;
+        QTest::newRow("code table") << "Fknyviszmok1"
+                                    << "Törzsadatok -> Főkönyvi számok karbantartása" << false;
+        QTest::newRow("monthly closing") << "Napizrs1"
+                                         << "Feldolgozás -> Havi zárás" << true;
+        QTest::newRow("warehouse restore") << "Raktrvisszatltstetszlegeshelyrl1"
+                                           << "Egyebek -> Raktár visszatöltése tetszőleges helyről" << true;
+        QTest::newRow("database restore") << "Visszatltsadotthelyrl1"
+                                          << "Egyebek -> Teljes adatbázis visszatöltése tetszőleges helyről" << true;
     }
     void commandPattern()
     {
@@ -72,9 +77,8 @@ private slots:
             });
             return created;
         });
-        window.setWorkYearReload([&] {
-            steps << QStringLiteral("reload: ") + window.statusPanelText(4) + (screen ? "screen alive" : "");
-        });
+        window.setWorkYearReload(
+            [&] { steps << QStringLiteral("reload: ") + window.statusPanelText(4) + (screen ? "screen alive" : ""); });
 
         window.commandAction(command)->trigger();
 
@@ -105,7 +109,7 @@ private slots:
                 ran = screen;
                 QVERIFY(!screen->isVisible());
                 QCOMPARE(window.statusPanelText(4),
-                         QStringLiteral("Adatkarbantartás -> Raktári anyagok bevételezése       "));
+                    QStringLiteral("Adatkarbantartás -> Raktári anyagok bevételezése       "));
             });
         window.runCommand(QStringLiteral("Bevtelibizonylat1"));
         QVERIFY(ran);
@@ -158,9 +162,12 @@ private slots:
     {
         QTest::addColumn<QString>("disaLock");
         QTest::addColumn<QString>("marker");
-        QTest::newRow("locking allowed") << "0" << "•";
-        QTest::newRow("locking disabled") << "1" << "";
-        QTest::newRow("key missing (default on)") << "" << "";
+        QTest::newRow("locking allowed") << "0"
+                                         << "•";
+        QTest::newRow("locking disabled") << "1"
+                                          << "";
+        QTest::newRow("key missing (default on)") << ""
+                                                  << "";
     }
     void lockMarker()
     {
@@ -203,10 +210,14 @@ private slots:
         QTest::addColumn<QString>("built");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("four numbers") << "2.3.0.17" << "2.3.0.17" << true;
-        QTest::newRow("missing") << "" << "0.0.0.0" << false;
-        QTest::newRow("three numbers") << "1.2.3" << "0.0.0.0" << false;
-        QTest::newRow("not numbers") << "1.2.x.4" << "0.0.0.0" << false;
+        QTest::newRow("four numbers") << "2.3.0.17"
+                                      << "2.3.0.17" << true;
+        QTest::newRow("missing") << ""
+                                 << "0.0.0.0" << false;
+        QTest::newRow("three numbers") << "1.2.3"
+                                       << "0.0.0.0" << false;
+        QTest::newRow("not numbers") << "1.2.x.4"
+                                     << "0.0.0.0" << false;
     }
     void programVersion()
     {
@@ -284,7 +295,7 @@ private slots:
             QCOMPARE(messenger.last().caption, QStringLiteral("Figyelmeztetés"));
             QCOMPARE(messenger.last().symbol, Symbol::Warning);
             QCOMPARE(messenger.last().text,
-                     QStringLiteral("Valóban ki akar lépni a programból?\rKészített biztonsági mentést?"));
+                QStringLiteral("Valóban ki akar lépni a programból?\rKészített biztonsági mentést?"));
             QCOMPARE(messenger.last().buttons, QStringList({"Igen", "Nem"}));
         }
     }
@@ -395,6 +406,71 @@ private slots:
         window.commandAction(QStringLiteral("Tmakrk1"))->trigger();
         QCOMPARE(statusDuring, QStringLiteral("Súgó -> Témakörök, tartalomjegyzék       "));
         QCOMPARE(pages, QStringList({"tartalom.htm", "bevezetes.htm", "tartalom.htm"}));
+    }
+
+    // The settings commands show their page of the one settings dialog, which outlives them.
+    void settingsCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("defaults") << "Alaprtelmezettrtkek1" << 0 << "Beállítások -> Alapértelmezett értékek beállítása";
+        QTest::newRow("printing") << "Nyomtats1" << 1 << "Beállítások -> Nyomtatási beállítások";
+        QTest::newRow("calculations") << "Szmtsok1" << 2 << "Beállítások -> Számítások";
+        QTest::newRow("dialogs") << "Dialgusbelltsok1" << 3 << "Beállítások -> Dialógus beállítások";
+        QTest::newRow("operation") << "Mkdsiparamterek1" << 5 << "Beállítások -> Működési paraméterek beállítása";
+    }
+    void settingsCommands()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, page);
+        QFETCH(QString, path);
+        Settings settings;
+        freshSettings(settings);
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        window.setMessenger(messenger);
+        QPointer<TfrmSetup> setup = new TfrmSetup(settings, messenger, nullptr, &window);
+        registerShellCommands(window, settings, *setup);
+        // The users page comes with the user administration.
+        QVERIFY(!window.commandAction(QStringLiteral("Jelszavakbelltsa1"))->isEnabled());
+
+        int shownPage = -1;
+        QString status;
+        QTimer::singleShot(0, setup, [&] {
+            QCOMPARE(QApplication::activeModalWidget(), setup.data());
+            shownPage = setup->findChild<QTabWidget *>(QStringLiteral("pgcSetup"))->currentIndex();
+            status = window.statusPanelText(4);
+            setup->reject();
+        });
+        window.commandAction(command)->trigger();
+        QCOMPARE(shownPage, page);
+        QCOMPARE(status, path + QStringLiteral("       "));
+        QVERIFY(!setup.isNull());
+        QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
+    }
+
+    void runParameters()
+    {
+        Settings settings;
+        freshSettings(settings);
+        settings.setMunkaEv(QStringLiteral("2024"));
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        TfrmSetup setup(settings, messenger, nullptr, &window);
+        registerShellCommands(window, settings, setup);
+        QPointer<QWidget> shown;
+        QString shownName;
+        QTimer::singleShot(0, &window, [&] {
+            shown = QApplication::activeModalWidget();
+            shownName = shown->objectName();
+            static_cast<QDialog *>(shown.data())->accept();
+        });
+        window.commandAction(QStringLiteral("Futsiparamterek1"))->trigger();
+        QCOMPARE(shownName, QStringLiteral("frmParams"));
+        // Destroyed after its run.
+        QVERIFY(shown.isNull());
+        QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
     }
 
     void vendorWebSite()

@@ -73,8 +73,8 @@ private slots:
         QVERIFY(otherName != name);
 
         QCOMPARE(SingleInstance::alreadyRunningText(),
-                 QStringLiteral("Nem futtathatja egyszerre több példányban a programot!\r"
-                                "A már futó alkalmazás lesz aktiválva"));
+            QStringLiteral("Nem futtathatja egyszerre több példányban a programot!\r"
+                           "A már futó alkalmazás lesz aktiválva"));
     }
 
 #ifdef Q_OS_UNIX
