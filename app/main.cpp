@@ -1,10 +1,19 @@
+#include "app/FormMain.h"
+#include "app/Settings.h"
+#include "app/SingleInstance.h"
+#include "app/UiStartup.h"
+#include "app/UiLogo.h"
+#include "app/UiShellCommands.h"
+#include "app/frmDialog.h"
+#include "app/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QIcon>
+#include <QMessageBox>
 #include <QTextStream>
-
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -22,9 +31,38 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+
+    // One copy per computer and user: a second start brings the running copy forward and ends.
+    SingleInstance instance;
+    if (!instance.tryStart()) {
+        QString text = SingleInstance::alreadyRunningText();
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox::information(nullptr, QStringLiteral("Salvia"), text);
+        return 0;
+    }
+
     QApplication::setApplicationName(QStringLiteral("Salvia"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Salvia"));
-    window.showMaximized();
-    return app.exec();
+    QApplication::setWindowIcon(QIcon(salviaIcon()));
+
+    Settings settings;
+    settings.setProgramPath(QDir::currentPath());
+
+    // The three objects of the whole run, in this order: main window, message dialog, settings.
+    TFormMain window(settings);
+    TfrmDialog dialog(&window);
+    window.setMessenger(dialog);
+    TfrmSetup setup(settings, dialog, nullptr, &window);
+    QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
+    registerShellCommands(window, settings, setup);
+
+    // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
+    // painted; the work year is read again after a monthly closing or a restore.
+    UiStartup::install(window, dialog, settings);
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
+
+    window.show();
+    const int result = app.exec();
+    // Settings writes go to salvia.ini at once, so nothing is left to flush here.
+    return result;
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One running copy per computer and user: the first copy listens on a local socket whose name is
+// derived from the key and the user; a later copy finds it there, asks it to come forward and ends.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString &key = QStringLiteral("Salvia"), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when this is the only copy (it now listens for later ones); false when another copy runs
+    // and has been asked to come to the front.
+    bool tryStart();
+
+    // The local socket name: the key and a hash of the user's identity.
+    QString serverName() const { return m_serverName; }
+    static QString serverNameFor(const QString &key);
+
+    // Shown by a second copy before it ends.
+    static QString alreadyRunningText();
+
+signals:
+    // A later copy asked this one to show itself.
+    void activationRequested();
+
+private:
+    bool notifyRunningCopy();
+
+    QString m_serverName;
+    QLocalServer *m_server = nullptr;
+};

@@ -1,0 +1,10 @@
+#include "app/UiDatePrompt.h"
+
+#include "app/frmDatum.h"
+
+QDate UiDatePrompt::askDate(const QString &label)
+{
+    TfrmDatum dialog(m_parent);
+    dialog.setLabel(label);
+    return dialog.askDate();
+}

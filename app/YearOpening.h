@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+class Messenger;
+
+// Opening a new work year in one warehouse: the check of the typed year, then the new Munkaev row
+// and an opening row in Raktar for every row of the stock list (Leltar), all in one transaction.
+class YearOpening
+{
+public:
+    explicit YearOpening(QSqlDatabase warehouse);
+
+    // Caption "HIBA!", symbol 2, button "OK".
+    static QString refusalText();
+    static QString openingMessage(int year, int lastYear);
+    static QString successText();
+    static QString failureText();
+
+    // The greatest year recorded in Munkaev; 0 when there is none. -1 when it cannot be read.
+    int lastYear() const;
+
+    // The typed text as a year that may be opened, or 0 when it is refused (not a whole number,
+    // not greater than the last recorded year, above 2098 or below 2001). With no year recorded
+    // at all every year 2001..2098 is accepted.
+    int check(const QString &text) const;
+
+    enum class Result {
+        Opened,
+        // Another copy of the program opened a year meanwhile, or the year is no longer greater
+        // than the last one: nothing was written.
+        AlreadyOpen,
+        // The database refused a statement: nothing was written (see lastError()).
+        Failed,
+    };
+
+    // Writes the Munkaev row (active) and the opening rows dated 1 January of the year, recorded
+    // by user. Shows the progress notice while it works. Returns how many opening rows were
+    // written in *carried.
+    Result open(int year, const QString &user, Messenger &messenger, int *carried = nullptr);
+
+    QString lastError() const { return m_lastError; }
+
+private:
+    QSqlDatabase m_db;
+    QString m_lastError;
+};
