@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     window.setMessenger(dialog);
     TfrmSetup setup(settings, dialog, nullptr, &window);
     QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
-    registerShellCommands(window, settings, setup);
+    registerShellCommands(window, settings, dialog, setup);
 
     // The start-up sequence (login, warehouse, work year, menu rights) runs from here once the
     // window is painted.
