@@ -31,12 +31,13 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
 
-    // One copy per computer and user: a second start brings the running copy forward and ends.
+    // One copy per computer and user: a second start says so, brings the running copy forward and ends.
     SingleInstance instance;
     if (!instance.tryStart()) {
         QString text = SingleInstance::alreadyRunningText();
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         QMessageBox::information(nullptr, QStringLiteral("Salvia"), text);
+        instance.activateRunningCopy();
         return 0;
     }
 
