@@ -5,6 +5,7 @@
 #include "app/MainWindowMessages.h"
 #include "app/Settings.h"
 #include "app/UiLogo.h"
+#include "app/Vendor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,11 +43,6 @@ const PanelLayout panelLayouts[5] = {
     {0, Qt::AlignRight | Qt::AlignVCenter, "Főmenü     "},
 };
 
-QString vendorWebSite()
-{
-    return QStringLiteral("https://www.salvia-szoftver.hu");
-}
-
 } // namespace
 
 TFormMain::TFormMain(Settings &settings, QWidget *parent)
@@ -79,7 +75,8 @@ TFormMain::TFormMain(Settings &settings, QWidget *parent)
         if (m_messenger)
             MainWindowMessages::showWorkYearInfo(*m_messenger, m_settings);
     });
-    registerAction(QStringLiteral("Salviaazinterneten1"), [] { QDesktopServices::openUrl(QUrl(vendorWebSite())); });
+    registerAction(
+        QStringLiteral("Salviaazinterneten1"), [] { QDesktopServices::openUrl(QUrl(Vendor::webAddress())); });
     registerAction(QStringLiteral("Kilepes"), [this] { close(); });
 
     // Normal geometry centred on the desktop; the window starts maximized.

@@ -40,7 +40,7 @@ bool SingleInstance::tryStart()
 {
     if (m_server)
         return true;
-    if (notifyRunningCopy())
+    if (contactRunningCopy(false))
         return false;
 
     auto *server = new QLocalServer(this);
@@ -50,7 +50,7 @@ bool SingleInstance::tryStart()
     if (!server->listen(m_serverName)) {
         // Another copy may have started in the meantime.
         delete server;
-        if (notifyRunningCopy())
+        if (contactRunningCopy(false))
             return false;
         // The guard could not be set up; running unguarded beats refusing to start.
         qWarning("SingleInstance: cannot listen on %s", qPrintable(m_serverName));
@@ -71,14 +71,21 @@ bool SingleInstance::tryStart()
     return true;
 }
 
-bool SingleInstance::notifyRunningCopy()
+bool SingleInstance::activateRunningCopy()
+{
+    return contactRunningCopy(true);
+}
+
+bool SingleInstance::contactRunningCopy(bool activate)
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
-    socket.write(activateRequest);
-    socket.waitForBytesWritten(connectTimeoutMs);
+    if (activate) {
+        socket.write(activateRequest);
+        socket.waitForBytesWritten(connectTimeoutMs);
+    }
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(connectTimeoutMs);

@@ -14,9 +14,10 @@ public:
     explicit SingleInstance(const QString &key = QStringLiteral("Salvia"), QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this is the only copy (it now listens for later ones); false when another copy runs
-    // and has been asked to come to the front.
+    // True when this is the only copy (it now listens for later ones); false when another copy runs.
     bool tryStart();
+    // Asks the running copy to show itself in front; false when none answers.
+    bool activateRunningCopy();
 
     // The local socket name: the key and a hash of the user's identity.
     QString serverName() const { return m_serverName; }
@@ -30,7 +31,7 @@ signals:
     void activationRequested();
 
 private:
-    bool notifyRunningCopy();
+    bool contactRunningCopy(bool activate);
 
     QString m_serverName;
     QLocalServer *m_server = nullptr;

@@ -1,11 +1,13 @@
 #include "app/UiShellCommands.h"
 
+#include "app/AboutBox.h"
 #include "app/FormMain.h"
 #include "app/Settings.h"
+#include "app/UiHelp.h"
 #include "app/frmParams.h"
 #include "app/frmSetup.h"
 
-void registerShellCommands(TFormMain &window, Settings &settings, TfrmSetup &setup)
+void registerShellCommands(TFormMain &window, Settings &settings, Messenger &messenger, TfrmSetup &setup)
 {
     const struct
     {
@@ -25,4 +27,12 @@ void registerShellCommands(TFormMain &window, Settings &settings, TfrmSetup &set
 
     window.registerScreen(QStringLiteral("Futsiparamterek1"),
         [&settings](QWidget *parent) { return std::unique_ptr<QDialog>(new TfrmParams(settings, parent)); });
+
+    window.setHelpViewer(
+        [&window, &settings, &messenger](const QString &page) { showHelp(&window, settings, messenger, page); });
+    QObject::connect(&setup, &TfrmSetup::helpRequested, &setup,
+        [&setup, &settings, &messenger](const QString &page) { showHelp(&setup, settings, messenger, page); });
+
+    window.registerScreen(QStringLiteral("Nevjegy1"),
+        [&settings](QWidget *parent) { return std::unique_ptr<QDialog>(new TAboutBox(settings, parent)); });
 }

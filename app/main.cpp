@@ -32,12 +32,13 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
 
-    // One copy per computer and user: a second start brings the running copy forward and ends.
+    // One copy per computer and user: a second start says so, brings the running copy forward and ends.
     SingleInstance instance;
     if (!instance.tryStart()) {
         QString text = SingleInstance::alreadyRunningText();
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         QMessageBox::information(nullptr, QStringLiteral("Salvia"), text);
+        instance.activateRunningCopy();
         return 0;
     }
 
@@ -53,7 +54,7 @@ int main(int argc, char *argv[])
     window.setMessenger(dialog);
     TfrmSetup setup(settings, dialog, nullptr, &window);
     QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
-    registerShellCommands(window, settings, setup);
+    registerShellCommands(window, settings, dialog, setup);
 
     // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
     // painted; the work year is read again after a monthly closing or a restore.

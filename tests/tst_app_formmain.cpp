@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -431,7 +432,7 @@ private slots:
         TFormMain window(settings);
         window.setMessenger(messenger);
         QPointer<TfrmSetup> setup = new TfrmSetup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, *setup);
+        registerShellCommands(window, settings, messenger, *setup);
         // The users page comes with the user administration.
         QVERIFY(!window.commandAction(QStringLiteral("Jelszavakbelltsa1"))->isEnabled());
 
@@ -458,7 +459,7 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, setup);
+        registerShellCommands(window, settings, messenger, setup);
         QPointer<QWidget> shown;
         QString shownName;
         QTimer::singleShot(0, &window, [&] {
@@ -471,6 +472,71 @@ private slots:
         // Destroyed after its run.
         QVERIFY(shown.isNull());
         QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
+    }
+
+    // Help commands, F1 and the settings dialog's help button reach the help viewer.
+    void helpWiring()
+    {
+        Settings settings;
+        freshSettings(settings);
+        QDir(m_dir.filePath(QStringLiteral("HtmlHelp"))).removeRecursively();
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        window.setMessenger(messenger);
+        TfrmSetup setup(settings, messenger, nullptr, &window);
+        registerShellCommands(window, settings, messenger, setup);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // Without help pages each way ends in the missing-page warning naming its page.
+        window.commandAction(QStringLiteral("ltalnoshasznlat1"))->trigger();
+        window.commandAction(QStringLiteral("Tmakrk1"))->trigger();
+        QTest::keyClick(&window, Qt::Key_F1);
+        setup.findChild<QPushButton *>(QStringLiteral("btnSugo0"))->click();
+        QCOMPARE(messenger.texts(),
+            QStringList({"A kért súgótémakör nem elérhető: \r<[bevezetes.htm]>",
+                "A kért súgótémakör nem elérhető: \r<[tartalom.htm]>",
+                "A kért súgótémakör nem elérhető: \r<[tartalom.htm]>",
+                "A kért súgótémakör nem elérhető: \r<[setup.htm]>"}));
+
+        // With the page present the viewer opens modally over the main window.
+        QDir(m_dir.path()).mkpath(QStringLiteral("HtmlHelp"));
+        QFile page(QDir(m_dir.path()).filePath(QStringLiteral("HtmlHelp/tartalom.htm")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body>Tartalom</body></html>");
+        page.close();
+        QString viewer;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            viewer = modal ? modal->objectName() : QString();
+            if (modal)
+                modal->close();
+        });
+        window.commandAction(QStringLiteral("Tmakrk1"))->trigger();
+        QCOMPARE(viewer, QStringLiteral("frmHelp"));
+    }
+
+    void aboutBoxShown()
+    {
+        Settings settings;
+        freshSettings(settings);
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        TfrmSetup setup(settings, messenger, nullptr, &window);
+        registerShellCommands(window, settings, messenger, setup);
+        QString shown;
+        QPointer<QWidget> about;
+        QTimer::singleShot(0, &window, [&] {
+            about = QApplication::activeModalWidget();
+            shown = about ? about->objectName() : QString();
+            if (about)
+                about->close();
+        });
+        window.commandAction(QStringLiteral("Nevjegy1"))->trigger();
+        QCOMPARE(shown, QStringLiteral("AboutBox"));
+        // Destroyed after its run; no menu path for this command.
+        QVERIFY(about.isNull());
+        QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü     "));
     }
 
     void vendorWebSite()

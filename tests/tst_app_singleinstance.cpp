@@ -31,11 +31,15 @@ private slots:
 
         SingleInstance second(key);
         QVERIFY(!second.tryStart());
-        // The running copy is asked to come forward.
+        // Finding the running copy does not disturb it; asking it brings it forward.
+        QTest::qWait(100);
+        QCOMPARE(activations.size(), 0);
+        QVERIFY(second.activateRunningCopy());
         QTRY_COMPARE(activations.size(), 1);
 
         SingleInstance third(key);
         QVERIFY(!third.tryStart());
+        QVERIFY(third.activateRunningCopy());
         QTRY_COMPARE(activations.size(), 2);
 
         // Once the first copy is gone, a new one starts.
@@ -44,6 +48,12 @@ private slots:
         QVERIFY(next.tryStart());
         SingleInstance after(key);
         QVERIFY(!after.tryStart());
+    }
+
+    void nobodyToActivate()
+    {
+        SingleInstance alone(freshKey());
+        QVERIFY(!alone.activateRunningCopy());
     }
 
     void otherKeysDoNotMeet()
