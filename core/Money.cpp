@@ -1,0 +1,206 @@
+#include "core/Money.h"
+
+#include "core/Rounding.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using Wide = __int128;
+
+constexpr qint64 Max = std::numeric_limits<qint64>::max();
+constexpr qint64 Min = std::numeric_limits<qint64>::min();
+
+qint64 saturate(Wide value)
+{
+    if (value > Wide(Max))
+        return Max;
+    if (value < Wide(Min))
+        return Min;
+    return qint64(value);
+}
+
+// numerator / denominator (denominator > 0), halves to even.
+Wide divideHalfEven(Wide numerator, Wide denominator)
+{
+    Wide quotient = numerator / denominator;
+    const Wide remainder = numerator % denominator;
+    const Wide twice = (remainder < 0 ? -remainder : remainder) * 2;
+    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
+        quotient += numerator < 0 ? -1 : 1;
+    return quotient;
+}
+
+// Ten-thousandths from fixed text with four decimals ("-12.3400"); none when out of range.
+std::optional<qint64> unitsFromFixedText(const QString &text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char('.'));
+    bool ok = false;
+    const qint64 units = digits.toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return units;
+}
+
+bool isGroupBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+// Whole-number part with optional blanks between groups of three: "1234", "1 234", "12 345 678".
+bool readIntegerPart(const QString &text, QByteArray &digits)
+{
+    const QStringList groups = text.split(QLatin1Char(' '));
+    for (int i = 0; i < groups.size(); ++i) {
+        const QString &group = groups.at(i);
+        if (groups.size() > 1 && (group.isEmpty() || group.size() > 3 || (i > 0 && group.size() != 3)))
+            return false;
+        for (QChar c : group) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+            digits.append(char(c.unicode()));
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+Money Money::fromDouble(double value)
+{
+    if (std::isnan(value))
+        return Money();
+    if (std::isinf(value))
+        return Money(value > 0 ? Max : Min);
+    const std::optional<qint64> units = unitsFromFixedText(Rounding::fixedText(value, Decimals));
+    if (!units)
+        return Money(value > 0 ? Max : Min);
+    return Money(*units);
+}
+
+std::optional<Money> Money::fromText(const QString &text)
+{
+    QString rest = text.trimmed();
+    for (QChar &c : rest) {
+        if (isGroupBlank(c))
+            c = QLatin1Char(' ');
+    }
+    Rounding::Decimal decimal;
+    if (rest.startsWith(QLatin1Char('-')) || rest.startsWith(QLatin1Char('+'))) {
+        decimal.negative = rest.startsWith(QLatin1Char('-'));
+        rest.remove(0, 1);
+    }
+    qsizetype separator = rest.indexOf(QLatin1Char(','));
+    if (separator < 0)
+        separator = rest.indexOf(QLatin1Char('.'));
+    const QString integerPart = separator < 0 ? rest : rest.left(separator);
+    const QString fractionPart = separator < 0 ? QString() : rest.mid(separator + 1);
+    if (separator >= 0 && fractionPart.isEmpty())
+        return std::nullopt;
+    if (integerPart.isEmpty() && fractionPart.isEmpty())
+        return std::nullopt;
+    QByteArray digits;
+    if (!readIntegerPart(integerPart, digits))
+        return std::nullopt;
+    for (QChar c : fractionPart) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        digits.append(char(c.unicode()));
+    }
+    decimal.digits = digits;
+    decimal.exponent = -int(fractionPart.size());
+    const std::optional<qint64> units = unitsFromFixedText(Rounding::fixedText(decimal, Decimals));
+    if (!units)
+        return std::nullopt;
+    return Money(*units);
+}
+
+QString Money::toString() const
+{
+    const Wide magnitude = m_units < 0 ? -Wide(m_units) : Wide(m_units);
+    const quint64 whole = quint64(magnitude / Scale);
+    const quint64 fraction = quint64(magnitude % Scale);
+    return QStringLiteral("%1%2.%3")
+        .arg(m_units < 0 ? QStringLiteral("-") : QString())
+        .arg(whole)
+        .arg(fraction, Decimals, 10, QLatin1Char('0'));
+}
+
+Money Money::rounded(int decimals) const
+{
+    if (decimals >= Decimals)
+        return *this;
+    Wide step = 1;
+    for (int i = qMax(decimals, 0); i < Decimals; ++i)
+        step *= 10;
+    return Money(saturate(divideHalfEven(m_units, step) * step));
+}
+
+Money Money::multiplied(double quantity) const
+{
+    if (!std::isfinite(quantity))
+        return Money();
+    const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
+    // The shortest text has at most 17 digits, so the product fits 128 bits.
+    Wide product = Wide(m_units) * Wide(decimal.digits.toLongLong());
+    if (decimal.negative)
+        product = -product;
+    if (decimal.exponent >= 0) {
+        for (int i = 0; i < decimal.exponent && product != 0; ++i) {
+            product *= 10;
+            if (product > Wide(Max) || product < Wide(Min))
+                return Money(saturate(product));
+        }
+        return Money(saturate(product));
+    }
+    // |product| < 1e36: dividing by 10^37 or more leaves less than half a unit.
+    if (-decimal.exponent > 36)
+        return Money();
+    Wide divisor = 1;
+    for (int i = 0; i < -decimal.exponent; ++i)
+        divisor *= 10;
+    return Money(saturate(divideHalfEven(product, divisor)));
+}
+
+std::optional<Money> Money::dividedBy(double quantity) const
+{
+    if (!std::isfinite(quantity) || quantity == 0)
+        return std::nullopt;
+    const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
+    const Wide limit = Wide(Max) * Wide(100000000000000000LL); // beyond this no result fits
+    Wide numerator = m_units;
+    Wide denominator = decimal.digits.toLongLong();
+    for (int i = 0; i < -decimal.exponent && numerator != 0; ++i) {
+        numerator *= 10;
+        if (numerator > limit || numerator < -limit)
+            break;
+    }
+    for (int i = 0; i < decimal.exponent; ++i) {
+        denominator *= 10;
+        if (denominator > limit)
+            return Money();
+    }
+    Wide quotient = divideHalfEven(numerator, denominator);
+    if (decimal.negative)
+        quotient = -quotient;
+    return Money(saturate(quotient));
+}
+
+Money Money::operator+(Money other) const
+{
+    return Money(saturate(Wide(m_units) + Wide(other.m_units)));
+}
+
+Money Money::operator-(Money other) const
+{
+    return Money(saturate(Wide(m_units) - Wide(other.m_units)));
+}
+
+Money Money::operator-() const
+{
+    return Money(saturate(-Wide(m_units)));
+}
