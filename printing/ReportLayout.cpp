@@ -1,5 +1,6 @@
 #include "printing/ReportLayout.h"
 
+#include "core/Dates.h"
 #include "printing/Report.h"
 #include "printing/ReportData.h"
 #include "printing/ValueFormat.h"
@@ -336,11 +337,11 @@ QString ReportLayout::textOf(const ReportElement &element, int level) const
         case ReportElement::SystemField::PageCount:
             return QString(); // known only when the band is placed
         case ReportElement::SystemField::Date:
-            return time.toString(pattern.isEmpty() ? QStringLiteral("yyyy.MM.dd") : pattern);
+            return pattern.isEmpty() ? Dates::shortText(time.date()) : time.toString(pattern);
         case ReportElement::SystemField::Time:
             return time.toString(pattern.isEmpty() ? QStringLiteral("hh:mm:ss") : pattern);
         case ReportElement::SystemField::DateTime:
-            return time.toString(pattern.isEmpty() ? QStringLiteral("yyyy.MM.dd hh:mm:ss") : pattern);
+            return pattern.isEmpty() ? Dates::shortDateTimeText(time) : time.toString(pattern);
         }
         return QString();
     }

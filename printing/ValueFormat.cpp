@@ -1,30 +1,21 @@
 #include "printing/ValueFormat.h"
 
+#include "core/Dates.h"
+#include "core/NumberFormat.h"
+
 #include <QDate>
 #include <QDateTime>
-#include <QLocale>
 
 namespace ValueFormat {
 
 QString number(const QString &mask, double value)
 {
-    Q_UNUSED(mask);
-    return QLocale::c().toString(value, 'f', 2);
-}
-
-static const QLocale &plainLocale()
-{
-    static const QLocale locale = [] {
-        QLocale hungarian(QLocale::Hungarian, QLocale::Hungary);
-        hungarian.setNumberOptions(QLocale::OmitGroupSeparator);
-        return hungarian;
-    }();
-    return locale;
+    return NumberFormat::format(value, mask);
 }
 
 static QString dateText(const QDate &date, const QString &pattern)
 {
-    return date.toString(pattern.isEmpty() ? QStringLiteral("yyyy.MM.dd") : pattern);
+    return pattern.isEmpty() ? Dates::shortText(date) : date.toString(pattern);
 }
 
 QString text(const QVariant &value, const QString &mask, const QString &datePattern)
@@ -36,7 +27,7 @@ QString text(const QVariant &value, const QString &mask, const QString &datePatt
         return dateText(value.toDate(), datePattern);
     case QMetaType::QDateTime: {
         const QDateTime time = value.toDateTime();
-        return time.toString(datePattern.isEmpty() ? QStringLiteral("yyyy.MM.dd hh:mm") : datePattern);
+        return datePattern.isEmpty() ? Dates::shortDateTimeText(time) : time.toString(datePattern);
     }
     case QMetaType::Double:
     case QMetaType::Float:
@@ -47,12 +38,12 @@ QString text(const QVariant &value, const QString &mask, const QString &datePatt
         if (!mask.isEmpty())
             return number(mask, value.toDouble());
         if (value.metaType().id() == QMetaType::Double || value.metaType().id() == QMetaType::Float)
-            return plainLocale().toString(value.toDouble(), 'g', 15);
+            return NumberFormat::plain(value.toDouble());
         return value.toString();
     case QMetaType::QString: {
         const QString string = value.toString();
         if (!datePattern.isEmpty()) {
-            const QDate date = QDate::fromString(string.left(10), Qt::ISODate);
+            const QDate date = Dates::fromIso(string.left(10));
             if (date.isValid())
                 return dateText(date, datePattern);
         }

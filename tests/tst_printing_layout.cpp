@@ -65,6 +65,8 @@ private slots:
     void stretchedBandsMoveWholeToNextPage();
     void groupFootersAndSummaryTotals();
     void sumsStayExactOverManyRows();
+    void numericFormats_data();
+    void numericFormats();
     void groupsOnNewPagesRepeatTheirHeader();
     void pageFooterOnEveryPageAndBodyNeverUnderIt();
     void firstPageHeaderCanBeLeftOff();
@@ -248,6 +250,67 @@ void TestPrintingLayout::sumsStayExactOverManyRows()
     QCOMPARE(texts(prepared, 0), QStringList{QStringLiteral("100")});
 }
 
+void TestPrintingLayout::numericFormats_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("expected");
+
+    const QString money = QStringLiteral("###,###,##0.00 ");
+    QTest::newRow("money, grouped") << money << QVariant(1234567.891) << QStringLiteral("1 234 567,89 ");
+    QTest::newRow("money, small") << money << QVariant(0.5) << QStringLiteral("0,50 ");
+    QTest::newRow("money, negative") << money << QVariant(-1500.0) << QStringLiteral("-1 500,00 ");
+    QTest::newRow("money, half to even") << money << QVariant(2.125) << QStringLiteral("2,12 ");
+    QTest::newRow("money, stored as text") << money << QVariant(QStringLiteral("42.5")) << QStringLiteral("42,50 ");
+    QTest::newRow("money with currency") << QStringLiteral("###,###,##0.00 Ft") << QVariant(98765.4)
+                                         << QStringLiteral("98 765,40 Ft");
+    QTest::newRow("caption inside the mask") << QStringLiteral("Eltérés: ###,###,##0.00 Ft") << QVariant(-12.0)
+                                             << QStringLiteral("Eltérés: -12,00 Ft");
+    QTest::newRow("0.## whole") << QStringLiteral("0.##") << QVariant(3.0) << QStringLiteral("3");
+    QTest::newRow("0.## fraction") << QStringLiteral("0.##") << QVariant(3.456) << QStringLiteral("3,46");
+    QTest::newRow("0.000") << QStringLiteral("0.000") << QVariant(10.0005) << QStringLiteral("10,000");
+    QTest::newRow("0.000 rounds") << QStringLiteral("0.000") << QVariant(2.0) << QStringLiteral("2,000");
+    QTest::newRow("0.###") << QStringLiteral("0.###") << QVariant(1.25) << QStringLiteral("1,25");
+    QTest::newRow("0.00 with unit") << QStringLiteral("0.00 ") << QVariant(7) << QStringLiteral("7,00 ");
+    QTest::newRow("energy") << QStringLiteral("0KCal") << QVariant(512.6) << QStringLiteral("513KCal");
+    QTest::newRow("grams") << QStringLiteral("0.0g") << QVariant(12.34) << QStringLiteral("12,3g");
+    QTest::newRow("salt") << QStringLiteral("0.00g") << QVariant(0.555) << QStringLiteral("0,56g");
+    QTest::newRow("empty value prints nothing") << money << QVariant() << QString();
+    QTest::newRow("no mask") << QString() << QVariant(12.5) << QStringLiteral("12,5");
+    QTest::newRow("date pattern on stored text") << QString() << QVariant(QStringLiteral("2006-03-15"))
+                                                 << QStringLiteral("2006.03.15");
+}
+
+void TestPrintingLayout::numericFormats()
+{
+    QFETCH(QString, mask);
+    QFETCH(QVariant, value);
+    QFETCH(QString, expected);
+
+    // The same mask on a data field and on the sum of that one row.
+    TableReportData data({QStringLiteral("Ertek")});
+    data.addRow({value});
+    Report report;
+    report.setData(&data);
+    ReportElement &field = report.detail().field(QRectF(0, 0, 60, 5), QStringLiteral("Ertek"), mask);
+    report.detail().setHeight(5);
+    if (value.metaType().id() == QMetaType::QString && mask.isEmpty())
+        field.setDateFormat(QStringLiteral("yyyy.MM.dd"));
+    report.summary().setHeight(5);
+    report.summary().sum(QRectF(0, 0, 60, 5), QStringLiteral("Ertek"), mask);
+    const PreparedReport prepared = ReportLayout::prepare(report);
+
+    const QStringList printed = texts(prepared, 0);
+    if (value.isNull()) {
+        // No field text; the sum over no values is zero.
+        QCOMPARE(printed, QStringList{QStringLiteral("0,00 ")});
+        return;
+    }
+    QCOMPARE(printed.value(0), expected);
+    if (!(value.metaType().id() == QMetaType::QString && mask.isEmpty()))
+        QCOMPARE(printed.value(1), expected);
+}
+
 void TestPrintingLayout::groupsOnNewPagesRepeatTheirHeader()
 {
     TableReportData data({QStringLiteral("Csoport"), QStringLiteral("Nev")});
@@ -377,8 +440,8 @@ void TestPrintingLayout::elementsDrawShapesPicturesAndSystemDates()
     header.rectangle(QRectF(150, 0, 40, 20), 0.3).setFill(Qt::yellow);
     const PreparedReport prepared = ReportLayout::prepare(report);
 
-    QCOMPARE(texts(prepared, 0), (QStringList{QStringLiteral("2006.03.15"), QStringLiteral("14:05:09"),
-                                              QStringLiteral("2006.03.15 14:05:09")}));
+    QCOMPARE(texts(prepared, 0), (QStringList{QStringLiteral("2006.03.15."), QStringLiteral("14:05:09"),
+                                              QStringLiteral("2006.03.15. 14:05:09")}));
     const QList<PageItem> &items = prepared.pages.at(0).items;
     QCOMPARE(items.at(0).kind, PageItem::Picture);
     // Kept in proportion at the top left of its 30 x 30 mm box.
