@@ -1,15 +1,15 @@
 #include "printing/ReportPreview.h"
 
+#include "app/UiFilePrompt.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 #include "printing/PageOutput.h"
 #include "printing/PreviewPage.h"
 #include "printing/QrpFile.h"
+#include "printing/qrpOffline.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -187,16 +187,13 @@ QString ReportPreview::askSaveName(const QString &caption, const QString &filter
     const QString dir = QDir::currentPath();
     if (m_prompt)
         return m_prompt->saveFileName(caption, dir, filter, suffix);
-    QString name = QFileDialog::getSaveFileName(this, caption, dir, filter);
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += QLatin1Char('.') + suffix;
-    return name;
+    UiFilePrompt dialogs(this);
+    return dialogs.saveFileName(caption, dir, filter, suffix);
 }
 
 void ReportPreview::savePages()
 {
-    const QString path = askSaveName(QStringLiteral("Nyomtatás mentése"), QStringLiteral("Mentett nyomtatás (*.QRP *.qrp)"),
-                                     QStringLiteral("qrp"));
+    const QString path = askSaveName(QStringLiteral("Nyomtatás mentése"), TqrpOffline::fileFilter(), QStringLiteral("qrp"));
     if (path.isEmpty())
         return;
     const QString error = QrpFile::save(m_report, path);
@@ -207,7 +204,7 @@ void ReportPreview::savePages()
 void ReportPreview::writePdf()
 {
     const QString path =
-        askSaveName(QStringLiteral("Mentés PDF fájlba"), QStringLiteral("PDF fájl (*.pdf *.PDF)"), QStringLiteral("pdf"));
+        askSaveName(QStringLiteral("Mentés PDF fájlba"), QStringLiteral("PDF fájl|*.PDF"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString error = PageOutput::writePdf(m_report, path);

@@ -17,7 +17,7 @@ TqrpOffline::TqrpOffline(Messenger &messenger, FilePrompt &prompt)
 
 QString TqrpOffline::fileFilter()
 {
-    return QStringLiteral("Mentett nyomtatás (*.QRP *.qrp)");
+    return QStringLiteral("Mentett nyomtatás (*.QRP)|*.QRP");
 }
 
 bool TqrpOffline::load(const QString &path)

@@ -297,7 +297,7 @@ void TestPrintingPrintout::previewPagesZoomSaveAndPdf()
     const QString qrp = m_dir.filePath(QStringLiteral("mentett.qrp"));
     prompt.answer(qrp);
     preview.findChild<QPushButton *>(QStringLiteral("btnSave"))->click();
-    QCOMPARE(prompt.requests().last().filter, QStringLiteral("Mentett nyomtatás (*.QRP *.qrp)"));
+    QCOMPARE(prompt.requests().last().filter, QStringLiteral("Mentett nyomtatás (*.QRP)|*.QRP"));
     QCOMPARE(prompt.requests().last().defaultSuffix, QStringLiteral("qrp"));
     const QrpFile::Loaded loaded = QrpFile::load(qrp);
     QCOMPARE(loaded.error, QString());
@@ -355,7 +355,7 @@ void TestPrintingPrintout::offlineViewerShowsSavedPages()
     const ScriptedFilePrompt::Request &request = prompt.requests().first();
     QCOMPARE(request.kind, ScriptedFilePrompt::Kind::Open);
     QCOMPARE(request.dir, QStringLiteral("/"));
-    QCOMPARE(request.filter, QStringLiteral("Mentett nyomtatás (*.QRP *.qrp)"));
+    QCOMPARE(request.filter, QStringLiteral("Mentett nyomtatás (*.QRP)|*.QRP"));
     QVERIFY(m_messenger.shown().isEmpty());
 }
 
