@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace {
@@ -39,16 +38,16 @@ long peakKb()
 void fill(TableReportData &data, int rows)
 {
     data.setColumns({QStringLiteral("FokSzam"), QStringLiteral("NyilvSzam"), QStringLiteral("Megnevezes"),
-                     QStringLiteral("KeszletMenny"), QStringLiteral("Mertekegyseg"), QStringLiteral("NyilvAr"),
-                     QStringLiteral("KeszletErtek")});
+        QStringLiteral("KeszletMenny"), QStringLiteral("Mertekegyseg"), QStringLiteral("NyilvAr"),
+        QStringLiteral("KeszletErtek")});
     data.reserve(rows);
     for (int i = 0; i < rows; ++i) {
         const double quantity = (i % 997) * 0.125 + 1;
         const double price = (i % 313) * 3.25 + 10;
         data.addRow({QStringLiteral("%1").arg(100 + i % 900, 3, 10, QLatin1Char('0')),
-                     QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')),
-                     QStringLiteral("Nyersanyag megnevezése %1").arg(i), quantity, QStringLiteral("kg"), price,
-                     quantity * price});
+            QStringLiteral("%1").arg(i % 10000, 4, 10, QLatin1Char('0')),
+            QStringLiteral("Nyersanyag megnevezése %1").arg(i), quantity, QStringLiteral("kg"), price,
+            quantity * price});
     }
 }
 
@@ -71,7 +70,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("Fők sz"), QStringLiteral("FokSzam"), 14},
         {QStringLiteral("Azonosító"), QStringLiteral("NyilvSzam"), 18},
         {QStringLiteral("Anyag megnevezése"), QStringLiteral("Megnevezes"), 62},
-        {QStringLiteral("Készlet"), QStringLiteral("KeszletMenny"), 24, Qt::AlignRight, QStringLiteral("0.###"), {}, true},
+        {QStringLiteral("Készlet"), QStringLiteral("KeszletMenny"), 24, Qt::AlignRight, QStringLiteral("0.###"), {},
+            true},
         {QStringLiteral("Mért.e."), QStringLiteral("Mertekegyseg"), 12},
         {QStringLiteral("Nyilvánt. ár"), QStringLiteral("NyilvAr"), 26, Qt::AlignRight, money},
         {QStringLiteral("Készlet érték"), QStringLiteral("KeszletErtek"), 34, Qt::AlignRight, money, {}, true},

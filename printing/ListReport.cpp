@@ -4,7 +4,7 @@
 #include "printing/Printout.h"
 
 void ListReport::build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
-                       const ReportData *data, bool signatureFooter)
+    const ReportData *data, bool signatureFooter)
 {
     Report &report = printout.report();
     report.setData(data);
@@ -39,8 +39,9 @@ void ListReport::build(Printout &printout, const QString &title, const QList<Lis
         const Qt::Alignment align = column.alignment | Qt::AlignVCenter;
         captions.label(cell.translated(0, 1), column.caption).setBold().setAlignment(align);
         if (!column.pictureFolder.isEmpty()) {
-            detail.pictureField(QRectF(cell.left(), 0.5, cell.width(), lineHeight - 1), column.column,
-                                column.pictureFolder)
+            detail
+                .pictureField(
+                    QRectF(cell.left(), 0.5, cell.width(), lineHeight - 1), column.column, column.pictureFolder)
                 .setAlignment(align);
         } else {
             detail.field(QRectF(cell.left(), 0, cell.width(), lineHeight), column.column, column.format)
@@ -59,8 +60,7 @@ void ListReport::build(Printout &printout, const QString &title, const QList<Lis
 }
 
 void ListReport::print(const Settings &settings, Messenger &messenger, const QString &title,
-                       const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent,
-                       FilePrompt *prompt)
+    const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt)
 {
     const ModelReportData data(model);
     Printout printout(settings, messenger);

@@ -18,9 +18,9 @@ struct ListColumn
     QString column;
     double width = 30; // millimetres
     Qt::Alignment alignment = Qt::AlignLeft;
-    QString format;       // numeric mask
-    QString dateFormat;   // date pattern for stored date text
-    bool sum = false;     // the summary shows the column's total (through the same mask)
+    QString format; // numeric mask
+    QString dateFormat; // date pattern for stored date text
+    bool sum = false; // the summary shows the column's total (through the same mask)
     QString pictureFolder; // the column holds picture file names in this folder
 };
 
@@ -34,12 +34,11 @@ public:
     // Defines the printout's bands over the rows. Columns wider together than the page are
     // narrowed in proportion.
     static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
-                      const ReportData *data, bool signatureFooter = true);
+        const ReportData *data, bool signatureFooter = true);
 
     // Prints the rows of a browse screen's model: printer check, then the preview.
     static void print(const Settings &settings, Messenger &messenger, const QString &title,
-                      const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent,
-                      FilePrompt *prompt = nullptr);
+        const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt = nullptr);
 
     static constexpr double LineHeight = 5;
     static constexpr double PictureLineHeight = 9;

@@ -17,7 +17,7 @@ static QPageLayout layoutOf(const PreparedReport &report)
     const QSizeF portrait = report.isLandscape() ? size.transposed() : size;
     QPageSize pageSize(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     return QPageLayout(pageSize, report.isLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 QString writePdf(const PreparedReport &report, const QString &path)

@@ -26,7 +26,8 @@ void PageRenderer::paint(QPainter &painter, int page, const QPointF &origin, dou
     for (int i = 0; i < fonts.size(); ++i)
         fonts[i].setPointSizeF(m_report.fonts.at(i).pointSize * fontScale);
 
-    auto toDevice = [&](double x, double y) { return QPointF(origin.x() + x * pixelsPerMm, origin.y() + y * pixelsPerMm); };
+    auto toDevice
+        = [&](double x, double y) { return QPointF(origin.x() + x * pixelsPerMm, origin.y() + y * pixelsPerMm); };
     auto penOf = [&](const PageItem &item) {
         QPen pen(QColor::fromRgba(item.color));
         pen.setWidthF(std::max(1.0, item.penWidth / 100.0 * pixelsPerMm));

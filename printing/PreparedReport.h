@@ -20,7 +20,7 @@ struct PreparedReport
     };
 
     QString jobTitle;
-    QSizeF pageSize{210, 297}; // millimetres; wider than high means landscape
+    QSizeF pageSize {210, 297}; // millimetres; wider than high means landscape
     QList<ReportFont> fonts;
     QList<QImage> images;
     QList<Page> pages;

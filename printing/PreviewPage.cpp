@@ -28,8 +28,8 @@ void PreviewPage::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
-    const QRectF paper(Desk, Desk, m_report.pageSize.width() * m_pixelsPerMm,
-                       m_report.pageSize.height() * m_pixelsPerMm);
+    const QRectF paper(
+        Desk, Desk, m_report.pageSize.width() * m_pixelsPerMm, m_report.pageSize.height() * m_pixelsPerMm);
     painter.fillRect(paper.translated(3, 3), QColor(0x50, 0x50, 0x50));
     painter.fillRect(paper, Qt::white);
     painter.setClipRect(paper);

@@ -83,8 +83,9 @@ void Printout::addSignatureFooter()
         const double x = i * column;
         footer.label(QRectF(x, 12, column, 5), QStringLiteral("........................................"))
             .setAlignment(Qt::AlignHCenter);
-        footer.label(QRectF(x, 17, column, 4.5), QString()).setAlignment(Qt::AlignHCenter);
-        footer.label(QRectF(x, 21.5, column, 4.5), QString()).setAlignment(Qt::AlignHCenter);
+        m_footerCaptions[2 * i] = &footer.label(QRectF(x, 17, column, 4.5), QString()).setAlignment(Qt::AlignHCenter);
+        m_footerCaptions[2 * i + 1]
+            = &footer.label(QRectF(x, 21.5, column, 4.5), QString()).setAlignment(Qt::AlignHCenter);
     }
     footer.setBeforePrint([this, &footer](const ReportContext &) { return signatureFooterWanted(footer); });
 }
@@ -98,20 +99,17 @@ bool Printout::signatureFooterWanted(ReportBand &band)
         band.setEnabled(false);
         return m_footerWanted = false;
     }
-    const int answer = m_messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question, footerQuestion(),
-                                               QStringLiteral("Nem"), QStringLiteral("Igen"));
+    const int answer = m_messenger.showMessage(
+        QStringLiteral("Kérdés"), Symbol::Question, footerQuestion(), QStringLiteral("Nem"), QStringLiteral("Igen"));
     if (answer != MsgResult::Yes) {
         band.setEnabled(false);
         return m_footerWanted = false;
     }
-    const QString captions[8] = {m_settings.footer11(), m_settings.footer12(), m_settings.footer21(),
-                                 m_settings.footer22(), m_settings.footer31(), m_settings.footer32(),
-                                 m_settings.footer41(), m_settings.footer42()};
-    int caption = 0;
-    for (size_t i = 0; i < band.elements().size(); ++i) {
-        if (i % 3 != 0)
-            band.elements()[i].setText(captions[caption++]);
-    }
+    const QString captions[8]
+        = {m_settings.footer11(), m_settings.footer12(), m_settings.footer21(), m_settings.footer22(),
+            m_settings.footer31(), m_settings.footer32(), m_settings.footer41(), m_settings.footer42()};
+    for (int i = 0; i < 8; ++i)
+        m_footerCaptions[i]->setText(captions[i]);
     return m_footerWanted = true;
 }
 
@@ -123,8 +121,8 @@ PreparedReport Printout::prepare()
 void Printout::preview(QWidget *parent, FilePrompt *prompt)
 {
     if (m_settings.isPrinter() < 1)
-        m_messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, noPrinterMessage(),
-                                QStringLiteral("OK"));
+        m_messenger.showMessage(
+            QStringLiteral("Figyelmeztetés"), Symbol::Warning, noPrinterMessage(), QStringLiteral("OK"));
     const PreparedReport pages = prepare();
     if (m_previewer) {
         m_previewer(pages, parent);

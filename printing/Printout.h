@@ -60,6 +60,7 @@ private:
     Messenger &m_messenger;
     Report m_report;
     Previewer m_previewer;
+    ReportElement *m_footerCaptions[8] = {};
     bool m_footerDecided = false;
     bool m_footerWanted = false;
 };

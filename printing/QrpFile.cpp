@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <QtEndian>
-
 #include <cmath>
 #include <cstring>
 
@@ -17,7 +16,8 @@ const char Magic[] = "SalviaQRP\n";
 constexpr int MagicLength = 10;
 constexpr int HeaderLength = MagicLength + 2 + 4 + 32;
 constexpr qint64 MaxPacked = 256LL * 1024 * 1024;
-constexpr qint64 MaxBody = 256LL * 1024 * 1024;
+constexpr qint64 MaxBody = 128LL * 1024 * 1024; // some 300 000 list lines
+constexpr quint32 MaxPages = 100000;
 constexpr quint32 MaxString = 1024 * 1024;
 constexpr int MaxImageSide = 20000;
 constexpr double MaxPageSide = 2000; // millimetres
@@ -204,6 +204,8 @@ QByteArray QrpFile::encode(const PreparedReport &report)
         }
     }
 
+    if (body.result().size() > MaxBody || report.pages.size() > MaxPages)
+        return QByteArray(); // more than a reader accepts: refuse rather than write a file that cannot be opened
     const QByteArray packed = qCompress(body.result(), 6);
     Writer file;
     file.result().append(Magic, MagicLength);
@@ -288,6 +290,8 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
 
     const double limit = 3 * MaxPageSide;
     const quint32 pageCount = in.count(4);
+    if (pageCount > MaxPages)
+        in.fail();
     for (quint32 p = 0; p < pageCount && !in.failed(); ++p) {
         PreparedReport::Page page;
         const quint32 itemCount = in.count(MinItemBytes);
@@ -308,7 +312,8 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
             item.text = in.string();
             const bool known = kind >= PageItem::Text && kind <= PageItem::Picture;
             item.kind = known ? PageItem::Kind(kind) : PageItem::Text;
-            const bool placed = sane(item.x, limit) && sane(item.y, limit) && sane(item.w, limit) && sane(item.h, limit);
+            const bool placed
+                = sane(item.x, limit) && sane(item.y, limit) && sane(item.w, limit) && sane(item.h, limit);
             const bool fontOk = item.kind != PageItem::Text || item.font < report.fonts.size();
             const bool imageOk = item.kind == PageItem::Picture ? (item.image >= 0 && item.image < report.images.size())
                                                                 : item.image == -1;
@@ -327,11 +332,13 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
 
 QString QrpFile::save(const PreparedReport &report, const QString &path)
 {
+    const QByteArray bytes = encode(report);
+    if (bytes.isEmpty())
+        return QStringLiteral("A nyomtatás túl nagy, nem menthető:\r") + path;
     const QString failed = QStringLiteral("A nyomtatás nem menthető:\r") + path;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed;
-    const QByteArray bytes = encode(report);
     if (file.write(bytes) != bytes.size() || !file.commit())
         return failed;
     return QString();

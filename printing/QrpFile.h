@@ -23,11 +23,13 @@ public:
         bool ok() const { return error.isEmpty(); }
     };
 
-    // Writes the pages (through a temporary file, so a failed save leaves no half file).
+    // Writes the pages (through a temporary file, so a failed save leaves no half file). Pages
+    // beyond what load() accepts are refused, so every saved file can be opened again.
     // Returns an empty text on success, else the message to show.
     static QString save(const PreparedReport &report, const QString &path);
     static Loaded load(const QString &path);
 
+    // The file's bytes; empty when the pages are more than a reader accepts.
     static QByteArray encode(const PreparedReport &report);
     // Reads a whole file's bytes; the path only goes into the message.
     static Loaded decode(const QByteArray &bytes, const QString &path);

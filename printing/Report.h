@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QMarginsF>
 #include <QSizeF>
-
 #include <deque>
 
 class ReportData;
@@ -64,9 +63,9 @@ public:
 
 private:
     QString m_jobTitle;
-    QSizeF m_paperSize{210, 297};
+    QSizeF m_paperSize {210, 297};
     bool m_landscape = false;
-    QMarginsF m_margins{10, 10, 10, 10};
+    QMarginsF m_margins {10, 10, 10, 10};
     ReportFont m_baseFont;
     const ReportData *m_data = nullptr;
     QDateTime m_printTime;

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
-
 #include <functional>
 #include <optional>
 

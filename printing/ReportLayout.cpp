@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <cmath>
 
 namespace {
@@ -282,7 +281,7 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
     for (const ReportElement &element : band.elements()) {
         if (!element.isVisible())
             continue;
-        Pending entry{&element, QString(), QStringList(), -1};
+        Pending entry {&element, QString(), QStringList(), -1};
         if (element.isText()) {
             entry.text = textOf(element, level);
             if (element.wordWrap()) {
@@ -292,7 +291,7 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
                 height = std::max(height, element.rect().top() + std::max(textHeight, element.rect().height()));
             }
         } else if (element.kind() == ReportElement::Kind::Picture
-                   || element.kind() == ReportElement::Kind::PictureField) {
+            || element.kind() == ReportElement::Kind::PictureField) {
             entry.image = pictureOf(element);
         }
         pending.push_back(std::move(entry));
@@ -325,7 +324,8 @@ QString ReportLayout::textOf(const ReportElement &element, int level) const
     }
     case ReportElement::Kind::Count: {
         const qint64 count = m_totals[size_t(level)][size_t(element.m_slot)].count;
-        return element.format().isEmpty() ? QString::number(count) : ValueFormat::number(element.format(), double(count));
+        return element.format().isEmpty() ? QString::number(count)
+                                          : ValueFormat::number(element.format(), double(count));
     }
     case ReportElement::Kind::Expression:
         return element.textFunction() ? element.textFunction()(m_context) : QString();

@@ -5,7 +5,6 @@
 #include "printing/TextMeasure.h"
 
 #include <QHash>
-
 #include <deque>
 #include <vector>
 

@@ -83,9 +83,9 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     m_scroll->setWidget(m_canvas);
 
     auto *tools = new QHBoxLayout;
-    for (QWidget *widget : {static_cast<QWidget *>(btnFirst), static_cast<QWidget *>(btnPrev),
-                            static_cast<QWidget *>(lblPage), static_cast<QWidget *>(btnNext),
-                            static_cast<QWidget *>(btnLast), static_cast<QWidget *>(cmbZoom)})
+    for (QWidget *widget :
+        {static_cast<QWidget *>(btnFirst), static_cast<QWidget *>(btnPrev), static_cast<QWidget *>(lblPage),
+            static_cast<QWidget *>(btnNext), static_cast<QWidget *>(btnLast), static_cast<QWidget *>(cmbZoom)})
         tools->addWidget(widget);
     tools->addStretch();
     for (QWidget *widget : {btnPrint, btnSave, btnPdf, btnKilep})
@@ -113,8 +113,8 @@ void ReportPreview::showPage(int page)
 {
     m_page = qBound(0, page, std::max(0, pageCount() - 1));
     m_canvas->setPage(m_page);
-    lblPage->setText(QString::number(pageCount() ? m_page + 1 : 0) + QStringLiteral(" / ")
-                     + QString::number(pageCount()));
+    lblPage->setText(
+        QString::number(pageCount() ? m_page + 1 : 0) + QStringLiteral(" / ") + QString::number(pageCount()));
     btnFirst->setEnabled(m_page > 0);
     btnPrev->setEnabled(m_page > 0);
     btnNext->setEnabled(m_page < pageCount() - 1);
@@ -179,7 +179,7 @@ void ReportPreview::printPages()
         return;
     if (!PageOutput::print(m_report, printer))
         m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, QStringLiteral("A nyomtatás nem indítható el!"),
-                                QStringLiteral("OK"));
+            QStringLiteral("OK"));
 }
 
 QString ReportPreview::askSaveName(const QString &caption, const QString &filter, const QString &suffix)
@@ -193,7 +193,8 @@ QString ReportPreview::askSaveName(const QString &caption, const QString &filter
 
 void ReportPreview::savePages()
 {
-    const QString path = askSaveName(QStringLiteral("Nyomtatás mentése"), TqrpOffline::fileFilter(), QStringLiteral("qrp"));
+    const QString path
+        = askSaveName(QStringLiteral("Nyomtatás mentése"), TqrpOffline::fileFilter(), QStringLiteral("qrp"));
     if (path.isEmpty())
         return;
     const QString error = QrpFile::save(m_report, path);
@@ -203,8 +204,8 @@ void ReportPreview::savePages()
 
 void ReportPreview::writePdf()
 {
-    const QString path =
-        askSaveName(QStringLiteral("Mentés PDF fájlba"), QStringLiteral("PDF fájl|*.PDF"), QStringLiteral("pdf"));
+    const QString path
+        = askSaveName(QStringLiteral("Mentés PDF fájlba"), QStringLiteral("PDF fájl|*.PDF"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString error = PageOutput::writePdf(m_report, path);

@@ -3,7 +3,6 @@
 #include "printing/PreparedReport.h"
 
 #include <QDialog>
-
 #include <functional>
 
 class FilePrompt;
@@ -24,8 +23,8 @@ public:
     // Sets up the printer (the print dialog on screen); false when the user cancelled.
     using PrinterChooser = std::function<bool(QPrinter &printer, QWidget *parent)>;
 
-    ReportPreview(const PreparedReport &report, Messenger &messenger, FilePrompt *prompt = nullptr,
-                  QWidget *parent = nullptr);
+    ReportPreview(
+        const PreparedReport &report, Messenger &messenger, FilePrompt *prompt = nullptr, QWidget *parent = nullptr);
 
     void setPrinterChooser(PrinterChooser chooser) { m_chooser = std::move(chooser); }
 

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QImage>
 #include <QStringList>
-
 #include <memory>
 
 // Measures text in millimetres at a fixed high resolution with unhinted fonts, so a layout made

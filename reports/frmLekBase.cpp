@@ -50,8 +50,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &caption, QWid
 
 } // namespace
 
-TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates,
-                         QWidget *parent)
+TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates, QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
     , m_messenger(messenger)
@@ -172,8 +171,8 @@ void TfrmLekBase::showEvent(QShowEvent *event)
 
 void TfrmLekBase::fillYears()
 {
-    const ReportPeriod::YearList list =
-        ReportPeriod::loadYears(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
+    const ReportPeriod::YearList list
+        = ReportPeriod::loadYears(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
     const QSignalBlocker block(cmbEv);
     cmbEv->clear();
     cmbEv->addItems(list.years);

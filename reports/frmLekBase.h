@@ -3,7 +3,6 @@
 #include "printing/Printout.h"
 
 #include <QDialog>
-
 #include <memory>
 
 class FilePrompt;
@@ -28,9 +27,9 @@ class TfrmLekBase : public QDialog
 public:
     enum class Dates {
         YearPeriod, // cmbEv with dtpDatumtol and dtpDatumig limited to the chosen year
-        YearDate,   // cmbEv with the single key date dtpDatum
-        WorkYear,   // no year list: 1 January of the work year to today, without limits
-        Date,       // no year list, only dtpDatum (today)
+        YearDate, // cmbEv with the single key date dtpDatum
+        WorkYear, // no year list: 1 January of the work year to today, without limits
+        Date, // no year list, only dtpDatum (today)
         None,
     };
 
@@ -40,8 +39,8 @@ public:
         QString error; // the database's error text when the run failed
     };
 
-    TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates,
-                QWidget *parent = nullptr);
+    TfrmLekBase(
+        Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates, QWidget *parent = nullptr);
     ~TfrmLekBase() override;
 
     static QString progressText();

@@ -1,9 +1,8 @@
-#include "support/PrintedPages.h"
-
 #include "printing/Report.h"
 #include "printing/ReportContext.h"
 #include "printing/ReportLayout.h"
 #include "printing/TableReportData.h"
+#include "support/PrintedPages.h"
 
 #include <QtTest>
 
@@ -212,9 +211,9 @@ void TestPrintingLayout::groupFootersAndSummaryTotals()
     footer.sum(QRectF(20, 0, 30, 5), QStringLiteral("Ertek"), QString());
     footer.count(QRectF(50, 0, 20, 5));
     footer.count(QRectF(70, 0, 20, 5), QStringLiteral("Ertek"));
-    footer.sum(QRectF(90, 0, 30, 5),
-               [](const ReportContext &context) { return context.value(QStringLiteral("Ertek")).toDouble() * 2; },
-               QString());
+    footer.sum(
+        QRectF(90, 0, 30, 5),
+        [](const ReportContext &context) { return context.value(QStringLiteral("Ertek")).toDouble() * 2; }, QString());
     ReportBand &summary = report.summary();
     summary.setHeight(5);
     summary.label(QRectF(0, 0, 20, 5), QStringLiteral("Összesen"));
@@ -225,13 +224,35 @@ void TestPrintingLayout::groupFootersAndSummaryTotals()
     const PreparedReport prepared = ReportLayout::prepare(report);
     QCOMPARE(prepared.pages.size(), 1);
     const QStringList expected = {
-        QStringLiteral("Csoport: A"), QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("a3"),
-        QStringLiteral("A"), QStringLiteral("6,75"), QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("13,5"),
-        QStringLiteral("Csoport: B"), QStringLiteral("b1"), QStringLiteral("b2"), QStringLiteral("b3"),
-        QStringLiteral("B"), QStringLiteral("10,1"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("20,2"),
-        QStringLiteral("Csoport: C"), QStringLiteral("c1"),
-        QStringLiteral("C"), QStringLiteral("7"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("14"),
-        QStringLiteral("Összesen"), QStringLiteral("23,85"), QStringLiteral("7"), QStringLiteral("6"),
+        QStringLiteral("Csoport: A"),
+        QStringLiteral("a1"),
+        QStringLiteral("a2"),
+        QStringLiteral("a3"),
+        QStringLiteral("A"),
+        QStringLiteral("6,75"),
+        QStringLiteral("3"),
+        QStringLiteral("3"),
+        QStringLiteral("13,5"),
+        QStringLiteral("Csoport: B"),
+        QStringLiteral("b1"),
+        QStringLiteral("b2"),
+        QStringLiteral("b3"),
+        QStringLiteral("B"),
+        QStringLiteral("10,1"),
+        QStringLiteral("3"),
+        QStringLiteral("2"),
+        QStringLiteral("20,2"),
+        QStringLiteral("Csoport: C"),
+        QStringLiteral("c1"),
+        QStringLiteral("C"),
+        QStringLiteral("7"),
+        QStringLiteral("1"),
+        QStringLiteral("1"),
+        QStringLiteral("14"),
+        QStringLiteral("Összesen"),
+        QStringLiteral("23,85"),
+        QStringLiteral("7"),
+        QStringLiteral("6"),
     };
     QCOMPARE(texts(prepared, 0), expected);
 }
@@ -247,7 +268,7 @@ void TestPrintingLayout::sumsStayExactOverManyRows()
     report.summary().setHeight(5);
     report.summary().sum(QRectF(0, 0, 50, 5), QStringLiteral("Ertek"), QString());
     const PreparedReport prepared = ReportLayout::prepare(report);
-    QCOMPARE(texts(prepared, 0), QStringList{QStringLiteral("100")});
+    QCOMPARE(texts(prepared, 0), QStringList {QStringLiteral("100")});
 }
 
 void TestPrintingLayout::numericFormats_data()
@@ -264,8 +285,8 @@ void TestPrintingLayout::numericFormats_data()
     QTest::newRow("money, stored as text") << money << QVariant(QStringLiteral("42.5")) << QStringLiteral("42,50 ");
     QTest::newRow("money with currency") << QStringLiteral("###,###,##0.00 Ft") << QVariant(98765.4)
                                          << QStringLiteral("98 765,40 Ft");
-    QTest::newRow("caption inside the mask") << QStringLiteral("Eltérés: ###,###,##0.00 Ft") << QVariant(-12.0)
-                                             << QStringLiteral("Eltérés: -12,00 Ft");
+    QTest::newRow("caption inside the mask")
+        << QStringLiteral("Eltérés: ###,###,##0.00 Ft") << QVariant(-12.0) << QStringLiteral("Eltérés: -12,00 Ft");
     QTest::newRow("0.## whole") << QStringLiteral("0.##") << QVariant(3.0) << QStringLiteral("3");
     QTest::newRow("0.## fraction") << QStringLiteral("0.##") << QVariant(3.456) << QStringLiteral("3,46");
     QTest::newRow("0.000") << QStringLiteral("0.000") << QVariant(10.0005) << QStringLiteral("10,000");
@@ -277,8 +298,8 @@ void TestPrintingLayout::numericFormats_data()
     QTest::newRow("salt") << QStringLiteral("0.00g") << QVariant(0.555) << QStringLiteral("0,56g");
     QTest::newRow("empty value prints nothing") << money << QVariant() << QString();
     QTest::newRow("no mask") << QString() << QVariant(12.5) << QStringLiteral("12,5");
-    QTest::newRow("date pattern on stored text") << QString() << QVariant(QStringLiteral("2006-03-15"))
-                                                 << QStringLiteral("2006.03.15");
+    QTest::newRow("date pattern on stored text")
+        << QString() << QVariant(QStringLiteral("2006-03-15")) << QStringLiteral("2006.03.15");
 }
 
 void TestPrintingLayout::numericFormats()
@@ -303,7 +324,7 @@ void TestPrintingLayout::numericFormats()
     const QStringList printed = texts(prepared, 0);
     if (value.isNull()) {
         // No field text; the sum over no values is zero.
-        QCOMPARE(printed, QStringList{QStringLiteral("0,00 ")});
+        QCOMPARE(printed, QStringList {QStringLiteral("0,00 ")});
         return;
     }
     QCOMPARE(printed.value(0), expected);
@@ -339,8 +360,8 @@ void TestPrintingLayout::groupsOnNewPagesRepeatTheirHeader()
     QCOMPARE(texts(prepared, 1).first(), QStringLiteral("Első"));
     QCOMPARE(texts(prepared, 1).last(), QStringLiteral("70"));
     QCOMPARE(texts(prepared, 2),
-             (QStringList{QStringLiteral("Második"), QStringLiteral("m0"), QStringLiteral("m1"), QStringLiteral("m2"),
-                          QStringLiteral("3")}));
+        (QStringList {QStringLiteral("Második"), QStringLiteral("m0"), QStringLiteral("m1"), QStringLiteral("m2"),
+            QStringLiteral("3")}));
 }
 
 void TestPrintingLayout::pageFooterOnEveryPageAndBodyNeverUnderIt()
@@ -407,8 +428,9 @@ void TestPrintingLayout::beforePrintSkipsBandAndBackgroundFollowsRow()
     extra.setBeforePrint([](const ReportContext &context) { return context.row() == 1; });
 
     const PreparedReport prepared = ReportLayout::prepare(report);
-    QCOMPARE(texts(prepared, 0), (QStringList{QStringLiteral("egy"), QStringLiteral("kettő"),
-                                              QStringLiteral("megjegyzés"), QStringLiteral("három")}));
+    QCOMPARE(texts(prepared, 0),
+        (QStringList {
+            QStringLiteral("egy"), QStringLiteral("kettő"), QStringLiteral("megjegyzés"), QStringLiteral("három")}));
     QList<float> shaded;
     for (const PageItem &item : prepared.pages.at(0).items) {
         if (item.kind == PageItem::Rect) {
@@ -417,7 +439,7 @@ void TestPrintingLayout::beforePrintSkipsBandAndBackgroundFollowsRow()
             shaded.append(item.y);
         }
     }
-    QCOMPARE(shaded, (QList<float>{15.0f, 24.0f}));
+    QCOMPARE(shaded, (QList<float> {15.0f, 24.0f}));
     QCOMPARE(find(prepared, 0, QStringLiteral("három")).y, 24.0f);
 
     detail.setEnabled(false);
@@ -440,8 +462,9 @@ void TestPrintingLayout::elementsDrawShapesPicturesAndSystemDates()
     header.rectangle(QRectF(150, 0, 40, 20), 0.3).setFill(Qt::yellow);
     const PreparedReport prepared = ReportLayout::prepare(report);
 
-    QCOMPARE(texts(prepared, 0), (QStringList{QStringLiteral("2006.03.15."), QStringLiteral("14:05:09"),
-                                              QStringLiteral("2006.03.15. 14:05:09")}));
+    QCOMPARE(texts(prepared, 0),
+        (QStringList {
+            QStringLiteral("2006.03.15."), QStringLiteral("14:05:09"), QStringLiteral("2006.03.15. 14:05:09")}));
     const QList<PageItem> &items = prepared.pages.at(0).items;
     QCOMPARE(items.at(0).kind, PageItem::Picture);
     // Kept in proportion at the top left of its 30 x 30 mm box.

@@ -1,10 +1,9 @@
-#include "support/PrintedPages.h"
-
 #include "app/Settings.h"
 #include "core/ScriptedMessenger.h"
 #include "printing/ListReport.h"
 #include "printing/ModelReportData.h"
 #include "printing/Printout.h"
+#include "support/PrintedPages.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -40,7 +39,8 @@ void TestPrintingListReport::initTestCase()
     m_db.setDatabaseName(m_dir.filePath(QStringLiteral("lista.sqlite")));
     QVERIFY(m_db.open());
     QSqlQuery query(m_db);
-    QVERIFY(query.exec(QStringLiteral("CREATE TABLE Mozgnem (MozgnemKod TEXT, Megnevezes TEXT, Ertek REAL, Kep TEXT)")));
+    QVERIFY(
+        query.exec(QStringLiteral("CREATE TABLE Mozgnem (MozgnemKod TEXT, Megnevezes TEXT, Ertek REAL, Kep TEXT)")));
     QVERIFY(m_db.transaction());
     QVERIFY(query.prepare(QStringLiteral("INSERT INTO Mozgnem VALUES (?, ?, ?, ?)")));
     for (int i = 0; i < 700; ++i) {
@@ -72,11 +72,11 @@ void TestPrintingListReport::listOfAQueryPrintsEveryRowWithCountAndSums()
     ScriptedMessenger messenger;
     Printout printout(m_settings, messenger);
     ListReport::build(printout, QStringLiteral("Mozgásnemek"),
-                      {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 20},
-                       {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
-                       {QStringLiteral("Érték"), QStringLiteral("Ertek"), 40, Qt::AlignRight,
-                        QStringLiteral("###,###,##0.00 "), QString(), true}},
-                      &data);
+        {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 20},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
+            {QStringLiteral("Érték"), QStringLiteral("Ertek"), 40, Qt::AlignRight, QStringLiteral("###,###,##0.00 "),
+                QString(), true}},
+        &data);
     const PreparedReport pages = printout.prepare();
 
     int details = 0;
@@ -87,18 +87,18 @@ void TestPrintingListReport::listOfAQueryPrintsEveryRowWithCountAndSums()
         const int kod = int(lines.indexOf(QStringLiteral("Kód")));
         QVERIFY(kod > 0);
         QCOMPARE(lines.mid(kod, 3),
-                 (QStringList{QStringLiteral("Kód"), QStringLiteral("Megnevezés"), QStringLiteral("Érték")}));
+            (QStringList {QStringLiteral("Kód"), QStringLiteral("Megnevezés"), QStringLiteral("Érték")}));
         details += int(lines.filter(QRegularExpression(QStringLiteral("^Mozgásnem \\d+$"))).size());
         QVERIFY(pages.pages.at(page).items.size() > 0);
     }
     QCOMPARE(details, 700);
-    QCOMPARE(texts(pages, 0).at(texts(pages, 0).indexOf(QStringLiteral("Mozgásnem 1")) + 1),
-             QStringLiteral("0,50 "));
+    QCOMPARE(texts(pages, 0).at(texts(pages, 0).indexOf(QStringLiteral("Mozgásnem 1")) + 1), QStringLiteral("0,50 "));
 
     // 0.5 * (sum of 0..699 without the multiples of 3) = 0.5 * (244650 - 81783)
     const QStringList last = texts(pages, int(pages.pages.size()) - 1);
-    QCOMPARE(last.mid(last.size() - 4), (QStringList{QStringLiteral("Összesítés:"), QStringLiteral("81 433,50 "),
-                                                     QStringLiteral("Sorok száma:"), QStringLiteral("700")}));
+    QCOMPARE(last.mid(last.size() - 4),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("81 433,50 "), QStringLiteral("Sorok száma:"),
+            QStringLiteral("700")}));
 }
 
 void TestPrintingListReport::hiddenAndTooWideColumns()
@@ -109,10 +109,10 @@ void TestPrintingListReport::hiddenAndTooWideColumns()
     ScriptedMessenger messenger;
     Printout printout(m_settings, messenger);
     ListReport::build(printout, QStringLiteral("Lista"),
-                      {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 100},
-                       {QStringLiteral("ÁFA"), QStringLiteral("Ertek"), 0},
-                       {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 280}},
-                      &data, false);
+        {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 100},
+            {QStringLiteral("ÁFA"), QStringLiteral("Ertek"), 0},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 280}},
+        &data, false);
     const PreparedReport pages = printout.prepare();
     const QStringList lines = texts(pages, 0);
     QVERIFY(!lines.contains(QStringLiteral("ÁFA")));
@@ -122,7 +122,7 @@ void TestPrintingListReport::hiddenAndTooWideColumns()
     QCOMPARE(name.x, float(10 + 50 + 0.5));
     QVERIFY(name.x + name.w <= 200.0f);
     QCOMPARE(lines.mid(lines.size() - 3),
-             (QStringList{QStringLiteral("Összesítés:"), QStringLiteral("Sorok száma:"), QStringLiteral("3")}));
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("Sorok száma:"), QStringLiteral("3")}));
     QVERIFY(messenger.shown().isEmpty());
 }
 
@@ -141,10 +141,9 @@ void TestPrintingListReport::pictureColumnLoadsEachFileOnce()
     ScriptedMessenger messenger;
     Printout printout(m_settings, messenger);
     ListReport::build(printout, QStringLiteral("Allergének"),
-                      {{QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
-                       {QStringLiteral("Jelölés"), QStringLiteral("Kep"), 20, Qt::AlignLeft, {}, {}, false,
-                        m_dir.path()}},
-                      &data, false);
+        {{QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
+            {QStringLiteral("Jelölés"), QStringLiteral("Kep"), 20, Qt::AlignLeft, {}, {}, false, m_dir.path()}},
+        &data, false);
     const PreparedReport pages = printout.prepare();
     QCOMPARE(pages.images.size(), 2);
     int pictures = 0;

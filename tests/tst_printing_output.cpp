@@ -1,10 +1,9 @@
-#include "support/PrintedPages.h"
-
 #include "printing/PageOutput.h"
 #include "printing/QrpFile.h"
 #include "printing/Report.h"
 #include "printing/ReportLayout.h"
 #include "printing/TableReportData.h"
+#include "support/PrintedPages.h"
 
 #include <QCryptographicHash>
 #include <QPrinter>
@@ -12,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
-
 #include <cmath>
 
 namespace {
@@ -37,8 +35,10 @@ PreparedReport samplePages(bool landscape = false)
     header.label(QRectF(30, 0, 100, 8), QStringLiteral("Anyagleltár")).setBold().setFontSize(14);
     header.system(QRectF(150, 0, 30, 5), ReportElement::SystemField::PageNumber);
     header.rectangle(QRectF(0, 12, 190, 10), 0.3).setFill(QColor(230, 230, 230));
-    header.label(QRectF(2, 13, 180, 8), QStringLiteral("Hosszú szöveg, amely több sorba törik, mert nem fér el egy "
-                                                         "sorban a megadott szélességen belül."))
+    header
+        .label(QRectF(2, 13, 180, 8),
+            QStringLiteral("Hosszú szöveg, amely több sorba törik, mert nem fér el egy "
+                           "sorban a megadott szélességen belül."))
         .setWordWrap();
     report.detail().setHeight(5);
     report.detail().field(QRectF(0, 0, 80, 5), QStringLiteral("Nev"));
@@ -240,6 +240,16 @@ void TestPrintingOutput::failedSaveLeavesNoFile()
     const QString path = m_dir.filePath(QStringLiteral("nincs/ilyen/mappa.qrp"));
     QCOMPARE(QrpFile::save(samplePages(), path), QStringLiteral("A nyomtatás nem menthető:\r") + path);
     QVERIFY(!QFile::exists(path));
+
+    // More pages than a saved printout may hold: refused instead of a file that would not open.
+    PreparedReport huge;
+    huge.pages.resize(100001);
+    const QString hugePath = m_dir.filePath(QStringLiteral("nagy.qrp"));
+    QCOMPARE(QrpFile::save(huge, hugePath), QStringLiteral("A nyomtatás túl nagy, nem menthető:\r") + hugePath);
+    QVERIFY(!QFile::exists(hugePath));
+    huge.pages.resize(100000);
+    QCOMPARE(QrpFile::save(huge, hugePath), QString());
+    QCOMPARE(QrpFile::load(hugePath).report.pages.size(), 100000);
 }
 
 void TestPrintingOutput::pdfHoldsTheTextOfEveryPage()

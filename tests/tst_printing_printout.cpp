@@ -1,5 +1,3 @@
-#include "support/PrintedPages.h"
-
 #include "app/Settings.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
@@ -8,6 +6,7 @@
 #include "printing/ReportPreview.h"
 #include "printing/TableReportData.h"
 #include "printing/qrpOffline.h"
+#include "support/PrintedPages.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -113,10 +112,11 @@ void TestPrintingPrintout::standardHeaderOnEveryPage()
     QVERIFY(pages.pages.size() >= 3);
     for (int page = 0; page < pages.pages.size(); ++page) {
         const QStringList lines = texts(pages, page);
-        QCOMPARE(lines.mid(0, 6), (QStringList{QStringLiteral("Anyagleltár"), QStringLiteral("Oldal:"),
-                                               QString::number(page + 1), QStringLiteral("2006.03.15. 10:20:30"),
-                                               QStringLiteral("Tulajdonos: [ Napsugár Óvoda ] - 1234 Budapest, Fő utca 1."),
-                                               QStringLiteral("Felhasználó: kovacs, Teljes")}));
+        QCOMPARE(lines.mid(0, 6),
+            (QStringList {QStringLiteral("Anyagleltár"), QStringLiteral("Oldal:"), QString::number(page + 1),
+                QStringLiteral("2006.03.15. 10:20:30"),
+                QStringLiteral("Tulajdonos: [ Napsugár Óvoda ] - 1234 Budapest, Fő utca 1."),
+                QStringLiteral("Felhasználó: kovacs, Teljes")}));
         QCOMPARE(lines.at(6), QStringLiteral("Központi konyha"));
         QCOMPARE(lines.at(7), QStringLiteral("Dátum: 2006.03.15"));
         QCOMPARE(lines.at(8), QStringLiteral("Megnevezés"));
@@ -130,8 +130,8 @@ void TestPrintingPrintout::standardHeaderOnEveryPage()
 
 void TestPrintingPrintout::missingLogoLeavesPictureEmpty()
 {
-    m_settings.writeString(QStringLiteral("PrintSettings"), QStringLiteral("LogoPath"),
-                           m_dir.filePath(QStringLiteral("nincs.bmp")));
+    m_settings.writeString(
+        QStringLiteral("PrintSettings"), QStringLiteral("LogoPath"), m_dir.filePath(QStringLiteral("nincs.bmp")));
     Printout printout(m_settings, m_messenger);
     const double below = printout.addStandardHeader(QStringLiteral("Lista"), false);
     QCOMPARE(below, 21.0);
@@ -162,7 +162,8 @@ void TestPrintingPrintout::signatureFooterAskedOncePerPrintout()
     QFETCH(bool, printed);
 
     m_settings.writeBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), enabled);
-    m_settings.writeString(QStringLiteral("PrintSettings"), QStringLiteral("Footer31"), QStringLiteral("Élelmezésvezető"));
+    m_settings.writeString(
+        QStringLiteral("PrintSettings"), QStringLiteral("Footer31"), QStringLiteral("Élelmezésvezető"));
     Printout printout(m_settings, m_messenger);
     fillPrintout(printout, 3);
     m_messenger.answer(answer);
@@ -174,10 +175,10 @@ void TestPrintingPrintout::signatureFooterAskedOncePerPrintout()
         QCOMPARE(lines.count(QStringLiteral("........................................")), printed ? 4 : 0);
         if (printed) {
             const QStringList captions = lines.mid(lines.size() - 8);
-            QCOMPARE(captions, (QStringList{QStringLiteral("Beosztott"), QStringLiteral("Főnök"),
-                                            QStringLiteral("Élelmezésvezető"), QStringLiteral("Szakács"),
-                                            QStringLiteral("készítette"), QStringLiteral("ellenőrizte"),
-                                            QStringLiteral("kiadta"), QStringLiteral("átvette")}));
+            QCOMPARE(captions,
+                (QStringList {QStringLiteral("Beosztott"), QStringLiteral("Főnök"), QStringLiteral("Élelmezésvezető"),
+                    QStringLiteral("Szakács"), QStringLiteral("készítette"), QStringLiteral("ellenőrizte"),
+                    QStringLiteral("kiadta"), QStringLiteral("átvette")}));
         }
     }
     QCOMPARE(m_messenger.shown().size(), questions);
@@ -186,7 +187,7 @@ void TestPrintingPrintout::signatureFooterAskedOncePerPrintout()
         QCOMPARE(asked.caption, QStringLiteral("Kérdés"));
         QCOMPARE(asked.symbol, Symbol::Question);
         QCOMPARE(asked.text, QStringLiteral("Szeretné a láblécet is rányomtatni?"));
-        QCOMPARE(asked.buttons, (QStringList{QStringLiteral("Nem"), QStringLiteral("Igen")}));
+        QCOMPARE(asked.buttons, (QStringList {QStringLiteral("Nem"), QStringLiteral("Igen")}));
     }
 }
 
@@ -211,7 +212,7 @@ void TestPrintingPrintout::printingTwiceFromPreviewAsksOnce()
     });
     printout.preview(nullptr);
 
-    QCOMPARE(m_messenger.texts(), QStringList{Printout::footerQuestion()});
+    QCOMPARE(m_messenger.texts(), QStringList {Printout::footerQuestion()});
     QCOMPARE(printedTexts.size(), 2);
     for (const QString &text : std::as_const(printedTexts)) {
         QVERIFY2(text.contains(QStringLiteral("Beosztott")), qPrintable(text));
@@ -253,9 +254,10 @@ void TestPrintingPrintout::noPrinterWarnsThenPreviews()
         const ScriptedMessenger::Shown &shown = m_messenger.last();
         QCOMPARE(shown.caption, QStringLiteral("Figyelmeztetés"));
         QCOMPARE(shown.symbol, Symbol::Warning);
-        QCOMPARE(shown.text, QStringLiteral("Nincs nyomtató telepítve!\rA nyomtatási képet megtekintheti és "
-                                            "elmentheti, amit később kinyomtathat."));
-        QCOMPARE(shown.buttons, QStringList{QStringLiteral("OK")});
+        QCOMPARE(shown.text,
+            QStringLiteral("Nincs nyomtató telepítve!\rA nyomtatási képet megtekintheti és "
+                           "elmentheti, amit később kinyomtathat."));
+        QCOMPARE(shown.buttons, QStringList {QStringLiteral("OK")});
     }
 }
 
@@ -380,8 +382,8 @@ void TestPrintingPrintout::offlineViewerRefusesDamagedFile()
     QVERIFY(!previewed);
     QCOMPARE(m_messenger.shown().size(), 1);
     QCOMPARE(m_messenger.last().caption, QStringLiteral("HIBA!"));
-    QCOMPARE(m_messenger.last().text,
-             QStringLiteral("A mentett nyomtatás sérült vagy hiányos, nem nyitható meg:\r") + path);
+    QCOMPARE(
+        m_messenger.last().text, QStringLiteral("A mentett nyomtatás sérült vagy hiányos, nem nyitható meg:\r") + path);
     QVERIFY(offline.pages().pages.isEmpty());
 }
 

@@ -1,5 +1,3 @@
-#include "support/PrintedPages.h"
-
 #include "app/HelpPages.h"
 #include "app/Settings.h"
 #include "core/ScriptedFilePrompt.h"
@@ -9,6 +7,7 @@
 #include "reports/ReportPeriod.h"
 #include "reports/frmLekBase.h"
 #include "store/Database.h"
+#include "support/PrintedPages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -63,12 +62,11 @@ protected:
         auto printout = std::make_unique<Printout>(m_settings, m_messenger);
         m_data = std::make_unique<ModelReportData>(&model);
         ListReport::build(*printout, QStringLiteral("Próba lista"),
-                          {{QStringLiteral("Biz. szám"), QStringLiteral("BizSzam"), 30},
-                           {QStringLiteral("Dátum"), QStringLiteral("Datum"), 30, Qt::AlignLeft, {},
-                            QStringLiteral("yyyy.MM.dd")},
-                           {QStringLiteral("Érték"), QStringLiteral("TetelErtek"), 40, Qt::AlignRight,
-                            QStringLiteral("###,###,##0.00 "), {}, true}},
-                          m_data.get());
+            {{QStringLiteral("Biz. szám"), QStringLiteral("BizSzam"), 30},
+                {QStringLiteral("Dátum"), QStringLiteral("Datum"), 30, Qt::AlignLeft, {}, QStringLiteral("yyyy.MM.dd")},
+                {QStringLiteral("Érték"), QStringLiteral("TetelErtek"), 40, Qt::AlignRight,
+                    QStringLiteral("###,###,##0.00 "), {}, true}},
+            m_data.get());
         return printout;
     }
     QString helpPage() const override { return QStringLiteral("lekproba.htm"); }
@@ -160,8 +158,8 @@ void TestReportsLekBase::periodOfAYear_data()
     QTest::newRow("past year") << 2005 << QDate(2007, 6, 1) << QDate(2005, 12, 31) << QDate(2005, 1, 1);
     QTest::newRow("current year") << 2007 << QDate(2007, 6, 1) << QDate(2007, 6, 1) << QDate(2007, 6, 1);
     QTest::newRow("next year") << 2008 << QDate(2007, 6, 1) << QDate(2008, 12, 31) << QDate(2008, 1, 1);
-    QTest::newRow("current year, new year's day") << 2007 << QDate(2007, 1, 1) << QDate(2007, 1, 1)
-                                                  << QDate(2007, 1, 1);
+    QTest::newRow("current year, new year's day")
+        << 2007 << QDate(2007, 1, 1) << QDate(2007, 1, 1) << QDate(2007, 1, 1);
 }
 
 void TestReportsLekBase::periodOfAYear()
@@ -213,8 +211,8 @@ void TestReportsLekBase::choosingAYearNeverClampsTheDates()
     setWorkYears({{QStringLiteral("2001"), false}, {QStringLiteral("2004"), true}, {QStringLiteral("2010"), false}});
     TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
     QCOMPARE(screen.cmbEv->currentText(), QStringLiteral("2004"));
-    for (const QString year : {QStringLiteral("2011"), QStringLiteral("2001"), QStringLiteral("2010"),
-                               QStringLiteral("2004")}) {
+    for (const QString year :
+        {QStringLiteral("2011"), QStringLiteral("2001"), QStringLiteral("2010"), QStringLiteral("2004")}) {
         screen.cmbEv->setCurrentText(year);
         QCOMPARE(screen.dtpDatumtol->date(), QDate(year.toInt(), 1, 1));
         QCOMPARE(screen.dtpDatumig->date(), QDate(year.toInt(), 12, 31));
@@ -248,7 +246,7 @@ void TestReportsLekBase::runShowsRowsUnderTheProgressNotice()
 
     QVERIFY(screen.progressDuringRun);
     QCOMPARE(m_messenger.progressTexts(),
-             QStringList{QStringLiteral("Kérem várjon, lekérdezés folyamatban...\rEz több percet is igénybevehet!")});
+        QStringList {QStringLiteral("Kérem várjon, lekérdezés folyamatban...\rEz több percet is igénybevehet!")});
     QVERIFY(!m_messenger.progressVisible());
     QCOMPARE(screen.DBGrid1->model(), &screen.model);
     QCOMPARE(screen.DBGrid1->model()->rowCount(), 30);
@@ -287,14 +285,15 @@ void TestReportsLekBase::printChecksPrinterAndPreviews()
     screen.setPreviewer([&](const PreparedReport &pages, QWidget *) { shown = pages; });
     screen.btnNyomtat->click();
 
-    QCOMPARE(m_messenger.texts(), QStringList{Printout::noPrinterMessage()});
+    QCOMPARE(m_messenger.texts(), QStringList {Printout::noPrinterMessage()});
     QCOMPARE(shown.pages.size(), 1);
     const QStringList lines = PrintedPages::texts(shown, 0);
     QCOMPARE(lines.first(), QStringLiteral("Próba lista"));
     QVERIFY(lines.contains(QStringLiteral("Főkonyha")));
     QVERIFY(lines.contains(QStringLiteral("2005.03.30")));
-    QCOMPARE(lines.mid(lines.size() - 4), (QStringList{QStringLiteral("Összesítés:"), QStringLiteral("30 450,00 "),
-                                                       QStringLiteral("Sorok száma:"), QStringLiteral("30")}));
+    QCOMPARE(lines.mid(lines.size() - 4),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("30 450,00 "), QStringLiteral("Sorok száma:"),
+            QStringLiteral("30")}));
     m_settings.setIsPrinter(1);
 }
 
@@ -324,7 +323,7 @@ void TestReportsLekBase::helpOpensTheScreensPage()
     // No help folder in the test's program directory: the missing page is named in the warning.
     TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
     screen.btnSugo->click();
-    QCOMPARE(m_messenger.texts(), QStringList{HelpPages::missingText(QStringLiteral("lekproba.htm"))});
+    QCOMPARE(m_messenger.texts(), QStringList {HelpPages::missingText(QStringLiteral("lekproba.htm"))});
 }
 
 void TestReportsLekBase::wheelMovesTheGridCursorByOneRow()
@@ -339,7 +338,7 @@ void TestReportsLekBase::wheelMovesTheGridCursorByOneRow()
     auto turn = [&](int delta) {
         const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
         QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
+            Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
     };
     turn(-120);

@@ -1,9 +1,8 @@
-#include "support/PrintedPages.h"
-
 #include "app/HelpPages.h"
 #include "app/Settings.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "support/PrintedPages.h"
 #include "util/JegyzokonyvFile.h"
 #include "util/frmEditbox.h"
 #include "util/qrpJegyzokonyv.h"
@@ -75,10 +74,9 @@ void TestUtilEditbox::windows1250RoundTrip_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
 
-    QTest::newRow("Hungarian letters and CR LF")
-        << QStringLiteral("árvíztűrő tükörfúrógép\nÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP\n")
-        << QByteArray("\xe1rv\xedzt\xfbr\xf5 t\xfck\xf6rf\xfar\xf3g\xe9p\r\n"
-                      "\xc1RV\xcdZT\xdbR\xd5 T\xdcK\xd6RF\xdaR\xd3G\xc9P\r\n");
+    QTest::newRow("Hungarian letters and CR LF") << QStringLiteral("árvíztűrő tükörfúrógép\nÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP\n")
+                                                 << QByteArray("\xe1rv\xedzt\xfbr\xf5 t\xfck\xf6rf\xfar\xf3g\xe9p\r\n"
+                                                               "\xc1RV\xcdZT\xdbR\xd5 T\xdcK\xd6RF\xdaR\xd3G\xc9P\r\n");
     QTest::newRow("no line break at the end") << QStringLiteral("1. sor\n2. sor") << QByteArray("1. sor\r\n2. sor");
     QTest::newRow("euro sign and dash") << QStringLiteral("Ár: 5 € – kész") << QByteArray("\xc1r: 5 \x80 \x96 k\xe9sz");
     QTest::newRow("empty lines kept") << QStringLiteral("\n\nvége\n\n") << QByteArray("\r\n\r\nv\xe9ge\r\n\r\n");
@@ -108,8 +106,9 @@ void TestUtilEditbox::textOutsideTheCodePageIsNotSaved()
     const QString path = m_dir.filePath(QStringLiteral("marad.txt"));
     writeBytes(path, "eredeti\r\n");
     const QString error = JegyzokonyvFile::save(path, QStringLiteral("Köszönöm 谢谢 😀 谢"));
-    QCOMPARE(error, QStringLiteral("A szöveg olyan karaktert tartalmaz, amely nem menthető: 谢😀\rCserélje ki, "
-                                   "és mentse újra!"));
+    QCOMPARE(error,
+        QStringLiteral("A szöveg olyan karaktert tartalmaz, amely nem menthető: 谢😀\rCserélje ki, "
+                       "és mentse újra!"));
     QCOMPARE(readBytes(path), QByteArray("eredeti\r\n"));
 
     const QString missing = m_dir.filePath(QStringLiteral("nincs/jk.txt"));
@@ -135,9 +134,9 @@ void TestUtilEditbox::opensWithTheNoteFile()
 
     TfrmEditbox editor(m_settings, m_messenger, m_prompt);
     QCOMPARE(editor.memJegyzokonyv->toPlainText(),
-             exists ? QStringLiteral("Selejtezési jegyzőkönyv\nJelen vannak:\n") : QString());
+        exists ? QStringLiteral("Selejtezési jegyzőkönyv\nJelen vannak:\n") : QString());
     QCOMPARE(editor.windowTitle(),
-             exists ? QStringLiteral("Szövegszerkesztő <") + path + QLatin1Char('>') : QStringLiteral("Szövegszerkesztő"));
+        exists ? QStringLiteral("Szövegszerkesztő <") + path + QLatin1Char('>') : QStringLiteral("Szövegszerkesztő"));
     QVERIFY(!editor.isModified());
     QVERIFY(m_messenger.shown().isEmpty());
     QCOMPARE(editor.memJegyzokonyv->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -240,9 +239,10 @@ void TestUtilEditbox::printoutHoldsTitleTextDateAndSignatures()
     QCOMPARE(lines.at(1), QStringLiteral("Selejtezési jegyzőkönyv"));
     QCOMPARE(lines.at(2), QStringLiteral("Tétel        Mennyiség"));
     QCOMPARE(lines.mid(lines.size() - 3),
-             (QStringList{QStringLiteral("Győr, 2006.03.15"),
-                          QStringLiteral("A jegyzőkönyvet készítette: ..........................................................."),
-                          QStringLiteral("Tanú aláírása: ...............................................................................")}));
+        (QStringList {QStringLiteral("Győr, 2006.03.15"),
+            QStringLiteral("A jegyzőkönyvet készítette: ..........................................................."),
+            QStringLiteral(
+                "Tanú aláírása: ...............................................................................")}));
     // The long line wraps inside the page instead of being cut off.
     QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^x+$"))).join(QString()), QString(300, QLatin1Char('x')));
     for (const PageItem &item : textItems(pages, 0))
@@ -274,12 +274,13 @@ void TestUtilEditbox::printWithoutPrinterWarnsAndPreviews()
     QCOMPARE(m_messenger.shown().size(), 1);
     QCOMPARE(m_messenger.last().caption, QStringLiteral("Figyelmeztetés"));
     QCOMPARE(m_messenger.last().symbol, 1);
-    QCOMPARE(m_messenger.last().text, QStringLiteral("Nincs nyomtató telepítve!\rA nyomtatási képet megtekintheti "
-                                                     "és elmentheti, amit később kinyomtathat."));
-    QCOMPARE(m_messenger.last().buttons, QStringList{QStringLiteral("OK")});
+    QCOMPARE(m_messenger.last().text,
+        QStringLiteral("Nincs nyomtató telepítve!\rA nyomtatási képet megtekintheti "
+                       "és elmentheti, amit később kinyomtathat."));
+    QCOMPARE(m_messenger.last().buttons, QStringList {QStringLiteral("OK")});
     QCOMPARE(shown.jobTitle, QStringLiteral("Salvia nyomtatas"));
     const QStringList lines = texts(shown, 0);
-    QCOMPARE(lines.mid(0, 2), (QStringList{QStringLiteral("Jegyzőkönyv"), QStringLiteral("Átadás-átvétel")}));
+    QCOMPARE(lines.mid(0, 2), (QStringList {QStringLiteral("Jegyzőkönyv"), QStringLiteral("Átadás-átvétel")}));
     QVERIFY(lines.contains(TqrpJegyzokonyv::dateLine(QStringLiteral("Győr"), QDate::currentDate())));
 }
 
@@ -297,7 +298,7 @@ void TestUtilEditbox::helpPageExistsInHungarian()
 
     TfrmEditbox editor(m_settings, m_messenger, m_prompt);
     editor.btnSugo->click(); // no help folder in the test's program directory
-    QCOMPARE(m_messenger.texts(), QStringList{HelpPages::missingText(QStringLiteral("EditBox.htm"))});
+    QCOMPARE(m_messenger.texts(), QStringList {HelpPages::missingText(QStringLiteral("EditBox.htm"))});
 }
 
 void TestUtilEditbox::wheelMovesTheCursorByLines()
@@ -310,11 +311,11 @@ void TestUtilEditbox::wheelMovesTheCursorByLines()
     QWidget *viewport = editor.memJegyzokonyv->viewport();
     const QPointF at(10, 10);
     QWheelEvent towards(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -240), Qt::NoButton, Qt::NoModifier,
-                        Qt::NoScrollPhase, false);
+        Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &towards);
     QCOMPARE(editor.memJegyzokonyv->textCursor().blockNumber(), 2);
     QWheelEvent away(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
+        Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &away);
     QCOMPARE(editor.memJegyzokonyv->textCursor().blockNumber(), 1);
 }

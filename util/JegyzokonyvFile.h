@@ -7,7 +7,7 @@ namespace JegyzokonyvFile {
 
 struct Loaded
 {
-    QString text;  // lines joined by "\n"
+    QString text; // lines joined by "\n"
     QString error; // Hungarian message; empty when the file was read
 };
 

@@ -141,8 +141,8 @@ void TfrmEditbox::btnMentClick()
     const QString proposed = !m_savedName.isEmpty() ? m_savedName
         : !m_openedName.isEmpty()                   ? m_openedName
                                                     : textFolder();
-    const QString chosen = m_filePrompt.saveFileName(QStringLiteral("Mentés másként"), proposed, fileFilter(),
-                                                     QStringLiteral("txt"));
+    const QString chosen
+        = m_filePrompt.saveFileName(QStringLiteral("Mentés másként"), proposed, fileFilter(), QStringLiteral("txt"));
     if (!chosen.isEmpty())
         m_savedName = chosen;
     if (m_savedName.isEmpty())

@@ -49,6 +49,6 @@ private:
     FilePrompt &m_filePrompt;
     bool m_modified = false;
     QString m_openedName; // the file shown in the caption
-    QString m_savedName;  // the name last chosen in the save dialog
+    QString m_savedName; // the name last chosen in the save dialog
     Printout::Previewer m_previewer;
 };

@@ -2,8 +2,7 @@
 
 #include "app/Settings.h"
 
-TqrpJegyzokonyv::TqrpJegyzokonyv(const Settings &settings, Messenger &messenger, const QString &text,
-                                 const QDate &date)
+TqrpJegyzokonyv::TqrpJegyzokonyv(const Settings &settings, Messenger &messenger, const QString &text, const QDate &date)
     : Printout(settings, messenger)
     , m_lines({QStringLiteral("Sor")})
 {
@@ -35,11 +34,14 @@ TqrpJegyzokonyv::TqrpJegyzokonyv(const Settings &settings, Messenger &messenger,
     ReportBand &summary = report.summary();
     summary.setHeight(45);
     summary.label(QRectF(0, 15, width, 6), dateLine(settings.cegVaros(), date)).setFontSize(11);
-    summary.label(QRectF(0, 28, width, 6),
-                  QStringLiteral("A jegyzőkönyvet készítette: ..........................................................."))
+    summary
+        .label(QRectF(0, 28, width, 6),
+            QStringLiteral("A jegyzőkönyvet készítette: ..........................................................."))
         .setFontSize(11);
-    summary.label(QRectF(0, 38, width, 6),
-                  QStringLiteral("Tanú aláírása: ..............................................................................."))
+    summary
+        .label(QRectF(0, 38, width, 6),
+            QStringLiteral(
+                "Tanú aláírása: ..............................................................................."))
         .setFontSize(11);
 }
 

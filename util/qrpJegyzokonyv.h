@@ -10,8 +10,8 @@
 class TqrpJegyzokonyv : public Printout
 {
 public:
-    TqrpJegyzokonyv(const Settings &settings, Messenger &messenger, const QString &text,
-                    const QDate &date = QDate::currentDate());
+    TqrpJegyzokonyv(
+        const Settings &settings, Messenger &messenger, const QString &text, const QDate &date = QDate::currentDate());
 
     // CegVaros + ", " + the date as "yyyy.mm.dd".
     static QString dateLine(const QString &city, const QDate &date);
