@@ -33,7 +33,8 @@ QString link(const QString &target, const QString &text)
 } // namespace
 
 TAboutBox::TAboutBox(const Settings &settings, QWidget *parent)
-    : QDialog(parent), m_openUrl([](const QUrl &url) { QDesktopServices::openUrl(url); })
+    : QDialog(parent)
+    , m_openUrl([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("Névjegy"));
@@ -56,8 +57,8 @@ TAboutBox::TAboutBox(const Settings &settings, QWidget *parent)
     owner->setObjectName(QStringLiteral("grpTulajdonos"));
     lblNev = makeLabel(owner, "lblNev", QStringLiteral("Tulajdonos neve: ") + settings.cegNev());
     lblCim = makeLabel(owner, "lblCim",
-                       QStringLiteral("Tulajdonos címe: ") + settings.cegIrsz() + QLatin1Char(' ') + settings.cegVaros()
-                           + QStringLiteral(", ") + settings.cegCim());
+        QStringLiteral("Tulajdonos címe: ") + settings.cegIrsz() + QLatin1Char(' ') + settings.cegVaros()
+            + QStringLiteral(", ") + settings.cegCim());
     lblNev->setWordWrap(true);
     lblCim->setWordWrap(true);
     auto *ownerLayout = new QVBoxLayout(owner);
@@ -71,11 +72,10 @@ TAboutBox::TAboutBox(const Settings &settings, QWidget *parent)
     lblTelefon = makeLabel(vendor, "lblTelefon", QStringLiteral("Telefon: ") + Vendor::phone());
     lblFax = makeLabel(vendor, "lblFax", QStringLiteral("Fax: ") + Vendor::fax());
     lblWeb = makeLabel(vendor, "lblWeb", link(Vendor::webAddress(), Vendor::webAddress()));
-    lblMail = makeLabel(vendor, "lblMail",
-                        QStringLiteral("E-mail: ") + link(mailLink().toString(), Vendor::mailAddress()));
+    lblMail
+        = makeLabel(vendor, "lblMail", QStringLiteral("E-mail: ") + link(mailLink().toString(), Vendor::mailAddress()));
     lblManager = makeLabel(vendor, "lblManager",
-                           QStringLiteral("Program manager: ") + Vendor::managerName() + QStringLiteral(", ")
-                               + Vendor::managerPhone());
+        QStringLiteral("Program manager: ") + Vendor::managerName() + QStringLiteral(", ") + Vendor::managerPhone());
     for (QLabel *linkLabel : {lblWeb, lblMail}) {
         linkLabel->setTextFormat(Qt::RichText);
         linkLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);

@@ -24,5 +24,5 @@ void installHelpKey(QWidget *screen, const Settings &settings, Messenger &messen
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), screen);
     key->setContext(Qt::WindowShortcut);
     QObject::connect(key, &QShortcut::activated, screen,
-                     [screen, &settings, &messenger, page] { showHelp(screen, settings, messenger, page); });
+        [screen, &settings, &messenger, page] { showHelp(screen, settings, messenger, page); });
 }

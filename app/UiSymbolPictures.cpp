@@ -16,7 +16,11 @@ constexpr int PictureSize = 32;
 class SymbolPainter
 {
 public:
-    SymbolPainter(QPainter &painter, bool shaded) : m_p(painter), m_shaded(shaded) {}
+    SymbolPainter(QPainter &painter, bool shaded)
+        : m_p(painter)
+        , m_shaded(shaded)
+    {
+    }
 
     // A filled shape with an outline: the symbol's body.
     void body(const QPainterPath &shape, const QColor &base, const QColor &outline, qreal outlineWidth = 1.2)
@@ -25,8 +29,8 @@ public:
             m_p.fillPath(shape.translated(1.8, 1.8), QColor(0, 0, 0, 45));
             m_p.fillPath(shape.translated(1.0, 1.0), QColor(0, 0, 0, 60));
             const QRectF r = shape.boundingRect();
-            QRadialGradient gradient(r.left() + r.width() * 0.35, r.top() + r.height() * 0.3,
-                                     qMax(r.width(), r.height()) * 0.85);
+            QRadialGradient gradient(
+                r.left() + r.width() * 0.35, r.top() + r.height() * 0.3, qMax(r.width(), r.height()) * 0.85);
             gradient.setColorAt(0.0, base.lighter(165));
             gradient.setColorAt(0.45, base);
             gradient.setColorAt(1.0, base.darker(150));
@@ -44,8 +48,8 @@ public:
             return;
         const QRectF r = shape.boundingRect();
         QPainterPath shine;
-        shine.addEllipse(QRectF(r.left() + r.width() * 0.14, r.top() + r.height() * 0.05, r.width() * 0.72,
-                                r.height() * 0.5));
+        shine.addEllipse(
+            QRectF(r.left() + r.width() * 0.14, r.top() + r.height() * 0.05, r.width() * 0.72, r.height() * 0.5));
         QLinearGradient gradient(0, r.top(), 0, r.top() + r.height() * 0.55);
         gradient.setColorAt(0.0, QColor(255, 255, 255, 150));
         gradient.setColorAt(1.0, QColor(255, 255, 255, 0));

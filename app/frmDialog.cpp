@@ -46,8 +46,9 @@ QStyle::StandardPixmap buttonPicture(const QString &caption, int result)
 } // namespace
 
 TfrmDialog::TfrmDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmDialog"));
     setFixedSize(ClientWidth, ClientHeight);
@@ -81,13 +82,13 @@ int TfrmDialog::buttonLeft(int k, int n)
 }
 
 int TfrmDialog::ShowMessage(const QString &caption, int symbol, const QString &message, const QString &button1,
-                            const QString &button2, const QString &button3, const QString &button4)
+    const QString &button2, const QString &button3, const QString &button4)
 {
     return showMessage(caption, symbol, message, button1, button2, button3, button4);
 }
 
 int TfrmDialog::showMessage(const QString &caption, int symbol, const QString &text, const QString &button1,
-                            const QString &button2, const QString &button3, const QString &button4)
+    const QString &button2, const QString &button3, const QString &button4)
 {
     const bool nonModal = m_nonModal;
     m_nonModal = false;
@@ -187,14 +188,8 @@ void TfrmDialog::hideProgress()
         closeNotice();
 }
 
-void TfrmDialog::done(int result)
-{
-    QDialog::done(result);
-}
-
 void TfrmDialog::reject()
 {
-    // The window's close box.
     done(MsgResult::Cancel);
 }
 

@@ -21,8 +21,8 @@ public:
 
     // Messenger: a modal message (or, with the non-modal flag on, a notice that returns 1 at once).
     int showMessage(const QString &caption, int symbol, const QString &text, const QString &button1 = QString(),
-                    const QString &button2 = QString(), const QString &button3 = QString(),
-                    const QString &button4 = QString()) override;
+        const QString &button2 = QString(), const QString &button3 = QString(),
+        const QString &button4 = QString()) override;
     // The progress notice: caption "Folyamat", the stopwatch, no buttons, blinking symbol.
     void showProgress(const QString &text) override;
     void setProgressText(const QString &text) override;
@@ -30,8 +30,7 @@ public:
 
     // The classic entry under its old name; same as showMessage.
     int ShowMessage(const QString &caption, int symbol, const QString &message, const QString &button1 = QString(),
-                    const QString &button2 = QString(), const QString &button3 = QString(),
-                    const QString &button4 = QString());
+        const QString &button2 = QString(), const QString &button3 = QString(), const QString &button4 = QString());
 
     // When on, the next call shows the dialog without waiting and turns the flag off again.
     void setNonModal(bool on) { m_nonModal = on; }
@@ -58,7 +57,7 @@ public:
     static int buttonLeft(int k, int n);
 
 public slots:
-    void done(int result) override;
+    // The window's close box answers 2.
     void reject() override;
 
 protected:

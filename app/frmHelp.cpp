@@ -15,7 +15,9 @@
 #include <QVBoxLayout>
 
 TfrmHelp::TfrmHelp(const QString &helpFolder, Messenger &messenger, QWidget *parent)
-    : QDialog(parent), m_folder(helpFolder), m_messenger(messenger)
+    : QDialog(parent)
+    , m_folder(helpFolder)
+    , m_messenger(messenger)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Súgó"));

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 
 // Runs `action` as soon as `dialog` waits modally for an answer. A dialog still waiting after
@@ -88,13 +87,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QList<int>>("lefts");
-        QTest::newRow("one") << QStringList{"OK"} << QList<int>{132};
-        QTest::newRow("two") << QStringList{"Igen", "Nem"} << QList<int>{46, 218};
-        QTest::newRow("three") << QStringList{"Igen", "Nem", "Súgó"} << QList<int>{17, 131, 245};
-        QTest::newRow("four") << QStringList{"OK", "Mégse", "Újra", "Súgó"} << QList<int>{3, 89, 175, 261};
+        QTest::newRow("one") << QStringList {"OK"} << QList<int> {132};
+        QTest::newRow("two") << QStringList {"Igen", "Nem"} << QList<int> {46, 218};
+        QTest::newRow("three") << QStringList {"Igen", "Nem", "Súgó"} << QList<int> {17, 131, 245};
+        QTest::newRow("four") << QStringList {"OK", "Mégse", "Újra", "Súgó"} << QList<int> {3, 89, 175, 261};
         // An empty slot keeps its column free.
-        QTest::newRow("gap") << QStringList{"OK", "", "Súgó"} << QList<int>{17, 245};
-        QTest::newRow("last slot only") << QStringList{"", "", "", "Bezár"} << QList<int>{261};
+        QTest::newRow("gap") << QStringList {"OK", "", "Súgó"} << QList<int> {17, 245};
+        QTest::newRow("last slot only") << QStringList {"", "", "", "Bezár"} << QList<int> {261};
     }
     void buttonPlacement()
     {
@@ -115,7 +114,8 @@ private slots:
             }
             dialog.buttons().first()->click();
         });
-        const int result = dialog.showMessage("Kérdés", 4, "Biztos?", captions[0], captions[1], captions[2], captions[3]);
+        const int result
+            = dialog.showMessage("Kérdés", 4, "Biztos?", captions[0], captions[1], captions[2], captions[3]);
 
         QCOMPARE(result, buttonResult(given.first()));
         QCOMPARE(texts, given);
@@ -150,8 +150,8 @@ private slots:
         const QString before = caption == "OK" ? "Mégse" : "OK";
         TfrmDialog dialog;
         whenWaiting(&dialog, [&] { QTest::mouseClick(buttonCaptioned(dialog, caption), Qt::LeftButton); });
-        QCOMPARE(dialog.showMessage("Kérdés", 4, "Melyik?", before, caption, "Súgó" == caption ? "Nem" : "Súgó"),
-                 result);
+        QCOMPARE(
+            dialog.showMessage("Kérdés", 4, "Melyik?", before, caption, "Súgó" == caption ? "Nem" : "Súgó"), result);
         QVERIFY(!dialog.isVisible());
     }
 
@@ -160,15 +160,15 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("result");
-        QTest::newRow("Enter on OK") << QStringList{"OK"} << int(Qt::Key_Return) << 1;
-        QTest::newRow("Enter, Igen/Nem/Súgó") << QStringList{"Igen", "Nem", "Súgó"} << int(Qt::Key_Return) << 6;
-        QTest::newRow("Enter, Nem before Igen") << QStringList{"Nem", "Igen"} << int(Qt::Key_Enter) << 6;
-        QTest::newRow("Enter, OK/Mégse") << QStringList{"OK", "Mégse"} << int(Qt::Key_Return) << 1;
-        QTest::newRow("Escape, Igen/Nem/Súgó") << QStringList{"Igen", "Nem", "Súgó"} << int(Qt::Key_Escape) << 7;
-        QTest::newRow("Escape, OK/Mégse") << QStringList{"OK", "Mégse"} << int(Qt::Key_Escape) << 2;
+        QTest::newRow("Enter on OK") << QStringList {"OK"} << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter, Igen/Nem/Súgó") << QStringList {"Igen", "Nem", "Súgó"} << int(Qt::Key_Return) << 6;
+        QTest::newRow("Enter, Nem before Igen") << QStringList {"Nem", "Igen"} << int(Qt::Key_Enter) << 6;
+        QTest::newRow("Enter, OK/Mégse") << QStringList {"OK", "Mégse"} << int(Qt::Key_Return) << 1;
+        QTest::newRow("Escape, Igen/Nem/Súgó") << QStringList {"Igen", "Nem", "Súgó"} << int(Qt::Key_Escape) << 7;
+        QTest::newRow("Escape, OK/Mégse") << QStringList {"OK", "Mégse"} << int(Qt::Key_Escape) << 2;
         // Without a "Mégse" or "Nem" button Escape does nothing (0: still waiting).
-        QTest::newRow("Escape on OK") << QStringList{"OK"} << int(Qt::Key_Escape) << 0;
-        QTest::newRow("Escape on Súgó") << QStringList{"Igen", "Súgó"} << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Escape on OK") << QStringList {"OK"} << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Escape on Súgó") << QStringList {"Igen", "Súgó"} << int(Qt::Key_Escape) << 0;
     }
     void keyboard()
     {
@@ -186,7 +186,8 @@ private slots:
             if (stillWaiting)
                 dialog.done(0);
         });
-        const int answer = dialog.showMessage("Kérdés", 4, "Biztos?", captions[0], captions[1], captions[2], captions[3]);
+        const int answer
+            = dialog.showMessage("Kérdés", 4, "Biztos?", captions[0], captions[1], captions[2], captions[3]);
         QCOMPARE(stillWaiting, result == 0);
         QCOMPARE(answer, result);
     }
@@ -194,9 +195,9 @@ private slots:
     void closeBoxAnswersTwo_data()
     {
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("Igen/Nem/Súgó") << QStringList{"Igen", "Nem", "Súgó"};
-        QTest::newRow("OK") << QStringList{"OK"};
-        QTest::newRow("Újra/Megszakít") << QStringList{"Újra", "Megszakít"};
+        QTest::newRow("Igen/Nem/Súgó") << QStringList {"Igen", "Nem", "Súgó"};
+        QTest::newRow("OK") << QStringList {"OK"};
+        QTest::newRow("Újra/Megszakít") << QStringList {"Újra", "Megszakít"};
     }
     void closeBoxAnswersTwo()
     {

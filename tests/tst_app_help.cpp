@@ -10,14 +10,14 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
-
 #include <functional>
 
 // While it lives, closes every modal help viewer that appears, after running `check` on it.
 class HelpWatcher : public QObject
 {
 public:
-    explicit HelpWatcher(std::function<void(TfrmHelp *)> check = {}) : m_check(std::move(check))
+    explicit HelpWatcher(std::function<void(TfrmHelp *)> check = {})
+        : m_check(std::move(check))
     {
         m_poll.setInterval(5);
         connect(&m_poll, &QTimer::timeout, this, [this] {
@@ -50,23 +50,23 @@ private:
     {
         QFile file(HelpPages::folder(m_program.path()) + "/" + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(("<html><head><meta charset=\"utf-8\"><title>" + name + "</title></head><body>" + body
-                    + "</body></html>")
-                       .toUtf8());
+        file.write(
+            ("<html><head><meta charset=\"utf-8\"><title>" + name + "</title></head><body>" + body + "</body></html>")
+                .toUtf8());
     }
 
-    // Local links of a page: href values that are neither web/mail addresses nor in-page anchors.
-    static QStringList localLinks(const QString &html)
+    // Local links of a page (file name, optionally "#anchor"): href values that are not web or
+    // mail addresses; an in-page anchor comes back with the page's own name.
+    static QStringList localLinks(const QString &page, const QString &html)
     {
         QStringList links;
-        static const QRegularExpression href(QStringLiteral("href\\s*=\\s*\"([^\"]*)\""),
-                                             QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression href(
+            QStringLiteral("href\\s*=\\s*\"([^\"]*)\""), QRegularExpression::CaseInsensitiveOption);
         for (auto it = href.globalMatch(html); it.hasNext();) {
             const QString target = it.next().captured(1);
-            if (target.startsWith("http:") || target.startsWith("https:") || target.startsWith("mailto:")
-                || target.startsWith('#'))
+            if (target.startsWith("http:") || target.startsWith("https:") || target.startsWith("mailto:"))
                 continue;
-            links << target.section('#', 0, 0);
+            links << (target.startsWith('#') ? page + target : target);
         }
         return links;
     }
@@ -125,8 +125,11 @@ private slots:
             bool forwardEnabled;
         };
         const Step steps[] = {
-            {back, "ketto.htm", true, true},    {back, "egy.htm", false, true},      {forward, "ketto.htm", true, true},
-            {forward, "harom.htm", true, false}, {back, "ketto.htm", true, true},
+            {back, "ketto.htm", true, true},
+            {back, "egy.htm", false, true},
+            {forward, "ketto.htm", true, true},
+            {forward, "harom.htm", true, false},
+            {back, "ketto.htm", true, true},
         };
         QVERIFY(back->isEnabled());
         QVERIFY(!forward->isEnabled());
@@ -179,7 +182,7 @@ private slots:
         QCOMPARE(messenger.last().caption, QString("Figyelmeztetés"));
         QCOMPARE(messenger.last().symbol, 1);
         QCOMPARE(messenger.last().text, "A kért súgótémakör nem elérhető: \r<[" + page + "]>");
-        QCOMPARE(messenger.last().buttons, QStringList{"OK"});
+        QCOMPARE(messenger.last().buttons, QStringList {"OK"});
     }
 
     void showHelpOpensPage_data()
@@ -250,20 +253,30 @@ private slots:
         QVERIFY(html.contains("<meta charset=\"utf-8\">"));
         QVERIFY(html.contains("<title>"));
         QVERIFY2(!html.contains(QChar::ReplacementCharacter), "not UTF-8");
-        // Every link leads to a file that exists under exactly that name.
-        for (const QString &target : localLinks(html)) {
-            QVERIFY2(QFileInfo::exists(sourceHelpFolder() + "/" + target), qPrintable(page + " -> " + target));
+        // Every link leads to a file that exists under exactly that name, and to an anchor
+        // that the file has.
+        for (const QString &link : localLinks(page, html)) {
+            const QString file = link.section('#', 0, 0);
+            const QString anchor = link.section('#', 1);
+            QVERIFY2(QFileInfo::exists(sourceHelpFolder() + "/" + file), qPrintable(page + " -> " + link));
+            if (!anchor.isEmpty()) {
+                QVERIFY2(readUtf8(sourceHelpFolder() + "/" + file).contains("name=\"" + anchor + "\""),
+                    qPrintable(page + " -> " + link));
+            }
         }
         // The contents lead to every page.
         if (page != "tartalom.htm") {
-            const QStringList fromContents = localLinks(readUtf8(sourceHelpFolder() + "/tartalom.htm"));
+            const QStringList fromContents = localLinks("tartalom.htm", readUtf8(sourceHelpFolder() + "/tartalom.htm"));
             QVERIFY2(fromContents.contains(page), qPrintable(page + " is not in the contents"));
         }
-        // The viewer shows it.
+        // The viewer shows it with the shared style sheet.
         ScriptedMessenger messenger;
         TfrmHelp help(sourceHelpFolder(), messenger);
         QVERIFY(help.openPage(page));
-        QVERIFY(!help.findChild<QTextBrowser *>("brwHtml")->toPlainText().trimmed().isEmpty());
+        auto *browser = help.findChild<QTextBrowser *>("brwHtml");
+        QVERIFY(!browser->toPlainText().trimmed().isEmpty());
+        QVERIFY(browser->document()->defaultStyleSheet().contains("table.racs"));
+        QVERIFY(messenger.shown().isEmpty());
     }
 };
 

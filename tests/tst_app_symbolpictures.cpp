@@ -63,7 +63,7 @@ private slots:
         QVERIFY2(!stored.isNull(), qPrintable(name + ".png is missing"));
         QCOMPARE(stored.size(), painted.size());
         QVERIFY2(largestDifference(stored.convertToFormat(QImage::Format_ARGB32), painted) <= 8,
-                 qPrintable(name + ".png differs from the painted picture"));
+            qPrintable(name + ".png differs from the painted picture"));
     }
 
     void flatAndShadedDiffer_data()
