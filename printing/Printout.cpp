@@ -54,9 +54,9 @@ double Printout::addStandardHeader(const QString &title, bool warehouseName)
             header.picture(QRectF(0, 0, 30, 20), logo);
     }
     header.label(QRectF(TextLeft, 0, width - TextLeft - RightColumn, 8), title).setBold().setFontSize(14);
-    header.label(QRectF(width - RightColumn, 0, RightColumn - 15, 5), QStringLiteral("Oldal:"))
+    header.label(QRectF(width - RightColumn, 0, RightColumn - 15.5, 5), QStringLiteral("Oldal:"))
         .setAlignment(Qt::AlignRight);
-    header.system(QRectF(width - 14, 0, 14, 5), ReportElement::SystemField::PageNumber).setAlignment(Qt::AlignRight);
+    header.system(QRectF(width - 14, 0, 14, 5), ReportElement::SystemField::PageNumber);
     header.system(QRectF(width - RightColumn, 5, RightColumn, 5), ReportElement::SystemField::DateTime)
         .setAlignment(Qt::AlignRight)
         .setFontSize(9);
