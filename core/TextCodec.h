@@ -7,4 +7,7 @@
 namespace TextCodec {
 QString fromWindows1250(const QByteArray &bytes);
 QByteArray toWindows1250(const QString &text);
+// The distinct characters of the text that Windows-1250 cannot hold, in order of appearance;
+// empty when the whole text can be written.
+QString outsideWindows1250(const QString &text);
 } // namespace TextCodec

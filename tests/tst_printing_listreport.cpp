@@ -1,0 +1,162 @@
+#include "app/Settings.h"
+#include "core/ScriptedMessenger.h"
+#include "printing/ListReport.h"
+#include "printing/ModelReportData.h"
+#include "printing/Printout.h"
+#include "support/PrintedPages.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace PrintedPages;
+
+class TestPrintingListReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void listOfAQueryPrintsEveryRowWithCountAndSums();
+    void hiddenAndTooWideColumns();
+    void pictureColumnLoadsEachFileOnce();
+
+private:
+    QTemporaryDir m_dir;
+    Settings m_settings;
+    QSqlDatabase m_db;
+};
+
+void TestPrintingListReport::initTestCase()
+{
+    m_settings.setIniPath(m_dir.filePath(QStringLiteral("salvia.ini")));
+    m_settings.writeBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), false);
+    m_settings.setAktivRaktarNev(QStringLiteral("Konyha"));
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lista"));
+    m_db.setDatabaseName(m_dir.filePath(QStringLiteral("lista.sqlite")));
+    QVERIFY(m_db.open());
+    QSqlQuery query(m_db);
+    QVERIFY(
+        query.exec(QStringLiteral("CREATE TABLE Mozgnem (MozgnemKod TEXT, Megnevezes TEXT, Ertek REAL, Kep TEXT)")));
+    QVERIFY(m_db.transaction());
+    QVERIFY(query.prepare(QStringLiteral("INSERT INTO Mozgnem VALUES (?, ?, ?, ?)")));
+    for (int i = 0; i < 700; ++i) {
+        query.addBindValue(QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')));
+        query.addBindValue(QStringLiteral("Mozgásnem %1").arg(i));
+        query.addBindValue(i % 3 == 0 ? QVariant() : QVariant(i * 0.5));
+        query.addBindValue(i % 2 ? QStringLiteral("piros.png") : QStringLiteral("kek.png"));
+        QVERIFY(query.exec());
+    }
+    QVERIFY(m_db.commit());
+}
+
+void TestPrintingListReport::cleanupTestCase()
+{
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("lista"));
+}
+
+void TestPrintingListReport::listOfAQueryPrintsEveryRowWithCountAndSums()
+{
+    // A query model hands out its rows in batches; the list must still print all 700.
+    QSqlQueryModel model;
+    model.setQuery(QStringLiteral("SELECT MozgnemKod, Megnevezes, Ertek FROM Mozgnem ORDER BY MozgnemKod"), m_db);
+    const ModelReportData data(&model);
+    QCOMPARE(data.rowCount(), 700);
+    QCOMPARE(data.columnIndex(QStringLiteral("megnevezes")), 1);
+
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Mozgásnemek"),
+        {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 20},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
+            {QStringLiteral("Érték"), QStringLiteral("Ertek"), 40, Qt::AlignRight, QStringLiteral("###,###,##0.00 "),
+                QString(), true}},
+        &data);
+    const PreparedReport pages = printout.prepare();
+
+    int details = 0;
+    for (int page = 0; page < pages.pages.size(); ++page) {
+        const QStringList lines = texts(pages, page);
+        QCOMPARE(lines.first(), QStringLiteral("Mozgásnemek"));
+        QVERIFY(lines.contains(QStringLiteral("Konyha")));
+        const int kod = int(lines.indexOf(QStringLiteral("Kód")));
+        QVERIFY(kod > 0);
+        QCOMPARE(lines.mid(kod, 3),
+            (QStringList {QStringLiteral("Kód"), QStringLiteral("Megnevezés"), QStringLiteral("Érték")}));
+        details += int(lines.filter(QRegularExpression(QStringLiteral("^Mozgásnem \\d+$"))).size());
+        QVERIFY(pages.pages.at(page).items.size() > 0);
+    }
+    QCOMPARE(details, 700);
+    QCOMPARE(texts(pages, 0).at(texts(pages, 0).indexOf(QStringLiteral("Mozgásnem 1")) + 1), QStringLiteral("0,50 "));
+
+    // 0.5 * (sum of 0..699 without the multiples of 3) = 0.5 * (244650 - 81783)
+    const QStringList last = texts(pages, int(pages.pages.size()) - 1);
+    QCOMPARE(last.mid(last.size() - 4),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("81 433,50 "), QStringLiteral("Sorok száma:"),
+            QStringLiteral("700")}));
+}
+
+void TestPrintingListReport::hiddenAndTooWideColumns()
+{
+    QSqlQueryModel model;
+    model.setQuery(QStringLiteral("SELECT MozgnemKod, Megnevezes, Ertek FROM Mozgnem WHERE MozgnemKod < '003'"), m_db);
+    const ModelReportData data(&model);
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Lista"),
+        {{QStringLiteral("Kód"), QStringLiteral("MozgnemKod"), 100},
+            {QStringLiteral("ÁFA"), QStringLiteral("Ertek"), 0},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 280}},
+        &data, false);
+    const PreparedReport pages = printout.prepare();
+    const QStringList lines = texts(pages, 0);
+    QVERIFY(!lines.contains(QStringLiteral("ÁFA")));
+    QVERIFY(!lines.contains(QStringLiteral("0,5")));
+    // 380 mm narrowed to 190 mm: the name column starts half way at 50 mm.
+    const PageItem name = find(pages, 0, QStringLiteral("Mozgásnem 2"));
+    QCOMPARE(name.x, float(10 + 50 + 0.5));
+    QVERIFY(name.x + name.w <= 200.0f);
+    QCOMPARE(lines.mid(lines.size() - 3),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("Sorok száma:"), QStringLiteral("3")}));
+    QVERIFY(messenger.shown().isEmpty());
+}
+
+void TestPrintingListReport::pictureColumnLoadsEachFileOnce()
+{
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue(32, 32, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(red.save(m_dir.filePath(QStringLiteral("piros.png"))));
+    QVERIFY(blue.save(m_dir.filePath(QStringLiteral("kek.png"))));
+
+    QSqlQueryModel model;
+    model.setQuery(QStringLiteral("SELECT Megnevezes, Kep FROM Mozgnem WHERE MozgnemKod < '040'"), m_db);
+    const ModelReportData data(&model);
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Allergének"),
+        {{QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
+            {QStringLiteral("Jelölés"), QStringLiteral("Kep"), 20, Qt::AlignLeft, {}, {}, false, m_dir.path()}},
+        &data, false);
+    const PreparedReport pages = printout.prepare();
+    QCOMPARE(pages.images.size(), 2);
+    int pictures = 0;
+    for (const PreparedReport::Page &page : pages.pages) {
+        for (const PageItem &item : page.items) {
+            if (item.kind == PageItem::Picture) {
+                ++pictures;
+                QCOMPARE(item.h, float(ListReport::PictureLineHeight - 1));
+            }
+        }
+    }
+    QCOMPARE(pictures, 40);
+}
+
+QTEST_MAIN(TestPrintingListReport)
+#include "tst_printing_listreport.moc"
