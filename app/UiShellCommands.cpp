@@ -4,10 +4,15 @@
 #include "app/FormMain.h"
 #include "app/Settings.h"
 #include "app/UiHelp.h"
+#include "app/frmJelszavak.h"
 #include "app/frmParams.h"
 #include "app/frmSetup.h"
+#include "printing/qrpOffline.h"
+#include "util/UiUpdateCheck.h"
+#include "util/frmEditbox.h"
 
-void registerShellCommands(TFormMain &window, Settings &settings, Messenger &messenger, TfrmSetup &setup)
+void registerShellCommands(TFormMain &window, Settings &settings, Messenger &messenger, FilePrompt &filePrompt,
+                           TfrmSetup &setup)
 {
     const struct
     {
@@ -18,6 +23,7 @@ void registerShellCommands(TFormMain &window, Settings &settings, Messenger &mes
         {"Nyomtats1", TfrmSetup::PagePrint},
         {"Szmtsok1", TfrmSetup::PageCalc},
         {"Dialgusbelltsok1", TfrmSetup::PageDialogs},
+        {"Jelszavakbelltsa1", TfrmSetup::PageUsers},
         {"Mkdsiparamterek1", TfrmSetup::PageOperation},
     };
     for (const auto &entry : pages) {
@@ -35,4 +41,26 @@ void registerShellCommands(TFormMain &window, Settings &settings, Messenger &mes
 
     window.registerScreen(QStringLiteral("Nevjegy1"),
         [&settings](QWidget *parent) { return std::unique_ptr<QDialog>(new TAboutBox(settings, parent)); });
+
+    // Page 4: users and passwords. Deleting one's own login ends the program without the exit question.
+    auto *users = new TfrmJelszavak(settings, messenger);
+    users->setEndProgram([&window, &setup] {
+        setup.reject();
+        window.endWithoutAsking();
+    });
+    QObject::connect(users, &TfrmJelszavak::closeRequested, &setup, &TfrmSetup::accept);
+    QObject::connect(users, &TfrmJelszavak::helpRequested, &setup,
+        [&setup, &settings, &messenger](const QString &page) { showHelp(&setup, settings, messenger, page); });
+    setup.setUsersPage(users);
+
+    window.registerAction(QStringLiteral("Frisstsellenrzseazinterneten1"), [&window, &settings, &messenger] {
+        if (UiUpdateCheck::run(messenger, settings, true) == UpdateOutcome::NewerAccepted)
+            window.endWithoutAsking();
+    });
+
+    window.registerScreen(QStringLiteral("Szvegszerkeszt1"), [&settings, &messenger, &filePrompt](QWidget *parent) {
+        return std::unique_ptr<QDialog>(new TfrmEditbox(settings, messenger, filePrompt, parent));
+    });
+    window.registerAction(QStringLiteral("Nyomtatsfjlbl1"),
+        [&window, &messenger, &filePrompt] { TqrpOffline(messenger, filePrompt).run(&window); });
 }

@@ -30,7 +30,7 @@ inline QString fax()
 }
 inline QString webAddress()
 {
-    return QStringLiteral("https://www.salvia-szoftver.hu");
+    return Settings::vendorServerAddress();
 }
 inline QString mailAddress()
 {

@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "app/UiStartup.h"
 #include "app/UiLogo.h"
+#include "app/UiFilePrompt.h"
 #include "app/UiShellCommands.h"
 #include "app/frmDialog.h"
 #include "app/frmSetup.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QTextStream>
 #include <cstdio>
 
@@ -47,14 +49,16 @@ int main(int argc, char *argv[])
 
     Settings settings;
     settings.setProgramPath(QDir::currentPath());
+    settings.setIsPrinter(int(QPrinterInfo::availablePrinterNames().size()));
+    UiFilePrompt filePrompt;
 
     // The three objects of the whole run, in this order: main window, message dialog, settings.
     TFormMain window(settings);
     TfrmDialog dialog(&window);
     window.setMessenger(dialog);
-    TfrmSetup setup(settings, dialog, nullptr, &window);
+    TfrmSetup setup(settings, dialog, &filePrompt, &window);
     QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
-    registerShellCommands(window, settings, dialog, setup);
+    registerShellCommands(window, settings, dialog, filePrompt, setup);
 
     // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
     // painted; the work year is read again after a monthly closing or a restore.

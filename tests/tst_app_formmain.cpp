@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/UiShellCommands.h"
 #include "app/frmSetup.h"
+#include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 
 #include <QAction>
@@ -28,6 +29,7 @@ public slots:
 private:
     QTemporaryDir m_dir;
     QList<QUrl> m_openedUrls;
+    ScriptedFilePrompt m_filePrompt;
 
     // A settings object on its own salvia.ini in the test folder.
     void freshSettings(Settings &settings)
@@ -419,6 +421,7 @@ private slots:
         QTest::newRow("printing") << "Nyomtats1" << 1 << "Beállítások -> Nyomtatási beállítások";
         QTest::newRow("calculations") << "Szmtsok1" << 2 << "Beállítások -> Számítások";
         QTest::newRow("dialogs") << "Dialgusbelltsok1" << 3 << "Beállítások -> Dialógus beállítások";
+        QTest::newRow("users") << "Jelszavakbelltsa1" << 4 << "Beállítások -> Jelszavak beállítása";
         QTest::newRow("operation") << "Mkdsiparamterek1" << 5 << "Beállítások -> Működési paraméterek beállítása";
     }
     void settingsCommands()
@@ -432,9 +435,7 @@ private slots:
         TFormMain window(settings);
         window.setMessenger(messenger);
         QPointer<TfrmSetup> setup = new TfrmSetup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, *setup);
-        // The users page comes with the user administration.
-        QVERIFY(!window.commandAction(QStringLiteral("Jelszavakbelltsa1"))->isEnabled());
+        registerShellCommands(window, settings, messenger, m_filePrompt, *setup);
 
         int shownPage = -1;
         QString status;
@@ -459,7 +460,7 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, setup);
+        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
         QPointer<QWidget> shown;
         QString shownName;
         QTimer::singleShot(0, &window, [&] {
@@ -484,7 +485,7 @@ private slots:
         TFormMain window(settings);
         window.setMessenger(messenger);
         TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, setup);
+        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -516,6 +517,42 @@ private slots:
         QCOMPARE(viewer, QStringLiteral("frmHelp"));
     }
 
+    // The utility commands of the shell: the update check reports an unreachable server, printing
+    // from a file ends quietly when no file is chosen, the text editor opens as a screen.
+    void utilityCommands()
+    {
+        Settings settings;
+        freshSettings(settings);
+        settings.writeString(QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral("http://127.0.0.1:1"));
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        window.setMessenger(messenger);
+        TfrmSetup setup(settings, messenger, nullptr, &window);
+        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
+        for (const char *command : {"Frisstsellenrzseazinterneten1", "Nyomtatsfjlbl1", "Szvegszerkeszt1"})
+            QVERIFY2(window.commandAction(QString::fromLatin1(command))->isEnabled(), command);
+
+        window.commandAction(QStringLiteral("Frisstsellenrzseazinterneten1"))->trigger();
+        QCOMPARE(messenger.shown().size(), 1);
+        QCOMPARE(messenger.last().symbol, 2);
+        QVERIFY(window.askOnExit());
+
+        messenger.clear();
+        window.commandAction(QStringLiteral("Nyomtatsfjlbl1"))->trigger();
+        QVERIFY(messenger.shown().isEmpty());
+
+        QString shown;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            shown = modal ? modal->objectName() : QString();
+            if (modal)
+                modal->close();
+        });
+        window.commandAction(QStringLiteral("Szvegszerkeszt1"))->trigger();
+        QCOMPARE(shown, QStringLiteral("frmEditbox"));
+        QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
+    }
+
     void aboutBoxShown()
     {
         Settings settings;
@@ -523,7 +560,7 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, setup);
+        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
         QString shown;
         QPointer<QWidget> about;
         QTimer::singleShot(0, &window, [&] {
