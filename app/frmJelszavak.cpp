@@ -2,16 +2,17 @@
 
 #include "app/AccessLevel.h"
 #include "app/Settings.h"
+#include "app/UiEnterMovesFocus.h"
 #include "app/UserAdmin.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -111,9 +112,10 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     layout->addStretch();
     layout->addLayout(pageButtons);
 
-    for (QWidget *widget : std::initializer_list<QWidget *> {edtUserName, edtOldPass, edtNewPass, edtNewPass2,
-             edtNewUserName, edtNewPas1, edtNewPas2, rbRoot, rbAdmin, rbUser})
-        widget->installEventFilter(this);
+    UiEnterMovesFocus::install({edtUserName, edtOldPass, edtNewPass, edtNewPass2, btnModosit});
+    UiEnterMovesFocus::install({edtNewUserName, edtNewPas1, edtNewPas2, rbUser, btnLetrehoz});
+    UiEnterMovesFocus::install({rbRoot, btnLetrehoz});
+    UiEnterMovesFocus::install({rbAdmin, btnLetrehoz});
 
     connect(edtUserName, &QLineEdit::textChanged, this, &TfrmJelszavak::edtUserNameChange);
     connect(btnModosit, &QPushButton::clicked, this, &TfrmJelszavak::btnModositClick);
@@ -143,41 +145,6 @@ void TfrmJelszavak::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!event->spontaneous())
         preparePage();
-}
-
-QWidget *TfrmJelszavak::nextInOrder(QObject *widget) const
-{
-    if (widget == edtUserName)
-        return edtOldPass;
-    if (widget == edtOldPass)
-        return edtNewPass;
-    if (widget == edtNewPass)
-        return edtNewPass2;
-    if (widget == edtNewPass2)
-        return btnModosit;
-    if (widget == edtNewUserName)
-        return edtNewPas1;
-    if (widget == edtNewPas1)
-        return edtNewPas2;
-    if (widget == edtNewPas2)
-        return rbUser;
-    if (widget == rbRoot || widget == rbAdmin || widget == rbUser)
-        return btnLetrehoz;
-    return nullptr;
-}
-
-bool TfrmJelszavak::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (QWidget *next = nextInOrder(watched)) {
-                next->setFocus();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmJelszavak::edtUserNameChange(const QString &text)

@@ -33,7 +33,6 @@ signals:
     void helpRequested(const QString &page);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -42,7 +41,6 @@ private:
     void btnTorolClick();
     void btnLetrehozClick();
     void focusField(const QString &objectName);
-    QWidget *nextInOrder(QObject *widget) const;
 
     Settings &m_settings;
     Messenger &m_messenger;
