@@ -199,6 +199,9 @@ void TfrmDialog::showEvent(QShowEvent *event)
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
+    // Above every other window of the program, even a modal screen shown after this dialog was made.
+    raise();
+    activateWindow();
 }
 
 void TfrmDialog::hideEvent(QHideEvent *event)

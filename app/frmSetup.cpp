@@ -54,6 +54,10 @@ TfrmSetup::TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *fileP
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Program beállítások"));
     setFixedSize(500, 328);
+    // The six pages were laid out for a small dialog font; a larger desktop font would cut them off.
+    QFont small = font();
+    small.setPointSizeF(qMin(small.pointSizeF(), 8.0));
+    setFont(small);
 
     pgcSetup = named(new QTabWidget(this), "pgcSetup");
     pgcSetup->addTab(buildDefaultsPage(), QStringLiteral("Alapértelmezett értékek"));
