@@ -79,7 +79,6 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     for (int rows : {1000, 10000, 100000}) {
-        qint64 pages = 0;
         double seconds = 0;
         long peak = 0;
         {
@@ -90,13 +89,11 @@ int main(int argc, char *argv[])
             timer.start();
             Printout printout(settings, messenger);
             ListReport::build(printout, QStringLiteral("Anyagleltár"), columns, &data);
-            const PreparedReport prepared = printout.prepare();
+            printout.prepare();
             seconds = timer.nsecsElapsed() / 1e9;
             peak = peakKb();
-            pages = prepared.pages.size();
         }
         out << "rows " << rows << " seconds " << QString::number(seconds, 'f', 3) << " peak_kb " << peak << Qt::endl;
-        Q_UNUSED(pages);
     }
     return 0;
 }
