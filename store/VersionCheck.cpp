@@ -1,41 +1,19 @@
 #include "store/VersionCheck.h"
 
 #include "core/Messenger.h"
+#include "core/VersionNumber.h"
 #include "store/Database.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QStringList>
-
-// Digits separated by single dots, parts small enough to compare as numbers.
-static bool parseVersion(const QString &text, QList<qlonglong> *parts)
-{
-    static const QRegularExpression pattern(QStringLiteral("^\\d{1,15}(\\.\\d{1,15})*$"));
-    const QString trimmed = text.trimmed();
-    if (!pattern.match(trimmed).hasMatch())
-        return false;
-    for (const QString &part : trimmed.split(QLatin1Char('.')))
-        parts->append(part.toLongLong());
-    return true;
-}
 
 bool VersionCheck::isOlder(const QString &version, const QString &required)
 {
-    QList<qlonglong> have;
-    QList<qlonglong> need;
-    if (!parseVersion(required, &need))
+    if (!VersionNumber::isValid(required.trimmed()))
         return false;
-    if (!parseVersion(version, &have))
+    if (!VersionNumber::isValid(version.trimmed()))
         return true;
-    const qsizetype count = qMax(have.size(), need.size());
-    for (qsizetype i = 0; i < count; ++i) {
-        const qlonglong a = i < have.size() ? have.at(i) : 0;
-        const qlonglong b = i < need.size() ? need.at(i) : 0;
-        if (a != b)
-            return a < b;
-    }
-    return false;
+    return VersionNumber::compare(version.trimmed(), required.trimmed()) < 0;
 }
 
 QString VersionCheck::readVersion(const QString &path)

@@ -54,7 +54,8 @@ private slots:
         QTest::newRow("trailing dot") << "1.23." << true;
         QTest::newRow("comma") << "1,23" << true;
         QTest::newRow("negative") << "-1.23" << true;
-        QTest::newRow("huge number") << "99999999999999999999.1" << true;
+        QTest::newRow("huge number compares exactly") << "99999999999999999999.1" << false;
+        QTest::newRow("huge number, lower") << "1.00000000000000000000022" << true;
     }
     void comparesNumberByNumber()
     {

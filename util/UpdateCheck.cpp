@@ -1,9 +1,9 @@
 #include "util/UpdateCheck.h"
 
 #include "core/Messenger.h"
+#include "core/VersionNumber.h"
 #include "util/HttpClient.h"
 
-#include <QRegularExpression>
 
 UpdateCheck::UpdateCheck(Messenger &messenger, const QString &serverAddress, const QString &installedVersion)
     : m_messenger(messenger)
@@ -39,42 +39,6 @@ QUrl UpdateCheck::updatePageUrl() const
     return serverUrl(QStringLiteral("/upglogin.php"));
 }
 
-bool UpdateCheck::isVersion(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]+(\\.[0-9]+)*$"));
-    return pattern.match(text).hasMatch();
-}
-
-// One number of a version without leading zeros, so that numbers of any length compare exactly
-// by length first and then digit by digit.
-static QString significant(const QStringList &parts, qsizetype index)
-{
-    if (index >= parts.size())
-        return QString();
-    QString number = parts.at(index);
-    qsizetype zeros = 0;
-    while (zeros < number.size() && number.at(zeros) == QLatin1Char('0'))
-        ++zeros;
-    return number.mid(zeros);
-}
-
-int UpdateCheck::compareVersions(const QString &a, const QString &b)
-{
-    const QStringList left = a.split(QLatin1Char('.'));
-    const QStringList right = b.split(QLatin1Char('.'));
-    const qsizetype count = qMax(left.size(), right.size());
-    for (qsizetype i = 0; i < count; ++i) {
-        const QString x = significant(left, i);
-        const QString y = significant(right, i);
-        if (x.size() != y.size())
-            return x.size() < y.size() ? -1 : 1;
-        const int order = x.compare(y);
-        if (order != 0)
-            return order < 0 ? -1 : 1;
-    }
-    return 0;
-}
-
 UpdateOutcome UpdateCheck::fail(bool reporting, const QString &text)
 {
     if (reporting)
@@ -105,16 +69,16 @@ UpdateOutcome UpdateCheck::run(bool reporting)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     text = text.trimmed();
-    if (!isVersion(text))
+    if (!VersionNumber::isValid(text))
         return fail(reporting,
             QStringLiteral("Az internetes verzió nem értelmezhető: \"") + excerpt(text) + QStringLiteral("\""));
-    if (!isVersion(m_installedVersion))
+    if (!VersionNumber::isValid(m_installedVersion))
         return fail(reporting,
             QStringLiteral("A telepített verzió nem értelmezhető: \"") + excerpt(m_installedVersion)
                 + QStringLiteral("\""));
     m_serverVersion = text;
 
-    if (compareVersions(m_serverVersion, m_installedVersion) > 0) {
+    if (VersionNumber::compare(m_serverVersion, m_installedVersion) > 0) {
         const int answer = m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
             QStringLiteral("Új frissítés letölthető az internetről!\rTelepített verzió: ") + m_installedVersion
                 + QStringLiteral("  Frissítés: ") + m_serverVersion + QStringLiteral("\r")

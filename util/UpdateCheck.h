@@ -30,12 +30,6 @@ public:
     // The vendor's update page, opened when the user accepts a newer version.
     QUrl updatePageUrl() const;
 
-    // Numbers joined by dots, nothing else.
-    static bool isVersion(const QString &text);
-    // Compares two versions number by number (a missing number counts as 0): <0, 0, >0.
-    // Both must satisfy isVersion().
-    static int compareVersions(const QString &a, const QString &b);
-
 private:
     QUrl serverUrl(const QString &path) const;
     UpdateOutcome fail(bool reporting, const QString &text);
