@@ -117,7 +117,7 @@ QList<TableDef> masterTables()
                   .key({"PartAzon"})
                   .index("OrderNev", {"Nev"})
                   .index("OrderIrszam", {"Irszam"})
-                  .index("OrderTelepules", {"Telepules"})
+                  .index("OrderTelepules", {"Telepules", "Irszam"})
                   .build();
 
     tables << TableBuilder("ReceptFej")
@@ -135,7 +135,7 @@ QList<TableDef> masterTables()
                   .date("EndDat")
                   .memo("Leiras")
                   .key({"EtelKod"})
-                  .index("OrderMegnev", {"Megnevezes"})
+                  .index("OrderMegnev", {"Megnevezes", "Enorma"})
                   .index("OrderNorma", {"Enorma"})
                   .build();
 

@@ -1,5 +1,6 @@
 #include "store/Catalogue.h"
 #include "store/Database.h"
+#include "store/ReferenceRows.h"
 #include "support/TempDatabase.h"
 
 #include <QSet>
@@ -190,6 +191,70 @@ private slots:
         }
         expected.sort();
         QCOMPARE(tables, expected);
+    }
+
+    // The orders the screens sort by, as the created database holds them.
+    void namedIndexesKeepTheirFieldOrder_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QStringList>("fields");
+        const auto row = [](const char *table, const char *index, const QStringList &fields) {
+            QTest::addRow("%s.%s", table, index) << QString::fromLatin1(table) << QString::fromLatin1(index) << fields;
+        };
+        row("Afa", "OrderDatum", {"Datum", "AfaErtek"});
+        row("Afa", "OrderErtek", {"AfaErtek", "Datum"});
+        row("Afa", "OrderCsopDate", {"AfaCsoport", "Datum"});
+        row("Anyag", "OrderMegn", {"Megnevezes"});
+        row("Partner", "OrderNev", {"Nev"});
+        row("Partner", "OrderIrszam", {"Irszam"});
+        row("Partner", "OrderTelepules", {"Telepules", "Irszam"});
+        row("ReceptFej", "OrderMegnev", {"Megnevezes", "Enorma"});
+        row("ReceptFej", "OrderNorma", {"Enorma"});
+        row("Etlap", "OrderDatum", {"Datum"});
+        row("CartEtlap", "OrderDatum", {"Datum"});
+        row("Leltar", "OrderMegn", {"Megnevezes"});
+        row("TmpLeltarHason", "OrderMegn", {"Megnevezes"});
+        row("TmpKiszabat_2", "OrderMegnevezes", {"Megnevezes"});
+        row("TmpCartKiszabat_2", "OrderMegnevezes", {"Megnevezes"});
+        row("TmpBear", "OrderMegnev", {"Megnevezes"});
+        row("TmpBear", "OrderDatum", {"Datum", "Megnevezes"});
+        row("TmpEtlap", "OrderTip", {"Datum", "EtkKod", "Megnevezes"});
+        row("TmpEtlap", "OrderEtel", {"Megnevezes"});
+        row("TmpCartEtlap", "OrderDatum", {"Datum", "Csoport", "Megnevezes"});
+        row("TmpCartEtlap", "OrderEtel", {"Megnevezes"});
+        row("TmpCartEtlap", "OrderTip", {"Csoport", "Megnevezes"});
+        row("TmpEtlapHeti", "OrderDatum", {"Datum", "EtkTip", "Megnevezes"});
+        row("TmpEtlapHeti", "OrderEtel", {"Megnevezes"});
+        row("TmpEtlapHeti", "OrderTip", {"Datum", "Tip", "Enorma", "EtkTip", "Megnevezes"});
+    }
+    void namedIndexesKeepTheirFieldOrder()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, index);
+        QFETCH(QStringList, fields);
+        QSqlDatabase db = m_db->warehouse(1);
+        const QString sqlName = Catalogue::sqlIndexName(table, index);
+        QCOMPARE(
+            column(db,
+                QStringLiteral("SELECT name FROM pragma_index_xinfo('%1') WHERE key = 1 ORDER BY seqno").arg(sqlName)),
+            fields);
+    }
+
+    // The norms table has the columns its reference file names, in the same order.
+    void normColumnsFollowTheReferenceFile()
+    {
+        ReferenceRows::Rows reference;
+        QString error;
+        QVERIFY2(ReferenceRows::read(QStringLiteral("TapRendelet"), &reference, &error), qPrintable(error));
+        QStringList columns;
+        QSqlQuery info(m_db->warehouse(1));
+        QVERIFY(info.exec(QStringLiteral("PRAGMA table_info(\"TapRendelet\")")));
+        while (info.next())
+            columns << info.value(1).toString();
+        QCOMPARE(columns, reference.fields);
+        // The age group, a minimum and a maximum for each of the 12 food groups and 14 nutrients.
+        QCOMPARE(columns.size(), 1 + 2 * 12 + 2 * 14);
     }
 
     void keysRefuseDuplicates_data()
