@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class FilePrompt;
 class Messenger;
@@ -20,19 +21,41 @@ struct ListColumn
     Qt::Alignment alignment = Qt::AlignLeft;
     QString format; // numeric mask
     QString dateFormat; // date pattern for stored date text
-    bool sum = false; // the summary shows the column's total (through the same mask)
+    bool sum = false; // the summary shows the column's total
     QString pictureFolder; // the column holds picture file names in this folder
+    QString sumFormat; // mask of the total ("###,###,##0.00 Ft"); empty: the column's own mask
+    bool printValue = true; // false: the caption only, the column left empty to fill in by hand
 };
 
-// The list printout of the browse screens' "&Nyomtat": the standard page header with the
-// column captions under it on every page, one detail line per row, and the summary
-// "Összesítés:" with the totals of the summed columns and "Sorok száma:" with the row count,
-// followed by the signature footer.
+// The list printout of the browse screens' "&Nyomtat" and of list-like reports: the standard
+// page header (with the report's parameter lines under it) and the column captions under it on
+// every page, one detail line per row, and the summary "Összesítés:" with the totals of the
+// summed columns and "Sorok száma:" with the row count, followed by the signature footer.
+//
+// Building a printout:
+//     Printout printout(settings, messenger);        // or a Tqrp... subclass owning its data
+//     ModelReportData rows(model);                  // the rows as the grid shows them
+//     ListReport::Options options;
+//     options.parameters = {"Dátum: 2006.01.01 - 2006.03.31"};
+//     ListReport::build(printout, "Anyagleltár", columns, &rows, options);
+//     printout.report().summary().label(...);       // anything the report adds
+//     printout.preview(parent, &filePrompt);        // printer check, footer question, preview
 class ListReport
 {
 public:
+    struct Options
+    {
+        bool warehouseName = true; // the active warehouse's name in the header
+        QStringList parameters; // the report's own lines under the header, one line each
+        bool landscape = false;
+        bool signatureFooter = true;
+        bool rowCount = true; // "Sorok száma:" and the count in the summary
+    };
+
     // Defines the printout's bands over the rows. Columns wider together than the page are
     // narrowed in proportion.
+    static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
+        const ReportData *data, const Options &options);
     static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
         const ReportData *data, bool signatureFooter = true);
 
@@ -42,4 +65,5 @@ public:
 
     static constexpr double LineHeight = 5;
     static constexpr double PictureLineHeight = 9;
+    static constexpr double ParameterLineHeight = 5;
 };
