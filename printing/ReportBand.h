@@ -51,6 +51,10 @@ public:
     // The child band, created on first use.
     ReportBand &child();
     ReportBand *childBand() const { return m_child.get(); }
+    // The band goes to the next page unless its child bands (at their set heights) fit under it
+    // too, so that a row and the lines printed under it stay on one page.
+    bool keepsWithChild() const { return m_keepWithChild; }
+    void setKeepWithChild(bool keep) { m_keepWithChild = keep; }
 
     // Asked each time before the band is printed; false skips it (and its child) this time.
     const Condition &beforePrint() const { return m_beforePrint; }
@@ -68,6 +72,7 @@ private:
 
     double m_height;
     bool m_enabled = true;
+    bool m_keepWithChild = false;
     std::deque<ReportElement> m_elements;
     std::unique_ptr<ReportBand> m_child;
     Condition m_beforePrint;

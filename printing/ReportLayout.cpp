@@ -276,6 +276,8 @@ void ReportLayout::placeChain(ReportBand &band, int level, double keepSpace, boo
     if (band.isUsed()) {
         if (band.beforePrint() && !band.beforePrint()(m_context))
             return;
+        if (band.keepsWithChild() && band.childBand())
+            keepSpace += chainHeight(*band.childBand());
         placeBand(band, level, keepSpace, body);
     }
     if (band.childBand())

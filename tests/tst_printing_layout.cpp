@@ -75,6 +75,7 @@ private slots:
     void groupNumbersAndRepeatedHeaderOfTheFirstRow();
     void fontFunctionStylesWholeRows();
     void computedPictureFilesAndRequiredOnes();
+    void bandKeptWithItsChildren();
 };
 
 void TestPrintingLayout::pageBreaksKeepBandsWhole_data()
@@ -607,6 +608,39 @@ void TestPrintingLayout::computedPictureFilesAndRequiredOnes()
         element.setRequired(false);
     ReportLayout::prepare(report, &error);
     QVERIFY(error.isEmpty());
+}
+
+void TestPrintingLayout::bandKeptWithItsChildren()
+{
+    // A weekly-menu row: the dishes, then the nutrient lines and the allergen pictures under them.
+    TableReportData data({QStringLiteral("Etkezes")});
+    for (const QString &meal :
+        {QStringLiteral("Reggeli"), QStringLiteral("Ebéd"), QStringLiteral("Uzsonna"), QStringLiteral("Vacsora")})
+        data.addRow({meal});
+    Report report;
+    report.setData(&data);
+    ReportBand &row = report.detail();
+    row.setHeight(40);
+    row.field(QRectF(0, 0, 40, 5), QStringLiteral("Etkezes"));
+    ReportBand &nutrients = row.child();
+    nutrients.setHeight(25);
+    nutrients.label(QRectF(0, 0, 40, 5), QStringLiteral("energia:"));
+    ReportBand &pictures = nutrients.child();
+    pictures.setHeight(10);
+    pictures.label(QRectF(0, 0, 40, 5), QStringLiteral("allergének"));
+
+    // 277 mm: three rows of 75 mm fit; the fourth row alone (40 mm) would too, its lines would not.
+    const PreparedReport loose = ReportLayout::prepare(report);
+    QCOMPARE(pageOf(loose, QStringLiteral("Vacsora")), 0);
+    QCOMPARE(loose.pages.size(), 2);
+
+    row.setKeepWithChild(true);
+    nutrients.setKeepWithChild(true);
+    const PreparedReport kept = ReportLayout::prepare(report);
+    QCOMPARE(kept.pages.size(), 2);
+    QCOMPARE(texts(kept, 1),
+        (QStringList {QStringLiteral("Vacsora"), QStringLiteral("energia:"), QStringLiteral("allergének")}));
+    QCOMPARE(find(kept, 1, QStringLiteral("Vacsora")).y, 10.0f);
 }
 
 QTEST_MAIN(TestPrintingLayout)
