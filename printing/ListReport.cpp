@@ -1,7 +1,6 @@
 #include "printing/ListReport.h"
 
 #include "printing/ModelReportData.h"
-#include "printing/Printout.h"
 
 void ListReport::build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
     const ReportData *data, bool signatureFooter)
@@ -78,11 +77,14 @@ void ListReport::build(Printout &printout, const QString &title, const QList<Lis
         printout.addSignatureFooter();
 }
 
-void ListReport::print(const Settings &settings, Messenger &messenger, const QString &title,
-    const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt)
+bool ListReport::print(const Settings &settings, Messenger &messenger, const QString &title,
+    const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt,
+    const ListReportOptions &options, const Printout::Previewer &previewer)
 {
     const ModelReportData data(model);
     Printout printout(settings, messenger);
-    build(printout, title, columns, &data);
-    printout.preview(parent, prompt);
+    build(printout, title, columns, &data, options);
+    if (previewer)
+        printout.setPreviewer(previewer);
+    return printout.preview(parent, prompt);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "printing/Printout.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class FilePrompt;
 class Messenger;
-class Printout;
 class QAbstractItemModel;
 class QWidget;
 class ReportData;
@@ -27,6 +28,16 @@ struct ListColumn
     bool printValue = true; // false: the caption only, the column left empty to fill in by hand
 };
 
+// How a list printout differs from the browse screens' plain list.
+struct ListReportOptions
+{
+    bool warehouseName = true; // the active warehouse's name in the header
+    QStringList parameters; // the report's own lines under the header, one line each
+    bool landscape = false;
+    bool signatureFooter = true;
+    bool rowCount = true; // "Sorok száma:" and the count in the summary
+};
+
 // The list printout of the browse screens' "&Nyomtat" and of list-like reports: the standard
 // page header (with the report's parameter lines under it) and the column captions under it on
 // every page, one detail line per row, and the summary "Összesítés:" with the totals of the
@@ -40,17 +51,12 @@ struct ListColumn
 //     ListReport::build(printout, "Anyagleltár", columns, &rows, options);
 //     printout.report().summary().label(...);       // anything the report adds
 //     printout.preview(parent, &filePrompt);        // printer check, footer question, preview
+// A browse screen's "&Nyomtat" is the one call ListReport::print(settings, messenger, title,
+// columns, model, this, &filePrompt).
 class ListReport
 {
 public:
-    struct Options
-    {
-        bool warehouseName = true; // the active warehouse's name in the header
-        QStringList parameters; // the report's own lines under the header, one line each
-        bool landscape = false;
-        bool signatureFooter = true;
-        bool rowCount = true; // "Sorok száma:" and the count in the summary
-    };
+    using Options = ListReportOptions;
 
     // Defines the printout's bands over the rows. Columns wider together than the page are
     // narrowed in proportion.
@@ -59,9 +65,11 @@ public:
     static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
         const ReportData *data, bool signatureFooter = true);
 
-    // Prints the rows of a browse screen's model: printer check, then the preview.
-    static void print(const Settings &settings, Messenger &messenger, const QString &title,
-        const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt = nullptr);
+    // Prints the rows of a browse screen's model in its current order: printer check, then the
+    // preview (or the screen's previewer, which tests set). Returns whether the pages were shown.
+    static bool print(const Settings &settings, Messenger &messenger, const QString &title,
+        const QList<ListColumn> &columns, QAbstractItemModel *model, QWidget *parent, FilePrompt *prompt = nullptr,
+        const ListReportOptions &options = {}, const Printout::Previewer &previewer = {});
 
     static constexpr double LineHeight = 5;
     static constexpr double PictureLineHeight = 9;

@@ -28,6 +28,7 @@ private slots:
     void pictureColumnLoadsEachFileOnce();
     void reportListWithParametersOnALandscapePage();
     void filteredGridKeepsTheQuerysFieldNames();
+    void browseScreenPrintsItsModelInOneCall();
 
 private:
     QTemporaryDir m_dir;
@@ -250,6 +251,33 @@ void TestPrintingListReport::filteredGridKeepsTheQuerysFieldNames()
     QCOMPARE(lines.mid(lines.size() - 4),
         (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("326,50"), QStringLiteral("Sorok száma:"),
             QStringLiteral("3")}));
+}
+
+void TestPrintingListReport::browseScreenPrintsItsModelInOneCall()
+{
+    QSqlQueryModel model;
+    model.setQuery(
+        QStringLiteral("SELECT Megnevezes FROM Mozgnem WHERE MozgnemKod < '005' ORDER BY MozgnemKod DESC"), m_db);
+    ScriptedMessenger messenger;
+    m_settings.setIsPrinter(0);
+    ListReport::Options options;
+    options.parameters = {QStringLiteral("összes dátum")};
+    PreparedReport shown;
+    const bool printed = ListReport::print(m_settings, messenger, QStringLiteral("Étlap"),
+        {{QStringLiteral("Ételnév"), QStringLiteral("Megnevezes"), 80}}, &model, nullptr, nullptr, options,
+        [&](const PreparedReport &pages, QWidget *) { shown = pages; });
+    m_settings.setIsPrinter(1);
+
+    QVERIFY(printed);
+    QCOMPARE(messenger.texts(), QStringList {Printout::noPrinterMessage()});
+    const QStringList lines = texts(shown, 0);
+    QCOMPARE(lines.first(), QStringLiteral("Étlap"));
+    const int date = int(lines.indexOf(QStringLiteral("összes dátum")));
+    QVERIFY(date > 0);
+    // The grid's order: the descending query prints its rows from the last code.
+    QCOMPARE(lines.mid(date + 1, 3),
+        (QStringList {QStringLiteral("Ételnév"), QStringLiteral("Mozgásnem 4"), QStringLiteral("Mozgásnem 3")}));
+    QCOMPARE(lines.last(), QStringLiteral("5"));
 }
 
 QTEST_MAIN(TestPrintingListReport)
