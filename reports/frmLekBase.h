@@ -31,7 +31,9 @@ class Settings;
 //  - resultModel(): that model; createPrintout(): the Tqrp... printout over the current rows
 //    (a Printout subclass that owns its ModelReportData; ListReport builds list layouts);
 //  - helpPage() and exportFileName() from the report's table (no export name: no button);
-//  - a screen without a grid hides DBGrid1 and calls setPrintAlwaysEnabled(true).
+//  - a screen without a grid hides DBGrid1 and calls setPrintAlwaysEnabled(true);
+//  - a screen that follows the year (week or month lists) connects to cmbEv's
+//    currentIndexChanged: the frame has set the dates and limits by the time it is called.
 class TfrmLekBase : public QDialog
 {
     Q_OBJECT
