@@ -1,6 +1,7 @@
 #include "printing/ModelReportData.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractProxyModel>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 
@@ -14,7 +15,15 @@ ModelReportData::ModelReportData(QAbstractItemModel *model, const QStringList &c
         m_model->fetchMore(QModelIndex());
     if (!m_columns.isEmpty())
         return;
-    if (const auto *query = qobject_cast<const QSqlQueryModel *>(m_model)) {
+    // A filtering or sorting proxy (one voucher of the list, the screen's order) keeps the
+    // columns of the query below it, whose field names the layouts refer to.
+    const QAbstractItemModel *source = m_model;
+    while (const auto *proxy = qobject_cast<const QAbstractProxyModel *>(source)) {
+        if (!proxy->sourceModel() || proxy->sourceModel()->columnCount() != proxy->columnCount())
+            break;
+        source = proxy->sourceModel();
+    }
+    if (const auto *query = qobject_cast<const QSqlQueryModel *>(source)) {
         const QSqlRecord record = query->record();
         for (int i = 0; i < record.count(); ++i)
             m_columns.append(record.fieldName(i));

@@ -7,7 +7,8 @@
 class QAbstractItemModel;
 
 // Report rows read from an item model, such as the query behind a screen's grid. Column names are
-// the SQL field names for a query model, otherwise the horizontal header texts, unless given.
+// the SQL field names for a query model (also behind a sorting or filtering proxy), otherwise the
+// horizontal header texts, unless given.
 class ModelReportData : public ReportData
 {
 public:

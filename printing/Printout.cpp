@@ -113,21 +113,27 @@ bool Printout::signatureFooterWanted(ReportBand &band)
     return m_footerWanted = true;
 }
 
-PreparedReport Printout::prepare()
+PreparedReport Printout::prepare(QString *error)
 {
-    return ReportLayout::prepare(m_report);
+    return ReportLayout::prepare(m_report, error);
 }
 
-void Printout::preview(QWidget *parent, FilePrompt *prompt)
+bool Printout::preview(QWidget *parent, FilePrompt *prompt)
 {
     if (m_settings.isPrinter() < 1)
         m_messenger.showMessage(
             QStringLiteral("Figyelmeztetés"), Symbol::Warning, noPrinterMessage(), QStringLiteral("OK"));
-    const PreparedReport pages = prepare();
+    QString error;
+    const PreparedReport pages = prepare(&error);
+    if (!error.isEmpty()) {
+        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, error, QStringLiteral("OK"));
+        return false;
+    }
     if (m_previewer) {
         m_previewer(pages, parent);
-        return;
+        return true;
     }
     ReportPreview dialog(pages, m_messenger, prompt, parent);
     dialog.exec();
+    return true;
 }

@@ -38,10 +38,12 @@ public:
     // captions from the print settings, printed when the user asks for it.
     void addSignatureFooter();
 
-    // Lays the report out.
-    PreparedReport prepare();
-    // The printer check, then the pages in the modal preview.
-    void preview(QWidget *parent, FilePrompt *prompt = nullptr);
+    // Lays the report out; `error` gets the message of a required picture file that could not be
+    // read.
+    PreparedReport prepare(QString *error = nullptr);
+    // The printer check, then the pages in the modal preview. A required picture file that cannot
+    // be read stops the printout with its message instead; returns whether the preview was shown.
+    bool preview(QWidget *parent, FilePrompt *prompt = nullptr);
     // Shows the pages in place of the modal preview (tests, windowless runs).
     void setPreviewer(Previewer previewer) { m_previewer = std::move(previewer); }
 

@@ -14,6 +14,17 @@ class ReportData;
 // The definition of a printout: page setup, bands and the rows to lay them out over.
 // Defaults: A4 portrait, 10 mm margins, Arial 10 pt, print job title "Salvia nyomtatas", page
 // header on the first page and page footer on the last page too, printed even without rows.
+//
+// Building a printout (a Tqrp... class derives from Printout, which owns a Report):
+//  - setLandscape() first where the layout is wide: contentWidth() follows it;
+//  - Printout::addStandardHeader(title) fills the page header and returns where the report's
+//    own parameter lines go; raise pageHeader()'s height below them;
+//  - columnHeader() holds the captions repeated under the header on every page; detail() one
+//    row (field(), expression(), pictureField()/pictureFile()); addGroup(key) gives group
+//    header and footer with sum()/count() over the group; summary() the report's totals;
+//  - Printout::addSignatureFooter() as the summary's child; Printout::preview() runs the printer
+//    check and shows the pages. The rows (ReportData) must outlive the printout.
+// Positions are millimetres from the band's top left corner.
 class Report
 {
 public:

@@ -55,6 +55,11 @@ ReportElement &ReportBand::pictureField(const QRectF &rect, const QString &colum
     return add(ReportElement::Kind::PictureField, rect).setText(column).setFolder(folder);
 }
 
+ReportElement &ReportBand::pictureFile(const QRectF &rect, ReportElement::TextFunction fileName, const QString &folder)
+{
+    return add(ReportElement::Kind::PictureField, rect).setTextFunction(std::move(fileName)).setFolder(folder);
+}
+
 ReportElement &ReportBand::line(const QPointF &from, const QPointF &to, double width)
 {
     return add(ReportElement::Kind::Line, QRectF(from, to)).setPenWidth(width);

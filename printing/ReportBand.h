@@ -13,6 +13,7 @@ class ReportBand
 public:
     using Condition = std::function<bool(const ReportContext &)>;
     using ColorFunction = std::function<QColor(const ReportContext &)>;
+    using FontFunction = std::function<void(ReportFont &font, const ReportContext &)>;
 
     explicit ReportBand(double height = 0);
     ReportBand(const ReportBand &) = delete;
@@ -38,6 +39,9 @@ public:
     ReportElement &picture(const QRectF &rect, const QImage &image);
     // A picture whose file name is the column's value, relative to the folder.
     ReportElement &pictureField(const QRectF &rect, const QString &column, const QString &folder);
+    // A picture whose file name is computed for each printed row (empty: no picture), relative
+    // to the folder; works in bands without a row too.
+    ReportElement &pictureFile(const QRectF &rect, ReportElement::TextFunction fileName, const QString &folder);
     ReportElement &line(const QPointF &from, const QPointF &to, double width = 0.2);
     ReportElement &rectangle(const QRectF &rect, double penWidth = 0.2);
 
@@ -47,6 +51,10 @@ public:
     // The child band, created on first use.
     ReportBand &child();
     ReportBand *childBand() const { return m_child.get(); }
+    // The band goes to the next page unless its child bands (at their set heights) fit under it
+    // too, so that a row and the lines printed under it stay on one page.
+    bool keepsWithChild() const { return m_keepWithChild; }
+    void setKeepWithChild(bool keep) { m_keepWithChild = keep; }
 
     // Asked each time before the band is printed; false skips it (and its child) this time.
     const Condition &beforePrint() const { return m_beforePrint; }
@@ -55,14 +63,19 @@ public:
     void setBackground(const QColor &color);
     void setBackground(ColorFunction color) { m_background = std::move(color); }
     const ColorFunction &background() const { return m_background; }
+    // Changes the font of every text of the band for the row being printed (a total row in bold).
+    void setFontFunction(FontFunction font) { m_font = std::move(font); }
+    const FontFunction &fontFunction() const { return m_font; }
 
 private:
     ReportElement &add(ReportElement::Kind kind, const QRectF &rect);
 
     double m_height;
     bool m_enabled = true;
+    bool m_keepWithChild = false;
     std::deque<ReportElement> m_elements;
     std::unique_ptr<ReportBand> m_child;
     Condition m_beforePrint;
     ColorFunction m_background;
+    FontFunction m_font;
 };

@@ -15,3 +15,8 @@ QVariant ReportContext::value(int column) const
         return {};
     return m_data->value(m_row, column);
 }
+
+int ReportContext::groupNumber(int group) const
+{
+    return group >= 0 && size_t(group) < m_groupNumbers.size() ? m_groupNumbers[size_t(group)] : 0;
+}

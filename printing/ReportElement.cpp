@@ -134,6 +134,12 @@ ReportElement &ReportElement::setFolder(const QString &folder)
     return *this;
 }
 
+ReportElement &ReportElement::setRequired(bool required)
+{
+    m_required = required;
+    return *this;
+}
+
 ReportElement &ReportElement::setSystemField(SystemField field)
 {
     m_system = field;

@@ -75,9 +75,14 @@ public:
     // Picture field: folder that the column's file names are relative to.
     QString folder() const { return m_folder; }
     ReportElement &setFolder(const QString &folder);
+    // Picture field: every named file must exist; a missing one stops the printout (the layout
+    // reports it). An empty name still leaves the place empty.
+    bool isRequired() const { return m_required; }
+    ReportElement &setRequired(bool required = true);
 
     SystemField systemField() const { return m_system; }
     ReportElement &setSystemField(SystemField field);
+    // Computed text; for a picture field the file name computed per row instead of a column.
     const TextFunction &textFunction() const { return m_textFunction; }
     ReportElement &setTextFunction(TextFunction function);
     // Sum of a computed value instead of a column.
@@ -107,6 +112,7 @@ private:
     QImage m_image;
     bool m_keepAspect = true;
     QString m_folder;
+    bool m_required = false;
     SystemField m_system = SystemField::PageNumber;
     TextFunction m_textFunction;
     ValueFunction m_valueFunction;

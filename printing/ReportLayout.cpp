@@ -36,10 +36,13 @@ void ReportLayout::Total::add(double value)
     ++count;
 }
 
-PreparedReport ReportLayout::prepare(Report &report)
+PreparedReport ReportLayout::prepare(Report &report, QString *error)
 {
     ReportLayout layout(report);
-    return layout.run();
+    PreparedReport prepared = layout.run();
+    if (error)
+        *error = layout.m_error;
+    return prepared;
 }
 
 ReportLayout::ReportLayout(Report &report)
@@ -81,6 +84,8 @@ PreparedReport ReportLayout::run()
     }
     m_totals.assign(size_t(groupCount + 1), std::vector<Total>(m_slots.size()));
     m_groupOpen.assign(size_t(groupCount), false);
+    m_groupFirstRow.assign(size_t(groupCount), -1);
+    m_context.m_groupNumbers.assign(size_t(groupCount), 0);
 
     startPage();
     placeChain(m_report.title(), 0);
@@ -210,6 +215,8 @@ void ReportLayout::openGroup(int group, bool afterFirst)
     ReportGroup &g = m_report.groups()[size_t(group)];
     for (Total &total : m_totals[size_t(group + 1)])
         total = Total();
+    ++m_context.m_groupNumbers[size_t(group)];
+    m_groupFirstRow[size_t(group)] = m_context.m_row;
     if (g.startsNewPage() && afterFirst && m_bodyOnPage) {
         finishPage(false);
         startPage();
@@ -232,11 +239,16 @@ void ReportLayout::startPage()
     m_bodyOnPage = false;
     if (m_context.m_page > 1 || m_report.pageHeaderOnFirstPage())
         placeChain(m_report.pageHeader(), 0, 0, false);
+    // A repeated group header shows the group's first row, as it did above the group's start.
     auto &groups = m_report.groups();
+    const int row = m_context.m_row;
     for (size_t g = 0; g < groups.size(); ++g) {
-        if (m_groupOpen[g] && groups[g].repeatsHeader())
+        if (m_groupOpen[g] && groups[g].repeatsHeader()) {
+            m_context.m_row = m_groupFirstRow[g];
             placeChain(groups[g].header(), int(g) + 1, 0, false);
+        }
     }
+    m_context.m_row = row;
 }
 
 void ReportLayout::finishPage(bool last)
@@ -264,6 +276,8 @@ void ReportLayout::placeChain(ReportBand &band, int level, double keepSpace, boo
     if (band.isUsed()) {
         if (band.beforePrint() && !band.beforePrint()(m_context))
             return;
+        if (band.keepsWithChild() && band.childBand())
+            keepSpace += chainHeight(*band.childBand());
         placeBand(band, level, keepSpace, body);
     }
     if (band.childBand())
@@ -281,11 +295,16 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
     for (const ReportElement &element : band.elements()) {
         if (!element.isVisible())
             continue;
-        Pending entry {&element, QString(), QStringList(), -1};
+        Pending entry {&element, QString(), QStringList(), -1, element.m_fontIndex};
         if (element.isText()) {
+            if (band.fontFunction()) {
+                ReportFont font = m_out.fonts.at(element.m_fontIndex);
+                band.fontFunction()(font, m_context);
+                entry.font = m_out.fontIndex(font);
+            }
             entry.text = textOf(element, level);
             if (element.wordWrap()) {
-                const ReportFont &font = m_out.fonts.at(element.m_fontIndex);
+                const ReportFont font = m_out.fonts.at(entry.font);
                 entry.lines = m_measure.breakLines(font, entry.text, element.rect().width());
                 const double textHeight = entry.lines.size() * m_measure.lineHeight(font);
                 height = std::max(height, element.rect().top() + std::max(textHeight, element.rect().height()));
@@ -354,19 +373,22 @@ int ReportLayout::pictureOf(const ReportElement &element)
 {
     if (element.kind() == ReportElement::Kind::Picture)
         return element.m_slot;
-    if (m_context.m_row < 0 || element.m_columnIndex < 0)
-        return -1;
-    const QString name = m_context.value(element.m_columnIndex).toString().trimmed();
+    QString name;
+    if (element.textFunction())
+        name = element.textFunction()(m_context).trimmed();
+    else if (m_context.m_row >= 0 && element.m_columnIndex >= 0)
+        name = m_context.value(element.m_columnIndex).toString().trimmed();
     if (name.isEmpty())
         return -1;
     const QString path = QFileInfo(name).isAbsolute() ? name : QDir(element.folder()).filePath(name);
-    const auto found = m_pictures.constFind(path);
-    if (found != m_pictures.constEnd())
-        return found.value();
-    const QImage image(path);
-    const int index = image.isNull() ? -1 : m_out.imageIndex(image);
-    m_pictures.insert(path, index);
-    return index;
+    auto found = m_pictures.constFind(path);
+    if (found == m_pictures.constEnd()) {
+        const QImage image(path);
+        found = m_pictures.insert(path, image.isNull() ? -1 : m_out.imageIndex(image));
+    }
+    if (found.value() < 0 && element.isRequired() && m_error.isEmpty())
+        m_error = QStringLiteral("A fájl nem nyitható meg:\r") + QDir::toNativeSeparators(path);
+    return found.value();
 }
 
 void ReportLayout::emitItems(const ReportBand &band, const std::vector<Pending> &pending, double height)
@@ -451,7 +473,7 @@ void ReportLayout::emitItems(const ReportBand &band, const std::vector<Pending> 
 
         // Text elements.
         item.kind = PageItem::Text;
-        item.font = quint16(element.m_fontIndex);
+        item.font = quint16(entry.font);
         item.flags = quint16(element.alignment());
         item.fill = argb(element.fill());
         if (element.kind() == ReportElement::Kind::System) {

@@ -20,8 +20,9 @@ class ReportLayout
 {
 public:
     // Runs the layout. The report's own functions (before-print conditions, computed texts)
-    // are called in printing order as bands are placed.
-    static PreparedReport prepare(Report &report);
+    // are called in printing order as bands are placed. A required picture file that cannot be
+    // read leaves its place empty and puts the message into `error` (the first such file).
+    static PreparedReport prepare(Report &report, QString *error = nullptr);
 
 private:
     explicit ReportLayout(Report &report);
@@ -46,6 +47,7 @@ private:
         QString text;
         QStringList lines;
         int image;
+        int font;
     };
 
     void resolve(ReportBand &band);
@@ -82,6 +84,8 @@ private:
     std::vector<Slot> m_slots;
     std::vector<std::vector<Total>> m_totals; // [level][slot]; level 0 is the whole report
     std::vector<bool> m_groupOpen;
+    std::vector<int> m_groupFirstRow;
+    QString m_error;
     QHash<QString, int> m_pictures;
     QList<QPair<int, int>> m_pageCountItems; // page, item
     std::deque<std::vector<Pending>> m_pendingPool; // one buffer per nesting of page breaks

@@ -62,7 +62,7 @@ TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &f
 
     auto *top = new QGridLayout;
     int column = 0;
-    if (dates == Dates::YearPeriod || dates == Dates::YearDate) {
+    if (dates == Dates::YearPeriod || dates == Dates::YearDate || dates == Dates::Year) {
         cmbEv = new QComboBox(this);
         cmbEv->setObjectName(QStringLiteral("cmbEv"));
         top->addWidget(label(this, QStringLiteral("lblEv"), QStringLiteral("Év:"), cmbEv), 0, column++);
@@ -77,6 +77,12 @@ TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &f
         top->addWidget(dtpDatumtol, 0, column++);
         top->addWidget(lblDatumig, 0, column++);
         top->addWidget(dtpDatumig, 0, column++);
+    }
+    if (dates == Dates::DateFrom) {
+        dtpDatumtol = datePicker(this, QStringLiteral("dtpDatumtol"));
+        lblDatumtol = label(this, QStringLiteral("lblDatumtol"), QStringLiteral("Dátumtól:"), dtpDatumtol);
+        top->addWidget(lblDatumtol, 0, column++);
+        top->addWidget(dtpDatumtol, 0, column++);
     }
     if (dates == Dates::YearDate || dates == Dates::Date) {
         dtpDatum = datePicker(this, QStringLiteral("dtpDatum"));
@@ -151,6 +157,8 @@ TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &f
         dtpDatumig->setDate(QDate::currentDate());
     } else if (dtpDatum) {
         dtpDatum->setDate(QDate::currentDate());
+    } else if (dates == Dates::DateFrom) {
+        dtpDatumtol->setDate(QDate::currentDate());
     }
 
     UiWheelAsArrowKeys::install(this);
@@ -161,6 +169,12 @@ TfrmLekBase::~TfrmLekBase() = default;
 QString TfrmLekBase::progressText()
 {
     return QStringLiteral("Kérem várjon, lekérdezés folyamatban...\rEz több percet is igénybevehet!");
+}
+
+void TfrmLekBase::setPrintAlwaysEnabled(bool on)
+{
+    m_printAlways = on;
+    btnNyomtat->setEnabled(on);
 }
 
 void TfrmLekBase::showEvent(QShowEvent *event)
@@ -232,7 +246,7 @@ void TfrmLekBase::BitBtn1Click()
     const RunResult result = runQuery();
 
     DBGrid1->setModel(model);
-    btnNyomtat->setEnabled(result.error.isEmpty() && result.rows > 0);
+    btnNyomtat->setEnabled(m_printAlways || (result.error.isEmpty() && result.rows > 0));
     BitBtn1->setEnabled(true);
     m_messenger.hideProgress();
     if (!result.error.isEmpty())

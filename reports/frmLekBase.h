@@ -19,8 +19,21 @@ class Settings;
 // The common frame of every report screen (TfrmLek...): the year list and period, "Indít",
 // "&Nyomtat", "&Export", "&Súgó", "&Bezár", the read-only result grid and the totals panel.
 // It runs the report's query under the progress notice, opens the printout after the printer
-// check, exports the grid's rows as CSV and opens the help page. A report derives from it and
-// gives its query, its printout, its help page and its export file name.
+// check, exports the grid's rows as CSV and opens the help page.
+//
+// Deriving a report screen:
+//  - pass the date controls it has (Dates) to the constructor; set the caption, relabel a date
+//    where the report names it otherwise (lblDatum->setText("Leltár zárási dátuma:")) and put the
+//    report's own filters into parameterLayout();
+//  - runQuery(): read the dates and filters, fill the model behind the grid (a QSqlQueryModel with
+//    bound parameters, or a work table), set pnlStatus, return the row count or the database's
+//    error text; the frame shows the progress notice, detaches the grid and enables "&Nyomtat";
+//  - resultModel(): that model; createPrintout(): the Tqrp... printout over the current rows
+//    (a Printout subclass that owns its ModelReportData; ListReport builds list layouts);
+//  - helpPage() and exportFileName() from the report's table (no export name: no button);
+//  - a screen without a grid hides DBGrid1 and calls setPrintAlwaysEnabled(true);
+//  - a screen that follows the year (week or month lists) connects to cmbEv's
+//    currentIndexChanged: the frame has set the dates and limits by the time it is called.
 class TfrmLekBase : public QDialog
 {
     Q_OBJECT
@@ -30,6 +43,8 @@ public:
         YearDate, // cmbEv with the single key date dtpDatum
         WorkYear, // no year list: 1 January of the work year to today, without limits
         Date, // no year list, only dtpDatum (today)
+        Year, // cmbEv alone, for a month or a week of the chosen year chosen by the report
+        DateFrom, // no year list, only dtpDatumtol (today, without limits; the caller sets it)
         None,
     };
 
@@ -63,6 +78,9 @@ public:
 
     // Replaces the modal preview of the printouts (tests, windowless runs).
     void setPreviewer(Printout::Previewer previewer) { m_previewer = std::move(previewer); }
+    // "&Nyomtat" enabled from the start and after every run, rows or not (reports that print
+    // their result labels instead of a grid).
+    void setPrintAlwaysEnabled(bool on);
 
 public slots:
     void BitBtn1Click();
@@ -97,6 +115,7 @@ private:
     void applyYear(int year);
 
     Dates m_dates;
+    bool m_printAlways = false;
     QGridLayout *m_parameters;
     Printout::Previewer m_previewer;
 };

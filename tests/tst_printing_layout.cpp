@@ -4,6 +4,7 @@
 #include "printing/TableReportData.h"
 #include "support/PrintedPages.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace PrintedPages;
@@ -71,6 +72,10 @@ private slots:
     void firstPageHeaderCanBeLeftOff();
     void beforePrintSkipsBandAndBackgroundFollowsRow();
     void elementsDrawShapesPicturesAndSystemDates();
+    void groupNumbersAndRepeatedHeaderOfTheFirstRow();
+    void fontFunctionStylesWholeRows();
+    void computedPictureFilesAndRequiredOnes();
+    void bandKeptWithItsChildren();
 };
 
 void TestPrintingLayout::pageBreaksKeepBandsWhole_data()
@@ -477,6 +482,165 @@ void TestPrintingLayout::elementsDrawShapesPicturesAndSystemDates()
     QCOMPARE(items.at(5).kind, PageItem::Rect);
     QCOMPARE(items.at(5).fill, QColor(Qt::yellow).rgba());
     QCOMPARE(items.at(5).penWidth, quint16(30));
+}
+
+void TestPrintingLayout::groupNumbersAndRepeatedHeaderOfTheFirstRow()
+{
+    // Vouchers numbered "1.", "2." ...; a day's group header repeated on the next page still names
+    // the meal of the day's first row, not of the row that broke the page.
+    TableReportData data({QStringLiteral("Datum"), QStringLiteral("EtkTip"), QStringLiteral("Nev")});
+    for (int i = 0; i < 30; ++i)
+        data.addRow({QStringLiteral("2006-03-01"), QStringLiteral("Ebéd"), QStringLiteral("e%1").arg(i)});
+    for (int i = 0; i < 30; ++i)
+        data.addRow({QStringLiteral("2006-03-01"), QStringLiteral("Vacsora"), QStringLiteral("v%1").arg(i)});
+    data.addRow({QStringLiteral("2006-03-02"), QStringLiteral("Reggeli"), QStringLiteral("r0")});
+    Report report;
+    report.setData(&data);
+    report.detail().setHeight(5);
+    report.detail().field(QRectF(0, 0, 30, 5), QStringLiteral("Nev"));
+    ReportGroup &group = report.addGroup(QStringLiteral("Datum"));
+    group.setRepeatHeader(true);
+    group.header().setHeight(6);
+    group.header().expression(QRectF(0, 0, 10, 5),
+        [](const ReportContext &context) { return QString::number(context.groupNumber()) + QLatin1Char('.'); });
+    group.header().field(QRectF(10, 0, 40, 5), QStringLiteral("EtkTip"));
+
+    const PreparedReport prepared = ReportLayout::prepare(report);
+    QCOMPARE(prepared.pages.size(), 2);
+    QCOMPARE(texts(prepared, 0).mid(0, 3),
+        (QStringList {QStringLiteral("1."), QStringLiteral("Ebéd"), QStringLiteral("e0")}));
+    // 277 mm: the header and 54 rows on page 1; page 2 starts with the repeated header.
+    QCOMPARE(texts(prepared, 1).mid(0, 3),
+        (QStringList {QStringLiteral("1."), QStringLiteral("Ebéd"), QStringLiteral("v24")}));
+    const QStringList last = texts(prepared, 1);
+    QCOMPARE(last.mid(last.size() - 3),
+        (QStringList {QStringLiteral("2."), QStringLiteral("Reggeli"), QStringLiteral("r0")}));
+    // A second layout of the same report counts from 1 again.
+    QCOMPARE(texts(ReportLayout::prepare(report), 0).first(), QStringLiteral("1."));
+}
+
+void TestPrintingLayout::fontFunctionStylesWholeRows()
+{
+    TableReportData data({QStringLiteral("Napok"), QStringLiteral("Ertek")});
+    data.addRow({QStringLiteral("01 szerda"), 10.0});
+    data.addRow({QStringLiteral("02 csütörtök"), 20.0});
+    data.addRow({QStringLiteral("Összesen"), 30.0});
+    Report report;
+    report.setData(&data);
+    ReportBand &detail = report.detail();
+    detail.setHeight(6);
+    detail.field(QRectF(0, 0, 40, 6), QStringLiteral("Napok"));
+    detail.field(QRectF(40, 0, 40, 6), QStringLiteral("Ertek"), QStringLiteral("0.00")).setItalic();
+    detail.setFontFunction([](ReportFont &font, const ReportContext &context) {
+        if (context.value(QStringLiteral("Napok")).toString() == QStringLiteral("Összesen")) {
+            font.bold = true;
+            font.pointSize = 12;
+        }
+    });
+
+    const PreparedReport prepared = ReportLayout::prepare(report);
+    auto fontOf = [&](const QString &text) { return prepared.fonts.at(find(prepared, 0, text).font); };
+    QCOMPARE(fontOf(QStringLiteral("01 szerda")), ReportFont());
+    ReportFont italic;
+    italic.italic = true;
+    QCOMPARE(fontOf(QStringLiteral("20,00")), italic);
+    ReportFont total;
+    total.bold = true;
+    total.pointSize = 12;
+    QCOMPARE(fontOf(QStringLiteral("Összesen")), total);
+    total.italic = true; // the element's own style stays
+    QCOMPARE(fontOf(QStringLiteral("30,00")), total);
+}
+
+void TestPrintingLayout::computedPictureFilesAndRequiredOnes()
+{
+    QTemporaryDir dir;
+    QImage mark(32, 32, QImage::Format_RGB32);
+    mark.fill(Qt::red);
+    QVERIFY(mark.save(dir.filePath(QStringLiteral("glutén.bmp"))));
+    mark.fill(Qt::white);
+    QVERIFY(mark.save(dir.filePath(QStringLiteral("feher.bmp"))));
+
+    // Up to three places per row, filled from the row's mark list; the others get the blank.
+    TableReportData data({QStringLiteral("Megnevezes"), QStringLiteral("Allergen")});
+    data.addRow({QStringLiteral("Rántott hús"), QStringLiteral("glutén.bmp")});
+    data.addRow({QStringLiteral("Gulyásleves"), QString()});
+    Report report;
+    report.setData(&data);
+    ReportBand &detail = report.detail();
+    detail.setHeight(10);
+    detail.field(QRectF(0, 0, 60, 5), QStringLiteral("Megnevezes"));
+    for (int place = 0; place < 3; ++place) {
+        detail
+            .pictureFile(
+                QRectF(60 + 10 * place, 0, 8, 8),
+                [place](const ReportContext &context) {
+                    const QStringList marks = context.value(QStringLiteral("Allergen"))
+                                                  .toString()
+                                                  .split(QLatin1Char(','), Qt::SkipEmptyParts);
+                    return place < marks.size() ? marks.at(place) : QStringLiteral("feher.bmp");
+                },
+                dir.path())
+            .setRequired();
+    }
+    QString error;
+    PreparedReport prepared = ReportLayout::prepare(report, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(prepared.images.size(), 2);
+    QList<int> images;
+    for (const PageItem &item : prepared.pages.at(0).items) {
+        if (item.kind == PageItem::Picture)
+            images.append(item.image);
+    }
+    const int red = prepared.images.at(0).pixelColor(0, 0) == QColor(Qt::red) ? 0 : 1;
+    QCOMPARE(images, (QList<int> {red, 1 - red, 1 - red, 1 - red, 1 - red, 1 - red}));
+
+    // A mark without its file: the place stays empty and the first missing file is reported.
+    data.addRow({QStringLiteral("Tejbegríz"), QStringLiteral("tej.bmp,tojás.bmp")});
+    prepared = ReportLayout::prepare(report, &error);
+    QCOMPARE(error,
+        QStringLiteral("A fájl nem nyitható meg:\r")
+            + QDir::toNativeSeparators(dir.filePath(QStringLiteral("tej.bmp"))));
+    QCOMPARE(prepared.pages.size(), 1);
+
+    // Not required: no report, only the empty place.
+    for (ReportElement &element : detail.elements())
+        element.setRequired(false);
+    ReportLayout::prepare(report, &error);
+    QVERIFY(error.isEmpty());
+}
+
+void TestPrintingLayout::bandKeptWithItsChildren()
+{
+    // A weekly-menu row: the dishes, then the nutrient lines and the allergen pictures under them.
+    TableReportData data({QStringLiteral("Etkezes")});
+    for (const QString &meal :
+        {QStringLiteral("Reggeli"), QStringLiteral("Ebéd"), QStringLiteral("Uzsonna"), QStringLiteral("Vacsora")})
+        data.addRow({meal});
+    Report report;
+    report.setData(&data);
+    ReportBand &row = report.detail();
+    row.setHeight(40);
+    row.field(QRectF(0, 0, 40, 5), QStringLiteral("Etkezes"));
+    ReportBand &nutrients = row.child();
+    nutrients.setHeight(25);
+    nutrients.label(QRectF(0, 0, 40, 5), QStringLiteral("energia:"));
+    ReportBand &pictures = nutrients.child();
+    pictures.setHeight(10);
+    pictures.label(QRectF(0, 0, 40, 5), QStringLiteral("allergének"));
+
+    // 277 mm: three rows of 75 mm fit; the fourth row alone (40 mm) would too, its lines would not.
+    const PreparedReport loose = ReportLayout::prepare(report);
+    QCOMPARE(pageOf(loose, QStringLiteral("Vacsora")), 0);
+    QCOMPARE(loose.pages.size(), 2);
+
+    row.setKeepWithChild(true);
+    nutrients.setKeepWithChild(true);
+    const PreparedReport kept = ReportLayout::prepare(report);
+    QCOMPARE(kept.pages.size(), 2);
+    QCOMPARE(texts(kept, 1),
+        (QStringList {QStringLiteral("Vacsora"), QStringLiteral("energia:"), QStringLiteral("allergének")}));
+    QCOMPARE(find(kept, 1, QStringLiteral("Vacsora")).y, 10.0f);
 }
 
 QTEST_MAIN(TestPrintingLayout)

@@ -2,9 +2,12 @@
 #include "core/ScriptedMessenger.h"
 #include "printing/ListReport.h"
 #include "printing/ModelReportData.h"
+#include "printing/PageOutput.h"
 #include "printing/Printout.h"
 #include "support/PrintedPages.h"
 
+#include <QProcess>
+#include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
@@ -23,6 +26,9 @@ private slots:
     void listOfAQueryPrintsEveryRowWithCountAndSums();
     void hiddenAndTooWideColumns();
     void pictureColumnLoadsEachFileOnce();
+    void reportListWithParametersOnALandscapePage();
+    void filteredGridKeepsTheQuerysFieldNames();
+    void browseScreenPrintsItsModelInOneCall();
 
 private:
     QTemporaryDir m_dir;
@@ -156,6 +162,122 @@ void TestPrintingListReport::pictureColumnLoadsEachFileOnce()
         }
     }
     QCOMPARE(pictures, 40);
+}
+
+void TestPrintingListReport::reportListWithParametersOnALandscapePage()
+{
+    // A wide usage list: landscape, the period under the header, totals in their own mask, and a
+    // column printed as a caption only (a sheet filled in by hand).
+    QSqlQueryModel model;
+    model.setQuery(QStringLiteral("SELECT MozgnemKod, Megnevezes, Ertek FROM Mozgnem WHERE MozgnemKod < '003'"), m_db);
+    const ModelReportData data(&model);
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::Options options;
+    options.landscape = true;
+    options.warehouseName = false;
+    options.signatureFooter = false;
+    options.rowCount = false;
+    options.parameters = {QStringLiteral("Paraméterek:"), QStringLiteral("Dátum: 2006.01.01. - 2006.03.31.")};
+    ListColumn blank {QStringLiteral("Valós készlet"), QStringLiteral("Ertek"), 40, Qt::AlignRight};
+    blank.printValue = false;
+    ListColumn value {QStringLiteral("Érték BE"), QStringLiteral("Ertek"), 40, Qt::AlignRight,
+        QStringLiteral("###,###,##0.00"), {}, true};
+    value.sumFormat = QStringLiteral("###,###,##0.00 Ft");
+    ListReport::build(printout, QStringLiteral("Anyagfelhasználás"),
+        {{QStringLiteral("Mozgnem"), QStringLiteral("MozgnemKod"), 20},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 150}, value, blank},
+        &data, options);
+    const PreparedReport pages = printout.prepare();
+
+    QCOMPARE(pages.pageSize, QSizeF(297, 210));
+    QCOMPARE(pages.pages.size(), 1);
+    const QStringList lines = texts(pages, 0);
+    QVERIFY(!lines.contains(QStringLiteral("Konyha")));
+    const int parameters = int(lines.indexOf(QStringLiteral("Paraméterek:")));
+    QVERIFY(parameters > 0);
+    QCOMPARE(lines.mid(parameters, 6),
+        (QStringList {QStringLiteral("Paraméterek:"), QStringLiteral("Dátum: 2006.01.01. - 2006.03.31."),
+            QStringLiteral("Mozgnem"), QStringLiteral("Megnevezés"), QStringLiteral("Érték BE"),
+            QStringLiteral("Valós készlet")}));
+    QCOMPARE(lines.count(QStringLiteral("0,50")), 1);
+    QCOMPARE(lines.mid(lines.size() - 2), (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("1,50 Ft")}));
+    // 250 mm of columns fit across the landscape page without narrowing.
+    const PageItem last = find(pages, 0, QStringLiteral("Valós készlet"));
+    QCOMPARE(last.x + last.w, float(10 + 250 - 0.5));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("fekvo.pdf"));
+    QCOMPARE(PageOutput::writePdf(pages, pdf), QString());
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(info.waitForFinished(30000));
+    const QString pdfInfo = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(pdfInfo.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595"))),
+        qPrintable(pdfInfo));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains(QStringLiteral("Dátum: 2006.01.01. - 2006.03.31.")), qPrintable(printed));
+    QVERIFY(printed.contains(QStringLiteral("1,50 Ft")));
+}
+
+void TestPrintingListReport::filteredGridKeepsTheQuerysFieldNames()
+{
+    // The grid shows captions and the list is filtered to one voucher: the printout still finds
+    // its columns by the query's field names and prints only the rows that pass the filter.
+    QSqlQueryModel model;
+    model.setQuery(QStringLiteral("SELECT MozgnemKod, Megnevezes, Ertek FROM Mozgnem ORDER BY MozgnemKod"), m_db);
+    model.setHeaderData(0, Qt::Horizontal, QStringLiteral("Kód"));
+    model.setHeaderData(1, Qt::Horizontal, QStringLiteral("Megnevezés"));
+    QSortFilterProxyModel voucher;
+    voucher.setSourceModel(&model);
+    voucher.setFilterKeyColumn(0);
+    voucher.setFilterRegularExpression(QStringLiteral("^(001|002|650)$"));
+    const ModelReportData data(&voucher);
+    QCOMPARE(data.rowCount(), 3);
+    QCOMPARE(data.columnIndex(QStringLiteral("Megnevezes")), 1);
+    QCOMPARE(data.columnIndex(QStringLiteral("Megnevezés")), -1);
+
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Bevételi bizonylat"),
+        {{QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes"), 80},
+            {QStringLiteral("Érték"), QStringLiteral("Ertek"), 40, Qt::AlignRight, QStringLiteral("0.00"), {}, true}},
+        &data, false);
+    const QStringList lines = allTexts(printout.prepare());
+    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^Mozgásnem \\d+$"))),
+        (QStringList {QStringLiteral("Mozgásnem 1"), QStringLiteral("Mozgásnem 2"), QStringLiteral("Mozgásnem 650")}));
+    QCOMPARE(lines.mid(lines.size() - 4),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("326,50"), QStringLiteral("Sorok száma:"),
+            QStringLiteral("3")}));
+}
+
+void TestPrintingListReport::browseScreenPrintsItsModelInOneCall()
+{
+    QSqlQueryModel model;
+    model.setQuery(
+        QStringLiteral("SELECT Megnevezes FROM Mozgnem WHERE MozgnemKod < '005' ORDER BY MozgnemKod DESC"), m_db);
+    ScriptedMessenger messenger;
+    m_settings.setIsPrinter(0);
+    ListReport::Options options;
+    options.parameters = {QStringLiteral("összes dátum")};
+    PreparedReport shown;
+    const bool printed = ListReport::print(m_settings, messenger, QStringLiteral("Étlap"),
+        {{QStringLiteral("Ételnév"), QStringLiteral("Megnevezes"), 80}}, &model, nullptr, nullptr, options,
+        [&](const PreparedReport &pages, QWidget *) { shown = pages; });
+    m_settings.setIsPrinter(1);
+
+    QVERIFY(printed);
+    QCOMPARE(messenger.texts(), QStringList {Printout::noPrinterMessage()});
+    const QStringList lines = texts(shown, 0);
+    QCOMPARE(lines.first(), QStringLiteral("Étlap"));
+    const int date = int(lines.indexOf(QStringLiteral("összes dátum")));
+    QVERIFY(date > 0);
+    // The grid's order: the descending query prints its rows from the last code.
+    QCOMPARE(lines.mid(date + 1, 3),
+        (QStringList {QStringLiteral("Ételnév"), QStringLiteral("Mozgásnem 4"), QStringLiteral("Mozgásnem 3")}));
+    QCOMPARE(lines.last(), QStringLiteral("5"));
 }
 
 QTEST_MAIN(TestPrintingListReport)

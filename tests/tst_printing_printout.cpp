@@ -43,6 +43,7 @@ private slots:
     void printingTwiceFromPreviewAsksOnce();
     void noPrinterWarnsThenPreviews_data();
     void noPrinterWarnsThenPreviews();
+    void missingRequiredPictureStopsThePrintout();
     void previewPagesZoomSaveAndPdf();
     void previewReportsFailedSave();
     void offlineViewerShowsSavedPages();
@@ -259,6 +260,37 @@ void TestPrintingPrintout::noPrinterWarnsThenPreviews()
                            "elmentheti, amit később kinyomtathat."));
         QCOMPARE(shown.buttons, QStringList {QStringLiteral("OK")});
     }
+}
+
+void TestPrintingPrintout::missingRequiredPictureStopsThePrintout()
+{
+    m_settings.writeBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), false);
+    Printout printout(m_settings, m_messenger);
+    fillPrintout(printout, 2);
+    printout.report()
+        .detail()
+        .pictureFile(
+            QRectF(120, 0, 5, 5), [](const ReportContext &) { return QStringLiteral("figyelem.bmp"); }, m_dir.path())
+        .setRequired();
+    int previews = 0;
+    printout.setPreviewer([&](const PreparedReport &, QWidget *) { ++previews; });
+    QVERIFY(!printout.preview(nullptr));
+
+    QCOMPARE(previews, 0);
+    QCOMPARE(m_messenger.shown().size(), 1);
+    QCOMPARE(m_messenger.last().caption, QStringLiteral("HIBA!"));
+    QCOMPARE(m_messenger.last().symbol, Symbol::Error);
+    QCOMPARE(m_messenger.last().text,
+        QStringLiteral("A fájl nem nyitható meg:\r")
+            + QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("figyelem.bmp"))));
+
+    // With the file in place the preview opens.
+    QImage warning(16, 16, QImage::Format_RGB32);
+    warning.fill(Qt::yellow);
+    QVERIFY(warning.save(m_dir.filePath(QStringLiteral("figyelem.bmp"))));
+    QVERIFY(printout.preview(nullptr));
+    QCOMPARE(previews, 1);
+    QCOMPARE(m_messenger.shown().size(), 1);
 }
 
 void TestPrintingPrintout::previewPagesZoomSaveAndPdf()

@@ -91,6 +91,8 @@ private slots:
     void yearListFromWorkYears();
     void choosingAYearNeverClampsTheDates();
     void singleDateAndWorkYearScreens();
+    void yearOnlyAndStartDateOnlyScreens();
+    void printWithoutRowsWhereTheReportSaysSo();
     void runShowsRowsUnderTheProgressNotice();
     void failedRunReportsTheDatabaseError();
     void printChecksPrinterAndPreviews();
@@ -235,6 +237,48 @@ void TestReportsLekBase::singleDateAndWorkYearScreens()
     QCOMPARE(workYear.dtpDatumtol->date(), QDate(2005, 1, 1));
     QCOMPARE(workYear.dtpDatumig->date(), QDate::currentDate());
     QCOMPARE(workYear.dtpDatumtol->minimumDate(), ReportPeriod::widestMinimum());
+}
+
+void TestReportsLekBase::yearOnlyAndStartDateOnlyScreens()
+{
+    // A month report: the year list alone, no date picker.
+    TfrmLekProba month(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::Year);
+    QVERIFY(month.cmbEv);
+    QCOMPARE(month.cmbEv->currentText(), QStringLiteral("2005"));
+    QCOMPARE(month.findChildren<QDateEdit *>().size(), 0);
+    QVERIFY(!month.dtpDatumtol && !month.dtpDatumig && !month.dtpDatum);
+    month.cmbEv->setCurrentText(QStringLiteral("2006"));
+    QCOMPARE(month.cmbEv->currentText(), QStringLiteral("2006"));
+
+    // Opened from the ration sheet: only dtpDatumtol, which the caller sets to the sheet's date.
+    TfrmLekProba sheet(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::DateFrom);
+    QVERIFY(!sheet.cmbEv && !sheet.dtpDatumig && !sheet.dtpDatum);
+    QCOMPARE(sheet.findChildren<QDateEdit *>(), QList<QDateEdit *> {sheet.dtpDatumtol});
+    QCOMPARE(sheet.lblDatumtol->text(), QStringLiteral("Dátumtól:"));
+    QCOMPARE(sheet.dtpDatumtol->date(), QDate::currentDate());
+    sheet.dtpDatumtol->setDate(QDate(1999, 12, 31));
+    QCOMPARE(sheet.dtpDatumtol->date(), QDate(1999, 12, 31));
+    QVERIFY(m_messenger.shown().isEmpty());
+}
+
+void TestReportsLekBase::printWithoutRowsWhereTheReportSaysSo()
+{
+    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    screen.setPrintAlwaysEnabled(true);
+    QVERIFY(screen.btnNyomtat->isEnabled());
+    screen.cmbEv->setCurrentText(QStringLiteral("2004"));
+    screen.BitBtn1->click();
+    QCOMPARE(screen.model.rowCount(), 0);
+    QVERIFY(screen.btnNyomtat->isEnabled());
+
+    PreparedReport shown;
+    screen.setPreviewer([&](const PreparedReport &pages, QWidget *) { shown = pages; });
+    screen.btnNyomtat->click();
+    QCOMPARE(shown.pages.size(), 1);
+    const QStringList lines = PrintedPages::texts(shown, 0);
+    QCOMPARE(lines.mid(lines.size() - 4),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("0,00 "), QStringLiteral("Sorok száma:"),
+            QStringLiteral("0")}));
 }
 
 void TestReportsLekBase::runShowsRowsUnderTheProgressNotice()

@@ -249,7 +249,12 @@ void TestUtilEditbox::printoutHoldsTitleTextDateAndSignatures()
         QVERIFY(item.x + item.w <= 200.01f);
     const PageItem title = find(pages, 0, QStringLiteral("Jegyzőkönyv"));
     QVERIFY(pages.fonts.at(title.font).bold);
-    QCOMPARE(pages.fonts.at(find(pages, 0, QStringLiteral("Liszt        2 kg")).font).pointSize, 12.0);
+    // The text in the printouts' base face at 12 points.
+    ReportFont textFont;
+    textFont.pointSize = 12;
+    QCOMPARE(pages.fonts.at(find(pages, 0, QStringLiteral("Liszt        2 kg")).font), textFont);
+    QCOMPARE(printout.qrlDatum->text(), QStringLiteral("Győr, 2006.03.15"));
+    QCOMPARE(printout.qrmSzoveg->column(), QStringLiteral("Sor"));
 
     // A long record goes on over pages; the date and signatures follow its last line.
     QStringList many;

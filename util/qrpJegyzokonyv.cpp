@@ -23,17 +23,13 @@ TqrpJegyzokonyv::TqrpJegyzokonyv(const Settings &settings, Messenger &messenger,
         .setFontSize(20)
         .setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    // The text in a fixed-width face, as it was typed in the editor, so columns stay aligned.
     ReportBand &detail = report.detail();
     detail.setHeight(5.5);
-    detail.field(QRectF(0, 0, width, 5.5), QStringLiteral("Sor"))
-        .setFontFamily(QStringLiteral("Courier New"))
-        .setFontSize(12)
-        .setWordWrap();
+    qrmSzoveg = &detail.field(QRectF(0, 0, width, 5.5), QStringLiteral("Sor")).setFontSize(12).setWordWrap();
 
     ReportBand &summary = report.summary();
     summary.setHeight(45);
-    summary.label(QRectF(0, 15, width, 6), dateLine(settings.cegVaros(), date)).setFontSize(11);
+    qrlDatum = &summary.label(QRectF(0, 15, width, 6), dateLine(settings.cegVaros(), date)).setFontSize(11);
     summary
         .label(QRectF(0, 28, width, 6),
             QStringLiteral("A jegyzőkönyvet készítette: ..........................................................."))

@@ -16,6 +16,10 @@ public:
     // CegVaros + ", " + the date as "yyyy.mm.dd".
     static QString dateLine(const QString &city, const QDate &date);
 
+    // The text lines (12 point) and the place and date line.
+    ReportElement *qrmSzoveg = nullptr;
+    ReportElement *qrlDatum = nullptr;
+
 private:
     TableReportData m_lines;
 };
