@@ -1,8 +1,7 @@
 #include "app/ParamText.h"
 
 #include "app/Settings.h"
-
-#include <QLocale>
+#include "core/Dates.h"
 
 namespace ParamText {
 
@@ -15,8 +14,6 @@ QString wrapPath(const QString &path)
 
 QList<QPair<QString, QString>> lines(const Settings &settings)
 {
-    const QLocale hungarian(QLocale::Hungarian, QLocale::Hungary);
-    const QDate closed = settings.lezartHoDat();
     return {
         {QStringLiteral("ProgramPath:"), wrapPath(settings.programPath())},
         {QStringLiteral("DbPath:"), wrapPath(settings.dbPath())},
@@ -27,8 +24,7 @@ QList<QPair<QString, QString>> lines(const Settings &settings)
         {QStringLiteral("AktivRaktarNev:"), settings.aktivRaktarNev()},
         {QStringLiteral("MunkaEv:"), settings.munkaEv()},
         {QStringLiteral("LezartHo:"), settings.lezartHo()},
-        {QStringLiteral("LezartHoDat:"),
-            closed.isValid() ? hungarian.toString(closed, QLocale::ShortFormat) : QString()},
+        {QStringLiteral("LezartHoDat:"), Dates::shortText(settings.lezartHoDat())},
         {QStringLiteral("BDEalias:"), settings.bdeAlias()},
         {QStringLiteral("IsPrinter:"), QString::number(settings.isPrinter())},
         {QStringLiteral("ProgVer:"), settings.progVer()},

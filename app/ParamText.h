@@ -14,7 +14,7 @@ namespace ParamText {
 QString wrapPath(const QString &path);
 
 // ("ProgramPath:", value), ("DbPath:", value) ... ("DbMinVer:", value) in screen order, paths
-// wrapped, LezartHoDat as a Hungarian short date (empty while unset).
+// wrapped, LezartHoDat as the short date "2024.03.31." (empty while unset).
 QList<QPair<QString, QString>> lines(const Settings &settings);
 
 } // namespace ParamText

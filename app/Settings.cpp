@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "core/IniFile.h"
+#include "core/Rounding.h"
 
 #include <QDir>
 #include <QLocale>
@@ -261,8 +262,7 @@ bool Settings::setTapValt(bool value)
 
 int Settings::receptFo() const
 {
-    const double value = readNumber(QStringLiteral("Szamitas"), QStringLiteral("ReceptFo"), 100);
-    const long long persons = std::llround(value);
+    const double persons = Rounding::round(readNumber(QStringLiteral("Szamitas"), QStringLiteral("ReceptFo"), 100), 0);
     return persons >= 1 && persons <= 100 ? int(persons) : 100;
 }
 

@@ -65,8 +65,8 @@ public:
     QString updateServer() const;
     bool tapValt() const;
     bool setTapValt(bool value);
-    // The nearest whole number; a stored value outside 1..100 reads as the default 100, since
-    // recipe quantities are divided by it.
+    // The nearest whole number (halves to even); a stored value outside 1..100 reads as the
+    // default 100, since recipe quantities are divided by it.
     int receptFo() const;
     bool kiadAr() const;
     QString cegAzon() const;
@@ -148,7 +148,7 @@ private:
     QDate m_lezartHoDat;
     int m_isPrinter = 0;
     QString m_progVer;
-    QString m_dbMinVer = QStringLiteral("1.23");
+    QString m_dbMinVer;
     QString m_cegNev;
     QString m_cegIrsz;
     QString m_cegVaros;

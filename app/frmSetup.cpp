@@ -136,7 +136,7 @@ QWidget *TfrmSetup::buildDefaultsPage()
     edtMertegysAl = lineEdit("edtMertegysAl", 4);
     edtCsoportAl = lineEdit("edtCsoportAl", 2);
     edtAfaAl = lineEdit("edtAfaAl", 2);
-    edtVesztesegAl = lineEdit("edtVesztesegAl", 2);
+    edtVesztesegAl = lineEdit("edtVesztesegAl");
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Partner kód alapértelmezett értéke:"), edtPartnerAl);

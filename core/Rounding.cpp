@@ -6,13 +6,18 @@
 
 namespace Rounding {
 
-Decimal shortestDecimal(double value)
+// The decimal of a finite double from its scientific text: the shortest text that reads back as
+// the same double, or the given number of significant digits.
+static Decimal decimalOf(double value, int significantDigits = 0)
 {
     Decimal result;
     result.negative = std::signbit(value) && value != 0;
-    // Shortest scientific text: "d.ddde+XX" or "de-XX".
+    // Scientific text: "d.ddde+XX" or "de-XX".
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    const auto written = significantDigits > 0
+        ? std::to_chars(
+            buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, significantDigits - 1)
+        : std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
     const char *end = written.ptr;
     const char *e = buffer;
     while (e != end && *e != 'e')
@@ -39,6 +44,11 @@ Decimal shortestDecimal(double value)
         result.exponent = 0;
     result.digits = mantissa;
     return result;
+}
+
+Decimal shortestDecimal(double value)
+{
+    return decimalOf(value);
 }
 
 // The magnitude times 10^decimals as a whole decimal number, rounded halves to even.
@@ -104,14 +114,49 @@ QString fixedText(const Decimal &decimal, int decimals)
     return QString::fromLatin1(digits);
 }
 
+static double toDouble(const QString &fixed)
+{
+    const QByteArray text = fixed.toLatin1();
+    double result = 0;
+    std::from_chars(text.constData(), text.constData() + text.size(), result);
+    return result;
+}
+
 double round(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const QByteArray text = fixedText(value, decimals).toLatin1();
-    double result = 0;
-    std::from_chars(text.constData(), text.constData() + text.size(), result);
-    return result;
+    return toDouble(fixedText(value, decimals));
+}
+
+double roundUp(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    if (decimals < 0)
+        decimals = 0;
+    // Any decimal of up to 15 significant digits survives the trip through a double, so the
+    // digits beyond those are the noise of earlier arithmetic, not part of the quantity.
+    const Decimal decimal = decimalOf(value, 15);
+    const qsizetype keep = decimal.digits.size() + decimal.exponent + decimals;
+    if (keep >= decimal.digits.size())
+        return toDouble(fixedText(decimal, decimals));
+    // Cut to `decimals` places towards zero; a positive value with anything cut off goes one
+    // place up, a negative one is already at its ceiling.
+    Decimal cut;
+    cut.negative = decimal.negative;
+    cut.digits = keep > 0 ? decimal.digits.left(keep) : QByteArray("0");
+    cut.exponent = -decimals;
+    if (!decimal.negative) {
+        qsizetype i = cut.digits.size() - 1;
+        while (i >= 0 && cut.digits[i] == '9')
+            cut.digits[i--] = '0';
+        if (i < 0)
+            cut.digits.prepend('1');
+        else
+            cut.digits[i] = char(cut.digits[i] + 1);
+    }
+    return toDouble(fixedText(cut, decimals));
 }
 
 } // namespace Rounding

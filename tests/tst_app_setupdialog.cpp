@@ -138,9 +138,14 @@ private slots:
         QVERIFY(!dialog.findChild<QPushButton *>("btnMegse2"));
         QVERIFY(!dialog.findChild<QPushButton *>("btnMegse5"));
         QVERIFY(!child<QCheckBox>(&dialog, "chkDisaLock")->isEnabled());
-        QCOMPARE(child<QLineEdit>(&dialog, "edtPartnerAl")->maxLength(), 5);
-        QCOMPARE(child<QLineEdit>(&dialog, "edtLab42")->maxLength(), 20);
-        QCOMPARE(child<QLineEdit>(&dialog, "edtHetiLab")->maxLength(), 200);
+        // Field sizes; the loss code and the paths have none.
+        const QList<QPair<const char *, int>> sizes = {{"edtPartnerAl", 5}, {"edtFokszamAl", 3}, {"edtMertegysAl", 4},
+            {"edtCsoportAl", 2}, {"edtAfaAl", 2}, {"edtVesztesegAl", QLineEdit().maxLength()}, {"edtLab11", 20},
+            {"edtLab12", 20}, {"edtLab21", 20}, {"edtLab22", 20}, {"edtLab31", 20}, {"edtLab32", 20}, {"edtLab41", 20},
+            {"edtLab42", 20}, {"edtHetiLab", 200}, {"edtLogoPath", QLineEdit().maxLength()},
+            {"edtJegyzPath", QLineEdit().maxLength()}};
+        for (const auto &[name, size] : sizes)
+            QVERIFY2(child<QLineEdit>(&dialog, name)->maxLength() == size, name);
         QCOMPARE(child<QLabel>(&dialog, "imgLogo")->size(), QSize(150, 50));
     }
 

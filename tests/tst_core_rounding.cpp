@@ -1,7 +1,6 @@
 #include "core/Rounding.h"
 
 #include <QtTest>
-
 #include <cmath>
 #include <limits>
 
@@ -58,8 +57,47 @@ private slots:
         QVERIFY(!std::signbit(Rounding::round(value, decimals)) || text.startsWith('-'));
     }
 
+    void upwards_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("rounded");
+        // The smallest multiple of the last place that is not below the value.
+        QTest::newRow("12.2 at 0") << 12.2 << 0 << 13.0;
+        QTest::newRow("12.0 stays") << 12.0 << 0 << 12.0;
+        QTest::newRow("2.01 at 0") << 2.01 << 0 << 3.0;
+        QTest::newRow("100.5 at 0") << 100.5 << 0 << 101.0;
+        QTest::newRow("2.001 at 2") << 2.001 << 2 << 2.01;
+        QTest::newRow("2.31 at 1") << 2.31 << 1 << 2.4;
+        QTest::newRow("0.125 at 2") << 0.125 << 2 << 0.13;
+        QTest::newRow("2.5 at 1 stays") << 2.5 << 1 << 2.5;
+        QTest::newRow("1.0001 at 3") << 1.0001 << 3 << 1.001;
+        QTest::newRow("below the first place") << 0.0004 << 2 << 0.01;
+        QTest::newRow("carry through nines") << 9.991 << 2 << 10.0;
+        QTest::newRow("zero") << 0.0 << 2 << 0.0;
+        QTest::newRow("negative towards zero") << -2.5 << 0 << -2.0;
+        QTest::newRow("small negative to zero") << -0.0004 << 2 << 0.0;
+        QTest::newRow("negative places as zero") << 2.2 << -1 << 3.0;
+        // The noise of a floating-point sum is not a quantity: no extra step.
+        QTest::newRow("0.1+0.2 at 1") << 0.1 + 0.2 << 1 << 0.3;
+        QTest::newRow("3 x 0.1 at 1") << 0.1 * 3 << 1 << 0.3;
+        QTest::newRow("1.1+2.2 at 0") << (1.1 + 2.2) * 10 << 0 << 33.0;
+    }
+    void upwards()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(double, rounded);
+        const double result = Rounding::roundUp(value, decimals);
+        QCOMPARE(result, rounded);
+        QVERIFY(!std::signbit(result) || rounded < 0);
+    }
+
     void notFinite()
     {
+        QVERIFY(std::isnan(Rounding::roundUp(std::nan(""), 2)));
+        QCOMPARE(
+            Rounding::roundUp(std::numeric_limits<double>::infinity(), 0), std::numeric_limits<double>::infinity());
         const double inf = std::numeric_limits<double>::infinity();
         QVERIFY(std::isnan(Rounding::round(std::nan(""), 2)));
         QCOMPARE(Rounding::round(-inf, 2), -inf);

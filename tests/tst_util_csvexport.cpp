@@ -1,3 +1,4 @@
+#include "store/Catalogue.h"
 #include "util/CsvExport.h"
 
 #include <QDir>
@@ -67,6 +68,25 @@ private slots:
         QCOMPARE(CsvExport::toCsv(model), expected);
     }
 
+    void datesAndBooleansOfTableFields()
+    {
+        // Dates are stored as ISO text and booleans as 0/1; the file shows them as the grid's
+        // field would: the short date and the words.
+        QString error;
+        QVERIFY2(Catalogue::createTables(m_db, {*Catalogue::table("Munkaev"), *Catalogue::table("Napizaras")}, &error),
+            qPrintable(error));
+        exec("INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2006', 1), ('2005', 0)");
+        exec("INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-03-31', '2006-04-01', 'admin')");
+        QSqlQueryModel model;
+        model.setQuery("SELECT m.MunkaEv, m.AktivEv, n.Datum, n.Megjegyzes, m.AktivEv + 1 AS Szam "
+                       "FROM Munkaev m, Napizaras n ORDER BY m.MunkaEv",
+            m_db);
+        QCOMPARE(CsvExport::toCsv(model),
+            QByteArray("\"MunkaEv\";\"AktivEv\";\"Datum\";\"Megjegyzes\";\"Szam\"\r\n"
+                       "\"2005\";\"Hamis\";\"2006.03.31.\";\"2006-04-01\";\"1\"\r\n"
+                       "\"2006\";\"Igaz\";\"2006.03.31.\";\"2006-04-01\";\"2\"\r\n"));
+    }
+
     void emptyDataSetGivesHeaderOnly()
     {
         QSqlQueryModel model;
@@ -107,7 +127,8 @@ private slots:
         QTest::newRow("true") << QVariant(true) << "Igaz";
         QTest::newRow("false") << QVariant(false) << "Hamis";
         QTest::newRow("date") << QVariant(QDate(2006, 3, 31)) << "2006.03.31.";
-        QTest::newRow("date and time") << QVariant(QDateTime(QDate(2006, 3, 31), QTime(8, 5, 0))) << "2006.03.31. 08:05:00";
+        QTest::newRow("date and time") << QVariant(QDateTime(QDate(2006, 3, 31), QTime(8, 5, 0)))
+                                       << "2006.03.31. 08:05:00";
         QTest::newRow("text") << QVariant(QStringLiteral("a\"b")) << "a\"b";
     }
     void displayTexts()
@@ -144,10 +165,10 @@ private slots:
         const QString full = dir.filePath(path);
 
         QCOMPARE(CsvExport::writeFile(full, "\"x\"\r\n"),
-                 QStringLiteral("A fájl nem írható:\r") + QDir::toNativeSeparators(full));
+            QStringLiteral("A fájl nem írható:\r") + QDir::toNativeSeparators(full));
         // Nothing besides what was there before, not even a temporary file.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList({"mappa", "plain.txt"}));
+            QStringList({"mappa", "plain.txt"}));
         QVERIFY(QDir(dir.filePath(QStringLiteral("mappa"))).isEmpty());
     }
 };

@@ -3,13 +3,16 @@
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
 #include "core/TextCodec.h"
+#include "store/Catalogue.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QSaveFile>
+#include <QSqlField>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QStringList>
+#include <optional>
 
 namespace CsvExport {
 
@@ -43,6 +46,36 @@ QString displayText(const QVariant &value)
     }
 }
 
+// A column read straight from a table field takes that field's kind from the catalogue: the
+// database returns dates as their stored text and booleans as 0 and 1.
+static QList<std::optional<FieldType>> columnKinds(const QAbstractItemModel &model)
+{
+    QList<std::optional<FieldType>> kinds(model.columnCount());
+    const auto *query = qobject_cast<const QSqlQueryModel *>(&model);
+    if (!query)
+        return kinds;
+    const QSqlRecord record = query->record();
+    for (int column = 0; column < kinds.size() && column < record.count(); ++column) {
+        const TableDef *table = Catalogue::table(record.field(column).tableName());
+        const FieldDef *field = table ? table->field(record.fieldName(column)) : nullptr;
+        if (field)
+            kinds[column] = field->type;
+    }
+    return kinds;
+}
+
+static QString displayText(const QVariant &value, std::optional<FieldType> kind)
+{
+    if (kind == FieldType::Date && value.typeId() == QMetaType::QString) {
+        const QDate date = Dates::fromIso(value.toString().left(10));
+        if (date.isValid())
+            return Dates::shortText(date);
+    }
+    if (kind == FieldType::Boolean && !value.isNull() && value.canConvert<qlonglong>())
+        return displayText(QVariant(value.toLongLong() != 0));
+    return displayText(value);
+}
+
 static QStringList headerNames(const QAbstractItemModel &model)
 {
     QStringList names;
@@ -67,12 +100,13 @@ QByteArray toCsv(QAbstractItemModel &model, const Progress &progress)
         fields << quoted(name);
     text += fields.join(QLatin1Char(';')) + LineEnd;
 
+    const QList<std::optional<FieldType>> kinds = columnKinds(model);
     const int rowCount = model.rowCount();
     const int columnCount = model.columnCount();
     for (int row = 0; row < rowCount; ++row) {
         fields.clear();
         for (int column = 0; column < columnCount; ++column)
-            fields << quoted(displayText(model.data(model.index(row, column), Qt::DisplayRole)));
+            fields << quoted(displayText(model.data(model.index(row, column), Qt::DisplayRole), kinds.at(column)));
         text += fields.join(QLatin1Char(';')) + LineEnd;
         if (progress)
             progress(row, rowCount);

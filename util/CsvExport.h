@@ -21,7 +21,9 @@ using Progress = std::function<void(int row, int rowCount)>;
 QString displayText(const QVariant &value);
 
 // The whole file. Every row of the model is read (lazily loaded rows are fetched first), in the
-// model's order; headers are the SQL field names of a query model, else its header texts.
+// model's order; headers are the SQL field names of a query model, else its header texts. A
+// query column taken straight from a date or boolean field of a table is written as a date or a
+// boolean, although the database hands it over as text or a number.
 QByteArray toCsv(QAbstractItemModel &model, const Progress &progress = Progress());
 
 // Writes the bytes to `path`, replacing an existing file. The file is complete or untouched:
