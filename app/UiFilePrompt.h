@@ -17,7 +17,7 @@ public:
                          const QString &defaultSuffix) override;
     QString folder(const QString &caption, const QString &dir) override;
 
-    // "Szöveg (*.txt)|*.TXT|Minden fájl|*.*" -> "Szöveg (*.txt) (*.TXT *.txt);;Minden fájl (*.*)":
+    // "Szöveg (*.txt)|*.TXT|Minden fájl|*.*" -> "Szöveg (*.txt) (*.TXT *.txt);;Minden fájl (*)":
     // each pattern also in lower and upper case, as file names on disk may be either.
     static QString qtFilter(const QString &filter);
 
