@@ -151,8 +151,11 @@ void TFormMain::buildStatusLine()
         panel->setObjectName(QStringLiteral("stbStatusz_%1").arg(i));
         panel->setAlignment(panelLayouts[i].alignment);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (panelLayouts[i].width > 0)
-            panel->setFixedWidth(panelLayouts[i].width);
+        if (panelLayouts[i].width > 0) {
+            // The panel's width, or wider when a user, level or warehouse name needs more room.
+            panel->setMinimumWidth(panelLayouts[i].width);
+            panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        }
         bar->addWidget(panel, panelLayouts[i].width > 0 ? 0 : 1);
         m_panels[i] = panel;
     }

@@ -92,11 +92,16 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     createGrid->addWidget(edtNewPas1, 1, 1);
     createGrid->addWidget(new QLabel(QStringLiteral("Jelszó újra:"), createGroup), 2, 0);
     createGrid->addWidget(edtNewPas2, 2, 1);
-    createGrid->addWidget(new QLabel(QStringLiteral("Biztonsági szint:"), createGroup), 3, 0);
-    createGrid->addWidget(rbRoot, 3, 1);
-    createGrid->addWidget(rbAdmin, 4, 1);
-    createGrid->addWidget(rbUser, 5, 1);
-    createGrid->addWidget(btnLetrehoz, 6, 0, 1, 2);
+    // The level captions take the group's whole width: beside the label they would be cut off.
+    createGrid->addWidget(new QLabel(QStringLiteral("Biztonsági szint:"), createGroup), 3, 0, 1, 2);
+    auto *levels = new QVBoxLayout;
+    levels->setContentsMargins(12, 0, 0, 0);
+    levels->setSpacing(0);
+    levels->addWidget(rbRoot);
+    levels->addWidget(rbAdmin);
+    levels->addWidget(rbUser);
+    createGrid->addLayout(levels, 4, 0, 1, 2);
+    createGrid->addWidget(btnLetrehoz, 5, 0, 1, 2);
 
     btnOK = button(QStringLiteral("&OK"), this, "btnOK");
     btnSugo = button(QStringLiteral("&Súgó"), this, "btnSugo");

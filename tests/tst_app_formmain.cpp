@@ -160,6 +160,36 @@ private slots:
         QCOMPARE(window.statusPanelText(panel), panel == 4 ? QStringLiteral("X       ") : QStringLiteral("X"));
     }
 
+    // A long user, level or warehouse name is shown whole: its panel widens instead of cutting it.
+    void statusPanelsWidenForLongTexts()
+    {
+        Settings settings;
+        freshSettings(settings);
+        TFormMain window(settings);
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1000, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList texts = {QStringLiteral("Felhasználónév"), QStringLiteral("Adminisztrációs"),
+            QStringLiteral("Központi konyha és étterem, Kossuth Lajos utca 12.")};
+        for (int panel = 0; panel < texts.size(); ++panel)
+            window.setStatusPanel(panel, texts.at(panel));
+        QCoreApplication::processEvents();
+        for (int panel = 0; panel < texts.size(); ++panel) {
+            auto *label = window.findChild<QLabel *>(QStringLiteral("stbStatusz_%1").arg(panel));
+            const int needed = label->fontMetrics().horizontalAdvance(texts.at(panel)) + 2 * label->frameWidth();
+            QTRY_VERIFY2(label->width() >= needed,
+                qPrintable(QStringLiteral("panel %1: %2 px for %3 px of text").arg(panel).arg(label->width()).arg(needed)));
+        }
+        // Short texts again: back to the panels' own widths.
+        window.setStatusPanel(0, QStringLiteral("admin"));
+        window.setStatusPanel(1, QStringLiteral("Teljes"));
+        window.setStatusPanel(2, QStringLiteral("Konyha"));
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_0"))->width(), 100);
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_1"))->width(), 90);
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_2"))->width(), 250);
+    }
+
     // The network-lock marker of panel 3 follows DisaLock once the start-up has run.
     void lockMarker_data()
     {
