@@ -59,6 +59,8 @@ TFormMain::TFormMain(Settings &settings, QWidget *parent)
         QMessageBox::critical(nullptr, QStringLiteral("Salvia"), MainWindowMessages::noVersionText());
 
     buildMenu();
+    // Nothing can be chosen before the start-up sequence (login, warehouse, work year) has run.
+    MainMenu1->setEnabled(false);
     buildStatusLine();
     buildClientArea();
 
@@ -350,6 +352,7 @@ void TFormMain::startupTick()
     if (m_startupHook)
         m_startupHook();
     updateLockMarker();
+    MainMenu1->setEnabled(true);
 }
 
 void TFormMain::keyPressEvent(QKeyEvent *event)

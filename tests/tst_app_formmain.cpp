@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QMenuBar>
 #include <QtTest>
 
 // The main window's own behaviour: the command pattern, the status line, the logo placement, the
@@ -383,9 +384,13 @@ private slots:
         TFormMain window(settings);
         int runs = 0;
         bool timerStoppedDuringHook = false;
+        bool menuUsableDuringHook = true;
+        auto *menuBar = window.findChild<QMenuBar *>(QStringLiteral("MainMenu1"));
+        QVERIFY(menuBar);
         window.setStartupHook([&] {
             ++runs;
             timerStoppedDuringHook = !window.startupTimer()->isActive();
+            menuUsableDuringHook = menuBar->isEnabled();
         });
         QTimer *init = window.findChild<QTimer *>(QStringLiteral("tmrInit"));
         QCOMPARE(init, window.startupTimer());
@@ -396,8 +401,12 @@ private slots:
 
         window.show();
         QVERIFY(init->isActive());
+        // No menu command before the login and the rest of the start-up have run.
+        QVERIFY(!menuBar->isEnabled());
         QTRY_COMPARE(runs, 1);
         QVERIFY(timerStoppedDuringHook);
+        QVERIFY(!menuUsableDuringHook);
+        QVERIFY(menuBar->isEnabled());
         QVERIFY(!init->isActive());
 
         window.hide();
