@@ -320,6 +320,11 @@ void TFormMain::bringToFront()
     showMaximized();
     raise();
     activateWindow();
+    // A screen or message open on the window stays in front of it and keeps the focus.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)

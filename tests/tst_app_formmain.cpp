@@ -376,6 +376,30 @@ private slots:
         QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
     }
 
+    // A second start brings the window forward; a dialog open on it stays in front and keeps the focus,
+    // or the user would face a window that answers nothing.
+    void bringToFrontKeepsAnOpenDialogOnTop()
+    {
+        Settings settings;
+        freshSettings(settings);
+        TFormMain window(settings);
+        window.setWindowState(Qt::WindowNoState);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QDialog screen(&window);
+        bool dialogActive = false;
+        QTimer::singleShot(0, &screen, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
+            window.bringToFront();
+            QCoreApplication::processEvents();
+            dialogActive = QTest::qWaitFor([&] { return QApplication::activeWindow() == &screen; }, 1000);
+            screen.reject();
+        });
+        screen.exec();
+        QVERIFY(dialogActive);
+        QVERIFY(window.isMaximized());
+    }
+
     // tmrInit arms on the first show, ticks once after 500 ms and runs the start-up hook once.
     void startupTimer()
     {
