@@ -59,8 +59,6 @@ TFormMain::TFormMain(Settings &settings, QWidget *parent)
         QMessageBox::critical(nullptr, QStringLiteral("Salvia"), MainWindowMessages::noVersionText());
 
     buildMenu();
-    // Nothing can be chosen before the start-up sequence (login, warehouse, work year) has run.
-    MainMenu1->setEnabled(false);
     buildStatusLine();
     buildClientArea();
 
@@ -299,8 +297,9 @@ void TFormMain::updateCommandStates()
 {
     for (int position = 0; position < m_topActions.size(); ++position) {
         QAction *top = m_topActions.at(position);
+        // Before the start-up sequence has run nothing can be chosen (no login yet).
         if (top->menu())
-            top->setEnabled(!m_disabledTop.contains(position));
+            top->setEnabled(m_menusReady && !m_disabledTop.contains(position));
     }
     // A command is usable when something is registered for it and its menu is allowed.
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
@@ -357,7 +356,9 @@ void TFormMain::startupTick()
     if (m_startupHook)
         m_startupHook();
     updateLockMarker();
-    MainMenu1->setEnabled(true);
+    // The menus open only now, with the rights of the user who logged in.
+    m_menusReady = true;
+    updateCommandStates();
 }
 
 void TFormMain::keyPressEvent(QKeyEvent *event)

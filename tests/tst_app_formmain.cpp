@@ -409,12 +409,14 @@ private slots:
         int runs = 0;
         bool timerStoppedDuringHook = false;
         bool menuUsableDuringHook = true;
-        auto *menuBar = window.findChild<QMenuBar *>(QStringLiteral("MainMenu1"));
-        QVERIFY(menuBar);
+        auto *master = window.menu(QStringLiteral("Torzsadatok1"));
+        auto *processing = window.menu(QStringLiteral("Feldolgozas1"));
+        QVERIFY(master && processing);
         window.setStartupHook([&] {
             ++runs;
             timerStoppedDuringHook = !window.startupTimer()->isActive();
-            menuUsableDuringHook = menuBar->isEnabled();
+            menuUsableDuringHook = processing->menuAction()->isEnabled();
+            window.applyMenuRights(2); // "Adminisztrációs": no master data, no service menu
         });
         QTimer *init = window.findChild<QTimer *>(QStringLiteral("tmrInit"));
         QCOMPARE(init, window.startupTimer());
@@ -425,12 +427,14 @@ private slots:
 
         window.show();
         QVERIFY(init->isActive());
-        // No menu command before the login and the rest of the start-up have run.
-        QVERIFY(!menuBar->isEnabled());
+        // No menu before the login and the rest of the start-up have run; then the user's rights.
+        QVERIFY(!processing->menuAction()->isEnabled());
         QTRY_COMPARE(runs, 1);
         QVERIFY(timerStoppedDuringHook);
         QVERIFY(!menuUsableDuringHook);
-        QVERIFY(menuBar->isEnabled());
+        QVERIFY(processing->menuAction()->isEnabled());
+        QVERIFY(!master->menuAction()->isEnabled());
+        QVERIFY(!window.menu(QStringLiteral("Szervz1"))->menuAction()->isEnabled());
         QVERIFY(!init->isActive());
 
         window.hide();
