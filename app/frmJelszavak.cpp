@@ -41,6 +41,8 @@ void setBackground(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
+    // The own user name stays readable on the grey of a field that cannot be changed.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(Qt::black));
     widget->setPalette(palette);
 }
 
@@ -141,8 +143,11 @@ void TfrmJelszavak::preparePage()
         widget->setEnabled(manages);
         setBackground(widget, manages ? QColor(Qt::white) : QColor(Qt::lightGray));
     }
+    // Who may not manage users starts at the own old password.
     if (manages)
         edtUserName->setFocus();
+    else
+        edtOldPass->setFocus();
 }
 
 void TfrmJelszavak::showEvent(QShowEvent *event)
