@@ -11,12 +11,12 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QMenuBar>
 #include <QtTest>
 
 // The main window's own behaviour: the command pattern, the status line, the logo placement, the
@@ -180,7 +180,8 @@ private slots:
             auto *label = window.findChild<QLabel *>(QStringLiteral("stbStatusz_%1").arg(panel));
             const int needed = label->fontMetrics().horizontalAdvance(texts.at(panel)) + 2 * label->frameWidth();
             QTRY_VERIFY2(label->width() >= needed,
-                qPrintable(QStringLiteral("panel %1: %2 px for %3 px of text").arg(panel).arg(label->width()).arg(needed)));
+                qPrintable(
+                    QStringLiteral("panel %1: %2 px for %3 px of text").arg(panel).arg(label->width()).arg(needed)));
         }
         // Short texts again: back to the panels' own widths.
         window.setStatusPanel(0, QStringLiteral("admin"));
@@ -590,7 +591,8 @@ private slots:
     {
         Settings settings;
         freshSettings(settings);
-        settings.writeString(QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral("http://127.0.0.1:1"));
+        settings.writeString(
+            QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral("http://127.0.0.1:1"));
         ScriptedMessenger messenger;
         TFormMain window(settings);
         window.setMessenger(messenger);

@@ -34,7 +34,7 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(QString, english);
-        QDialogButtonBox box{QDialogButtonBox::StandardButtons(button)};
+        QDialogButtonBox box {QDialogButtonBox::StandardButtons(button)};
         const QString text = box.button(QDialogButtonBox::StandardButton(button))->text().remove(QLatin1Char('&'));
         QVERIFY2(!text.isEmpty() && text != english, qPrintable(text));
     }

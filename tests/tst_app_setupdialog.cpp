@@ -15,9 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -405,9 +405,13 @@ private slots:
         for (int i = 0; i < pages->count(); ++i) {
             const QRect tab = bar->tabRect(i);
             QVERIFY2(tab.left() >= 0 && tab.right() < bar->width(),
-                qPrintable(QStringLiteral("tab %1 at %2..%3 of %4").arg(i).arg(tab.left()).arg(tab.right()).arg(bar->width())));
-            QVERIFY2(tab.width() >= bar->fontMetrics().horizontalAdvance(pages->tabText(i)),
-                qPrintable(pages->tabText(i)));
+                qPrintable(QStringLiteral("tab %1 at %2..%3 of %4")
+                               .arg(i)
+                               .arg(tab.left())
+                               .arg(tab.right())
+                               .arg(bar->width())));
+            QVERIFY2(
+                tab.width() >= bar->fontMetrics().horizontalAdvance(pages->tabText(i)), qPrintable(pages->tabText(i)));
         }
 
         for (int i = 0; i < pages->count(); ++i) {
@@ -423,14 +427,17 @@ private slots:
             for (QWidget *widget : std::as_const(texts)) {
                 if (!widget->isVisible())
                     continue;
-                const QString name = widget->objectName().isEmpty() ? widget->property("text").toString()
-                                                                    : widget->objectName();
+                const QString name
+                    = widget->objectName().isEmpty() ? widget->property("text").toString() : widget->objectName();
                 int needed = widget->sizeHint().width();
                 if (auto *button = qobject_cast<QPushButton *>(widget))
                     needed = button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 8;
                 QVERIFY2(widget->width() >= needed,
                     qPrintable(QStringLiteral("page %1: %2 is %3 px wide, needs %4")
-                            .arg(i).arg(name).arg(widget->width()).arg(needed)));
+                                   .arg(i)
+                                   .arg(name)
+                                   .arg(widget->width())
+                                   .arg(needed)));
                 const QRect shown(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
                 QVERIFY2(dialog.rect().contains(shown),
                     qPrintable(QStringLiteral("page %1: %2 reaches outside the dialog").arg(i).arg(name)));

@@ -200,7 +200,8 @@ private slots:
         // The own name is readable also in the greyed field.
         const QPalette colours = p.edit("edtUserName")->palette();
         const QPalette::ColorGroup group = manages ? QPalette::Active : QPalette::Disabled;
-        QVERIFY(qAbs(colours.color(group, QPalette::Text).lightness() - colours.color(group, QPalette::Base).lightness())
+        QVERIFY(
+            qAbs(colours.color(group, QPalette::Text).lightness() - colours.color(group, QPalette::Base).lightness())
             >= 128);
     }
 

@@ -322,7 +322,6 @@ void TestUtilEditbox::wheelMovesTheCursorByLines()
     QCOMPARE(editor.memJegyzokonyv->textCursor().blockNumber(), 1);
 }
 
-
 void TestUtilEditbox::closingWithUnsavedTextAsks_data()
 {
     QTest::addColumn<bool>("typed");
@@ -331,10 +330,10 @@ void TestUtilEditbox::closingWithUnsavedTextAsks_data()
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("saved");
     QTest::newRow("nothing typed: closes at once") << false << 0 << QString() << true << false;
-    QTest::newRow("Igen and a file name: saved and closed") << true << int(MsgResult::Yes) << "jegyzokonyv.txt"
-                                                            << true << true;
-    QTest::newRow("Igen, save dialog cancelled: stays open") << true << int(MsgResult::Yes) << QString() << false
-                                                             << false;
+    QTest::newRow("Igen and a file name: saved and closed")
+        << true << int(MsgResult::Yes) << "jegyzokonyv.txt" << true << true;
+    QTest::newRow("Igen, save dialog cancelled: stays open")
+        << true << int(MsgResult::Yes) << QString() << false << false;
     QTest::newRow("Nem: closes without saving") << true << int(MsgResult::No) << QString() << true << false;
     QTest::newRow("Mégse: stays open") << true << int(MsgResult::Cancel) << QString() << false << false;
 }
