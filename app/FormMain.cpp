@@ -151,8 +151,11 @@ void TFormMain::buildStatusLine()
         panel->setObjectName(QStringLiteral("stbStatusz_%1").arg(i));
         panel->setAlignment(panelLayouts[i].alignment);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (panelLayouts[i].width > 0)
-            panel->setFixedWidth(panelLayouts[i].width);
+        if (panelLayouts[i].width > 0) {
+            // The panel's width, or wider when a user, level or warehouse name needs more room.
+            panel->setMinimumWidth(panelLayouts[i].width);
+            panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        }
         bar->addWidget(panel, panelLayouts[i].width > 0 ? 0 : 1);
         m_panels[i] = panel;
     }
@@ -294,8 +297,9 @@ void TFormMain::updateCommandStates()
 {
     for (int position = 0; position < m_topActions.size(); ++position) {
         QAction *top = m_topActions.at(position);
+        // Before the start-up sequence has run nothing can be chosen (no login yet).
         if (top->menu())
-            top->setEnabled(!m_disabledTop.contains(position));
+            top->setEnabled(m_menusReady && !m_disabledTop.contains(position));
     }
     // A command is usable when something is registered for it and its menu is allowed.
     for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
@@ -315,6 +319,11 @@ void TFormMain::bringToFront()
     showMaximized();
     raise();
     activateWindow();
+    // A screen or message open on the window stays in front of it and keeps the focus.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)
@@ -347,6 +356,9 @@ void TFormMain::startupTick()
     if (m_startupHook)
         m_startupHook();
     updateLockMarker();
+    // The menus open only now, with the rights of the user who logged in.
+    m_menusReady = true;
+    updateCommandStates();
 }
 
 void TFormMain::keyPressEvent(QKeyEvent *event)

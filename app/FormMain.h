@@ -127,4 +127,5 @@ private:
     bool m_askOnExit = true;
     bool m_shown = false;
     bool m_startupRan = false;
+    bool m_menusReady = false;
 };

@@ -253,6 +253,9 @@ void TfrmDialog::timBlinkTimer()
     m_symbolShown = !m_symbolShown;
     imgSzimbolum->setVisible(m_symbolShown);
     repaint();
+    // Keep the notice and the windows under it painted while the caller works.
+    for (int i = 0; i < 21; ++i)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TfrmDialog::setSymbol(int number)

@@ -41,6 +41,8 @@ void setBackground(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
+    // The own user name stays readable on the grey of a field that cannot be changed.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(Qt::black));
     widget->setPalette(palette);
 }
 
@@ -92,11 +94,16 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     createGrid->addWidget(edtNewPas1, 1, 1);
     createGrid->addWidget(new QLabel(QStringLiteral("Jelszó újra:"), createGroup), 2, 0);
     createGrid->addWidget(edtNewPas2, 2, 1);
-    createGrid->addWidget(new QLabel(QStringLiteral("Biztonsági szint:"), createGroup), 3, 0);
-    createGrid->addWidget(rbRoot, 3, 1);
-    createGrid->addWidget(rbAdmin, 4, 1);
-    createGrid->addWidget(rbUser, 5, 1);
-    createGrid->addWidget(btnLetrehoz, 6, 0, 1, 2);
+    // The level captions take the group's whole width: beside the label they would be cut off.
+    createGrid->addWidget(new QLabel(QStringLiteral("Biztonsági szint:"), createGroup), 3, 0, 1, 2);
+    auto *levels = new QVBoxLayout;
+    levels->setContentsMargins(12, 0, 0, 0);
+    levels->setSpacing(0);
+    levels->addWidget(rbRoot);
+    levels->addWidget(rbAdmin);
+    levels->addWidget(rbUser);
+    createGrid->addLayout(levels, 4, 0, 1, 2);
+    createGrid->addWidget(btnLetrehoz, 5, 0, 1, 2);
 
     btnOK = button(QStringLiteral("&OK"), this, "btnOK");
     btnSugo = button(QStringLiteral("&Súgó"), this, "btnSugo");
@@ -136,8 +143,11 @@ void TfrmJelszavak::preparePage()
         widget->setEnabled(manages);
         setBackground(widget, manages ? QColor(Qt::white) : QColor(Qt::lightGray));
     }
+    // Who may not manage users starts at the own old password.
     if (manages)
         edtUserName->setFocus();
+    else
+        edtOldPass->setFocus();
 }
 
 void TfrmJelszavak::showEvent(QShowEvent *event)

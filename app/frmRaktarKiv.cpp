@@ -17,6 +17,9 @@ TfrmRaktarKiv::TfrmRaktarKiv(QWidget *parent)
     comRaktar->setObjectName(QStringLiteral("comRaktar"));
     comRaktar->setEditable(false);
     comRaktar->setMaxVisibleItems(10);
+    // A list-style popup: the default one of some styles opens over the whole list and ignores the
+    // ten-row limit.
+    comRaktar->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     comRaktar->setMinimumWidth(300);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);

@@ -16,9 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -43,6 +45,18 @@ QCheckBox *checkBox(const char *name, const QString &text)
     return named(new QCheckBox(text), name);
 }
 
+// Narrower tab padding, so that the six page captions fit side by side in the fixed width.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
 
 TfrmSetup::TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *filePrompt, QWidget *parent)
@@ -60,6 +74,9 @@ TfrmSetup::TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *fileP
     setFont(small);
 
     pgcSetup = named(new QTabWidget(this), "pgcSetup");
+    auto *tabStyle = new CompactTabStyle;
+    tabStyle->setParent(pgcSetup->tabBar());
+    pgcSetup->tabBar()->setStyle(tabStyle);
     pgcSetup->addTab(buildDefaultsPage(), QStringLiteral("Alapértelmezett értékek"));
     pgcSetup->addTab(buildPrintPage(), QStringLiteral("Nyomtatás"));
     pgcSetup->addTab(buildCalcPage(), QStringLiteral("Számítások"));

@@ -1,10 +1,11 @@
 #include "app/FormMain.h"
 #include "app/Settings.h"
 #include "app/SingleInstance.h"
-#include "app/UiStartup.h"
-#include "app/UiLogo.h"
 #include "app/UiFilePrompt.h"
+#include "app/UiLogo.h"
+#include "app/UiQtTranslation.h"
 #include "app/UiShellCommands.h"
+#include "app/UiStartup.h"
 #include "app/frmDialog.h"
 #include "app/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    UiQtTranslation::install(app, QDir::currentPath());
 
     // One copy per computer and user: a second start says so, brings the running copy forward and ends.
     SingleInstance instance;

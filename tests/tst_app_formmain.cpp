@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
@@ -158,6 +159,37 @@ private slots:
         // Panel 4 always gets seven blanks after its text; the others take the text as given.
         window.setStatusPanel(panel, QStringLiteral("X"));
         QCOMPARE(window.statusPanelText(panel), panel == 4 ? QStringLiteral("X       ") : QStringLiteral("X"));
+    }
+
+    // A long user, level or warehouse name is shown whole: its panel widens instead of cutting it.
+    void statusPanelsWidenForLongTexts()
+    {
+        Settings settings;
+        freshSettings(settings);
+        TFormMain window(settings);
+        window.setWindowState(Qt::WindowNoState);
+        window.resize(1000, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList texts = {QStringLiteral("Felhasználónév"), QStringLiteral("Adminisztrációs"),
+            QStringLiteral("Központi konyha és étterem, Kossuth Lajos utca 12.")};
+        for (int panel = 0; panel < texts.size(); ++panel)
+            window.setStatusPanel(panel, texts.at(panel));
+        QCoreApplication::processEvents();
+        for (int panel = 0; panel < texts.size(); ++panel) {
+            auto *label = window.findChild<QLabel *>(QStringLiteral("stbStatusz_%1").arg(panel));
+            const int needed = label->fontMetrics().horizontalAdvance(texts.at(panel)) + 2 * label->frameWidth();
+            QTRY_VERIFY2(label->width() >= needed,
+                qPrintable(
+                    QStringLiteral("panel %1: %2 px for %3 px of text").arg(panel).arg(label->width()).arg(needed)));
+        }
+        // Short texts again: back to the panels' own widths.
+        window.setStatusPanel(0, QStringLiteral("admin"));
+        window.setStatusPanel(1, QStringLiteral("Teljes"));
+        window.setStatusPanel(2, QStringLiteral("Konyha"));
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_0"))->width(), 100);
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_1"))->width(), 90);
+        QTRY_COMPARE(window.findChild<QLabel *>(QStringLiteral("stbStatusz_2"))->width(), 250);
     }
 
     // The network-lock marker of panel 3 follows DisaLock once the start-up has run.
@@ -345,6 +377,30 @@ private slots:
         QCOMPARE(window.statusPanelText(4), QStringLiteral("Főmenü       "));
     }
 
+    // A second start brings the window forward; a dialog open on it stays in front and keeps the focus,
+    // or the user would face a window that answers nothing.
+    void bringToFrontKeepsAnOpenDialogOnTop()
+    {
+        Settings settings;
+        freshSettings(settings);
+        TFormMain window(settings);
+        window.setWindowState(Qt::WindowNoState);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QDialog screen(&window);
+        bool dialogActive = false;
+        QTimer::singleShot(0, &screen, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&screen));
+            window.bringToFront();
+            QCoreApplication::processEvents();
+            dialogActive = QTest::qWaitFor([&] { return QApplication::activeWindow() == &screen; }, 1000);
+            screen.reject();
+        });
+        screen.exec();
+        QVERIFY(dialogActive);
+        QVERIFY(window.isMaximized());
+    }
+
     // tmrInit arms on the first show, ticks once after 500 ms and runs the start-up hook once.
     void startupTimer()
     {
@@ -353,9 +409,15 @@ private slots:
         TFormMain window(settings);
         int runs = 0;
         bool timerStoppedDuringHook = false;
+        bool menuUsableDuringHook = true;
+        auto *master = window.menu(QStringLiteral("Torzsadatok1"));
+        auto *processing = window.menu(QStringLiteral("Feldolgozas1"));
+        QVERIFY(master && processing);
         window.setStartupHook([&] {
             ++runs;
             timerStoppedDuringHook = !window.startupTimer()->isActive();
+            menuUsableDuringHook = processing->menuAction()->isEnabled();
+            window.applyMenuRights(2); // "Adminisztrációs": no master data, no service menu
         });
         QTimer *init = window.findChild<QTimer *>(QStringLiteral("tmrInit"));
         QCOMPARE(init, window.startupTimer());
@@ -366,8 +428,14 @@ private slots:
 
         window.show();
         QVERIFY(init->isActive());
+        // No menu before the login and the rest of the start-up have run; then the user's rights.
+        QVERIFY(!processing->menuAction()->isEnabled());
         QTRY_COMPARE(runs, 1);
         QVERIFY(timerStoppedDuringHook);
+        QVERIFY(!menuUsableDuringHook);
+        QVERIFY(processing->menuAction()->isEnabled());
+        QVERIFY(!master->menuAction()->isEnabled());
+        QVERIFY(!window.menu(QStringLiteral("Szervz1"))->menuAction()->isEnabled());
         QVERIFY(!init->isActive());
 
         window.hide();
@@ -523,7 +591,8 @@ private slots:
     {
         Settings settings;
         freshSettings(settings);
-        settings.writeString(QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral("http://127.0.0.1:1"));
+        settings.writeString(
+            QStringLiteral("Mukodes"), QStringLiteral("UpdateServer"), QStringLiteral("http://127.0.0.1:1"));
         ScriptedMessenger messenger;
         TFormMain window(settings);
         window.setMessenger(messenger);

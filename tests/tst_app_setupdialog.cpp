@@ -1,6 +1,7 @@
 #include "app/EngineConfig.h"
 #include "app/Settings.h"
 #include "app/UiEnterMovesFocus.h"
+#include "app/frmJelszavak.h"
 #include "app/frmParams.h"
 #include "app/frmSetup.h"
 #include "core/FilePrompt.h"
@@ -13,8 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -389,6 +392,62 @@ private slots:
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton *>("btnMegse1")->click(); });
         QCOMPARE(dialog.execPage(TfrmSetup::PagePrint), int(QDialog::Rejected));
         QCOMPARE(pages->currentIndex(), int(TfrmSetup::PagePrint));
+    }
+
+    // The dialog has a fixed size: every page caption, label and button text must fit in it whole.
+    void everyTextFitsTheFixedSize()
+    {
+        m_settings.setDbPath(m_dir.path());
+        m_settings.setLoginUser(QStringLiteral("admin"));
+        m_settings.setSecurLevel(5);
+        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        dialog.setUsersPage(new TfrmJelszavak(m_settings, m_messenger));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto *pages = child<QTabWidget>(&dialog, "pgcSetup");
+        QTabBar *bar = pages->tabBar();
+        for (int i = 0; i < pages->count(); ++i) {
+            const QRect tab = bar->tabRect(i);
+            QVERIFY2(tab.left() >= 0 && tab.right() < bar->width(),
+                qPrintable(QStringLiteral("tab %1 at %2..%3 of %4")
+                               .arg(i)
+                               .arg(tab.left())
+                               .arg(tab.right())
+                               .arg(bar->width())));
+            QVERIFY2(
+                tab.width() >= bar->fontMetrics().horizontalAdvance(pages->tabText(i)), qPrintable(pages->tabText(i)));
+        }
+
+        for (int i = 0; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            QWidget *page = pages->widget(i);
+            QList<QWidget *> texts;
+            for (auto *label : page->findChildren<QLabel *>())
+                if (!label->text().isEmpty() && !label->wordWrap())
+                    texts << label;
+            for (auto *button : page->findChildren<QAbstractButton *>())
+                texts << button;
+            for (QWidget *widget : std::as_const(texts)) {
+                if (!widget->isVisible())
+                    continue;
+                const QString name
+                    = widget->objectName().isEmpty() ? widget->property("text").toString() : widget->objectName();
+                int needed = widget->sizeHint().width();
+                if (auto *button = qobject_cast<QPushButton *>(widget))
+                    needed = button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 8;
+                QVERIFY2(widget->width() >= needed,
+                    qPrintable(QStringLiteral("page %1: %2 is %3 px wide, needs %4")
+                                   .arg(i)
+                                   .arg(name)
+                                   .arg(widget->width())
+                                   .arg(needed)));
+                const QRect shown(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+                QVERIFY2(dialog.rect().contains(shown),
+                    qPrintable(QStringLiteral("page %1: %2 reaches outside the dialog").arg(i).arg(name)));
+            }
+        }
     }
 
     void enterSkipsDisabledWidgets()

@@ -3,6 +3,7 @@
 #include "app/frmRaktarKiv.h"
 #include "core/DatePrompt.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -50,6 +51,28 @@ private slots:
                 form.close();
         });
         QCOMPARE(form.choose(), chosen);
+    }
+
+    void warehouseListShowsTenRows()
+    {
+        TfrmRaktarKiv form;
+        QStringList names;
+        for (int n = 1; n <= 20; ++n)
+            names << QStringLiteral("%1. konyha").arg(n);
+        form.setNames(names);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto *combo = form.findChild<QComboBox *>("comRaktar");
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        const int rowHeight = list->sizeHintForRow(0);
+        QVERIFY(rowHeight > 0);
+        // Ten rows and a scroll bar, not the whole list of twenty.
+        QVERIFY2(list->viewport()->height() <= rowHeight * 10 + rowHeight / 2,
+            qPrintable(QStringLiteral("%1 px for rows of %2 px").arg(list->viewport()->height()).arg(rowHeight)));
+        QVERIFY(list->viewport()->height() >= rowHeight * 9);
+        combo->hidePopup();
     }
 
     void workYearDialogClosesOnlyOnAcceptedOk()

@@ -196,8 +196,13 @@ private slots:
         // Everyone can change the own password.
         for (const char *name : {"edtOldPass", "edtNewPass", "edtNewPass2", "btnModosit", "btnTorol"})
             QVERIFY2(child(page, name)->isEnabled(), name);
-        if (manages)
-            QCOMPARE(QApplication::focusWidget(), p.edit("edtUserName"));
+        QCOMPARE(QApplication::focusWidget(), p.edit(manages ? "edtUserName" : "edtOldPass"));
+        // The own name is readable also in the greyed field.
+        const QPalette colours = p.edit("edtUserName")->palette();
+        const QPalette::ColorGroup group = manages ? QPalette::Active : QPalette::Disabled;
+        QVERIFY(
+            qAbs(colours.color(group, QPalette::Text).lightness() - colours.color(group, QPalette::Base).lightness())
+            >= 128);
     }
 
     void typingShowsTheLevel()

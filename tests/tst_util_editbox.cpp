@@ -49,6 +49,8 @@ private slots:
     void printWithoutPrinterWarnsAndPreviews();
     void helpPageExistsInHungarian();
     void wheelMovesTheCursorByLines();
+    void closingWithUnsavedTextAsks_data();
+    void closingWithUnsavedTextAsks();
 
 private:
     QTemporaryDir m_dir;
@@ -323,6 +325,59 @@ void TestUtilEditbox::wheelMovesTheCursorByLines()
         Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &away);
     QCOMPARE(editor.memJegyzokonyv->textCursor().blockNumber(), 1);
+}
+
+void TestUtilEditbox::closingWithUnsavedTextAsks_data()
+{
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("saveAs"); // the save dialog's answer; empty: cancelled
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("nothing typed: closes at once") << false << 0 << QString() << true << false;
+    QTest::newRow("Igen and a file name: saved and closed")
+        << true << int(MsgResult::Yes) << "jegyzokonyv.txt" << true << true;
+    QTest::newRow("Igen, save dialog cancelled: stays open")
+        << true << int(MsgResult::Yes) << QString() << false << false;
+    QTest::newRow("Nem: closes without saving") << true << int(MsgResult::No) << QString() << true << false;
+    QTest::newRow("Mégse: stays open") << true << int(MsgResult::Cancel) << QString() << false << false;
+}
+
+void TestUtilEditbox::closingWithUnsavedTextAsks()
+{
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+
+    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    if (typed)
+        editor.memJegyzokonyv->setPlainText(QStringLiteral("Jegyzőkönyv"));
+    const QString path = saveAs.isEmpty() ? QString() : m_dir.filePath(saveAs);
+    QFile::remove(m_dir.filePath(QStringLiteral("jegyzokonyv.txt")));
+    if (answer != 0)
+        m_messenger.answer(answer);
+    if (!path.isEmpty())
+        m_prompt.answer(path);
+
+    editor.btnKilep->click();
+
+    if (typed) {
+        QCOMPARE(m_messenger.shown().size(), 1);
+        QCOMPARE(m_messenger.last().caption, QStringLiteral("Kérdés"));
+        QCOMPARE(m_messenger.last().symbol, int(Symbol::Question));
+        QCOMPARE(m_messenger.last().text, TfrmEditbox::unsavedQuestionText());
+        QCOMPARE(m_messenger.last().buttons, QStringList({"Igen", "Nem", "Mégse"}));
+    } else {
+        QVERIFY(m_messenger.shown().isEmpty());
+    }
+    QCOMPARE(!editor.isVisible(), closed);
+    QCOMPARE(QFileInfo::exists(m_dir.filePath(QStringLiteral("jegyzokonyv.txt"))), saved);
+    if (saved)
+        QCOMPARE(readBytes(m_dir.filePath(QStringLiteral("jegyzokonyv.txt"))), QByteArray("Jegyz\xf5k\xf6nyv"));
 }
 
 QTEST_MAIN(TestUtilEditbox)

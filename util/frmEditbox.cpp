@@ -87,6 +87,11 @@ QString TfrmEditbox::baseCaption()
     return QStringLiteral("Szövegszerkesztő");
 }
 
+QString TfrmEditbox::unsavedQuestionText()
+{
+    return QStringLiteral("A szöveg módosításai nincsenek elmentve.\rElmenti bezárás előtt?");
+}
+
 QString TfrmEditbox::textFolder() const
 {
     const QString folder = QDir(m_settings.programPath()).filePath(QStringLiteral("szovegek"));
@@ -158,6 +163,23 @@ void TfrmEditbox::btnMentClick()
         setWindowTitle(caption);
     }
     m_modified = false;
+}
+
+void TfrmEditbox::reject()
+{
+    // A record typed but not saved would be lost without a word.
+    if (m_modified) {
+        const int answer = m_messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question, unsavedQuestionText(),
+            QStringLiteral("Igen"), QStringLiteral("Nem"), QStringLiteral("Mégse"));
+        if (answer == MsgResult::Yes) {
+            btnMentClick();
+            if (m_modified) // no file name given, or the save failed: the text stays on screen
+                return;
+        } else if (answer != MsgResult::No) {
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 void TfrmEditbox::btnNyomtatClick()

@@ -20,6 +20,8 @@ public:
 
     static QString fileFilter();
     static QString baseCaption();
+    // Asked when the editor is closed with unsaved changes.
+    static QString unsavedQuestionText();
 
     QPlainTextEdit *memJegyzokonyv;
     QPushButton *btnMegnyit;
@@ -38,6 +40,8 @@ public slots:
     void btnNyomtatClick();
     void btnSugoClick();
     void memJegyzokonyvChange();
+    // "&Bezár", Escape and the close box: with unsaved changes, asks whether to save them first.
+    void reject() override;
 
 private:
     void FormCreate();
