@@ -1,4 +1,5 @@
 #include "app/UiAllergenPictures.h"
+#include "support/PictureCompare.h"
 
 #include <QFile>
 #include <QtTest>
@@ -11,23 +12,6 @@ class TestAppAllergenPictures : public QObject
     Q_OBJECT
 private:
     static QString sourceDir() { return qEnvironmentVariable("SALVIA_SOURCE_DIR"); }
-    static QString picturesDir() { return sourceDir() + "/resources/Pictures"; }
-
-    // Largest difference of any channel over all pixels (antialiasing may vary by a step or two
-    // between Qt versions).
-    static int largestDifference(const QImage &a, const QImage &b)
-    {
-        int largest = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-                largest = qMax(largest, qAbs(qRed(p) - qRed(q)));
-                largest = qMax(largest, qAbs(qGreen(p) - qGreen(q)));
-                largest = qMax(largest, qAbs(qBlue(p) - qBlue(q)));
-            }
-        }
-        return largest;
-    }
 
     // How many pixels differ noticeably in brightness: what still tells two pictures apart on a
     // black-and-white printout.
@@ -49,7 +33,7 @@ private slots:
         QVERIFY(!sourceDir().isEmpty());
         if (qEnvironmentVariable("SALVIA_WRITE_PICTURES") == "1") {
             for (const QString &name : allergenPictureNames())
-                QVERIFY(allergenPicture(name).save(picturesDir() + "/" + name, "BMP"));
+                QVERIFY(allergenPicture(name).save(PictureCompare::picturesDir() + "/" + name, "BMP"));
         }
     }
 
@@ -68,7 +52,7 @@ private slots:
         QCOMPARE(painted.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(painted.pixel(31, 31), qRgb(255, 255, 255));
 
-        QFile file(picturesDir() + "/" + name);
+        QFile file(PictureCompare::picturesDir() + "/" + name);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name + " is missing"));
         // A real Windows bitmap, whatever the extension says.
         QCOMPARE(file.read(2), QByteArray("BM"));
@@ -76,7 +60,7 @@ private slots:
         QImage stored;
         QVERIFY(stored.load(file.fileName(), "BMP"));
         QCOMPARE(stored.size(), painted.size());
-        QVERIFY2(largestDifference(stored.convertToFormat(QImage::Format_RGB32), painted) <= 8,
+        QVERIFY2(PictureCompare::largestDifference(stored.convertToFormat(QImage::Format_RGB32), painted) <= 8,
             qPrintable(name + " differs from the painted picture"));
     }
 
@@ -118,7 +102,8 @@ private slots:
                 continue;
             const QString picture = line.split(';').value(column);
             QVERIFY2(allergenPictureNames().contains(picture), qPrintable(picture + " is not painted"));
-            QVERIFY2(QFile::exists(picturesDir() + "/" + picture), qPrintable(picture + " is not shipped"));
+            QVERIFY2(
+                QFile::exists(PictureCompare::picturesDir() + "/" + picture), qPrintable(picture + " is not shipped"));
             ++rows;
         }
         QCOMPARE(rows, 14);

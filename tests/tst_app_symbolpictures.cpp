@@ -1,4 +1,5 @@
 #include "app/UiSymbolPictures.h"
+#include "support/PictureCompare.h"
 
 #include <QDir>
 #include <QtTest>
@@ -8,26 +9,6 @@
 class TestAppSymbolPictures : public QObject
 {
     Q_OBJECT
-private:
-    static QString picturesDir() { return qEnvironmentVariable("SALVIA_SOURCE_DIR") + "/resources/Pictures"; }
-
-    // Largest difference of any channel over all pixels (antialiasing may vary by a step or two
-    // between Qt versions).
-    static int largestDifference(const QImage &a, const QImage &b)
-    {
-        int largest = 0;
-        for (int y = 0; y < a.height(); ++y) {
-            for (int x = 0; x < a.width(); ++x) {
-                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-                largest = qMax(largest, qAbs(qRed(p) - qRed(q)));
-                largest = qMax(largest, qAbs(qGreen(p) - qGreen(q)));
-                largest = qMax(largest, qAbs(qBlue(p) - qBlue(q)));
-                largest = qMax(largest, qAbs(qAlpha(p) - qAlpha(q)));
-            }
-        }
-        return largest;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -36,7 +17,7 @@ private slots:
             for (int n = 1; n <= 19; ++n) {
                 const QString name = "D" + QString::number(n);
                 if (isSymbolPicture(name))
-                    QVERIFY(symbolImage(name).save(picturesDir() + "/" + name + ".png"));
+                    QVERIFY(symbolImage(name).save(PictureCompare::picturesDir() + "/" + name + ".png"));
             }
         }
     }
@@ -59,10 +40,10 @@ private slots:
         QCOMPARE(qAlpha(painted.pixel(0, 31)), 0);
         QVERIFY(qAlpha(painted.pixel(16, 16)) > 0);
 
-        const QImage stored(picturesDir() + "/" + name + ".png");
+        const QImage stored(PictureCompare::picturesDir() + "/" + name + ".png");
         QVERIFY2(!stored.isNull(), qPrintable(name + ".png is missing"));
         QCOMPARE(stored.size(), painted.size());
-        QVERIFY2(largestDifference(stored.convertToFormat(QImage::Format_ARGB32), painted) <= 8,
+        QVERIFY2(PictureCompare::largestDifference(stored.convertToFormat(QImage::Format_ARGB32), painted) <= 8,
             qPrintable(name + ".png differs from the painted picture"));
     }
 
@@ -77,7 +58,7 @@ private slots:
         QFETCH(int, symbol);
         const QImage flat = symbolImage("D" + QString::number(symbol));
         const QImage shaded = symbolImage("D" + QString::number(symbol + 10));
-        QVERIFY(largestDifference(flat, shaded) > 40);
+        QVERIFY(PictureCompare::largestDifference(flat, shaded) > 40);
         // Every symbol looks different from every other one.
         for (int other = 1; other <= 9; ++other) {
             if (other != symbol)
