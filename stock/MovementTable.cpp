@@ -64,12 +64,14 @@ QString MovementTable::direction(const QString &mozgnem) const
     return query.next() ? query.value(0).toString() : QString();
 }
 
-bool MovementTable::materialExists(const QString &fokSzla, const QString &nyilvSzam) const
+std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT COUNT(*) FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+    StockSql::run(query, QStringLiteral("SELECT Kerekites FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
         {fokSzla, nyilvSzam});
-    return query.next() && query.value(0).toInt() > 0;
+    if (!query.next())
+        return std::nullopt;
+    return qBound(0, query.value(0).toInt(), 4);
 }
 
 bool MovementTable::numberTaken(const QString &bizSzam) const

@@ -21,7 +21,8 @@ public:
     QDate closingDate() const;
     // The direction (Irany) of a movement type; empty when the type does not exist.
     QString direction(const QString &mozgnem) const;
-    bool materialExists(const QString &fokSzla, const QString &nyilvSzam) const;
+    // The material's quantity decimals (Kerekites); none when the material does not exist.
+    std::optional<int> materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const;
     bool numberTaken(const QString &bizSzam) const;
 
     // The pass of Part 4.1 step 5 over the rows other than `exceptId`.

@@ -1,6 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "core/Messenger.h"
+#include "core/Rounding.h"
 #include "stock/MovementTable.h"
 #include "stock/StockMessages.h"
 #include "stock/StockRecalculator.h"
@@ -49,6 +50,7 @@ StockOutcome inTransaction(QSqlDatabase db, Body body)
     TransactionGuard guard(db);
     if (!guard.isActive()) {
         outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.failed = true;
         return outcome;
     }
     try {
@@ -56,6 +58,7 @@ StockOutcome inTransaction(QSqlDatabase db, Body body)
     } catch (const StockSql::Failure &failure) {
         outcome = StockOutcome();
         outcome.refusal = Refusal::error(StockMessages::databaseError(failure.detail));
+        outcome.failed = true;
         return outcome;
     }
     if (!outcome.ok())
@@ -63,6 +66,7 @@ StockOutcome inTransaction(QSqlDatabase db, Body body)
     if (!guard.commit()) {
         outcome = StockOutcome();
         outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.failed = true;
     }
     return outcome;
 }
@@ -94,7 +98,7 @@ Refusal StockLedger::precheck(const StockItem &item) const
         const QDate closed = table.closingDate();
         if (closed.isValid() && item.datum <= closed)
             return warningRefusal(StockMessages::closedMonth(), FocusDate);
-        if (!table.materialExists(item.fokSzla, item.nyilvSzam))
+        if (!table.materialDecimals(item.fokSzla, item.nyilvSzam))
             return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
     } catch (const StockSql::Failure &failure) {
         return Refusal::error(StockMessages::databaseError(failure.detail));
@@ -137,14 +141,17 @@ MovementRow StockLedger::rowFor(const StockItem &item, const QString &bk) const
 }
 
 Refusal StockLedger::checkItem(
-    MovementTable &table, const MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
+    MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
 {
     // Read inside the transaction: a month closed on another computer a minute ago is closed here.
     const QDate closed = table.closingDate();
     if (closed.isValid() && row.datum <= closed)
         return warningRefusal(StockMessages::closedMonth(), FocusDate);
-    if (!table.materialExists(row.fokSzla, row.nyilvSzam))
+    const std::optional<int> decimals = table.materialDecimals(row.fokSzla, row.nyilvSzam);
+    if (!decimals)
         return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
+    // Quantities are kept to the material's decimals, so that the rows add up to the balance.
+    row.tetelMenny = Rounding::round(row.tetelMenny, *decimals);
     if (!isVoucherNumber(row.bizSzam))
         return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
 

@@ -44,7 +44,8 @@ public:
     static Refusal warningRefusal(const QString &text, const QString &focus = QString());
 
 private:
-    Refusal checkItem(MovementTable &table, const MovementRow &row, qint64 exceptId, bool newMode,
+    // Also rounds the row's quantity to the material's decimals.
+    Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode,
         QString *partner) const;
     MovementRow rowFor(const StockItem &item, const QString &bk) const;
 

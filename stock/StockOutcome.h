@@ -11,6 +11,7 @@
 struct StockOutcome
 {
     Refusal refusal;
+    bool failed = false; // the database refused a statement (not a check): nothing was written
     qint64 raktAzon = 0; // the row written (new or changed)
     QString bizSzam; // the voucher number used (a taken proposal is replaced)
     QString sorszam; // the voucher running number written
