@@ -6,6 +6,7 @@
 #include "store/ReferenceRows.h"
 #include "support/TempDatabase.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -338,7 +339,9 @@ private slots:
         QString input = QStringLiteral("Napsugár Óvoda\r\n7400\r\nKaposvár\r\nFő u. 2.\r\nGondnok\r\nSzép jelszó\r\n");
         QString output;
         QString errors;
-        QTextStream in(&input);
+        QByteArray inputBytes = input.toUtf8();
+        QBuffer in(&inputBytes);
+        in.open(QIODevice::ReadOnly);
         QTextStream out(&output);
         QTextStream err(&errors);
         QCOMPARE(runCreateDatabaseCommand(dir, in, out, err), 0);
@@ -358,7 +361,9 @@ private slots:
         // A second run on the same directory is refused and changes nothing.
         const QStringList before = snapshot(dir);
         input = QStringLiteral("Más\n1\n2\n3\nmas\njelszo\n");
-        QTextStream again(&input);
+        QByteArray againBytes = input.toUtf8();
+        QBuffer again(&againBytes);
+        again.open(QIODevice::ReadOnly);
         output.clear();
         QCOMPARE(runCreateDatabaseCommand(dir, again, out, err), 1);
         QCOMPARE(output, QString());
@@ -387,7 +392,9 @@ private slots:
         const QString dir = temp.filePath(QStringLiteral("db"));
         QString output;
         QString errors;
-        QTextStream in(&input);
+        QByteArray inputBytes = input.toUtf8();
+        QBuffer in(&inputBytes);
+        in.open(QIODevice::ReadOnly);
         QTextStream out(&output);
         QTextStream err(&errors);
         QCOMPARE(runCreateDatabaseCommand(dir, in, out, err), 1);
