@@ -1,10 +1,10 @@
 // Lays out a list printout of generated rows (standard header, six columns, sums, row count)
 // and prints one line per size: rows <N> seconds <S> peak_kb <K>. The peak is the process's
 // resident high-water mark during that run.
-#include "app/Settings.h"
+#include "session/Settings.h"
 #include "core/ScriptedMessenger.h"
-#include "printing/ListReport.h"
-#include "printing/Printout.h"
+#include "printing/ui/ListReport.h"
+#include "printing/ui/Printout.h"
 #include "printing/TableReportData.h"
 
 #include <QElapsedTimer>

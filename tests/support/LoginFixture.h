@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LoginTable.h"
+#include "users/LoginTable.h"
 
 #include <QList>
 #include <QTemporaryDir>

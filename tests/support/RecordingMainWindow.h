@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindowControl.h"
+#include "shell/MainWindowControl.h"
 
 #include <QMap>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/StartupPrompts.h"
+#include "shell/StartupPrompts.h"
 
 #include <QList>
 #include <QQueue>

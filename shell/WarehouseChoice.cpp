@@ -1,0 +1,37 @@
+#include "shell/WarehouseChoice.h"
+
+#include "session/Settings.h"
+#include "shell/StartupPrompts.h"
+#include "store/Database.h"
+
+#include <QSqlQuery>
+
+namespace WarehouseChoice {
+
+QStringList names(QSqlDatabase shared)
+{
+    QStringList result;
+    QSqlQuery query(shared);
+    if (!query.exec(QStringLiteral("SELECT RaktarNev FROM raktarak ORDER BY RaktarKod")))
+        return result;
+    while (query.next())
+        result << query.value(0).toString();
+    return result;
+}
+
+void choose(Settings &settings, StartupPrompts &prompts, const QString &dbPath)
+{
+    const QStringList list = names(Database::shared(dbPath));
+    int chosen = -1;
+    // An empty list leaves nothing to choose; the caller ends the program.
+    if (!list.isEmpty()) {
+        chosen = prompts.chooseWarehouse(list);
+        if (chosen < 0 || chosen >= list.size())
+            chosen = 0;
+    }
+    settings.setAktivRaktar(chosen + 1);
+    settings.setAktivRaktarNev(chosen >= 0 ? list.at(chosen) : QString());
+    settings.setDbPath(dbPath);
+}
+
+} // namespace WarehouseChoice

@@ -1,0 +1,148 @@
+#include "shell/ui/frmUjAdatbazis.h"
+
+#include "core/Messenger.h"
+
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+static QLineEdit *makeEdit(QWidget *parent, const char *name, int maxLength)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QWidget *parent)
+    : QDialog(parent)
+    , m_messenger(messenger)
+    , m_dbPath(dbPath)
+{
+    setObjectName(QStringLiteral("frmUjAdatbazis"));
+    setWindowTitle(QStringLiteral("Új adatbázis létrehozása"));
+
+    auto *intro = new QLabel(QStringLiteral("A megadott helyen még nincs adatbázis. A program létrehoz egy újat "
+                                            "20 raktárral; adja meg a tulajdonos intézmény adatait és a "
+                                            "rendszergazda (Superuser) felhasználónevét és jelszavát."),
+        this);
+    intro->setWordWrap(true);
+    lblHely = new QLabel(QStringLiteral("Adatbázis helye: ") + QDir::toNativeSeparators(dbPath), this);
+    lblHely->setObjectName(QStringLiteral("lblHely"));
+    lblHely->setWordWrap(true);
+
+    auto *owner = new QGroupBox(QStringLiteral("Tulajdonos adatai"), this);
+    auto *ownerForm = new QFormLayout(owner);
+    edtCegNev = makeEdit(owner, "edtCegNev", 255);
+    edtCegIrsz = makeEdit(owner, "edtCegIrsz", 255);
+    edtCegVaros = makeEdit(owner, "edtCegVaros", 255);
+    edtCegCim = makeEdit(owner, "edtCegCim", 255);
+    ownerForm->addRow(QStringLiteral("Intézmény neve:"), edtCegNev);
+    ownerForm->addRow(QStringLiteral("Irányítószám:"), edtCegIrsz);
+    ownerForm->addRow(QStringLiteral("Település:"), edtCegVaros);
+    ownerForm->addRow(QStringLiteral("Cím:"), edtCegCim);
+
+    auto *user = new QGroupBox(QStringLiteral("Rendszergazda"), this);
+    auto *userForm = new QFormLayout(user);
+    edtUserName = makeEdit(user, "edtUserName", 50);
+    edtPassword = makeEdit(user, "edtPassword", 255);
+    edtPassword2 = makeEdit(user, "edtPassword2", 255);
+    edtPassword->setEchoMode(QLineEdit::Password);
+    edtPassword2->setEchoMode(QLineEdit::Password);
+    userForm->addRow(QStringLiteral("Felhasználónév:"), edtUserName);
+    userForm->addRow(QStringLiteral("Jelszó:"), edtPassword);
+    userForm->addRow(QStringLiteral("Jelszó újra:"), edtPassword2);
+
+    btnRogzit = new QPushButton(QStringLiteral("&Létrehoz"), this);
+    btnRogzit->setObjectName(QStringLiteral("btnRogzit"));
+    btnRogzit->setDefault(true);
+    btnMegse = new QPushButton(QStringLiteral("&Mégse"), this);
+    btnMegse->setObjectName(QStringLiteral("btnMegse"));
+    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjAdatbazis::btnRogzitClick);
+    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnRogzit);
+    buttons->addWidget(btnMegse);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(lblHely);
+    layout->addWidget(owner);
+    layout->addWidget(user);
+    layout->addLayout(buttons);
+
+    edtCegNev->setFocus();
+}
+
+QLineEdit *TfrmUjAdatbazis::editFor(DatabaseCreator::Field field) const
+{
+    switch (field) {
+    case DatabaseCreator::Field::CegNev:
+        return edtCegNev;
+    case DatabaseCreator::Field::CegIrsz:
+        return edtCegIrsz;
+    case DatabaseCreator::Field::CegVaros:
+        return edtCegVaros;
+    case DatabaseCreator::Field::CegCim:
+        return edtCegCim;
+    case DatabaseCreator::Field::UserName:
+        return edtUserName;
+    case DatabaseCreator::Field::Password:
+        return edtPassword;
+    case DatabaseCreator::Field::PasswordAgain:
+        return edtPassword2;
+    case DatabaseCreator::Field::None:
+    case DatabaseCreator::Field::Directory:
+        break;
+    }
+    return nullptr;
+}
+
+void TfrmUjAdatbazis::refuse(const DatabaseCreator::Result &result)
+{
+    m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, result.message, QStringLiteral("OK"));
+    if (QLineEdit *edit = editFor(result.field)) {
+        edit->setFocus();
+        edit->selectAll();
+    }
+}
+
+void TfrmUjAdatbazis::btnRogzitClick()
+{
+    const DatabaseCreator::Input input {edtCegNev->text(), edtCegIrsz->text(), edtCegVaros->text(), edtCegCim->text(),
+        edtUserName->text(), edtPassword->text()};
+    DatabaseCreator::Result result = DatabaseCreator::check(m_dbPath, input);
+    if (result.ok)
+        result = DatabaseCreator::checkPasswordAgain(edtPassword->text(), edtPassword2->text());
+    if (!result.ok) {
+        refuse(result);
+        return;
+    }
+
+    m_messenger.showProgress(QStringLiteral("Az adatbázis létrehozása folyamatban..."));
+    result = DatabaseCreator::create(m_dbPath, input, QDate::currentDate(), [this](int warehouse) {
+        m_messenger.setProgressText(
+            QStringLiteral("Az adatbázis létrehozása folyamatban...\r") + DatabaseCreator::warehouseName(warehouse));
+    });
+    m_messenger.hideProgress();
+    if (!result.ok) {
+        refuse(result);
+        return;
+    }
+    accept();
+}
+
+bool TfrmUjAdatbazis::createIfMissing(QWidget *parent, Messenger &messenger, const QString &dbPath)
+{
+    if (DatabaseCreator::holdsDatabase(dbPath))
+        return true;
+    TfrmUjAdatbazis dialog(messenger, dbPath, parent);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,77 @@
+#include "shell/ui/FormMain.h"
+#include "session/Settings.h"
+#include "shell/SingleInstance.h"
+#include "widgets/UiFilePrompt.h"
+#include "widgets/UiLogo.h"
+#include "widgets/UiQtTranslation.h"
+#include "shell/ui/UiShellCommands.h"
+#include "shell/ui/UiStartup.h"
+#include "widgets/frmDialog.h"
+#include "shell/ui/frmSetup.h"
+#include "store/CreateDatabaseCommand.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    // Windowless: create a new database and end.
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--create-database")) {
+            QCoreApplication app(argc, argv);
+            QFile in;
+            in.open(stdin, QIODevice::ReadOnly);
+            QTextStream out(stdout);
+            QTextStream err(stderr);
+            const QString dir = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+            return runCreateDatabaseCommand(dir, in, out, err);
+        }
+    }
+
+    QApplication app(argc, argv);
+    UiQtTranslation::install(app, QDir::currentPath());
+
+    // One copy per computer and user: a second start says so, brings the running copy forward and ends.
+    SingleInstance instance;
+    if (!instance.tryStart()) {
+        QString text = SingleInstance::alreadyRunningText();
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QMessageBox::information(nullptr, QStringLiteral("Salvia"), text);
+        instance.activateRunningCopy();
+        return 0;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Salvia"));
+    QApplication::setWindowIcon(QIcon(salviaIcon()));
+
+    Settings settings;
+    settings.setProgramPath(QDir::currentPath());
+    settings.setIsPrinter(int(QPrinterInfo::availablePrinterNames().size()));
+    UiFilePrompt filePrompt;
+
+    // The three objects of the whole run, in this order: main window, message dialog, settings.
+    TFormMain window(settings);
+    TfrmDialog dialog(&window);
+    window.setMessenger(dialog);
+    TfrmSetup setup(settings, dialog, &filePrompt, &window);
+    QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
+    registerShellCommands(window, settings, dialog, filePrompt, setup);
+
+    // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
+    // painted; the work year is read again after a monthly closing or a restore.
+    UiStartup::install(window, dialog, settings);
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
+
+    window.show();
+    const int result = app.exec();
+    // Settings writes go to salvia.ini at once, so nothing is left to flush here.
+    return result;
+}

@@ -1,0 +1,326 @@
+#include "session/Settings.h"
+#include "stock/WorkYear.h"
+#include "stock/YearOpening.h"
+#include "core/ScriptedMessenger.h"
+#include "support/ScriptedStartupPrompts.h"
+#include "support/TempDatabase.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+// Reading and opening the work year of a warehouse.
+class TestAppWorkYear : public QObject
+{
+    Q_OBJECT
+
+    static void exec(const TempDatabase &db, const QString &sql)
+    {
+        QSqlQuery query(db.warehouse(1));
+        QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
+    }
+    static int count(const TempDatabase &db, const QString &sql)
+    {
+        QSqlQuery query(db.warehouse(1));
+        return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
+    }
+
+    struct Run
+    {
+        Settings settings;
+        ScriptedMessenger messenger;
+        ScriptedStartupPrompts prompts;
+        QTemporaryDir programDir;
+
+        explicit Run(const TempDatabase &db)
+        {
+            settings.setProgramPath(programDir.path());
+            settings.setDbPath(db.path());
+            settings.setAktivRaktar(1);
+            settings.setLoginUser(QStringLiteral("anna"));
+        }
+        bool read(const QDate &today)
+        {
+            WorkYear workYear(settings, messenger, prompts);
+            workYear.setToday(today);
+            return workYear.read();
+        }
+    };
+
+    // The state after the 2006 year closing: no active year, December closed, the stock list of
+    // 31 December 2006 in Leltar, including a material with no stock left.
+    static void closed2006(const TempDatabase &db)
+    {
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        exec(db, "UPDATE Munkaev SET AktivEv = 0");
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db,
+            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
+            "('2006-12-31', 'Éves zárás', 'anna')");
+        exec(db,
+            "INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
+            "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES "
+            "('200', '0001', 'Liszt', 'kg', 10, 25.5, 5100.12345, 1377.0333, 6477.15675, 200.00485), "
+            "('100', '0002', 'Só', 'kg', 10, 0, 0, 0, 0, 80), "
+            "('100', '0001', 'Cukor', 'kg', 10, 3.125, 937.5, 253.125, 1190.625, 300)");
+    }
+
+    static QStringList refusal() { return {YearOpening::refusalText()}; }
+
+private slots:
+    void openingCarriesEveryStockRowIntoOpeningRows()
+    {
+        TempDatabase db(QDate(2006, 6, 1));
+        closed2006(db);
+        Run run(db);
+        run.prompts.addYearText("2007");
+
+        QVERIFY(run.read(QDate(2007, 1, 3)));
+
+        QCOMPARE(run.prompts.askedYearMessages, QStringList {WorkYear::noActiveYearText() + "|2007"});
+        QCOMPARE(run.prompts.openingMessages,
+            QStringList {
+                "A 2007. év nyitása megtörtént.\r2006. évi készletből a nyitótétel átfordítása folyamatban..."});
+        QCOMPARE(run.messenger.shown().size(), 1);
+        QCOMPARE(run.messenger.last().caption, QString("Információ"));
+        QCOMPARE(run.messenger.last().symbol, 3);
+        QCOMPARE(run.messenger.last().text,
+            QString(
+                "Az aktív év sikeresen be lett állítva, és elkészültek az új nyitótételek. Dolgozhat a programban."));
+        QVERIFY(!run.messenger.progressTexts().isEmpty());
+        QVERIFY(!run.messenger.progressVisible());
+
+        QCOMPARE(run.settings.munkaEv(), QString("2007"));
+        QCOMPARE(run.settings.lezartHoDat(), QDate(2006, 12, 31));
+        QCOMPARE(run.settings.lezartHo(), QString("2006. december"));
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE MunkaEv = '2007' AND AktivEv = 1"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 1);
+
+        QSqlQuery query(db.warehouse(1));
+        QVERIFY(query.exec("SELECT Mozgnem, BK, BizSzam, Datum, NyilvSzam, FokSzla, TetelMenny, TetelErtek, "
+                           "KeszletMenny, KeszletErtek, KiAr, BeAr, AfaErtek, Brutto, AfaKod, PartAzon, \"User\", "
+                           "Stat, Sorszam, Lejarat FROM Raktar ORDER BY RaktAzon"));
+        struct Expected
+        {
+            QString fok, nyilv;
+            double menny, ertek, ar, afa, brutto;
+        };
+        // In key order of the stock list; money to four decimals, halves to even.
+        const QList<Expected> expected = {
+            {"100", "0001", 3.125, 937.5, 300, 253.125, 1190.625},
+            {"100", "0002", 0, 0, 80, 0, 0},
+            {"200", "0001", 25.5, 5100.1234, 200.0048, 1377.0333, 6477.1568},
+        };
+        for (const Expected &row : expected) {
+            QVERIFY(query.next());
+            QCOMPARE(query.value("Mozgnem").toString(), QString("00"));
+            QCOMPARE(query.value("BK").toString(), QString("BE"));
+            QCOMPARE(query.value("BizSzam").toString(), QString("00000000"));
+            QCOMPARE(query.value("Datum").toString(), QString("2007-01-01"));
+            QCOMPARE(query.value("FokSzla").toString(), row.fok);
+            QCOMPARE(query.value("NyilvSzam").toString(), row.nyilv);
+            QCOMPARE(query.value("TetelMenny").toDouble(), row.menny);
+            QCOMPARE(query.value("KeszletMenny").toDouble(), row.menny);
+            QCOMPARE(query.value("TetelErtek").toDouble(), row.ertek);
+            QCOMPARE(query.value("KeszletErtek").toDouble(), row.ertek);
+            QCOMPARE(query.value("KiAr").toDouble(), row.ar);
+            QCOMPARE(query.value("BeAr").toDouble(), row.ar);
+            QCOMPARE(query.value("AfaErtek").toDouble(), row.afa);
+            QCOMPARE(query.value("Brutto").toDouble(), row.brutto);
+            QCOMPARE(query.value("AfaKod").toString(), QString("01"));
+            QCOMPARE(query.value("PartAzon").toString(), QString("00001"));
+            QCOMPARE(query.value("User").toString(), QString("anna"));
+            QCOMPARE(query.value("Stat").toInt(), 0);
+            QCOMPARE(query.value("Sorszam").toString(), QString("2007/00000"));
+            QVERIFY(query.value("Lejarat").isNull());
+        }
+        QVERIFY(!query.next());
+    }
+
+    void refusedYearsWriteNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("the closed year again") << "2006";
+        QTest::newRow("an older year") << "2005";
+        QTest::newRow("above 2098") << "2099";
+        QTest::newRow("three digits") << "200";
+        QTest::newRow("below 2001") << "2000";
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("empty") << "";
+        QTest::newRow("a fraction") << "20.7";
+    }
+    void refusedYearsWriteNothing()
+    {
+        QFETCH(QString, typed);
+        TempDatabase db(QDate(2006, 6, 1));
+        closed2006(db);
+        Run run(db);
+        run.prompts.addYearText(typed);
+
+        // The script ends after the refusal: the dialog would stay open, so no year comes of it.
+        QVERIFY(!run.read(QDate(2007, 1, 3)));
+
+        QCOMPARE(run.messenger.texts(), refusal());
+        QCOMPARE(run.messenger.last().caption, QString("HIBA!"));
+        QCOMPARE(run.messenger.last().symbol, 2);
+        QCOMPARE(run.messenger.last().buttons, QStringList {"OK"});
+        QVERIFY(run.prompts.openingMessages.isEmpty());
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+    }
+
+    void refusalKeepsAskingUntilAValidYear()
+    {
+        TempDatabase db(QDate(2006, 6, 1));
+        closed2006(db);
+        Run run(db);
+        run.prompts.addYearText("2006");
+        run.prompts.addYearText("2099");
+        run.prompts.addYearText("2007");
+
+        QVERIFY(run.read(QDate(2007, 1, 3)));
+        QCOMPARE(run.messenger.texts().mid(0, 2), refusal() + refusal());
+        QCOMPARE(run.prompts.acceptedYearTexts, QStringList {"2007"});
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 3);
+    }
+
+    // A database with no year recorded at all accepts any year of the allowed range.
+    void emptyYearTableAcceptsTheAllowedRange_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("2001") << "2001" << true;
+        QTest::newRow("2098") << "2098" << true;
+        QTest::newRow("2000") << "2000" << false;
+        QTest::newRow("2099") << "2099" << false;
+    }
+    void emptyYearTableAcceptsTheAllowedRange()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        TempDatabase db(QDate(2006, 6, 1));
+        exec(db, "DELETE FROM Munkaev");
+        exec(db, "DELETE FROM Napizaras");
+        YearOpening opening(db.warehouse(1));
+        QCOMPARE(opening.lastYear(), 0);
+        QCOMPARE(opening.check(typed), accepted ? typed.toInt() : 0);
+
+        Run run(db);
+        run.prompts.addYearText(typed);
+        QCOMPARE(run.read(QDate(2007, 1, 3)), accepted);
+        if (accepted) {
+            QCOMPARE(run.messenger.texts(), QStringList {YearOpening::successText()});
+            QVERIFY(run.prompts.openingMessages.first().contains(QString::number(typed.toInt() - 1) + ". évi"));
+            // No closing recorded: the year before the work year counts as closed.
+            QCOMPARE(run.settings.lezartHoDat(), QDate(typed.toInt() - 1, 12, 31));
+        }
+    }
+
+    // Another copy opened the year between the question and the write: nothing is written twice,
+    // and this copy works in the year the other one opened.
+    void yearOpenedMeanwhileIsNotOpenedTwice()
+    {
+        TempDatabase db(QDate(2006, 6, 1));
+        closed2006(db);
+        YearOpening opening(db.warehouse(1));
+        QCOMPARE(opening.check("2007"), 2007);
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2007', 1)");
+
+        ScriptedMessenger messenger;
+        QCOMPARE(opening.open(2007, "anna", messenger), YearOpening::Result::AlreadyOpen);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 3);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+    }
+
+    // A write that fails midway takes everything back, the new year row included.
+    void failedOpeningLeavesNothingBehind()
+    {
+        TempDatabase db(QDate(2006, 6, 1));
+        closed2006(db);
+        exec(db,
+            "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
+            "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
+        Run run(db);
+        run.prompts.addYearText("2007");
+
+        QVERIFY(!run.read(QDate(2007, 1, 3)));
+        QCOMPARE(run.messenger.last().caption, QString("HIBA!"));
+        QVERIFY(run.messenger.last().text.startsWith(YearOpening::failureText()));
+        QVERIFY(run.messenger.last().text.contains("lemez megtelt"));
+        QVERIFY(!run.messenger.progressVisible());
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+    }
+
+    void activeYearIsReadWithTheLastClosing_data()
+    {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("mismatch");
+        QTest::newRow("same as the clock") << "2006" << QDate(2006, 5, 2) << false;
+        QTest::newRow("clock in the next year") << "2006" << QDate(2007, 1, 2) << true;
+        QTest::newRow("clock in an earlier year") << "2006" << QDate(2005, 12, 30) << true;
+    }
+    void activeYearIsReadWithTheLastClosing()
+    {
+        QFETCH(QString, year);
+        QFETCH(QDate, today);
+        QFETCH(bool, mismatch);
+        TempDatabase db(QDate(2006, 6, 1));
+        // The new database has 2006 active and 31 December 2005 closed.
+        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db,
+            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
+            "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
+        Run run(db);
+
+        QVERIFY(run.read(today));
+        QCOMPARE(run.settings.munkaEv(), year);
+        QCOMPARE(run.settings.lezartHoDat(), QDate(2006, 3, 31));
+        QCOMPARE(run.settings.lezartHo(), QString("2006. március"));
+        QVERIFY(run.prompts.askedYearMessages.isEmpty());
+        QVERIFY(run.messenger.shown().isEmpty());
+        const QStringList expected
+            = mismatch ? QStringList {WorkYear::clockMismatchText() + "|" + year} : QStringList();
+        QCOMPARE(run.prompts.shownYearMessages, expected);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+    }
+
+    void clockMismatchTextIsExact()
+    {
+        QCOMPARE(WorkYear::clockMismatchText(),
+            QString("Figyelem! Az aktív év nem egyezik a gép órájával!\rHa rosszul jár a gép órája kérem állítsa "
+                    "be!\rHa nem zárta még le a a tavalyi évet, kérem tegye meg!"));
+    }
+
+    void closedMonthText_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("január") << QDate(2007, 1, 31) << "2007. január";
+        QTest::newRow("március") << QDate(2006, 3, 31) << "2006. március";
+        QTest::newRow("augusztus") << QDate(2006, 8, 31) << "2006. augusztus";
+        QTest::newRow("december") << QDate(2006, 12, 31) << "2006. december";
+    }
+    void closedMonthText()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        QCOMPARE(WorkYear::closedMonthText(date), text);
+    }
+
+    void unreadableWarehouseIsReported()
+    {
+        TempDatabase db(QDate(2006, 6, 1));
+        exec(db, "DROP TABLE Munkaev");
+        Run run(db);
+        QVERIFY(!run.read(QDate(2007, 1, 3)));
+        QCOMPARE(run.messenger.last().caption, QString("HIBA!"));
+        QVERIFY(run.messenger.last().text.startsWith(WorkYear::readFailureText()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppWorkYear)
+#include "tst_workyear.moc"

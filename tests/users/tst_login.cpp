@@ -1,0 +1,524 @@
+#include "users/Login.h"
+#include "session/Settings.h"
+#include "users/UserAdmin.h"
+#include "core/PasswordHash.h"
+#include "core/ScriptedMessenger.h"
+#include "store/Database.h"
+#include "support/LoginFixture.h"
+#include "support/TempDatabase.h"
+
+#include <QQueue>
+#include <QSqlQuery>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Login::Result)
+
+namespace {
+
+// Users of every level; "Kati" and "kati" are two users.
+void addUsers(LoginFixture &db)
+{
+    db.addUser(QStringLiteral("admin"), QStringLiteral("titok"), 5);
+    db.addUser(QStringLiteral("Kati"), QStringLiteral("alma"), 1);
+    db.addUser(QStringLiteral("kati"), QStringLiteral("korte"), 3);
+    db.addUser(QStringLiteral("Bela"), QStringLiteral("szilva"), 2);
+    db.addUser(QStringLiteral("exit"), QStringLiteral("exit"), 1);
+}
+
+// "caption|symbol|text|buttons" of every message shown.
+QStringList messages(const ScriptedMessenger &messenger)
+{
+    QStringList result;
+    for (const ScriptedMessenger::Shown &shown : messenger.shown())
+        result << shown.caption + QLatin1Char('|') + QString::number(shown.symbol) + QLatin1Char('|') + shown.text
+                + QLatin1Char('|') + shown.buttons.join(QLatin1Char(','));
+    return result;
+}
+
+QString message(const QString &caption, int symbol, const QString &text, const QString &buttons = QStringLiteral("OK"))
+{
+    return caption + QLatin1Char('|') + QString::number(symbol) + QLatin1Char('|') + text + QLatin1Char('|') + buttons;
+}
+
+const QString Stop = message(
+    QStringLiteral("STOP!"), 8, QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."));
+const QString BadName = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás felhasználónév!"));
+const QString BadPassword = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás jelszó!"));
+const QString PasswordChanged = message(QStringLiteral("Információ"), 3,
+    QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\resetén nincs mód a "
+                   "visszanyerésére!"));
+
+QString deleteQuestion(const QString &name)
+{
+    return message(QStringLiteral("Megerősítés"), 1,
+        QStringLiteral("Valóban törli a ") + name
+            + QStringLiteral(" felhasználót?\rHa a saját azonosítóját törli kizárja a rendszer!"),
+        QStringLiteral("Igen,Nem"));
+}
+
+} // namespace
+
+class TestAppLogin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void check_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<Login::Result>("result");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("levelName");
+        QTest::newRow("full level") << "Kati"
+                                    << "alma" << Login::Success << 1 << "Teljes";
+        QTest::newRow("administration") << "Bela"
+                                        << "szilva" << Login::Success << 2 << "Adminisztrációs";
+        QTest::newRow("lower-case twin") << "kati"
+                                         << "korte" << Login::Success << 3 << "Felhasználói";
+        QTest::newRow("superuser") << "admin"
+                                   << "titok" << Login::Success << 5 << "Superuser";
+        QTest::newRow("twin's password") << "Kati"
+                                         << "korte" << Login::WrongPassword << 0 << "";
+        QTest::newRow("other case") << "KATI"
+                                    << "alma" << Login::UnknownUser << 0 << "";
+        QTest::newRow("unknown") << "Senki"
+                                 << "alma" << Login::UnknownUser << 0 << "";
+        QTest::newRow("empty name") << ""
+                                    << "" << Login::UnknownUser << 0 << "";
+        QTest::newRow("wrong password") << "Bela"
+                                        << "Szilva" << Login::WrongPassword << 0 << "";
+        QTest::newRow("empty password") << "Bela"
+                                        << "" << Login::WrongPassword << 0 << "";
+        QTest::newRow("user named exit") << "exit"
+                                         << "exit" << Login::Cancelled << 0 << "";
+    }
+    void check()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(Login::Result, result);
+        QFETCH(int, level);
+        QFETCH(QString, levelName);
+        LoginFixture db;
+        addUsers(db);
+        Settings settings;
+        QCOMPARE(Login::check(db.dbPath(), LoginEntry {name, password}, settings), result);
+        QCOMPARE(settings.loginUser(), result == Login::Success ? name : QString());
+        QCOMPARE(settings.securLevel(), level);
+        QCOMPARE(settings.securName(), levelName);
+    }
+
+    void run_data()
+    {
+        QTest::addColumn<QStringList>("entries"); // "name/password" per dialog
+        QTest::addColumn<bool>("loggedIn");
+        QTest::addColumn<int>("dialogs");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("first try") << QStringList {"Kati/alma"} << true << 1 << QStringList();
+        QTest::newRow("two failures, then right") << QStringList {"Kati/korte", "Katalin/alma", "Kati/alma"} << true
+                                                  << 3 << QStringList {BadPassword, BadName};
+        QTest::newRow("three failures") << QStringList {"Kati/x", "Kati/y", "Kati/z", "Kati/alma"} << false << 3
+                                        << QStringList {BadPassword, BadPassword, BadPassword, Stop};
+        QTest::newRow("cancelled at once") << QStringList {"exit/", "Kati/alma"} << false << 1 << QStringList {Stop};
+        QTest::newRow("failure, then cancelled")
+            << QStringList {"Senki/alma", "exit/"} << false << 2 << QStringList {BadName, Stop};
+    }
+    void run()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, loggedIn);
+        QFETCH(int, dialogs);
+        QFETCH(QStringList, shown);
+        LoginFixture db;
+        addUsers(db);
+        Settings settings;
+        ScriptedMessenger messenger;
+        QQueue<QString> queue(entries);
+        int asked = 0;
+        const auto ask = [&] {
+            ++asked;
+            const QStringList parts = queue.dequeue().split(QLatin1Char('/'));
+            return LoginEntry {parts.at(0), parts.at(1)};
+        };
+        QCOMPARE(Login::run(ask, messenger, db.dbPath(), settings), loggedIn);
+        QCOMPARE(asked, dialogs);
+        QCOMPARE(messages(messenger), shown);
+        QCOMPARE(settings.loginUser(), loggedIn ? QStringLiteral("Kati") : QString());
+    }
+
+    // The superuser of a newly created database can log in.
+    void createdDatabaseSuperuser()
+    {
+        TempDatabase db;
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        Settings settings;
+        QCOMPARE(
+            Login::check(db.path(), {TempDatabase::userName(), TempDatabase::password()}, settings), Login::Success);
+        QCOMPARE(settings.securLevel(), 5);
+        QCOMPARE(settings.securName(), QStringLiteral("Superuser"));
+    }
+
+    void levelLabels()
+    {
+        LoginFixture db;
+        addUsers(db);
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
+        QCOMPARE(admin.levelLabel(QStringLiteral("Kati")), QStringLiteral("Hozzáférés: Teljes (1)"));
+        QCOMPARE(admin.levelLabel(QStringLiteral("Bela")), QStringLiteral("Hozzáférés: Adminisztrációs (2)"));
+        QCOMPARE(admin.levelLabel(QStringLiteral("kati")), QStringLiteral("Hozzáférés: Felhasználói (3)"));
+        QCOMPARE(admin.levelLabel(QStringLiteral("admin")), QStringLiteral("Hozzáférés: Superuser (5)"));
+        QCOMPARE(admin.levelLabel(QStringLiteral("KATI")), QStringLiteral("Hozzáférés: Felhasználó nem létezik"));
+        QCOMPARE(admin.levelLabel(QString()), QStringLiteral("Hozzáférés: Felhasználó nem létezik"));
+    }
+
+    void changePasswordRefused_data()
+    {
+        QTest::addColumn<QString>("loginUser");
+        QTest::addColumn<int>("loginLevel");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("oldPassword");
+        QTest::addColumn<QString>("newPassword");
+        QTest::addColumn<QString>("newPassword2");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        const QString identity = QStringLiteral("Azonosítási hiba!");
+        const QString passwordError = QStringLiteral("Jelszó hiba!");
+        const QString noUser = QStringLiteral("A módosítandó felhasználó nem létezik!");
+        const QString superuser = QStringLiteral("A Superuser adatai nem módosíthatóak!");
+        const QString wrongOld = QStringLiteral("A megadott régi jelszó hibás!");
+        const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
+        const QString mismatch = QStringLiteral("A megadott új jelszavak nem egyeznek!");
+        QTest::newRow("no such user") << "Kati" << 1 << "Senki"
+                                      << ""
+                                      << ""
+                                      << "x" << identity << noUser << "edtUserName";
+        QTest::newRow("other case") << "admin" << 5 << "BELA"
+                                    << "szilva"
+                                    << "uj"
+                                    << "uj" << identity << noUser << "edtUserName";
+        QTest::newRow("superuser by level 1, wrong old") << "Kati" << 1 << "admin"
+                                                         << "rossz"
+                                                         << ""
+                                                         << "x" << identity << superuser << "edtUserName";
+        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
+                                             << "titok"
+                                             << "uj"
+                                             << "uj" << identity << superuser << "edtUserName";
+        QTest::newRow("wrong old, before empty new") << "Kati" << 1 << "Bela"
+                                                     << "rossz"
+                                                     << ""
+                                                     << "x" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("old of the twin") << "Kati" << 1 << "Kati"
+                                         << "korte"
+                                         << "uj"
+                                         << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("no old given by level 1") << "Kati" << 1 << "Bela"
+                                                 << ""
+                                                 << "uj"
+                                                 << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("own, by level 3, wrong old") << "kati" << 3 << "kati"
+                                                    << "alma"
+                                                    << "uj"
+                                                    << "uj" << passwordError << wrongOld << "edtOldPass";
+        QTest::newRow("empty new, before mismatch") << "Kati" << 1 << "Bela"
+                                                    << "szilva"
+                                                    << ""
+                                                    << "x" << passwordError << empty << "edtNewPass";
+        QTest::newRow("empty new by superuser") << "admin" << 5 << "Bela"
+                                                << ""
+                                                << ""
+                                                << "" << passwordError << empty << "edtNewPass";
+        QTest::newRow("mismatch") << "Kati" << 1 << "Bela"
+                                  << "szilva"
+                                  << "uj1"
+                                  << "uj2" << passwordError << mismatch << "edtNewPass2";
+        QTest::newRow("mismatch in case") << "admin" << 5 << "Bela"
+                                          << ""
+                                          << "Uj"
+                                          << "uj" << passwordError << mismatch << "edtNewPass2";
+    }
+    void changePasswordRefused()
+    {
+        QFETCH(QString, loginUser);
+        QFETCH(int, loginLevel);
+        QFETCH(QString, target);
+        QFETCH(QString, oldPassword);
+        QFETCH(QString, newPassword);
+        QFETCH(QString, newPassword2);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        LoginFixture db;
+        addUsers(db);
+        const QList<LoginRow> before = db.rows();
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
+        QVERIFY(!admin.changePassword(target, oldPassword, newPassword, newPassword2));
+        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
+        QCOMPARE(admin.focusField(), focus);
+        QCOMPARE(db.rows(), before);
+    }
+
+    void changePassword_data()
+    {
+        QTest::addColumn<QString>("loginUser");
+        QTest::addColumn<int>("loginLevel");
+        QTest::addColumn<QString>("oldPassword");
+        QTest::newRow("superuser, no old password") << "admin" << 5 << "";
+        QTest::newRow("superuser, any old password") << "admin" << 5 << "rossz";
+        QTest::newRow("level 1 with the old password") << "Kati" << 1 << "szilva";
+        QTest::newRow("own, level 2") << "Bela" << 2 << "szilva";
+    }
+    void changePassword()
+    {
+        QFETCH(QString, loginUser);
+        QFETCH(int, loginLevel);
+        QFETCH(QString, oldPassword);
+        LoginFixture db;
+        addUsers(db);
+        const QList<LoginRow> before = db.rows();
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
+        QVERIFY(admin.changePassword(
+            QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")));
+        QCOMPARE(messages(messenger), QStringList {PasswordChanged});
+
+        const QString stored = db.storedPassword(QStringLiteral("Bela"));
+        QVERIFY(stored.startsWith(QStringLiteral("$argon2id$")));
+        QVERIFY(!stored.contains(QStringLiteral("barack")));
+        Settings settings;
+        QCOMPARE(
+            Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("barack")}, settings), Login::Success);
+        QCOMPARE(Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings),
+            Login::WrongPassword);
+        // Only that row changed, and only its password.
+        QList<LoginRow> after = db.rows();
+        for (qsizetype i = 0; i < after.size(); ++i) {
+            if (after.at(i).loginName == QStringLiteral("Bela")) {
+                QCOMPARE(after.at(i).securLevel, 2);
+                after[i].password = before.at(i).password;
+            }
+        }
+        QCOMPARE(after, before);
+    }
+
+    // A write the database refuses is reported, never announced as done.
+    void failedWriteIsReported()
+    {
+        LoginFixture db;
+        addUsers(db);
+        QSqlQuery query(Database::shared(db.dbPath()));
+        QVERIFY(query.exec(QStringLiteral(
+            "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
+        QVERIFY(!admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj")));
+        QCOMPARE(messenger.shown().size(), 1);
+        QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
+        QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\rzarolva")));
+        Settings settings;
+        QCOMPARE(
+            Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings), Login::Success);
+    }
+
+    void deleteRefused_data()
+    {
+        QTest::addColumn<QString>("loginUser");
+        QTest::addColumn<int>("loginLevel");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("oldPassword");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no such user") << "admin" << 5 << "Senki"
+                                      << ""
+                                      << "Azonosítási hiba!"
+                                      << "A módosítandó felhasználó nem létezik!";
+        QTest::newRow("superuser, wrong old") << "Kati" << 1 << "admin"
+                                              << "rossz"
+                                              << "Azonosítási hiba!"
+                                              << "A Superuser nem törölhető!";
+        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
+                                             << ""
+                                             << "Azonosítási hiba!"
+                                             << "A Superuser nem törölhető!";
+        QTest::newRow("wrong old by level 1") << "Kati" << 1 << "Bela"
+                                              << "alma"
+                                              << "Jelszó hiba!"
+                                              << "A megadott régi jelszó hibás!";
+        QTest::newRow("own, no password") << "kati" << 3 << "kati"
+                                          << ""
+                                          << "Jelszó hiba!"
+                                          << "A megadott régi jelszó hibás!";
+    }
+    void deleteRefused()
+    {
+        QFETCH(QString, loginUser);
+        QFETCH(int, loginLevel);
+        QFETCH(QString, target);
+        QFETCH(QString, oldPassword);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        LoginFixture db;
+        addUsers(db);
+        const QList<LoginRow> before = db.rows();
+        ScriptedMessenger messenger;
+        messenger.answer(MsgResult::Yes);
+        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
+        QCOMPARE(admin.deleteUser(target, oldPassword), UserAdmin::DeleteOutcome::Refused);
+        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
+        QCOMPARE(db.rows(), before);
+    }
+
+    void deleteUser_data()
+    {
+        QTest::addColumn<QString>("loginUser");
+        QTest::addColumn<int>("loginLevel");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("oldPassword");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<UserAdmin::DeleteOutcome>("outcome");
+        QTest::newRow("superuser deletes, no password")
+            << "admin" << 5 << "Bela"
+            << "" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+        QTest::newRow("level 1 with the password")
+            << "Kati" << 1 << "kati"
+            << "korte" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+        QTest::newRow("answered Nem") << "admin" << 5 << "Bela"
+                                      << "" << int(MsgResult::No) << UserAdmin::DeleteOutcome::Declined;
+        QTest::newRow("dialog closed") << "admin" << 5 << "Bela"
+                                       << "" << int(MsgResult::Cancel) << UserAdmin::DeleteOutcome::Declined;
+        QTest::newRow("own login") << "Kati" << 1 << "Kati"
+                                   << "alma" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::DeletedSelf;
+    }
+    void deleteUser()
+    {
+        QFETCH(QString, loginUser);
+        QFETCH(int, loginLevel);
+        QFETCH(QString, target);
+        QFETCH(QString, oldPassword);
+        QFETCH(int, answer);
+        QFETCH(UserAdmin::DeleteOutcome, outcome);
+        LoginFixture db;
+        addUsers(db);
+        QList<LoginRow> expected = db.rows();
+        if (outcome != UserAdmin::DeleteOutcome::Declined)
+            expected.removeIf([&](const LoginRow &row) { return row.loginName == target; });
+        ScriptedMessenger messenger;
+        messenger.answer(answer);
+        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
+        QCOMPARE(admin.deleteUser(target, oldPassword), outcome);
+
+        QStringList shown {deleteQuestion(target)};
+        if (outcome == UserAdmin::DeleteOutcome::DeletedSelf)
+            shown << message(
+                QStringLiteral("Információ"), 3, QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
+        QCOMPARE(messages(messenger), shown);
+        QCOMPARE(db.rows(), expected);
+    }
+
+    void createRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("password2");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        const QString taken = QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!");
+        const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
+        const QString mismatch = QStringLiteral("A jelszavak nem egyeznek!");
+        QTest::newRow("empty name, before empty password") << ""
+                                                           << ""
+                                                           << "" << taken << "edtNewUserName";
+        QTest::newRow("existing name") << "Bela"
+                                       << "x"
+                                       << "x" << taken << "edtNewUserName";
+        QTest::newRow("existing superuser") << "admin"
+                                            << "x"
+                                            << "y" << taken << "edtNewUserName";
+        QTest::newRow("exit, before empty password")
+            << "exit"
+            << ""
+            << "" << QStringLiteral("Ez a felhasználónév nem használható: exit") << "edtNewUserName";
+        QTest::newRow("empty password, before mismatch") << "Uj"
+                                                         << ""
+                                                         << "x" << empty << "edtNewPas1";
+        QTest::newRow("mismatch") << "Uj"
+                                  << "x"
+                                  << "X" << mismatch << "edtNewPas2";
+    }
+    void createRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, password2);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        LoginFixture db;
+        addUsers(db);
+        LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
+        const QList<LoginRow> before = db.rows();
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
+        QVERIFY(!admin.createUser(name, password, password2, 3));
+        QCOMPARE(messages(messenger), QStringList {message(QStringLiteral("Hiba!"), 2, text)});
+        QCOMPARE(admin.focusField(), focus);
+        QCOMPARE(db.rows(), before);
+    }
+
+    void createUser_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("levelName");
+        QTest::newRow("full") << "Uj"
+                              << "citrom" << 1 << "Teljes";
+        QTest::newRow("administration, case twin of Bela") << "BELA"
+                                                           << "citrom" << 2 << "Adminisztrációs";
+        QTest::newRow("user") << "Ági néni"
+                              << "őszibarack" << 3 << "Felhasználói";
+        // The character of code 255 stays itself; code 0 in its place is another password.
+        QTest::newRow("code 255") << "Uj" << QString(2, QChar(0xFF)) << 3 << "Felhasználói";
+    }
+    void createUser()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(int, level);
+        QFETCH(QString, levelName);
+        LoginFixture db;
+        addUsers(db);
+        const qsizetype count = db.rows().size();
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
+        QVERIFY(admin.createUser(name, password, password, level));
+        QCOMPARE(messages(messenger),
+            QStringList {message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva."))});
+        QCOMPARE(db.rows().size(), count + 1);
+
+        const QString stored = db.storedPassword(name);
+        QVERIFY(stored.startsWith(QStringLiteral("$argon2id$")));
+        QVERIFY(!stored.contains(password));
+        Settings settings;
+        QCOMPARE(Login::check(db.dbPath(), {name, QString(password).replace(QChar(0xFF), QChar(0))}, settings),
+            password.contains(QChar(0xFF)) ? Login::WrongPassword : Login::Success);
+        QCOMPARE(Login::check(db.dbPath(), {name, password}, settings), Login::Success);
+        QCOMPARE(settings.securLevel(), level);
+        QCOMPARE(settings.securName(), levelName);
+    }
+
+    // Superusers come with the database only.
+    void createSuperuserRefused()
+    {
+        LoginFixture db;
+        ScriptedMessenger messenger;
+        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
+        QVERIFY(!admin.createUser(QStringLiteral("Uj"), QStringLiteral("x"), QStringLiteral("x"), 5));
+        QVERIFY(db.rows().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppLogin)
+#include "tst_login.moc"

@@ -1,0 +1,45 @@
+#include "users/Login.h"
+
+#include "users/AccessLevel.h"
+#include "users/LoginTable.h"
+#include "session/Settings.h"
+#include "core/Messenger.h"
+#include "core/PasswordHash.h"
+
+QString Login::cancelName()
+{
+    return QStringLiteral("exit");
+}
+
+Login::Result Login::check(const QString &dbPath, const LoginEntry &entry, Settings &settings)
+{
+    if (entry.userName == cancelName())
+        return Cancelled;
+    LoginTable table(dbPath);
+    const std::optional<LoginRow> row = table.find(entry.userName);
+    if (!row)
+        return UnknownUser;
+    if (!PasswordHash::verify(row->password, entry.password))
+        return WrongPassword;
+    settings.setLoginUser(entry.userName);
+    settings.setSecurLevel(row->securLevel);
+    settings.setSecurName(AccessLevel::name(row->securLevel));
+    return Success;
+}
+
+bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath, Settings &settings)
+{
+    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+        const Result result = check(dbPath, ask(), settings);
+        if (result == Success)
+            return true;
+        if (result == Cancelled)
+            break;
+        messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad,
+            result == UnknownUser ? QStringLiteral("Hibás felhasználónév!") : QStringLiteral("Hibás jelszó!"),
+            QStringLiteral("OK"));
+    }
+    messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop,
+        QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."), QStringLiteral("OK"));
+    return false;
+}

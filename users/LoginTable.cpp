@@ -1,0 +1,72 @@
+#include "users/LoginTable.h"
+
+#include "store/Database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+LoginTable::LoginTable(const QString &dbPath)
+    : m_dbPath(dbPath)
+{
+}
+
+std::optional<LoginRow> LoginTable::find(const QString &loginName)
+{
+    m_lastError.clear();
+    QSqlQuery query(Database::shared(m_dbPath));
+    query.prepare(QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login WHERE LoginName = ?"));
+    query.addBindValue(loginName);
+    if (!query.exec()) {
+        m_lastError = query.lastError().text();
+        return std::nullopt;
+    }
+    // The comparison is repeated here so that a case-insensitive collation cannot merge two users.
+    while (query.next()) {
+        if (query.value(0).toString() == loginName)
+            return LoginRow {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+    }
+    return std::nullopt;
+}
+
+bool LoginTable::insert(const LoginRow &row)
+{
+    m_lastError.clear();
+    QSqlQuery query(Database::shared(m_dbPath));
+    query.prepare(QStringLiteral("INSERT INTO login (LoginName, Password, SecurLevel) VALUES (?, ?, ?)"));
+    query.addBindValue(row.loginName);
+    query.addBindValue(row.password);
+    query.addBindValue(row.securLevel);
+    if (!query.exec()) {
+        m_lastError = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool LoginTable::setPassword(const QString &loginName, const QString &passwordHash)
+{
+    m_lastError.clear();
+    QSqlQuery query(Database::shared(m_dbPath));
+    query.prepare(QStringLiteral("UPDATE login SET Password = ? WHERE LoginName = ?"));
+    query.addBindValue(passwordHash);
+    query.addBindValue(loginName);
+    if (!query.exec()) {
+        m_lastError = query.lastError().text();
+        return false;
+    }
+    return query.numRowsAffected() > 0;
+}
+
+bool LoginTable::remove(const QString &loginName)
+{
+    m_lastError.clear();
+    QSqlQuery query(Database::shared(m_dbPath));
+    query.prepare(QStringLiteral("DELETE FROM login WHERE LoginName = ?"));
+    query.addBindValue(loginName);
+    if (!query.exec()) {
+        m_lastError = query.lastError().text();
+        return false;
+    }
+    return query.numRowsAffected() > 0;
+}

@@ -1,0 +1,10 @@
+#include "widgets/UiDatePrompt.h"
+
+#include "widgets/frmDatum.h"
+
+QDate UiDatePrompt::askDate(const QString &label)
+{
+    TfrmDatum dialog(m_parent);
+    dialog.setLabel(label);
+    return dialog.askDate();
+}

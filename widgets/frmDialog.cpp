@@ -1,0 +1,297 @@
+#include "widgets/frmDialog.h"
+
+#include "widgets/UiSymbolPictures.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+
+namespace {
+
+// "\r" in a message text breaks the line.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QStyle::StandardPixmap buttonPicture(const QString &caption, int result)
+{
+    switch (result) {
+    case MsgResult::Ok:
+        return QStyle::SP_DialogOkButton;
+    case MsgResult::Cancel:
+        return caption == QStringLiteral("Bezár") ? QStyle::SP_DialogCloseButton : QStyle::SP_DialogCancelButton;
+    case MsgResult::Abort:
+        return QStyle::SP_DialogAbortButton;
+    case MsgResult::Retry:
+        return QStyle::SP_DialogRetryButton;
+    case MsgResult::Undo:
+        return QStyle::SP_DialogResetButton;
+    case MsgResult::Yes:
+        return QStyle::SP_DialogYesButton;
+    case MsgResult::No:
+        return QStyle::SP_DialogNoButton;
+    default:
+        return QStyle::SP_DialogHelpButton;
+    }
+}
+
+} // namespace
+
+TfrmDialog::TfrmDialog(QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmDialog"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    imgSzimbolum = new QLabel(this);
+    imgSzimbolum->setObjectName(QStringLiteral("imgSzimbolum"));
+    imgSzimbolum->setGeometry(16, 16, 32, 32);
+    imgSzimbolum->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    LabelMessage = new QLabel(this);
+    LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
+    LabelMessage->setGeometry(72, 16, 265, 54);
+    LabelMessage->setFixedSize(265, 54);
+    LabelMessage->setWordWrap(true);
+    LabelMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Texts such as "<[page]>" must show as typed.
+    LabelMessage->setTextFormat(Qt::PlainText);
+
+    timBlink = new QTimer(this);
+    timBlink->setObjectName(QStringLiteral("timBlink"));
+    timBlink->setInterval(500);
+    connect(timBlink, &QTimer::timeout, this, &TfrmDialog::timBlinkTimer);
+}
+
+TfrmDialog::~TfrmDialog() = default;
+
+int TfrmDialog::buttonLeft(int k, int n)
+{
+    const int column = ClientWidth / (2 * n);
+    return (2 * k - 1) * column - 40;
+}
+
+int TfrmDialog::ShowMessage(const QString &caption, int symbol, const QString &message, const QString &button1,
+    const QString &button2, const QString &button3, const QString &button4)
+{
+    return showMessage(caption, symbol, message, button1, button2, button3, button4);
+}
+
+int TfrmDialog::showMessage(const QString &caption, int symbol, const QString &text, const QString &button1,
+    const QString &button2, const QString &button3, const QString &button4)
+{
+    const bool nonModal = m_nonModal;
+    m_nonModal = false;
+
+    if (m_modalDepth > 0) {
+        // This dialog is waiting for an answer already: a notice cannot cover it, and a further
+        // question gets a dialog of its own so the first one keeps its text and buttons.
+        if (nonModal)
+            return MsgResult::Ok;
+        TfrmDialog nested(parentWidget());
+        nested.setSymbolOffset(m_symbolOffset);
+        return nested.showMessage(caption, symbol, text, button1, button2, button3, button4);
+    }
+    if (!nonModal && m_progressShown)
+        closeNotice();
+
+    if (symbol > 0 && symbol < 20)
+        setSymbol(symbol + m_symbolOffset);
+    setWindowTitle(caption);
+    LabelMessage->setText(displayText(text));
+
+    clearButtons();
+    const QString captions[4] = {button1, button2, button3, button4};
+    int last = 0;
+    for (int k = 1; k <= 4; ++k) {
+        if (!captions[k - 1].isEmpty())
+            last = k;
+    }
+    for (int k = 1; k <= last; ++k) {
+        const QString &buttonCaption = captions[k - 1];
+        if (buttonCaption.isEmpty())
+            continue;
+        const int result = buttonResult(buttonCaption);
+        auto *button = new QPushButton(buttonCaption, this);
+        button->setObjectName(QStringLiteral("Button%1").arg(k));
+        button->setGeometry(buttonLeft(k, last), ButtonTop, ButtonWidth, ButtonHeight);
+        button->setIcon(style()->standardIcon(buttonPicture(buttonCaption, result)));
+        button->setDefault(result == MsgResult::Ok || result == MsgResult::Yes);
+        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        button->show();
+        m_buttons << button;
+    }
+
+    if (nonModal) {
+        m_progressShown = true;
+        m_symbolShown = true;
+        imgSzimbolum->show();
+        setModal(false);
+        show();
+        raise();
+        activateWindow();
+        timBlink->start();
+        // Let the notice paint before the caller's work starts; the user's clicks wait.
+        for (int i = 0; i < 100; ++i)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return MsgResult::Ok;
+    }
+
+    timBlink->stop();
+    m_symbolShown = true;
+    imgSzimbolum->show();
+    QPushButton *focused = nullptr;
+    for (QPushButton *button : std::as_const(m_buttons)) {
+        if (button->isDefault()) {
+            focused = button;
+            break;
+        }
+    }
+    if (!focused && !m_buttons.isEmpty())
+        focused = m_buttons.first();
+    if (focused)
+        focused->setFocus();
+
+    ++m_modalDepth;
+    const int result = exec();
+    --m_modalDepth;
+    return result;
+}
+
+void TfrmDialog::showProgress(const QString &text)
+{
+    setNonModal(true);
+    showMessage(QStringLiteral("Folyamat"), Symbol::Stopwatch, text);
+}
+
+void TfrmDialog::setProgressText(const QString &text)
+{
+    if (!m_progressShown)
+        return;
+    LabelMessage->setText(displayText(text));
+    LabelMessage->repaint();
+}
+
+void TfrmDialog::hideProgress()
+{
+    if (m_progressShown && m_modalDepth == 0)
+        closeNotice();
+}
+
+void TfrmDialog::reject()
+{
+    done(MsgResult::Cancel);
+}
+
+void TfrmDialog::showEvent(QShowEvent *event)
+{
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+    // Above every other window of the program, even a modal screen shown after this dialog was made.
+    raise();
+    activateWindow();
+}
+
+void TfrmDialog::hideEvent(QHideEvent *event)
+{
+    // Closing (not minimising): the buttons go, the blinking stops, the symbol shows again.
+    if (!event->spontaneous()) {
+        clearButtons();
+        timBlink->stop();
+        m_symbolShown = true;
+        imgSzimbolum->show();
+        m_progressShown = false;
+    }
+    QDialog::hideEvent(event);
+}
+
+void TfrmDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape answers only through a "Mégse" or "Nem" button; without one it does nothing.
+    if (event->matches(QKeySequence::Cancel)) {
+        if (QPushButton *button = escapeButton())
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isVisible() || isActiveWindow())
+        return;
+    // Another window of the program took the focus: take it back, unless that window is a modal
+    // dialog opened while the progress notice is shown.
+    QWidget *active = QApplication::activeWindow();
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!active || active == this || (modal && modal != this))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !isActiveWindow()) {
+            raise();
+            activateWindow();
+        }
+    });
+}
+
+void TfrmDialog::timBlinkTimer()
+{
+    m_symbolShown = !m_symbolShown;
+    imgSzimbolum->setVisible(m_symbolShown);
+    repaint();
+    // Keep the notice and the windows under it painted while the caller works.
+    for (int i = 0; i < 21; ++i)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmDialog::setSymbol(int number)
+{
+    const QString name = QStringLiteral("D%1").arg(number);
+    const QPixmap picture = symbolPicture(name);
+    // A number without a picture keeps the previous one.
+    if (picture.isNull())
+        return;
+    imgSzimbolum->setPixmap(picture);
+    m_symbolName = name;
+}
+
+void TfrmDialog::clearButtons()
+{
+    // A button may be the one whose click closes the dialog: take it off the dialog now and
+    // delete it once its click has been handled.
+    for (QPushButton *button : std::as_const(m_buttons)) {
+        button->hide();
+        button->setParent(nullptr);
+        button->deleteLater();
+    }
+    m_buttons.clear();
+}
+
+void TfrmDialog::closeNotice()
+{
+    hide();
+}
+
+QPushButton *TfrmDialog::escapeButton() const
+{
+    for (QPushButton *button : m_buttons) {
+        const int result = buttonResult(button->text());
+        if ((result == MsgResult::Cancel && button->text() == QStringLiteral("Mégse")) || result == MsgResult::No)
+            return button;
+    }
+    return nullptr;
+}
