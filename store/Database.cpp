@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QStorageInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -243,6 +244,36 @@ QSqlDatabase warehouse(const QString &location, int warehouse)
     if (isServerLocation(location))
         return openServer(location, warehouseSchema(warehouse));
     return openSqlite(warehouseFile(location, warehouse));
+}
+
+bool isNetworkFileSystemType(const QByteArray &type)
+{
+    static const QList<QByteArray> network {"nfs", "nfs4", "cifs", "smb", "smb2", "smb3", "smbfs", "ncpfs", "afs",
+        "coda", "9p", "ceph", "glusterfs", "lustre", "gfs2", "ocfs2", "davfs", "fuse.sshfs", "fuse.davfs2",
+        "fuse.glusterfs", "fuse.cephfs", "fuse.smbnetfs", "fuse.rclone", "fuse.s3fs"};
+    const QByteArray lower = type.trimmed().toLower();
+    return network.contains(lower);
+}
+
+QString networkFolderWarning(const QString &location, const QByteArray &fileSystemType)
+{
+    if (location.trimmed().isEmpty() || isServerLocation(location))
+        return QString();
+    QByteArray type = fileSystemType;
+    if (type.isEmpty()) {
+        // The folder itself, or the nearest existing folder above it.
+        QFileInfo info(QDir(location).absolutePath());
+        while (!info.exists() && info.absolutePath() != info.absoluteFilePath())
+            info = QFileInfo(info.absolutePath());
+        type = QStorageInfo(info.absoluteFilePath()).fileSystemType();
+    }
+    if (!isNetworkFileSystemType(type))
+        return QString();
+    return QStringLiteral("Az adatbázis mappája hálózati meghajtón van (%1):\r%2\r"
+                          "Egy hálózati mappán lévő adatbázist egyszerre csak ez az egy számítógép használhatja. "
+                          "Ha több számítógép dolgozik ugyanazon az adatbázison, ahhoz adatbázis-kiszolgáló "
+                          "(PostgreSQL) kell.")
+        .arg(QString::fromLatin1(type), QDir::toNativeSeparators(location));
 }
 
 void closeAll(const QString &location)

@@ -51,6 +51,13 @@ QSqlDatabase warehouse(const QString &location, int warehouse);
 // Returns the journal mode it ended with ("wal", or a rollback journal such as "delete").
 QString configureSqlite(QSqlDatabase db);
 
+// True for the type name of a network file system as the system reports it ("nfs4", "cifs",
+// "smb3", "fuse.sshfs" ...).
+bool isNetworkFileSystemType(const QByteArray &type);
+// The warning for a database folder on a network file system (SQLite's WAL journal and locks do
+// not hold between computers there); empty for a local folder and for a server location.
+QString networkFolderWarning(const QString &location, const QByteArray &fileSystemType = QByteArray());
+
 // Closes and removes every connection into the location (before a restore, a repair or in tests).
 void closeAll(const QString &location);
 

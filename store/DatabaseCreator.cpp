@@ -263,7 +263,9 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
         return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\rA mappa nem hozható létre: ")
                 + QDir::toNativeSeparators(parent),
             DatabaseCreator::Field::Directory);
+    QLockFile lock(QDir(parent).filePath(QLatin1Char('.') + QFileInfo(dir).fileName() + QStringLiteral(".salvia-lock")));
     const auto failed = [&](const QString &error) {
+        lock.unlock();
         if (!createdFolder.isEmpty())
             QDir(createdFolder).removeRecursively();
         return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + error
@@ -272,7 +274,6 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
     };
 
     // One creation at a time for this folder: a second one waits for nothing and is refused.
-    QLockFile lock(QDir(parent).filePath(QLatin1Char('.') + QFileInfo(dir).fileName() + QStringLiteral(".salvia-lock")));
     if (!lock.tryLock(0)) {
         if (!createdFolder.isEmpty())
             QDir(createdFolder).removeRecursively();

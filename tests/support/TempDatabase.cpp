@@ -14,12 +14,13 @@ DatabaseCreator::Input TempDatabase::input()
 TempDatabase::TempDatabase(const QDate &today, const QString &engine)
 {
     if (engine == TestEngines::postgresql()) {
-        m_uri = TestEngines::createServerDatabase();
-        if (m_uri.isEmpty()) {
+        m_uri = TestEngines::createCreatedServerDatabase(today, &m_error);
+        m_valid = !m_uri.isEmpty();
+        if (!m_valid && m_error.isEmpty())
             m_error = QStringLiteral("No database on the test server (SALVIA_TEST_PG)");
-            return;
-        }
-    } else if (!m_dir.isValid()) {
+        return;
+    }
+    if (!m_dir.isValid()) {
         m_error = QStringLiteral("No temporary directory: ") + m_dir.errorString();
         return;
     }

@@ -1,7 +1,11 @@
 #include "support/TestEngines.h"
 
+#include "store/Catalogue.h"
 #include "store/Database.h"
+#include "store/DatabaseCreator.h"
+#include "support/TempDatabase.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -77,12 +81,56 @@ static bool administer(const QString &sql)
     return ok;
 }
 
-QString createServerDatabase()
+QString createServerDatabase(const QString &templateName)
 {
     const QString name = QStringLiteral("salvia_t_") + QUuid::createUuid().toString(QUuid::Id128);
-    if (serverUri().isEmpty() || !administer(QStringLiteral("CREATE DATABASE \"%1\"").arg(name)))
+    const QString copy = templateName.isEmpty() ? QString() : QStringLiteral(" TEMPLATE \"%1\"").arg(templateName);
+    if (serverUri().isEmpty() || !administer(QStringLiteral("CREATE DATABASE \"%1\"%2").arg(name, copy)))
         return QString();
     return withDatabase(serverUri(), name);
+}
+
+QString createCreatedServerDatabase(const QDate &today, QString *error)
+{
+    // The catalogue's statements are in the name, so a server kept between runs never hands out a
+    // template of an older layout.
+    QCryptographicHash layout(QCryptographicHash::Sha1);
+    for (const QList<TableDef> *tables : {&Catalogue::sharedTables(), &Catalogue::warehouseTables()}) {
+        for (const TableDef &table : *tables)
+            layout.addData(Catalogue::createStatements(table, Database::Engine::PostgreSQL).join(QLatin1Char(';')).toUtf8());
+    }
+    layout.addData(DatabaseCreator::databaseVersion().toUtf8());
+    const QString templateName = QStringLiteral("salvia_tpl_") + today.toString(QStringLiteral("yyyyMMdd"))
+        + QLatin1Char('_') + QString::fromLatin1(layout.result().toHex().left(12));
+    // Test programs run side by side: one makes the template while the others wait.
+    if (!administer(QStringLiteral("SELECT pg_advisory_lock(4711)"))) {
+        *error = QStringLiteral("test server unreachable");
+        return QString();
+    }
+    bool ready = false;
+    {
+        QSqlQuery query(QSqlDatabase::database(QStringLiteral("salvia-test-admin"), false));
+        query.prepare(QStringLiteral("SELECT COUNT(*) FROM pg_database WHERE datname = ?"));
+        query.addBindValue(templateName);
+        ready = query.exec() && query.next() && query.value(0).toInt() > 0;
+    }
+    if (!ready) {
+        const QString building = createServerDatabase();
+        const DatabaseCreator::Result made
+            = building.isEmpty() ? DatabaseCreator::Result {false, QStringLiteral("no server database"), {}}
+                                 : DatabaseCreator::create(building, TempDatabase::input(), today);
+        Database::closeAll(building);
+        static const QRegularExpression dbname(QStringLiteral("^postgres(?:ql)?://[^/?]*/([^?]*)"));
+        if (made.ok)
+            ready = administer(QStringLiteral("ALTER DATABASE \"%1\" RENAME TO \"%2\"")
+                                   .arg(dbname.match(building).captured(1), templateName));
+        else
+            *error = made.message;
+        if (!ready && !building.isEmpty())
+            dropServerDatabase(building);
+    }
+    administer(QStringLiteral("SELECT pg_advisory_unlock(4711)"));
+    return ready ? createServerDatabase(templateName) : QString();
 }
 
 void dropServerDatabase(const QString &uri)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -19,8 +20,12 @@ void addColumn();
 // One row per engine named after it (for a test whose only data is the engine).
 void addRows();
 
-// A new empty database on the test server; its URI, or an empty string with a warning.
-QString createServerDatabase();
+// A new empty database on the test server (or a copy of `templateName`); its URI, or an empty
+// string with a warning.
+QString createServerDatabase(const QString &templateName = QString());
+// A whole database as DatabaseCreator makes it for `today`, kept on the test server as a template
+// and copied for each test (creation takes long on a busy machine); its URI.
+QString createCreatedServerDatabase(const QDate &today, QString *error);
 // Drops a database made by createServerDatabase (connections into it are closed first).
 void dropServerDatabase(const QString &uri);
 
