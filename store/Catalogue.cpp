@@ -189,6 +189,10 @@ QString Catalogue::columnDefinition(const FieldDef &field, bool soleKey, Databas
         sql += QStringLiteral(" NOT NULL PRIMARY KEY");
     if (field.noCase)
         sql += server ? QStringLiteral(" COLLATE \"salvia\".\"nocase\"") : QStringLiteral(" COLLATE NOCASE");
+    // Other texts compare and sort by code point on both engines (SQLite's BINARY), whatever
+    // collation the server's database was made with.
+    else if (server && (field.type == FieldType::Text || field.type == FieldType::Memo))
+        sql += QStringLiteral(" COLLATE \"C\"");
     // An unset flag reads as false, never as NULL.
     if (field.type == FieldType::Boolean)
         sql += server ? QStringLiteral(" NOT NULL DEFAULT FALSE") : QStringLiteral(" NOT NULL DEFAULT 0");

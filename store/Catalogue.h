@@ -33,8 +33,9 @@ public:
     // table with its indexes, and the index name in the database (index names are unique per
     // database file or schema, so it is the table name, "_" and the index name).
     // SQLite: codes and texts TEXT, quantities and money REAL, dates ISO TEXT, booleans INTEGER 0/1.
-    // PostgreSQL: TEXT, DOUBLE PRECISION, NUMERIC(19,4), DATE, BOOLEAN; case-insensitive texts use
-    // the collation salvia.nocase, which the server's creation makes first.
+    // PostgreSQL: TEXT COLLATE "C" (the order of SQLite's BINARY), DOUBLE PRECISION, NUMERIC(19,4),
+    // DATE, BOOLEAN; case-insensitive texts use the collation salvia.nocase, which the server's
+    // creation makes first.
     static QString sqlType(FieldType type, Database::Engine engine = Database::Engine::SQLite);
     // A short Hungarian name of the kind, for display ("szöveg", "pénz" ...).
     static QString typeLabel(FieldType type);

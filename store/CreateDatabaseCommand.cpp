@@ -30,30 +30,21 @@ int runCreateDatabaseCommand(const QString &location, QIODevice &in, QTextStream
         return 1;
     }
 
-    // Six lines, each within its bound; the bytes are read as they come, up to a little more than
-    // the six longest lines together, so a runaway input cannot fill the memory.
-    constexpr qint64 MaxInput = 64 * 1024;
-    QByteArray bytes;
-    while (bytes.count('\n') < 6 && bytes.size() <= MaxInput) {
-        const QByteArray chunk = in.read(MaxInput + 1 - bytes.size());
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    if (bytes.size() > MaxInput) {
-        err << QStringLiteral("Túl hosszú bemenet: hat rövid sor kell (") << linesText() << QStringLiteral(").")
-            << Qt::endl;
-        return 1;
-    }
-
-    QList<QByteArray> pieces = bytes.split('\n');
-    // The empty piece after a final newline is no line.
-    if (bytes.endsWith('\n'))
-        pieces.removeLast();
+    // Six lines, read one by one (a terminal gives them as they are typed) and each bounded, so a
+    // runaway input cannot fill the memory.
+    constexpr qint64 MaxLine = 16 * 1024;
     QStringList lines;
-    for (QByteArray line : pieces) {
-        if (lines.size() == 6)
+    while (lines.size() < 6) {
+        QByteArray line = in.readLine(MaxLine + 1);
+        if (line.isEmpty())
             break;
+        if (line.size() > MaxLine && !line.endsWith('\n')) {
+            err << QStringLiteral("Túl hosszú bemenet: hat rövid sor kell (") << linesText() << QStringLiteral(").")
+                << Qt::endl;
+            return 1;
+        }
+        if (line.endsWith('\n'))
+            line.chop(1);
         if (line.endsWith('\r'))
             line.chop(1);
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

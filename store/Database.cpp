@@ -175,13 +175,26 @@ QSqlDatabase openSqlite(const QString &file)
     return db;
 }
 
+// False for a server connection that libpq has lost (the server restarted, the network broke).
+bool serverConnectionAlive(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return true;
+    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+    return connection && PQstatus(connection) == CONNECTION_OK;
+}
+
 QSqlDatabase openServer(const QString &uri, const QString &schema)
 {
     const QString name = connectionName(uri.trimmed() + QLatin1Char('#') + schema);
     if (QSqlDatabase::contains(name)) {
-        QSqlDatabase db = QSqlDatabase::database(name);
-        if (db.isOpen())
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        // A lost connection is opened anew at the next use instead of failing from then on.
+        if (db.isOpen() && serverConnectionAlive(db))
             return db;
+        db.close();
     }
     QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);

@@ -37,8 +37,9 @@ QString VersionCheck::warehouseVersion(const QString &location, int warehouse)
 {
     if (!Database::isServerLocation(location))
         return readVersion(Database::versionFile(location, warehouse));
-    QSqlQuery query(Database::warehouse(location, warehouse));
-    if (!query.exec(QStringLiteral("SELECT \"Verzio\" FROM \"db_version\"")))
+    // Through the one shared connection: a start reads all twenty without opening twenty.
+    QSqlQuery query(Database::shared(location));
+    if (!query.exec(QStringLiteral("SELECT \"Verzio\" FROM \"%1\".\"db_version\"").arg(Database::warehouseSchema(warehouse))))
         return QString();
     if (!query.next())
         return QStringLiteral("");

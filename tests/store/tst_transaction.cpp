@@ -270,8 +270,6 @@ private slots:
     {
         if (!TestEngines::names().contains(TestEngines::postgresql()))
             QSKIP("no test server");
-        QTest::addColumn<QString>("engine");
-        const QString engine = TestEngines::postgresql();
         QSqlDatabase warehouse = Database::warehouse(m_server, 1);
         QSqlQuery(warehouse).exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"Sor\" (\"Ertek\" INTEGER)"));
         QSqlQuery(warehouse).exec(QStringLiteral("DELETE FROM \"Sor\""));
@@ -286,7 +284,39 @@ private slots:
         QSqlQuery query(warehouse);
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Sor\"")) && query.next());
         QCOMPARE(query.value(0).toInt(), 0);
-        Q_UNUSED(engine);
+    }
+
+    // A connection lost in the middle of a write: the server takes the write back, the commit
+    // says so, and the next use of the warehouse connects anew.
+    void lostConnectionRollsBackWithAClearMessage()
+    {
+        if (!TestEngines::names().contains(TestEngines::postgresql()))
+            QSKIP("no test server");
+        QSqlDatabase warehouse = Database::warehouse(m_server, 1);
+        QSqlQuery(warehouse).exec(QStringLiteral("CREATE TABLE IF NOT EXISTS \"Sor\" (\"Ertek\" INTEGER)"));
+        QSqlQuery(warehouse).exec(QStringLiteral("DELETE FROM \"Sor\""));
+        {
+            TransactionGuard guard(warehouse);
+            QVERIFY(guard.isActive());
+            QSqlQuery query(warehouse);
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO \"Sor\" (\"Ertek\") VALUES (1)")));
+            QVERIFY(query.exec(QStringLiteral("SELECT pg_backend_pid()")) && query.next());
+            const qint64 pid = query.value(0).toLongLong();
+            query.finish();
+            // The server ends the connection, as when it restarts.
+            QSqlQuery killer(Database::shared(m_server));
+            killer.prepare(QStringLiteral("SELECT pg_terminate_backend(?)"));
+            killer.addBindValue(pid);
+            QVERIFY(killer.exec());
+            // Until the backend is gone, the inserts land in the transaction it takes with it.
+            QTRY_VERIFY(!query.exec(QStringLiteral("INSERT INTO \"Sor\" (\"Ertek\") VALUES (2)")));
+            QVERIFY(!guard.commit());
+            QCOMPARE(guard.errorText(), QStringLiteral("Megszakadt a kapcsolat az adatbázis-kiszolgálóval."));
+        }
+        QSqlQuery query(Database::warehouse(m_server, 1));
+        QVERIFY2(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Sor\"")) && query.next(),
+            qPrintable(query.lastError().text()));
+        QCOMPARE(query.value(0).toInt(), 0);
     }
 
     void closedDatabaseGivesAnInactiveGuard()
