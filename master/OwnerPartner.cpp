@@ -10,7 +10,7 @@ namespace OwnerPartner {
 bool update(QSqlDatabase warehouse, const Settings &settings, QString *error)
 {
     QSqlQuery query(warehouse);
-    query.prepare(QStringLiteral("SELECT COUNT(*) FROM Partner WHERE PartAzon = :azon"));
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM \"Partner\" WHERE \"PartAzon\" = :azon"));
     query.bindValue(QStringLiteral(":azon"), QStringLiteral("00001"));
     if (!query.exec() || !query.next()) {
         if (error)
@@ -20,9 +20,11 @@ bool update(QSqlDatabase warehouse, const Settings &settings, QString *error)
     const bool exists = query.value(0).toInt() > 0;
     query.finish();
 
-    query.prepare(exists ? QStringLiteral("UPDATE Partner SET Nev = :nev, Irszam = :irszam, Telepules = :telepules, "
-                                          "Utca = :utca WHERE PartAzon = :azon")
-                         : QStringLiteral("INSERT INTO Partner (PartAzon, Nev, Irszam, Telepules, Utca) "
+    query.prepare(exists ? QStringLiteral("UPDATE \"Partner\" SET \"Nev\" = :nev, \"Irszam\" = :irszam, "
+                                          "\"Telepules\" = :telepules, "
+                                          "\"Utca\" = :utca WHERE \"PartAzon\" = :azon")
+                         : QStringLiteral("INSERT INTO \"Partner\" (\"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", "
+                                          "\"Utca\") "
                                           "VALUES (:azon, :nev, :irszam, :telepules, :utca)"));
     query.bindValue(QStringLiteral(":azon"), QStringLiteral("00001"));
     query.bindValue(QStringLiteral(":nev"), settings.cegNev().left(50));

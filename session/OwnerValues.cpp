@@ -9,7 +9,8 @@ namespace OwnerValues {
 bool read(QSqlDatabase shared, Settings &settings)
 {
     QSqlQuery query(shared);
-    if (!query.exec(QStringLiteral("SELECT CegNev, CegIrsz, CegVaros, CegCim FROM Tulajdonos LIMIT 1"))
+    if (!query.exec(QStringLiteral("SELECT \"CegNev\", \"CegIrsz\", \"CegVaros\", \"CegCim\" FROM \"Tulajdonos\" "
+                                       "ORDER BY \"CegNev\" LIMIT 1"))
         || !query.next())
         return false;
     settings.setCegNev(query.value(0).toString());

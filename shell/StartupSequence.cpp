@@ -76,16 +76,30 @@ StartupSequence::Outcome StartupSequence::run()
     const QString dbPath = m_hooks.aliasDirectory(m_settings.bdeAlias());
     m_settings.setDbPath(dbPath);
 
+    // A server that cannot be asked, or a creation that never finished: say why and end. A new
+    // database is offered only where nothing of one is found.
+    const DatabaseCreator::Inspection found = DatabaseCreator::inspect(dbPath);
+    if (found.state == DatabaseCreator::State::Unreachable || found.state == DatabaseCreator::State::Unfinished) {
+        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
+            found.state == DatabaseCreator::State::Unreachable ? DatabaseCreator::unreachableText(dbPath, found.detail)
+                                                               : DatabaseCreator::unfinishedText(dbPath, found.detail),
+            QStringLiteral("OK"));
+        return end(Outcome::NoDatabase);
+    }
     // First start: no database where the alias points. The dialog creates one (owner and
     // superuser); without it there is nobody to log in.
-    if (!DatabaseCreator::holdsDatabase(dbPath) && !m_prompts.createDatabase(dbPath))
+    if (found.state == DatabaseCreator::State::Empty && !m_prompts.createDatabase(dbPath))
         return end(Outcome::NoDatabase);
     // Something is there, but not a database this program can log in to.
-    if (!QFileInfo::exists(Database::sharedFile(dbPath))) {
+    if (!Database::isServerLocation(dbPath) && !QFileInfo::exists(Database::sharedFile(dbPath))) {
         m_messenger.showMessage(
             QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
         return end(Outcome::NoDatabase);
     }
+    // A database folder on a network file system is safe for this computer alone.
+    const QString networkWarning = Database::networkFolderWarning(dbPath);
+    if (!networkWarning.isEmpty())
+        m_messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, networkWarning, QStringLiteral("OK"));
     if (m_hooks.readOwner)
         m_hooks.readOwner(dbPath, m_settings);
 

@@ -12,7 +12,7 @@ QStringList names(QSqlDatabase shared)
 {
     QStringList result;
     QSqlQuery query(shared);
-    if (!query.exec(QStringLiteral("SELECT RaktarNev FROM raktarak ORDER BY RaktarKod")))
+    if (!query.exec(QStringLiteral("SELECT \"RaktarNev\" FROM \"raktarak\" ORDER BY \"RaktarKod\"")))
         return result;
     while (query.next())
         result << query.value(0).toString();

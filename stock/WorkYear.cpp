@@ -6,6 +6,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "store/Database.h"
+#include "store/Sql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -46,7 +47,8 @@ bool WorkYear::read()
 
     QSqlQuery query(db);
     // At most one row is active; should there be more, the latest year counts.
-    if (!query.exec(QStringLiteral("SELECT MunkaEv FROM Munkaev WHERE AktivEv <> 0 ORDER BY MunkaEv DESC"))) {
+    if (!query.exec(QStringLiteral(
+            "SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY \"MunkaEv\" DESC"))) {
         m_messenger.showMessage(
             QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
         return false;
@@ -65,14 +67,14 @@ bool WorkYear::read()
     // The last monthly closing. With none recorded, the whole year before the work year counts as
     // closed: that is what a year closing leaves behind, and it lets nothing be dated before the
     // work year.
-    if (!query.exec(QStringLiteral("SELECT Datum FROM Napizaras ORDER BY Datum DESC LIMIT 1"))) {
+    if (!query.exec(QStringLiteral("SELECT \"Datum\" FROM \"Napizaras\" ORDER BY \"Datum\" DESC LIMIT 1"))) {
         m_messenger.showMessage(
             QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
         return false;
     }
     QDate closed;
     if (query.next())
-        closed = Dates::fromIso(query.value(0).toString().left(10));
+        closed = Sql::toDate(query.value(0));
     if (!closed.isValid())
         closed = Dates::lastDayOfYear(m_settings.munkaEv().toInt() - 1);
     m_settings.setLezartHoDat(closed);
@@ -106,7 +108,8 @@ bool WorkYear::openNewYear()
         case YearOpening::Result::AlreadyOpen: {
             // Another copy of the program opened a year meanwhile: work in that one.
             QSqlQuery query(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
-            if (query.exec(QStringLiteral("SELECT MunkaEv FROM Munkaev WHERE AktivEv <> 0 ORDER BY MunkaEv DESC"))
+            if (query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY "
+                                          "\"MunkaEv\" DESC"))
                 && query.next()) {
                 m_settings.setMunkaEv(query.value(0).toString().trimmed());
                 opened = true;

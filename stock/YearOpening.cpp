@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/Money.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,17 @@
 
 namespace {
 
-// Currency values are kept to four decimals, halves to even.
-double currency(const QVariant &value)
+// One row of the stock list carried into the new year.
+struct StockRow
 {
-    return Money::fromDouble(value.toDouble()).toDouble();
-}
+    QString fokSzam;
+    QString nyilvSzam;
+    double quantity = 0;
+    Money value;
+    Money price;
+    Money vat;
+    Money gross;
+};
 
 QString queryError(const QSqlQuery &query)
 {
@@ -57,7 +64,7 @@ QString YearOpening::failureText()
 int YearOpening::lastYear() const
 {
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT MunkaEv FROM Munkaev")))
+    if (!query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\"")))
         return -1;
     int last = 0;
     while (query.next()) {
@@ -89,14 +96,14 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
 
     TransactionGuard guard(m_db);
     if (!guard.isActive()) {
-        m_lastError = m_db.lastError().text();
+        m_lastError = guard.errorText();
         return Result::Failed;
     }
 
     // Checked again inside the transaction: another copy of the program may have opened the
     // year since the user typed it, and a second opening would double the opening stock.
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0")) || !query.next()) {
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next()) {
         m_lastError = queryError(query);
         return Result::Failed;
     }
@@ -108,8 +115,9 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
     if (query.value(0).toInt() > 0 || year <= last)
         return Result::AlreadyOpen;
 
-    query.prepare(QStringLiteral("INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES (:ev, 1)"));
+    query.prepare(QStringLiteral("INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES (:ev, :aktiv)"));
     query.bindValue(QStringLiteral(":ev"), QString::number(year));
+    query.bindValue(QStringLiteral(":aktiv"), Sql::flag(true));
     if (!query.exec()) {
         m_lastError = queryError(query);
         return Result::Failed;
@@ -118,47 +126,55 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
     const QString message = openingMessage(year, last > 0 ? last : year - 1);
     messenger.showProgress(message);
 
-    QSqlQuery stock(m_db);
-    stock.setForwardOnly(true);
-    if (!stock.exec(QStringLiteral("SELECT FokSzam, NyilvSzam, KeszletMenny, KeszletErtek, NyilvAr, KeszletAFA, "
-                                   "KeszletBrutto FROM Leltar ORDER BY FokSzam, NyilvSzam"))) {
-        m_lastError = queryError(stock);
-        messenger.hideProgress();
-        return Result::Failed;
+    // The stock list is read whole before the first insert: a server connection runs one
+    // statement at a time.
+    QList<StockRow> rows;
+    {
+        QSqlQuery stock(m_db);
+        stock.setForwardOnly(true);
+        if (!stock.exec(QStringLiteral("SELECT \"FokSzam\", \"NyilvSzam\", \"KeszletMenny\", \"KeszletErtek\", "
+                                       "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
+                                       "ORDER BY \"FokSzam\", \"NyilvSzam\""))) {
+            m_lastError = queryError(stock);
+            messenger.hideProgress();
+            return Result::Failed;
+        }
+        while (stock.next())
+            rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
+                Sql::toMoney(stock.value(3)), Sql::toMoney(stock.value(4)), Sql::toMoney(stock.value(5)),
+                Sql::toMoney(stock.value(6))};
     }
 
     QSqlQuery insert(m_db);
     insert.prepare(QStringLiteral(
-        "INSERT INTO Raktar (Mozgnem, BK, BizSzam, Datum, NyilvSzam, FokSzla, TetelMenny, TetelErtek, "
-        "KeszletMenny, KeszletErtek, KiAr, BeAr, AfaErtek, Brutto, AfaKod, PartAzon, \"User\", Stat, Sorszam) "
+        "INSERT INTO \"Raktar\" (\"Mozgnem\", \"BK\", \"BizSzam\", \"Datum\", \"NyilvSzam\", \"FokSzla\", "
+        "\"TetelMenny\", \"TetelErtek\", \"KeszletMenny\", \"KeszletErtek\", \"KiAr\", \"BeAr\", \"AfaErtek\", "
+        "\"Brutto\", \"AfaKod\", \"PartAzon\", \"User\", \"Stat\", \"Sorszam\") "
         "VALUES (:mozgnem, :bk, :bizszam, :datum, :nyilvszam, :fokszla, :tetelmenny, :tetelertek, "
         ":keszletmenny, :keszletertek, :kiar, :bear, :afaertek, :brutto, :afakod, :partazon, :user, :stat, "
         ":sorszam)"));
-    const QString date = Dates::isoText(Dates::firstDayOfYear(year));
+    const QVariant date = Sql::date(Dates::firstDayOfYear(year));
     const QString sorszam = QString::number(year) + QStringLiteral("/00000");
     int count = 0;
-    while (stock.next()) {
-        const double quantity = stock.value(2).toDouble();
-        const double value = currency(stock.value(3));
-        const double price = currency(stock.value(4));
+    for (const StockRow &row : rows) {
         insert.bindValue(QStringLiteral(":mozgnem"), QStringLiteral("00"));
         insert.bindValue(QStringLiteral(":bk"), QStringLiteral("BE"));
         insert.bindValue(QStringLiteral(":bizszam"), QStringLiteral("00000000"));
         insert.bindValue(QStringLiteral(":datum"), date);
-        insert.bindValue(QStringLiteral(":nyilvszam"), stock.value(1).toString());
-        insert.bindValue(QStringLiteral(":fokszla"), stock.value(0).toString());
-        insert.bindValue(QStringLiteral(":tetelmenny"), quantity);
-        insert.bindValue(QStringLiteral(":tetelertek"), value);
-        insert.bindValue(QStringLiteral(":keszletmenny"), quantity);
-        insert.bindValue(QStringLiteral(":keszletertek"), value);
-        insert.bindValue(QStringLiteral(":kiar"), price);
-        insert.bindValue(QStringLiteral(":bear"), price);
-        insert.bindValue(QStringLiteral(":afaertek"), currency(stock.value(5)));
-        insert.bindValue(QStringLiteral(":brutto"), currency(stock.value(6)));
+        insert.bindValue(QStringLiteral(":nyilvszam"), row.nyilvSzam);
+        insert.bindValue(QStringLiteral(":fokszla"), row.fokSzam);
+        insert.bindValue(QStringLiteral(":tetelmenny"), row.quantity);
+        insert.bindValue(QStringLiteral(":tetelertek"), Sql::money(row.value));
+        insert.bindValue(QStringLiteral(":keszletmenny"), row.quantity);
+        insert.bindValue(QStringLiteral(":keszletertek"), Sql::money(row.value));
+        insert.bindValue(QStringLiteral(":kiar"), Sql::money(row.price));
+        insert.bindValue(QStringLiteral(":bear"), Sql::money(row.price));
+        insert.bindValue(QStringLiteral(":afaertek"), Sql::money(row.vat));
+        insert.bindValue(QStringLiteral(":brutto"), Sql::money(row.gross));
         insert.bindValue(QStringLiteral(":afakod"), QStringLiteral("01"));
         insert.bindValue(QStringLiteral(":partazon"), QStringLiteral("00001"));
         insert.bindValue(QStringLiteral(":user"), user);
-        insert.bindValue(QStringLiteral(":stat"), 0);
+        insert.bindValue(QStringLiteral(":stat"), Sql::flag(false));
         insert.bindValue(QStringLiteral(":sorszam"), sorszam);
         if (!insert.exec()) {
             m_lastError = queryError(insert);
@@ -169,8 +185,9 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
         QCoreApplication::processEvents();
     }
 
+    // The database's reason (a full disk, a lost connection) goes into the message.
     if (!guard.commit()) {
-        m_lastError = m_db.lastError().text();
+        m_lastError = guard.errorText();
         messenger.hideProgress();
         return Result::Failed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Database.h"
 #include "store/TableDef.h"
 
 #include <QList>
@@ -30,16 +31,23 @@ public:
 
     // SQL: the storage type of a field kind, the column definition, the statements that create a
     // table with its indexes, and the index name in the database (index names are unique per
-    // database file, so it is the table name, "_" and the index name).
-    static QString sqlType(FieldType type);
+    // database file or schema, so it is the table name, "_" and the index name).
+    // SQLite: codes and texts TEXT, quantities and money REAL, dates ISO TEXT, booleans INTEGER 0/1.
+    // PostgreSQL: TEXT COLLATE "C" (the order of SQLite's BINARY), DOUBLE PRECISION, NUMERIC(19,4),
+    // DATE, BOOLEAN; case-insensitive texts use the collation salvia.nocase, which the server's
+    // creation makes first.
+    static QString sqlType(FieldType type, Database::Engine engine = Database::Engine::SQLite);
     // A short Hungarian name of the kind, for display ("szöveg", "pénz" ...).
     static QString typeLabel(FieldType type);
-    static QString columnDefinition(const FieldDef &field, bool soleKey);
-    static QStringList createStatements(const TableDef &table);
+    static QString columnDefinition(
+        const FieldDef &field, bool soleKey, Database::Engine engine = Database::Engine::SQLite);
+    static QStringList createStatements(const TableDef &table, Database::Engine engine = Database::Engine::SQLite);
     static QString sqlIndexName(const QString &table, const QString &index);
+    // The statement that makes the case-insensitive collation on a server (nothing on SQLite).
+    static QString serverCollationStatement();
 
-    // Creates the given tables with their indexes on db; stops at the first failure and returns
-    // false with the database's error text in *error.
+    // Creates the given tables with their indexes on db, for db's engine; stops at the first
+    // failure and returns false with the database's error text in *error.
     static bool createTables(QSqlDatabase db, const QList<TableDef> &tables, QString *error = nullptr);
 
     // The calculation order of movement rows (index OrderCal of Raktar): material, date, opening

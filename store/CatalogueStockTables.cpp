@@ -11,7 +11,7 @@ QList<TableDef> sharedTables()
     // Password holds an Argon2id hash, never the password itself.
     tables << TableBuilder("login")
                   .shared()
-                  .text("LoginName")
+                  .text("LoginName", 50)
                   .text("Password")
                   .integer("SecurLevel")
                   .key({"LoginName"})

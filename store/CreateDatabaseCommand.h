@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include <QIODevice>
 #include <QTextStream>
 
-// "salvia --create-database DIR": creates a whole new database in DIR without windows, reading
-// owner name, postcode, city, street address, superuser name and password from the input, one
-// per line. Returns the process exit status (0 on success).
-int runCreateDatabaseCommand(const QString &dir, QTextStream &in, QTextStream &out, QTextStream &err);
+// "salvia --create-database LOCATION": creates a whole new database in a directory or on a
+// PostgreSQL server (a "postgresql://" URI) without windows, reading owner name, postcode, city,
+// street address, superuser name and password from the input, one per line, in UTF-8. Returns the
+// process exit status (0 on success).
+int runCreateDatabaseCommand(const QString &location, QIODevice &in, QTextStream &out, QTextStream &err);

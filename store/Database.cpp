@@ -2,9 +2,33 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
+#include <QStorageInfo>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QVariant>
+
+#include <libpq-fe.h>
+#include <sqlite3.h>
 
 namespace Database {
+
+bool isServerLocation(const QString &location)
+{
+    const QString trimmed = location.trimmed();
+    return trimmed.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
+        || trimmed.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+Engine engineOf(const QString &location)
+{
+    return isServerLocation(location) ? Engine::PostgreSQL : Engine::SQLite;
+}
+
+Engine engineOf(const QSqlDatabase &db)
+{
+    return db.driverName() == QLatin1String("QPSQL") ? Engine::PostgreSQL : Engine::SQLite;
+}
 
 QString warehouseFolderName(int warehouse)
 {
@@ -31,14 +55,112 @@ QString versionFile(const QString &dbPath, int warehouse)
     return QDir(warehouseFolder(dbPath, warehouse)).filePath(QStringLiteral("db_version.txt"));
 }
 
-static QString connectionName(const QString &file)
+QString sharedSchema()
 {
-    return QStringLiteral("salvia:") + QFileInfo(file).absoluteFilePath();
+    return QStringLiteral("salvia");
 }
 
-static QSqlDatabase open(const QString &file)
+QString warehouseSchema(int warehouse)
 {
-    const QString name = connectionName(file);
+    return QStringLiteral("raktar_") + QString::number(warehouse);
+}
+
+namespace {
+
+// The keyword/value pairs libpq reads from a URI (only those given).
+bool parseUri(const QString &uri, QList<QPair<QByteArray, QByteArray>> *pairs, QString *error)
+{
+    char *message = nullptr;
+    PQconninfoOption *options = PQconninfoParse(uri.trimmed().toUtf8().constData(), &message);
+    if (!options) {
+        if (error)
+            *error = message ? QString::fromUtf8(message).trimmed() : QStringLiteral("?");
+        PQfreemem(message);
+        return false;
+    }
+    for (PQconninfoOption *option = options; option->keyword; ++option) {
+        if (option->val)
+            pairs->append({QByteArray(option->keyword), QByteArray(option->val)});
+    }
+    PQconninfoFree(options);
+    return true;
+}
+
+QByteArray quotedValue(const QByteArray &value)
+{
+    QByteArray quoted = value;
+    quoted.replace('\\', "\\\\").replace('\'', "\\'");
+    return '\'' + quoted + '\'';
+}
+
+} // namespace
+
+QString connectionInfo(const QString &uri, QString *error)
+{
+    QList<QPair<QByteArray, QByteArray>> pairs;
+    if (!parseUri(uri, &pairs, error))
+        return QString();
+    bool hasTimeout = false;
+    QByteArray info;
+    for (const auto &[keyword, value] : pairs) {
+        hasTimeout = hasTimeout || keyword == "connect_timeout";
+        info += keyword + '=' + quotedValue(value) + ' ';
+    }
+    // An unreachable server answers within seconds instead of the system's TCP timeout.
+    if (!hasTimeout)
+        info += "connect_timeout='10' ";
+    // Client messages in UTF-8, whatever the server's default is.
+    info += "client_encoding='UTF8'";
+    return QString::fromUtf8(info);
+}
+
+QString serverName(const QString &location)
+{
+    QList<QPair<QByteArray, QByteArray>> pairs;
+    if (!parseUri(location, &pairs, nullptr))
+        return location.trimmed();
+    QString host;
+    QString port;
+    QString dbname;
+    for (const auto &[keyword, value] : pairs) {
+        if (keyword == "host" || (keyword == "hostaddr" && host.isEmpty()))
+            host = QString::fromUtf8(value);
+        else if (keyword == "port")
+            port = QString::fromUtf8(value);
+        else if (keyword == "dbname")
+            dbname = QString::fromUtf8(value);
+        else if (keyword == "service" && host.isEmpty())
+            host = QStringLiteral("service=") + QString::fromUtf8(value);
+    }
+    if (host.isEmpty())
+        host = QStringLiteral("localhost");
+    return host + (port.isEmpty() ? QString() : QLatin1Char(':') + port) + QLatin1Char('/') + dbname;
+}
+
+namespace {
+
+QString connectionName(const QString &target)
+{
+    return QStringLiteral("salvia:") + target;
+}
+
+// Unicode case folding for the case-insensitive search (SQLite's own lower() and LIKE know
+// ASCII letters only).
+void foldFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
+{
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto *text = static_cast<const char16_t *>(sqlite3_value_text16(argv[0]));
+    const int bytes = sqlite3_value_bytes16(argv[0]);
+    const QString folded = QString::fromUtf16(text, bytes / 2).toCaseFolded();
+    sqlite3_result_text16(context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
+}
+
+QSqlDatabase openSqlite(const QString &file)
+{
+    const QString name = connectionName(QFileInfo(file).absoluteFilePath());
     if (QSqlDatabase::contains(name)) {
         QSqlDatabase db = QSqlDatabase::database(name);
         if (db.isOpen())
@@ -48,27 +170,130 @@ static QSqlDatabase open(const QString &file)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(QFileInfo(file).absoluteFilePath());
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=8000"));
+    if (db.open())
+        configureSqlite(db);
+    return db;
+}
+
+// False for a server connection that libpq has lost (the server restarted, the network broke).
+bool serverConnectionAlive(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return true;
+    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+    return connection && PQstatus(connection) == CONNECTION_OK;
+}
+
+QSqlDatabase openServer(const QString &uri, const QString &schema)
+{
+    const QString name = connectionName(uri.trimmed() + QLatin1Char('#') + schema);
+    if (QSqlDatabase::contains(name)) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        // A lost connection is opened anew at the next use instead of failing from then on.
+        if (db.isOpen() && serverConnectionAlive(db))
+            return db;
+        db.close();
+    }
+    QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    const QString info = connectionInfo(uri);
+    // Qt reads ";" in the options as a separator; libpq's values never need one.
+    db.setConnectOptions(QString(info).replace(QLatin1Char(';'), QLatin1Char(' ')));
     if (db.open()) {
         QSqlQuery query(db);
-        query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        query.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        query.exec(QStringLiteral("SET client_min_messages TO warning"));
+        query.exec(QStringLiteral("SET search_path TO \"%1\"").arg(schema));
+        // A writer waits for another computer's write as long as SQLite's busy timeout lets it.
+        query.exec(QStringLiteral("SET lock_timeout TO 8000"));
     }
     return db;
 }
 
-QSqlDatabase shared(const QString &dbPath)
+} // namespace
+
+QString configureSqlite(QSqlDatabase db)
 {
-    return open(sharedFile(dbPath));
+    QSqlQuery query(db);
+    auto answer = [&query](const QString &sql) {
+        return query.exec(sql) && query.next() ? query.value(0).toString().toLower() : QString();
+    };
+    // WAL lets readers go on while one writes. A file system without shared memory (or a read-only
+    // file) refuses it, and then a rollback journal keeps the writes safe; never run without one.
+    QString mode = answer(QStringLiteral("PRAGMA journal_mode=WAL"));
+    if (mode != QLatin1String("wal")) {
+        const QString refused = mode;
+        mode = answer(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        qWarning().noquote() << QStringLiteral("SQLite: a WAL napló nem kapcsolható be (%1: %2), visszaállító napló: %3")
+                                    .arg(db.databaseName(), refused.isEmpty() ? QStringLiteral("?") : refused,
+                                        mode.isEmpty() ? QStringLiteral("?") : mode);
+    }
+    query.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    const QString synchronous = answer(QStringLiteral("PRAGMA synchronous"));
+    if (synchronous != QLatin1String("2"))
+        qWarning().noquote() << QStringLiteral("SQLite: synchronous=FULL nem állítható be (%1: %2)")
+                                    .arg(db.databaseName(), synchronous);
+    query.finish();
+
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (auto *sqlite = *static_cast<sqlite3 *const *>(handle.constData()))
+            sqlite3_create_function_v2(sqlite, "salvia_fold", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                foldFunction, nullptr, nullptr, nullptr);
+    }
+    return mode;
 }
 
-QSqlDatabase warehouse(const QString &dbPath, int warehouse)
+QSqlDatabase shared(const QString &location)
 {
-    return open(warehouseFile(dbPath, warehouse));
+    if (isServerLocation(location))
+        return openServer(location, sharedSchema());
+    return openSqlite(sharedFile(location));
 }
 
-void closeAll(const QString &dbPath)
+QSqlDatabase warehouse(const QString &location, int warehouse)
 {
-    const QString prefix = connectionName(QDir(dbPath).absolutePath()) + QLatin1Char('/');
+    if (isServerLocation(location))
+        return openServer(location, warehouseSchema(warehouse));
+    return openSqlite(warehouseFile(location, warehouse));
+}
+
+bool isNetworkFileSystemType(const QByteArray &type)
+{
+    static const QList<QByteArray> network {"nfs", "nfs4", "cifs", "smb", "smb2", "smb3", "smbfs", "ncpfs", "afs",
+        "coda", "9p", "ceph", "glusterfs", "lustre", "gfs2", "ocfs2", "davfs", "fuse.sshfs", "fuse.davfs2",
+        "fuse.glusterfs", "fuse.cephfs", "fuse.smbnetfs", "fuse.rclone", "fuse.s3fs"};
+    const QByteArray lower = type.trimmed().toLower();
+    return network.contains(lower);
+}
+
+QString networkFolderWarning(const QString &location, const QByteArray &fileSystemType)
+{
+    if (location.trimmed().isEmpty() || isServerLocation(location))
+        return QString();
+    QByteArray type = fileSystemType;
+    if (type.isEmpty()) {
+        // The folder itself, or the nearest existing folder above it.
+        QFileInfo info(QDir(location).absolutePath());
+        while (!info.exists() && info.absolutePath() != info.absoluteFilePath())
+            info = QFileInfo(info.absolutePath());
+        type = QStorageInfo(info.absoluteFilePath()).fileSystemType();
+    }
+    if (!isNetworkFileSystemType(type))
+        return QString();
+    return QStringLiteral("Az adatbázis mappája hálózati meghajtón van (%1):\r%2\r"
+                          "Egy hálózati mappán lévő adatbázist egyszerre csak ez az egy számítógép használhatja. "
+                          "Ha több számítógép dolgozik ugyanazon az adatbázison, ahhoz adatbázis-kiszolgáló "
+                          "(PostgreSQL) kell.")
+        .arg(QString::fromLatin1(type), QDir::toNativeSeparators(location));
+}
+
+void closeAll(const QString &location)
+{
+    const QString prefix = isServerLocation(location)
+        ? connectionName(location.trimmed() + QLatin1Char('#'))
+        : connectionName(QDir(location).absolutePath()) + QLatin1Char('/');
     for (const QString &name : QSqlDatabase::connectionNames()) {
         if (!name.startsWith(prefix))
             continue;

@@ -4,10 +4,12 @@
 #include <QString>
 #include <functional>
 
-// Creates a whole new database in a directory: shared.sqlite (warehouses, the superuser, the owner
-// institution) and Raktar_1 ... Raktar_20, each with every warehouse table, the reference rows and
-// db_version.txt. It never touches an existing database, and on any failure it removes everything it
-// created, so a directory holds either a complete new database or what it held before.
+// Creates a whole new database at a location: shared tables (warehouses, the superuser, the owner
+// institution) and warehouses 1 ... 20, each with every warehouse table, the reference rows and
+// its version. It never touches an existing database, and the new one appears whole or not at all:
+// a directory is built in a hidden sibling folder and renamed into place as the last step (a lock
+// beside it keeps two creations apart); on a server everything is made in one transaction under
+// an advisory lock. On failure only what this run made is removed.
 class DatabaseCreator
 {
 public:
@@ -41,13 +43,38 @@ public:
     // The name of the catch-all partner "00000".
     static QString otherPartnerName() { return QStringLiteral("Egyéb partner"); }
 
-    // True when dir already holds a database: shared.sqlite, a Raktar_<n> entry, or the shared
-    // tables of the predecessor's file format.
-    static bool holdsDatabase(const QString &dir);
+    // What a location holds.
+    enum class State {
+        Empty, // nothing of a database: a new one may be created there
+        Complete,
+        Unfinished, // parts of a database whose creation did not finish
+        Unreachable, // a server that cannot be reached or logged in to, or an unreadable URI
+    };
+    struct Inspection
+    {
+        State state = State::Empty;
+        QString detail; // what is missing, or libpq's reason
+    };
+    static Inspection inspect(const QString &location);
 
-    // The directory must not be a file nor hold a database.
-    static Result checkDirectory(const QString &dir);
-    // The checks before anything is written: directory, owner name, user name, password.
+    // True unless the location is known to hold nothing of a database: shared.sqlite, a
+    // Raktar_<n> entry, the predecessor's shared tables, our schemas on a server, or a server that
+    // cannot be asked.
+    static bool holdsDatabase(const QString &location);
+
+    // The message for a start that finds an unfinished creation (caption "HIBA!").
+    static QString unfinishedText(const QString &location, const QString &detail);
+    // The message for a server that cannot be reached (caption "HIBA!").
+    static QString unreachableText(const QString &location, const QString &reason);
+
+    // The longest value each input field takes: the owner values go into partner 00001 as well,
+    // so their bounds are that table's widths. 0 for a field without a value of its own.
+    static int maxLength(Field field);
+
+    // The location must be a usable URI or a directory that is not a file, and hold no database.
+    static Result checkDirectory(const QString &location);
+    // The checks before anything is written: location, owner values (required name, postcode of
+    // digits, every value within its bound), user name, password.
     static Result check(const QString &dir, const Input &input);
     // The password typed twice must match.
     static Result checkPasswordAgain(const QString &password, const QString &again);

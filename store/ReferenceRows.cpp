@@ -1,6 +1,7 @@
 #include "store/ReferenceRows.h"
 
 #include "store/Catalogue.h"
+#include "store/Sql.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -77,11 +78,15 @@ static QVariant converted(const QString &value, FieldType type)
 {
     switch (type) {
     case FieldType::Integer:
-    case FieldType::Boolean:
         return value.toLongLong();
+    case FieldType::Boolean:
+        return Sql::flag(value.trimmed().toLongLong() != 0);
     case FieldType::Float:
-    case FieldType::Money:
         return QString(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    case FieldType::Money:
+        return Sql::money(Money::fromText(value).value_or(Money()));
+    case FieldType::Date:
+        return value.trimmed().isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(value.trimmed());
     default:
         return value;
     }

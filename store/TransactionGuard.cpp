@@ -1,29 +1,155 @@
 #include "store/TransactionGuard.h"
 
-#include <QSqlQuery>
+#include "store/Database.h"
 
-TransactionGuard::TransactionGuard(QSqlDatabase db)
-    : m_db(db)
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlDriver>
+#include <QVariant>
+
+#include <libpq-fe.h>
+
+namespace {
+
+// How many guards are open on each connection (by connection name).
+QHash<QString, int> &openLevels()
+{
+    static QHash<QString, int> levels;
+    return levels;
+}
+
+QString savepointName(int level)
+{
+    return QStringLiteral("salvia_sp_") + QString::number(level);
+}
+
+// The warehouse number of a server connection ("raktar_<n>" in its search path); 0 otherwise.
+int lockKeyOf(QSqlDatabase db)
+{
+    const QString name = db.connectionName();
+    const qsizetype hash = name.lastIndexOf(QLatin1String("#raktar_"));
+    return hash < 0 ? 0 : name.mid(hash + 8).toInt();
+}
+
+// libpq's connection behind a server connection; nullptr for SQLite.
+PGconn *serverConnection(QSqlDatabase db)
+{
+    const QVariant handle = db.driver()->handle();
+    // Qt names the type after libpq's struct.
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(handle.constData());
+}
+
+// PostgreSQL answers COMMIT of a transaction that an earlier statement aborted with a silent
+// rollback; this tells it beforehand. Empty when the transaction can be committed.
+QString serverTransactionProblem(QSqlDatabase db)
+{
+    if (Database::engineOf(db) != Database::Engine::PostgreSQL)
+        return QString();
+    PGconn *connection = serverConnection(db);
+    if (!connection || PQstatus(connection) != CONNECTION_OK)
+        return QStringLiteral("Megszakadt a kapcsolat az adatbázis-kiszolgálóval.");
+    if (PQtransactionStatus(connection) == PQTRANS_INERROR)
+        return QStringLiteral("A tranzakció egy korábbi hiba miatt megszakadt, semmi nem íródott ki.");
+    return QString();
+}
+
+// False once a server has ended the transaction by itself (a failed COMMIT, a lost connection).
+bool transactionOpen(QSqlDatabase db)
+{
+    if (Database::engineOf(db) != Database::Engine::PostgreSQL)
+        return true;
+    PGconn *connection = serverConnection(db);
+    return connection && PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_IDLE;
+}
+
+} // namespace
+
+bool TransactionGuard::run(const QString &sql)
 {
     QSqlQuery query(m_db);
-    m_active = query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (query.exec(sql))
+        return true;
+    m_error = query.lastError().text();
+    if (m_error.trimmed().isEmpty())
+        m_error = m_db.lastError().text();
+    return false;
+}
+
+TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
+    : m_db(db)
+    , m_key(db.connectionName())
+{
+    if (!m_db.isOpen()) {
+        m_error = m_db.lastError().text();
+        return;
+    }
+    const int open = openLevels().value(m_key);
+    if (open > 0) {
+        m_level = open + 1;
+        m_active = run(QStringLiteral("SAVEPOINT ") + savepointName(m_level));
+    } else {
+        m_level = 1;
+        if (Database::engineOf(m_db) == Database::Engine::PostgreSQL) {
+            m_active = run(QStringLiteral("BEGIN"));
+            if (m_active) {
+                QSqlQuery lock(m_db);
+                lock.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
+                lock.addBindValue(qint64(lockKey >= 0 ? lockKey : lockKeyOf(m_db)));
+                if (!lock.exec()) {
+                    m_error = lock.lastError().text();
+                    run(QStringLiteral("ROLLBACK"));
+                    m_active = false;
+                }
+            }
+        } else {
+            m_active = run(QStringLiteral("BEGIN IMMEDIATE"));
+        }
+    }
+    if (m_active)
+        openLevels()[m_key] = m_level;
 }
 
 TransactionGuard::~TransactionGuard()
 {
-    if (m_active) {
-        QSqlQuery query(m_db);
-        query.exec(QStringLiteral("ROLLBACK"));
+    if (!m_active)
+        return;
+    if (m_level > 1) {
+        run(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepointName(m_level));
+        run(QStringLiteral("RELEASE SAVEPOINT ") + savepointName(m_level));
+    } else if (transactionOpen(m_db)) {
+        run(QStringLiteral("ROLLBACK"));
     }
+    openLevels()[m_key] = m_level - 1;
+    if (m_level == 1)
+        openLevels().remove(m_key);
 }
 
 bool TransactionGuard::commit()
 {
-    if (!m_active)
+    if (!m_active) {
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("Nincs nyitott tranzakció.");
         return false;
-    QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("COMMIT")))
+    }
+    m_error.clear();
+    if (m_level > 1) {
+        if (!run(QStringLiteral("RELEASE SAVEPOINT ") + savepointName(m_level)))
+            return false;
+    } else if (const QString problem = serverTransactionProblem(m_db); !problem.isEmpty()) {
+        m_error = problem;
         return false;
+    } else if (!run(QStringLiteral("COMMIT"))) {
+        // A failed COMMIT leaves PostgreSQL's transaction aborted and SQLite's possibly open:
+        // the destructor's ROLLBACK ends it either way.
+        return false;
+    }
     m_active = false;
+    openLevels()[m_key] = m_level - 1;
+    if (m_level == 1)
+        openLevels().remove(m_key);
     return true;
 }

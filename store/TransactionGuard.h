@@ -1,23 +1,42 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QString>
 
-// Runs a multi-step write in one transaction started with BEGIN IMMEDIATE (so two computers
-// writing into one warehouse are serialised): commit() makes it permanent; a guard destroyed
-// without a successful commit rolls everything back.
+// Runs a multi-step write in one transaction: commit() makes it permanent; a guard destroyed
+// without a successful commit rolls its part back.
+//
+// One writer per warehouse at a time: SQLite starts with BEGIN IMMEDIATE (the file's write lock);
+// PostgreSQL with BEGIN and a transaction-scoped advisory lock on the warehouse number (0 for the
+// shared tables), so two computers recording into one warehouse follow one another on both.
+//
+// Guards nest: a guard created while another is open on the same connection becomes a savepoint.
+// Its rollback takes back its own part only; its commit keeps its part within the outer
+// transaction, which still decides whether anything is written.
 class TransactionGuard
 {
 public:
-    explicit TransactionGuard(QSqlDatabase db);
+    // `lockKey` names what the writer holds on a server (the warehouse number; 0 the shared
+    // tables); by default it is taken from the connection.
+    explicit TransactionGuard(QSqlDatabase db, int lockKey = -1);
     ~TransactionGuard();
     TransactionGuard(const TransactionGuard &) = delete;
     TransactionGuard &operator=(const TransactionGuard &) = delete;
 
     // False when the transaction could not be started (the database is locked or closed).
     bool isActive() const { return m_active; }
+    // True for a guard that became a savepoint inside another guard.
+    bool isNested() const { return m_level > 1; }
     bool commit();
+    // The database's reason for the last failure (start or commit); empty when nothing failed.
+    QString errorText() const { return m_error; }
 
 private:
+    bool run(const QString &sql);
+
     QSqlDatabase m_db;
+    QString m_key;
+    int m_level = 0;
     bool m_active = false;
+    QString m_error;
 };

@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
+#include <QVariant>
 
 bool VersionCheck::isOlder(const QString &version, const QString &required)
 {
@@ -31,12 +33,26 @@ QString VersionCheck::readVersion(const QString &path)
     return line.isNull() ? QStringLiteral("") : line;
 }
 
+QString VersionCheck::warehouseVersion(const QString &location, int warehouse)
+{
+    if (!Database::isServerLocation(location))
+        return readVersion(Database::versionFile(location, warehouse));
+    // Through the one shared connection: a start reads all twenty without opening twenty.
+    QSqlQuery query(Database::shared(location));
+    if (!query.exec(QStringLiteral("SELECT \"Verzio\" FROM \"%1\".\"db_version\"").arg(Database::warehouseSchema(warehouse))))
+        return QString();
+    if (!query.next())
+        return QStringLiteral("");
+    const QString version = query.value(0).toString();
+    return version.isNull() ? QStringLiteral("") : version;
+}
+
 QString VersionCheck::warningText(const QString &dbPath, const QString &required)
 {
     QString missing;
     QString old;
     for (int n = 1; n <= Database::WarehouseCount; ++n) {
-        const QString version = readVersion(Database::versionFile(dbPath, n));
+        const QString version = warehouseVersion(dbPath, n);
         if (version.isNull())
             missing += QString::number(n) + QStringLiteral(", ");
         else if (isOlder(version, required))

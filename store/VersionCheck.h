@@ -17,6 +17,10 @@ public:
     // The first line of a version file, or a null string when the file does not exist.
     static QString readVersion(const QString &path);
 
+    // The version of one warehouse: its db_version.txt, or on a server the one row of its
+    // db_version table; a null string when there is none.
+    static QString warehouseVersion(const QString &location, int warehouse);
+
     // The warning text for the database in dbPath, or an empty string when every folder is at least
     // at `required`.
     static QString warningText(const QString &dbPath, const QString &required);

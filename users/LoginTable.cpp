@@ -15,7 +15,7 @@ std::optional<LoginRow> LoginTable::find(const QString &loginName)
 {
     m_lastError.clear();
     QSqlQuery query(Database::shared(m_dbPath));
-    query.prepare(QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login WHERE LoginName = ?"));
+    query.prepare(QStringLiteral("SELECT \"LoginName\", \"Password\", \"SecurLevel\" FROM \"login\" WHERE \"LoginName\" = ?"));
     query.addBindValue(loginName);
     if (!query.exec()) {
         m_lastError = query.lastError().text();
@@ -33,7 +33,7 @@ bool LoginTable::insert(const LoginRow &row)
 {
     m_lastError.clear();
     QSqlQuery query(Database::shared(m_dbPath));
-    query.prepare(QStringLiteral("INSERT INTO login (LoginName, Password, SecurLevel) VALUES (?, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO \"login\" (\"LoginName\", \"Password\", \"SecurLevel\") VALUES (?, ?, ?)"));
     query.addBindValue(row.loginName);
     query.addBindValue(row.password);
     query.addBindValue(row.securLevel);
@@ -48,7 +48,7 @@ bool LoginTable::setPassword(const QString &loginName, const QString &passwordHa
 {
     m_lastError.clear();
     QSqlQuery query(Database::shared(m_dbPath));
-    query.prepare(QStringLiteral("UPDATE login SET Password = ? WHERE LoginName = ?"));
+    query.prepare(QStringLiteral("UPDATE \"login\" SET \"Password\" = ? WHERE \"LoginName\" = ?"));
     query.addBindValue(passwordHash);
     query.addBindValue(loginName);
     if (!query.exec()) {
@@ -62,7 +62,7 @@ bool LoginTable::remove(const QString &loginName)
 {
     m_lastError.clear();
     QSqlQuery query(Database::shared(m_dbPath));
-    query.prepare(QStringLiteral("DELETE FROM login WHERE LoginName = ?"));
+    query.prepare(QStringLiteral("DELETE FROM \"login\" WHERE \"LoginName\" = ?"));
     query.addBindValue(loginName);
     if (!query.exec()) {
         m_lastError = query.lastError().text();

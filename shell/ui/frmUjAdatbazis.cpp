@@ -1,6 +1,7 @@
 #include "shell/ui/frmUjAdatbazis.h"
 
 #include "core/Messenger.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -32,7 +33,15 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
                                             "rendszergazda (Superuser) felhasználónevét és jelszavát."),
         this);
     intro->setWordWrap(true);
-    lblHely = new QLabel(QStringLiteral("Adatbázis helye: ") + QDir::toNativeSeparators(dbPath), this);
+    auto *server = new QLabel(QStringLiteral("Ha több számítógép dolgozik ugyanazon az adatbázison, a program mappájában "
+                                             "lévő salvia_db.ini fájlban a Salvia adatbázis helyeként egy PostgreSQL-"
+                                             "kiszolgáló címe adható meg: postgresql://felhasználó@gép/adatbázis."),
+        this);
+    server->setWordWrap(true);
+    lblHely = new QLabel(Database::isServerLocation(dbPath)
+            ? QStringLiteral("Adatbázis-kiszolgáló: ") + Database::serverName(dbPath)
+            : QStringLiteral("Adatbázis helye: ") + QDir::toNativeSeparators(dbPath),
+        this);
     lblHely->setObjectName(QStringLiteral("lblHely"));
     lblHely->setWordWrap(true);
 
@@ -73,6 +82,7 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    layout->addWidget(server);
     layout->addWidget(lblHely);
     layout->addWidget(owner);
     layout->addWidget(user);

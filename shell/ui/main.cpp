@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPrinterInfo>
@@ -25,7 +26,8 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--create-database")) {
             QCoreApplication app(argc, argv);
-            QTextStream in(stdin);
+            QFile in;
+            in.open(stdin, QIODevice::ReadOnly);
             QTextStream out(stdout);
             QTextStream err(stderr);
             const QString dir = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();

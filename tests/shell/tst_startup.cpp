@@ -9,6 +9,7 @@
 #include "support/RecordingMainWindow.h"
 #include "support/ScriptedStartupPrompts.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +27,7 @@ class TestAppStartup : public QObject
     // closed. The user "anna" (password "titok") has the given access level.
     struct Start
     {
-        TempDatabase db {QDate(2007, 3, 15)};
+        TempDatabase db;
         QTemporaryDir programDir;
         Settings settings;
         ScriptedMessenger messenger;
@@ -37,13 +38,16 @@ class TestAppStartup : public QObject
         int updateChecks = 0;
         bool acceptUpdate = false;
 
-        explicit Start(int securLevel = 1)
+        explicit Start(int securLevel = 1, const QString &engine = TestEngines::sqlite())
+            : db(QDate(2007, 3, 15), engine)
         {
             QVERIFY2(db.isValid(), qPrintable(db.errorText()));
-            exec(2, "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2007-02-28', 'Havi zárás', 'admin')");
+            exec(2,
+                "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2007-02-28', 'Havi zárás', "
+                "'admin')");
             QVERIFY(LoginTable(db.path()).insert({"anna", PasswordHash::hash("titok"), securLevel}));
-            EngineConfig engine(programDir.path());
-            QVERIFY(engine.writeValue(EngineConfig::aliasPathEntry("Salvia"), db.path()).ok());
+            EngineConfig config(programDir.path());
+            QVERIFY(config.writeValue(EngineConfig::aliasPathEntry("Salvia"), db.path()).ok());
             sequence.setProgramPath(programDir.path());
             sequence.setToday(QDate(2007, 3, 15));
             sequence.hooks().setSymbolOffset = [this](int offset) { symbolOffsets << offset; };
@@ -71,7 +75,7 @@ class TestAppStartup : public QObject
         QStringList partner00001()
         {
             QSqlQuery query(db.warehouse(2));
-            query.exec("SELECT Nev, Irszam, Telepules, Utca FROM Partner WHERE PartAzon = '00001'");
+            query.exec("SELECT \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" WHERE \"PartAzon\" = '00001'");
             if (!query.next())
                 return {};
             return {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -91,16 +95,22 @@ class TestAppStartup : public QObject
 private slots:
     void successfulStartReachesTheWorkingState_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("partnerBefore"); // SQL that prepares partner 00001
-        QTest::newRow("owner partner missing") << "DELETE FROM Partner WHERE PartAzon = '00001'";
-        QTest::newRow("owner partner out of date")
-            << "UPDATE Partner SET Nev = 'Régi név', Irszam = '9999', Telepules = 'Pécs', Utca = 'Fő u. 1.', "
-               "Telefon = '(1) 234-5678' WHERE PartAzon = '00001'";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, owner partner missing", qPrintable(engine))
+                << engine << "DELETE FROM \"Partner\" WHERE \"PartAzon\" = '00001'";
+            QTest::addRow("%s, owner partner out of date", qPrintable(engine))
+                << engine
+                << "UPDATE \"Partner\" SET \"Nev\" = 'Régi név', \"Irszam\" = '9999', \"Telepules\" = 'Pécs', "
+                   "\"Utca\" = 'Fő u. 1.', \"Telefon\" = '(1) 234-5678' WHERE \"PartAzon\" = '00001'";
+        }
     }
     void successfulStartReachesTheWorkingState()
     {
+        QFETCH(QString, engine);
         QFETCH(QString, partnerBefore);
-        Start start;
+        Start start(1, engine);
         start.exec(2, partnerBefore);
         const bool present = partnerBefore.startsWith("UPDATE");
 
@@ -128,9 +138,10 @@ private slots:
         QCOMPARE(start.window.disabledMenus, QList<int> {7});
 
         QCOMPARE(start.partner00001(), QStringList({"Teszt Konyha Kft.", "1111", "Budapest", "Fő utca 1."}));
-        QCOMPARE(start.count(2, "SELECT COUNT(*) FROM Partner WHERE PartAzon = '00001'"), 1);
+        QCOMPARE(start.count(2, "SELECT COUNT(*) FROM \"Partner\" WHERE \"PartAzon\" = '00001'"), 1);
         // An edit keeps the partner's other fields.
-        QCOMPARE(start.count(2, "SELECT COUNT(*) FROM Partner WHERE PartAzon = '00001' AND Telefon = '(1) 234-5678'"),
+        QCOMPARE(start.count(2,
+                     "SELECT COUNT(*) FROM \"Partner\" WHERE \"PartAzon\" = '00001' AND \"Telefon\" = '(1) 234-5678'"),
             present ? 1 : 0);
 
         QCOMPARE(start.settings.progVer(), QString("1.0.32.547"));
@@ -365,13 +376,17 @@ private slots:
         Database::closeAll(dbPath);
     }
 
-    // A directory with warehouse folders but no shared tables is not offered for a new database
-    // (that would be refused) and cannot be logged in to.
+    // A directory with warehouse folders but no shared tables is the remains of a creation that
+    // did not finish: it is not offered for a new database (that would be refused), cannot be
+    // logged in to, and the message says what is missing.
     void brokenDatabaseEndsTheProgramWithAMessage()
     {
         Start start;
         QTemporaryDir broken;
         QVERIFY(QDir(broken.path()).mkpath("Raktar_1"));
+        QStringList missing {"shared.sqlite"};
+        for (int n = 1; n <= 20; ++n)
+            missing << QStringLiteral("Raktar_%1").arg(n);
         QVERIFY(EngineConfig(start.programDir.path())
                     .writeValue(EngineConfig::aliasPathEntry("Salvia"), broken.path())
                     .ok());
@@ -380,8 +395,53 @@ private slots:
         QCOMPARE(start.sequence.run(), StartupSequence::Outcome::NoDatabase);
         QCOMPARE(start.prompts.createCalls, 0);
         QCOMPARE(start.prompts.loginCalls, 0);
-        QCOMPARE(start.messenger.texts(), QStringList {StartupSequence::noDatabaseText() + broken.path()});
+        QCOMPARE(start.messenger.texts(),
+            QStringList {"Az adatbázis létrehozása nem fejeződött be, ez az adatbázis hiányos, a program nem "
+                         "indítható:\r"
+                + broken.path() + "\rHiányzik: " + missing.join(", ")
+                + "\rTörölje a hiányos adatbázist, és hozza létre újra, vagy állítsa vissza egy biztonsági "
+                  "mentésből."});
         QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
+        QCOMPARE(start.window.endedWithoutAsking, 1);
+    }
+
+    // Something that is not our database at all (the predecessor's tables) still cannot be
+    // logged in to.
+    void foreignTablesEndTheProgramWithAMessage()
+    {
+        Start start;
+        QTemporaryDir foreign;
+        QFile table(foreign.filePath("RAKTARAK.DB"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.close();
+        QVERIFY(EngineConfig(start.programDir.path())
+                    .writeValue(EngineConfig::aliasPathEntry("Salvia"), foreign.path())
+                    .ok());
+        QCOMPARE(start.sequence.run(), StartupSequence::Outcome::NoDatabase);
+        QCOMPARE(start.prompts.createCalls, 0);
+        QCOMPARE(start.messenger.texts(), QStringList {StartupSequence::noDatabaseText() + foreign.path()});
+    }
+
+    // A server that cannot be reached ends the start with its name and libpq's reason; a new
+    // database is never offered over it.
+    void unreachableServerEndsTheStart()
+    {
+        Start start;
+        const QString uri = "postgresql://konyha@/salvia?host=/nincs/ilyen/mappa&port=5999";
+        QVERIFY(EngineConfig(start.programDir.path()).writeValue(EngineConfig::aliasPathEntry("Salvia"), uri).ok());
+        start.prompts.addLogin("anna", "titok");
+
+        QCOMPARE(start.sequence.run(), StartupSequence::Outcome::NoDatabase);
+        QCOMPARE(start.prompts.createCalls, 0);
+        QCOMPARE(start.prompts.loginCalls, 0);
+        QCOMPARE(start.messenger.shown().size(), 1);
+        QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
+        const QString text = start.messenger.last().text;
+        QVERIFY2(text.startsWith("Az adatbázis-kiszolgáló nem érhető el, a program nem indítható:\r"
+                                 "/nincs/ilyen/mappa:5999/salvia\r"),
+            qPrintable(text));
+        // libpq's own words about the socket it could not reach follow.
+        QVERIFY2(text.contains("/nincs/ilyen/mappa/.s.PGSQL.5999"), qPrintable(text));
         QCOMPARE(start.window.endedWithoutAsking, 1);
     }
 

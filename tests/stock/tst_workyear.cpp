@@ -4,8 +4,11 @@
 #include "core/ScriptedMessenger.h"
 #include "support/ScriptedStartupPrompts.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
+#include <QProcess>
 #include <QSqlError>
+#include <array>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -53,14 +56,14 @@ class TestAppWorkYear : public QObject
     static void closed2006(const TempDatabase &db)
     {
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
-        exec(db, "UPDATE Munkaev SET AktivEv = 0");
-        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db, "UPDATE \"Munkaev\" SET \"AktivEv\" = FALSE");
+        exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2005', FALSE)");
         exec(db,
-            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
+            "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2006-11-30', 'Havi zárás', 'anna'), "
             "('2006-12-31', 'Éves zárás', 'anna')");
         exec(db,
-            "INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
-            "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES "
+            "INSERT INTO \"Leltar\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"Szorzo\", \"KeszletMenny\", "
+            "\"KeszletErtek\", \"KeszletAFA\", \"KeszletBrutto\", \"NyilvAr\") VALUES "
             "('200', '0001', 'Liszt', 'kg', 10, 25.5, 5100.12345, 1377.0333, 6477.15675, 200.00485), "
             "('100', '0002', 'Só', 'kg', 10, 0, 0, 0, 0, 80), "
             "('100', '0001', 'Cukor', 'kg', 10, 3.125, 937.5, 253.125, 1190.625, 300)");
@@ -69,9 +72,11 @@ class TestAppWorkYear : public QObject
     static QStringList refusal() { return {YearOpening::refusalText()}; }
 
 private slots:
+    void openingCarriesEveryStockRowIntoOpeningRows_data() { TestEngines::addRows(); }
     void openingCarriesEveryStockRowIntoOpeningRows()
     {
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
         Run run(db);
         run.prompts.addYearText("2007");
@@ -94,23 +99,27 @@ private slots:
         QCOMPARE(run.settings.munkaEv(), QString("2007"));
         QCOMPARE(run.settings.lezartHoDat(), QDate(2006, 12, 31));
         QCOMPARE(run.settings.lezartHo(), QString("2006. december"));
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE MunkaEv = '2007' AND AktivEv = 1"), 1);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\" WHERE \"MunkaEv\" = '2007' AND \"AktivEv\" = TRUE"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE"), 1);
 
         QSqlQuery query(db.warehouse(1));
-        QVERIFY(query.exec("SELECT Mozgnem, BK, BizSzam, Datum, NyilvSzam, FokSzla, TetelMenny, TetelErtek, "
-                           "KeszletMenny, KeszletErtek, KiAr, BeAr, AfaErtek, Brutto, AfaKod, PartAzon, \"User\", "
-                           "Stat, Sorszam, Lejarat FROM Raktar ORDER BY RaktAzon"));
+        QVERIFY(query.exec("SELECT \"Mozgnem\", \"BK\", \"BizSzam\", \"Datum\", \"NyilvSzam\", \"FokSzla\", \"TetelMenny\", \"TetelErtek\", "
+                           "\"KeszletMenny\", \"KeszletErtek\", \"KiAr\", \"BeAr\", \"AfaErtek\", \"Brutto\", \"AfaKod\", \"PartAzon\", \"User\", "
+                           "\"Stat\", \"Sorszam\", \"Lejarat\" FROM \"Raktar\" ORDER BY \"RaktAzon\""));
         struct Expected
         {
             QString fok, nyilv;
             double menny, ertek, ar, afa, brutto;
         };
-        // In key order of the stock list; money to four decimals, halves to even.
+        // In key order of the stock list; money to four decimals, halves to even. A server's
+        // NUMERIC(19,4) column has already rounded the five-decimal values of the stock list when they
+        // were written as SQL text (halves away from zero); the program itself writes money with four
+        // decimals only.
+        const bool server = db.isServer();
         const QList<Expected> expected = {
             {"100", "0001", 3.125, 937.5, 300, 253.125, 1190.625},
             {"100", "0002", 0, 0, 80, 0, 0},
-            {"200", "0001", 25.5, 5100.1234, 200.0048, 1377.0333, 6477.1568},
+            {"200", "0001", 25.5, server ? 5100.1235 : 5100.1234, server ? 200.0049 : 200.0048, 1377.0333, 6477.1568},
         };
         for (const Expected &row : expected) {
             QVERIFY(query.next());
@@ -140,20 +149,24 @@ private slots:
 
     void refusedYearsWriteNothing_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("typed");
-        QTest::newRow("the closed year again") << "2006";
-        QTest::newRow("an older year") << "2005";
-        QTest::newRow("above 2098") << "2099";
-        QTest::newRow("three digits") << "200";
-        QTest::newRow("below 2001") << "2000";
-        QTest::newRow("letters") << "abc";
-        QTest::newRow("empty") << "";
-        QTest::newRow("a fraction") << "20.7";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, the closed year again", qPrintable(engine)) << engine << "2006";
+            QTest::addRow("%s, an older year", qPrintable(engine)) << engine << "2005";
+            QTest::addRow("%s, above 2098", qPrintable(engine)) << engine << "2099";
+            QTest::addRow("%s, three digits", qPrintable(engine)) << engine << "200";
+            QTest::addRow("%s, below 2001", qPrintable(engine)) << engine << "2000";
+            QTest::addRow("%s, letters", qPrintable(engine)) << engine << "abc";
+            QTest::addRow("%s, empty", qPrintable(engine)) << engine << "";
+            QTest::addRow("%s, a fraction", qPrintable(engine)) << engine << "20.7";
+        }
     }
     void refusedYearsWriteNothing()
     {
         QFETCH(QString, typed);
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
         Run run(db);
         run.prompts.addYearText(typed);
@@ -166,14 +179,16 @@ private slots:
         QCOMPARE(run.messenger.last().symbol, 2);
         QCOMPARE(run.messenger.last().buttons, QStringList {"OK"});
         QVERIFY(run.prompts.openingMessages.isEmpty());
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev WHERE AktivEv <> 0"), 0);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 0);
     }
 
+    void refusalKeepsAskingUntilAValidYear_data() { TestEngines::addRows(); }
     void refusalKeepsAskingUntilAValidYear()
     {
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
         Run run(db);
         run.prompts.addYearText("2006");
@@ -183,26 +198,30 @@ private slots:
         QVERIFY(run.read(QDate(2007, 1, 3)));
         QCOMPARE(run.messenger.texts().mid(0, 2), refusal() + refusal());
         QCOMPARE(run.prompts.acceptedYearTexts, QStringList {"2007"});
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 3);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 3);
     }
 
     // A database with no year recorded at all accepts any year of the allowed range.
     void emptyYearTableAcceptsTheAllowedRange_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("2001") << "2001" << true;
-        QTest::newRow("2098") << "2098" << true;
-        QTest::newRow("2000") << "2000" << false;
-        QTest::newRow("2099") << "2099" << false;
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, 2001", qPrintable(engine)) << engine << "2001" << true;
+            QTest::addRow("%s, 2098", qPrintable(engine)) << engine << "2098" << true;
+            QTest::addRow("%s, 2000", qPrintable(engine)) << engine << "2000" << false;
+            QTest::addRow("%s, 2099", qPrintable(engine)) << engine << "2099" << false;
+        }
     }
     void emptyYearTableAcceptsTheAllowedRange()
     {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        TempDatabase db(QDate(2006, 6, 1));
-        exec(db, "DELETE FROM Munkaev");
-        exec(db, "DELETE FROM Napizaras");
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
+        exec(db, "DELETE FROM \"Munkaev\"");
+        exec(db, "DELETE FROM \"Napizaras\"");
         YearOpening opening(db.warehouse(1));
         QCOMPARE(opening.lastYear(), 0);
         QCOMPARE(opening.check(typed), accepted ? typed.toInt() : 0);
@@ -220,28 +239,39 @@ private slots:
 
     // Another copy opened the year between the question and the write: nothing is written twice,
     // and this copy works in the year the other one opened.
+    void yearOpenedMeanwhileIsNotOpenedTwice_data() { TestEngines::addRows(); }
     void yearOpenedMeanwhileIsNotOpenedTwice()
     {
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
         YearOpening opening(db.warehouse(1));
         QCOMPARE(opening.check("2007"), 2007);
-        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2007', 1)");
+        exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2007', TRUE)");
 
         ScriptedMessenger messenger;
         QCOMPARE(opening.open(2007, "anna", messenger), YearOpening::Result::AlreadyOpen);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 3);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 3);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 0);
     }
 
     // A write that fails midway takes everything back, the new year row included.
+    void failedOpeningLeavesNothingBehind_data() { TestEngines::addRows(); }
     void failedOpeningLeavesNothingBehind()
     {
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
-        exec(db,
-            "CREATE TRIGGER refuse AFTER INSERT ON Raktar WHEN NEW.FokSzla = '200' "
-            "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
+        if (db.isServer()) {
+            exec(db,
+                "CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "IF NEW.\"FokSzla\" = '200' THEN RAISE EXCEPTION 'lemez megtelt'; END IF; RETURN NEW; END $$");
+            exec(db, "CREATE TRIGGER refuse AFTER INSERT ON \"Raktar\" FOR EACH ROW EXECUTE FUNCTION refuse()");
+        } else {
+            exec(db,
+                "CREATE TRIGGER refuse AFTER INSERT ON \"Raktar\" WHEN NEW.\"FokSzla\" = '200' "
+                "BEGIN SELECT RAISE(ABORT, 'lemez megtelt'); END");
+        }
         Run run(db);
         run.prompts.addYearText("2007");
 
@@ -250,29 +280,111 @@ private slots:
         QVERIFY(run.messenger.last().text.startsWith(YearOpening::failureText()));
         QVERIFY(run.messenger.last().text.contains("lemez megtelt"));
         QVERIFY(!run.messenger.progressVisible());
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Raktar"), 0);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 0);
+    }
+
+    // A COMMIT that the database refuses (a full disk, a constraint checked at the end) shows the
+    // database's reason, and nothing is written.
+    void refusedCommitShowsItsReason_data() { TestEngines::addRows(); }
+    void refusedCommitShowsItsReason()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
+        closed2006(db);
+        QString reason;
+        if (db.isServer()) {
+            // A constraint trigger deferred to the COMMIT.
+            exec(db,
+                "CREATE FUNCTION full_disk() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "RAISE EXCEPTION 'lemez megtelt'; END $$");
+            exec(db,
+                "CREATE CONSTRAINT TRIGGER full_disk AFTER INSERT ON \"Munkaev\" DEFERRABLE INITIALLY DEFERRED "
+                "FOR EACH ROW EXECUTE FUNCTION full_disk()");
+            reason = "lemez megtelt";
+        } else {
+            // A foreign key deferred to the COMMIT.
+            exec(db, "PRAGMA foreign_keys = ON");
+            exec(db, "CREATE TABLE \"Szulo\" (\"Kod\" INTEGER PRIMARY KEY)");
+            exec(db,
+                "CREATE TABLE \"Zar\" (\"Kod\" INTEGER REFERENCES \"Szulo\" (\"Kod\") DEFERRABLE INITIALLY "
+                "DEFERRED)");
+            exec(db, "CREATE TRIGGER full_disk AFTER INSERT ON \"Munkaev\" BEGIN INSERT INTO \"Zar\" VALUES (1); END");
+            reason = "FOREIGN KEY constraint failed";
+        }
+        Run run(db);
+        run.prompts.addYearText("2007");
+
+        QVERIFY(!run.read(QDate(2007, 1, 3)));
+        QCOMPARE(run.messenger.last().caption, QString("HIBA!"));
+        // The database's reason follows, in the engine's words.
+        QVERIFY2(run.messenger.last().text.startsWith(YearOpening::failureText())
+                && run.messenger.last().text.contains(reason),
+            qPrintable(run.messenger.last().text));
+        QVERIFY(!run.messenger.progressVisible());
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 0);
+        if (!db.isServer())
+            exec(db, "PRAGMA foreign_keys = OFF");
+    }
+
+    // Two copies of the program on two computers open the year of one warehouse at the same
+    // moment: one opening, its opening rows once.
+    void twoProcessesOpenTheYearOnce_data() { TestEngines::addRows(); }
+    void twoProcessesOpenTheYearOnce()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
+        closed2006(db);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/salvia_open_year");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+        std::array<QProcess, 2> copies;
+        for (QProcess &copy : copies) {
+            copy.start(program, {db.path(), QStringLiteral("1"), QStringLiteral("2007"), QStringLiteral("anna")});
+            QVERIFY(copy.waitForStarted());
+        }
+        // Both have checked the year and wait; then both write at once.
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForReadyRead(30000));
+            QCOMPARE(copy.readLine().trimmed(), QByteArray("ready"));
+        }
+        for (QProcess &copy : copies)
+            copy.write("go\n");
+        QStringList answers;
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForFinished(60000));
+            answers << QString::fromUtf8(copy.readAllStandardOutput().trimmed());
+            QCOMPARE(copy.exitCode(), 0);
+        }
+        answers.sort();
+        QCOMPARE(answers, (QStringList {"already open", "opened"}));
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\" WHERE \"MunkaEv\" = '2007'"), 1);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 3);
     }
 
     void activeYearIsReadWithTheLastClosing_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("year");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<bool>("mismatch");
-        QTest::newRow("same as the clock") << "2006" << QDate(2006, 5, 2) << false;
-        QTest::newRow("clock in the next year") << "2006" << QDate(2007, 1, 2) << true;
-        QTest::newRow("clock in an earlier year") << "2006" << QDate(2005, 12, 30) << true;
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, same as the clock", qPrintable(engine)) << engine << "2006" << QDate(2006, 5, 2) << false;
+            QTest::addRow("%s, clock in the next year", qPrintable(engine)) << engine << "2006" << QDate(2007, 1, 2) << true;
+            QTest::addRow("%s, clock in an earlier year", qPrintable(engine)) << engine << "2006" << QDate(2005, 12, 30) << true;
+        }
     }
     void activeYearIsReadWithTheLastClosing()
     {
         QFETCH(QString, year);
         QFETCH(QDate, today);
         QFETCH(bool, mismatch);
-        TempDatabase db(QDate(2006, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
         // The new database has 2006 active and 31 December 2005 closed.
-        exec(db, "INSERT INTO Munkaev (MunkaEv, AktivEv) VALUES ('2005', 0)");
+        exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2005', FALSE)");
         exec(db,
-            "INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
+            "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
             "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
         Run run(db);
 
@@ -285,7 +397,7 @@ private slots:
         const QStringList expected
             = mismatch ? QStringList {WorkYear::clockMismatchText() + "|" + year} : QStringList();
         QCOMPARE(run.prompts.shownYearMessages, expected);
-        QCOMPARE(count(db, "SELECT COUNT(*) FROM Munkaev"), 2);
+        QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 2);
     }
 
     void clockMismatchTextIsExact()
@@ -311,10 +423,12 @@ private slots:
         QCOMPARE(WorkYear::closedMonthText(date), text);
     }
 
+    void unreadableWarehouseIsReported_data() { TestEngines::addRows(); }
     void unreadableWarehouseIsReported()
     {
-        TempDatabase db(QDate(2006, 6, 1));
-        exec(db, "DROP TABLE Munkaev");
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2006, 6, 1), engine);
+        exec(db, "DROP TABLE \"Munkaev\"");
         Run run(db);
         QVERIFY(!run.read(QDate(2007, 1, 3)));
         QCOMPARE(run.messenger.last().caption, QString("HIBA!"));

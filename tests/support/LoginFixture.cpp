@@ -3,13 +3,39 @@
 #include "core/PasswordHash.h"
 #include "store/Catalogue.h"
 #include "store/Database.h"
+#include "support/TestEngines.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
-LoginFixture::LoginFixture()
+// One server database for every fixture of a test program (a new database per case takes long on
+// a busy machine); each fixture makes its shared schema anew. Dropped when the program ends.
+static QString serverDatabase()
 {
+    static QString uri;
+    if (uri.isEmpty()) {
+        uri = TestEngines::createServerDatabase();
+        qAddPostRoutine([] {
+            TestEngines::dropServerDatabase(uri);
+            uri.clear();
+        });
+    }
+    return uri;
+}
+
+LoginFixture::LoginFixture(const QString &engine)
+{
+    if (engine == TestEngines::postgresql()) {
+        m_uri = serverDatabase();
+        QSqlQuery query(Database::shared(m_uri));
+        if (!query.exec(QStringLiteral("DROP SCHEMA IF EXISTS \"salvia\" CASCADE"))
+            || !query.exec(QStringLiteral("CREATE SCHEMA \"salvia\""))
+            || !query.exec(Catalogue::serverCollationStatement()))
+            qWarning("shared schema not created: %s", qPrintable(query.lastError().text()));
+    }
     QString error;
     if (!Catalogue::createTables(Database::shared(dbPath()), Catalogue::sharedTables(), &error))
         qWarning("shared tables not created: %s", qPrintable(error));
@@ -17,7 +43,9 @@ LoginFixture::LoginFixture()
 
 LoginFixture::~LoginFixture()
 {
-    Database::closeAll(dbPath());
+    // The server connection stays for the next fixture; the shared folder goes with the object.
+    if (m_uri.isEmpty())
+        Database::closeAll(dbPath());
 }
 
 void LoginFixture::addUser(const QString &name, const QString &password, int level)
@@ -32,7 +60,7 @@ QList<LoginRow> LoginFixture::rows() const
 {
     QList<LoginRow> result;
     QSqlQuery query(Database::shared(dbPath()));
-    query.exec(QStringLiteral("SELECT LoginName, Password, SecurLevel FROM login ORDER BY LoginName"));
+    query.exec(QStringLiteral("SELECT \"LoginName\", \"Password\", \"SecurLevel\" FROM \"login\" ORDER BY \"LoginName\""));
     while (query.next())
         result << LoginRow {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
     return result;

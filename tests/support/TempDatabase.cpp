@@ -1,6 +1,7 @@
 #include "TempDatabase.h"
 
 #include "store/Database.h"
+#include "support/TestEngines.h"
 
 #include <QDir>
 
@@ -10,8 +11,15 @@ DatabaseCreator::Input TempDatabase::input()
         QStringLiteral("Fő utca 1."), QStringLiteral("admin"), QStringLiteral("titok123")};
 }
 
-TempDatabase::TempDatabase(const QDate &today)
+TempDatabase::TempDatabase(const QDate &today, const QString &engine)
 {
+    if (engine == TestEngines::postgresql()) {
+        m_uri = TestEngines::createCreatedServerDatabase(today, &m_error);
+        m_valid = !m_uri.isEmpty();
+        if (!m_valid && m_error.isEmpty())
+            m_error = QStringLiteral("No database on the test server (SALVIA_TEST_PG)");
+        return;
+    }
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("No temporary directory: ") + m_dir.errorString();
         return;
@@ -25,11 +33,13 @@ TempDatabase::TempDatabase(const QDate &today)
 TempDatabase::~TempDatabase()
 {
     Database::closeAll(path());
+    if (isServer())
+        TestEngines::dropServerDatabase(m_uri);
 }
 
 QString TempDatabase::path() const
 {
-    return QDir(m_dir.path()).filePath(QStringLiteral("db"));
+    return isServer() ? m_uri : QDir(m_dir.path()).filePath(QStringLiteral("db"));
 }
 
 QSqlDatabase TempDatabase::shared() const

@@ -7,10 +7,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh database in a temporary directory, created as the program creates one, with a known
-// owner institution and superuser. The directory and every connection into it go away with the
+// A fresh database, created as the program creates one, with a known owner institution and
+// superuser: in a temporary directory (SQLite), or in a new database on the test server
+// (PostgreSQL, engine "postgresql"). The database and every connection into it go away with the
 // object. Usage:
-//     TempDatabase db;
+//     TempDatabase db(today, engine);
 //     QVERIFY2(db.isValid(), qPrintable(db.errorText()));
 //     QSqlQuery q(db.warehouse(1));
 class TempDatabase
@@ -23,15 +24,16 @@ public:
     static QString password() { return input().password; }
 
     // `today` decides the active work year (its year) and the last closing (31 December before).
-    explicit TempDatabase(const QDate &today = QDate::currentDate());
+    explicit TempDatabase(const QDate &today = QDate::currentDate(), const QString &engine = QStringLiteral("sqlite"));
     ~TempDatabase();
     TempDatabase(const TempDatabase &) = delete;
     TempDatabase &operator=(const TempDatabase &) = delete;
 
     bool isValid() const { return m_valid; }
     QString errorText() const { return m_error; }
+    bool isServer() const { return !m_uri.isEmpty(); }
 
-    // The database directory (DbPath).
+    // The database location (DbPath): the directory, or the server URI.
     QString path() const;
     // Open connections (Database::shared / Database::warehouse).
     QSqlDatabase shared() const;
@@ -39,6 +41,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_uri;
     bool m_valid = false;
     QString m_error;
 };

@@ -6,10 +6,13 @@
 #include "store/Database.h"
 #include "support/LoginFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
+#include <QProcess>
 #include <QQueue>
 #include <QSqlQuery>
 #include <QtTest>
+#include <array>
 
 Q_DECLARE_METATYPE(Login::Result)
 
@@ -64,33 +67,36 @@ class TestAppLogin : public QObject
 private slots:
     void check_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::addColumn<Login::Result>("result");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("levelName");
-        QTest::newRow("full level") << "Kati"
-                                    << "alma" << Login::Success << 1 << "Teljes";
-        QTest::newRow("administration") << "Bela"
-                                        << "szilva" << Login::Success << 2 << "Adminisztrációs";
-        QTest::newRow("lower-case twin") << "kati"
-                                         << "korte" << Login::Success << 3 << "Felhasználói";
-        QTest::newRow("superuser") << "admin"
-                                   << "titok" << Login::Success << 5 << "Superuser";
-        QTest::newRow("twin's password") << "Kati"
-                                         << "korte" << Login::WrongPassword << 0 << "";
-        QTest::newRow("other case") << "KATI"
-                                    << "alma" << Login::UnknownUser << 0 << "";
-        QTest::newRow("unknown") << "Senki"
-                                 << "alma" << Login::UnknownUser << 0 << "";
-        QTest::newRow("empty name") << ""
-                                    << "" << Login::UnknownUser << 0 << "";
-        QTest::newRow("wrong password") << "Bela"
-                                        << "Szilva" << Login::WrongPassword << 0 << "";
-        QTest::newRow("empty password") << "Bela"
-                                        << "" << Login::WrongPassword << 0 << "";
-        QTest::newRow("user named exit") << "exit"
-                                         << "exit" << Login::Cancelled << 0 << "";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, full level", qPrintable(engine)) << engine << "Kati"
+                                        << "alma" << Login::Success << 1 << "Teljes";
+            QTest::addRow("%s, administration", qPrintable(engine)) << engine << "Bela"
+                                            << "szilva" << Login::Success << 2 << "Adminisztrációs";
+            QTest::addRow("%s, lower-case twin", qPrintable(engine)) << engine << "kati"
+                                             << "korte" << Login::Success << 3 << "Felhasználói";
+            QTest::addRow("%s, superuser", qPrintable(engine)) << engine << "admin"
+                                       << "titok" << Login::Success << 5 << "Superuser";
+            QTest::addRow("%s, twin's password", qPrintable(engine)) << engine << "Kati"
+                                             << "korte" << Login::WrongPassword << 0 << "";
+            QTest::addRow("%s, other case", qPrintable(engine)) << engine << "KATI"
+                                        << "alma" << Login::UnknownUser << 0 << "";
+            QTest::addRow("%s, unknown", qPrintable(engine)) << engine << "Senki"
+                                     << "alma" << Login::UnknownUser << 0 << "";
+            QTest::addRow("%s, empty name", qPrintable(engine)) << engine << ""
+                                        << "" << Login::UnknownUser << 0 << "";
+            QTest::addRow("%s, wrong password", qPrintable(engine)) << engine << "Bela"
+                                            << "Szilva" << Login::WrongPassword << 0 << "";
+            QTest::addRow("%s, empty password", qPrintable(engine)) << engine << "Bela"
+                                            << "" << Login::WrongPassword << 0 << "";
+            QTest::addRow("%s, user named exit", qPrintable(engine)) << engine << "exit"
+                                             << "exit" << Login::Cancelled << 0 << "";
+        }
     }
     void check()
     {
@@ -99,7 +105,8 @@ private slots:
         QFETCH(Login::Result, result);
         QFETCH(int, level);
         QFETCH(QString, levelName);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         Settings settings;
         QCOMPARE(Login::check(db.dbPath(), LoginEntry {name, password}, settings), result);
@@ -110,18 +117,21 @@ private slots:
 
     void run_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QStringList>("entries"); // "name/password" per dialog
         QTest::addColumn<bool>("loggedIn");
         QTest::addColumn<int>("dialogs");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("first try") << QStringList {"Kati/alma"} << true << 1 << QStringList();
-        QTest::newRow("two failures, then right") << QStringList {"Kati/korte", "Katalin/alma", "Kati/alma"} << true
-                                                  << 3 << QStringList {BadPassword, BadName};
-        QTest::newRow("three failures") << QStringList {"Kati/x", "Kati/y", "Kati/z", "Kati/alma"} << false << 3
-                                        << QStringList {BadPassword, BadPassword, BadPassword, Stop};
-        QTest::newRow("cancelled at once") << QStringList {"exit/", "Kati/alma"} << false << 1 << QStringList {Stop};
-        QTest::newRow("failure, then cancelled")
-            << QStringList {"Senki/alma", "exit/"} << false << 2 << QStringList {BadName, Stop};
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, first try", qPrintable(engine)) << engine << QStringList {"Kati/alma"} << true << 1 << QStringList();
+            QTest::addRow("%s, two failures, then right", qPrintable(engine)) << engine << QStringList {"Kati/korte", "Katalin/alma", "Kati/alma"} << true
+                                                      << 3 << QStringList {BadPassword, BadName};
+            QTest::addRow("%s, three failures", qPrintable(engine)) << engine << QStringList {"Kati/x", "Kati/y", "Kati/z", "Kati/alma"} << false << 3
+                                            << QStringList {BadPassword, BadPassword, BadPassword, Stop};
+            QTest::addRow("%s, cancelled at once", qPrintable(engine)) << engine << QStringList {"exit/", "Kati/alma"} << false << 1 << QStringList {Stop};
+            QTest::addRow("%s, failure, then cancelled", qPrintable(engine)) << engine
+                << QStringList {"Senki/alma", "exit/"} << false << 2 << QStringList {BadName, Stop};
+        }
     }
     void run()
     {
@@ -129,7 +139,8 @@ private slots:
         QFETCH(bool, loggedIn);
         QFETCH(int, dialogs);
         QFETCH(QStringList, shown);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         Settings settings;
         ScriptedMessenger messenger;
@@ -147,9 +158,11 @@ private slots:
     }
 
     // The superuser of a newly created database can log in.
+    void createdDatabaseSuperuser_data() { TestEngines::addRows(); }
     void createdDatabaseSuperuser()
     {
-        TempDatabase db;
+        QFETCH(QString, engine);
+        TempDatabase db(QDate::currentDate(), engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         Settings settings;
         QCOMPARE(
@@ -158,9 +171,11 @@ private slots:
         QCOMPARE(settings.securName(), QStringLiteral("Superuser"));
     }
 
+    void levelLabels_data() { TestEngines::addRows(); }
     void levelLabels()
     {
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
@@ -174,6 +189,7 @@ private slots:
 
     void changePasswordRefused_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("loginUser");
         QTest::addColumn<int>("loginLevel");
         QTest::addColumn<QString>("target");
@@ -190,54 +206,56 @@ private slots:
         const QString wrongOld = QStringLiteral("A megadott régi jelszó hibás!");
         const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
         const QString mismatch = QStringLiteral("A megadott új jelszavak nem egyeznek!");
-        QTest::newRow("no such user") << "Kati" << 1 << "Senki"
-                                      << ""
-                                      << ""
-                                      << "x" << identity << noUser << "edtUserName";
-        QTest::newRow("other case") << "admin" << 5 << "BELA"
-                                    << "szilva"
-                                    << "uj"
-                                    << "uj" << identity << noUser << "edtUserName";
-        QTest::newRow("superuser by level 1, wrong old") << "Kati" << 1 << "admin"
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, no such user", qPrintable(engine)) << engine << "Kati" << 1 << "Senki"
+                                          << ""
+                                          << ""
+                                          << "x" << identity << noUser << "edtUserName";
+            QTest::addRow("%s, other case", qPrintable(engine)) << engine << "admin" << 5 << "BELA"
+                                        << "szilva"
+                                        << "uj"
+                                        << "uj" << identity << noUser << "edtUserName";
+            QTest::addRow("%s, superuser by level 1, wrong old", qPrintable(engine)) << engine << "Kati" << 1 << "admin"
+                                                             << "rossz"
+                                                             << ""
+                                                             << "x" << identity << superuser << "edtUserName";
+            QTest::addRow("%s, superuser by itself", qPrintable(engine)) << engine << "admin" << 5 << "admin"
+                                                 << "titok"
+                                                 << "uj"
+                                                 << "uj" << identity << superuser << "edtUserName";
+            QTest::addRow("%s, wrong old, before empty new", qPrintable(engine)) << engine << "Kati" << 1 << "Bela"
                                                          << "rossz"
                                                          << ""
-                                                         << "x" << identity << superuser << "edtUserName";
-        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
-                                             << "titok"
+                                                         << "x" << passwordError << wrongOld << "edtOldPass";
+            QTest::addRow("%s, old of the twin", qPrintable(engine)) << engine << "Kati" << 1 << "Kati"
+                                             << "korte"
                                              << "uj"
-                                             << "uj" << identity << superuser << "edtUserName";
-        QTest::newRow("wrong old, before empty new") << "Kati" << 1 << "Bela"
-                                                     << "rossz"
+                                             << "uj" << passwordError << wrongOld << "edtOldPass";
+            QTest::addRow("%s, no old given by level 1", qPrintable(engine)) << engine << "Kati" << 1 << "Bela"
                                                      << ""
-                                                     << "x" << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("old of the twin") << "Kati" << 1 << "Kati"
-                                         << "korte"
-                                         << "uj"
-                                         << "uj" << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("no old given by level 1") << "Kati" << 1 << "Bela"
-                                                 << ""
-                                                 << "uj"
-                                                 << "uj" << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("own, by level 3, wrong old") << "kati" << 3 << "kati"
-                                                    << "alma"
-                                                    << "uj"
-                                                    << "uj" << passwordError << wrongOld << "edtOldPass";
-        QTest::newRow("empty new, before mismatch") << "Kati" << 1 << "Bela"
-                                                    << "szilva"
+                                                     << "uj"
+                                                     << "uj" << passwordError << wrongOld << "edtOldPass";
+            QTest::addRow("%s, own, by level 3, wrong old", qPrintable(engine)) << engine << "kati" << 3 << "kati"
+                                                        << "alma"
+                                                        << "uj"
+                                                        << "uj" << passwordError << wrongOld << "edtOldPass";
+            QTest::addRow("%s, empty new, before mismatch", qPrintable(engine)) << engine << "Kati" << 1 << "Bela"
+                                                        << "szilva"
+                                                        << ""
+                                                        << "x" << passwordError << empty << "edtNewPass";
+            QTest::addRow("%s, empty new by superuser", qPrintable(engine)) << engine << "admin" << 5 << "Bela"
                                                     << ""
-                                                    << "x" << passwordError << empty << "edtNewPass";
-        QTest::newRow("empty new by superuser") << "admin" << 5 << "Bela"
-                                                << ""
-                                                << ""
-                                                << "" << passwordError << empty << "edtNewPass";
-        QTest::newRow("mismatch") << "Kati" << 1 << "Bela"
-                                  << "szilva"
-                                  << "uj1"
-                                  << "uj2" << passwordError << mismatch << "edtNewPass2";
-        QTest::newRow("mismatch in case") << "admin" << 5 << "Bela"
-                                          << ""
-                                          << "Uj"
-                                          << "uj" << passwordError << mismatch << "edtNewPass2";
+                                                    << ""
+                                                    << "" << passwordError << empty << "edtNewPass";
+            QTest::addRow("%s, mismatch", qPrintable(engine)) << engine << "Kati" << 1 << "Bela"
+                                      << "szilva"
+                                      << "uj1"
+                                      << "uj2" << passwordError << mismatch << "edtNewPass2";
+            QTest::addRow("%s, mismatch in case", qPrintable(engine)) << engine << "admin" << 5 << "Bela"
+                                              << ""
+                                              << "Uj"
+                                              << "uj" << passwordError << mismatch << "edtNewPass2";
+        }
     }
     void changePasswordRefused()
     {
@@ -250,7 +268,8 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, text);
         QFETCH(QString, focus);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
@@ -263,20 +282,24 @@ private slots:
 
     void changePassword_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("loginUser");
         QTest::addColumn<int>("loginLevel");
         QTest::addColumn<QString>("oldPassword");
-        QTest::newRow("superuser, no old password") << "admin" << 5 << "";
-        QTest::newRow("superuser, any old password") << "admin" << 5 << "rossz";
-        QTest::newRow("level 1 with the old password") << "Kati" << 1 << "szilva";
-        QTest::newRow("own, level 2") << "Bela" << 2 << "szilva";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, superuser, no old password", qPrintable(engine)) << engine << "admin" << 5 << "";
+            QTest::addRow("%s, superuser, any old password", qPrintable(engine)) << engine << "admin" << 5 << "rossz";
+            QTest::addRow("%s, level 1 with the old password", qPrintable(engine)) << engine << "Kati" << 1 << "szilva";
+            QTest::addRow("%s, own, level 2", qPrintable(engine)) << engine << "Bela" << 2 << "szilva";
+        }
     }
     void changePassword()
     {
         QFETCH(QString, loginUser);
         QFETCH(int, loginLevel);
         QFETCH(QString, oldPassword);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
@@ -305,52 +328,103 @@ private slots:
     }
 
     // A write the database refuses is reported, never announced as done.
+    void failedWriteIsReported_data() { TestEngines::addRows(); }
     void failedWriteIsReported()
     {
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         QSqlQuery query(Database::shared(db.dbPath()));
-        QVERIFY(query.exec(QStringLiteral(
-            "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
+        if (engine == TestEngines::postgresql()) {
+            QVERIFY(query.exec(QStringLiteral("CREATE FUNCTION lock_login() RETURNS trigger LANGUAGE plpgsql AS "
+                                              "$$ BEGIN RAISE EXCEPTION 'zarolva'; END $$")));
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TRIGGER lock_login BEFORE UPDATE ON \"login\" FOR EACH ROW EXECUTE FUNCTION lock_login()")));
+        } else {
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
+        }
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
         QVERIFY(!admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj")));
         QCOMPARE(messenger.shown().size(), 1);
         QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
-        QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\rzarolva")));
+        // The engine's reason follows, in the engine's words.
+        QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\r")));
+        QVERIFY(messenger.last().text.contains(QStringLiteral("zarolva")));
         Settings settings;
         QCOMPARE(
             Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings), Login::Success);
     }
 
+    // Two copies of the program on two computers create the same user at the same moment: one
+    // row, one success, and a plain refusal for the other; nothing crashes.
+    void twoProcessesCreateOneUser_data() { TestEngines::addRows(); }
+    void twoProcessesCreateOneUser()
+    {
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
+        addUsers(db);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/salvia_create_user");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+        std::array<QProcess, 2> copies;
+        for (QProcess &copy : copies) {
+            copy.start(program, {db.dbPath(), QStringLiteral("Zoli"), QStringLiteral("dio"), QStringLiteral("3")});
+            QVERIFY(copy.waitForStarted());
+        }
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForReadyRead(30000));
+            QCOMPARE(copy.readLine().trimmed(), QByteArray("ready"));
+        }
+        for (QProcess &copy : copies)
+            copy.write("go\n");
+        QStringList answers;
+        for (QProcess &copy : copies) {
+            QVERIFY(copy.waitForFinished(60000));
+            QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy.exitCode(), 0);
+            answers << QString::fromUtf8(copy.readAllStandardOutput().trimmed());
+        }
+        answers.sort();
+        QCOMPARE(answers,
+            (QStringList {"created", "refused: A felhasználó már létezik, vagy nem adott meg semmit!"}));
+        int zoli = 0;
+        for (const LoginRow &row : db.rows())
+            zoli += row.loginName == QLatin1String("Zoli") ? 1 : 0;
+        QCOMPARE(zoli, 1);
+    }
+
     void deleteRefused_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("loginUser");
         QTest::addColumn<int>("loginLevel");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("oldPassword");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no such user") << "admin" << 5 << "Senki"
-                                      << ""
-                                      << "Azonosítási hiba!"
-                                      << "A módosítandó felhasználó nem létezik!";
-        QTest::newRow("superuser, wrong old") << "Kati" << 1 << "admin"
-                                              << "rossz"
-                                              << "Azonosítási hiba!"
-                                              << "A Superuser nem törölhető!";
-        QTest::newRow("superuser by itself") << "admin" << 5 << "admin"
-                                             << ""
-                                             << "Azonosítási hiba!"
-                                             << "A Superuser nem törölhető!";
-        QTest::newRow("wrong old by level 1") << "Kati" << 1 << "Bela"
-                                              << "alma"
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, no such user", qPrintable(engine)) << engine << "admin" << 5 << "Senki"
+                                          << ""
+                                          << "Azonosítási hiba!"
+                                          << "A módosítandó felhasználó nem létezik!";
+            QTest::addRow("%s, superuser, wrong old", qPrintable(engine)) << engine << "Kati" << 1 << "admin"
+                                                  << "rossz"
+                                                  << "Azonosítási hiba!"
+                                                  << "A Superuser nem törölhető!";
+            QTest::addRow("%s, superuser by itself", qPrintable(engine)) << engine << "admin" << 5 << "admin"
+                                                 << ""
+                                                 << "Azonosítási hiba!"
+                                                 << "A Superuser nem törölhető!";
+            QTest::addRow("%s, wrong old by level 1", qPrintable(engine)) << engine << "Kati" << 1 << "Bela"
+                                                  << "alma"
+                                                  << "Jelszó hiba!"
+                                                  << "A megadott régi jelszó hibás!";
+            QTest::addRow("%s, own, no password", qPrintable(engine)) << engine << "kati" << 3 << "kati"
+                                              << ""
                                               << "Jelszó hiba!"
                                               << "A megadott régi jelszó hibás!";
-        QTest::newRow("own, no password") << "kati" << 3 << "kati"
-                                          << ""
-                                          << "Jelszó hiba!"
-                                          << "A megadott régi jelszó hibás!";
+        }
     }
     void deleteRefused()
     {
@@ -360,7 +434,8 @@ private slots:
         QFETCH(QString, oldPassword);
         QFETCH(QString, caption);
         QFETCH(QString, text);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
@@ -373,24 +448,27 @@ private slots:
 
     void deleteUser_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("loginUser");
         QTest::addColumn<int>("loginLevel");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("oldPassword");
         QTest::addColumn<int>("answer");
         QTest::addColumn<UserAdmin::DeleteOutcome>("outcome");
-        QTest::newRow("superuser deletes, no password")
-            << "admin" << 5 << "Bela"
-            << "" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
-        QTest::newRow("level 1 with the password")
-            << "Kati" << 1 << "kati"
-            << "korte" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
-        QTest::newRow("answered Nem") << "admin" << 5 << "Bela"
-                                      << "" << int(MsgResult::No) << UserAdmin::DeleteOutcome::Declined;
-        QTest::newRow("dialog closed") << "admin" << 5 << "Bela"
-                                       << "" << int(MsgResult::Cancel) << UserAdmin::DeleteOutcome::Declined;
-        QTest::newRow("own login") << "Kati" << 1 << "Kati"
-                                   << "alma" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::DeletedSelf;
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, superuser deletes, no password", qPrintable(engine)) << engine
+                << "admin" << 5 << "Bela"
+                << "" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+            QTest::addRow("%s, level 1 with the password", qPrintable(engine)) << engine
+                << "Kati" << 1 << "kati"
+                << "korte" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::Deleted;
+            QTest::addRow("%s, answered Nem", qPrintable(engine)) << engine << "admin" << 5 << "Bela"
+                                          << "" << int(MsgResult::No) << UserAdmin::DeleteOutcome::Declined;
+            QTest::addRow("%s, dialog closed", qPrintable(engine)) << engine << "admin" << 5 << "Bela"
+                                           << "" << int(MsgResult::Cancel) << UserAdmin::DeleteOutcome::Declined;
+            QTest::addRow("%s, own login", qPrintable(engine)) << engine << "Kati" << 1 << "Kati"
+                                       << "alma" << int(MsgResult::Yes) << UserAdmin::DeleteOutcome::DeletedSelf;
+        }
     }
     void deleteUser()
     {
@@ -400,7 +478,8 @@ private slots:
         QFETCH(QString, oldPassword);
         QFETCH(int, answer);
         QFETCH(UserAdmin::DeleteOutcome, outcome);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         QList<LoginRow> expected = db.rows();
         if (outcome != UserAdmin::DeleteOutcome::Declined)
@@ -420,6 +499,7 @@ private slots:
 
     void createRefused_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("password2");
@@ -428,25 +508,27 @@ private slots:
         const QString taken = QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!");
         const QString empty = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
         const QString mismatch = QStringLiteral("A jelszavak nem egyeznek!");
-        QTest::newRow("empty name, before empty password") << ""
-                                                           << ""
-                                                           << "" << taken << "edtNewUserName";
-        QTest::newRow("existing name") << "Bela"
-                                       << "x"
-                                       << "x" << taken << "edtNewUserName";
-        QTest::newRow("existing superuser") << "admin"
-                                            << "x"
-                                            << "y" << taken << "edtNewUserName";
-        QTest::newRow("exit, before empty password")
-            << "exit"
-            << ""
-            << "" << QStringLiteral("Ez a felhasználónév nem használható: exit") << "edtNewUserName";
-        QTest::newRow("empty password, before mismatch") << "Uj"
-                                                         << ""
-                                                         << "x" << empty << "edtNewPas1";
-        QTest::newRow("mismatch") << "Uj"
-                                  << "x"
-                                  << "X" << mismatch << "edtNewPas2";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, empty name, before empty password", qPrintable(engine)) << engine << ""
+                                                               << ""
+                                                               << "" << taken << "edtNewUserName";
+            QTest::addRow("%s, existing name", qPrintable(engine)) << engine << "Bela"
+                                           << "x"
+                                           << "x" << taken << "edtNewUserName";
+            QTest::addRow("%s, existing superuser", qPrintable(engine)) << engine << "admin"
+                                                << "x"
+                                                << "y" << taken << "edtNewUserName";
+            QTest::addRow("%s, exit, before empty password", qPrintable(engine)) << engine
+                << "exit"
+                << ""
+                << "" << QStringLiteral("Ez a felhasználónév nem használható: exit") << "edtNewUserName";
+            QTest::addRow("%s, empty password, before mismatch", qPrintable(engine)) << engine << "Uj"
+                                                             << ""
+                                                             << "x" << empty << "edtNewPas1";
+            QTest::addRow("%s, mismatch", qPrintable(engine)) << engine << "Uj"
+                                      << "x"
+                                      << "X" << mismatch << "edtNewPas2";
+        }
     }
     void createRefused()
     {
@@ -455,7 +537,8 @@ private slots:
         QFETCH(QString, password2);
         QFETCH(QString, text);
         QFETCH(QString, focus);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
         const QList<LoginRow> before = db.rows();
@@ -469,18 +552,21 @@ private slots:
 
     void createUser_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("levelName");
-        QTest::newRow("full") << "Uj"
-                              << "citrom" << 1 << "Teljes";
-        QTest::newRow("administration, case twin of Bela") << "BELA"
-                                                           << "citrom" << 2 << "Adminisztrációs";
-        QTest::newRow("user") << "Ági néni"
-                              << "őszibarack" << 3 << "Felhasználói";
-        // The character of code 255 stays itself; code 0 in its place is another password.
-        QTest::newRow("code 255") << "Uj" << QString(2, QChar(0xFF)) << 3 << "Felhasználói";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, full", qPrintable(engine)) << engine << "Uj"
+                                  << "citrom" << 1 << "Teljes";
+            QTest::addRow("%s, administration, case twin of Bela", qPrintable(engine)) << engine << "BELA"
+                                                               << "citrom" << 2 << "Adminisztrációs";
+            QTest::addRow("%s, user", qPrintable(engine)) << engine << "Ági néni"
+                                  << "őszibarack" << 3 << "Felhasználói";
+            // The character of code 255 stays itself; code 0 in its place is another password.
+            QTest::addRow("%s, code 255", qPrintable(engine)) << engine << "Uj" << QString(2, QChar(0xFF)) << 3 << "Felhasználói";
+        }
     }
     void createUser()
     {
@@ -488,7 +574,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(int, level);
         QFETCH(QString, levelName);
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         addUsers(db);
         const qsizetype count = db.rows().size();
         ScriptedMessenger messenger;
@@ -510,9 +597,11 @@ private slots:
     }
 
     // Superusers come with the database only.
+    void createSuperuserRefused_data() { TestEngines::addRows(); }
     void createSuperuserRefused()
     {
-        LoginFixture db;
+        QFETCH(QString, engine);
+        LoginFixture db(engine);
         ScriptedMessenger messenger;
         UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
         QVERIFY(!admin.createUser(QStringLiteral("Uj"), QStringLiteral("x"), QStringLiteral("x"), 5));

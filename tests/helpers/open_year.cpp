@@ -1,0 +1,43 @@
+// A second copy of the program, as far as the year opening goes: opens `year` in one warehouse of
+// a database, on a signal from its standard input, and prints how it went. Tests start two of
+// them at once against one warehouse.
+// usage: salvia_open_year LOCATION WAREHOUSE YEAR USER
+#include "core/ScriptedMessenger.h"
+#include "stock/YearOpening.h"
+#include "store/Database.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 5)
+        return 2;
+    QTextStream out(stdout);
+    YearOpening opening(Database::warehouse(args.at(1), args.at(2).toInt()));
+    if (opening.check(args.at(3)) == 0) {
+        out << "refused" << Qt::endl;
+        return 1;
+    }
+    out << "ready" << Qt::endl;
+    QFile in;
+    in.open(stdin, QIODevice::ReadOnly);
+    in.readLine();
+
+    ScriptedMessenger messenger;
+    switch (opening.open(args.at(3).toInt(), args.at(4), messenger)) {
+    case YearOpening::Result::Opened:
+        out << "opened" << Qt::endl;
+        return 0;
+    case YearOpening::Result::AlreadyOpen:
+        out << "already open" << Qt::endl;
+        return 0;
+    case YearOpening::Result::Failed:
+        out << "failed: " << opening.lastError() << Qt::endl;
+        return 1;
+    }
+    return 1;
+}
