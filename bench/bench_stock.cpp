@@ -52,7 +52,7 @@ bool build(const QString &dir, int materials, int rowsEach)
     query.prepare(QStringLiteral(
         "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
         "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
-        "VALUES ('100', ?, ?, '01', 'kg', 10, '01', 0, 2, 0, 0, 0, 0)"));
+        "VALUES ('100', ?, ?, '01', 'KG', 10, '01', 0, 2, 0, 0, 0, 0)"));
     for (int m = 1; m <= materials; ++m) {
         query.bindValue(0, code(m, 4));
         query.bindValue(1, QStringLiteral("Anyag %1").arg(m));
@@ -146,13 +146,17 @@ void backdated(int rows)
     QTemporaryDir dir;
     if (!build(dir.filePath(QStringLiteral("db")), 1, rows))
         return;
-    QSqlDatabase db = Database::warehouse(dir.filePath(QStringLiteral("db")), 1);
-    const double floor = updateFloor(db);
-    const double seconds = recordSeconds(db, 1);
-    std::printf("backdated rows %d seconds %.3f floor %.3f\n", rows, seconds, floor);
-    std::fflush(stdout);
+    {
+        QSqlDatabase db = Database::warehouse(dir.filePath(QStringLiteral("db")), 1);
+        const double floor = updateFloor(db);
+        const double seconds = recordSeconds(db, 1);
+        std::printf("backdated rows %d seconds %.3f floor %.3f\n", rows, seconds, floor);
+        std::fflush(stdout);
+    }
     Database::closeAll(dir.filePath(QStringLiteral("db")));
 }
+
+void measure(QSqlDatabase db, int materials);
 
 void warehouse(int materials)
 {
@@ -160,7 +164,12 @@ void warehouse(int materials)
     const QString path = dir.filePath(QStringLiteral("db"));
     if (!build(path, materials, 1000))
         return;
-    QSqlDatabase db = Database::warehouse(path, 1);
+    measure(Database::warehouse(path, 1), materials);
+    Database::closeAll(path);
+}
+
+void measure(QSqlDatabase db, int materials)
+{
     if (materials == 1000) {
         QElapsedTimer timer;
         timer.start();
@@ -182,7 +191,6 @@ void warehouse(int materials)
     }
     std::printf("record rows %d seconds %.4f\n", materials * 1000, recordSeconds(db, 5));
     std::fflush(stdout);
-    Database::closeAll(path);
 }
 
 } // namespace

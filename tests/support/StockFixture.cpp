@@ -15,7 +15,7 @@ void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSz
     query.prepare(QStringLiteral(
         "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
         "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
-        "VALUES (?, ?, ?, '01', 'kg', 10, '01', 0, ?, ?, ?, 0, 0)"));
+        "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, ?, ?, 0, 0)"));
     const QVariantList values{fokSzla, nyilvSzam, name, kerekites, keszletMin, keszletMax};
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));

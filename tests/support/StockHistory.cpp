@@ -64,7 +64,7 @@ bool StockHistory::createMaterials(QString *error)
         query.prepare(QStringLiteral(
             "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
             "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
-            "VALUES (?, ?, ?, '01', 'kg', 10, '01', 0, ?, 0, 0, 0, 0)"));
+            "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, 0, 0, 0, 0)"));
         query.addBindValue(ledgerAccount());
         query.addBindValue(registerNumber(i));
         query.addBindValue(QStringLiteral("Próbaanyag %1").arg(i + 1));
