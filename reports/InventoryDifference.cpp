@@ -65,6 +65,12 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
     return failure.isEmpty();
 }
 
+bool InventoryDifference::clear()
+{
+    QSqlQuery query(m_db);
+    return query.exec(QStringLiteral("DELETE FROM TmpLeltarHason"));
+}
+
 bool InventoryDifference::setRealStock(const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error)
 {
     try {

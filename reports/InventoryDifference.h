@@ -37,6 +37,8 @@ public:
     // A new sheet for the date: the stock at the date refills Leltar and is copied here. In the
     // stock comparison the real stock is the material's stored stock instead of nothing.
     bool start(const QDate &date, int workYear, bool storedAsReal, QString *error = nullptr);
+    // Empties the sheet (the stock comparison opens on an empty one).
+    bool clear();
     // Stores a typed real stock of one row and recomputes its differences.
     bool setRealStock(const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error = nullptr);
     // The sheet in key or name order, only the rows with a difference when asked.
