@@ -331,15 +331,15 @@ void VoucherScreen::showPrices(const ItemPrices &prices)
 void VoucherScreen::recomputePrices(ItemPrices::Typed typed)
 {
     const ItemPrices prices = ItemPrices::compute(typed, pricesInFields(), quantity(), vatPercent());
-    QLineEdit *typedField = typed == ItemPrices::Typed::NetUnit ? fleNEar
-        : typed == ItemPrices::Typed::GrossUnit                 ? fleBrEar
-        : typed == ItemPrices::Typed::NetTotal                  ? fleKiadAr
-                                                                : fleBroar;
-    const QString kept = typedField->text();
-    showPrices(prices);
-    // The field being typed in keeps the user's text.
-    if (typedField->hasFocus())
-        typedField->setText(kept);
+    // The field that drives the others keeps the user's text.
+    if (typed != ItemPrices::Typed::NetUnit)
+        fleNEar->setText(StockFormat::price(prices.netUnit));
+    if (typed != ItemPrices::Typed::GrossUnit)
+        fleBrEar->setText(StockFormat::price(prices.grossUnit));
+    if (typed != ItemPrices::Typed::NetTotal)
+        fleKiadAr->setText(StockFormat::price(prices.netTotal));
+    if (typed != ItemPrices::Typed::GrossTotal)
+        fleBroar->setText(StockFormat::price(prices.grossTotal));
 }
 
 void VoucherScreen::chooseVatRow()

@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
 #include "core/Refusal.h"
+#include "proceedings/ui/frmEditbox.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/MovementRow.h"
@@ -140,4 +141,17 @@ void TfrmRaktarKivetel::afterRecorded()
         spdNewClick();
     else
         stockOutOfDate();
+}
+
+void TfrmRaktarKivetel::reject()
+{
+    if (dbcMozgnem->currentData().toString() == QLatin1String("06")
+        && m_services.messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question,
+               QStringLiteral("Kívánja a veszteségi jegyzőkönyvet kinyomtatni?"), QStringLiteral("Nem"),
+               QStringLiteral("Igen"))
+            == MsgResult::Yes) {
+        TfrmEditbox editor(m_services.settings, m_services.messenger, m_services.files, this);
+        editor.exec();
+    }
+    VoucherScreen::reject();
 }

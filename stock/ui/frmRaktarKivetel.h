@@ -16,6 +16,9 @@ public:
     QLabel *lblLeltar;
     QLabel *lblFigyelmeztet;
 
+    // Closing with movement type "06" offers the loss report first.
+    void reject() override;
+
 public slots:
     // "Leltár újrakalkuláció": the stock at the voucher date, computed again.
     void spdNewClick();
