@@ -18,7 +18,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 namespace {
@@ -105,7 +104,7 @@ StockItem backdatedReceipt(const QString &bizSzam)
 
 double recordSeconds(QSqlDatabase db, int times)
 {
-    StockLedger ledger(db, StockOptions{QStringLiteral("bench"), false});
+    StockLedger ledger(db, StockOptions {QStringLiteral("bench"), false});
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < times; ++i) {
@@ -179,8 +178,7 @@ void measure(QSqlDatabase db, int materials)
         sum.addBindValue(QDate(Today.year(), 1, 1));
         sum.addBindValue(Today);
         sum.exec();
-        while (sum.next()) {
-        }
+        while (sum.next()) { }
         const double floor = double(timer.nsecsElapsed()) / 1e9;
         timer.restart();
         const QList<StockLine> lines = StockAtDate(db).compute(Today, Today.year());

@@ -29,7 +29,7 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
         TransactionGuard guard(m_db);
         try {
             if (!guard.isActive())
-                throw StockSql::Failure{m_db.lastError().text()};
+                throw StockSql::Failure {m_db.lastError().text()};
             QSqlQuery query(m_db);
             StockSql::run(query, QStringLiteral("DELETE FROM TmpLeltarHason"));
             StockSql::prepare(query,
@@ -47,15 +47,16 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
                 row.nyilvAr = line.nyilvAr;
                 row.valosKeszlet = storedAsReal ? line.storedQuantity : 0;
                 row = withDifferences(row);
-                const QVariantList values{row.fokSzam, row.nyilvSzam, row.megnevezes, row.mertekegyseg,
-                    row.keszletMenny, storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)),
-                    row.elteres, toSql(row.keszletErtek), toSql(row.nyilvAr), toSql(row.elteresAr)};
+                const QVariantList values {row.fokSzam, row.nyilvSzam, row.megnevezes, row.mertekegyseg,
+                    row.keszletMenny,
+                    storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)), row.elteres,
+                    toSql(row.keszletErtek), toSql(row.nyilvAr), toSql(row.elteresAr)};
                 for (int i = 0; i < values.size(); ++i)
                     query.bindValue(i, values.at(i));
                 StockSql::exec(query);
             }
             if (!guard.commit())
-                throw StockSql::Failure{m_db.lastError().text()};
+                throw StockSql::Failure {m_db.lastError().text()};
         } catch (const StockSql::Failure &caught) {
             failure = caught.detail;
         }
@@ -71,7 +72,8 @@ bool InventoryDifference::clear()
     return query.exec(QStringLiteral("DELETE FROM TmpLeltarHason"));
 }
 
-bool InventoryDifference::setRealStock(const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error)
+bool InventoryDifference::setRealStock(
+    const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error)
 {
     try {
         QSqlQuery query(m_db);
@@ -107,7 +109,8 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
                                  "Elteres, KeszletErtek, NyilvAr, ElteresAr FROM TmpLeltarHason");
     if (onlyDifferences)
         sql += QStringLiteral(" WHERE Elteres <> 0");
-    sql += byName ? QStringLiteral(" ORDER BY Megnevezes, FokSzam, NyilvSzam") : QStringLiteral(" ORDER BY FokSzam, NyilvSzam");
+    sql += byName ? QStringLiteral(" ORDER BY Megnevezes, FokSzam, NyilvSzam")
+                  : QStringLiteral(" ORDER BY FokSzam, NyilvSzam");
     if (!query.exec(sql))
         return list;
     while (query.next()) {

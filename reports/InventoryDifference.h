@@ -32,7 +32,10 @@ public:
         Money difference;
     };
 
-    explicit InventoryDifference(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit InventoryDifference(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
     // A new sheet for the date: the stock at the date refills Leltar and is copied here. In the
     // stock comparison the real stock is the material's stored stock instead of nothing.

@@ -10,7 +10,8 @@ bool InventoryList::run(const Parameters &parameters, QString *error)
     StockAtDate stock(m_db);
     QString failure;
     // The period starts in the chosen year when it lies before the work year.
-    const int startYear = parameters.chosenYear > 0 ? qMin(parameters.chosenYear, parameters.workYear) : parameters.workYear;
+    const int startYear
+        = parameters.chosenYear > 0 ? qMin(parameters.chosenYear, parameters.workYear) : parameters.workYear;
     m_all = stock.compute(parameters.date, startYear, &failure);
     if (failure.isEmpty())
         stock.writeLeltar(m_all, &failure);

@@ -29,7 +29,10 @@ public:
         Money gross;
     };
 
-    explicit InventoryList(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit InventoryList(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
     // Computes the stock at the date and refills Leltar; false with the database's text on failure.
     bool run(const Parameters &parameters, QString *error = nullptr);

@@ -6,8 +6,8 @@
 
 #include <QSqlQuery>
 
-bool MaterialCard::run(const QString &fokSzla, const QString &nyilvSzam, const QDate &from, const QDate &to,
-    QString *error)
+bool MaterialCard::run(
+    const QString &fokSzla, const QString &nyilvSzam, const QDate &from, const QDate &to, QString *error)
 {
     m_rows.clear();
     m_totals = Totals();

@@ -56,10 +56,13 @@ public:
         double menySzorzo = 0;
     };
 
-    explicit MaterialCard(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit MaterialCard(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
-    bool run(const QString &fokSzla, const QString &nyilvSzam, const QDate &from, const QDate &to,
-        QString *error = nullptr);
+    bool run(
+        const QString &fokSzla, const QString &nyilvSzam, const QDate &from, const QDate &to, QString *error = nullptr);
 
     const QList<Row> &rows() const { return m_rows; }
     const Totals &totals() const { return m_totals; }

@@ -38,7 +38,8 @@ QList<CorrectionList::Row> CorrectionList::rows(
                            "LEFT JOIN Mertegys u ON u.MertKod = a.Mertekegyseg "
                            "LEFT JOIN Partner p ON p.PartAzon = r.PartAzon "
                            "WHERE r.BK = ? AND r.Datum > ? AND r.BizSzam LIKE ? ESCAPE '!' ORDER BY ")
-                + (order == Order::DateVoucher ? QStringLiteral("r.Datum, r.BizSzam") : QStringLiteral("r.BizSzam, r.Datum"))
+                + (order == Order::DateVoucher ? QStringLiteral("r.Datum, r.BizSzam")
+                                               : QStringLiteral("r.BizSzam, r.Datum"))
                 + QStringLiteral(", r.FokSzla, r.NyilvSzam, r.RaktAzon"),
             {direction, StockSql::toSql(closed.isValid() ? closed : QDate(1900, 1, 1)),
                 QStringLiteral("%") + escaped(numberPart) + QStringLiteral("%")});

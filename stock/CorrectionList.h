@@ -40,7 +40,10 @@ public:
         bool stat = false;
     };
 
-    explicit CorrectionList(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit CorrectionList(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
     QList<Row> rows(const QString &direction, const QString &numberPart, Order order, QString *error = nullptr) const;
 

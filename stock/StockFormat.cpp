@@ -2,7 +2,6 @@
 
 #include "core/NumberFormat.h"
 
-
 namespace StockFormat {
 
 QString money(const Money &value)
@@ -17,7 +16,8 @@ QString price(const Money &value)
 
 QString quantity(double value, int decimals)
 {
-    const QString mask = decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+    const QString mask
+        = decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
     return NumberFormat::format(value, mask);
 }
 

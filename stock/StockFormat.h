@@ -3,7 +3,6 @@
 #include "core/Money.h"
 
 #include <QString>
-
 #include <optional>
 
 // How the stock screens and reports write amounts and quantities.

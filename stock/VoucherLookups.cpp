@@ -20,7 +20,7 @@ QList<VoucherLookups::Entry> VoucherLookups::movementTypes(const QString &direct
     query.addBindValue(direction);
     if (query.exec()) {
         while (query.next())
-            list << Entry{query.value(0).toString(), query.value(1).toString()};
+            list << Entry {query.value(0).toString(), query.value(1).toString()};
     }
     return list;
 }
@@ -29,9 +29,10 @@ QList<VoucherLookups::Partner> VoucherLookups::partners() const
 {
     QList<Partner> list;
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT PartAzon, Nev, Irszam, Telepules, Utca FROM Partner ORDER BY Nev, PartAzon"))) {
+    if (query.exec(
+            QStringLiteral("SELECT PartAzon, Nev, Irszam, Telepules, Utca FROM Partner ORDER BY Nev, PartAzon"))) {
         while (query.next())
-            list << Partner{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            list << Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString()};
     }
     return list;
@@ -43,7 +44,7 @@ QList<VoucherLookups::Entry> VoucherLookups::ledgerAccounts() const
     QSqlQuery query(m_db);
     if (query.exec(QStringLiteral("SELECT FokonyviSzam, Megnevezes FROM Fokszam ORDER BY FokonyviSzam"))) {
         while (query.next())
-            list << Entry{query.value(0).toString(), query.value(1).toString()};
+            list << Entry {query.value(0).toString(), query.value(1).toString()};
     }
     return list;
 }
@@ -57,7 +58,7 @@ QList<VoucherLookups::Material> VoucherLookups::materials(const QString &fokSzla
     query.addBindValue(fokSzla);
     if (query.exec()) {
         while (query.next())
-            list << Material{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            list << Material {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString(), qBound(0, query.value(5).toInt(), 4),
                 StockSql::money(query.value(6))};
     }
@@ -71,7 +72,7 @@ QList<VoucherLookups::Vat> VoucherLookups::vatRows() const
     if (query.exec(
             QStringLiteral("SELECT Afakod, AfaCsoport, Datum, AfaErtek FROM Afa ORDER BY Datum, AfaErtek, Afakod"))) {
         while (query.next())
-            list << Vat{query.value(0).toString(), query.value(1).toString(), StockSql::date(query.value(2)),
+            list << Vat {query.value(0).toString(), query.value(1).toString(), StockSql::date(query.value(2)),
                 query.value(3).toDouble()};
     }
     return list;
@@ -101,7 +102,7 @@ QList<VoucherLookups::Item> VoucherLookups::items(const QString &bizSzam, const 
     query.addBindValue(bk);
     if (query.exec()) {
         while (query.next())
-            list << Item{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
+            list << Item {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toDouble(), query.value(5).toString(),
                 StockSql::money(query.value(6))};
     }

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
-
 #include <optional>
 
 // The look-up lists of the voucher screens and what the voucher view shows: movement types of one
@@ -15,7 +14,10 @@
 class VoucherLookups
 {
 public:
-    explicit VoucherLookups(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit VoucherLookups(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
     struct Entry
     {

@@ -84,8 +84,8 @@ TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWi
     m_model->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Biz. szám"), QStringLiteral("BE/KI"),
         QStringLiteral("Mozgásnem"), QStringLiteral("Nyilv. ár"), QStringLiteral("Be-ki ár"),
         QStringLiteral("Tételmenny."), QStringLiteral("Tételérték"), QStringLiteral("Készletmenny."),
-        QStringLiteral("Készletérték"), QStringLiteral("Lejárat"), QStringLiteral("Beszállító"), QStringLiteral("Irsz."),
-        QStringLiteral("Település"), QStringLiteral("Cím"), QStringLiteral("Felhasználó")});
+        QStringLiteral("Készletérték"), QStringLiteral("Lejárat"), QStringLiteral("Beszállító"),
+        QStringLiteral("Irsz."), QStringLiteral("Település"), QStringLiteral("Cím"), QStringLiteral("Felhasználó")});
     DBGrid1->setModel(m_model);
     connect(dbcFokszam, &QComboBox::activated, this, &TfrmLekAnyag::dbcFokszamChange);
     connect(dbcAnyag, &QComboBox::activated, this, &TfrmLekAnyag::dbcAnyagChange);
@@ -129,14 +129,16 @@ void TfrmLekAnyag::edtAnyagKodEnter()
 TfrmLekBase::RunResult TfrmLekAnyag::runQuery()
 {
     QString error;
-    if (!m_card.run(dbcFokszam->currentData().toString(), chosenNumber(), dtpDatumtol->date(), dtpDatumig->date(), &error))
+    if (!m_card.run(
+            dbcFokszam->currentData().toString(), chosenNumber(), dtpDatumtol->date(), dtpDatumig->date(), &error))
         return {0, error};
     m_model->removeRows(0, m_model->rowCount());
     for (const MaterialCard::Row &row : m_card.rows()) {
-        m_model->appendRow(QList<QStandardItem *>{new QStandardItem(::Dates::shortText(row.datum)), new QStandardItem(row.bizSzam),
-            new QStandardItem(row.bk), new QStandardItem(row.mozgnemNev),
+        m_model->appendRow(QList<QStandardItem *> {new QStandardItem(::Dates::shortText(row.datum)),
+            new QStandardItem(row.bizSzam), new QStandardItem(row.bk), new QStandardItem(row.mozgnemNev),
             new QStandardItem(StockFormat::price(row.kiAr)), new QStandardItem(StockFormat::price(row.beAr)),
-            new QStandardItem(NumberFormat::plain(row.tetelMenny)), new QStandardItem(StockFormat::price(row.tetelErtek)),
+            new QStandardItem(NumberFormat::plain(row.tetelMenny)),
+            new QStandardItem(StockFormat::price(row.tetelErtek)),
             new QStandardItem(NumberFormat::plain(row.keszletMenny)),
             new QStandardItem(StockFormat::price(row.keszletErtek)), new QStandardItem(::Dates::shortText(row.lejarat)),
             new QStandardItem(row.partnerNev), new QStandardItem(row.irszam), new QStandardItem(row.telepules),
@@ -161,6 +163,6 @@ QAbstractItemModel *TfrmLekAnyag::resultModel() const
 
 std::unique_ptr<Printout> TfrmLekAnyag::createPrintout()
 {
-    return std::make_unique<TqrpAnyagKarton>(m_settings, m_messenger, m_card, chosenNumber(), dtpDatumtol->date(),
-        dtpDatumig->date());
+    return std::make_unique<TqrpAnyagKarton>(
+        m_settings, m_messenger, m_card, chosenNumber(), dtpDatumtol->date(), dtpDatumig->date());
 }

@@ -26,7 +26,8 @@ TfrmLekLeltar::TfrmLekLeltar(const Services &services, QSqlDatabase warehouse, b
     lblDatum->setText(QStringLiteral("Leltár zárási dátuma:"));
     comOrder = new QComboBox(this);
     comOrder->setObjectName(QStringLiteral("comOrder"));
-    comOrder->addItems({QStringLiteral("Fők. szám + nyilv. szám szerint rendez"), QStringLiteral("Megnevezés szerint rendez")});
+    comOrder->addItems(
+        {QStringLiteral("Fők. szám + nyilv. szám szerint rendez"), QStringLiteral("Megnevezés szerint rendez")});
     chkNullas = new QCheckBox(QStringLiteral("Nullás tételeket is mutassa"), this);
     chkNullas->setObjectName(QStringLiteral("chkNullas"));
     chkNullas->setChecked(blankSheet);
@@ -99,9 +100,11 @@ void TfrmLekLeltar::showRows()
 {
     m_model->removeRows(0, m_model->rowCount());
     for (const StockLine &line : m_list.rows()) {
-        QList<QStandardItem *> cells{new QStandardItem(line.fokSzam), new QStandardItem(line.nyilvSzam),
-            new QStandardItem(line.megnevezes), new QStandardItem(NumberFormat::format(line.keszletMenny, QStringLiteral("0.000"))),
-            new QStandardItem(line.mertekegyseg), new QStandardItem(NumberFormat::format(line.nyilvAr, QStringLiteral("0.00"))),
+        QList<QStandardItem *> cells {new QStandardItem(line.fokSzam), new QStandardItem(line.nyilvSzam),
+            new QStandardItem(line.megnevezes),
+            new QStandardItem(NumberFormat::format(line.keszletMenny, QStringLiteral("0.000"))),
+            new QStandardItem(line.mertekegyseg),
+            new QStandardItem(NumberFormat::format(line.nyilvAr, QStringLiteral("0.00"))),
             new QStandardItem(NumberFormat::format(line.keszletErtek, QStringLiteral("0.00"))),
             new QStandardItem(NumberFormat::format(line.keszletAfa, QStringLiteral("0.00"))),
             new QStandardItem(NumberFormat::format(line.keszletBrutto, QStringLiteral("0.00"))),
@@ -120,6 +123,6 @@ QAbstractItemModel *TfrmLekLeltar::resultModel() const
 
 std::unique_ptr<Printout> TfrmLekLeltar::createPrintout()
 {
-    return std::make_unique<TqrpLeltar>(m_settings, m_messenger, m_list.rows(), dtpDatum->date(), m_blankSheet,
-        m_settings.showAFA());
+    return std::make_unique<TqrpLeltar>(
+        m_settings, m_messenger, m_list.rows(), dtpDatum->date(), m_blankSheet, m_settings.showAFA());
 }

@@ -23,8 +23,8 @@ constexpr int RealStockColumn = 6;
 
 } // namespace
 
-TfrmLekLeltarHason::TfrmLekLeltarHason(const Services &services, QSqlDatabase warehouse, bool comparison,
-    QWidget *parent)
+TfrmLekLeltarHason::TfrmLekLeltarHason(
+    const Services &services, QSqlDatabase warehouse, bool comparison, QWidget *parent)
     : TfrmLekBase(services.settings, services.messenger, services.files, Dates::Date, parent)
     , m_sheet(warehouse)
     , m_comparison(comparison)
@@ -36,7 +36,8 @@ TfrmLekLeltarHason::TfrmLekLeltarHason(const Services &services, QSqlDatabase wa
     BitBtn1->setText(comparison ? QStringLiteral("Indít") : QStringLiteral("Új"));
     comOrder = new QComboBox(this);
     comOrder->setObjectName(QStringLiteral("comOrder"));
-    comOrder->addItems({QStringLiteral("Fők. szám + nyilv. szám szerint rendez"), QStringLiteral("Megnevezés szerint rendez")});
+    comOrder->addItems(
+        {QStringLiteral("Fők. szám + nyilv. szám szerint rendez"), QStringLiteral("Megnevezés szerint rendez")});
     chkErrorPrint = new QCheckBox(QStringLiteral("Csak a hibás sorok nyomtatása"), this);
     chkErrorPrint->setObjectName(QStringLiteral("chkErrorPrint"));
     parameterLayout()->addWidget(new QLabel(QStringLiteral("Rendezés:"), this), 0, 0);
@@ -75,7 +76,7 @@ void TfrmLekLeltarHason::showSheet()
     m_rows = m_sheet.rows(comOrder->currentIndex() == 1, chkErrorPrint->isChecked());
     m_model->removeRows(0, m_model->rowCount());
     for (const InventoryDifference::Row &row : m_rows) {
-        QList<QStandardItem *> cells{new QStandardItem(row.fokSzam), new QStandardItem(row.nyilvSzam),
+        QList<QStandardItem *> cells {new QStandardItem(row.fokSzam), new QStandardItem(row.nyilvSzam),
             new QStandardItem(row.megnevezes), new QStandardItem(StockFormat::price(row.nyilvAr)),
             new QStandardItem(StockFormat::price(row.keszletErtek)),
             new QStandardItem(NumberFormat::format(row.keszletMenny, QStringLiteral("0.000"))),
@@ -113,10 +114,13 @@ void TfrmLekLeltarHason::realStockEdited(QStandardItem *item)
             Refusal::error(StockMessages::databaseError(error)).show(m_messenger);
     }
     const int current = item->row();
-    QMetaObject::invokeMethod(this, [this, current] {
-        showSheet();
-        DBGrid1->setCurrentIndex(m_model->index(qMin(current, m_model->rowCount() - 1), RealStockColumn));
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, current] {
+            showSheet();
+            DBGrid1->setCurrentIndex(m_model->index(qMin(current, m_model->rowCount() - 1), RealStockColumn));
+        },
+        Qt::QueuedConnection);
 }
 
 QAbstractItemModel *TfrmLekLeltarHason::resultModel() const

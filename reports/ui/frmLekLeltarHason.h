@@ -17,8 +17,8 @@ class TfrmLekLeltarHason : public TfrmLekBase
 {
     Q_OBJECT
 public:
-    TfrmLekLeltarHason(const Services &services, QSqlDatabase warehouse, bool comparison = false,
-        QWidget *parent = nullptr);
+    TfrmLekLeltarHason(
+        const Services &services, QSqlDatabase warehouse, bool comparison = false, QWidget *parent = nullptr);
 
     QComboBox *comOrder;
     QCheckBox *chkErrorPrint;

@@ -3,8 +3,8 @@
 #include "core/Dates.h"
 #include "printing/ui/ListReport.h"
 
-TqrpLeltarKul::TqrpLeltarKul(const Settings &settings, Messenger &messenger,
-    const QList<InventoryDifference::Row> &rows, const QDate &date)
+TqrpLeltarKul::TqrpLeltarKul(
+    const Settings &settings, Messenger &messenger, const QList<InventoryDifference::Row> &rows, const QDate &date)
     : Printout(settings, messenger)
     , m_data({QStringLiteral("FokSzam"), QStringLiteral("NyilvSzam"), QStringLiteral("Megnevezes"),
           QStringLiteral("KeszletMenny"), QStringLiteral("Mertekegyseg"), QStringLiteral("NyilvAr"),
@@ -12,14 +12,14 @@ TqrpLeltarKul::TqrpLeltarKul(const Settings &settings, Messenger &messenger,
           QStringLiteral("ElteresAr")})
 {
     for (const InventoryDifference::Row &row : rows) {
-        m_data.addRow({row.fokSzam, row.nyilvSzam, row.megnevezes, row.keszletMenny, row.mertekegyseg,
-            row.nyilvAr.toDouble(), row.keszletErtek.toDouble(), row.valosKeszlet, row.elteres,
-            row.elteresAr.toDouble()});
+        m_data.addRow(
+            {row.fokSzam, row.nyilvSzam, row.megnevezes, row.keszletMenny, row.mertekegyseg, row.nyilvAr.toDouble(),
+                row.keszletErtek.toDouble(), row.valosKeszlet, row.elteres, row.elteresAr.toDouble()});
     }
     const QString money = QStringLiteral("###,###,##0.00");
     const QString sum = QStringLiteral("###,###,##0.00 Ft");
     const QString quantity = QStringLiteral("0.000");
-    const QList<ListColumn> columns{
+    const QList<ListColumn> columns {
         {QStringLiteral("Fők sz"), QStringLiteral("FokSzam"), 11},
         {QStringLiteral("Azon."), QStringLiteral("NyilvSzam"), 11},
         {QStringLiteral("Anyag megnevezése"), QStringLiteral("Megnevezes"), 45},

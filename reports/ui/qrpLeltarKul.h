@@ -11,8 +11,8 @@
 class TqrpLeltarKul : public Printout
 {
 public:
-    TqrpLeltarKul(const Settings &settings, Messenger &messenger, const QList<InventoryDifference::Row> &rows,
-        const QDate &date);
+    TqrpLeltarKul(
+        const Settings &settings, Messenger &messenger, const QList<InventoryDifference::Row> &rows, const QDate &date);
 
 private:
     TableReportData m_data;

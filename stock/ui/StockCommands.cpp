@@ -5,11 +5,11 @@
 #include "reports/ui/frmLekLeltarHason.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "stock/ui/frmKibizTorles.h"
 #include "stock/ui/frmRaktarBevitel.h"
 #include "stock/ui/frmRaktarKivetel.h"
 #include "stock/ui/frmRaktarMod.h"
+#include "store/Database.h"
 #include "widgets/CommandRegistry.h"
 
 namespace {
@@ -19,8 +19,8 @@ QSqlDatabase warehouseOf(const Services &services)
     return Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar());
 }
 
-void registerCorrection(CommandRegistry &registry, const Services &services, const QString &command,
-    TfrmRaktarMod::Mode mode)
+void registerCorrection(
+    CommandRegistry &registry, const Services &services, const QString &command, TfrmRaktarMod::Mode mode)
 {
     registry.registerScreen(command, [&services, mode](QWidget *parent) -> std::unique_ptr<QDialog> {
         return std::make_unique<TfrmRaktarMod>(services, warehouseOf(services), mode, parent);
@@ -61,7 +61,8 @@ void registerStockCommands(CommandRegistry &registry, const Services &services)
         StockCommands::InventoryDifference, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
             return std::make_unique<TfrmLekLeltarHason>(services, warehouseOf(services), false, parent);
         });
-    registry.registerScreen(StockCommands::IssueVoucherDelete, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
-        return std::make_unique<TfrmKibizTorles>(services, warehouseOf(services), parent);
-    });
+    registry.registerScreen(
+        StockCommands::IssueVoucherDelete, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+            return std::make_unique<TfrmKibizTorles>(services, warehouseOf(services), parent);
+        });
 }

@@ -32,8 +32,7 @@
 
 namespace {
 
-template <typename T>
-T *named(QWidget *parent, const char *name)
+template <typename T> T *named(QWidget *parent, const char *name)
 {
     auto *widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
@@ -144,9 +143,9 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
 
     tblTetelek = named<QTableView>(this, "tblTetelek");
     m_itemsModel = new QStandardItemModel(0, 6, this);
-    m_itemsModel->setHorizontalHeaderLabels({QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"),
-        QStringLiteral("Megnevezés"), QStringLiteral("Mennyiség"), QStringLiteral("Mértegys."),
-        QStringLiteral("Nettó ár")});
+    m_itemsModel->setHorizontalHeaderLabels(
+        {QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"), QStringLiteral("Megnevezés"),
+            QStringLiteral("Mennyiség"), QStringLiteral("Mértegys."), QStringLiteral("Nettó ár")});
     tblTetelek->setModel(m_itemsModel);
     tblTetelek->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblTetelek->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -205,8 +204,8 @@ void VoucherScreen::finishLayout()
         dbcMozgnem->addItem(type.text, type.code);
     m_partners = m_lookups.partners();
     for (const VoucherLookups::Partner &partner : m_partners)
-        dbcPartner->addItem(partner.nev + QStringLiteral(", ") + partner.telepules + QStringLiteral(", ") + partner.utca,
-            partner.code);
+        dbcPartner->addItem(
+            partner.nev + QStringLiteral(", ") + partner.telepules + QStringLiteral(", ") + partner.utca, partner.code);
     m_vatRows = m_lookups.vatRows();
     for (const VoucherLookups::Vat &vat : m_vatRows)
         dbcAfa->addItem(vat.afaCsoport + QStringLiteral("  ") + Dates::shortText(vat.datum) + QStringLiteral("  ")
@@ -383,8 +382,8 @@ void VoucherScreen::edtAnyagKodEnter()
     bool ok = false;
     const int number = edtAnyagKod->text().trimmed().toInt(&ok);
     if (!ok || number < 0 || number > 9999) {
-        Refusal::error(QStringLiteral(
-            "Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!"))
+        Refusal::error(
+            QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!"))
             .show(m_services.messenger);
         return;
     }
@@ -443,7 +442,7 @@ void VoucherScreen::refreshView()
     const QList<VoucherLookups::Item> items = m_lookups.items(number, date, m_direction);
     m_itemsModel->removeRows(0, m_itemsModel->rowCount());
     for (const VoucherLookups::Item &item : items) {
-        QList<QStandardItem *> cells{new QStandardItem(item.fokSzla), new QStandardItem(item.nyilvSzam),
+        QList<QStandardItem *> cells {new QStandardItem(item.fokSzla), new QStandardItem(item.nyilvSzam),
             new QStandardItem(item.megnevezes), new QStandardItem(NumberFormat::plain(item.tetelMenny)),
             new QStandardItem(item.mertekegyseg), new QStandardItem(StockFormat::price(item.tetelErtek))};
         cells[3]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -487,7 +486,7 @@ void VoucherScreen::btnRogzitClick()
 {
     btnRogzit->setEnabled(false);
     Settings &settings = m_services.settings;
-    StockLedger ledger(m_db, StockOptions{settings.loginUser(), settings.kiadAr()});
+    StockLedger ledger(m_db, StockOptions {settings.loginUser(), settings.kiadAr()});
     const StockItem item = collectItem();
     const Refusal refusal = ledger.precheck(item);
     if (refusal) {
@@ -546,7 +545,7 @@ void VoucherScreen::btnSugoClick()
 
 void VoucherScreen::btnPrintClick()
 {
-    const QList<ListColumn> columns{
+    const QList<ListColumn> columns {
         {QStringLiteral("Fők. szám"), QStringLiteral("Fők. szám"), 18},
         {QStringLiteral("Azonosító"), QStringLiteral("Azonosító"), 18},
         {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 70},

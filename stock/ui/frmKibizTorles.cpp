@@ -81,7 +81,7 @@ void TfrmKibizTorles::btnTorolClick()
     }
     messenger.showProgress(QStringLiteral("Kérem várjon, törlés folyamatban...\rEz több percet is igénybevehet!"));
     Settings &settings = m_services.settings;
-    const StockOutcome outcome = StockLedger(m_db, StockOptions{settings.loginUser(), settings.kiadAr()})
+    const StockOutcome outcome = StockLedger(m_db, StockOptions {settings.loginUser(), settings.kiadAr()})
                                      .removeIssueVoucher(dtpDatum->date(), edtBizSzam->text());
     messenger.hideProgress();
     if (outcome.ok())

@@ -8,8 +8,8 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

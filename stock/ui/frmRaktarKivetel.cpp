@@ -13,8 +13,8 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,8 +56,8 @@ TfrmRaktarKivetel::TfrmRaktarKivetel(const Services &services, QSqlDatabase ware
             field->setStyleSheet(QStringLiteral("background-color: palette(button);"));
     }
     finishLayout();
-    QList<QWidget *> chain{edtBizSorsz, dtpBizDatum, dbcMozgnem, dbcPartner, dbcFokszam, dbcAnyag, edtAnyagKod,
-        edtMennyiseg, dbcAfa};
+    QList<QWidget *> chain {
+        edtBizSorsz, dtpBizDatum, dbcMozgnem, dbcPartner, dbcFokszam, dbcAnyag, edtAnyagKod, edtMennyiseg, dbcAfa};
     if (typed)
         chain << fleNEar << fleBrEar << fleKiadAr << fleBroar;
     chain << btnRogzit;
@@ -85,7 +85,8 @@ void TfrmRaktarKivetel::spdNewClick()
     messenger.showProgress(QStringLiteral("Kérem várjon, lekérdezés folyamatban...\rEz több percet is igénybevehet!"));
     QString error;
     StockAtDate stockAtDate(m_db);
-    const QList<StockLine> lines = stockAtDate.compute(dtpBizDatum->date(), m_services.settings.munkaEv().toInt(), &error);
+    const QList<StockLine> lines
+        = stockAtDate.compute(dtpBizDatum->date(), m_services.settings.munkaEv().toInt(), &error);
     const bool filled = error.isEmpty() && stockAtDate.writeLeltar(lines, &error);
     messenger.hideProgress();
     m_stock.clear();
@@ -113,8 +114,8 @@ void TfrmRaktarKivetel::showStock()
 {
     const VoucherLookups::Material *material = currentMaterial();
     const auto found = material ? m_stock.constFind(keyOf(material->fokSzla, material->nyilvSzam)) : m_stock.constEnd();
-    lblLeltar->setText(found == m_stock.constEnd() ? QStringLiteral("-")
-                                                   : NumberFormat::format(*found, QStringLiteral("0.00")));
+    lblLeltar->setText(
+        found == m_stock.constEnd() ? QStringLiteral("-") : NumberFormat::format(*found, QStringLiteral("0.00")));
 }
 
 void TfrmRaktarKivetel::materialChosen(bool byUser)

@@ -150,12 +150,13 @@ void TfrmRaktarMod::refresh()
         Refusal::error(StockMessages::databaseError(error)).show(m_services.messenger);
     m_model->removeRows(0, m_model->rowCount());
     for (const CorrectionList::Row &row : m_rows) {
-        QList<QStandardItem *> cells{new QStandardItem(Dates::shortText(row.datum)), new QStandardItem(row.bizSzam),
+        QList<QStandardItem *> cells {new QStandardItem(Dates::shortText(row.datum)), new QStandardItem(row.bizSzam),
             new QStandardItem(row.fokSzla), new QStandardItem(row.nyilvSzam), new QStandardItem(row.anyagNev),
             new QStandardItem(row.bk), new QStandardItem(row.mozgnemNev),
-            new QStandardItem(NumberFormat::plain(row.tetelMenny)), new QStandardItem(NumberFormat::plain(row.keszletMenny)),
-            new QStandardItem(row.mertekegyseg), new QStandardItem(row.partnerNev), new QStandardItem(row.irszam),
-            new QStandardItem(row.telepules), new QStandardItem(row.utca), new QStandardItem(row.user)};
+            new QStandardItem(NumberFormat::plain(row.tetelMenny)),
+            new QStandardItem(NumberFormat::plain(row.keszletMenny)), new QStandardItem(row.mertekegyseg),
+            new QStandardItem(row.partnerNev), new QStandardItem(row.irszam), new QStandardItem(row.telepules),
+            new QStandardItem(row.utca), new QStandardItem(row.user)};
         if (row.stat) {
             const QColor colour = row.mozgnem == QLatin1String("08") ? QColor(Qt::darkGreen) : QColor(Qt::blue);
             for (QStandardItem *cell : cells)
@@ -228,13 +229,13 @@ void TfrmRaktarMod::btnTorolClick()
         if (!row) {
             Refusal::warning(noRow()).show(messenger);
         } else if (isIssueMode() && row->stat) {
-            Refusal{QStringLiteral("Hiba!"), Symbol::Error,
+            Refusal {QStringLiteral("Hiba!"), Symbol::Error,
                 QStringLiteral("Kiszabatos tétel! Törölni a kiszabat törlésénél lehet!"), QString()}
                 .show(messenger);
         } else {
             Settings &settings = m_services.settings;
             const StockOutcome outcome
-                = StockLedger(m_db, StockOptions{settings.loginUser(), settings.kiadAr()}).remove(row->raktAzon);
+                = StockLedger(m_db, StockOptions {settings.loginUser(), settings.kiadAr()}).remove(row->raktAzon);
             if (!outcome.ok()) {
                 outcome.refusal.show(messenger);
             } else {

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QSqlDatabase>
-
 #include <functional>
 
 struct Services;

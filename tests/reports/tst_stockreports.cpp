@@ -19,7 +19,7 @@ class TestStockReports : public QObject
 
     struct Warehouse
     {
-        TempDatabase db{QDate(2025, 6, 1)};
+        TempDatabase db {QDate(2025, 6, 1)};
         QSqlDatabase wh;
         Warehouse()
         {
@@ -27,7 +27,7 @@ class TestStockReports : public QObject
             addMaterial(wh, "100", "0001", "Liszt", 3);
             addMaterial(wh, "100", "0002", "Cukor", 3);
             addMaterial(wh, "200", "0003", "Alma", 3);
-            StockLedger ledger(wh, StockOptions{"anna", false});
+            StockLedger ledger(wh, StockOptions {"anna", false});
             ledger.record(receipt("00000001", QDate(2025, 3, 1), "0001", 10, "150"));
             ledger.record(issue("00000002", QDate(2025, 3, 2), "0001", 2));
             ledger.record(receipt("00000003", QDate(2025, 3, 1), "0002", 5, "10"));
@@ -43,9 +43,9 @@ private slots:
         QTest::addColumn<QString>("ledger");
         QTest::addColumn<QStringList>("materials");
         QTest::addColumn<QString>("value");
-        QTest::newRow("stock only") << false << "" << QStringList{"0001", "0003"} << "1500";
-        QTest::newRow("zero rows too") << true << "" << QStringList{"0001", "0002", "0003"} << "1500";
-        QTest::newRow("one ledger account") << true << "100" << QStringList{"0001", "0002"} << "1200";
+        QTest::newRow("stock only") << false << "" << QStringList {"0001", "0003"} << "1500";
+        QTest::newRow("zero rows too") << true << "" << QStringList {"0001", "0002", "0003"} << "1500";
+        QTest::newRow("one ledger account") << true << "100" << QStringList {"0001", "0002"} << "1200";
     }
 
     void inventoryList()
@@ -56,14 +56,15 @@ private slots:
         QFETCH(QString, value);
         Warehouse w;
         InventoryList list(w.wh);
-        InventoryList::Parameters parameters{QDate(2025, 6, 30), 2025, 2025, showZero, ledger, false};
+        InventoryList::Parameters parameters {QDate(2025, 6, 30), 2025, 2025, showZero, ledger, false};
         QVERIFY(list.run(parameters));
         QStringList found;
         for (const StockLine &line : list.rows())
             found << line.nyilvSzam;
         QCOMPARE(found, materials);
         QCOMPARE(list.totals().value, money(value));
-        QCOMPARE(list.statusText(false), QString("Napi készletérték: %1 Ft").arg(value == "1500" ? "1 500,00" : "1 200,00"));
+        QCOMPARE(
+            list.statusText(false), QString("Napi készletérték: %1 Ft").arg(value == "1500" ? "1 500,00" : "1 200,00"));
         // Leltar holds every material with movements, zero rows included, whatever the view.
         QCOMPARE(StockFixture::value(w.wh, "SELECT COUNT(*) FROM Leltar").toInt(), 3);
         QCOMPARE(StockFixture::value(w.wh, "SELECT KeszletMenny FROM Leltar WHERE NyilvSzam = '0001'").toDouble(), 8.0);
@@ -79,7 +80,7 @@ private slots:
         addMaterial(wh, "100", "0001", "Liszt", 4);
         addMaterial(wh, "100", "0002", "Cukor", 3);
         QSqlQuery(wh).exec("DELETE FROM Napizaras");
-        StockLedger ledger(wh, StockOptions{"anna", false});
+        StockLedger ledger(wh, StockOptions {"anna", false});
         QVERIFY(ledger.record(receipt("00000001", QDate(2025, 2, 1), "0001", 10.0005, "1")).ok());
         QVERIFY(ledger.record(receipt("00000002", QDate(2024, 5, 1), "0002", 5, "10")).ok());
         const QList<StockLine> lines = StockAtDate(wh).compute(QDate(2025, 6, 1), 2025);
@@ -110,7 +111,8 @@ private slots:
         QCOMPARE(card.material().keszletMennyiseg, 8.0);
         QCOMPARE(card.statusLines().at(0),
             QString("BE: 1 500,00 Ft   KI: 0,00 Ft   Egyenleg: 1 500,00 Ft   Nyilv. átl. ár: 150,00 Ft"));
-        QCOMPARE(card.statusLines().at(1), QString("BE: 10,00 KG   KI: 0,00 KG   Egyenleg: 10,00 KG   Átlagár: 150,00 Ft"));
+        QCOMPARE(
+            card.statusLines().at(1), QString("BE: 10,00 KG   KI: 0,00 KG   Egyenleg: 10,00 KG   Átlagár: 150,00 Ft"));
     }
 
     void inventoryDifference()
@@ -128,7 +130,8 @@ private slots:
         QCOMPARE(sheet.rows(false, true).size(), 2);
         QCOMPARE(sheet.totals().value, money("1500"));
         QCOMPARE(sheet.totals().difference, money("525"));
-        QCOMPARE(InventoryDifference::statusText(sheet.totals()), QString("Összérték: 1 500,00 Ft Összes eltérés: 525,00 Ft"));
+        QCOMPARE(InventoryDifference::statusText(sheet.totals()),
+            QString("Összérték: 1 500,00 Ft Összes eltérés: 525,00 Ft"));
         QCOMPARE(sheet.rows(true, false).first().megnevezes, QString("Alma"));
 
         // The stock comparison takes the stored stock as the real one: no difference.

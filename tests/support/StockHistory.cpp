@@ -12,7 +12,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
-
 #include <cmath>
 #include <cstdio>
 
@@ -251,7 +250,7 @@ StockHistory::Result StockHistory::run(int operations)
         result.failed = true;
         return result;
     }
-    StockLedger ledger(m_db, StockOptions{QStringLiteral("history"), m_kiadAr});
+    StockLedger ledger(m_db, StockOptions {QStringLiteral("history"), m_kiadAr});
     for (int i = 0; i < operations && !result.failed; ++i) {
         bool refused = false;
         bool ok = true;

@@ -44,7 +44,7 @@ class TestVouchers : public QObject
         ScriptedMessenger messenger;
         ScriptedFilePrompt files;
         NoDates dates;
-        Services services{settings, messenger, files, dates};
+        Services services {settings, messenger, files, dates};
         QSqlDatabase wh;
 
         Run()
@@ -78,7 +78,7 @@ private slots:
 
         // Zero quantity is refused and nothing is written.
         screen.btnRogzit->click();
-        QCOMPARE(run.messenger.texts(), QStringList{"Nem lehet 0 mennyiség, vagy érték!"});
+        QCOMPARE(run.messenger.texts(), QStringList {"Nem lehet 0 mennyiség, vagy érték!"});
         QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), 0);
         QVERIFY(run.settings.tapValt());
         run.messenger.clear();
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(screen.fleAfa->text(), QString("8,10"));
         QCOMPARE(screen.fleBrEar->text(), QString("12,70"));
         screen.btnRogzit->click();
-        QCOMPARE(run.messenger.texts(), QStringList{"Az új adat bekerült az adatbázisba"});
+        QCOMPARE(run.messenger.texts(), QStringList {"Az új adat bekerült az adatbázisba"});
         QCOMPARE(run.value("SELECT KeszletMennyiseg FROM Anyag WHERE NyilvSzam = '0001'").toDouble(), 3.0);
         QCOMPARE(run.value("SELECT Brutto FROM Raktar").toDouble(), 38.1);
         QCOMPARE(screen.tblTetelek->model()->rowCount(), 1);
@@ -109,7 +109,7 @@ private slots:
     {
         Run run;
         const QDate day = QDate::currentDate().addDays(-1);
-        StockLedger ledger(run.wh, StockOptions{"anna", false});
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
         QVERIFY(ledger.record(receipt("00000001", day, "0001", 10, "100")).ok());
         StockItem ration = issue("00000042", day, "0001", 2);
         ration.stat = true;
@@ -126,7 +126,8 @@ private slots:
         run.messenger.answer(MsgResult::Yes);
         list.btnTorol->click();
         QCOMPARE(run.messenger.texts(),
-            (QStringList{"Valóban törölni akarja a rekordot?", "Kiszabatos tétel! Törölni a kiszabat törlésénél lehet!"}));
+            (QStringList {
+                "Valóban törölni akarja a rekordot?", "Kiszabatos tétel! Törölni a kiszabat törlésénél lehet!"}));
         QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), 3);
         run.messenger.clear();
 
@@ -134,7 +135,7 @@ private slots:
         run.messenger.answer(MsgResult::Yes);
         list.btnTorol->click();
         QCOMPARE(run.messenger.texts(),
-            (QStringList{"Valóban törölni akarja a rekordot?", "A törlés sikeresen végrehajtva!"}));
+            (QStringList {"Valóban törölni akarja a rekordot?", "A törlés sikeresen végrehajtva!"}));
         QCOMPARE(run.value("SELECT KeszletMennyiseg FROM Anyag WHERE NyilvSzam = '0001'").toDouble(), 8.0);
         QCOMPARE(list.DBGrid1->model()->rowCount(), 0);
     }
@@ -143,7 +144,7 @@ private slots:
     {
         Run run;
         const QDate day = QDate::currentDate().addDays(-1);
-        StockLedger ledger(run.wh, StockOptions{"anna", false});
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
         QVERIFY(ledger.record(receipt("00000001", day, "0001", 10, "100")).ok());
         QVERIFY(ledger.record(issue("00000002", day, "0001", 3)).ok());
 
@@ -153,7 +154,7 @@ private slots:
         run.messenger.answer(MsgResult::Yes);
         screen.btnTorol->click();
         QCOMPARE(run.messenger.texts(),
-            (QStringList{"A kiválasztott bizonylat minden tételével törlődni fog!\rValóban ezt akarja?",
+            (QStringList {"A kiválasztott bizonylat minden tételével törlődni fog!\rValóban ezt akarja?",
                 "A megadott paraméterekkel nem található kiadási bizonylat!"}));
         run.messenger.clear();
 
@@ -163,7 +164,7 @@ private slots:
         run.messenger.answer(MsgResult::Yes);
         again.btnTorol->click();
         QCOMPARE(run.messenger.texts(),
-            (QStringList{"A kiválasztott bizonylat minden tételével törlődni fog!\rValóban ezt akarja?",
+            (QStringList {"A kiválasztott bizonylat minden tételével törlődni fog!\rValóban ezt akarja?",
                 "A bizonylat sikeresen törölve lett."}));
         QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), 1);
     }
