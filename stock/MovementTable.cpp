@@ -9,9 +9,9 @@ using StockSql::toSql;
 
 namespace {
 
-const QString Columns = QStringLiteral(
-    "RaktAzon, BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
-    "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Lejarat, Stat");
+const QString Columns
+    = QStringLiteral("RaktAzon, BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
+                     "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Lejarat, Stat");
 
 MovementRow rowFrom(const QSqlQuery &query)
 {
@@ -42,10 +42,10 @@ MovementRow rowFrom(const QSqlQuery &query)
 
 QVariantList fieldValues(const MovementRow &row)
 {
-    return {row.bk, row.mozgnem, row.bizSzam, toSql(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam,
-        row.partAzon, row.user, row.afaKod, row.tetelMenny, toSql(row.beAr), toSql(row.kiAr),
-        toSql(row.tetelErtek), toSql(row.afaErtek), toSql(row.brutto), row.keszletMenny,
-        toSql(row.keszletErtek), toSql(row.lejarat), row.stat};
+    return {row.bk, row.mozgnem, row.bizSzam, toSql(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam, row.partAzon,
+        row.user, row.afaKod, row.tetelMenny, toSql(row.beAr), toSql(row.kiAr), toSql(row.tetelErtek),
+        toSql(row.afaErtek), toSql(row.brutto), row.keszletMenny, toSql(row.keszletErtek), toSql(row.lejarat),
+        row.stat};
 }
 
 } // namespace
@@ -121,8 +121,8 @@ QString MovementTable::voucherSorszam(
 std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM Raktar WHERE RaktAzon = ?"),
-        {raktAzon});
+    StockSql::run(
+        query, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM Raktar WHERE RaktAzon = ?"), {raktAzon});
     if (!query.next())
         return std::nullopt;
     return rowFrom(query);
@@ -133,10 +133,11 @@ qint64 MovementTable::insert(const MovementRow &row)
     QSqlQuery query(m_db);
     StockSql::run(query,
         QStringLiteral("INSERT INTO Raktar (") + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
-            + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING RaktAzon"),
+            + QStringLiteral(
+                ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING RaktAzon"),
         fieldValues(row));
     if (!query.next())
-        throw StockSql::Failure{QStringLiteral("RETURNING RaktAzon")};
+        throw StockSql::Failure {QStringLiteral("RETURNING RaktAzon")};
     return query.value(0).toLongLong();
 }
 

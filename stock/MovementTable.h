@@ -6,7 +6,6 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
-
 #include <optional>
 
 // The look-ups and writes of the stock engine on Raktar and the tables beside it, each an indexed
@@ -15,7 +14,10 @@
 class MovementTable
 {
 public:
-    explicit MovementTable(QSqlDatabase db) : m_db(db) {}
+    explicit MovementTable(QSqlDatabase db)
+        : m_db(db)
+    {
+    }
 
     // The last closed day (the latest Datum of Napizaras); invalid when nothing is closed.
     QDate closingDate() const;

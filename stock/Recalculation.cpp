@@ -41,10 +41,10 @@ Recalculation::Outcome Recalculation::run(Balance start, QList<Row> &rows, int k
             outcome.lastPrice = row.averagePrice;
         }
         outcome.hasPrice = true;
-        row.after = Balance{quantity, value};
+        row.after = Balance {quantity, value};
         if (quantity < 0 && outcome.negativeAt < 0)
             outcome.negativeAt = i;
     }
-    outcome.end = Balance{quantity, value};
+    outcome.end = Balance {quantity, value};
     return outcome;
 }

@@ -105,7 +105,7 @@ void StockAtDate::writeRows(const QList<StockLine> &lines)
         QStringLiteral("INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
                        "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const StockLine &line : lines) {
-        const QVariantList values{line.fokSzam, line.nyilvSzam, line.megnevezes, line.mertekegyseg, line.szorzo,
+        const QVariantList values {line.fokSzam, line.nyilvSzam, line.megnevezes, line.mertekegyseg, line.szorzo,
             line.keszletMenny, toSql(line.keszletErtek), toSql(line.keszletAfa), toSql(line.keszletBrutto),
             toSql(line.nyilvAr)};
         for (int i = 0; i < values.size(); ++i)
@@ -126,7 +126,7 @@ bool StockAtDate::fillLeltar(const QDate &date, int workYear, QString *error)
             QString failure;
             const QList<StockLine> lines = compute(date, workYear, &failure);
             if (!failure.isEmpty())
-                throw StockSql::Failure{failure};
+                throw StockSql::Failure {failure};
             writeRows(lines);
         },
         error);

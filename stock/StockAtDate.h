@@ -6,7 +6,6 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
-
 #include <functional>
 
 // The stock-at-date computation of Part 7.2: every material with any movement row, with its
@@ -17,7 +16,10 @@
 class StockAtDate
 {
 public:
-    explicit StockAtDate(QSqlDatabase warehouse) : m_db(warehouse) {}
+    explicit StockAtDate(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
 
     static QDate periodStart(const QDate &date, int workYear);
 

@@ -43,8 +43,7 @@ void addNotices(StockOutcome &outcome, const MaterialStock &material)
 }
 
 // One write transaction around `body`: a refusal or a database error rolls everything back.
-template <typename Body>
-StockOutcome inTransaction(QSqlDatabase db, Body body)
+template <typename Body> StockOutcome inTransaction(QSqlDatabase db, Body body)
 {
     StockOutcome outcome;
     TransactionGuard guard(db);
@@ -81,7 +80,7 @@ StockLedger::StockLedger(QSqlDatabase warehouse, StockOptions options)
 
 Refusal StockLedger::warningRefusal(const QString &text, const QString &focus)
 {
-    return Refusal{QStringLiteral("Figyelmeztetés!"), Symbol::Warning, text, focus};
+    return Refusal {QStringLiteral("Figyelmeztetés!"), Symbol::Warning, text, focus};
 }
 
 Refusal StockLedger::workYearWarning(const QDate &datum, int workYear)

@@ -45,8 +45,7 @@ public:
 
 private:
     // Also rounds the row's quantity to the material's decimals.
-    Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode,
-        QString *partner) const;
+    Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const;
     MovementRow rowFor(const StockItem &item, const QString &bk) const;
 
     QSqlDatabase m_db;

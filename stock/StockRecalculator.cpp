@@ -80,12 +80,12 @@ StockRecalculator::Result StockRecalculator::run(
                 + orderBy(true) + QStringLiteral(" LIMIT 1"),
             {fokSzla, nyilvSzam, toSql(from)});
         if (query.next())
-            start = Recalculation::Balance{query.value(0).toDouble(), StockSql::money(query.value(1))};
+            start = Recalculation::Balance {query.value(0).toDouble(), StockSql::money(query.value(1))};
     }
 
-    const QString select = QStringLiteral(
-        "SELECT RaktAzon, BK, Mozgnem, TetelMenny, TetelErtek, AfaKod, BeAr, KiAr, AfaErtek, Brutto, "
-        "KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ?");
+    const QString select
+        = QStringLiteral("SELECT RaktAzon, BK, Mozgnem, TetelMenny, TetelErtek, AfaKod, BeAr, KiAr, AfaErtek, Brutto, "
+                         "KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ?");
     if (from.isValid())
         StockSql::run(query, select + QStringLiteral(" AND Datum >= ? ORDER BY ") + orderBy(false),
             {fokSzla, nyilvSzam, toSql(from)});
@@ -122,8 +122,8 @@ StockRecalculator::Result StockRecalculator::run(
         return result;
 
     QSqlQuery receipt(m_db);
-    StockSql::prepare(receipt,
-        QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ? WHERE RaktAzon = ?"));
+    StockSql::prepare(
+        receipt, QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ? WHERE RaktAzon = ?"));
     QSqlQuery issue(m_db);
     StockSql::prepare(issue,
         QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ?, BeAr = ?, TetelErtek = ?, "

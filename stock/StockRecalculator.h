@@ -15,7 +15,11 @@
 class StockRecalculator
 {
 public:
-    StockRecalculator(QSqlDatabase db, bool kiadAr) : m_db(db), m_kiadAr(kiadAr) {}
+    StockRecalculator(QSqlDatabase db, bool kiadAr)
+        : m_db(db)
+        , m_kiadAr(kiadAr)
+    {
+    }
 
     struct Result
     {

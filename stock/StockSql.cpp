@@ -31,13 +31,13 @@ QDate date(const QVariant &value)
 void prepare(QSqlQuery &query, const QString &sql)
 {
     if (!query.prepare(sql))
-        throw Failure{query.lastError().text()};
+        throw Failure {query.lastError().text()};
 }
 
 void exec(QSqlQuery &query)
 {
     if (!query.exec())
-        throw Failure{query.lastError().text()};
+        throw Failure {query.lastError().text()};
 }
 
 void run(QSqlQuery &query, const QString &sql, const QVariantList &values)

@@ -73,11 +73,11 @@ QString VoucherNumbers::takeRunningNumber(int year)
         current = query.value(0).toString().trimmed().toLongLong(&ok);
         if (!ok || current < 1)
             current = 1;
-        StockSql::run(query, QStringLiteral("UPDATE Sorszam SET Sorsz = ? WHERE Ev = ?"),
-            {counterText(current + 1), ev});
+        StockSql::run(
+            query, QStringLiteral("UPDATE Sorszam SET Sorsz = ? WHERE Ev = ?"), {counterText(current + 1), ev});
     } else {
-        StockSql::run(query, QStringLiteral("INSERT INTO Sorszam (Ev, Sorsz) VALUES (?, ?)"),
-            {ev, counterText(current + 1)});
+        StockSql::run(
+            query, QStringLiteral("INSERT INTO Sorszam (Ev, Sorsz) VALUES (?, ?)"), {ev, counterText(current + 1)});
     }
     return ev + QLatin1Char('/') + counterText(current);
 }

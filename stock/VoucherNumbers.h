@@ -8,7 +8,10 @@
 class VoucherNumbers
 {
 public:
-    explicit VoucherNumbers(QSqlDatabase db) : m_db(db) {}
+    explicit VoucherNumbers(QSqlDatabase db)
+        : m_db(db)
+    {
+    }
 
     // The highest voucher number of all movement rows plus one, eight digits; empty when the
     // highest is 99999999 or more.

@@ -57,9 +57,10 @@ QList<TableDef> stockTables()
                       {QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Datum"),
                           QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},
                       Catalogue::orderCalTerms())
-                  // The stock engine's look-ups: a voucher's rows, and a material's rows by date.
+                  // The stock engine's look-ups: a voucher's rows; a material's rows by direction and
+                  // date, which also lets the stock at a date sum each material in index order.
                   .index("OrderBizSzam", {"BizSzam", "Datum", "BK"})
-                  .index("OrderAnyagDatum", {"FokSzla", "NyilvSzam", "Datum"})
+                  .index("OrderAnyagDatum", {"FokSzla", "NyilvSzam", "BK", "Datum"})
                   .build();
 
     tables << TableBuilder("Leltar")

@@ -1,13 +1,11 @@
+#include "core/Rounding.h"
 #include "stock/StockAtDate.h"
 #include "support/StockHistory.h"
 #include "support/TempDatabase.h"
 
-#include "core/Rounding.h"
-
 #include <QProcess>
 #include <QSqlQuery>
 #include <QtTest>
-
 #include <algorithm>
 
 // Long random histories through the stock engine, checked against a recomputation made here from
@@ -39,8 +37,7 @@ class TestHistory : public QObject
     // (with typed issue values the value is set to 0 when the stock runs out, so it is not a sum).
     static void verify(QSqlDatabase db, bool sums)
     {
-        QCOMPARE(countOf(db, "SELECT COUNT(*) FROM Raktar WHERE KeszletErtek = -101010 OR KeszletMenny = -101010"),
-            0);
+        QCOMPARE(countOf(db, "SELECT COUNT(*) FROM Raktar WHERE KeszletErtek = -101010 OR KeszletMenny = -101010"), 0);
         QSqlQuery materials(db);
         QVERIFY(materials.exec(
             "SELECT NyilvSzam, Kerekites, KeszletMennyiseg, KeszletErtek FROM Anyag WHERE FokonyviSzam = '900'"));
@@ -90,10 +87,14 @@ class TestHistory : public QObject
                 }
                 QVERIFY2(quantity >= 0, qPrintable(QString("row %1 drives the stock negative").arg(row.id)));
                 QVERIFY2(qFuzzyCompare(1 + row.stockQuantity, 1 + quantity),
-                    qPrintable(QString("row %1: stored %2, recomputed %3").arg(row.id).arg(row.stockQuantity).arg(quantity)));
+                    qPrintable(
+                        QString("row %1: stored %2, recomputed %3").arg(row.id).arg(row.stockQuantity).arg(quantity)));
                 if (sums || quantity != 0) {
                     QVERIFY2(row.stockValue == value,
-                        qPrintable(QString("row %1: stored value %2, recomputed %3").arg(row.id).arg(row.stockValue).arg(value)));
+                        qPrintable(QString("row %1: stored value %2, recomputed %3")
+                                       .arg(row.id)
+                                       .arg(row.stockValue)
+                                       .arg(value)));
                 }
                 ++checkedRows;
             }
@@ -170,8 +171,8 @@ private slots:
         QList<QProcess *> processes;
         for (int seed : {21, 22}) {
             auto *process = new QProcess(this);
-            process->start(QCoreApplication::applicationFilePath(),
-                {"--history", db.path(), "1", "600", QString::number(seed)});
+            process->start(
+                QCoreApplication::applicationFilePath(), {"--history", db.path(), "1", "600", QString::number(seed)});
             processes << process;
         }
         for (QProcess *process : processes) {

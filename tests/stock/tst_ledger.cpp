@@ -18,7 +18,7 @@ class TestLedger : public QObject
 
     struct Warehouse
     {
-        TempDatabase db{QDate(2025, 6, 1)};
+        TempDatabase db {QDate(2025, 6, 1)};
         QSqlDatabase wh;
         Warehouse()
         {
@@ -27,7 +27,7 @@ class TestLedger : public QObject
             addMaterial(wh, "100", "0002", "Cukor", 3);
             addMaterial(wh, "100", "0003", "Tojás", 0);
         }
-        StockLedger ledger(bool kiadAr = false) const { return StockLedger(wh, StockOptions{"anna", kiadAr}); }
+        StockLedger ledger(bool kiadAr = false) const { return StockLedger(wh, StockOptions {"anna", kiadAr}); }
         QVariant value(const QString &sql) const { return StockFixture::value(wh, sql); }
         int rows() const { return value("SELECT COUNT(*) FROM Raktar").toInt(); }
         // Every stored field of every row, for "nothing changed" comparisons.
@@ -44,7 +44,7 @@ class TestLedger : public QObject
             }
             query.exec("SELECT FokonyviSzam, NyilvSzam, KeszletMennyiseg, KeszletErtek, NyilvAr FROM Anyag");
             while (query.next())
-                lines << QStringList{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                lines << QStringList {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                     query.value(3).toString(), query.value(4).toString()}
                              .join('|');
             query.exec("SELECT Ev, Sorsz FROM Sorszam");
@@ -61,8 +61,8 @@ class TestLedger : public QObject
         }
     };
 
-    static void compareMaterial(const Warehouse &w, const QString &nyilvSzam, double quantity, const QString &value,
-        const QString &price)
+    static void compareMaterial(
+        const Warehouse &w, const QString &nyilvSzam, double quantity, const QString &value, const QString &price)
     {
         QSqlQuery query(w.wh);
         query.prepare("SELECT KeszletMennyiseg, KeszletErtek, NyilvAr FROM Anyag WHERE NyilvSzam = ?");
@@ -125,28 +125,35 @@ private slots:
         QTest::newRow("closed day") << "closed" << warning << 1
                                     << "Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"
                                     << "dtpBizDatum";
-        QTest::newRow("no material") << "material" << "HIBA!" << 2 << "Hibás értékadás!\rNem adott meg anyagnevet!"
+        QTest::newRow("no material") << "material"
+                                     << "HIBA!" << 2 << "Hibás értékadás!\rNem adott meg anyagnevet!"
                                      << "dbcAnyag";
-        QTest::newRow("voucher number") << "number" << "HIBA!" << 2
+        QTest::newRow("voucher number") << "number"
+                                        << "HIBA!" << 2
                                         << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!"
                                         << "edtBizSorsz";
         QTest::newRow("same material twice")
-            << "twice" << "HIBA!" << 2
+            << "twice"
+            << "HIBA!" << 2
             << "Ezen a bizonylaton már létezik ilyen anyag!\rEgy bizonylaton nem lehetnek azonos anyagok!"
             << "dbcAnyag";
-        QTest::newRow("another partner") << "partner" << "HIBA!" << 2
+        QTest::newRow("another partner") << "partner"
+                                         << "HIBA!" << 2
                                          << "Nem írt be szállítót, vagy ez a bizonylat már létezik!\rLétező "
                                             "bizonylatnál nem változtathat szállítót!"
                                          << "dbcPartner";
         QTest::newRow("before the opening")
             << "beforeOpening" << warning << 1
-            << "A nyitótétel előtti dátumra nem vihet fel\ranyagot! Kérem válasszon későbbi dátumot!" << "dtpBizDatum";
+            << "A nyitótétel előtti dátumra nem vihet fel\ranyagot! Kérem válasszon későbbi dátumot!"
+            << "dtpBizDatum";
         QTest::newRow("second opening") << "secondOpening" << warning << 1
                                         << "Már van nyitótétel ebből az anyagból!\rKérem válasszon más mozgásnemet!"
                                         << "dbcMozgnem";
-        QTest::newRow("zero quantity") << "zero" << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
+        QTest::newRow("zero quantity") << "zero"
+                                       << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
                                        << "edtMennyiseg";
-        QTest::newRow("negative price") << "negativePrice" << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
+        QTest::newRow("negative price") << "negativePrice"
+                                        << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
                                         << "edtMennyiseg";
         QTest::newRow("issue above the stock")
             << "tooMuch" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
@@ -255,8 +262,7 @@ private slots:
         // A receipt recorded later on the same day comes before the issue.
         w.record(receipt("00000003", day(3, 1), "0002", 2, "20"));
         QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 12.8571);
-        QCOMPARE(w.value(QString("SELECT TetelErtek FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(),
-            38.5713);
+        QCOMPARE(w.value(QString("SELECT TetelErtek FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 38.5713);
         // An opening row of the same day comes first and resets the balance.
         StockItem opening = receipt("00000004", day(3, 1), "0002", 10, "5");
         opening.mozgnem = "00";
@@ -275,7 +281,8 @@ private slots:
         QSqlQuery(w.wh).exec("INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2025-03-31', 'Havi "
                              "zárás', 'bela')");
         const StockOutcome outcome = ledger.record(receipt("00000001", day(3, 1), "0002", 1, "10"));
-        QCOMPARE(outcome.refusal.text, QString("Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"));
+        QCOMPARE(
+            outcome.refusal.text, QString("Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"));
         QCOMPARE(ledger.remove(first.raktAzon).refusal.text, outcome.refusal.text);
         QCOMPARE(w.rows(), 1);
     }
@@ -342,8 +349,8 @@ private slots:
             outcome = w.ledger().change(id, receipt("00000001", day(3, 1), "0002", 10, "100"));
         else
             outcome = w.ledger().change(issued, issue("00000002", day(3, 5), "0001", 10.5));
-        QCOMPARE(outcome.refusal.text,
-            QString("A készletek negatívba fordulnának, így\ra módosítás nem lett végrehajtva!"));
+        QCOMPARE(
+            outcome.refusal.text, QString("A készletek negatívba fordulnának, így\ra módosítás nem lett végrehajtva!"));
         QCOMPARE(outcome.refusal.caption, QString("Figyelmeztetés!"));
         QCOMPARE(w.snapshot(), before);
     }

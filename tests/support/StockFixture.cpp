@@ -8,15 +8,15 @@
 
 namespace StockFixture {
 
-void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSzam, const QString &name,
-    int kerekites, double keszletMin, double keszletMax)
+void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSzam, const QString &name, int kerekites,
+    double keszletMin, double keszletMax)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
         "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
-        "VALUES (?, ?, ?, '01', 'kg', 10, '01', 0, ?, ?, ?, 0, 0)"));
-    const QVariantList values{fokSzla, nyilvSzam, name, kerekites, keszletMin, keszletMax};
+        "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, ?, ?, 0, 0)"));
+    const QVariantList values {fokSzla, nyilvSzam, name, kerekites, keszletMin, keszletMax};
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec())

@@ -10,7 +10,7 @@
 // Materials and voucher items for the stock engine's tests, written into one warehouse.
 namespace StockFixture {
 
-// A raw material with VAT group "01" (27 %), unit "kg", and its quantity decimals and stock limits.
+// A raw material with VAT group "01" (27 %), unit "KG", and its quantity decimals and stock limits.
 void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSzam, const QString &name,
     int kerekites = 2, double keszletMin = 0, double keszletMax = 0);
 

@@ -12,7 +12,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
-
 #include <cmath>
 #include <cstdio>
 
@@ -64,7 +63,7 @@ bool StockHistory::createMaterials(QString *error)
         query.prepare(QStringLiteral(
             "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
             "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
-            "VALUES (?, ?, ?, '01', 'kg', 10, '01', 0, ?, 0, 0, 0, 0)"));
+            "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, 0, 0, 0, 0)"));
         query.addBindValue(ledgerAccount());
         query.addBindValue(registerNumber(i));
         query.addBindValue(QStringLiteral("Próbaanyag %1").arg(i + 1));
@@ -251,7 +250,7 @@ StockHistory::Result StockHistory::run(int operations)
         result.failed = true;
         return result;
     }
-    StockLedger ledger(m_db, StockOptions{QStringLiteral("history"), m_kiadAr});
+    StockLedger ledger(m_db, StockOptions {QStringLiteral("history"), m_kiadAr});
     for (int i = 0; i < operations && !result.failed; ++i) {
         bool refused = false;
         bool ok = true;

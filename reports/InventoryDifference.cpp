@@ -1,0 +1,148 @@
+#include "reports/InventoryDifference.h"
+
+#include "core/Rounding.h"
+#include "stock/StockAtDate.h"
+#include "stock/StockFormat.h"
+#include "stock/StockSql.h"
+#include "store/TransactionGuard.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+using StockSql::toSql;
+
+InventoryDifference::Row InventoryDifference::withDifferences(Row row)
+{
+    row.elteres = Rounding::round(row.keszletMenny - row.valosKeszlet, 3);
+    row.elteresAr = row.keszletErtek - row.nyilvAr.multiplied(row.valosKeszlet);
+    return row;
+}
+
+bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsReal, QString *error)
+{
+    StockAtDate stock(m_db);
+    QString failure;
+    const QList<StockLine> lines = stock.compute(date, workYear, &failure);
+    if (failure.isEmpty())
+        stock.writeLeltar(lines, &failure);
+    if (failure.isEmpty()) {
+        TransactionGuard guard(m_db);
+        try {
+            if (!guard.isActive())
+                throw StockSql::Failure {m_db.lastError().text()};
+            QSqlQuery query(m_db);
+            StockSql::run(query, QStringLiteral("DELETE FROM TmpLeltarHason"));
+            StockSql::prepare(query,
+                QStringLiteral("INSERT INTO TmpLeltarHason (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, "
+                               "KeszletMenny, ValosKeszlet, Elteres, KeszletErtek, NyilvAr, ElteresAr) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (const StockLine &line : lines) {
+                Row row;
+                row.fokSzam = line.fokSzam;
+                row.nyilvSzam = line.nyilvSzam;
+                row.megnevezes = line.megnevezes;
+                row.mertekegyseg = line.mertekegyseg;
+                row.keszletMenny = line.keszletMenny;
+                row.keszletErtek = line.keszletErtek;
+                row.nyilvAr = line.nyilvAr;
+                row.valosKeszlet = storedAsReal ? line.storedQuantity : 0;
+                row = withDifferences(row);
+                const QVariantList values {row.fokSzam, row.nyilvSzam, row.megnevezes, row.mertekegyseg,
+                    row.keszletMenny,
+                    storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)), row.elteres,
+                    toSql(row.keszletErtek), toSql(row.nyilvAr), toSql(row.elteresAr)};
+                for (int i = 0; i < values.size(); ++i)
+                    query.bindValue(i, values.at(i));
+                StockSql::exec(query);
+            }
+            if (!guard.commit())
+                throw StockSql::Failure {m_db.lastError().text()};
+        } catch (const StockSql::Failure &caught) {
+            failure = caught.detail;
+        }
+    }
+    if (error)
+        *error = failure;
+    return failure.isEmpty();
+}
+
+bool InventoryDifference::clear()
+{
+    QSqlQuery query(m_db);
+    return query.exec(QStringLiteral("DELETE FROM TmpLeltarHason"));
+}
+
+bool InventoryDifference::setRealStock(
+    const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error)
+{
+    try {
+        QSqlQuery query(m_db);
+        StockSql::run(query,
+            QStringLiteral("SELECT KeszletMenny, KeszletErtek, NyilvAr FROM TmpLeltarHason WHERE FokSzam = ? "
+                           "AND NyilvSzam = ?"),
+            {fokSzam, nyilvSzam});
+        if (!query.next())
+            return false;
+        Row row;
+        row.keszletMenny = query.value(0).toDouble();
+        row.keszletErtek = StockSql::money(query.value(1));
+        row.nyilvAr = StockSql::money(query.value(2));
+        row.valosKeszlet = quantity;
+        row = withDifferences(row);
+        StockSql::run(query,
+            QStringLiteral("UPDATE TmpLeltarHason SET ValosKeszlet = ?, Elteres = ?, ElteresAr = ? WHERE FokSzam = ? "
+                           "AND NyilvSzam = ?"),
+            {quantity, row.elteres, toSql(row.elteresAr), fokSzam, nyilvSzam});
+    } catch (const StockSql::Failure &failure) {
+        if (error)
+            *error = failure.detail;
+        return false;
+    }
+    return true;
+}
+
+QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool onlyDifferences) const
+{
+    QList<Row> list;
+    QSqlQuery query(m_db);
+    QString sql = QStringLiteral("SELECT FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, KeszletMenny, ValosKeszlet, "
+                                 "Elteres, KeszletErtek, NyilvAr, ElteresAr FROM TmpLeltarHason");
+    if (onlyDifferences)
+        sql += QStringLiteral(" WHERE Elteres <> 0");
+    sql += byName ? QStringLiteral(" ORDER BY Megnevezes, FokSzam, NyilvSzam")
+                  : QStringLiteral(" ORDER BY FokSzam, NyilvSzam");
+    if (!query.exec(sql))
+        return list;
+    while (query.next()) {
+        Row row;
+        row.fokSzam = query.value(0).toString();
+        row.nyilvSzam = query.value(1).toString();
+        row.megnevezes = query.value(2).toString();
+        row.mertekegyseg = query.value(3).toString();
+        row.keszletMenny = query.value(4).toDouble();
+        row.valosKeszlet = query.value(5).toDouble();
+        row.elteres = query.value(6).toDouble();
+        row.keszletErtek = StockSql::money(query.value(7));
+        row.nyilvAr = StockSql::money(query.value(8));
+        row.elteresAr = StockSql::money(query.value(9));
+        list << row;
+    }
+    return list;
+}
+
+InventoryDifference::Totals InventoryDifference::totals() const
+{
+    Totals totals;
+    QSqlQuery query(m_db);
+    if (query.exec(QStringLiteral("SELECT SUM(KeszletErtek), SUM(ElteresAr) FROM TmpLeltarHason")) && query.next()) {
+        totals.value = StockSql::money(query.value(0));
+        totals.difference = StockSql::money(query.value(1));
+    }
+    return totals;
+}
+
+QString InventoryDifference::statusText(const Totals &totals)
+{
+    return QStringLiteral("Összérték: ") + StockFormat::money(totals.value) + QStringLiteral(" Összes eltérés: ")
+        + StockFormat::money(totals.difference);
+}

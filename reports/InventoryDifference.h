@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+// The inventory difference sheet ("Leltár külömbözet") in TmpLeltarHason: the stock at a date of
+// every material with the real stock typed against it, the difference in quantity and value of
+// each row, and the sums over the whole sheet. The sheet is kept until a new one is started.
+class InventoryDifference
+{
+public:
+    struct Row
+    {
+        QString fokSzam;
+        QString nyilvSzam;
+        QString megnevezes;
+        QString mertekegyseg;
+        double keszletMenny = 0;
+        double valosKeszlet = 0;
+        double elteres = 0; // KeszletMenny − ValosKeszlet, three decimals
+        Money keszletErtek;
+        Money nyilvAr;
+        Money elteresAr; // KeszletErtek − ValosKeszlet × NyilvAr
+    };
+    struct Totals
+    {
+        Money value;
+        Money difference;
+    };
+
+    explicit InventoryDifference(QSqlDatabase warehouse)
+        : m_db(warehouse)
+    {
+    }
+
+    // A new sheet for the date: the stock at the date refills Leltar and is copied here. In the
+    // stock comparison the real stock is the material's stored stock instead of nothing.
+    bool start(const QDate &date, int workYear, bool storedAsReal, QString *error = nullptr);
+    // Empties the sheet (the stock comparison opens on an empty one).
+    bool clear();
+    // Stores a typed real stock of one row and recomputes its differences.
+    bool setRealStock(const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error = nullptr);
+    // The sheet in key or name order, only the rows with a difference when asked.
+    QList<Row> rows(bool byName, bool onlyDifferences) const;
+    // The sums over the whole sheet, whatever is shown.
+    Totals totals() const;
+    static QString statusText(const Totals &totals);
+
+    static Row withDifferences(Row row);
+
+private:
+    QSqlDatabase m_db;
+};

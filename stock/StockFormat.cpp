@@ -1,0 +1,45 @@
+#include "stock/StockFormat.h"
+
+#include "core/NumberFormat.h"
+
+namespace StockFormat {
+
+QString money(const Money &value)
+{
+    return NumberFormat::format(value, QStringLiteral("###,###,##0.00 ")) + QStringLiteral("Ft");
+}
+
+QString price(const Money &value)
+{
+    return NumberFormat::format(value, QStringLiteral("0.00"));
+}
+
+QString quantity(double value, int decimals)
+{
+    const QString mask
+        = decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+    return NumberFormat::format(value, mask);
+}
+
+std::optional<Money> typedMoney(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return Money();
+    return Money::fromText(text);
+}
+
+std::optional<double> typedQuantity(const QString &text)
+{
+    QString plain = text.trimmed();
+    if (plain.isEmpty())
+        return 0.0;
+    plain.remove(QLatin1Char(' '));
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace StockFormat

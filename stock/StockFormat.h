@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/Money.h"
+
+#include <QString>
+#include <optional>
+
+// How the stock screens and reports write amounts and quantities.
+namespace StockFormat {
+
+// "###,###,##0.00 " and the currency symbol: "1 234,50 Ft".
+QString money(const Money &value);
+// A price field: two decimals, no grouping ("1234,50").
+QString price(const Money &value);
+// A quantity with the material's decimals ("12,500").
+QString quantity(double value, int decimals);
+// A typed amount or quantity ("12,5", "12.5", "1 234"); none when it is not a number.
+std::optional<Money> typedMoney(const QString &text);
+std::optional<double> typedQuantity(const QString &text);
+
+} // namespace StockFormat

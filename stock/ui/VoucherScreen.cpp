@@ -1,0 +1,565 @@
+#include "stock/ui/VoucherScreen.h"
+
+#include "core/Codes.h"
+#include "core/Dates.h"
+#include "core/Messenger.h"
+#include "core/NumberFormat.h"
+#include "printing/ui/ListReport.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "stock/MovementTable.h"
+#include "stock/StockFormat.h"
+#include "stock/StockLedger.h"
+#include "stock/StockMessages.h"
+#include "stock/StockSql.h"
+#include "stock/VoucherNumbers.h"
+#include "widgets/UiHelp.h"
+#include "widgets/UiWheelAsArrowKeys.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T> T *named(QWidget *parent, const char *name)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit *priceEdit(QWidget *parent, const char *name)
+{
+    QLineEdit *edit = named<QLineEdit>(parent, name);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+void selectData(QComboBox *combo, const QString &code)
+{
+    const int index = combo->findData(code);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+}
+
+} // namespace
+
+VoucherScreen::VoucherScreen(
+    const Services &services, QSqlDatabase warehouse, const QString &direction, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_db(warehouse)
+    , m_lookups(warehouse)
+    , m_direction(direction)
+{
+}
+
+VoucherScreen::~VoucherScreen() = default;
+
+void VoucherScreen::buildCommon(const QString &headerTitle)
+{
+    m_header = new QGroupBox(headerTitle, this);
+    auto *header = new QGridLayout(m_header);
+    edtBizSorsz = named<QLineEdit>(m_header, "edtBizSorsz");
+    edtBizSorsz->setMaxLength(8);
+    dtpBizDatum = named<QDateEdit>(m_header, "dtpBizDatum");
+    dtpBizDatum->setCalendarPopup(true);
+    dtpBizDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
+    dbcMozgnem = named<QComboBox>(m_header, "dbcMozgnem");
+    dbcPartner = named<QComboBox>(m_header, "dbcPartner");
+    lblCim = named<QLabel>(m_header, "lblCim");
+    lblSorszam = named<QLabel>(m_header, "lblSorszam");
+    lblNetto = named<QLabel>(m_header, "lblNetto");
+    lblAfa = named<QLabel>(m_header, "lblAfa");
+    lblBrutto = named<QLabel>(m_header, "lblBrutto");
+    header->addWidget(new QLabel(QStringLiteral("Bizonylat sorszáma:"), m_header), 0, 0);
+    header->addWidget(edtBizSorsz, 0, 1);
+    header->addWidget(new QLabel(QStringLiteral("Bizonylat kiállítási dátuma:"), m_header), 1, 0);
+    header->addWidget(dtpBizDatum, 1, 1);
+    header->addWidget(new QLabel(QStringLiteral("Mozgásnem:"), m_header), 2, 0);
+    header->addWidget(dbcMozgnem, 2, 1);
+    header->addWidget(new QLabel(QStringLiteral("Szállító adatai:"), m_header), 3, 0);
+    header->addWidget(dbcPartner, 3, 1);
+    header->addWidget(lblCim, 4, 1);
+    header->addWidget(new QLabel(QStringLiteral("Azonosító:"), m_header), 0, 2);
+    header->addWidget(lblSorszam, 0, 3);
+    header->addWidget(new QLabel(QStringLiteral("Bizonylat összesítés:"), m_header), 1, 2);
+    header->addWidget(new QLabel(QStringLiteral("Nettó:"), m_header), 2, 2);
+    header->addWidget(lblNetto, 2, 3);
+    header->addWidget(new QLabel(QStringLiteral("ÁFA:"), m_header), 3, 2);
+    header->addWidget(lblAfa, 3, 3);
+    header->addWidget(new QLabel(QStringLiteral("Bruttó:"), m_header), 4, 2);
+    header->addWidget(lblBrutto, 4, 3);
+
+    m_item = new QGroupBox(this);
+    m_itemLayout = new QGridLayout(m_item);
+    dbcFokszam = named<QComboBox>(m_item, "dbcFokszam");
+    edtAnyagKod = named<QLineEdit>(m_item, "edtAnyagKod");
+    edtAnyagKod->setMaxLength(4);
+    dbcAnyag = named<QComboBox>(m_item, "dbcAnyag");
+    spdNew = named<QToolButton>(m_item, "spdNew");
+    edtMennyiseg = named<QLineEdit>(m_item, "edtMennyiseg");
+    edtMennyiseg->setAlignment(Qt::AlignRight);
+    lblMertekegyseg = named<QLabel>(m_item, "lblMertekegyseg");
+    dbcAfa = named<QComboBox>(m_item, "dbcAfa");
+    m_itemLayout->addWidget(new QLabel(QStringLiteral("Főkönyvi szám:"), m_item), 0, 0);
+    m_itemLayout->addWidget(dbcFokszam, 0, 1);
+    m_itemLayout->addWidget(new QLabel(QStringLiteral("Nyilvántartási szám:"), m_item), 1, 0);
+    m_itemLayout->addWidget(edtAnyagKod, 1, 1);
+    m_itemLayout->addWidget(new QLabel(QStringLiteral("Anyag megnevezése:"), m_item), 2, 0);
+    m_itemLayout->addWidget(dbcAnyag, 2, 1);
+    m_itemLayout->addWidget(spdNew, 2, 2);
+    m_itemLayout->addWidget(new QLabel(QStringLiteral("Mennyiség:"), m_item), 3, 0);
+    m_itemLayout->addWidget(edtMennyiseg, 3, 1);
+    m_itemLayout->addWidget(lblMertekegyseg, 3, 2);
+    m_itemLayout->addWidget(new QLabel(QStringLiteral("ÁFA %:"), m_item), 5, 0);
+    m_itemLayout->addWidget(dbcAfa, 5, 1);
+
+    fleNEar = priceEdit(m_item, "fleNEar");
+    fleBrEar = priceEdit(m_item, "fleBrEar");
+    fleKiadAr = priceEdit(m_item, "fleKiadAr");
+    fleBroar = priceEdit(m_item, "fleBroar");
+    m_prices = new QGridLayout;
+    m_prices->addWidget(new QLabel(QStringLiteral("Nettó egységár:"), m_item), 0, 0);
+    m_prices->addWidget(fleNEar, 0, 1);
+    m_prices->addWidget(new QLabel(QStringLiteral("Bruttó egységár:"), m_item), 1, 0);
+    m_prices->addWidget(fleBrEar, 1, 1);
+    m_prices->addWidget(new QLabel(QStringLiteral("Nettó összár:"), m_item), 0, 2);
+    m_prices->addWidget(fleKiadAr, 0, 3);
+    m_prices->addWidget(new QLabel(QStringLiteral("Bruttó összár:"), m_item), 1, 2);
+    m_prices->addWidget(fleBroar, 1, 3);
+    m_itemLayout->addLayout(m_prices, 6, 0, 1, 3);
+
+    tblTetelek = named<QTableView>(this, "tblTetelek");
+    m_itemsModel = new QStandardItemModel(0, 6, this);
+    m_itemsModel->setHorizontalHeaderLabels(
+        {QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"), QStringLiteral("Megnevezés"),
+            QStringLiteral("Mennyiség"), QStringLiteral("Mértegys."), QStringLiteral("Nettó ár")});
+    tblTetelek->setModel(m_itemsModel);
+    tblTetelek->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblTetelek->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblTetelek->horizontalHeader()->setStretchLastSection(true);
+
+    btnRogzit = named<QPushButton>(this, "btnRogzit");
+    btnRogzit->setText(QStringLiteral("&Rögzít"));
+    btnMegse = named<QPushButton>(this, "btnMegse");
+    btnMegse->setText(QStringLiteral("&Mégse"));
+    btnSugo = named<QPushButton>(this, "btnSugo");
+    btnSugo->setText(QStringLiteral("&Súgó"));
+    btnPrint = named<QPushButton>(this, "btnPrint");
+    btnPrint->setText(QStringLiteral("&Nyomtat"));
+    for (QPushButton *button : {btnRogzit, btnMegse, btnSugo, btnPrint})
+        button->setAutoDefault(false);
+
+    connect(edtBizSorsz, &QLineEdit::editingFinished, this, &VoucherScreen::edtBizSorszExit);
+    connect(dtpBizDatum, &QDateEdit::dateChanged, this, &VoucherScreen::dtpBizDatumChange);
+    connect(dbcPartner, &QComboBox::currentIndexChanged, this, &VoucherScreen::dbcPartnerChange);
+    connect(dbcFokszam, &QComboBox::activated, this, &VoucherScreen::dbcFokszamChange);
+    connect(dbcAnyag, &QComboBox::activated, this, &VoucherScreen::dbcAnyagChange);
+    connect(edtAnyagKod, &QLineEdit::returnPressed, this, &VoucherScreen::edtAnyagKodEnter);
+    connect(dbcAfa, &QComboBox::activated, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
+    connect(edtMennyiseg, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
+    connect(fleNEar, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
+    connect(fleBrEar, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::GrossUnit); });
+    connect(fleKiadAr, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetTotal); });
+    connect(fleBroar, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::GrossTotal); });
+    connect(btnRogzit, &QPushButton::clicked, this, &VoucherScreen::btnRogzitClick);
+    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnSugo, &QPushButton::clicked, this, &VoucherScreen::btnSugoClick);
+    connect(btnPrint, &QPushButton::clicked, this, &VoucherScreen::btnPrintClick);
+}
+
+void VoucherScreen::finishLayout()
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton *button : {btnRogzit, btnPrint, btnSugo, btnMegse})
+        buttons->addWidget(button);
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_header);
+    top->addWidget(m_item);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(tblTetelek, 1);
+    layout->addLayout(buttons);
+    resize(900, 600);
+    UiWheelAsArrowKeys::install(this);
+    installHelpKey(this, m_services.settings, m_services.messenger, helpPage());
+
+    const QList<VoucherLookups::Entry> accounts = m_lookups.ledgerAccounts();
+    for (const VoucherLookups::Entry &account : accounts)
+        dbcFokszam->addItem(account.code + QStringLiteral(" - ") + account.text, account.code);
+    for (const VoucherLookups::Entry &type : m_lookups.movementTypes(m_direction))
+        dbcMozgnem->addItem(type.text, type.code);
+    m_partners = m_lookups.partners();
+    for (const VoucherLookups::Partner &partner : m_partners)
+        dbcPartner->addItem(
+            partner.nev + QStringLiteral(", ") + partner.telepules + QStringLiteral(", ") + partner.utca, partner.code);
+    m_vatRows = m_lookups.vatRows();
+    for (const VoucherLookups::Vat &vat : m_vatRows)
+        dbcAfa->addItem(vat.afaCsoport + QStringLiteral("  ") + Dates::shortText(vat.datum) + QStringLiteral("  ")
+                + QString::number(vat.percent, 'f', 2) + QStringLiteral(" %"),
+            vat.afaKod);
+}
+
+void VoucherScreen::startNewVoucher(const QString &movementType, const QString &partner)
+{
+    const QDate closed = m_services.settings.lezartHoDat();
+    if (closed.isValid())
+        dtpBizDatum->setMinimumDate(closed.addDays(1));
+    try {
+        m_fallbackNumber = VoucherNumbers(m_db).propose();
+    } catch (const StockSql::Failure &) {
+        m_fallbackNumber.clear();
+    }
+    edtBizSorsz->setText(m_fallbackNumber);
+    m_numberProposed = true;
+    {
+        const QSignalBlocker block(dtpBizDatum);
+        dtpBizDatum->setDate(QDate::currentDate());
+    }
+    selectData(dbcMozgnem, movementType);
+    if (dbcPartner->findData(partner) >= 0)
+        selectData(dbcPartner, partner);
+    else if (dbcPartner->count() > 0)
+        dbcPartner->setCurrentIndex(0);
+    dbcPartnerChange();
+    selectLedger(m_services.settings.defaultFokszam());
+    refreshView();
+}
+
+void VoucherScreen::selectLedger(const QString &fokSzla)
+{
+    if (dbcFokszam->findData(fokSzla) >= 0)
+        selectData(dbcFokszam, fokSzla);
+    else if (dbcFokszam->count() > 0)
+        dbcFokszam->setCurrentIndex(0);
+    dbcFokszamChange();
+}
+
+bool VoucherScreen::openOnRow(qint64 raktAzon)
+{
+    std::optional<MovementRow> row;
+    try {
+        row = MovementTable(m_db).row(raktAzon);
+    } catch (const StockSql::Failure &) {
+    }
+    if (!row)
+        return false;
+    m_modifyId = raktAzon;
+    m_numberProposed = false;
+    setWindowTitle(modifyTitle());
+    const QDate closed = m_services.settings.lezartHoDat();
+    if (closed.isValid())
+        dtpBizDatum->setMinimumDate(closed.addDays(1));
+    edtBizSorsz->setText(row->bizSzam);
+    m_fallbackNumber = row->bizSzam;
+    {
+        const QSignalBlocker block(dtpBizDatum);
+        dtpBizDatum->setDate(row->datum);
+    }
+    selectData(dbcMozgnem, row->mozgnem);
+    selectData(dbcPartner, row->partAzon);
+    dbcPartnerChange();
+    selectData(dbcFokszam, row->fokSzla);
+    dbcFokszamChange();
+    for (int i = 0; i < m_materials.size(); ++i) {
+        if (m_materials.at(i).nyilvSzam == row->nyilvSzam)
+            dbcAnyag->setCurrentIndex(i);
+    }
+    materialChosen(false);
+    selectData(dbcAfa, row->afaKod);
+    const VoucherLookups::Material *material = currentMaterial();
+    edtMennyiseg->setText(StockFormat::quantity(row->tetelMenny, material ? material->kerekites : 3));
+    fillPricesFromRow(*row);
+    lblSorszam->setText(row->sorszam);
+    refreshView();
+    return true;
+}
+
+const VoucherLookups::Material *VoucherScreen::currentMaterial() const
+{
+    const int index = dbcAnyag->currentIndex();
+    return index >= 0 && index < m_materials.size() ? &m_materials.at(index) : nullptr;
+}
+
+double VoucherScreen::vatPercent() const
+{
+    const QString code = dbcAfa->currentData().toString();
+    for (const VoucherLookups::Vat &vat : m_vatRows) {
+        if (vat.afaKod == code)
+            return vat.percent;
+    }
+    return 0;
+}
+
+double VoucherScreen::quantity() const
+{
+    return StockFormat::typedQuantity(edtMennyiseg->text()).value_or(0);
+}
+
+ItemPrices VoucherScreen::pricesInFields() const
+{
+    ItemPrices prices;
+    prices.netUnit = StockFormat::typedMoney(fleNEar->text()).value_or(Money());
+    prices.grossUnit = StockFormat::typedMoney(fleBrEar->text()).value_or(Money());
+    prices.netTotal = StockFormat::typedMoney(fleKiadAr->text()).value_or(Money());
+    prices.grossTotal = StockFormat::typedMoney(fleBroar->text()).value_or(Money());
+    return prices;
+}
+
+void VoucherScreen::showPrices(const ItemPrices &prices)
+{
+    fleNEar->setText(StockFormat::price(prices.netUnit));
+    fleBrEar->setText(StockFormat::price(prices.grossUnit));
+    fleKiadAr->setText(StockFormat::price(prices.netTotal));
+    fleBroar->setText(StockFormat::price(prices.grossTotal));
+}
+
+void VoucherScreen::recomputePrices(ItemPrices::Typed typed)
+{
+    const ItemPrices prices = ItemPrices::compute(typed, pricesInFields(), quantity(), vatPercent());
+    // The field that drives the others keeps the user's text.
+    if (typed != ItemPrices::Typed::NetUnit)
+        fleNEar->setText(StockFormat::price(prices.netUnit));
+    if (typed != ItemPrices::Typed::GrossUnit)
+        fleBrEar->setText(StockFormat::price(prices.grossUnit));
+    if (typed != ItemPrices::Typed::NetTotal)
+        fleKiadAr->setText(StockFormat::price(prices.netTotal));
+    if (typed != ItemPrices::Typed::GrossTotal)
+        fleBroar->setText(StockFormat::price(prices.grossTotal));
+}
+
+void VoucherScreen::chooseVatRow()
+{
+    const VoucherLookups::Material *material = currentMaterial();
+    const std::optional<VoucherLookups::Vat> vat
+        = material ? VoucherLookups::vatFor(m_vatRows, material->afaCsoport, dtpBizDatum->date()) : std::nullopt;
+    if (vat)
+        selectData(dbcAfa, vat->afaKod);
+    else
+        dbcAfa->setCurrentIndex(-1);
+}
+
+void VoucherScreen::materialChosen(bool)
+{
+    const VoucherLookups::Material *material = currentMaterial();
+    edtAnyagKod->setText(material ? material->nyilvSzam : QString());
+    lblMertekegyseg->setText(material ? material->mertekegyseg : QString());
+    chooseVatRow();
+    recomputePrices(ItemPrices::Typed::NetUnit);
+}
+
+void VoucherScreen::dbcFokszamChange()
+{
+    m_materials = m_lookups.materials(dbcFokszam->currentData().toString());
+    dbcAnyag->clear();
+    for (const VoucherLookups::Material &material : m_materials)
+        dbcAnyag->addItem(material.megnevezes, material.nyilvSzam);
+    if (!m_materials.isEmpty())
+        dbcAnyag->setCurrentIndex(0);
+    materialChosen(false);
+}
+
+void VoucherScreen::dbcAnyagChange()
+{
+    materialChosen(true);
+}
+
+void VoucherScreen::edtAnyagKodEnter()
+{
+    bool ok = false;
+    const int number = edtAnyagKod->text().trimmed().toInt(&ok);
+    if (!ok || number < 0 || number > 9999) {
+        Refusal::error(
+            QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!"))
+            .show(m_services.messenger);
+        return;
+    }
+    const QString code = Codes::pad(Codes::Kind::RegisterNumber, number).value_or(QString());
+    for (int i = 0; i < m_materials.size(); ++i) {
+        if (m_materials.at(i).nyilvSzam == code) {
+            dbcAnyag->setCurrentIndex(i);
+            materialChosen(true);
+            return;
+        }
+    }
+    Refusal::warning(QStringLiteral("A keresett elem nem található!")).show(m_services.messenger);
+    const VoucherLookups::Material *material = currentMaterial();
+    edtAnyagKod->setText(material ? material->nyilvSzam : QString());
+}
+
+void VoucherScreen::edtBizSorszExit()
+{
+    bool ok = false;
+    const qint64 number = edtBizSorsz->text().trimmed().toLongLong(&ok);
+    const qint64 lowest = m_direction == QLatin1String("BE") ? 0 : 1;
+    if (!ok || number < lowest || number > 99999999)
+        edtBizSorsz->setText(m_fallbackNumber);
+    else
+        edtBizSorsz->setText(Codes::pad(Codes::Kind::VoucherNumber, number).value_or(m_fallbackNumber));
+    // A number changed by hand is the user's: it joins that voucher.
+    if (edtBizSorsz->text() != m_fallbackNumber)
+        m_numberProposed = false;
+    refreshView();
+}
+
+void VoucherScreen::dtpBizDatumChange()
+{
+    chooseVatRow();
+    recomputePrices(ItemPrices::Typed::NetUnit);
+    refreshView();
+}
+
+void VoucherScreen::dbcPartnerChange()
+{
+    const QString code = dbcPartner->currentData().toString();
+    for (const VoucherLookups::Partner &partner : m_partners) {
+        if (partner.code == code)
+            lblCim->setText(partner.address());
+    }
+}
+
+void VoucherScreen::refreshView()
+{
+    const QString number = edtBizSorsz->text();
+    const QDate date = dtpBizDatum->date();
+    const VoucherLookups::Totals totals = m_lookups.totals(number, date, m_direction);
+    lblNetto->setText(StockFormat::money(totals.net));
+    lblAfa->setText(StockFormat::money(totals.vat));
+    lblBrutto->setText(StockFormat::money(totals.gross));
+    const QList<VoucherLookups::Item> items = m_lookups.items(number, date, m_direction);
+    m_itemsModel->removeRows(0, m_itemsModel->rowCount());
+    for (const VoucherLookups::Item &item : items) {
+        QList<QStandardItem *> cells {new QStandardItem(item.fokSzla), new QStandardItem(item.nyilvSzam),
+            new QStandardItem(item.megnevezes), new QStandardItem(NumberFormat::plain(item.tetelMenny)),
+            new QStandardItem(item.mertekegyseg), new QStandardItem(StockFormat::price(item.tetelErtek))};
+        cells[3]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        cells[5]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_itemsModel->appendRow(cells);
+    }
+    if (isModifyMode())
+        return;
+    QString running = m_lookups.runningNumber(number, date, m_direction);
+    if (running.isEmpty()) {
+        try {
+            running = VoucherNumbers(m_db).nextRunningNumber(date.year());
+        } catch (const StockSql::Failure &) {
+        }
+    }
+    lblSorszam->setText(running);
+}
+
+StockItem VoucherScreen::collectItem() const
+{
+    StockItem item;
+    item.mozgnem = dbcMozgnem->currentData().toString();
+    item.bizSzam = edtBizSorsz->text().trimmed();
+    item.numberProposed = m_numberProposed;
+    item.datum = dtpBizDatum->date();
+    item.fokSzla = dbcFokszam->currentData().toString();
+    const VoucherLookups::Material *material = currentMaterial();
+    item.nyilvSzam = material ? material->nyilvSzam : QString();
+    item.partAzon = dbcPartner->currentData().toString();
+    item.afaKod = dbcAfa->currentData().toString();
+    item.quantity = quantity();
+    const ItemPrices prices = pricesInFields();
+    item.netUnit = prices.netUnit;
+    item.netTotal = prices.netTotal;
+    item.grossTotal = prices.grossTotal;
+    item.vatTotal = prices.grossTotal - prices.netTotal;
+    return item;
+}
+
+void VoucherScreen::btnRogzitClick()
+{
+    btnRogzit->setEnabled(false);
+    Settings &settings = m_services.settings;
+    StockLedger ledger(m_db, StockOptions {settings.loginUser(), settings.kiadAr()});
+    const StockItem item = collectItem();
+    const Refusal refusal = ledger.precheck(item);
+    if (refusal) {
+        StockOutcome outcome;
+        outcome.refusal = refusal;
+        showOutcome(outcome, isModifyMode());
+    } else {
+        StockLedger::workYearWarning(item.datum, settings.munkaEv().toInt()).show(m_services.messenger);
+        showOutcome(isModifyMode() ? ledger.change(m_modifyId, item) : ledger.record(item), isModifyMode());
+    }
+    // A receipt may change the recipes' prices: their recalculation is offered again.
+    if (!isModifyMode() && m_direction == QLatin1String("BE"))
+        settings.setTapValt(true);
+    btnRogzit->setEnabled(true);
+}
+
+void VoucherScreen::showOutcome(const StockOutcome &outcome, bool modify)
+{
+    Settings &settings = m_services.settings;
+    if (!outcome.ok()) {
+        outcome.refusal.show(m_services.messenger);
+        if (!outcome.partAzon.isEmpty()) {
+            selectData(dbcPartner, outcome.partAzon);
+            dbcPartnerChange();
+        }
+        if (outcome.refusal.focus == QLatin1String("edtBizSorsz"))
+            edtBizSorsz->setText(m_fallbackNumber);
+        if (QWidget *focus = findChild<QWidget *>(outcome.refusal.focus))
+            focus->setFocus();
+        return;
+    }
+    edtBizSorsz->setText(outcome.bizSzam);
+    m_numberProposed = false;
+    if (modify) {
+        if (settings.displayModify())
+            Refusal::information(StockMessages::modified()).show(m_services.messenger);
+    } else if (settings.displayNew()) {
+        Refusal::information(StockMessages::recorded()).show(m_services.messenger);
+    }
+    if (settings.displayTetelWarning()) {
+        for (const Refusal &notice : outcome.notices)
+            notice.show(m_services.messenger);
+    }
+    refreshView();
+    if (modify) {
+        accept();
+        return;
+    }
+    afterRecorded();
+}
+
+void VoucherScreen::btnSugoClick()
+{
+    showHelp(this, m_services.settings, m_services.messenger, helpPage());
+}
+
+void VoucherScreen::btnPrintClick()
+{
+    const QList<ListColumn> columns {
+        {QStringLiteral("Fők. szám"), QStringLiteral("Fők. szám"), 18},
+        {QStringLiteral("Azonosító"), QStringLiteral("Azonosító"), 18},
+        {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 70},
+        {QStringLiteral("Mennyiség"), QStringLiteral("Mennyiség"), 25, Qt::AlignRight},
+        {QStringLiteral("Mértegys."), QStringLiteral("Mértegys."), 18},
+        {QStringLiteral("Nettó ár"), QStringLiteral("Nettó ár"), 30, Qt::AlignRight},
+    };
+    ListReportOptions options;
+    options.parameters = {QStringLiteral("Dátumtartomány: ") + Dates::shortText(dtpBizDatum->date()),
+        QStringLiteral("Biz. szám: ") + edtBizSorsz->text() + QStringLiteral("   Mozgásnem: ")
+            + dbcMozgnem->currentText() + QStringLiteral("   ") + dbcPartner->currentText()
+            + QStringLiteral("   Azonosító: ") + lblSorszam->text(),
+        QStringLiteral("Nettó: ") + lblNetto->text() + QStringLiteral("   ÁFA: ") + lblAfa->text()
+            + QStringLiteral("   Bruttó: ") + lblBrutto->text()};
+    ListReport::print(m_services.settings, m_services.messenger, printTitle(), columns, m_itemsModel, this,
+        &m_services.files, options);
+}

@@ -1,0 +1,144 @@
+#include "reports/InventoryDifference.h"
+#include "reports/InventoryList.h"
+#include "reports/MaterialCard.h"
+#include "stock/StockAtDate.h"
+#include "stock/StockLedger.h"
+#include "support/StockFixture.h"
+#include "support/TempDatabase.h"
+
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace StockFixture;
+
+// The stock reports over a small warehouse: the inventory list (the stock at a date), the material
+// card and the inventory difference sheet.
+class TestStockReports : public QObject
+{
+    Q_OBJECT
+
+    struct Warehouse
+    {
+        TempDatabase db {QDate(2025, 6, 1)};
+        QSqlDatabase wh;
+        Warehouse()
+        {
+            wh = db.warehouse(1);
+            addMaterial(wh, "100", "0001", "Liszt", 3);
+            addMaterial(wh, "100", "0002", "Cukor", 3);
+            addMaterial(wh, "200", "0003", "Alma", 3);
+            StockLedger ledger(wh, StockOptions {"anna", false});
+            ledger.record(receipt("00000001", QDate(2025, 3, 1), "0001", 10, "150"));
+            ledger.record(issue("00000002", QDate(2025, 3, 2), "0001", 2));
+            ledger.record(receipt("00000003", QDate(2025, 3, 1), "0002", 5, "10"));
+            ledger.record(issue("00000004", QDate(2025, 3, 5), "0002", 5));
+            ledger.record(receipt("00000005", QDate(2025, 4, 1), "0003", 3, "100", "200"));
+        }
+    };
+
+private slots:
+    void inventoryList_data()
+    {
+        QTest::addColumn<bool>("showZero");
+        QTest::addColumn<QString>("ledger");
+        QTest::addColumn<QStringList>("materials");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("stock only") << false << "" << QStringList {"0001", "0003"} << "1500";
+        QTest::newRow("zero rows too") << true << "" << QStringList {"0001", "0002", "0003"} << "1500";
+        QTest::newRow("one ledger account") << true << "100" << QStringList {"0001", "0002"} << "1200";
+    }
+
+    void inventoryList()
+    {
+        QFETCH(bool, showZero);
+        QFETCH(QString, ledger);
+        QFETCH(QStringList, materials);
+        QFETCH(QString, value);
+        Warehouse w;
+        InventoryList list(w.wh);
+        InventoryList::Parameters parameters {QDate(2025, 6, 30), 2025, 2025, showZero, ledger, false};
+        QVERIFY(list.run(parameters));
+        QStringList found;
+        for (const StockLine &line : list.rows())
+            found << line.nyilvSzam;
+        QCOMPARE(found, materials);
+        QCOMPARE(list.totals().value, money(value));
+        QCOMPARE(
+            list.statusText(false), QString("Napi készletérték: %1 Ft").arg(value == "1500" ? "1 500,00" : "1 200,00"));
+        // Leltar holds every material with movements, zero rows included, whatever the view.
+        QCOMPARE(StockFixture::value(w.wh, "SELECT COUNT(*) FROM Leltar").toInt(), 3);
+        QCOMPARE(StockFixture::value(w.wh, "SELECT KeszletMenny FROM Leltar WHERE NyilvSzam = '0001'").toDouble(), 8.0);
+        QCOMPARE(StockFixture::value(w.wh, "SELECT NyilvAr FROM Leltar WHERE NyilvSzam = '0001'").toDouble(), 150.0);
+    }
+
+    // Quantities are summed unrounded and the stock rounded to three decimals; a material whose
+    // movements lie before the period still gets its (zero) row.
+    void stockAtDateEdges()
+    {
+        TempDatabase db(QDate(2025, 6, 1));
+        QSqlDatabase wh = db.warehouse(1);
+        addMaterial(wh, "100", "0001", "Liszt", 4);
+        addMaterial(wh, "100", "0002", "Cukor", 3);
+        QSqlQuery(wh).exec("DELETE FROM Napizaras");
+        StockLedger ledger(wh, StockOptions {"anna", false});
+        QVERIFY(ledger.record(receipt("00000001", QDate(2025, 2, 1), "0001", 10.0005, "1")).ok());
+        QVERIFY(ledger.record(receipt("00000002", QDate(2024, 5, 1), "0002", 5, "10")).ok());
+        const QList<StockLine> lines = StockAtDate(wh).compute(QDate(2025, 6, 1), 2025);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0).keszletMenny, 10.0);
+        QCOMPARE(lines.at(0).keszletErtek, money("10"));
+        QCOMPARE(lines.at(0).nyilvAr, money("1"));
+        QCOMPARE(lines.at(1).keszletMenny, 0.0);
+        // A date of the year before starts on its own 1 January.
+        const QList<StockLine> earlier = StockAtDate(wh).compute(QDate(2024, 12, 31), 2025);
+        QCOMPARE(earlier.at(1).keszletMenny, 5.0);
+        QCOMPARE(StockAtDate::periodStart(QDate(2024, 12, 31), 2025), QDate(2024, 1, 1));
+        QCOMPARE(StockAtDate::periodStart(QDate(2026, 3, 1), 2025), QDate(2025, 1, 1));
+    }
+
+    void materialCard()
+    {
+        Warehouse w;
+        // A row of an unknown partner does not appear and does not count.
+        QSqlQuery(w.wh).exec("UPDATE Raktar SET PartAzon = '99999' WHERE BizSzam = '00000002'");
+        MaterialCard card(w.wh);
+        QVERIFY(card.run("100", "0001", QDate(2025, 1, 1), QDate(2025, 12, 31)));
+        QCOMPARE(card.rows().size(), 1);
+        QCOMPARE(card.rows().at(0).bk, QString("BE"));
+        QCOMPARE(card.totals().receiptValue, money("1500"));
+        QCOMPARE(card.totals().issueValue, money("0"));
+        QCOMPARE(card.totals().averagePrice, money("150"));
+        QCOMPARE(card.material().keszletMennyiseg, 8.0);
+        QCOMPARE(card.statusLines().at(0),
+            QString("BE: 1 500,00 Ft   KI: 0,00 Ft   Egyenleg: 1 500,00 Ft   Nyilv. átl. ár: 150,00 Ft"));
+        QCOMPARE(
+            card.statusLines().at(1), QString("BE: 10,00 KG   KI: 0,00 KG   Egyenleg: 10,00 KG   Átlagár: 150,00 Ft"));
+    }
+
+    void inventoryDifference()
+    {
+        Warehouse w;
+        InventoryDifference sheet(w.wh);
+        QVERIFY(sheet.start(QDate(2025, 6, 30), 2025, false));
+        QCOMPARE(sheet.rows(false, false).size(), 3);
+        QVERIFY(sheet.setRealStock("100", "0001", 6.5));
+        const InventoryDifference::Row row = sheet.rows(false, true).value(0);
+        QCOMPARE(row.nyilvSzam, QString("0001"));
+        QCOMPARE(row.elteres, 1.5);
+        QCOMPARE(row.elteresAr, money("225"));
+        // Rows without a typed real stock differ by their whole stock.
+        QCOMPARE(sheet.rows(false, true).size(), 2);
+        QCOMPARE(sheet.totals().value, money("1500"));
+        QCOMPARE(sheet.totals().difference, money("525"));
+        QCOMPARE(InventoryDifference::statusText(sheet.totals()),
+            QString("Összérték: 1 500,00 Ft Összes eltérés: 525,00 Ft"));
+        QCOMPARE(sheet.rows(true, false).first().megnevezes, QString("Alma"));
+
+        // The stock comparison takes the stored stock as the real one: no difference.
+        QVERIFY(sheet.start(QDate(2025, 12, 31), 2025, true));
+        QCOMPARE(sheet.rows(false, true).size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStockReports)
+#include "tst_stockreports.moc"
