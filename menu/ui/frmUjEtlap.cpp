@@ -6,6 +6,7 @@
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
+#include "widgets/UiLookup.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,24 +17,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlQuery>
-
-namespace {
-
-// Fills a look-up list: shown text, with the key as item data.
-void fill(QComboBox *list, QSqlDatabase db, const QString &sql, const QVariantList &values = {})
-{
-    list->clear();
-    QSqlQuery query(db);
-    query.prepare(sql);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        return;
-    while (query.next())
-        list->addItem(query.value(1).toString(), query.value(0));
-}
-
-} // namespace
 
 TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *parent)
     : QDialog(parent)
@@ -89,10 +72,10 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     layout->addWidget(note);
     layout->addLayout(buttons);
 
-    fill(dbcEtkTip, db,
+    fillLookup(dbcEtkTip, db,
         QStringLiteral("SELECT \"EtkTip\", \"EtkTip\" || ' - ' || \"Megnevezes\" FROM \"Etkezesek\" "
                        "ORDER BY \"Tip\", \"Enorma\", \"EtkTip\""));
-    fill(dbcFokszam, db,
+    fillLookup(dbcFokszam, db,
         QStringLiteral("SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || \"Megnevezes\" FROM \"Fokszam\" "
                        "ORDER BY \"FokonyviSzam\""));
     const int account = dbcFokszam->findData(services.settings.defaultFokszam());
@@ -120,11 +103,11 @@ void TfrmUjEtlap::fillDishes()
     dbcFokszam->setEnabled(!recipes);
     dbcAnyag->blockSignals(true);
     if (recipes)
-        fill(dbcAnyag, m_db,
+        fillLookup(dbcAnyag, m_db,
             QStringLiteral("SELECT \"EtelKod\", \"Megnevezes\" FROM \"ReceptFej\" ORDER BY \"Megnevezes\", \"Enorma\", "
                            "\"EtelKod\""));
     else
-        fill(dbcAnyag, m_db,
+        fillLookup(dbcAnyag, m_db,
             QStringLiteral("SELECT \"NyilvSzam\", \"Megnevezes\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
                            "ORDER BY \"Megnevezes\", \"NyilvSzam\""),
             {dbcFokszam->currentData()});
