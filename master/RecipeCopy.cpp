@@ -5,6 +5,7 @@
 #include "master/RecipeWriteFailure.h"
 #include "store/TransactionGuard.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
@@ -30,39 +31,58 @@ Checked<QString> copy(
     if (!guard.isActive() || RecipeCodes::exists(db, *code))
         return Checked<QString>::refused(noCode());
 
-    QStringList copied {QStringLiteral("\"Enorma\""), QStringLiteral("\"ValtAzon\""), QStringLiteral("\"Netto\""),
-        QStringLiteral("\"Afa\""), QStringLiteral("\"HCukor\""), QStringLiteral("\"HSo\"")};
-    for (const QString &field : RecipeValues::headerFields())
-        copied << QStringLiteral("\"%1\"").arg(field);
-    const QString columns = copied.join(QStringLiteral(", "));
+    // The norm, the kind and the computed values go over unchanged.
+    QStringList copied {QStringLiteral("Enorma"), QStringLiteral("ValtAzon"), QStringLiteral("Netto"),
+        QStringLiteral("Afa"), QStringLiteral("HCukor"), QStringLiteral("HSo")};
+    copied << RecipeValues::headerFields();
+    QStringList columns;
+    for (const QString &field : copied)
+        columns << QLatin1Char('"') + field + QLatin1Char('"');
 
-    QSqlQuery name(db);
-    name.prepare(QStringLiteral("SELECT \"Megnevezes\" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
-    name.addBindValue(from);
-    if (!name.exec() || !name.next())
+    QSqlQuery source(db);
+    source.prepare(QStringLiteral("SELECT \"Megnevezes\", ") + columns.join(QStringLiteral(", "))
+        + QStringLiteral(" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
+    source.addBindValue(from);
+    if (!source.exec() || !source.next())
         return Checked<QString>::refused(noCode());
     const QString mark = QStringLiteral("-Másolat");
-    const QString newName = name.value(0).toString().left(NameWidth - mark.size()) + mark;
-    name.finish();
 
     QSqlQuery header(db);
     header.prepare(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Leiras\", \"LetrDat\", ")
-        + columns + QStringLiteral(") SELECT ?, ?, ?, ?, ") + columns
-        + QStringLiteral(" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
+        + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (?, ?, ?, ?")
+        + QStringLiteral(", ?").repeated(copied.size()) + QLatin1Char(')'));
     header.addBindValue(*code);
-    header.addBindValue(newName);
+    header.addBindValue(source.value(0).toString().left(NameWidth - mark.size()) + mark);
     header.addBindValue(text);
     header.addBindValue(today);
-    header.addBindValue(from);
+    for (int i = 0; i < copied.size(); ++i)
+        header.addBindValue(source.value(1 + i));
+    source.finish();
 
+    QList<QVariantList> copiedLines;
+    QSqlQuery read(db);
+    read.prepare(
+        QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" WHERE \"EtelKod\" = ? "
+                       "ORDER BY \"ReceptAzon\""));
+    read.addBindValue(from);
+    if (!read.exec())
+        return Checked<QString>::refused(RecipeWriteFailure::refusal(read.lastError().text()));
+    while (read.next())
+        copiedLines << QVariantList {read.value(0), read.value(1), read.value(2)};
+
+    if (!header.exec())
+        return Checked<QString>::refused(RecipeWriteFailure::refusal(header.lastError().text()));
     QSqlQuery lines(db);
     lines.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
-                                 "SELECT ?, \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" "
-                                 "WHERE \"EtelKod\" = ? ORDER BY \"ReceptAzon\""));
-    lines.addBindValue(*code);
-    lines.addBindValue(from);
-
-    if (!header.exec() || !lines.exec() || !guard.commit())
+                                 "VALUES (?, ?, ?, ?)"));
+    for (const QVariantList &line : copiedLines) {
+        lines.addBindValue(*code);
+        for (const QVariant &value : line)
+            lines.addBindValue(value);
+        if (!lines.exec())
+            return Checked<QString>::refused(RecipeWriteFailure::refusal(lines.lastError().text()));
+    }
+    if (!guard.commit())
         return Checked<QString>::refused(RecipeWriteFailure::refusal());
     return Checked<QString>::accepted(*code);
 }

@@ -1,0 +1,369 @@
+#include "master/ui/frmTallozasRecept.h"
+
+#include "core/Messenger.h"
+#include "exchange/ui/frmCsvExport.h"
+#include "master/RecipeCodes.h"
+#include "master/RecipeCopy.h"
+#include "master/RecipeDeletion.h"
+#include "master/RecipeLines.h"
+#include "master/RecipeRecompute.h"
+#include "master/ui/frmTallozasReceptEdit.h"
+#include "master/ui/frmUjRecept.h"
+#include "master/ui/frmUjReceptA.h"
+#include "master/ui/qrpRecept.h"
+#include "session/Settings.h"
+#include "store/Database.h"
+#include "widgets/UiControls.h"
+#include "widgets/UiHelp.h"
+#include "widgets/UiWheelAsArrowKeys.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+
+namespace {
+
+const QString HelpPage = QStringLiteral("tallozasrecept.htm");
+
+// Grid columns of the upper grid: caption and field of ReceptFej.
+const QList<QPair<QString, QString>> &recipeColumns()
+{
+    static const QList<QPair<QString, QString>> columns {{QStringLiteral("Ételkód"), QStringLiteral("EtelKod")},
+        {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezes")},
+        {QStringLiteral("Nettó ár"), QStringLiteral("Netto")}, {QStringLiteral("ÁFA érték"), QStringLiteral("Afa")},
+        {QStringLiteral("Norma"), QStringLiteral("Enorma")},
+        {QStringLiteral("Energia [KJ]"), QStringLiteral("Energia")},
+        {QStringLiteral("Fehérje [g]"), QStringLiteral("Feherje")},
+        {QStringLiteral("Állati feh. [g]"), QStringLiteral("Allati")},
+        {QStringLiteral("Zsír [g]"), QStringLiteral("Zsir")},
+        {QStringLiteral("Telített zsír [g]"), QStringLiteral("ZsirTe")},
+        {QStringLiteral("Transz zsír [g]"), QStringLiteral("Transz")},
+        {QStringLiteral("Szénhidrát [g]"), QStringLiteral("Szenhidrat")},
+        {QStringLiteral("Cukor [g]"), QStringLiteral("Cukor")}, {QStringLiteral("Hamu [g]"), QStringLiteral("Hamu")},
+        {QStringLiteral("Rost [g]"), QStringLiteral("Rost")},
+        {QStringLiteral("Koleszterin [g]"), QStringLiteral("Koleszterin")},
+        {QStringLiteral("Kálcium [g]"), QStringLiteral("Kalcium")}, {QStringLiteral("Só [g]"), QStringLiteral("So")},
+        {QStringLiteral("H. adott cukor [g]"), QStringLiteral("HCukor")},
+        {QStringLiteral("H. adott só [g]"), QStringLiteral("HSo")},
+        {QStringLiteral("Létrehozva"), QStringLiteral("LetrDat")},
+        {QStringLiteral("Módosítva"), QStringLiteral("ModDat")},
+        {QStringLiteral("Utolsó használat"), QStringLiteral("UseDat")},
+        {QStringLiteral("Megszünés"), QStringLiteral("EndDat")},
+        {QStringLiteral("Ételféleség"), QStringLiteral("ValtAzon")}};
+    return columns;
+}
+
+QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
+{
+    auto *view = named(new QTableView(parent), name);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    return view;
+}
+
+} // namespace
+
+TfrmTallozasRecept::TfrmTallozasRecept(const Services &services, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    , m_recipes(new QSqlQueryModel(this))
+    , m_lines(new QSqlQueryModel(this))
+{
+    setObjectName(QStringLiteral("frmTallozasRecept"));
+    setWindowTitle(QStringLiteral("Receptek karbantartása - az értékek 100 adagra értendőek"));
+    DBGrid1 = grid(this, "DBGrid1", m_recipes);
+    DBGrid2 = grid(this, "DBGrid2", m_lines);
+    memLeiras = named(new QPlainTextEdit(this), "memLeiras");
+    memLeiras->setReadOnly(true);
+    comOrder = named(new QComboBox(this), "comOrder");
+    comOrder->addItems({QStringLiteral("Receptnév + norma szerint rendez"), QStringLiteral("Ételkód szerint rendez"),
+        QStringLiteral("Norma szerint rendez")});
+    comSearch = named(new QComboBox(this), "comSearch");
+    comSearch->addItems({QStringLiteral("Ételkód"), QStringLiteral("Receptnév")});
+    comSearch->setCurrentIndex(1);
+    edtSearch = named(new QLineEdit(this), "edtSearch");
+    edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
+    btnFelvitel = namedButton(QStringLiteral("&Új"), this, "btnFelvitel");
+    btnModosit = namedButton(QStringLiteral("&Módosít"), this, "btnModosit");
+    btnTorol = namedButton(QStringLiteral("&Töröl"), this, "btnTorol");
+    btnMasol = namedButton(QStringLiteral("Más&ol"), this, "btnMasol");
+    btnUjAnyag = namedButton(QStringLiteral("Ú&j"), this, "btnUjAnyag");
+    btnModAnyag = namedButton(QStringLiteral("Mó&dosít"), this, "btnModAnyag");
+    btnTorAnyag = namedButton(QStringLiteral("Tö&röl"), this, "btnTorAnyag");
+    btnPrint = namedButton(QStringLiteral("&Nyomtat"), this, "btnPrint");
+    btnTapSzam = namedButton(QStringLiteral("&Táp. szám."), this, "btnTapSzam");
+    btnTapSzam->setEnabled(services.settings.tapValt());
+    btnExport = namedButton(QStringLiteral("&Export"), this, "btnExport");
+    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnKilep = namedButton(QStringLiteral("&Bezár"), this, "btnKilep");
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Rendezés:"), this));
+    top->addWidget(comOrder);
+    top->addStretch();
+    top->addWidget(new QLabel(QStringLiteral("Keresés"), this));
+    top->addWidget(comSearch);
+    top->addWidget(edtSearch);
+    auto *recipeButtons = new QHBoxLayout;
+    for (QPushButton *button :
+        {btnFelvitel, btnModosit, btnTorol, btnMasol, btnPrint, btnTapSzam, btnExport, btnSugo, btnKilep})
+        recipeButtons->addWidget(button);
+    auto *lower = new QGridLayout;
+    lower->addWidget(DBGrid2, 0, 0);
+    lower->addWidget(memLeiras, 0, 1);
+    auto *lineButtons = new QHBoxLayout;
+    for (QPushButton *button : {btnUjAnyag, btnModAnyag, btnTorAnyag})
+        lineButtons->addWidget(button);
+    lineButtons->addStretch();
+    lower->addLayout(lineButtons, 1, 0, 1, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(DBGrid1, 3);
+    layout->addLayout(recipeButtons);
+    layout->addLayout(lower, 2);
+    resize(1000, 700);
+
+    UiWheelAsArrowKeys::install(this);
+    installHelpKey(this, services.settings, services.messenger, HelpPage);
+    connect(comOrder, &QComboBox::currentIndexChanged, this, [this] { refresh(currentCode()); });
+    connect(edtSearch, &QLineEdit::returnPressed, this, [this] { search(); });
+    connect(btnFelvitel, &QPushButton::clicked, this, [this] { btnFelvitelClick(); });
+    connect(btnModosit, &QPushButton::clicked, this, [this] { btnModositClick(); });
+    connect(btnTorol, &QPushButton::clicked, this, [this] { btnTorolClick(); });
+    connect(btnMasol, &QPushButton::clicked, this, [this] { btnMasolClick(); });
+    connect(btnUjAnyag, &QPushButton::clicked, this, [this] { editLine(true); });
+    connect(btnModAnyag, &QPushButton::clicked, this, [this] { editLine(false); });
+    connect(btnTorAnyag, &QPushButton::clicked, this, [this] { btnTorAnyagClick(); });
+    connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
+    connect(btnTapSzam, &QPushButton::clicked, this, [this] { btnTapSzamClick(); });
+    connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
+    connect(btnSugo, &QPushButton::clicked, this,
+        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
+    connect(btnKilep, &QPushButton::clicked, this, &QDialog::accept);
+    refresh(QString());
+}
+
+QString TfrmTallozasRecept::currentCode() const
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    return current.isValid() ? m_recipes->index(current.row(), 0).data().toString() : QString();
+}
+
+void TfrmTallozasRecept::selectCode(const QString &code)
+{
+    int row = 0;
+    for (int i = 0; i < m_recipes->rowCount(); ++i) {
+        if (m_recipes->index(i, 0).data().toString() == code)
+            row = i;
+    }
+    DBGrid1->setCurrentIndex(m_recipes->index(row, 0));
+    showLines();
+}
+
+void TfrmTallozasRecept::refresh(const QString &select)
+{
+    QStringList fields;
+    for (const auto &column : recipeColumns())
+        fields << QLatin1Char('"') + column.second + QLatin1Char('"');
+    static const QString orders[] = {QStringLiteral("\"Megnevezes\", \"Enorma\", \"EtelKod\""),
+        QStringLiteral("\"EtelKod\""), QStringLiteral("\"Enorma\", \"EtelKod\"")};
+    m_recipes->setQuery(QStringLiteral("SELECT ") + fields.join(QStringLiteral(", "))
+            + QStringLiteral(", \"Leiras\" FROM \"ReceptFej\" ORDER BY ")
+            + orders[qBound(0, comOrder->currentIndex(), 2)],
+        m_db);
+    while (m_recipes->canFetchMore())
+        m_recipes->fetchMore();
+    for (int i = 0; i < recipeColumns().size(); ++i)
+        m_recipes->setHeaderData(i, Qt::Horizontal, recipeColumns().at(i).first);
+    DBGrid1->setColumnHidden(int(recipeColumns().size()), true);
+    disconnect(DBGrid1->selectionModel(), nullptr, this, nullptr);
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showLines(); });
+    selectCode(select);
+}
+
+void TfrmTallozasRecept::showLines()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    memLeiras->setPlainText(
+        current.isValid() ? m_recipes->index(current.row(), int(recipeColumns().size())).data().toString() : QString());
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral(
+        "SELECT a.\"Megnevezes\", r.\"Mennyiseg\", m.\"MertKod\", r.\"FokSzla\", r.\"NyilvSzam\", "
+        "r.\"ReceptAzon\" FROM \"Recept\" r LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" "
+        "AND a.\"NyilvSzam\" = r.\"NyilvSzam\" LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" "
+        "WHERE r.\"EtelKod\" = ? ORDER BY a.\"Megnevezes\", r.\"ReceptAzon\""));
+    query.addBindValue(currentCode());
+    query.exec();
+    m_lines->setQuery(std::move(query));
+    const QStringList captions {QStringLiteral("Anyagnév"), QStringLiteral("Mennyiség"), QStringLiteral("M.e."),
+        QStringLiteral("Fők. szám"), QStringLiteral("Nyilv. szám")};
+    for (int i = 0; i < captions.size(); ++i)
+        m_lines->setHeaderData(i, Qt::Horizontal, captions.at(i));
+    DBGrid2->setColumnHidden(5, true);
+    DBGrid2->setCurrentIndex(m_lines->index(0, 0));
+}
+
+qint64 TfrmTallozasRecept::currentLineId() const
+{
+    if (m_lines->rowCount() == 0)
+        return 0;
+    const int row = DBGrid2->currentIndex().isValid() ? DBGrid2->currentIndex().row() : 0;
+    return m_lines->index(row, 5).data().toLongLong();
+}
+
+void TfrmTallozasRecept::search()
+{
+    const QString text = edtSearch->text().trimmed();
+    int column = 1;
+    QString wanted = text;
+    if (comSearch->currentIndex() == 0) {
+        const std::optional<QString> code = RecipeCodes::parse(text);
+        if (!code) {
+            Refusal::error(QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak számot tartalmazhat!"))
+                .show(m_services.messenger);
+            return;
+        }
+        column = 0;
+        wanted = *code;
+    }
+    for (int row = 0; row < m_recipes->rowCount(); ++row) {
+        const QString value = m_recipes->index(row, column).data().toString();
+        if (column == 0 ? value == wanted : value.startsWith(wanted, Qt::CaseInsensitive)) {
+            DBGrid1->setCurrentIndex(m_recipes->index(row, 0));
+            return;
+        }
+    }
+    Refusal::warning(QStringLiteral("A keresett elem nem található!")).show(m_services.messenger);
+}
+
+void TfrmTallozasRecept::btnFelvitelClick()
+{
+    TfrmUjRecept edit(m_services, m_db, this);
+    edit.setNewMode();
+    edit.exec();
+    refresh(edit.lastAdded().isEmpty() ? currentCode() : edit.lastAdded());
+}
+
+void TfrmTallozasRecept::btnModositClick()
+{
+    const QString code = currentCode();
+    if (code.isEmpty()) {
+        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
+        return;
+    }
+    TfrmUjRecept edit(m_services, m_db, this);
+    edit.setChangeMode(code);
+    edit.exec();
+    refresh(code);
+}
+
+void TfrmTallozasRecept::btnTorolClick()
+{
+    const QString code = currentCode();
+    if (RecipeDeletion::run(m_db, m_services.messenger, code, QDate::currentDate()) != RecipeDeletion::Outcome::Nothing)
+        refresh(code);
+}
+
+void TfrmTallozasRecept::btnMasolClick()
+{
+    const QString from = currentCode();
+    const QString offered = RecipeCodes::lowestFree(m_db);
+    if (from.isEmpty() || offered.isEmpty()) {
+        RecipeCopy::noCode().show(m_services.messenger);
+        return;
+    }
+    TfrmTallozasReceptEdit ask(offered, this);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const Checked<QString> copied
+        = RecipeCopy::copy(m_db, from, ask.edtAzonosito->text(), memLeiras->toPlainText(), QDate::currentDate());
+    if (!copied.ok()) {
+        copied.refusal.show(m_services.messenger);
+        return;
+    }
+    refresh(copied.value);
+    Refusal::information(QStringLiteral("A másolás sikeresen megtörtént.")).show(m_services.messenger);
+}
+
+void TfrmTallozasRecept::editLine(bool isNew)
+{
+    const QString code = currentCode();
+    if (code.isEmpty() || (!isNew && currentLineId() == 0)) {
+        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
+        return;
+    }
+    TfrmUjReceptA edit(m_services, m_db, code, this);
+    if (isNew)
+        edit.setNewMode();
+    else
+        edit.setChangeMode(currentLineId());
+    edit.exec();
+    // The values follow the lines whether or not anything was recorded.
+    RecipeRecompute::one(m_db, code, QDate::currentDate());
+    if (isNew) {
+        m_services.settings.setTapValt(true);
+        btnTapSzam->setEnabled(true);
+    }
+    refresh(code);
+}
+
+void TfrmTallozasRecept::btnTorAnyagClick()
+{
+    const QString code = currentCode();
+    if (RecipeLines::removeAsked(
+            m_db, m_services.messenger, code, code.isEmpty() ? 0 : currentLineId(), QDate::currentDate())) {
+        RecipeRecompute::one(m_db, code, QDate::currentDate());
+        refresh(code);
+    }
+}
+
+void TfrmTallozasRecept::btnPrintClick()
+{
+    const int answer = m_services.messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question,
+        QStringLiteral("Egyszerű listát kíván nyomtatni?"), QStringLiteral("Nem"), QStringLiteral("Igen"));
+    if (answer == MsgResult::Yes) {
+        TqrpReceptLista list(m_services.settings, m_services.messenger, m_db);
+        list.preview(this, &m_services.files);
+    } else if (answer == MsgResult::No) {
+        TqrpRecept card(m_services.settings, m_services.messenger, m_db, currentCode());
+        card.preview(this, &m_services.files);
+    }
+}
+
+void TfrmTallozasRecept::btnTapSzamClick()
+{
+    btnTapSzam->setEnabled(false);
+    const QString code = currentCode();
+    const bool done = RecipeRecompute::allWithNotice(m_db, m_services.settings, m_services.messenger,
+        QDate::currentDate(), [](int, int) { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    if (!done) {
+        btnTapSzam->setEnabled(true);
+        Refusal::error(QStringLiteral("A tápanyagszámítás nem sikerült, semmi sem változott."))
+            .show(m_services.messenger);
+    }
+    refresh(code);
+}
+
+void TfrmTallozasRecept::btnExportClick()
+{
+    QSqlQueryModel headers;
+    headers.setQuery(QStringLiteral("SELECT * FROM \"ReceptFej\" ORDER BY \"EtelKod\""), m_db);
+    if (TfrmCsvExport::run(this, m_services.files, m_services.messenger, &headers, QStringLiteral("Receptfej.csv"))
+            .isEmpty())
+        return;
+    QSqlQueryModel lines;
+    lines.setQuery(QStringLiteral("SELECT * FROM \"Recept\" ORDER BY \"EtelKod\", \"ReceptAzon\""), m_db);
+    TfrmCsvExport::run(this, m_services.files, m_services.messenger, &lines, QStringLiteral("Recept.csv"));
+}

@@ -1,0 +1,150 @@
+#include "master/ui/frmUjReceptA.h"
+
+#include "master/RecipeLines.h"
+#include "session/Settings.h"
+#include "widgets/UiControls.h"
+#include "widgets/UiEnterMovesFocus.h"
+#include "widgets/UiHelp.h"
+#include "widgets/UiLookup.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace {
+
+const QString HelpPage = QStringLiteral("UjReceptA.htm");
+
+} // namespace
+
+TfrmUjReceptA::TfrmUjReceptA(const Services &services, QSqlDatabase db, const QString &code, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_db(db)
+    , m_code(code)
+{
+    setObjectName(QStringLiteral("frmUjReceptA"));
+    dbcFokszam = named(new QComboBox(this), "dbcFokszam");
+    dbcAnyag = named(new QComboBox(this), "dbcAnyag");
+    edtMennyiseg = named(new QDoubleSpinBox(this), "edtMennyiseg");
+    edtMennyiseg->setRange(0, 1000000);
+    lblMertegys = named(new QLabel(this), "lblMertegys");
+    lblMegjegyzes = named(new QLabel(this), "lblMegjegyzes");
+    btnRogzit = namedButton(QStringLiteral("&Rögzít"), this, "btnRogzit");
+    btnMegse = namedButton(QStringLiteral("&Mégse"), this, "btnMegse");
+    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Főkönyvi szám:"), this), 0, 0);
+    grid->addWidget(dbcFokszam, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Anyag megnevezése:"), this), 1, 0);
+    grid->addWidget(dbcAnyag, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Mennyiség:"), this), 2, 0);
+    auto *quantity = new QHBoxLayout;
+    quantity->addWidget(edtMennyiseg);
+    quantity->addWidget(lblMertegys);
+    grid->addLayout(quantity, 2, 1);
+    grid->addWidget(lblMegjegyzes, 3, 0, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnRogzit);
+    buttons->addWidget(btnMegse);
+    buttons->addWidget(btnSugo);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    fillLookup(dbcFokszam, db,
+        QStringLiteral("SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || \"Megnevezes\" FROM \"Fokszam\" "
+                       "ORDER BY \"FokonyviSzam\""));
+    UiEnterMovesFocus::install({dbcFokszam, dbcAnyag, edtMennyiseg, btnRogzit});
+    installHelpKey(this, services.settings, services.messenger, HelpPage);
+    connect(dbcFokszam, &QComboBox::currentIndexChanged, this, [this] { fillMaterials(); });
+    connect(dbcAnyag, &QComboBox::currentIndexChanged, this, [this] { materialChanged(); });
+    connect(btnRogzit, &QPushButton::clicked, this, [this] { btnRogzitClick(); });
+    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnSugo, &QPushButton::clicked, this,
+        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
+}
+
+void TfrmUjReceptA::fillMaterials()
+{
+    dbcAnyag->blockSignals(true);
+    fillLookup(dbcAnyag, m_db,
+        QStringLiteral("SELECT \"NyilvSzam\", \"Megnevezes\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
+                       "ORDER BY \"Megnevezes\", \"NyilvSzam\""),
+        {dbcFokszam->currentData()});
+    dbcAnyag->blockSignals(false);
+    dbcAnyag->setCurrentIndex(dbcAnyag->count() > 0 ? 0 : -1);
+    materialChanged();
+}
+
+void TfrmUjReceptA::materialChanged()
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT \"Mertekegyseg\", \"Kerekites\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
+                                 "AND \"NyilvSzam\" = ?"));
+    query.addBindValue(dbcFokszam->currentData());
+    query.addBindValue(dbcAnyag->currentData());
+    const bool found = query.exec() && query.next();
+    lblMertegys->setText(found ? query.value(0).toString() : QString());
+    edtMennyiseg->setDecimals(found ? std::clamp(query.value(1).toInt(), 0, 6) : 3);
+}
+
+void TfrmUjReceptA::setNewMode()
+{
+    m_lineId = 0;
+    setWindowTitle(QStringLiteral("Új anyag felvitele"));
+    const int portions = std::clamp(m_services.settings.receptFo(), 1, 100);
+    lblMegjegyzes->setText(QStringLiteral("Az anyag mennyisége %1 adagra értendő!").arg(portions));
+    const int account = dbcFokszam->findData(m_services.settings.defaultFokszam());
+    dbcFokszam->setCurrentIndex(account >= 0 ? account : 0);
+    fillMaterials();
+    edtMennyiseg->setValue(0);
+}
+
+void TfrmUjReceptA::setChangeMode(qint64 lineId)
+{
+    m_lineId = lineId;
+    setWindowTitle(QStringLiteral("Anyag módosítása"));
+    lblMegjegyzes->setText(QStringLiteral("Az anyag mennyisége 100 adagra értendő!"));
+    QSqlQuery query(m_db);
+    query.prepare(
+        QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" WHERE \"ReceptAzon\" = ?"));
+    query.addBindValue(lineId);
+    if (!query.exec() || !query.next())
+        return;
+    dbcFokszam->setCurrentIndex(dbcFokszam->findData(query.value(0).toString()));
+    fillMaterials();
+    dbcAnyag->setCurrentIndex(dbcAnyag->findData(query.value(1).toString()));
+    edtMennyiseg->setValue(query.value(2).toDouble());
+}
+
+void TfrmUjReceptA::btnRogzitClick()
+{
+    const RecipeLines::Line line {
+        m_code, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString(), edtMennyiseg->value()};
+    const QDate today = QDate::currentDate();
+    if (m_lineId != 0) {
+        if (const Refusal refusal = RecipeLines::change(m_db, m_lineId, line, today)) {
+            refusal.show(m_services.messenger);
+            return;
+        }
+        if (m_services.settings.displayModify())
+            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        accept();
+        return;
+    }
+    const Checked<qint64> added = RecipeLines::add(m_db, line, m_services.settings.receptFo(), today);
+    if (!added.ok()) {
+        added.refusal.show(m_services.messenger);
+        return;
+    }
+    if (m_services.settings.displayNew())
+        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    edtMennyiseg->setValue(0);
+    dbcFokszam->setFocus();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "session/Services.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QSqlDatabase>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QSqlQueryModel;
+class QTableView;
+
+// Browse screen of the daily menu "Étlap karbantartása  (étlap 1 főre)": the menu of a day (or of
+// every day) from the connection's own display copy, with add, change, delete, the two copies,
+// printing and export.
+class TfrmTallozasEtlap : public QDialog
+{
+    Q_OBJECT
+public:
+    struct Warehouse
+    {
+        int number = 0;
+        QString name;
+    };
+    using WarehouseChooser = std::function<std::optional<Warehouse>()>;
+
+    TfrmTallozasEtlap(const Services &services, QWidget *parent = nullptr);
+
+    // The warehouse choice of "Raktárba átmáso&l"; a list of the warehouses by default.
+    void setWarehouseChooser(WarehouseChooser chooser) { m_chooseWarehouse = std::move(chooser); }
+
+    QDateEdit *dtpEtlap;
+    QCheckBox *chkDatum;
+    QTableView *DBGrid1;
+    QComboBox *comOrder;
+    QComboBox *comSearch;
+    QLineEdit *edtSearch;
+    QPushButton *btnFelvitel;
+    QPushButton *btnModosit;
+    QPushButton *btnTorol;
+    QPushButton *btnMasol;
+    QPushButton *btnRaktMasol;
+    QPushButton *btnPrint;
+    QPushButton *btnExport;
+    QPushButton *btnSugo;
+    QPushButton *btnKilep;
+
+    QSqlQueryModel *model() const { return m_model; }
+    // The EtlapAzon of the current row; 0 on an empty list.
+    qint64 currentId() const;
+
+private:
+    void rebuild(qint64 select = 0);
+    void search();
+    void btnFelvitelClick();
+    void btnModositClick();
+    void btnTorolClick();
+    void btnMasolClick();
+    void btnRaktMasolClick();
+    void btnPrintClick();
+    std::optional<Warehouse> chooseFromList();
+    void copied(const Refusal &refusal);
+
+    const Services &m_services;
+    QSqlDatabase m_db;
+    QSqlQueryModel *m_model;
+    WarehouseChooser m_chooseWarehouse;
+};

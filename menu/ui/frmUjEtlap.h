@@ -1,0 +1,55 @@
+#pragma once
+
+#include "session/Services.h"
+
+#include <QDate>
+#include <QDialog>
+#include <QSqlDatabase>
+#include <functional>
+
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// Edit screen of one daily-menu row: a new row ("Új adat felvitele") or the current one
+// ("Adat módosítása").
+class TfrmUjEtlap : public QDialog
+{
+    Q_OBJECT
+public:
+    TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *parent = nullptr);
+
+    void setNewMode(const QDate &date);
+    void setChangeMode(qint64 id);
+    // Called after each recorded new row (the browse screen rebuilds its list behind).
+    void setOnAdded(std::function<void(qint64)> onAdded) { m_onAdded = std::move(onAdded); }
+
+    QDateEdit *dtpEtlap;
+    QComboBox *dbcEtkTip;
+    QRadioButton *rbRecept;
+    QRadioButton *rbAnyag;
+    QComboBox *dbcFokszam;
+    QLineEdit *edtAzon;
+    QComboBox *dbcAnyag;
+    QDoubleSpinBox *edtMennyiseg;
+    QLabel *lblMertegys;
+    QPushButton *btnRogzit;
+    QPushButton *btnMegse;
+    QPushButton *btnSugo;
+
+private:
+    void fillDishes();
+    void dishChanged();
+    void edtAzonExit();
+    void btnRogzitClick();
+    void resetForNext();
+
+    const Services &m_services;
+    QSqlDatabase m_db;
+    qint64 m_id = 0;
+    std::function<void(qint64)> m_onAdded;
+};

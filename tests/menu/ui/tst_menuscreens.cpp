@@ -1,0 +1,171 @@
+#include "core/DatePrompt.h"
+#include "core/ScriptedFilePrompt.h"
+#include "core/ScriptedMessenger.h"
+#include "menu/ui/frmTallozasEtlap.h"
+#include "menu/ui/frmTallozasLetszam.h"
+#include "menu/ui/frmUjLetszam.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "support/TempDatabase.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QQueue>
+#include <QSpinBox>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+// The daily menu and headcount screens driven as a user would.
+class TestMenuScreens : public QObject
+{
+    Q_OBJECT
+
+    struct ScriptedDates : DatePrompt
+    {
+        QQueue<QDate> answers;
+        QStringList labels;
+        QDate askDate(const QString &label) override
+        {
+            labels << label;
+            return answers.isEmpty() ? noDate() : answers.dequeue();
+        }
+    };
+
+    struct Run
+    {
+        TempDatabase db {QDate(2026, 3, 10)};
+        QTemporaryDir programDir;
+        Settings settings;
+        ScriptedMessenger messenger;
+        ScriptedFilePrompt files;
+        ScriptedDates dates;
+        Services services {settings, messenger, files, dates};
+
+        Run()
+        {
+            settings.setIniPath(programDir.filePath(QStringLiteral("salvia.ini")));
+            settings.setDbPath(db.path());
+            settings.setAktivRaktar(1);
+            settings.setLezartHoDat(QDate(2026, 2, 28));
+            exec(1,
+                "INSERT INTO Etkezesek (EtkTip, Megnevezes, Tip, Enorma) VALUES ('01', 'Ebéd', '2', '01'), "
+                "('02', 'Reggeli', '1', '01')");
+            exec(1, "INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma) VALUES ('0007', 'Gulyásleves', '01')");
+            exec(1,
+                "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES "
+                "('2026-03-12', '01', '1000', '0007', 1), ('2026-03-12', '02', '1000', '0007', 0.5)");
+        }
+        void exec(int warehouse, const QString &sql)
+        {
+            QSqlQuery query(db.warehouse(warehouse));
+            QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
+        }
+        QString value(int warehouse, const QString &sql)
+        {
+            QSqlQuery query(db.warehouse(warehouse));
+            return query.exec(sql) && query.next() ? query.value(0).toString() : QStringLiteral("-");
+        }
+    };
+
+private slots:
+    void copyingADayWithinAndIntoAnotherWarehouse()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        TfrmTallozasEtlap screen(run.services);
+        screen.dtpEtlap->setDate(QDate(2026, 3, 12));
+        QCOMPARE(screen.model()->rowCount(), 2);
+
+        run.dates.answers << QDate(2026, 3, 12);
+        screen.btnMasol->click();
+        QCOMPARE(run.messenger.last().text, QStringLiteral("Hibás értékadás!\rNem másolható önmagára!"));
+        run.dates.answers << QDate(2026, 3, 13);
+        screen.btnMasol->click();
+        QCOMPARE(run.dates.labels.last(), QStringLiteral("Cél dátum:"));
+        QCOMPARE(run.messenger.last().text, QStringLiteral("Az étlap másolása megtörtént."));
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-13'"), QStringLiteral("2"));
+
+        screen.setWarehouseChooser([] { return TfrmTallozasEtlap::Warehouse {2, QStringLiteral("Fiókkonyha")}; });
+        run.dates.answers << QDate(2026, 3, 20);
+        run.messenger.answer(MsgResult::Yes);
+        screen.btnRaktMasol->click();
+        const QList<ScriptedMessenger::Shown> &shown = run.messenger.shown();
+        QCOMPARE(shown.at(shown.size() - 2).text,
+            QStringLiteral("Valóban másolja az étlapot a\rFiókkonyha\rraktárba a 2026.03.20.dáumra?"));
+        QCOMPARE(shown.at(shown.size() - 2).buttons, (QStringList {"Nem", "Igen"}));
+        QCOMPARE(run.messenger.last().text, QStringLiteral("Az étlap másolása megtörtént."));
+        QCOMPARE(run.value(2, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-20'"), QStringLiteral("2"));
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-20'"), QStringLiteral("0"));
+    }
+
+    void closedDateRefusesNewRows()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        TfrmTallozasEtlap screen(run.services);
+        screen.dtpEtlap->setDate(QDate(2026, 2, 28));
+        screen.btnFelvitel->click();
+        QCOMPARE(run.messenger.last().text,
+            QStringLiteral("Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!"));
+        QCOMPARE(run.messenger.last().caption, QStringLiteral("Figyelmeztetés!"));
+    }
+
+    // Cancelling keeps the stored headcount whatever was typed; recording 0 for a meal that is not
+    // issued removes its row.
+    void headcountIsWrittenOnlyOnRecord()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.exec(1, "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-12', '01', 50, 0)");
+        TfrmTallozasLetszam screen(run.services);
+        screen.dtpEtlap->setDate(QDate(2026, 3, 12));
+        QCOMPARE(screen.meals()->rowCount(), 2);
+        QCOMPARE(screen.meals()->index(1, 0).data().toString(), QStringLiteral("Ebéd"));
+        QCOMPARE(screen.meals()->index(1, 4).data().toInt(), 50);
+        QVERIFY(screen.meals()->index(0, 4).data().isNull());
+
+        auto typeAndPress = [](int value, bool record) {
+            QTimer::singleShot(0, [value, record] {
+                auto *dialog = qobject_cast<TfrmUjLetszam *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->fleLetszam->setValue(value);
+                (record ? dialog->btnRogzit : dialog->btnMegse)->click();
+            });
+        };
+        screen.DBGrid2->setCurrentIndex(screen.meals()->index(1, 0));
+        typeAndPress(0, false);
+        screen.btnModosit->click();
+        QCOMPARE(run.value(1, "SELECT Letszam FROM Letszam WHERE Etkezesek = '01'"), QStringLiteral("50"));
+
+        screen.DBGrid2->setCurrentIndex(screen.meals()->index(0, 0));
+        typeAndPress(0, false);
+        screen.btnModosit->click();
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Letszam WHERE Etkezesek = '02'"), QStringLiteral("0"));
+
+        screen.DBGrid2->setCurrentIndex(screen.meals()->index(1, 0));
+        typeAndPress(0, true);
+        screen.btnModosit->click();
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Letszam"), QStringLiteral("0"));
+        QCOMPARE(run.messenger.last().text, QStringLiteral("A módosítás sikeresen végrehajtódott"));
+    }
+
+    void closedDateDisablesHeadcountChanges()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        TfrmTallozasLetszam screen(run.services);
+        screen.dtpEtlap->setDate(QDate(2026, 2, 28));
+        QVERIFY(!screen.btnModosit->isEnabled());
+        screen.dtpEtlap->setDate(QDate(2026, 3, 1));
+        QVERIFY(screen.btnModosit->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestMenuScreens)
+#include "tst_menuscreens.moc"
