@@ -2,7 +2,6 @@
 
 #include "session/EngineConfig.h"
 #include "session/Settings.h"
-#include "core/Messenger.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,23 +17,16 @@ const QString Mukodes = QStringLiteral("Mukodes");
 const std::array<const char *, 8> FooterKeys
     = {"Footer11", "Footer12", "Footer21", "Footer22", "Footer31", "Footer32", "Footer41", "Footer42"};
 
-SetupPages::Outcome writtenOrRefused(bool ok, const Settings &settings)
+Refusal writtenOrRefused(bool ok, const Settings &settings)
 {
-    SetupPages::Outcome outcome;
-    outcome.written = ok;
-    if (!ok) {
-        outcome.caption = QStringLiteral("HIBA!");
-        outcome.symbol = Symbol::Error;
-        outcome.text = SetupPages::cannotWriteText(settings.iniPath());
-    }
-    return outcome;
+    return ok ? Refusal() : Refusal::error(SetupPages::cannotWriteText(settings.iniPath()));
 }
 
 } // namespace
 
-QString SetupPages::restartNoticeText()
+Refusal SetupPages::restartNotice()
 {
-    return QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!");
+    return Refusal::information(QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
 }
 
 QString SetupPages::receptFoRangeText()
@@ -53,7 +45,7 @@ SetupPages::Defaults SetupPages::loadDefaults(const Settings &settings)
         settings.defaultAfa(), settings.defaultVeszteseg()};
 }
 
-SetupPages::Outcome SetupPages::saveDefaults(Settings &settings, const Defaults &values)
+Refusal SetupPages::saveDefaults(Settings &settings, const Defaults &values)
 {
     const bool ok = settings.writeString(DefaultValues, QStringLiteral("DefaultPartner"), values.partner)
         && settings.writeString(DefaultValues, QStringLiteral("DefaultFokszam"), values.fokszam)
@@ -75,7 +67,7 @@ SetupPages::Print SetupPages::loadPrint(const Settings &settings)
     return values;
 }
 
-SetupPages::Outcome SetupPages::savePrint(Settings &settings, const Print &values)
+Refusal SetupPages::savePrint(Settings &settings, const Print &values)
 {
     bool ok = settings.writeString(PrintSettings, QStringLiteral("LogoPath"), values.logoPath);
     for (size_t i = 0; ok && i < FooterKeys.size(); ++i)
@@ -90,18 +82,12 @@ SetupPages::Calc SetupPages::loadCalc(const Settings &settings)
     return {settings.receptFo(), settings.kiadAr()};
 }
 
-SetupPages::Outcome SetupPages::saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr)
+Refusal SetupPages::saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr)
 {
     bool isNumber = false;
     const int persons = receptFoText.trimmed().toInt(&isNumber);
-    if (!isNumber || persons < 1 || persons > 100) {
-        Outcome refused;
-        refused.caption = QStringLiteral("HIBA!");
-        refused.symbol = Symbol::Error;
-        refused.text = receptFoRangeText();
-        refused.focus = QStringLiteral("fleRecept");
-        return refused;
-    }
+    if (!isNumber || persons < 1 || persons > 100)
+        return Refusal::error(receptFoRangeText(), QStringLiteral("fleRecept"));
     const bool ok = settings.writeNumber(Szamitas, QStringLiteral("ReceptFo"), persons)
         && settings.writeBool(Szamitas, QStringLiteral("KiadAr"), kiadAr);
     return writtenOrRefused(ok, settings);
@@ -113,7 +99,7 @@ SetupPages::Dialogs SetupPages::loadDialogs(const Settings &settings)
         settings.formatFloppy()};
 }
 
-SetupPages::Outcome SetupPages::saveDialogs(Settings &settings, const Dialogs &values)
+Refusal SetupPages::saveDialogs(Settings &settings, const Dialogs &values)
 {
     const bool ok = settings.writeBool(DialogSettings, QStringLiteral("Display3D"), values.display3D)
         && settings.writeBool(DialogSettings, QStringLiteral("DisplayNew"), values.displayNew)
@@ -136,7 +122,7 @@ SetupPages::Operation SetupPages::loadOperation(const Settings &settings, const 
     return values;
 }
 
-SetupPages::Outcome SetupPages::saveOperation(Settings &settings, EngineConfig &engine, const Operation &values)
+Checked<bool> SetupPages::saveOperation(Settings &settings, EngineConfig &engine, const Operation &values)
 {
     const bool ok = settings.writeString(Mukodes, QStringLiteral("JegyzPath"), values.jegyzPath)
         && settings.writeString(Mukodes, QStringLiteral("Mailaddr"), values.mailaddr)
@@ -145,29 +131,17 @@ SetupPages::Outcome SetupPages::saveOperation(Settings &settings, EngineConfig &
         && settings.writeBool(Mukodes, QStringLiteral("ShowAFA"), values.showAFA)
         && settings.writeBool(Mukodes, QStringLiteral("VerChk"), values.verChk);
     if (!ok)
-        return writtenOrRefused(false, settings);
+        return Checked<bool>::refused(writtenOrRefused(false, settings));
 
     // Read again: another copy of the program may have changed it since the page was shown.
     const EngineConfig::Result current = engine.readValue(EngineConfig::netDirEntry());
-    Outcome outcome;
-    if (current.ok() && current.value == values.netDir) {
-        outcome.written = true;
-        return outcome;
-    }
+    if (current.ok() && current.value == values.netDir)
+        return Checked<bool>::accepted(false);
     const EngineConfig::Result written
         = current.ok() ? engine.writeValue(EngineConfig::netDirEntry(), values.netDir) : current;
-    if (!written.ok()) {
-        outcome.caption = QStringLiteral("HIBA!");
-        outcome.symbol = Symbol::Error;
-        outcome.text = written.error;
-        outcome.focus = QStringLiteral("edtNetDir");
-        return outcome;
-    }
-    outcome.written = true;
-    outcome.caption = QStringLiteral("Információ");
-    outcome.symbol = Symbol::Information;
-    outcome.text = restartNoticeText();
-    return outcome;
+    if (!written.ok())
+        return Checked<bool>::refused(Refusal::error(written.error, QStringLiteral("edtNetDir")));
+    return Checked<bool>::accepted(true);
 }
 
 QString SetupPages::noteFileDirectory(const Settings &settings)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QString>
 #include <array>
 
@@ -12,18 +14,8 @@ class Settings;
 class SetupPages
 {
 public:
-    // What an "&OK" did. written: the page's keys are stored and the dialog may close. A message
-    // (caption, symbol, text, button "OK") is shown when text is set: a refusal when nothing or
-    // not everything was written, with focus naming the field to return to; a notice otherwise.
-    struct Outcome
-    {
-        bool written = false;
-        QString caption;
-        int symbol = 0;
-        QString text;
-        QString focus;
-    };
-
+    // Each save answers a null refusal when the page's keys are stored and the dialog may close,
+    // otherwise the refusal to show, naming the field to return to.
     struct Defaults
     {
         QString partner;
@@ -70,24 +62,25 @@ public:
     };
 
     static Defaults loadDefaults(const Settings &settings);
-    static Outcome saveDefaults(Settings &settings, const Defaults &values);
+    static Refusal saveDefaults(Settings &settings, const Defaults &values);
 
     static Print loadPrint(const Settings &settings);
-    static Outcome savePrint(Settings &settings, const Print &values);
+    static Refusal savePrint(Settings &settings, const Print &values);
 
     static Calc loadCalc(const Settings &settings);
     // The number of persons as typed: a whole number 1..100, otherwise refused (focus fleRecept).
-    static Outcome saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr);
+    static Refusal saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr);
 
     static Dialogs loadDialogs(const Settings &settings);
-    static Outcome saveDialogs(Settings &settings, const Dialogs &values);
+    static Refusal saveDialogs(Settings &settings, const Dialogs &values);
     // The message dialog's symbol offset for the 3D setting.
     static int symbolOffset(bool display3D) { return display3D ? 10 : 0; }
 
     // The network directory comes from the engine configuration; a changed one is written there
-    // after the page's keys and takes effect at the next start, which the outcome's notice says.
+    // after the page's keys and takes effect at the next start. Accepted with true when it
+    // changed: restartNotice() is due.
     static Operation loadOperation(const Settings &settings, const EngineConfig &engine);
-    static Outcome saveOperation(Settings &settings, EngineConfig &engine, const Operation &values);
+    static Checked<bool> saveOperation(Settings &settings, EngineConfig &engine, const Operation &values);
 
     // The note-file dialog: starts in ProgramPath + "/szovegek"; a chosen name without an
     // extension that does not exist as typed gets ".txt".
@@ -96,7 +89,7 @@ public:
     static QString noteFileChoice(const QString &chosen);
     static QString logoFileFilter();
 
-    static QString restartNoticeText();
+    static Refusal restartNotice();
     static QString receptFoRangeText();
     static QString cannotWriteText(const QString &filePath);
 };

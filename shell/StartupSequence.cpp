@@ -1,5 +1,7 @@
 #include "shell/StartupSequence.h"
 
+#include "core/Refusal.h"
+
 #include "session/EngineConfig.h"
 #include "users/Login.h"
 #include "shell/MainMenuModel.h"
@@ -82,8 +84,7 @@ StartupSequence::Outcome StartupSequence::run()
         return end(Outcome::NoDatabase);
     // Something is there, but not a database this program can log in to.
     if (!QFileInfo::exists(Database::sharedFile(dbPath))) {
-        m_messenger.showMessage(
-            QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
+        Refusal::error(noDatabaseText() + dbPath).show(m_messenger);
         return end(Outcome::NoDatabase);
     }
     if (m_hooks.readOwner)

@@ -2,6 +2,7 @@
 
 #include "session/EngineConfig.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
@@ -25,12 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLineEdit *lineEdit(const char *name, int maxLength = 0)
 {
@@ -412,10 +407,10 @@ void TfrmSetup::okClicked(int page)
     case PageDialogs: {
         const SetupPages::Dialogs values {chk3D->isChecked(), chkNew->isChecked(), chkTetelMenny->isChecked(),
             chkModify->isChecked(), chkFormat->isChecked()};
-        const SetupPages::Outcome outcome = SetupPages::saveDialogs(m_settings, values);
-        if (outcome.written)
+        const Refusal refusal = SetupPages::saveDialogs(m_settings, values);
+        if (refusal.isNull())
             emit symbolOffsetChanged(SetupPages::symbolOffset(values.display3D));
-        finish(outcome);
+        finish(refusal);
         break;
     }
     case PageOperation: {
@@ -428,7 +423,10 @@ void TfrmSetup::okClicked(int page)
         values.showAFA = chkShowAFA->isChecked();
         values.verChk = chkVerChk->isChecked();
         EngineConfig engine(m_settings.programPath());
-        finish(SetupPages::saveOperation(m_settings, engine, values));
+        const Checked<bool> saved = SetupPages::saveOperation(m_settings, engine, values);
+        if (saved.ok() && saved.value)
+            SetupPages::restartNotice().show(m_messenger);
+        finish(saved.refusal);
         break;
     }
     default:
@@ -443,16 +441,10 @@ void TfrmSetup::cancelClicked(int page)
     reject();
 }
 
-void TfrmSetup::finish(const SetupPages::Outcome &outcome)
+void TfrmSetup::finish(const Refusal &refusal)
 {
-    if (!outcome.text.isEmpty())
-        m_messenger.showMessage(outcome.caption, outcome.symbol, outcome.text, QStringLiteral("OK"));
-    if (outcome.written) {
+    if (!showRefusal(this, m_messenger, refusal))
         accept();
-        return;
-    }
-    if (auto *field = findChild<QWidget *>(outcome.focus); field != nullptr && !outcome.focus.isEmpty())
-        field->setFocus();
 }
 
 void TfrmSetup::loadLogoPreview()

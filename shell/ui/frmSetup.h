@@ -91,7 +91,7 @@ private:
     void loadPage(int page);
     void okClicked(int page);
     void cancelClicked(int page);
-    void finish(const SetupPages::Outcome &outcome);
+    void finish(const Refusal &refusal);
     void loadLogoPreview();
     void chooseLogo();
     void chooseNoteFile();

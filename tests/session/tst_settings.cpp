@@ -368,7 +368,7 @@ private slots:
         print.footers = {"f11", "f12", "f21", "f22", "f31", "f32", "f41", "f42"};
         print.enableFooter = false;
         print.footerWeekly = "heti";
-        QVERIFY(SetupPages::savePrint(m_settings, print).written);
+        QCOMPARE(SetupPages::savePrint(m_settings, print), Refusal());
         QCOMPARE(
             QStringList({m_settings.footer11(), m_settings.footer12(), m_settings.footer21(), m_settings.footer22(),
                 m_settings.footer31(), m_settings.footer32(), m_settings.footer41(), m_settings.footer42()}),
@@ -377,12 +377,12 @@ private slots:
         QVERIFY(!m_settings.enableFooter());
         QCOMPARE(m_settings.footerWeekly(), QStringLiteral("heti"));
 
-        QVERIFY(SetupPages::saveDefaults(m_settings, {"00007", "211", "kg", "03", "05", "07"}).written);
+        QCOMPARE(SetupPages::saveDefaults(m_settings, {"00007", "211", "kg", "03", "05", "07"}), Refusal());
         QCOMPARE(QStringList({m_settings.defaultPartner(), m_settings.defaultFokszam(), m_settings.defaultMertegys(),
                      m_settings.defaultCsoport(), m_settings.defaultAfa(), m_settings.defaultVeszteseg()}),
             QStringList({"00007", "211", "kg", "03", "05", "07"}));
 
-        QVERIFY(SetupPages::saveDialogs(m_settings, {true, false, false, true, false}).written);
+        QCOMPARE(SetupPages::saveDialogs(m_settings, {true, false, false, true, false}), Refusal());
         QVERIFY(m_settings.display3D());
         QVERIFY(!m_settings.displayNew());
         QVERIFY(!m_settings.displayTetelWarning());
@@ -393,8 +393,7 @@ private slots:
     void pageWriteFailureIsReported()
     {
         m_settings.setIniPath(m_dir.filePath("nincs/salvia.ini"));
-        const SetupPages::Outcome outcome = SetupPages::saveDialogs(m_settings, {});
-        QVERIFY(!outcome.written);
+        const Refusal outcome = SetupPages::saveDialogs(m_settings, {});
         QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
         QCOMPARE(outcome.symbol, Symbol::Error);
         QVERIFY(outcome.text.contains(QStringLiteral("nem írható")));
@@ -419,16 +418,15 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QVERIFY(m_settings.writeString("Szamitas", "ReceptFo", "10"));
-        const SetupPages::Outcome outcome = SetupPages::saveCalc(m_settings, typed, true);
+        const Refusal outcome = SetupPages::saveCalc(m_settings, typed, true);
         if (stored == 0) {
-            QVERIFY(!outcome.written);
+            QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
             QCOMPARE(outcome.text, QStringLiteral("A recepteket 1 és 100 közötti egész számú főre lehet megadni!"));
             QCOMPARE(outcome.focus, QStringLiteral("fleRecept"));
             QCOMPARE(m_settings.receptFo(), 10);
             QVERIFY(!m_settings.kiadAr());
         } else {
-            QVERIFY(outcome.written);
-            QVERIFY(outcome.text.isEmpty());
+            QCOMPARE(outcome, Refusal());
             QCOMPARE(m_settings.receptFo(), stored);
             QVERIFY(m_settings.kiadAr());
         }
@@ -445,9 +443,9 @@ private slots:
         values.verChk = false;
         values.jegyzPath = "jkv.txt";
         const QByteArray before = fileBytes(engine.filePath());
-        SetupPages::Outcome outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(outcome.written);
-        QVERIFY(outcome.text.isEmpty());
+        Checked<bool> outcome = SetupPages::saveOperation(m_settings, engine, values);
+        QVERIFY(outcome.ok());
+        QVERIFY(!outcome.value); // no restart notice
         QCOMPARE(fileBytes(engine.filePath()), before);
         QVERIFY(!m_settings.verChk());
         QCOMPARE(m_settings.jegyzPath(), QStringLiteral("jkv.txt"));
@@ -455,10 +453,11 @@ private slots:
         // A directory that differs even in letter case is a change.
         values.netDir = "/srv/NET";
         outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(outcome.written);
-        QCOMPARE(outcome.caption, QStringLiteral("Információ"));
-        QCOMPARE(outcome.symbol, Symbol::Information);
-        QCOMPARE(outcome.text,
+        QVERIFY(outcome.ok());
+        QVERIFY(outcome.value);
+        QCOMPARE(SetupPages::restartNotice().caption, QStringLiteral("Információ"));
+        QCOMPARE(SetupPages::restartNotice().symbol, Symbol::Information);
+        QCOMPARE(SetupPages::restartNotice().text,
             QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
         QCOMPARE(engine.netDir(), QStringLiteral("/srv/NET"));
     }
@@ -471,8 +470,7 @@ private slots:
         EngineConfig engine(m_settings.programPath());
         SetupPages::Operation values = SetupPages::loadOperation(m_settings, engine);
         values.netDir = "/srv/net";
-        const SetupPages::Outcome outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(!outcome.written);
+        const Refusal outcome = SetupPages::saveOperation(m_settings, engine, values).refusal;
         QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
         QVERIFY(outcome.text.startsWith(QStringLiteral("A konfigurációs fájl nem írható: ")));
         QCOMPARE(outcome.focus, QStringLiteral("edtNetDir"));

@@ -40,6 +40,11 @@ QString message(const QString &caption, int symbol, const QString &text, const Q
     return caption + QLatin1Char('|') + QString::number(symbol) + QLatin1Char('|') + text + QLatin1Char('|') + buttons;
 }
 
+QString message(const Refusal &refusal)
+{
+    return message(refusal.caption, refusal.symbol, refusal.text);
+}
+
 const QString Stop = message(
     QStringLiteral("STOP!"), 8, QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."));
 const QString BadName = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás felhasználónév!"));
@@ -162,8 +167,7 @@ private slots:
     {
         LoginFixture db;
         addUsers(db);
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
+        UserAdmin admin(db.dbPath(), QStringLiteral("Kati"), 1);
         QCOMPARE(admin.levelLabel(QStringLiteral("Kati")), QStringLiteral("Hozzáférés: Teljes (1)"));
         QCOMPARE(admin.levelLabel(QStringLiteral("Bela")), QStringLiteral("Hozzáférés: Adminisztrációs (2)"));
         QCOMPARE(admin.levelLabel(QStringLiteral("kati")), QStringLiteral("Hozzáférés: Felhasználói (3)"));
@@ -253,11 +257,10 @@ private slots:
         LoginFixture db;
         addUsers(db);
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QVERIFY(!admin.changePassword(target, oldPassword, newPassword, newPassword2));
-        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
-        QCOMPARE(admin.focusField(), focus);
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Refusal refusal = admin.changePassword(target, oldPassword, newPassword, newPassword2);
+        QCOMPARE(message(refusal), message(caption, 2, text));
+        QCOMPARE(refusal.focus, focus);
         QCOMPARE(db.rows(), before);
     }
 
@@ -279,11 +282,10 @@ private slots:
         LoginFixture db;
         addUsers(db);
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QVERIFY(admin.changePassword(
-            QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")));
-        QCOMPARE(messages(messenger), QStringList {PasswordChanged});
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        QCOMPARE(admin.changePassword(QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")),
+            Refusal());
+        QCOMPARE(message(UserAdmin::passwordChangedNotice()), PasswordChanged);
 
         const QString stored = db.storedPassword(QStringLiteral("Bela"));
         QVERIFY(stored.startsWith(QStringLiteral("$argon2id$")));
@@ -312,12 +314,12 @@ private slots:
         QSqlQuery query(Database::shared(db.dbPath()));
         QVERIFY(query.exec(QStringLiteral(
             "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj")));
-        QCOMPARE(messenger.shown().size(), 1);
-        QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
-        QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\rzarolva")));
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        const Refusal refusal
+            = admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj"));
+        QCOMPARE(refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refusal.symbol, 2);
+        QVERIFY(refusal.text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\rzarolva")));
         Settings settings;
         QCOMPARE(
             Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings), Login::Success);
@@ -365,9 +367,11 @@ private slots:
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
         messenger.answer(MsgResult::Yes);
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QCOMPARE(admin.deleteUser(target, oldPassword), UserAdmin::DeleteOutcome::Refused);
-        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Checked<UserAdmin::DeleteOutcome> deleted = admin.deleteUser(target, oldPassword, messenger);
+        QVERIFY(!deleted.ok());
+        QCOMPARE(message(deleted.refusal), message(caption, 2, text));
+        QVERIFY(messenger.shown().isEmpty()); // refused before the question
         QCOMPARE(db.rows(), before);
     }
 
@@ -407,14 +411,11 @@ private slots:
             expected.removeIf([&](const LoginRow &row) { return row.loginName == target; });
         ScriptedMessenger messenger;
         messenger.answer(answer);
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QCOMPARE(admin.deleteUser(target, oldPassword), outcome);
-
-        QStringList shown {deleteQuestion(target)};
-        if (outcome == UserAdmin::DeleteOutcome::DeletedSelf)
-            shown << message(
-                QStringLiteral("Információ"), 3, QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
-        QCOMPARE(messages(messenger), shown);
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Checked<UserAdmin::DeleteOutcome> deleted = admin.deleteUser(target, oldPassword, messenger);
+        QVERIFY(deleted.ok());
+        QCOMPARE(deleted.value, outcome);
+        QCOMPARE(messages(messenger), QStringList {deleteQuestion(target)});
         QCOMPARE(db.rows(), expected);
     }
 
@@ -459,11 +460,10 @@ private slots:
         addUsers(db);
         LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.createUser(name, password, password2, 3));
-        QCOMPARE(messages(messenger), QStringList {message(QStringLiteral("Hiba!"), 2, text)});
-        QCOMPARE(admin.focusField(), focus);
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        const Refusal refusal = admin.createUser(name, password, password2, 3);
+        QCOMPARE(message(refusal), message(QStringLiteral("Hiba!"), 2, text));
+        QCOMPARE(refusal.focus, focus);
         QCOMPARE(db.rows(), before);
     }
 
@@ -491,11 +491,10 @@ private slots:
         LoginFixture db;
         addUsers(db);
         const qsizetype count = db.rows().size();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
-        QVERIFY(admin.createUser(name, password, password, level));
-        QCOMPARE(messages(messenger),
-            QStringList {message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva."))});
+        UserAdmin admin(db.dbPath(), QStringLiteral("Kati"), 1);
+        QCOMPARE(admin.createUser(name, password, password, level), Refusal());
+        QCOMPARE(message(UserAdmin::userCreatedNotice()),
+            message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva.")));
         QCOMPARE(db.rows().size(), count + 1);
 
         const QString stored = db.storedPassword(name);
@@ -513,9 +512,8 @@ private slots:
     void createSuperuserRefused()
     {
         LoginFixture db;
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.createUser(QStringLiteral("Uj"), QStringLiteral("x"), QStringLiteral("x"), 5));
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        QVERIFY(admin.createUser(QStringLiteral("Uj"), QStringLiteral("x"), QStringLiteral("x"), 5));
         QVERIFY(db.rows().isEmpty());
     }
 };

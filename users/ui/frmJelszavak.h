@@ -40,7 +40,6 @@ private:
     void btnModositClick();
     void btnTorolClick();
     void btnLetrehozClick();
-    void focusField(const QString &objectName);
 
     Settings &m_settings;
     Messenger &m_messenger;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+
+class Messenger;
+struct Refusal;
+
+// Gives a control its objectName (the member's name, which screen tests look up) and returns it.
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    return named(widget, QLatin1String(name));
+}
+
+// A named push button; enterPresses: Enter on the focused button presses it (autoDefault).
+QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses);
+
+// Shows a refusal with its "OK" button and moves the focus to the control of the screen that it
+// names, when that control can take it. False for a null refusal (nothing shown).
+bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal);
