@@ -8,7 +8,8 @@
 class EngineConfig;
 class Settings;
 
-// What each page of the settings dialog shows and what its "&OK" writes, without a window.
+// What each page of the settings dialog shows and what its "&OK" writes, without a window. Each
+// page reads salvia.ini once and writes its keys in one write of the file.
 // Pages: 0 default values, 1 printing, 2 calculations, 3 dialogs, 5 operation (4, the users, is
 // its own widget).
 class SetupPages
@@ -91,5 +92,4 @@ public:
 
     static Refusal restartNotice();
     static QString receptFoRangeText();
-    static QString cannotWriteText(const QString &filePath);
 };

@@ -75,6 +75,8 @@ StartupSequence::Outcome StartupSequence::run()
 
     // 1. The settings file lies in the program directory, the current directory at this moment.
     m_settings.setProgramPath(m_programPath.isEmpty() ? QDir::currentPath() : m_programPath);
+    // An unreadable salvia.ini gives the defaults and is never overwritten: said once, here.
+    m_settings.file().unreadableWarning().show(m_messenger);
     const QString dbPath = m_hooks.aliasDirectory(m_settings.bdeAlias());
     m_settings.setDbPath(dbPath);
 

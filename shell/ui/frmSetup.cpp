@@ -27,17 +27,19 @@
 
 namespace {
 
-QLineEdit *lineEdit(const char *name, int maxLength = 0)
+// A key's control, named and bounded by the key table.
+QLineEdit *lineEdit(SettingKey::Id id)
 {
-    auto *edit = named(new QLineEdit, name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    const SettingKey::Entry &key = SettingKey::entry(id);
+    auto *edit = named(new QLineEdit, key.field);
+    if (key.highest > 0)
+        edit->setMaxLength(int(key.highest));
     return edit;
 }
 
-QCheckBox *checkBox(const char *name, const QString &text)
+QCheckBox *checkBox(SettingKey::Id id, const QString &text)
 {
-    return named(new QCheckBox(text), name);
+    return named(new QCheckBox(text), SettingKey::entry(id).field);
 }
 
 // Narrower tab padding, so that the six page captions fit side by side in the fixed width.
@@ -143,12 +145,12 @@ QLayout *TfrmSetup::buttonRow(int page, bool withCancel)
 QWidget *TfrmSetup::buildDefaultsPage()
 {
     auto *page = named(new QWidget, "tshAlapertekek");
-    edtPartnerAl = lineEdit("edtPartnerAl", 5);
-    edtFokszamAl = lineEdit("edtFokszamAl", 3);
-    edtMertegysAl = lineEdit("edtMertegysAl", 4);
-    edtCsoportAl = lineEdit("edtCsoportAl", 2);
-    edtAfaAl = lineEdit("edtAfaAl", 2);
-    edtVesztesegAl = lineEdit("edtVesztesegAl");
+    edtPartnerAl = lineEdit(SettingKey::DefaultPartner);
+    edtFokszamAl = lineEdit(SettingKey::DefaultFokszam);
+    edtMertegysAl = lineEdit(SettingKey::DefaultMertegys);
+    edtCsoportAl = lineEdit(SettingKey::DefaultCsoport);
+    edtAfaAl = lineEdit(SettingKey::DefaultAfa);
+    edtVesztesegAl = lineEdit(SettingKey::DefaultVeszteseg);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Partner kód alapértelmezett értéke:"), edtPartnerAl);
@@ -173,7 +175,7 @@ QWidget *TfrmSetup::buildPrintPage()
     auto *page = named(new QWidget, "tshNyomtatas");
 
     auto *logo = named(new QGroupBox(QStringLiteral("Logó")), "grpLogo");
-    edtLogoPath = lineEdit("edtLogoPath");
+    edtLogoPath = lineEdit(SettingKey::LogoPath);
     btnLogoPath = named(new QPushButton(QStringLiteral("...")), "btnLogoPath");
     btnLogoPath->setAutoDefault(false);
     btnLogoPath->setFixedWidth(28);
@@ -197,15 +199,15 @@ QWidget *TfrmSetup::buildPrintPage()
     logoLayout->addWidget(imgLogo);
 
     auto *footer = named(new QGroupBox(QStringLiteral("Lábléc")), "grpLablec");
-    chkLablec = checkBox("chkLablec", QStringLiteral("Nyomtasson láblécet az összesítés után"));
-    edtLab11 = lineEdit("edtLab11", 20);
-    edtLab12 = lineEdit("edtLab12", 20);
-    edtLab21 = lineEdit("edtLab21", 20);
-    edtLab22 = lineEdit("edtLab22", 20);
-    edtLab31 = lineEdit("edtLab31", 20);
-    edtLab32 = lineEdit("edtLab32", 20);
-    edtLab41 = lineEdit("edtLab41", 20);
-    edtLab42 = lineEdit("edtLab42", 20);
+    chkLablec = checkBox(SettingKey::EnableFooter, QStringLiteral("Nyomtasson láblécet az összesítés után"));
+    edtLab11 = lineEdit(SettingKey::Footer11);
+    edtLab12 = lineEdit(SettingKey::Footer12);
+    edtLab21 = lineEdit(SettingKey::Footer21);
+    edtLab22 = lineEdit(SettingKey::Footer22);
+    edtLab31 = lineEdit(SettingKey::Footer31);
+    edtLab32 = lineEdit(SettingKey::Footer32);
+    edtLab41 = lineEdit(SettingKey::Footer41);
+    edtLab42 = lineEdit(SettingKey::Footer42);
     auto *columns = new QHBoxLayout;
     const std::array<std::pair<QLineEdit *, QLineEdit *>, 4> lines
         = {{{edtLab11, edtLab12}, {edtLab21, edtLab22}, {edtLab31, edtLab32}, {edtLab41, edtLab42}}};
@@ -226,7 +228,7 @@ QWidget *TfrmSetup::buildPrintPage()
     footerLayout->addLayout(columns);
 
     auto *weekly = named(new QGroupBox(QStringLiteral("Heti étlap lábléc")), "grpHetiLab");
-    edtHetiLab = lineEdit("edtHetiLab", 200);
+    edtHetiLab = lineEdit(SettingKey::FooterWeekly);
     auto *weeklyLayout = new QVBoxLayout(weekly);
     weeklyLayout->setContentsMargins(6, 2, 6, 2);
     weeklyLayout->addWidget(edtHetiLab);
@@ -243,11 +245,12 @@ QWidget *TfrmSetup::buildPrintPage()
 QWidget *TfrmSetup::buildCalcPage()
 {
     auto *page = named(new QWidget, "tshSzamitasok");
-    fleRecept = named(new QSpinBox, "fleRecept");
-    fleRecept->setRange(1, 100);
+    const SettingKey::Entry &receptFo = SettingKey::entry(SettingKey::ReceptFo);
+    fleRecept = named(new QSpinBox, receptFo.field);
+    fleRecept->setRange(int(receptFo.lowest), int(receptFo.highest));
     auto *warning = new QLabel(QStringLiteral("(Figyelem! Az átlagáras számítások pontosságát befolyásolja!)"));
     warning->setStyleSheet(QStringLiteral("color: red;"));
-    chkKiadAr = checkBox("chkKiadAr", QStringLiteral("Anyag kiadási árának kézi megadása"));
+    chkKiadAr = checkBox(SettingKey::KiadAr, QStringLiteral("Anyag kiadási árának kézi megadása"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Recepteket hány főre adjuk meg:")));
@@ -265,11 +268,11 @@ QWidget *TfrmSetup::buildCalcPage()
 QWidget *TfrmSetup::buildDialogsPage()
 {
     auto *page = named(new QWidget, "tshDialogusok");
-    chk3D = checkBox("chk3D", QStringLiteral("3D dialógusablakok (legalább 16 bites színmélység kell)"));
-    chkNew = checkBox("chkNew", QStringLiteral("Új adat rögzítése után mindig legyen visszajelzés"));
-    chkTetelMenny = checkBox("chkTetelMenny", QStringLiteral("Tételmennyiség minimum/maximum figyelmeztető üzenetek"));
-    chkModify = checkBox("chkModify", QStringLiteral("Módosítás után mindig legyen visszajelzés"));
-    chkFormat = checkBox("chkFormat", QStringLiteral("Biztonsági mentésnél törölje le a floppylemezt"));
+    chk3D = checkBox(SettingKey::Display3D, QStringLiteral("3D dialógusablakok (legalább 16 bites színmélység kell)"));
+    chkNew = checkBox(SettingKey::DisplayNew, QStringLiteral("Új adat rögzítése után mindig legyen visszajelzés"));
+    chkTetelMenny = checkBox(SettingKey::DisplayTetelWarning, QStringLiteral("Tételmennyiség minimum/maximum figyelmeztető üzenetek"));
+    chkModify = checkBox(SettingKey::DisplayModify, QStringLiteral("Módosítás után mindig legyen visszajelzés"));
+    chkFormat = checkBox(SettingKey::FormatFloppy, QStringLiteral("Biztonsági mentésnél törölje le a floppylemezt"));
     auto *layout = new QVBoxLayout(page);
     for (QCheckBox *box : {chk3D, chkNew, chkTetelMenny, chkModify, chkFormat})
         layout->addWidget(box);
@@ -281,7 +284,7 @@ QWidget *TfrmSetup::buildDialogsPage()
 QWidget *TfrmSetup::buildOperationPage()
 {
     auto *page = named(new QWidget, "tshMukodes");
-    edtJegyzPath = lineEdit("edtJegyzPath");
+    edtJegyzPath = lineEdit(SettingKey::JegyzPath);
     btnJegyzPath = named(new QPushButton(QStringLiteral("...")), "btnJegyzPath");
     btnJegyzPath->setAutoDefault(false);
     btnJegyzPath->setFixedWidth(28);
@@ -291,9 +294,9 @@ QWidget *TfrmSetup::buildOperationPage()
     noteRow->addWidget(btnJegyzPath);
 
     auto *network = named(new QGroupBox(QStringLiteral("Hálózati beállítások")), "grpHalozat");
-    edtMailaddr = lineEdit("edtMailaddr");
-    edtNetDir = lineEdit("edtNetDir");
-    chkDisaLock = checkBox("chkDisaLock", QStringLiteral("Hálózati zárolás tiltása (kizárólag probléma esetén!)"));
+    edtMailaddr = lineEdit(SettingKey::Mailaddr);
+    edtNetDir = named(new QLineEdit, "edtNetDir");
+    chkDisaLock = checkBox(SettingKey::DisaLock, QStringLiteral("Hálózati zárolás tiltása (kizárólag probléma esetén!)"));
     chkDisaLock->setEnabled(false);
     auto *networkForm = new QFormLayout(network);
     networkForm->setContentsMargins(6, 2, 6, 2);
@@ -301,9 +304,9 @@ QWidget *TfrmSetup::buildOperationPage()
     networkForm->addRow(QStringLiteral("Hálózati könyvtár:"), edtNetDir);
     networkForm->addRow(chkDisaLock);
 
-    chkAutoLeltar = checkBox("chkAutoLeltar", QStringLiteral("Kiadási bizonylatnál automatikus leltár"));
-    chkShowAFA = checkBox("chkShowAFA", QStringLiteral("ÁFA érték mutatása leltárnál"));
-    chkVerChk = checkBox("chkVerChk", QStringLiteral("Indulásnál ellenőrizze a frissítéseket"));
+    chkAutoLeltar = checkBox(SettingKey::AutoLeltar, QStringLiteral("Kiadási bizonylatnál automatikus leltár"));
+    chkShowAFA = checkBox(SettingKey::ShowAFA, QStringLiteral("ÁFA érték mutatása leltárnál"));
+    chkVerChk = checkBox(SettingKey::VerChk, QStringLiteral("Indulásnál ellenőrizze a frissítéseket"));
 
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(3);

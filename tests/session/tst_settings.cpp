@@ -1,6 +1,7 @@
 #include "session/EngineConfig.h"
 #include "session/ParamText.h"
 #include "session/Settings.h"
+#include "session/SettingKeys.h"
 #include "session/SetupPages.h"
 #include "core/Messenger.h"
 
@@ -48,6 +49,7 @@ const QMap<QString, Reader> &readers()
         {"ShowAFA", [](const Settings &s) { return QVariant(s.showAFA()); }},
         {"VerChk", [](const Settings &s) { return QVariant(s.verChk()); }},
         {"TapValt", [](const Settings &s) { return QVariant(s.tapValt()); }},
+        {"UpdateServer", [](const Settings &s) { return QVariant(s.updateServer()); }},
         {"ReceptFo", [](const Settings &s) { return QVariant(s.receptFo()); }},
         {"KiadAr", [](const Settings &s) { return QVariant(s.kiadAr()); }},
         {"CegAzon", [](const Settings &s) { return QVariant(s.cegAzon()); }},
@@ -142,6 +144,7 @@ private slots:
         row("Mukodes", "ShowAFA", false, "1", true);
         row("Mukodes", "VerChk", true, "0", false);
         row("Mukodes", "TapValt", true, "0", false);
+        row("Mukodes", "UpdateServer", Settings::vendorServerAddress(), "http://127.0.0.1:8080", "http://127.0.0.1:8080");
         row("Szamitas", "ReceptFo", 100, "10", 10);
         row("Szamitas", "KiadAr", false, "1", true);
         row("UVI", "CegAzon", "A", "B", "B");
@@ -178,6 +181,17 @@ private slots:
         // Its own key, read at once; names match without regard to case, as in the platform's INI files.
         QVERIFY(m_settings.writeString(section.toUpper(), key.toLower(), stored));
         QCOMPARE(read(m_settings), storedValue);
+    }
+
+    // Every key of the key table has its pinned row above: a key added or renamed in the table
+    // without one fails here.
+    void everyKeyHasAPinnedRow()
+    {
+        for (const SettingKey::Entry &key : SettingKey::Table) {
+            const QString name = QString::fromUtf8(key.name);
+            const QString qualified = QString::fromUtf8(key.section) + QLatin1Char('/') + name;
+            QVERIFY2(::readers().contains(name) || ::readers().contains(qualified), qPrintable(qualified));
+        }
     }
 
     void fileIsWindows1250()
@@ -280,6 +294,79 @@ private slots:
         QFETCH(int, persons);
         QVERIFY(m_settings.writeString("Szamitas", "ReceptFo", stored));
         QCOMPARE(m_settings.receptFo(), persons);
+    }
+
+    // A file that exists but cannot be read gives the defaults, is reported, and no save
+    // overwrites it.
+    void unreadableFileIsReportedAndKept()
+    {
+        QVERIFY(QDir(m_dir.path()).mkdir("salvia.ini"));
+        QVERIFY(!m_settings.file().readable());
+        QCOMPARE(m_settings.footer11(), QStringLiteral("Beosztott"));
+        const Refusal warning = m_settings.file().unreadableWarning();
+        QCOMPARE(warning.caption, QStringLiteral("Figyelmeztetés"));
+        QCOMPARE(warning.text,
+            QStringLiteral("A beállítások fájlja nem olvasható, ezért az alapértékek érvényesek, és a program nem "
+                           "írja felül:\r")
+                + QDir::toNativeSeparators(ini()));
+        QVERIFY(!m_settings.setTapValt(false));
+        const Refusal refused = SetupPages::saveDialogs(m_settings, {});
+        QCOMPARE(refused.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refused.text, warning.text);
+        QVERIFY(QFileInfo(ini()).isDir());
+        QDir(m_dir.path()).rmdir("salvia.ini");
+        QCOMPARE(m_settings.file().unreadableWarning(), Refusal());
+    }
+
+    // A page keeps what the program does not understand and is written in one go.
+    void pageSaveKeepsTheRestOfTheFile()
+    {
+        const QByteArray before = "; k\xE9zzel \xEDrt megjegyz\xE9s\r[PrintSettings]\rLogoPath=/regi.bmp\rSajat=1\r"
+                                  "[Ismeretlen]\rvalami=x\r";
+        writeBytes(ini(), before);
+        SetupPages::Print print = SetupPages::loadPrint(m_settings);
+        QCOMPARE(print.logoPath, QStringLiteral("/regi.bmp"));
+        print.logoPath = "/uj.bmp";
+        QCOMPARE(SetupPages::savePrint(m_settings, print), Refusal());
+        const QByteArray after = fileBytes(ini());
+        QVERIFY(after.startsWith("; k\xE9zzel \xEDrt megjegyz\xE9s\r[PrintSettings]\rLogoPath=/uj.bmp\rSajat=1\r"));
+        QVERIFY(after.contains("\r[Ismeretlen]\rvalami=x\r"));
+        QVERIFY(after.contains("\rFooter42=\xE1tvette\r"));
+        QVERIFY(!after.contains('\n'));
+    }
+
+    // A value Windows-1250 cannot hold is refused by name, and nothing of the page is written.
+    void valueOutsideTheCodePageIsRefused_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("logo path") << -1
+                                   << QStringLiteral("A(z) „Logófájl” olyan karaktert tartalmaz, amely nem menthető: "
+                                                     "✓\rCserélje ki, és mentse újra!")
+                                   << "edtLogoPath";
+        QTest::newRow("footer") << 6
+                                << QStringLiteral("A(z) „Lábléc, 4. oszlop 1. sora” olyan karaktert tartalmaz, amely "
+                                                  "nem menthető: ✓\rCserélje ki, és mentse újra!")
+                                << "edtLab41";
+    }
+    void valueOutsideTheCodePageIsRefused()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        QVERIFY(m_settings.writeString("PrintSettings", "Footer11", "eredeti"));
+        const QByteArray before = fileBytes(ini());
+        SetupPages::Print print = SetupPages::loadPrint(m_settings);
+        print.footers[0] = "uj";
+        (field < 0 ? print.logoPath : print.footers[field]) = QStringLiteral("Pipa ✓");
+        const Refusal refused = SetupPages::savePrint(m_settings, print);
+        QCOMPARE(refused.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refused.text, text);
+        QCOMPARE(refused.focus, focus);
+        QCOMPARE(fileBytes(ini()), before);
+        QVERIFY(!m_settings.setKoteg(QStringLiteral("✓")));
+        QCOMPARE(m_settings.koteg(), QStringLiteral("001"));
     }
 
     void unwritableFileReportsFailure()
