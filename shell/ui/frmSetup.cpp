@@ -1,6 +1,7 @@
 #include "shell/ui/frmSetup.h"
 
 #include "session/EngineConfig.h"
+#include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
@@ -8,7 +9,6 @@
 #include "core/Messenger.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -56,11 +56,11 @@ public:
 
 } // namespace
 
-TfrmSetup::TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *filePrompt, QWidget *parent)
+TfrmSetup::TfrmSetup(const Services &services, QWidget *parent)
     : QDialog(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
-    , m_filePrompt(filePrompt)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
+    , m_filePrompt(services.files)
 {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Program beállítások"));
@@ -463,18 +463,11 @@ void TfrmSetup::loadLogoPreview()
     imgLogo->setPixmap(picture.scaled(imgLogo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-QString TfrmSetup::promptOpenFile(const QString &caption, const QString &dir, const QString &filter)
-{
-    if (m_filePrompt != nullptr)
-        return m_filePrompt->openFileName(caption, dir, filter);
-    return QFileDialog::getOpenFileName(this, caption, dir, filter);
-}
-
 void TfrmSetup::chooseLogo()
 {
     const QString current = edtLogoPath->text();
     const QString dir = current.isEmpty() ? m_settings.programPath() : QFileInfo(current).absolutePath();
-    const QString chosen = promptOpenFile(QStringLiteral("Logó kiválasztása"), dir, SetupPages::logoFileFilter());
+    const QString chosen = m_filePrompt.openFileName(QStringLiteral("Logó kiválasztása"), dir, SetupPages::logoFileFilter());
     if (chosen.isEmpty())
         return;
     edtLogoPath->setText(chosen);
@@ -483,7 +476,7 @@ void TfrmSetup::chooseLogo()
 
 void TfrmSetup::chooseNoteFile()
 {
-    const QString chosen = promptOpenFile(QStringLiteral("Jegyzőkönyv kiválasztása"),
+    const QString chosen = m_filePrompt.openFileName(QStringLiteral("Jegyzőkönyv kiválasztása"),
         SetupPages::noteFileDirectory(m_settings), SetupPages::noteFileFilter());
     if (!chosen.isEmpty())
         edtJegyzPath->setText(SetupPages::noteFileChoice(chosen));

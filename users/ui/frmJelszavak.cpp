@@ -1,6 +1,7 @@
 #include "users/ui/frmJelszavak.h"
 
 #include "users/AccessLevel.h"
+#include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
@@ -36,10 +37,10 @@ void setBackground(QWidget *widget, const QColor &color)
 
 } // namespace
 
-TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *parent)
+TfrmJelszavak::TfrmJelszavak(const Services &services, QWidget *parent)
     : QWidget(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
 {
     setObjectName(QStringLiteral("frmJelszavak"));
 
