@@ -2,40 +2,23 @@
 
 namespace Codes {
 
-QString refusalText(Refusal refusal, int width)
-{
-    switch (refusal) {
-    case Refusal::None:
-        return QString();
-    case Refusal::Empty:
-        return QStringLiteral("A kód megadása kötelező!");
-    case Refusal::NotDigits:
-        return QStringLiteral("Hibás számot adott meg!\rA kód csak számjegyeket tartalmazhat");
-    case Refusal::TooLong:
-        return QStringLiteral("Hibás számot adott meg!\rA szám 0 és %1 közötti lehet").arg(QString(width, QLatin1Char('9')));
-    }
-    return QString();
-}
-
-static Result refused(Refusal refusal, int width)
-{
-    return Result{QString(), refusal, refusalText(refusal, width)};
-}
-
-Result pad(int width, const QString &typed)
+Checked<QString> pad(int width, const QString &typed, const QString &focus)
 {
     QString digits = typed.trimmed();
     if (digits.isEmpty())
-        return refused(Refusal::Empty, width);
+        return Checked<QString>::refused(Refusal::error(QStringLiteral("A kód megadása kötelező!"), focus));
     for (QChar c : digits) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return refused(Refusal::NotDigits, width);
+            return Checked<QString>::refused(Refusal::error(
+                QStringLiteral("Hibás számot adott meg!\rA kód csak számjegyeket tartalmazhat"), focus));
     }
     while (digits.size() > width && digits.startsWith(QLatin1Char('0')))
         digits.remove(0, 1);
     if (digits.size() > width)
-        return refused(Refusal::TooLong, width);
-    return Result{digits.rightJustified(width, QLatin1Char('0')), Refusal::None, QString()};
+        return Checked<QString>::refused(Refusal::error(
+            QStringLiteral("Hibás számot adott meg!\rA szám 0 és %1 közötti lehet").arg(QString(width, QLatin1Char('9'))),
+            focus));
+    return Checked<QString>::accepted(digits.rightJustified(width, QLatin1Char('0')));
 }
 
 std::optional<QString> pad(int width, qint64 number)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -36,27 +38,19 @@ constexpr int width(Kind kind)
     }
 }
 
-enum class Refusal { None, Empty, NotDigits, TooLong };
-
-struct Result
-{
-    QString code;                     // the padded code when accepted
-    Refusal refusal = Refusal::None;  // why it was refused
-    QString message;                  // the refusal's text for the message dialog ("HIBA!")
-    bool ok() const { return refusal == Refusal::None; }
-};
-
 // Checks and pads a typed value: surrounding blanks are ignored, digits only, and the number
-// must fit the width (leading zeros beyond it are allowed: "0042" is 42).
-Result pad(int width, const QString &typed);
-inline Result pad(Kind kind, const QString &typed) { return pad(width(kind), typed); }
+// must fit the width (leading zeros beyond it are allowed: "0042" is 42). The value is the padded
+// code; a refusal ("HIBA!") is one of "A kód megadása kötelező!", "Hibás számot adott meg!\rA kód
+// csak számjegyeket tartalmazhat", "Hibás számot adott meg!\rA szám 0 és 999 közötti lehet", with
+// `focus` as the field to return to.
+Checked<QString> pad(int width, const QString &typed, const QString &focus = QString());
+inline Checked<QString> pad(Kind kind, const QString &typed, const QString &focus = QString())
+{
+    return pad(width(kind), typed, focus);
+}
 
 // A computed number as a code; none when negative or too long for the width.
 std::optional<QString> pad(int width, qint64 number);
 inline std::optional<QString> pad(Kind kind, qint64 number) { return pad(width(kind), number); }
-
-// The refusal texts: "A kód megadása kötelező!", "Hibás számot adott meg!\rA kód csak
-// számjegyeket tartalmazhat", "Hibás számot adott meg!\rA szám 0 és 999 közötti lehet".
-QString refusalText(Refusal refusal, int width);
 
 } // namespace Codes

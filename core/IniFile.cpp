@@ -12,78 +12,112 @@ IniFile::IniFile(const QString &path)
 
 bool IniFile::load()
 {
-    m_sections.clear();
+    m_lines.clear();
+    m_unreadable = false;
     QFile file(m_path);
     if (!file.exists())
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_unreadable = true;
         return false;
-    const QString text = TextCodec::fromWindows1250(file.readAll());
-    Section *current = nullptr;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            m_sections.append(Section{line.mid(1, line.size() - 2).trimmed(), {}});
-            current = &m_sections.last();
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || current == nullptr)
-            continue;
-        current->entries.append({line.left(eq).trimmed(), line.mid(eq + 1)});
     }
+    parse(file.readAll());
     return true;
 }
 
 bool IniFile::save() const
 {
-    QString text;
-    for (const Section &section : m_sections) {
-        text += QLatin1Char('[') + section.name + QStringLiteral("]\r\n");
-        for (const auto &entry : section.entries)
-            text += entry.first + QLatin1Char('=') + entry.second + QStringLiteral("\r\n");
-        text += QStringLiteral("\r\n");
-    }
+    if (m_unreadable)
+        return false;
     QSaveFile file(m_path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(TextCodec::toWindows1250(text));
+    const QByteArray content = bytes();
+    if (file.write(content) != content.size())
+        return false;
     return file.commit();
 }
 
-const IniFile::Section *IniFile::findSection(const QString &name) const
+IniFile::Line IniFile::parseLine(const QByteArray &text, const QByteArray &end)
 {
-    for (const Section &section : m_sections) {
-        if (section.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &section;
+    Line line{text, end, Line::Other, QString()};
+    const QString trimmed = TextCodec::fromWindows1250(text).trimmed();
+    if (trimmed.startsWith(QLatin1Char(';')))
+        return line;
+    if (trimmed.startsWith(QLatin1Char('[')) && trimmed.endsWith(QLatin1Char(']'))) {
+        line.kind = Line::Section;
+        line.name = trimmed.mid(1, trimmed.size() - 2).trimmed();
+        return line;
     }
-    return nullptr;
+    const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
+    if (eq > 0) {
+        line.kind = Line::Entry;
+        line.name = trimmed.left(eq).trimmed();
+    }
+    return line;
+}
+
+void IniFile::parse(const QByteArray &bytes)
+{
+    m_lines.clear();
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size) {
+        qsizetype stop = start;
+        while (stop < size && bytes.at(stop) != '\r' && bytes.at(stop) != '\n')
+            ++stop;
+        qsizetype next = stop;
+        if (next < size)
+            next += bytes.at(next) == '\r' && next + 1 < size && bytes.at(next + 1) == '\n' ? 2 : 1;
+        m_lines.append(parseLine(bytes.mid(start, stop - start), bytes.mid(stop, next - stop)));
+        start = next;
+    }
+}
+
+QByteArray IniFile::bytes() const
+{
+    QByteArray content;
+    for (const Line &line : m_lines)
+        content += line.text + line.end;
+    return content;
+}
+
+qsizetype IniFile::findSection(const QString &section) const
+{
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines.at(i);
+        if (line.kind == Line::Section && line.name.compare(section, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+qsizetype IniFile::findEntry(const QString &section, const QString &key) const
+{
+    bool inSection = false;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines.at(i);
+        if (line.kind == Line::Section)
+            inSection = line.name.compare(section, Qt::CaseInsensitive) == 0;
+        else if (inSection && line.kind == Line::Entry && line.name.compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 bool IniFile::contains(const QString &section, const QString &key) const
 {
-    const Section *found = findSection(section);
-    if (found == nullptr)
-        return false;
-    for (const auto &entry : found->entries) {
-        if (entry.first.compare(key, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return findEntry(section, key) >= 0;
 }
 
 QString IniFile::value(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    const Section *found = findSection(section);
-    if (found == nullptr)
+    const qsizetype index = findEntry(section, key);
+    if (index < 0)
         return defaultValue;
-    for (const auto &entry : found->entries) {
-        if (entry.first.compare(key, Qt::CaseInsensitive) == 0)
-            return entry.second;
-    }
-    return defaultValue;
+    const QString line = TextCodec::fromWindows1250(m_lines.at(index).text).trimmed();
+    return line.mid(line.indexOf(QLatin1Char('=')) + 1);
 }
 
 // A value is one line of the file: a line break inside it would cut it and turn the rest into
@@ -97,19 +131,49 @@ static QString oneLine(const QString &text)
     return line;
 }
 
-void IniFile::setValue(const QString &section, const QString &key, const QString &text)
+// The line end of new lines: the file's first one, CRLF in a file without any.
+QByteArray IniFile::newLineEnd() const
+{
+    for (const Line &line : m_lines) {
+        if (!line.end.isEmpty())
+            return line.end;
+    }
+    return QByteArrayLiteral("\r\n");
+}
+
+bool IniFile::setValue(const QString &section, const QString &key, const QString &text)
 {
     const QString value = oneLine(text);
-    Section *target = const_cast<Section *>(findSection(section));
-    if (target == nullptr) {
-        m_sections.append(Section{section, {}});
-        target = &m_sections.last();
+    if (!TextCodec::outsideWindows1250(section + key + value).isEmpty())
+        return false;
+    const QByteArray end = newLineEnd();
+    const qsizetype existing = findEntry(section, key);
+    if (existing >= 0) {
+        Line &line = m_lines[existing];
+        line.text = TextCodec::toWindows1250(line.name + QLatin1Char('=') + value);
+        return true;
     }
-    for (auto &entry : target->entries) {
-        if (entry.first.compare(key, Qt::CaseInsensitive) == 0) {
-            entry.second = value;
-            return;
-        }
+    const Line entry{TextCodec::toWindows1250(key + QLatin1Char('=') + value), end, Line::Entry, key};
+    qsizetype at = findSection(section);
+    if (at < 0) {
+        // A new section at the end, after a blank line.
+        if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
+            m_lines.last().end = end;
+        if (!m_lines.isEmpty() && !m_lines.last().text.trimmed().isEmpty())
+            m_lines.append(Line{QByteArray(), end, Line::Other, QString()});
+        m_lines.append(Line{TextCodec::toWindows1250(QLatin1Char('[') + section + QLatin1Char(']')), end,
+            Line::Section, section});
+        m_lines.append(entry);
+        return true;
     }
-    target->entries.append({key, value});
+    // After the section's last key, or right after its header when it has none.
+    qsizetype last = at;
+    for (qsizetype i = at + 1; i < m_lines.size() && m_lines.at(i).kind != Line::Section; ++i) {
+        if (m_lines.at(i).kind == Line::Entry)
+            last = i;
+    }
+    if (m_lines.at(last).end.isEmpty())
+        m_lines[last].end = end;
+    m_lines.insert(last + 1, entry);
+    return true;
 }

@@ -1,6 +1,6 @@
 #include "session/HelpPages.h"
 
-#include "core/Messenger.h"
+#include "core/Refusal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,7 +50,7 @@ QString missingText(const QString &page)
 
 void warnMissing(Messenger &messenger, const QString &page)
 {
-    messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, missingText(page), QStringLiteral("OK"));
+    Refusal::warning(missingText(page)).show(messenger);
 }
 
 } // namespace HelpPages

@@ -2,87 +2,84 @@
 
 #include "session/EngineConfig.h"
 #include "session/Settings.h"
-#include "core/Messenger.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+using namespace SettingKey;
+
 namespace {
 
-const QString DefaultValues = QStringLiteral("DefaultValues");
-const QString PrintSettings = QStringLiteral("PrintSettings");
-const QString Szamitas = QStringLiteral("Szamitas");
-const QString DialogSettings = QStringLiteral("DialogSettings");
-const QString Mukodes = QStringLiteral("Mukodes");
+const std::array<Id, 8> FooterKeys = {Footer11, Footer12, Footer21, Footer22, Footer31, Footer32, Footer41, Footer42};
 
-const std::array<const char *, 8> FooterKeys
-    = {"Footer11", "Footer12", "Footer21", "Footer22", "Footer31", "Footer32", "Footer41", "Footer42"};
-
-SetupPages::Outcome writtenOrRefused(bool ok, const Settings &settings)
+// Sets the text keys in order and stops at the first value the file cannot hold.
+Refusal setTexts(SettingsFile &file, std::initializer_list<std::pair<Id, QString>> values)
 {
-    SetupPages::Outcome outcome;
-    outcome.written = ok;
-    if (!ok) {
-        outcome.caption = QStringLiteral("HIBA!");
-        outcome.symbol = Symbol::Error;
-        outcome.text = SetupPages::cannotWriteText(settings.iniPath());
+    for (const auto &[id, value] : values) {
+        if (Refusal refused = file.setText(id, value))
+            return refused;
     }
-    return outcome;
+    return Refusal();
 }
 
 } // namespace
 
-QString SetupPages::restartNoticeText()
+Refusal SetupPages::restartNotice()
 {
-    return QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!");
+    return Refusal::information(
+        QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
 }
 
 QString SetupPages::receptFoRangeText()
 {
-    return QStringLiteral("A recepteket 1 és 100 közötti egész számú főre lehet megadni!");
-}
-
-QString SetupPages::cannotWriteText(const QString &filePath)
-{
-    return QStringLiteral("A beállítások nem menthetők, a fájl nem írható:\r") + QDir::toNativeSeparators(filePath);
+    const Entry &key = entry(ReceptFo);
+    return QStringLiteral("A recepteket %1 és %2 közötti egész számú főre lehet megadni!")
+        .arg(int(key.lowest))
+        .arg(int(key.highest));
 }
 
 SetupPages::Defaults SetupPages::loadDefaults(const Settings &settings)
 {
-    return {settings.defaultPartner(), settings.defaultFokszam(), settings.defaultMertegys(), settings.defaultCsoport(),
-        settings.defaultAfa(), settings.defaultVeszteseg()};
+    const SettingsFile file = settings.file();
+    return {file.text(DefaultPartner), file.text(DefaultFokszam), file.text(DefaultMertegys), file.text(DefaultCsoport),
+        file.text(DefaultAfa), file.text(DefaultVeszteseg)};
 }
 
-SetupPages::Outcome SetupPages::saveDefaults(Settings &settings, const Defaults &values)
+Refusal SetupPages::saveDefaults(Settings &settings, const Defaults &values)
 {
-    const bool ok = settings.writeString(DefaultValues, QStringLiteral("DefaultPartner"), values.partner)
-        && settings.writeString(DefaultValues, QStringLiteral("DefaultFokszam"), values.fokszam)
-        && settings.writeString(DefaultValues, QStringLiteral("DefaultMertegys"), values.mertegys)
-        && settings.writeString(DefaultValues, QStringLiteral("DefaultCsoport"), values.csoport)
-        && settings.writeString(DefaultValues, QStringLiteral("DefaultAfa"), values.afa)
-        && settings.writeString(DefaultValues, QStringLiteral("DefaultVeszteseg"), values.veszteseg);
-    return writtenOrRefused(ok, settings);
+    SettingsFile file = settings.file();
+    if (Refusal refused = setTexts(file,
+            {{DefaultPartner, values.partner}, {DefaultFokszam, values.fokszam}, {DefaultMertegys, values.mertegys},
+                {DefaultCsoport, values.csoport}, {DefaultAfa, values.afa}, {DefaultVeszteseg, values.veszteseg}}))
+        return refused;
+    return file.save();
 }
 
 SetupPages::Print SetupPages::loadPrint(const Settings &settings)
 {
+    const SettingsFile file = settings.file();
     Print values;
-    values.logoPath = settings.logoPath();
-    values.footers = {settings.footer11(), settings.footer12(), settings.footer21(), settings.footer22(),
-        settings.footer31(), settings.footer32(), settings.footer41(), settings.footer42()};
-    values.enableFooter = settings.enableFooter();
-    values.footerWeekly = settings.footerWeekly();
+    values.logoPath = file.text(LogoPath);
+    for (size_t i = 0; i < FooterKeys.size(); ++i)
+        values.footers[i] = file.text(FooterKeys[i]);
+    values.enableFooter = file.flag(EnableFooter);
+    values.footerWeekly = file.text(FooterWeekly);
     return values;
 }
 
-SetupPages::Outcome SetupPages::savePrint(Settings &settings, const Print &values)
+Refusal SetupPages::savePrint(Settings &settings, const Print &values)
 {
-    bool ok = settings.writeString(PrintSettings, QStringLiteral("LogoPath"), values.logoPath);
-    for (size_t i = 0; ok && i < FooterKeys.size(); ++i)
-        ok = settings.writeString(PrintSettings, QLatin1String(FooterKeys[i]), values.footers[i]);
-    ok = ok && settings.writeBool(PrintSettings, QStringLiteral("EnableFooter"), values.enableFooter)
-        && settings.writeString(PrintSettings, QStringLiteral("FooterWeekly"), values.footerWeekly);
-    return writtenOrRefused(ok, settings);
+    SettingsFile file = settings.file();
+    if (Refusal refused = file.setText(LogoPath, values.logoPath))
+        return refused;
+    for (size_t i = 0; i < FooterKeys.size(); ++i) {
+        if (Refusal refused = file.setText(FooterKeys[i], values.footers[i]))
+            return refused;
+    }
+    if (Refusal refused = file.setText(FooterWeekly, values.footerWeekly))
+        return refused;
+    file.setFlag(EnableFooter, values.enableFooter);
+    return file.save();
 }
 
 SetupPages::Calc SetupPages::loadCalc(const Settings &settings)
@@ -90,84 +87,74 @@ SetupPages::Calc SetupPages::loadCalc(const Settings &settings)
     return {settings.receptFo(), settings.kiadAr()};
 }
 
-SetupPages::Outcome SetupPages::saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr)
+Refusal SetupPages::saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr)
 {
+    const Entry &key = entry(ReceptFo);
     bool isNumber = false;
     const int persons = receptFoText.trimmed().toInt(&isNumber);
-    if (!isNumber || persons < 1 || persons > 100) {
-        Outcome refused;
-        refused.caption = QStringLiteral("HIBA!");
-        refused.symbol = Symbol::Error;
-        refused.text = receptFoRangeText();
-        refused.focus = QStringLiteral("fleRecept");
-        return refused;
-    }
-    const bool ok = settings.writeNumber(Szamitas, QStringLiteral("ReceptFo"), persons)
-        && settings.writeBool(Szamitas, QStringLiteral("KiadAr"), kiadAr);
-    return writtenOrRefused(ok, settings);
+    if (!isNumber || persons < key.lowest || persons > key.highest)
+        return Refusal::error(receptFoRangeText(), QString::fromUtf8(key.field));
+    SettingsFile file = settings.file();
+    file.setNumber(ReceptFo, persons);
+    file.setFlag(KiadAr, kiadAr);
+    return file.save();
 }
 
 SetupPages::Dialogs SetupPages::loadDialogs(const Settings &settings)
 {
-    return {settings.display3D(), settings.displayNew(), settings.displayTetelWarning(), settings.displayModify(),
-        settings.formatFloppy()};
+    const SettingsFile file = settings.file();
+    return {file.flag(Display3D), file.flag(DisplayNew), file.flag(DisplayTetelWarning), file.flag(DisplayModify),
+        file.flag(FormatFloppy)};
 }
 
-SetupPages::Outcome SetupPages::saveDialogs(Settings &settings, const Dialogs &values)
+Refusal SetupPages::saveDialogs(Settings &settings, const Dialogs &values)
 {
-    const bool ok = settings.writeBool(DialogSettings, QStringLiteral("Display3D"), values.display3D)
-        && settings.writeBool(DialogSettings, QStringLiteral("DisplayNew"), values.displayNew)
-        && settings.writeBool(DialogSettings, QStringLiteral("DisplayTetelWarning"), values.displayTetelWarning)
-        && settings.writeBool(DialogSettings, QStringLiteral("DisplayModify"), values.displayModify)
-        && settings.writeBool(DialogSettings, QStringLiteral("FormatFloppy"), values.formatFloppy);
-    return writtenOrRefused(ok, settings);
+    SettingsFile file = settings.file();
+    file.setFlag(Display3D, values.display3D);
+    file.setFlag(DisplayNew, values.displayNew);
+    file.setFlag(DisplayTetelWarning, values.displayTetelWarning);
+    file.setFlag(DisplayModify, values.displayModify);
+    file.setFlag(FormatFloppy, values.formatFloppy);
+    return file.save();
 }
 
 SetupPages::Operation SetupPages::loadOperation(const Settings &settings, const EngineConfig &engine)
 {
+    const SettingsFile file = settings.file();
     Operation values;
-    values.jegyzPath = settings.jegyzPath();
-    values.mailaddr = settings.mailaddr();
+    values.jegyzPath = file.text(JegyzPath);
+    values.mailaddr = file.text(Mailaddr);
     values.netDir = engine.netDir();
-    values.disaLock = settings.disaLock();
-    values.autoLeltar = settings.autoLeltar();
-    values.showAFA = settings.showAFA();
-    values.verChk = settings.verChk();
+    values.disaLock = file.flag(DisaLock);
+    values.autoLeltar = file.flag(AutoLeltar);
+    values.showAFA = file.flag(ShowAFA);
+    values.verChk = file.flag(VerChk);
     return values;
 }
 
-SetupPages::Outcome SetupPages::saveOperation(Settings &settings, EngineConfig &engine, const Operation &values)
+Checked<bool> SetupPages::saveOperation(Settings &settings, EngineConfig &engine, const Operation &values)
 {
-    const bool ok = settings.writeString(Mukodes, QStringLiteral("JegyzPath"), values.jegyzPath)
-        && settings.writeString(Mukodes, QStringLiteral("Mailaddr"), values.mailaddr)
-        && settings.writeBool(Mukodes, QStringLiteral("DisaLock"), values.disaLock)
-        && settings.writeBool(Mukodes, QStringLiteral("AutoLeltar"), values.autoLeltar)
-        && settings.writeBool(Mukodes, QStringLiteral("ShowAFA"), values.showAFA)
-        && settings.writeBool(Mukodes, QStringLiteral("VerChk"), values.verChk);
-    if (!ok)
-        return writtenOrRefused(false, settings);
+    SettingsFile file = settings.file();
+    Refusal refused = setTexts(file, {{JegyzPath, values.jegyzPath}, {Mailaddr, values.mailaddr}});
+    if (refused.isNull()) {
+        file.setFlag(DisaLock, values.disaLock);
+        file.setFlag(AutoLeltar, values.autoLeltar);
+        file.setFlag(ShowAFA, values.showAFA);
+        file.setFlag(VerChk, values.verChk);
+        refused = file.save();
+    }
+    if (refused)
+        return Checked<bool>::refused(refused);
 
     // Read again: another copy of the program may have changed it since the page was shown.
     const EngineConfig::Result current = engine.readValue(EngineConfig::netDirEntry());
-    Outcome outcome;
-    if (current.ok() && current.value == values.netDir) {
-        outcome.written = true;
-        return outcome;
-    }
+    if (current.ok() && current.value == values.netDir)
+        return Checked<bool>::accepted(false);
     const EngineConfig::Result written
         = current.ok() ? engine.writeValue(EngineConfig::netDirEntry(), values.netDir) : current;
-    if (!written.ok()) {
-        outcome.caption = QStringLiteral("HIBA!");
-        outcome.symbol = Symbol::Error;
-        outcome.text = written.error;
-        outcome.focus = QStringLiteral("edtNetDir");
-        return outcome;
-    }
-    outcome.written = true;
-    outcome.caption = QStringLiteral("Információ");
-    outcome.symbol = Symbol::Information;
-    outcome.text = restartNoticeText();
-    return outcome;
+    if (!written.ok())
+        return Checked<bool>::refused(Refusal::error(written.error, QStringLiteral("edtNetDir")));
+    return Checked<bool>::accepted(true);
 }
 
 QString SetupPages::noteFileDirectory(const Settings &settings)

@@ -1,29 +1,22 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QString>
 #include <array>
 
 class EngineConfig;
 class Settings;
 
-// What each page of the settings dialog shows and what its "&OK" writes, without a window.
+// What each page of the settings dialog shows and what its "&OK" writes, without a window. Each
+// page reads salvia.ini once and writes its keys in one write of the file.
 // Pages: 0 default values, 1 printing, 2 calculations, 3 dialogs, 5 operation (4, the users, is
 // its own widget).
 class SetupPages
 {
 public:
-    // What an "&OK" did. written: the page's keys are stored and the dialog may close. A message
-    // (caption, symbol, text, button "OK") is shown when text is set: a refusal when nothing or
-    // not everything was written, with focus naming the field to return to; a notice otherwise.
-    struct Outcome
-    {
-        bool written = false;
-        QString caption;
-        int symbol = 0;
-        QString text;
-        QString focus;
-    };
-
+    // Each save answers a null refusal when the page's keys are stored and the dialog may close,
+    // otherwise the refusal to show, naming the field to return to.
     struct Defaults
     {
         QString partner;
@@ -70,24 +63,25 @@ public:
     };
 
     static Defaults loadDefaults(const Settings &settings);
-    static Outcome saveDefaults(Settings &settings, const Defaults &values);
+    static Refusal saveDefaults(Settings &settings, const Defaults &values);
 
     static Print loadPrint(const Settings &settings);
-    static Outcome savePrint(Settings &settings, const Print &values);
+    static Refusal savePrint(Settings &settings, const Print &values);
 
     static Calc loadCalc(const Settings &settings);
     // The number of persons as typed: a whole number 1..100, otherwise refused (focus fleRecept).
-    static Outcome saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr);
+    static Refusal saveCalc(Settings &settings, const QString &receptFoText, bool kiadAr);
 
     static Dialogs loadDialogs(const Settings &settings);
-    static Outcome saveDialogs(Settings &settings, const Dialogs &values);
+    static Refusal saveDialogs(Settings &settings, const Dialogs &values);
     // The message dialog's symbol offset for the 3D setting.
     static int symbolOffset(bool display3D) { return display3D ? 10 : 0; }
 
     // The network directory comes from the engine configuration; a changed one is written there
-    // after the page's keys and takes effect at the next start, which the outcome's notice says.
+    // after the page's keys and takes effect at the next start. Accepted with true when it
+    // changed: restartNotice() is due.
     static Operation loadOperation(const Settings &settings, const EngineConfig &engine);
-    static Outcome saveOperation(Settings &settings, EngineConfig &engine, const Operation &values);
+    static Checked<bool> saveOperation(Settings &settings, EngineConfig &engine, const Operation &values);
 
     // The note-file dialog: starts in ProgramPath + "/szovegek"; a chosen name without an
     // extension that does not exist as typed gets ".txt".
@@ -96,7 +90,6 @@ public:
     static QString noteFileChoice(const QString &chosen);
     static QString logoFileFilter();
 
-    static QString restartNoticeText();
+    static Refusal restartNotice();
     static QString receptFoRangeText();
-    static QString cannotWriteText(const QString &filePath);
 };

@@ -2,6 +2,7 @@
 
 #include "session/Settings.h"
 #include "core/Messenger.h"
+#include "core/Refusal.h"
 
 #include <QRegularExpression>
 
@@ -29,8 +30,7 @@ QString workYearInfoText(const QString &munkaEv, const QString &lezartHo)
 
 void showWorkYearInfo(Messenger &messenger, const Settings &settings)
 {
-    messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-        workYearInfoText(settings.munkaEv(), settings.lezartHo()), QStringLiteral("OK"));
+    Refusal::information(workYearInfoText(settings.munkaEv(), settings.lezartHo())).show(messenger);
 }
 
 QString programVersion(const QString &built, bool *ok)

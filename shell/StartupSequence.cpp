@@ -1,5 +1,7 @@
 #include "shell/StartupSequence.h"
 
+#include "core/Refusal.h"
+
 #include "session/EngineConfig.h"
 #include "users/Login.h"
 #include "shell/MainMenuModel.h"
@@ -73,6 +75,8 @@ StartupSequence::Outcome StartupSequence::run()
 
     // 1. The settings file lies in the program directory, the current directory at this moment.
     m_settings.setProgramPath(m_programPath.isEmpty() ? QDir::currentPath() : m_programPath);
+    // An unreadable salvia.ini gives the defaults and is never overwritten: said once, here.
+    m_settings.file().unreadableWarning().show(m_messenger);
     const QString dbPath = m_hooks.aliasDirectory(m_settings.bdeAlias());
     m_settings.setDbPath(dbPath);
 
@@ -92,8 +96,7 @@ StartupSequence::Outcome StartupSequence::run()
         return end(Outcome::NoDatabase);
     // Something is there, but not a database this program can log in to.
     if (!Database::isServerLocation(dbPath) && !QFileInfo::exists(Database::sharedFile(dbPath))) {
-        m_messenger.showMessage(
-            QStringLiteral("HIBA!"), Symbol::Error, noDatabaseText() + dbPath, QStringLiteral("OK"));
+        Refusal::error(noDatabaseText() + dbPath).show(m_messenger);
         return end(Outcome::NoDatabase);
     }
     // A database folder on a network file system is safe for this computer alone.

@@ -27,6 +27,20 @@ Login::Result Login::check(const QString &dbPath, const LoginEntry &entry, Setti
     return Success;
 }
 
+Refusal Login::refusal(Result result)
+{
+    switch (result) {
+    case UnknownUser:
+        return Refusal{QStringLiteral("HIBA!"), Symbol::Sad, QStringLiteral("Hibás felhasználónév!")};
+    case WrongPassword:
+        return Refusal{QStringLiteral("HIBA!"), Symbol::Sad, QStringLiteral("Hibás jelszó!")};
+    case Success:
+    case Cancelled:
+        break;
+    }
+    return Refusal();
+}
+
 bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath, Settings &settings)
 {
     for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
@@ -35,11 +49,10 @@ bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, co
             return true;
         if (result == Cancelled)
             break;
-        messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Sad,
-            result == UnknownUser ? QStringLiteral("Hibás felhasználónév!") : QStringLiteral("Hibás jelszó!"),
-            QStringLiteral("OK"));
+        refusal(result).show(messenger);
     }
-    messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop,
-        QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."), QStringLiteral("OK"));
+    Refusal{QStringLiteral("STOP!"), Symbol::Stop,
+        QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép.")}
+        .show(messenger);
     return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QString>
 #include <functional>
 
@@ -25,6 +27,8 @@ public:
     // One attempt with what the login dialog returned. On success sets LoginUser, SecurLevel and
     // SecurName of the settings object.
     static Result check(const QString &dbPath, const LoginEntry &entry, Settings &settings);
+    // The message of a failed attempt (UnknownUser, WrongPassword); null for the others.
+    static Refusal refusal(Result result);
 
     // The start-up's login: up to three failed attempts, each entry taken from ask() (a fresh
     // login dialog each time), each failure reported, a cancelled dialog ends the attempts at once.

@@ -7,16 +7,45 @@
 #include "core/PasswordHash.h"
 
 namespace {
-const QString IdentityError = QStringLiteral("Azonosítási hiba!");
-const QString PasswordError = QStringLiteral("Jelszó hiba!");
-const QString NoSuchUser = QStringLiteral("A módosítandó felhasználó nem létezik!");
-const QString WrongOldPassword = QStringLiteral("A megadott régi jelszó hibás!");
+const QString UserField = QStringLiteral("edtUserName");
+const QString NewUserField = QStringLiteral("edtNewUserName");
 const QString EmptyPassword = QStringLiteral("A jelszó nem lehet nulla hosszúságú!");
+const QString NameTaken = QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!");
+
+Refusal identityError(const QString &text)
+{
+    return Refusal{QStringLiteral("Azonosítási hiba!"), Symbol::Error, text, UserField};
+}
+
+Refusal noSuchUser()
+{
+    return identityError(QStringLiteral("A módosítandó felhasználó nem létezik!"));
+}
+
+Refusal passwordError(const QString &text, const QString &field)
+{
+    return Refusal{QStringLiteral("Jelszó hiba!"), Symbol::Error, text, field};
+}
+
+Refusal wrongOldPassword()
+{
+    return passwordError(QStringLiteral("A megadott régi jelszó hibás!"), QStringLiteral("edtOldPass"));
+}
+
+// The users page's creation part has its own caption.
+Refusal creationError(const QString &text, const QString &field)
+{
+    return Refusal{QStringLiteral("Hiba!"), Symbol::Error, text, field};
+}
+
+Refusal writeFailed(const QString &error)
+{
+    return Refusal::error(QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error);
+}
 } // namespace
 
-UserAdmin::UserAdmin(const QString &dbPath, Messenger &messenger, const QString &loginUser, int loginLevel)
+UserAdmin::UserAdmin(const QString &dbPath, const QString &loginUser, int loginLevel)
     : m_dbPath(dbPath)
-    , m_messenger(messenger)
     , m_loginUser(loginUser)
     , m_loginLevel(loginLevel)
 {
@@ -29,38 +58,37 @@ QString UserAdmin::levelLabel(const QString &userName)
     return row ? AccessLevel::label(row->securLevel) : AccessLevel::unknownUserLabel();
 }
 
-bool UserAdmin::refuse(const QString &caption, const QString &text, const QString &field)
+Refusal UserAdmin::passwordChangedNotice()
 {
-    m_focusField = field;
-    m_messenger.showMessage(caption, Symbol::Error, text, QStringLiteral("OK"));
-    return false;
+    return Refusal::information(QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
+                                               "esetén nincs mód a visszanyerésére!"));
 }
 
-bool UserAdmin::writeFailed(const QString &error)
+Refusal UserAdmin::userCreatedNotice()
 {
-    m_focusField.clear();
-    m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-        QStringLiteral("A felhasználói adatok írása nem sikerült:\r") + error, QStringLiteral("OK"));
-    return false;
+    return Refusal::information(QStringLiteral("Az új belépés létrehozva."));
 }
 
-bool UserAdmin::changePassword(
+Refusal UserAdmin::deletedSelfNotice()
+{
+    return Refusal::information(QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
+}
+
+Refusal UserAdmin::changePassword(
     const QString &userName, const QString &oldPassword, const QString &newPassword, const QString &newPasswordAgain)
 {
-    const QString userField = QStringLiteral("edtUserName");
     LoginTable table(m_dbPath);
     const std::optional<LoginRow> row = table.find(userName);
     if (!row)
-        return refuse(IdentityError, NoSuchUser, userField);
+        return noSuchUser();
     if (row->securLevel == AccessLevel::Superuser)
-        return refuse(IdentityError, QStringLiteral("A Superuser adatai nem módosíthatóak!"), userField);
+        return identityError(QStringLiteral("A Superuser adatai nem módosíthatóak!"));
     if (m_loginLevel != AccessLevel::Superuser && !PasswordHash::verify(row->password, oldPassword))
-        return refuse(PasswordError, WrongOldPassword, QStringLiteral("edtOldPass"));
+        return wrongOldPassword();
     if (newPassword.isEmpty())
-        return refuse(PasswordError, EmptyPassword, QStringLiteral("edtNewPass"));
+        return passwordError(EmptyPassword, QStringLiteral("edtNewPass"));
     if (newPassword != newPasswordAgain)
-        return refuse(
-            PasswordError, QStringLiteral("A megadott új jelszavak nem egyeznek!"), QStringLiteral("edtNewPass2"));
+        return passwordError(QStringLiteral("A megadott új jelszavak nem egyeznek!"), QStringLiteral("edtNewPass2"));
 
     const QString hash = PasswordHash::hash(newPassword);
     if (hash.isEmpty())
@@ -68,70 +96,50 @@ bool UserAdmin::changePassword(
     if (!table.setPassword(userName, hash)) {
         // Deleted on another computer since the check.
         if (table.lastError().isEmpty())
-            return refuse(IdentityError, NoSuchUser, userField);
+            return noSuchUser();
         return writeFailed(table.lastError());
     }
-    m_focusField.clear();
-    m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-        QStringLiteral("A jelszót megváltoztattam.\rKérem jegyezze meg jól, mert elvesztése\r"
-                       "esetén nincs mód a visszanyerésére!"),
-        QStringLiteral("OK"));
-    return true;
+    return Refusal();
 }
 
-UserAdmin::DeleteOutcome UserAdmin::deleteUser(const QString &userName, const QString &oldPassword)
+Checked<UserAdmin::DeleteOutcome> UserAdmin::deleteUser(
+    const QString &userName, const QString &oldPassword, Messenger &messenger)
 {
-    const QString userField = QStringLiteral("edtUserName");
+    using Result = Checked<DeleteOutcome>;
     LoginTable table(m_dbPath);
     const std::optional<LoginRow> row = table.find(userName);
-    if (!row) {
-        refuse(IdentityError, NoSuchUser, userField);
-        return DeleteOutcome::Refused;
-    }
-    if (row->securLevel == AccessLevel::Superuser) {
-        refuse(IdentityError, QStringLiteral("A Superuser nem törölhető!"), userField);
-        return DeleteOutcome::Refused;
-    }
-    if (m_loginLevel != AccessLevel::Superuser && !PasswordHash::verify(row->password, oldPassword)) {
-        refuse(PasswordError, WrongOldPassword, QStringLiteral("edtOldPass"));
-        return DeleteOutcome::Refused;
-    }
+    if (!row)
+        return Result::refused(noSuchUser());
+    if (row->securLevel == AccessLevel::Superuser)
+        return Result::refused(identityError(QStringLiteral("A Superuser nem törölhető!")));
+    if (m_loginLevel != AccessLevel::Superuser && !PasswordHash::verify(row->password, oldPassword))
+        return Result::refused(wrongOldPassword());
 
-    m_focusField.clear();
-    const int answer = m_messenger.showMessage(QStringLiteral("Megerősítés"), Symbol::Warning,
+    const int answer = messenger.showMessage(QStringLiteral("Megerősítés"), Symbol::Warning,
         QStringLiteral("Valóban törli a ") + userName + QStringLiteral(" felhasználót?") + QStringLiteral("\r")
             + QStringLiteral("Ha a saját azonosítóját törli kizárja a rendszer!"),
         QStringLiteral("Igen"), QStringLiteral("Nem"));
     if (answer != MsgResult::Yes)
-        return DeleteOutcome::Declined;
+        return Result::accepted(DeleteOutcome::Declined);
 
     // A row deleted on another computer meanwhile is gone all the same.
-    if (!table.remove(userName) && !table.lastError().isEmpty()) {
-        writeFailed(table.lastError());
-        return DeleteOutcome::Refused;
-    }
-    if (userName != m_loginUser)
-        return DeleteOutcome::Deleted;
-    m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-        QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"), QStringLiteral("OK"));
-    return DeleteOutcome::DeletedSelf;
+    if (!table.remove(userName) && !table.lastError().isEmpty())
+        return Result::refused(writeFailed(table.lastError()));
+    return Result::accepted(userName == m_loginUser ? DeleteOutcome::DeletedSelf : DeleteOutcome::Deleted);
 }
 
-bool UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain, int level)
+Refusal UserAdmin::createUser(const QString &userName, const QString &password, const QString &passwordAgain, int level)
 {
-    const QString caption = QStringLiteral("Hiba!");
     LoginTable table(m_dbPath);
     if (userName.isEmpty() || table.find(userName))
-        return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-            QStringLiteral("edtNewUserName"));
+        return creationError(NameTaken, NewUserField);
     // The login dialog answers "exit" when it is closed, so a user of that name could never log in.
     if (userName == Login::cancelName())
-        return refuse(
-            caption, QStringLiteral("Ez a felhasználónév nem használható: exit"), QStringLiteral("edtNewUserName"));
+        return creationError(QStringLiteral("Ez a felhasználónév nem használható: exit"), NewUserField);
     if (password.isEmpty())
-        return refuse(caption, EmptyPassword, QStringLiteral("edtNewPas1"));
+        return creationError(EmptyPassword, QStringLiteral("edtNewPas1"));
     if (password != passwordAgain)
-        return refuse(caption, QStringLiteral("A jelszavak nem egyeznek!"), QStringLiteral("edtNewPas2"));
+        return creationError(QStringLiteral("A jelszavak nem egyeznek!"), QStringLiteral("edtNewPas2"));
     // Superusers come with the database only.
     if (level != AccessLevel::Full && level != AccessLevel::Administration && level != AccessLevel::User)
         return writeFailed(QStringLiteral("Érvénytelen biztonsági szint: ") + QString::number(level));
@@ -143,12 +151,8 @@ bool UserAdmin::createUser(const QString &userName, const QString &password, con
         const QString error = table.lastError();
         // Created on another computer since the check.
         if (table.find(userName))
-            return refuse(caption, QStringLiteral("A felhasználó már létezik, vagy nem adott meg semmit!"),
-                QStringLiteral("edtNewUserName"));
+            return creationError(NameTaken, NewUserField);
         return writeFailed(error);
     }
-    m_focusField.clear();
-    m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-        QStringLiteral("Az új belépés létrehozva."), QStringLiteral("OK"));
-    return true;
+    return Refusal();
 }

@@ -3,17 +3,30 @@
 #include <QPushButton>
 #include <QString>
 
-// Controls carry their names as objectName, so tests and refusals find them.
-template <typename T> T *named(T *widget, const char *name)
+class Messenger;
+struct Refusal;
+
+// Gives a control its objectName (the member's name, which screen tests look up) and returns it.
+template <typename T> T *named(T *widget, const QString &name)
 {
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     return widget;
 }
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    return named(widget, QLatin1String(name));
+}
+
+// A named push button; enterPresses: Enter on the focused button presses it (autoDefault).
+QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses);
+
+// Shows a refusal with its "OK" button and moves the focus to the control of the screen that it
+// names, when that control can take it. False for a null refusal (nothing shown).
+bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal);
 
 // A named push button that Enter presses while it has the focus.
 inline QPushButton *namedButton(const QString &text, QWidget *parent, const char *name)
 {
-    auto *button = named(new QPushButton(text, parent), name);
-    button->setAutoDefault(true);
-    return button;
+    return pushButton(parent, QLatin1String(name), text, true);
 }

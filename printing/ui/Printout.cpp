@@ -1,5 +1,7 @@
 #include "printing/ui/Printout.h"
 
+#include "core/Refusal.h"
+
 #include "session/Settings.h"
 #include "core/Messenger.h"
 #include "printing/ReportLayout.h"
@@ -121,12 +123,11 @@ PreparedReport Printout::prepare(QString *error)
 bool Printout::preview(QWidget *parent, FilePrompt *prompt)
 {
     if (m_settings.isPrinter() < 1)
-        m_messenger.showMessage(
-            QStringLiteral("Figyelmeztetés"), Symbol::Warning, noPrinterMessage(), QStringLiteral("OK"));
+        Refusal::warning(noPrinterMessage()).show(m_messenger);
     QString error;
     const PreparedReport pages = prepare(&error);
     if (!error.isEmpty()) {
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, error, QStringLiteral("OK"));
+        Refusal::error(error).show(m_messenger);
         return false;
     }
     if (m_previewer) {

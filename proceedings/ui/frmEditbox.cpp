@@ -1,5 +1,7 @@
 #include "proceedings/ui/frmEditbox.h"
 
+#include "session/Services.h"
+
 #include "session/Settings.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -28,11 +30,11 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 
 } // namespace
 
-TfrmEditbox::TfrmEditbox(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, QWidget *parent)
+TfrmEditbox::TfrmEditbox(const Services &services, QWidget *parent)
     : QDialog(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
-    , m_filePrompt(filePrompt)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
+    , m_filePrompt(services.files)
 {
     setObjectName(QStringLiteral("frmEditbox"));
     setModal(true);

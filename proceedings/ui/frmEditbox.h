@@ -9,6 +9,7 @@ class Messenger;
 class QPlainTextEdit;
 class QPushButton;
 class Settings;
+struct Services;
 
 // The text editor for records of proceedings: opens with the file of JegyzPath, loads and
 // saves text files (Windows-1250) in ProgramPath/szovegek and prints the text as a record.
@@ -16,7 +17,7 @@ class TfrmEditbox : public QDialog
 {
     Q_OBJECT
 public:
-    TfrmEditbox(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, QWidget *parent = nullptr);
+    explicit TfrmEditbox(const Services &services, QWidget *parent = nullptr);
 
     static QString fileFilter();
     static QString baseCaption();

@@ -1,5 +1,7 @@
 #include "reports/ui/frmLekBase.h"
 
+#include "core/Refusal.h"
+
 #include "session/Settings.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -250,7 +252,7 @@ void TfrmLekBase::BitBtn1Click()
     BitBtn1->setEnabled(true);
     m_messenger.hideProgress();
     if (!result.error.isEmpty())
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, result.error, QStringLiteral("OK"));
+        Refusal::error(result.error).show(m_messenger);
 }
 
 void TfrmLekBase::btnNyomtatClick()

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "shell/MainMenuModel.h"
 #include "shell/MainWindowMessages.h"
+#include "shell/ui/ShellCommands.h"
 #include "session/Settings.h"
 #include "widgets/UiLogo.h"
 #include "session/Vendor.h"
@@ -71,13 +72,12 @@ TFormMain::TFormMain(Settings &settings, QWidget *parent)
     tmrDB->setInterval(300000);
 
     // The commands the main window answers itself.
-    registerAction(QStringLiteral("Aktvvlekrse1"), [this] {
+    registerAction(ShellCommands::WorkYearInfo, [this] {
         if (m_messenger)
             MainWindowMessages::showWorkYearInfo(*m_messenger, m_settings);
     });
-    registerAction(
-        QStringLiteral("Salviaazinterneten1"), [] { QDesktopServices::openUrl(QUrl(Vendor::webAddress())); });
-    registerAction(QStringLiteral("Kilepes"), [this] { close(); });
+    registerAction(ShellCommands::VendorWebSite, [] { QDesktopServices::openUrl(QUrl(Vendor::webAddress())); });
+    registerAction(ShellCommands::Exit, [this] { close(); });
 
     // Normal geometry centred on the desktop; the window starts maximized.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -205,8 +205,25 @@ bool TFormMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool TFormMain::acceptsRegistration(const QString &command)
+{
+    const MainMenuEntry *entry = MainMenuModel::find(command);
+    if (entry && entry->kind == MainMenuEntry::Kind::Command)
+        return true;
+    qWarning("Unknown menu command registered: %s", qPrintable(command));
+    m_unknownRegistrations.append(command);
+    return false;
+}
+
+QSet<QString> TFormMain::registeredCommands() const
+{
+    return QSet<QString>(m_handlers.keyBegin(), m_handlers.keyEnd());
+}
+
 void TFormMain::registerScreen(const QString &command, ScreenFactory create, ScreenRun run)
 {
+    if (!acceptsRegistration(command))
+        return;
     Handler handler;
     handler.create = std::move(create);
     handler.run = std::move(run);
@@ -216,6 +233,8 @@ void TFormMain::registerScreen(const QString &command, ScreenFactory create, Scr
 
 void TFormMain::registerAction(const QString &command, std::function<void()> action)
 {
+    if (!acceptsRegistration(command))
+        return;
     Handler handler;
     handler.action = std::move(action);
     m_handlers.insert(command, handler);

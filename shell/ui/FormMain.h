@@ -36,6 +36,11 @@ public:
     void registerScreen(const QString &command, ScreenFactory create, ScreenRun run = {}) override;
     void registerAction(const QString &command, std::function<void()> action) override;
     bool hasHandler(const QString &command) const { return m_handlers.contains(command); }
+    QWidget *screenParent() override { return this; }
+    void endProgram() override { endWithoutAsking(); }
+    // The commands registered so far, and the names refused because the menu has no such command.
+    QSet<QString> registeredCommands() const;
+    QStringList unknownRegistrations() const { return m_unknownRegistrations; }
     // The shared command pattern: menu path into status panel 4, create, run, destroy the screen,
     // the follow-up if any, "Főmenü" back into panel 4.
     void runCommand(const QString &command);
@@ -96,6 +101,7 @@ private:
     void buildClientArea();
     void placeLogo();
     void updateCommandStates();
+    bool acceptsRegistration(const QString &command);
     void startupTick();
 
     Settings &m_settings;
@@ -105,6 +111,7 @@ private:
     QHash<QString, QAction *> m_commands;
     QList<QAction *> m_topActions;
     QHash<QString, Handler> m_handlers;
+    QStringList m_unknownRegistrations;
     QSet<int> m_disabledTop;
 
     QMenuBar *MainMenu1 = nullptr;

@@ -1,13 +1,14 @@
 #include "shell/ui/frmSetup.h"
 
 #include "session/EngineConfig.h"
+#include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -26,23 +27,19 @@
 
 namespace {
 
-template <typename T> T *named(T *widget, const char *name)
+// A key's control, named and bounded by the key table.
+QLineEdit *lineEdit(SettingKey::Id id)
 {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLineEdit *lineEdit(const char *name, int maxLength = 0)
-{
-    auto *edit = named(new QLineEdit, name);
-    if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+    const SettingKey::Entry &key = SettingKey::entry(id);
+    auto *edit = named(new QLineEdit, key.field);
+    if (key.highest > 0)
+        edit->setMaxLength(int(key.highest));
     return edit;
 }
 
-QCheckBox *checkBox(const char *name, const QString &text)
+QCheckBox *checkBox(SettingKey::Id id, const QString &text)
 {
-    return named(new QCheckBox(text), name);
+    return named(new QCheckBox(text), SettingKey::entry(id).field);
 }
 
 // Narrower tab padding, so that the six page captions fit side by side in the fixed width.
@@ -59,11 +56,11 @@ public:
 
 } // namespace
 
-TfrmSetup::TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *filePrompt, QWidget *parent)
+TfrmSetup::TfrmSetup(const Services &services, QWidget *parent)
     : QDialog(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
-    , m_filePrompt(filePrompt)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
+    , m_filePrompt(services.files)
 {
     setObjectName(QStringLiteral("frmSetup"));
     setWindowTitle(QStringLiteral("Program beállítások"));
@@ -148,12 +145,12 @@ QLayout *TfrmSetup::buttonRow(int page, bool withCancel)
 QWidget *TfrmSetup::buildDefaultsPage()
 {
     auto *page = named(new QWidget, "tshAlapertekek");
-    edtPartnerAl = lineEdit("edtPartnerAl", 5);
-    edtFokszamAl = lineEdit("edtFokszamAl", 3);
-    edtMertegysAl = lineEdit("edtMertegysAl", 4);
-    edtCsoportAl = lineEdit("edtCsoportAl", 2);
-    edtAfaAl = lineEdit("edtAfaAl", 2);
-    edtVesztesegAl = lineEdit("edtVesztesegAl");
+    edtPartnerAl = lineEdit(SettingKey::DefaultPartner);
+    edtFokszamAl = lineEdit(SettingKey::DefaultFokszam);
+    edtMertegysAl = lineEdit(SettingKey::DefaultMertegys);
+    edtCsoportAl = lineEdit(SettingKey::DefaultCsoport);
+    edtAfaAl = lineEdit(SettingKey::DefaultAfa);
+    edtVesztesegAl = lineEdit(SettingKey::DefaultVeszteseg);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Partner kód alapértelmezett értéke:"), edtPartnerAl);
@@ -178,7 +175,7 @@ QWidget *TfrmSetup::buildPrintPage()
     auto *page = named(new QWidget, "tshNyomtatas");
 
     auto *logo = named(new QGroupBox(QStringLiteral("Logó")), "grpLogo");
-    edtLogoPath = lineEdit("edtLogoPath");
+    edtLogoPath = lineEdit(SettingKey::LogoPath);
     btnLogoPath = named(new QPushButton(QStringLiteral("...")), "btnLogoPath");
     btnLogoPath->setAutoDefault(false);
     btnLogoPath->setFixedWidth(28);
@@ -202,15 +199,15 @@ QWidget *TfrmSetup::buildPrintPage()
     logoLayout->addWidget(imgLogo);
 
     auto *footer = named(new QGroupBox(QStringLiteral("Lábléc")), "grpLablec");
-    chkLablec = checkBox("chkLablec", QStringLiteral("Nyomtasson láblécet az összesítés után"));
-    edtLab11 = lineEdit("edtLab11", 20);
-    edtLab12 = lineEdit("edtLab12", 20);
-    edtLab21 = lineEdit("edtLab21", 20);
-    edtLab22 = lineEdit("edtLab22", 20);
-    edtLab31 = lineEdit("edtLab31", 20);
-    edtLab32 = lineEdit("edtLab32", 20);
-    edtLab41 = lineEdit("edtLab41", 20);
-    edtLab42 = lineEdit("edtLab42", 20);
+    chkLablec = checkBox(SettingKey::EnableFooter, QStringLiteral("Nyomtasson láblécet az összesítés után"));
+    edtLab11 = lineEdit(SettingKey::Footer11);
+    edtLab12 = lineEdit(SettingKey::Footer12);
+    edtLab21 = lineEdit(SettingKey::Footer21);
+    edtLab22 = lineEdit(SettingKey::Footer22);
+    edtLab31 = lineEdit(SettingKey::Footer31);
+    edtLab32 = lineEdit(SettingKey::Footer32);
+    edtLab41 = lineEdit(SettingKey::Footer41);
+    edtLab42 = lineEdit(SettingKey::Footer42);
     auto *columns = new QHBoxLayout;
     const std::array<std::pair<QLineEdit *, QLineEdit *>, 4> lines
         = {{{edtLab11, edtLab12}, {edtLab21, edtLab22}, {edtLab31, edtLab32}, {edtLab41, edtLab42}}};
@@ -231,7 +228,7 @@ QWidget *TfrmSetup::buildPrintPage()
     footerLayout->addLayout(columns);
 
     auto *weekly = named(new QGroupBox(QStringLiteral("Heti étlap lábléc")), "grpHetiLab");
-    edtHetiLab = lineEdit("edtHetiLab", 200);
+    edtHetiLab = lineEdit(SettingKey::FooterWeekly);
     auto *weeklyLayout = new QVBoxLayout(weekly);
     weeklyLayout->setContentsMargins(6, 2, 6, 2);
     weeklyLayout->addWidget(edtHetiLab);
@@ -248,11 +245,12 @@ QWidget *TfrmSetup::buildPrintPage()
 QWidget *TfrmSetup::buildCalcPage()
 {
     auto *page = named(new QWidget, "tshSzamitasok");
-    fleRecept = named(new QSpinBox, "fleRecept");
-    fleRecept->setRange(1, 100);
+    const SettingKey::Entry &receptFo = SettingKey::entry(SettingKey::ReceptFo);
+    fleRecept = named(new QSpinBox, receptFo.field);
+    fleRecept->setRange(int(receptFo.lowest), int(receptFo.highest));
     auto *warning = new QLabel(QStringLiteral("(Figyelem! Az átlagáras számítások pontosságát befolyásolja!)"));
     warning->setStyleSheet(QStringLiteral("color: red;"));
-    chkKiadAr = checkBox("chkKiadAr", QStringLiteral("Anyag kiadási árának kézi megadása"));
+    chkKiadAr = checkBox(SettingKey::KiadAr, QStringLiteral("Anyag kiadási árának kézi megadása"));
 
     auto *row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("Recepteket hány főre adjuk meg:")));
@@ -270,11 +268,11 @@ QWidget *TfrmSetup::buildCalcPage()
 QWidget *TfrmSetup::buildDialogsPage()
 {
     auto *page = named(new QWidget, "tshDialogusok");
-    chk3D = checkBox("chk3D", QStringLiteral("3D dialógusablakok (legalább 16 bites színmélység kell)"));
-    chkNew = checkBox("chkNew", QStringLiteral("Új adat rögzítése után mindig legyen visszajelzés"));
-    chkTetelMenny = checkBox("chkTetelMenny", QStringLiteral("Tételmennyiség minimum/maximum figyelmeztető üzenetek"));
-    chkModify = checkBox("chkModify", QStringLiteral("Módosítás után mindig legyen visszajelzés"));
-    chkFormat = checkBox("chkFormat", QStringLiteral("Biztonsági mentésnél törölje le a floppylemezt"));
+    chk3D = checkBox(SettingKey::Display3D, QStringLiteral("3D dialógusablakok (legalább 16 bites színmélység kell)"));
+    chkNew = checkBox(SettingKey::DisplayNew, QStringLiteral("Új adat rögzítése után mindig legyen visszajelzés"));
+    chkTetelMenny = checkBox(SettingKey::DisplayTetelWarning, QStringLiteral("Tételmennyiség minimum/maximum figyelmeztető üzenetek"));
+    chkModify = checkBox(SettingKey::DisplayModify, QStringLiteral("Módosítás után mindig legyen visszajelzés"));
+    chkFormat = checkBox(SettingKey::FormatFloppy, QStringLiteral("Biztonsági mentésnél törölje le a floppylemezt"));
     auto *layout = new QVBoxLayout(page);
     for (QCheckBox *box : {chk3D, chkNew, chkTetelMenny, chkModify, chkFormat})
         layout->addWidget(box);
@@ -286,7 +284,7 @@ QWidget *TfrmSetup::buildDialogsPage()
 QWidget *TfrmSetup::buildOperationPage()
 {
     auto *page = named(new QWidget, "tshMukodes");
-    edtJegyzPath = lineEdit("edtJegyzPath");
+    edtJegyzPath = lineEdit(SettingKey::JegyzPath);
     btnJegyzPath = named(new QPushButton(QStringLiteral("...")), "btnJegyzPath");
     btnJegyzPath->setAutoDefault(false);
     btnJegyzPath->setFixedWidth(28);
@@ -296,9 +294,9 @@ QWidget *TfrmSetup::buildOperationPage()
     noteRow->addWidget(btnJegyzPath);
 
     auto *network = named(new QGroupBox(QStringLiteral("Hálózati beállítások")), "grpHalozat");
-    edtMailaddr = lineEdit("edtMailaddr");
-    edtNetDir = lineEdit("edtNetDir");
-    chkDisaLock = checkBox("chkDisaLock", QStringLiteral("Hálózati zárolás tiltása (kizárólag probléma esetén!)"));
+    edtMailaddr = lineEdit(SettingKey::Mailaddr);
+    edtNetDir = named(new QLineEdit, "edtNetDir");
+    chkDisaLock = checkBox(SettingKey::DisaLock, QStringLiteral("Hálózati zárolás tiltása (kizárólag probléma esetén!)"));
     chkDisaLock->setEnabled(false);
     auto *networkForm = new QFormLayout(network);
     networkForm->setContentsMargins(6, 2, 6, 2);
@@ -306,9 +304,9 @@ QWidget *TfrmSetup::buildOperationPage()
     networkForm->addRow(QStringLiteral("Hálózati könyvtár:"), edtNetDir);
     networkForm->addRow(chkDisaLock);
 
-    chkAutoLeltar = checkBox("chkAutoLeltar", QStringLiteral("Kiadási bizonylatnál automatikus leltár"));
-    chkShowAFA = checkBox("chkShowAFA", QStringLiteral("ÁFA érték mutatása leltárnál"));
-    chkVerChk = checkBox("chkVerChk", QStringLiteral("Indulásnál ellenőrizze a frissítéseket"));
+    chkAutoLeltar = checkBox(SettingKey::AutoLeltar, QStringLiteral("Kiadási bizonylatnál automatikus leltár"));
+    chkShowAFA = checkBox(SettingKey::ShowAFA, QStringLiteral("ÁFA érték mutatása leltárnál"));
+    chkVerChk = checkBox(SettingKey::VerChk, QStringLiteral("Indulásnál ellenőrizze a frissítéseket"));
 
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(3);
@@ -412,10 +410,10 @@ void TfrmSetup::okClicked(int page)
     case PageDialogs: {
         const SetupPages::Dialogs values {chk3D->isChecked(), chkNew->isChecked(), chkTetelMenny->isChecked(),
             chkModify->isChecked(), chkFormat->isChecked()};
-        const SetupPages::Outcome outcome = SetupPages::saveDialogs(m_settings, values);
-        if (outcome.written)
+        const Refusal refusal = SetupPages::saveDialogs(m_settings, values);
+        if (refusal.isNull())
             emit symbolOffsetChanged(SetupPages::symbolOffset(values.display3D));
-        finish(outcome);
+        finish(refusal);
         break;
     }
     case PageOperation: {
@@ -428,7 +426,10 @@ void TfrmSetup::okClicked(int page)
         values.showAFA = chkShowAFA->isChecked();
         values.verChk = chkVerChk->isChecked();
         EngineConfig engine(m_settings.programPath());
-        finish(SetupPages::saveOperation(m_settings, engine, values));
+        const Checked<bool> saved = SetupPages::saveOperation(m_settings, engine, values);
+        if (saved.ok() && saved.value)
+            SetupPages::restartNotice().show(m_messenger);
+        finish(saved.refusal);
         break;
     }
     default:
@@ -443,16 +444,10 @@ void TfrmSetup::cancelClicked(int page)
     reject();
 }
 
-void TfrmSetup::finish(const SetupPages::Outcome &outcome)
+void TfrmSetup::finish(const Refusal &refusal)
 {
-    if (!outcome.text.isEmpty())
-        m_messenger.showMessage(outcome.caption, outcome.symbol, outcome.text, QStringLiteral("OK"));
-    if (outcome.written) {
+    if (!showRefusal(this, m_messenger, refusal))
         accept();
-        return;
-    }
-    if (auto *field = findChild<QWidget *>(outcome.focus); field != nullptr && !outcome.focus.isEmpty())
-        field->setFocus();
 }
 
 void TfrmSetup::loadLogoPreview()
@@ -468,18 +463,11 @@ void TfrmSetup::loadLogoPreview()
     imgLogo->setPixmap(picture.scaled(imgLogo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-QString TfrmSetup::promptOpenFile(const QString &caption, const QString &dir, const QString &filter)
-{
-    if (m_filePrompt != nullptr)
-        return m_filePrompt->openFileName(caption, dir, filter);
-    return QFileDialog::getOpenFileName(this, caption, dir, filter);
-}
-
 void TfrmSetup::chooseLogo()
 {
     const QString current = edtLogoPath->text();
     const QString dir = current.isEmpty() ? m_settings.programPath() : QFileInfo(current).absolutePath();
-    const QString chosen = promptOpenFile(QStringLiteral("Logó kiválasztása"), dir, SetupPages::logoFileFilter());
+    const QString chosen = m_filePrompt.openFileName(QStringLiteral("Logó kiválasztása"), dir, SetupPages::logoFileFilter());
     if (chosen.isEmpty())
         return;
     edtLogoPath->setText(chosen);
@@ -488,7 +476,7 @@ void TfrmSetup::chooseLogo()
 
 void TfrmSetup::chooseNoteFile()
 {
-    const QString chosen = promptOpenFile(QStringLiteral("Jegyzőkönyv kiválasztása"),
+    const QString chosen = m_filePrompt.openFileName(QStringLiteral("Jegyzőkönyv kiválasztása"),
         SetupPages::noteFileDirectory(m_settings), SetupPages::noteFileFilter());
     if (!chosen.isEmpty())
         edtJegyzPath->setText(SetupPages::noteFileChoice(chosen));

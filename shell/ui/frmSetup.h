@@ -13,6 +13,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class Settings;
+struct Services;
 
 // The settings dialog "Program beállítások": six pages, each loading its keys from salvia.ini
 // when shown and writing them with its own "&OK" (SetupPages decides what is written).
@@ -23,8 +24,8 @@ class TfrmSetup : public QDialog
 public:
     enum Page { PageDefaults = 0, PagePrint = 1, PageCalc = 2, PageDialogs = 3, PageUsers = 4, PageOperation = 5 };
 
-    // The file prompt serves the two "..." buttons; without one the platform's dialog is used.
-    TfrmSetup(Settings &settings, Messenger &messenger, FilePrompt *filePrompt = nullptr, QWidget *parent = nullptr);
+    // The file prompt of the services serves the two "..." buttons.
+    explicit TfrmSetup(const Services &services, QWidget *parent = nullptr);
 
     // Shows the dialog modally on the given page; returns QDialog's result.
     int execPage(int page);
@@ -91,15 +92,14 @@ private:
     void loadPage(int page);
     void okClicked(int page);
     void cancelClicked(int page);
-    void finish(const SetupPages::Outcome &outcome);
+    void finish(const Refusal &refusal);
     void loadLogoPreview();
     void chooseLogo();
     void chooseNoteFile();
-    QString promptOpenFile(const QString &caption, const QString &dir, const QString &filter);
 
     Settings &m_settings;
     Messenger &m_messenger;
-    FilePrompt *m_filePrompt;
+    FilePrompt &m_filePrompt;
     QWidget *m_usersHost = nullptr;
     QWidget *m_usersPage = nullptr;
 };

@@ -4,7 +4,10 @@
 #include "widgets/UiFilePrompt.h"
 #include "widgets/UiLogo.h"
 #include "widgets/UiQtTranslation.h"
-#include "shell/ui/UiShellCommands.h"
+#include "shell/ui/AllCommands.h"
+#include "shell/CommandCheck.h"
+#include "session/Services.h"
+#include "widgets/UiDatePrompt.h"
 #include "shell/ui/UiStartup.h"
 #include "widgets/frmDialog.h"
 #include "shell/ui/frmSetup.h"
@@ -60,9 +63,18 @@ int main(int argc, char *argv[])
     TFormMain window(settings);
     TfrmDialog dialog(&window);
     window.setMessenger(dialog);
-    TfrmSetup setup(settings, dialog, &filePrompt, &window);
+    UiDatePrompt datePrompt(&window);
+    const Services services{settings, dialog, filePrompt, datePrompt};
+    TfrmSetup setup(services, &window);
     QObject::connect(&setup, &TfrmSetup::symbolOffsetChanged, &dialog, &TfrmDialog::setSymbolOffset);
-    registerShellCommands(window, settings, dialog, filePrompt, setup);
+    registerAllCommands(window, services, setup);
+    // A menu command that no room registered, or a registration the menu does not know, is a fault
+    // of the build: say so and do not start with a half-wired menu.
+    const QStringList problems = CommandCheck::problems(window.registeredCommands(), window.unknownRegistrations());
+    if (!problems.isEmpty()) {
+        QTextStream(stderr) << problems.join(QLatin1Char('\n')) << Qt::endl;
+        return 3;
+    }
 
     // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
     // painted; the work year is read again after a monthly closing or a restore.

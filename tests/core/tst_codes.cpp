@@ -3,7 +3,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Codes::Kind)
-Q_DECLARE_METATYPE(Codes::Refusal)
 
 class TestCoreCodes : public QObject
 {
@@ -30,8 +29,9 @@ private slots:
         QCOMPARE(Codes::width(kind), width);
         // The widest number of the kind is accepted, one more digit is not.
         const QString widest(width, QLatin1Char('9'));
-        QCOMPARE(Codes::pad(kind, widest).code, widest);
-        QCOMPARE(Codes::pad(kind, widest + "9").refusal, Codes::Refusal::TooLong);
+        QCOMPARE(Codes::pad(kind, widest).value, widest);
+        QCOMPARE(Codes::pad(kind, widest + "9").refusal.text,
+            QStringLiteral("Hibás számot adott meg!\rA szám 0 és %1 közötti lehet").arg(widest));
         QCOMPARE(Codes::pad(kind, qint64(7)), QString(width - 1, QLatin1Char('0')) + "7");
     }
 
@@ -40,27 +40,25 @@ private slots:
         QTest::addColumn<Codes::Kind>("kind");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("code");
-        QTest::addColumn<Codes::Refusal>("refusal");
         QTest::addColumn<QString>("message");
-        const auto ok = Codes::Refusal::None;
-        QTest::newRow("ledger 42") << Codes::Kind::LedgerAccount << "42" << "042" << ok << "";
-        QTest::newRow("register 7") << Codes::Kind::RegisterNumber << "7" << "0007" << ok << "";
-        QTest::newRow("partner 1") << Codes::Kind::Partner << "1" << "00001" << ok << "";
-        QTest::newRow("voucher 12") << Codes::Kind::VoucherNumber << "12" << "00000012" << ok << "";
-        QTest::newRow("zero") << Codes::Kind::MovementType << "0" << "00" << ok << "";
-        QTest::newRow("already padded") << Codes::Kind::LedgerAccount << "042" << "042" << ok << "";
-        QTest::newRow("extra leading zeros") << Codes::Kind::LedgerAccount << "0042" << "042" << ok << "";
-        QTest::newRow("surrounding blanks") << Codes::Kind::VatCode << " 5 " << "05" << ok << "";
-        QTest::newRow("too long") << Codes::Kind::LedgerAccount << "1000" << "" << Codes::Refusal::TooLong
+        QTest::newRow("ledger 42") << Codes::Kind::LedgerAccount << "42" << "042" << "";
+        QTest::newRow("register 7") << Codes::Kind::RegisterNumber << "7" << "0007" << "";
+        QTest::newRow("partner 1") << Codes::Kind::Partner << "1" << "00001" << "";
+        QTest::newRow("voucher 12") << Codes::Kind::VoucherNumber << "12" << "00000012" << "";
+        QTest::newRow("zero") << Codes::Kind::MovementType << "0" << "00" << "";
+        QTest::newRow("already padded") << Codes::Kind::LedgerAccount << "042" << "042" << "";
+        QTest::newRow("extra leading zeros") << Codes::Kind::LedgerAccount << "0042" << "042" << "";
+        QTest::newRow("surrounding blanks") << Codes::Kind::VatCode << " 5 " << "05" << "";
+        QTest::newRow("too long") << Codes::Kind::LedgerAccount << "1000" << ""
                                   << "Hibás számot adott meg!\rA szám 0 és 999 közötti lehet";
-        QTest::newRow("too long, two digits") << Codes::Kind::LossCode << "100" << "" << Codes::Refusal::TooLong
+        QTest::newRow("too long, two digits") << Codes::Kind::LossCode << "100" << ""
                                               << "Hibás számot adott meg!\rA szám 0 és 99 közötti lehet";
         const QString notDigits = "Hibás számot adott meg!\rA kód csak számjegyeket tartalmazhat";
-        QTest::newRow("letters") << Codes::Kind::Partner << "12a" << "" << Codes::Refusal::NotDigits << notDigits;
-        QTest::newRow("negative") << Codes::Kind::Partner << "-1" << "" << Codes::Refusal::NotDigits << notDigits;
-        QTest::newRow("decimal") << Codes::Kind::Partner << "1,5" << "" << Codes::Refusal::NotDigits << notDigits;
-        QTest::newRow("inner blank") << Codes::Kind::Partner << "1 2" << "" << Codes::Refusal::NotDigits << notDigits;
-        QTest::newRow("empty") << Codes::Kind::Partner << "  " << "" << Codes::Refusal::Empty
+        QTest::newRow("letters") << Codes::Kind::Partner << "12a" << "" << notDigits;
+        QTest::newRow("negative") << Codes::Kind::Partner << "-1" << "" << notDigits;
+        QTest::newRow("decimal") << Codes::Kind::Partner << "1,5" << "" << notDigits;
+        QTest::newRow("inner blank") << Codes::Kind::Partner << "1 2" << "" << notDigits;
+        QTest::newRow("empty") << Codes::Kind::Partner << "  " << ""
                                << "A kód megadása kötelező!";
     }
     void typed()
@@ -68,13 +66,18 @@ private slots:
         QFETCH(Codes::Kind, kind);
         QFETCH(QString, typed);
         QFETCH(QString, code);
-        QFETCH(Codes::Refusal, refusal);
         QFETCH(QString, message);
-        const Codes::Result result = Codes::pad(kind, typed);
-        QCOMPARE(result.refusal, refusal);
-        QCOMPARE(result.ok(), refusal == Codes::Refusal::None);
-        QCOMPARE(result.code, code);
-        QCOMPARE(result.message, message);
+        const Checked<QString> result = Codes::pad(kind, typed, QStringLiteral("edtKod"));
+        QCOMPARE(result.ok(), message.isEmpty());
+        QCOMPARE(result.value, code);
+        if (message.isEmpty()) {
+            QCOMPARE(result.refusal, Refusal());
+        } else {
+            QCOMPARE(result.refusal.caption, QStringLiteral("HIBA!"));
+            QCOMPARE(result.refusal.symbol, 2);
+            QCOMPARE(result.refusal.text, message);
+            QCOMPARE(result.refusal.focus, QStringLiteral("edtKod"));
+        }
     }
 
     void computedNumbers()

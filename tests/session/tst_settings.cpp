@@ -1,6 +1,7 @@
 #include "session/EngineConfig.h"
 #include "session/ParamText.h"
 #include "session/Settings.h"
+#include "session/SettingKeys.h"
 #include "session/SetupPages.h"
 #include "core/Messenger.h"
 
@@ -48,6 +49,7 @@ const QMap<QString, Reader> &readers()
         {"ShowAFA", [](const Settings &s) { return QVariant(s.showAFA()); }},
         {"VerChk", [](const Settings &s) { return QVariant(s.verChk()); }},
         {"TapValt", [](const Settings &s) { return QVariant(s.tapValt()); }},
+        {"UpdateServer", [](const Settings &s) { return QVariant(s.updateServer()); }},
         {"ReceptFo", [](const Settings &s) { return QVariant(s.receptFo()); }},
         {"KiadAr", [](const Settings &s) { return QVariant(s.kiadAr()); }},
         {"CegAzon", [](const Settings &s) { return QVariant(s.cegAzon()); }},
@@ -142,6 +144,7 @@ private slots:
         row("Mukodes", "ShowAFA", false, "1", true);
         row("Mukodes", "VerChk", true, "0", false);
         row("Mukodes", "TapValt", true, "0", false);
+        row("Mukodes", "UpdateServer", Settings::vendorServerAddress(), "http://127.0.0.1:8080", "http://127.0.0.1:8080");
         row("Szamitas", "ReceptFo", 100, "10", 10);
         row("Szamitas", "KiadAr", false, "1", true);
         row("UVI", "CegAzon", "A", "B", "B");
@@ -178,6 +181,17 @@ private slots:
         // Its own key, read at once; names match without regard to case, as in the platform's INI files.
         QVERIFY(m_settings.writeString(section.toUpper(), key.toLower(), stored));
         QCOMPARE(read(m_settings), storedValue);
+    }
+
+    // Every key of the key table has its pinned row above: a key added or renamed in the table
+    // without one fails here.
+    void everyKeyHasAPinnedRow()
+    {
+        for (const SettingKey::Entry &key : SettingKey::Table) {
+            const QString name = QString::fromUtf8(key.name);
+            const QString qualified = QString::fromUtf8(key.section) + QLatin1Char('/') + name;
+            QVERIFY2(::readers().contains(name) || ::readers().contains(qualified), qPrintable(qualified));
+        }
     }
 
     void fileIsWindows1250()
@@ -282,6 +296,79 @@ private slots:
         QCOMPARE(m_settings.receptFo(), persons);
     }
 
+    // A file that exists but cannot be read gives the defaults, is reported, and no save
+    // overwrites it.
+    void unreadableFileIsReportedAndKept()
+    {
+        QVERIFY(QDir(m_dir.path()).mkdir("salvia.ini"));
+        QVERIFY(!m_settings.file().readable());
+        QCOMPARE(m_settings.footer11(), QStringLiteral("Beosztott"));
+        const Refusal warning = m_settings.file().unreadableWarning();
+        QCOMPARE(warning.caption, QStringLiteral("Figyelmeztetés"));
+        QCOMPARE(warning.text,
+            QStringLiteral("A beállítások fájlja nem olvasható, ezért az alapértékek érvényesek, és a program nem "
+                           "írja felül:\r")
+                + QDir::toNativeSeparators(ini()));
+        QVERIFY(!m_settings.setTapValt(false));
+        const Refusal refused = SetupPages::saveDialogs(m_settings, {});
+        QCOMPARE(refused.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refused.text, warning.text);
+        QVERIFY(QFileInfo(ini()).isDir());
+        QDir(m_dir.path()).rmdir("salvia.ini");
+        QCOMPARE(m_settings.file().unreadableWarning(), Refusal());
+    }
+
+    // A page keeps what the program does not understand and is written in one go.
+    void pageSaveKeepsTheRestOfTheFile()
+    {
+        const QByteArray before = "; k\xE9zzel \xEDrt megjegyz\xE9s\r[PrintSettings]\rLogoPath=/regi.bmp\rSajat=1\r"
+                                  "[Ismeretlen]\rvalami=x\r";
+        writeBytes(ini(), before);
+        SetupPages::Print print = SetupPages::loadPrint(m_settings);
+        QCOMPARE(print.logoPath, QStringLiteral("/regi.bmp"));
+        print.logoPath = "/uj.bmp";
+        QCOMPARE(SetupPages::savePrint(m_settings, print), Refusal());
+        const QByteArray after = fileBytes(ini());
+        QVERIFY(after.startsWith("; k\xE9zzel \xEDrt megjegyz\xE9s\r[PrintSettings]\rLogoPath=/uj.bmp\rSajat=1\r"));
+        QVERIFY(after.contains("\r[Ismeretlen]\rvalami=x\r"));
+        QVERIFY(after.contains("\rFooter42=\xE1tvette\r"));
+        QVERIFY(!after.contains('\n'));
+    }
+
+    // A value Windows-1250 cannot hold is refused by name, and nothing of the page is written.
+    void valueOutsideTheCodePageIsRefused_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("logo path") << -1
+                                   << QStringLiteral("A(z) „Logófájl” olyan karaktert tartalmaz, amely nem menthető: "
+                                                     "✓\rCserélje ki, és mentse újra!")
+                                   << "edtLogoPath";
+        QTest::newRow("footer") << 6
+                                << QStringLiteral("A(z) „Lábléc, 4. oszlop 1. sora” olyan karaktert tartalmaz, amely "
+                                                  "nem menthető: ✓\rCserélje ki, és mentse újra!")
+                                << "edtLab41";
+    }
+    void valueOutsideTheCodePageIsRefused()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        QVERIFY(m_settings.writeString("PrintSettings", "Footer11", "eredeti"));
+        const QByteArray before = fileBytes(ini());
+        SetupPages::Print print = SetupPages::loadPrint(m_settings);
+        print.footers[0] = "uj";
+        (field < 0 ? print.logoPath : print.footers[field]) = QStringLiteral("Pipa ✓");
+        const Refusal refused = SetupPages::savePrint(m_settings, print);
+        QCOMPARE(refused.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refused.text, text);
+        QCOMPARE(refused.focus, focus);
+        QCOMPARE(fileBytes(ini()), before);
+        QVERIFY(!m_settings.setKoteg(QStringLiteral("✓")));
+        QCOMPARE(m_settings.koteg(), QStringLiteral("001"));
+    }
+
     void unwritableFileReportsFailure()
     {
         m_settings.setIniPath(m_dir.filePath("nincs/ilyen/salvia.ini"));
@@ -368,7 +455,7 @@ private slots:
         print.footers = {"f11", "f12", "f21", "f22", "f31", "f32", "f41", "f42"};
         print.enableFooter = false;
         print.footerWeekly = "heti";
-        QVERIFY(SetupPages::savePrint(m_settings, print).written);
+        QCOMPARE(SetupPages::savePrint(m_settings, print), Refusal());
         QCOMPARE(
             QStringList({m_settings.footer11(), m_settings.footer12(), m_settings.footer21(), m_settings.footer22(),
                 m_settings.footer31(), m_settings.footer32(), m_settings.footer41(), m_settings.footer42()}),
@@ -377,12 +464,12 @@ private slots:
         QVERIFY(!m_settings.enableFooter());
         QCOMPARE(m_settings.footerWeekly(), QStringLiteral("heti"));
 
-        QVERIFY(SetupPages::saveDefaults(m_settings, {"00007", "211", "kg", "03", "05", "07"}).written);
+        QCOMPARE(SetupPages::saveDefaults(m_settings, {"00007", "211", "kg", "03", "05", "07"}), Refusal());
         QCOMPARE(QStringList({m_settings.defaultPartner(), m_settings.defaultFokszam(), m_settings.defaultMertegys(),
                      m_settings.defaultCsoport(), m_settings.defaultAfa(), m_settings.defaultVeszteseg()}),
             QStringList({"00007", "211", "kg", "03", "05", "07"}));
 
-        QVERIFY(SetupPages::saveDialogs(m_settings, {true, false, false, true, false}).written);
+        QCOMPARE(SetupPages::saveDialogs(m_settings, {true, false, false, true, false}), Refusal());
         QVERIFY(m_settings.display3D());
         QVERIFY(!m_settings.displayNew());
         QVERIFY(!m_settings.displayTetelWarning());
@@ -393,8 +480,7 @@ private slots:
     void pageWriteFailureIsReported()
     {
         m_settings.setIniPath(m_dir.filePath("nincs/salvia.ini"));
-        const SetupPages::Outcome outcome = SetupPages::saveDialogs(m_settings, {});
-        QVERIFY(!outcome.written);
+        const Refusal outcome = SetupPages::saveDialogs(m_settings, {});
         QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
         QCOMPARE(outcome.symbol, Symbol::Error);
         QVERIFY(outcome.text.contains(QStringLiteral("nem írható")));
@@ -419,16 +505,15 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         QVERIFY(m_settings.writeString("Szamitas", "ReceptFo", "10"));
-        const SetupPages::Outcome outcome = SetupPages::saveCalc(m_settings, typed, true);
+        const Refusal outcome = SetupPages::saveCalc(m_settings, typed, true);
         if (stored == 0) {
-            QVERIFY(!outcome.written);
+            QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
             QCOMPARE(outcome.text, QStringLiteral("A recepteket 1 és 100 közötti egész számú főre lehet megadni!"));
             QCOMPARE(outcome.focus, QStringLiteral("fleRecept"));
             QCOMPARE(m_settings.receptFo(), 10);
             QVERIFY(!m_settings.kiadAr());
         } else {
-            QVERIFY(outcome.written);
-            QVERIFY(outcome.text.isEmpty());
+            QCOMPARE(outcome, Refusal());
             QCOMPARE(m_settings.receptFo(), stored);
             QVERIFY(m_settings.kiadAr());
         }
@@ -445,9 +530,9 @@ private slots:
         values.verChk = false;
         values.jegyzPath = "jkv.txt";
         const QByteArray before = fileBytes(engine.filePath());
-        SetupPages::Outcome outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(outcome.written);
-        QVERIFY(outcome.text.isEmpty());
+        Checked<bool> outcome = SetupPages::saveOperation(m_settings, engine, values);
+        QVERIFY(outcome.ok());
+        QVERIFY(!outcome.value); // no restart notice
         QCOMPARE(fileBytes(engine.filePath()), before);
         QVERIFY(!m_settings.verChk());
         QCOMPARE(m_settings.jegyzPath(), QStringLiteral("jkv.txt"));
@@ -455,10 +540,11 @@ private slots:
         // A directory that differs even in letter case is a change.
         values.netDir = "/srv/NET";
         outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(outcome.written);
-        QCOMPARE(outcome.caption, QStringLiteral("Információ"));
-        QCOMPARE(outcome.symbol, Symbol::Information);
-        QCOMPARE(outcome.text,
+        QVERIFY(outcome.ok());
+        QVERIFY(outcome.value);
+        QCOMPARE(SetupPages::restartNotice().caption, QStringLiteral("Információ"));
+        QCOMPARE(SetupPages::restartNotice().symbol, Symbol::Information);
+        QCOMPARE(SetupPages::restartNotice().text,
             QStringLiteral("Az adatbázis paraméterek változásai csak a következő programindításkor lépnek érvénybe!"));
         QCOMPARE(engine.netDir(), QStringLiteral("/srv/NET"));
     }
@@ -471,8 +557,7 @@ private slots:
         EngineConfig engine(m_settings.programPath());
         SetupPages::Operation values = SetupPages::loadOperation(m_settings, engine);
         values.netDir = "/srv/net";
-        const SetupPages::Outcome outcome = SetupPages::saveOperation(m_settings, engine, values);
-        QVERIFY(!outcome.written);
+        const Refusal outcome = SetupPages::saveOperation(m_settings, engine, values).refusal;
         QCOMPARE(outcome.caption, QStringLiteral("HIBA!"));
         QVERIFY(outcome.text.startsWith(QStringLiteral("A konfigurációs fájl nem írható: ")));
         QCOMPARE(outcome.focus, QStringLiteral("edtNetDir"));

@@ -43,6 +43,11 @@ QString message(const QString &caption, int symbol, const QString &text, const Q
     return caption + QLatin1Char('|') + QString::number(symbol) + QLatin1Char('|') + text + QLatin1Char('|') + buttons;
 }
 
+QString message(const Refusal &refusal)
+{
+    return message(refusal.caption, refusal.symbol, refusal.text);
+}
+
 const QString Stop = message(
     QStringLiteral("STOP!"), 8, QStringLiteral("Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."));
 const QString BadName = message(QStringLiteral("HIBA!"), 6, QStringLiteral("Hibás felhasználónév!"));
@@ -177,8 +182,7 @@ private slots:
         QFETCH(QString, engine);
         LoginFixture db(engine);
         addUsers(db);
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
+        UserAdmin admin(db.dbPath(), QStringLiteral("Kati"), 1);
         QCOMPARE(admin.levelLabel(QStringLiteral("Kati")), QStringLiteral("Hozzáférés: Teljes (1)"));
         QCOMPARE(admin.levelLabel(QStringLiteral("Bela")), QStringLiteral("Hozzáférés: Adminisztrációs (2)"));
         QCOMPARE(admin.levelLabel(QStringLiteral("kati")), QStringLiteral("Hozzáférés: Felhasználói (3)"));
@@ -272,11 +276,10 @@ private slots:
         LoginFixture db(engine);
         addUsers(db);
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QVERIFY(!admin.changePassword(target, oldPassword, newPassword, newPassword2));
-        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
-        QCOMPARE(admin.focusField(), focus);
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Refusal refusal = admin.changePassword(target, oldPassword, newPassword, newPassword2);
+        QCOMPARE(message(refusal), message(caption, 2, text));
+        QCOMPARE(refusal.focus, focus);
         QCOMPARE(db.rows(), before);
     }
 
@@ -302,11 +305,10 @@ private slots:
         LoginFixture db(engine);
         addUsers(db);
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QVERIFY(admin.changePassword(
-            QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")));
-        QCOMPARE(messages(messenger), QStringList {PasswordChanged});
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        QCOMPARE(admin.changePassword(QStringLiteral("Bela"), oldPassword, QStringLiteral("barack"), QStringLiteral("barack")),
+            Refusal());
+        QCOMPARE(message(UserAdmin::passwordChangedNotice()), PasswordChanged);
 
         const QString stored = db.storedPassword(QStringLiteral("Bela"));
         QVERIFY(stored.startsWith(QStringLiteral("$argon2id$")));
@@ -344,14 +346,14 @@ private slots:
             QVERIFY(query.exec(QStringLiteral(
                 "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
         }
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj")));
-        QCOMPARE(messenger.shown().size(), 1);
-        QCOMPARE(messenger.last().caption, QStringLiteral("HIBA!"));
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        const Refusal refusal
+            = admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj"));
+        QCOMPARE(refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refusal.symbol, 2);
         // The engine's reason follows, in the engine's words.
-        QVERIFY(messenger.last().text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\r")));
-        QVERIFY(messenger.last().text.contains(QStringLiteral("zarolva")));
+        QVERIFY(refusal.text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\r")));
+        QVERIFY(refusal.text.contains(QStringLiteral("zarolva")));
         Settings settings;
         QCOMPARE(
             Login::check(db.dbPath(), {QStringLiteral("Bela"), QStringLiteral("szilva")}, settings), Login::Success);
@@ -440,9 +442,11 @@ private slots:
         const QList<LoginRow> before = db.rows();
         ScriptedMessenger messenger;
         messenger.answer(MsgResult::Yes);
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QCOMPARE(admin.deleteUser(target, oldPassword), UserAdmin::DeleteOutcome::Refused);
-        QCOMPARE(messages(messenger), QStringList {message(caption, 2, text)});
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Checked<UserAdmin::DeleteOutcome> deleted = admin.deleteUser(target, oldPassword, messenger);
+        QVERIFY(!deleted.ok());
+        QCOMPARE(message(deleted.refusal), message(caption, 2, text));
+        QVERIFY(messenger.shown().isEmpty()); // refused before the question
         QCOMPARE(db.rows(), before);
     }
 
@@ -486,14 +490,11 @@ private slots:
             expected.removeIf([&](const LoginRow &row) { return row.loginName == target; });
         ScriptedMessenger messenger;
         messenger.answer(answer);
-        UserAdmin admin(db.dbPath(), messenger, loginUser, loginLevel);
-        QCOMPARE(admin.deleteUser(target, oldPassword), outcome);
-
-        QStringList shown {deleteQuestion(target)};
-        if (outcome == UserAdmin::DeleteOutcome::DeletedSelf)
-            shown << message(
-                QStringLiteral("Információ"), 3, QStringLiteral("Kizárta a rendszer. Indítsa újra a programot!"));
-        QCOMPARE(messages(messenger), shown);
+        UserAdmin admin(db.dbPath(), loginUser, loginLevel);
+        const Checked<UserAdmin::DeleteOutcome> deleted = admin.deleteUser(target, oldPassword, messenger);
+        QVERIFY(deleted.ok());
+        QCOMPARE(deleted.value, outcome);
+        QCOMPARE(messages(messenger), QStringList {deleteQuestion(target)});
         QCOMPARE(db.rows(), expected);
     }
 
@@ -542,11 +543,10 @@ private slots:
         addUsers(db);
         LoginTable(db.dbPath()).remove(QStringLiteral("exit")); // a name the creation refuses by itself
         const QList<LoginRow> before = db.rows();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.createUser(name, password, password2, 3));
-        QCOMPARE(messages(messenger), QStringList {message(QStringLiteral("Hiba!"), 2, text)});
-        QCOMPARE(admin.focusField(), focus);
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        const Refusal refusal = admin.createUser(name, password, password2, 3);
+        QCOMPARE(message(refusal), message(QStringLiteral("Hiba!"), 2, text));
+        QCOMPARE(refusal.focus, focus);
         QCOMPARE(db.rows(), before);
     }
 
@@ -578,11 +578,10 @@ private slots:
         LoginFixture db(engine);
         addUsers(db);
         const qsizetype count = db.rows().size();
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("Kati"), 1);
-        QVERIFY(admin.createUser(name, password, password, level));
-        QCOMPARE(messages(messenger),
-            QStringList {message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva."))});
+        UserAdmin admin(db.dbPath(), QStringLiteral("Kati"), 1);
+        QCOMPARE(admin.createUser(name, password, password, level), Refusal());
+        QCOMPARE(message(UserAdmin::userCreatedNotice()),
+            message(QStringLiteral("Információ"), 3, QStringLiteral("Az új belépés létrehozva.")));
         QCOMPARE(db.rows().size(), count + 1);
 
         const QString stored = db.storedPassword(name);
@@ -600,11 +599,23 @@ private slots:
     void createSuperuserRefused_data() { TestEngines::addRows(); }
     void createSuperuserRefused()
     {
-        QFETCH(QString, engine);
-        LoginFixture db(engine);
-        ScriptedMessenger messenger;
-        UserAdmin admin(db.dbPath(), messenger, QStringLiteral("admin"), 5);
-        QVERIFY(!admin.createUser(QStringLiteral("Uj"), QStringLiteral("x"), QStringLiteral("x"), 5));
+        if (engine == TestEngines::postgresql()) {
+            QVERIFY(query.exec(QStringLiteral("CREATE FUNCTION lock_login() RETURNS trigger LANGUAGE plpgsql AS "
+                                              "$$ BEGIN RAISE EXCEPTION 'zarolva'; END $$")));
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TRIGGER lock_login BEFORE UPDATE ON \"login\" FOR EACH ROW EXECUTE FUNCTION lock_login()")));
+        } else {
+            QVERIFY(query.exec(QStringLiteral(
+                "CREATE TRIGGER lock_login BEFORE UPDATE ON login BEGIN SELECT RAISE(ABORT, 'zarolva'); END")));
+        }
+        UserAdmin admin(db.dbPath(), QStringLiteral("admin"), 5);
+        const Refusal refusal
+            = admin.changePassword(QStringLiteral("Bela"), QString(), QStringLiteral("uj"), QStringLiteral("uj"));
+        QCOMPARE(refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refusal.symbol, 2);
+        // The engine's reason follows, in the engine's words.
+        QVERIFY(refusal.text.startsWith(QStringLiteral("A felhasználói adatok írása nem sikerült:\r")));
+        QVERIFY(refusal.text.contains(QStringLiteral("zarolva")));
         QVERIFY(db.rows().isEmpty());
     }
 };

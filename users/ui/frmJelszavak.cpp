@@ -1,7 +1,9 @@
 #include "users/ui/frmJelszavak.h"
 
 #include "users/AccessLevel.h"
+#include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "users/UserAdmin.h"
 
@@ -16,25 +18,12 @@
 
 namespace {
 
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLineEdit *passwordEdit(QWidget *parent, const char *name)
 {
     auto *edit = named(new QLineEdit(parent), name);
     edit->setEchoMode(QLineEdit::Password);
     edit->setStyleSheet(QStringLiteral("lineedit-password-character: 9679;")); // a filled dot
     return edit;
-}
-
-QPushButton *button(const QString &text, QWidget *parent, const char *name)
-{
-    auto *result = named(new QPushButton(text, parent), name);
-    result->setAutoDefault(true); // Enter on the focused button presses it
-    return result;
 }
 
 void setBackground(QWidget *widget, const QColor &color)
@@ -48,10 +37,10 @@ void setBackground(QWidget *widget, const QColor &color)
 
 } // namespace
 
-TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *parent)
+TfrmJelszavak::TfrmJelszavak(const Services &services, QWidget *parent)
     : QWidget(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
 {
     setObjectName(QStringLiteral("frmJelszavak"));
 
@@ -61,8 +50,8 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     edtNewPass = passwordEdit(changeGroup, "edtNewPass");
     edtNewPass2 = passwordEdit(changeGroup, "edtNewPass2");
     lblSecur = named(new QLabel(changeGroup), "lblSecur");
-    btnModosit = button(QStringLiteral("&Módosít"), changeGroup, "btnModosit");
-    btnTorol = button(QStringLiteral("&Töröl"), changeGroup, "btnTorol");
+    btnModosit = pushButton(changeGroup, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
+    btnTorol = pushButton(changeGroup, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), true);
     auto *changeGrid = new QGridLayout(changeGroup);
     changeGrid->addWidget(new QLabel(QStringLiteral("Felhasználónév:"), changeGroup), 0, 0);
     changeGrid->addWidget(edtUserName, 0, 1);
@@ -86,7 +75,7 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     rbAdmin = named(new QRadioButton(QStringLiteral("Adminisztrációs hozzáférés"), createGroup), "rbAdmin");
     rbUser = named(new QRadioButton(QStringLiteral("Felhasználói szint"), createGroup), "rbUser");
     rbUser->setChecked(true);
-    btnLetrehoz = button(QStringLiteral("&Létrehoz"), createGroup, "btnLetrehoz");
+    btnLetrehoz = pushButton(createGroup, QStringLiteral("btnLetrehoz"), QStringLiteral("&Létrehoz"), true);
     auto *createGrid = new QGridLayout(createGroup);
     createGrid->addWidget(new QLabel(QStringLiteral("Felhasználónév:"), createGroup), 0, 0);
     createGrid->addWidget(edtNewUserName, 0, 1);
@@ -105,8 +94,8 @@ TfrmJelszavak::TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *
     createGrid->addLayout(levels, 4, 0, 1, 2);
     createGrid->addWidget(btnLetrehoz, 5, 0, 1, 2);
 
-    btnOK = button(QStringLiteral("&OK"), this, "btnOK");
-    btnSugo = button(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnOK = pushButton(this, QStringLiteral("btnOK"), QStringLiteral("&OK"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
     auto *groups = new QHBoxLayout;
     groups->addWidget(changeGroup);
     groups->addWidget(createGroup);
@@ -159,23 +148,17 @@ void TfrmJelszavak::showEvent(QShowEvent *event)
 
 void TfrmJelszavak::edtUserNameChange(const QString &text)
 {
-    UserAdmin admin(m_settings.dbPath(), m_messenger, m_settings.loginUser(), m_settings.securLevel());
+    UserAdmin admin(m_settings.dbPath(), m_settings.loginUser(), m_settings.securLevel());
     lblSecur->setText(admin.levelLabel(text));
-}
-
-void TfrmJelszavak::focusField(const QString &objectName)
-{
-    if (QWidget *widget = findChild<QWidget *>(objectName); widget && widget->isEnabled())
-        widget->setFocus();
 }
 
 void TfrmJelszavak::btnModositClick()
 {
-    UserAdmin admin(m_settings.dbPath(), m_messenger, m_settings.loginUser(), m_settings.securLevel());
-    if (!admin.changePassword(edtUserName->text(), edtOldPass->text(), edtNewPass->text(), edtNewPass2->text())) {
-        focusField(admin.focusField());
+    UserAdmin admin(m_settings.dbPath(), m_settings.loginUser(), m_settings.securLevel());
+    if (showRefusal(this, m_messenger,
+            admin.changePassword(edtUserName->text(), edtOldPass->text(), edtNewPass->text(), edtNewPass2->text())))
         return;
-    }
+    UserAdmin::passwordChangedNotice().show(m_messenger);
     // Typed passwords do not stay on the page.
     edtOldPass->clear();
     edtNewPass->clear();
@@ -184,18 +167,21 @@ void TfrmJelszavak::btnModositClick()
 
 void TfrmJelszavak::btnTorolClick()
 {
-    UserAdmin admin(m_settings.dbPath(), m_messenger, m_settings.loginUser(), m_settings.securLevel());
-    const UserAdmin::DeleteOutcome outcome = admin.deleteUser(edtUserName->text(), edtOldPass->text());
-    if (outcome == UserAdmin::DeleteOutcome::Refused) {
-        focusField(admin.focusField());
+    UserAdmin admin(m_settings.dbPath(), m_settings.loginUser(), m_settings.securLevel());
+    const Checked<UserAdmin::DeleteOutcome> deleted
+        = admin.deleteUser(edtUserName->text(), edtOldPass->text(), m_messenger);
+    if (showRefusal(this, m_messenger, deleted.refusal))
         return;
-    }
+    const UserAdmin::DeleteOutcome outcome = deleted.value;
     if (outcome == UserAdmin::DeleteOutcome::Declined)
         return;
     edtOldPass->clear();
     edtUserName->clear();
+    if (outcome != UserAdmin::DeleteOutcome::DeletedSelf)
+        return;
+    UserAdmin::deletedSelfNotice().show(m_messenger);
     // Last: ending the program may take this page down with it.
-    if (outcome == UserAdmin::DeleteOutcome::DeletedSelf && m_endProgram)
+    if (m_endProgram)
         m_endProgram();
 }
 
@@ -204,11 +190,10 @@ void TfrmJelszavak::btnLetrehozClick()
     const int level = rbRoot->isChecked() ? AccessLevel::Full
         : rbAdmin->isChecked()            ? AccessLevel::Administration
                                           : AccessLevel::User;
-    UserAdmin admin(m_settings.dbPath(), m_messenger, m_settings.loginUser(), m_settings.securLevel());
-    if (!admin.createUser(edtNewUserName->text(), edtNewPas1->text(), edtNewPas2->text(), level)) {
-        focusField(admin.focusField());
+    UserAdmin admin(m_settings.dbPath(), m_settings.loginUser(), m_settings.securLevel());
+    if (showRefusal(this, m_messenger, admin.createUser(edtNewUserName->text(), edtNewPas1->text(), edtNewPas2->text(), level)))
         return;
-    }
+    UserAdmin::userCreatedNotice().show(m_messenger);
     edtNewPas1->clear();
     edtNewPas2->clear();
     // The new name may be the one under edtUserName.

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Settings;
+struct Services;
 
 // The users page "Jelszavak" of the settings dialog: change a password, delete a user, create a
 // user. Users of level 1 and 5 manage every user; others can only change their own password.
@@ -16,7 +17,7 @@ class TfrmJelszavak : public QWidget
 {
     Q_OBJECT
 public:
-    TfrmJelszavak(Settings &settings, Messenger &messenger, QWidget *parent = nullptr);
+    explicit TfrmJelszavak(const Services &services, QWidget *parent = nullptr);
 
     // Called when the logged-in user deleted the own login: ends the program without the exit
     // question (the main window turns its ask-on-exit flag off and closes).
@@ -40,7 +41,6 @@ private:
     void btnModositClick();
     void btnTorolClick();
     void btnLetrehozClick();
-    void focusField(const QString &objectName);
 
     Settings &m_settings;
     Messenger &m_messenger;

@@ -1,7 +1,9 @@
 #include "session/HelpPages.h"
 #include "session/Settings.h"
 #include "core/ScriptedFilePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "session/Services.h"
 #include "support/PrintedPages.h"
 #include "proceedings/JegyzokonyvFile.h"
 #include "proceedings/ui/frmEditbox.h"
@@ -57,6 +59,8 @@ private:
     Settings m_settings;
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_prompt;
+    ScriptedDatePrompt m_dates;
+    Services services() { return {m_settings, m_messenger, m_prompt, m_dates}; }
 };
 
 void TestUtilEditbox::init()
@@ -134,7 +138,7 @@ void TestUtilEditbox::opensWithTheNoteFile()
         writeBytes(path, "Selejtez\xe9si jegyz\xf5k\xf6nyv\r\nJelen vannak:\r\n");
     m_settings.writeString(QStringLiteral("Mukodes"), QStringLiteral("JegyzPath"), path);
 
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     QCOMPARE(editor.memJegyzokonyv->toPlainText(),
         exists ? QStringLiteral("Selejtezési jegyzőkönyv\nJelen vannak:\n") : QString());
     QCOMPARE(editor.windowTitle(),
@@ -147,7 +151,7 @@ void TestUtilEditbox::opensWithTheNoteFile()
 
 void TestUtilEditbox::modifiedMarkComesAndGoes()
 {
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     editor.memJegyzokonyv->setFocus();
@@ -176,7 +180,7 @@ void TestUtilEditbox::modifiedMarkComesAndGoes()
 
 void TestUtilEditbox::saveFallsBackToTheNameChosenBefore()
 {
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.memJegyzokonyv->setPlainText(QStringLiteral("első"));
     // Cancelled with no name chosen yet: nothing is written and the mark stays.
     editor.btnMent->click();
@@ -205,7 +209,7 @@ void TestUtilEditbox::saveFallsBackToTheNameChosenBefore()
 
 void TestUtilEditbox::openLoadsTheChosenFile()
 {
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.memJegyzokonyv->setPlainText(QStringLiteral("régi"));
     QVERIFY(editor.isModified());
     const QString path = m_dir.filePath(QStringLiteral("betolt.txt"));
@@ -272,7 +276,7 @@ void TestUtilEditbox::printoutHoldsTitleTextDateAndSignatures()
 void TestUtilEditbox::printWithoutPrinterWarnsAndPreviews()
 {
     m_settings.setIsPrinter(0);
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.memJegyzokonyv->setPlainText(QStringLiteral("Átadás-átvétel"));
     PreparedReport shown;
     editor.setPreviewer([&](const PreparedReport &pages, QWidget *) { shown = pages; });
@@ -303,14 +307,14 @@ void TestUtilEditbox::helpPageExistsInHungarian()
     QVERIFY(html.contains(QStringLiteral("Szövegszerkesztő")));
     QVERIFY(html.contains(QStringLiteral("Windows-1250")));
 
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.btnSugo->click(); // no help folder in the test's program directory
     QCOMPARE(m_messenger.texts(), QStringList {HelpPages::missingText(QStringLiteral("EditBox.htm"))});
 }
 
 void TestUtilEditbox::wheelMovesTheCursorByLines()
 {
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.memJegyzokonyv->setPlainText(QStringLiteral("egy\nkettő\nhárom\nnégy"));
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -351,7 +355,7 @@ void TestUtilEditbox::closingWithUnsavedTextAsks()
     QFETCH(bool, closed);
     QFETCH(bool, saved);
 
-    TfrmEditbox editor(m_settings, m_messenger, m_prompt);
+    TfrmEditbox editor(services());
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     if (typed)

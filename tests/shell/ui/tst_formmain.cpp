@@ -2,10 +2,12 @@
 #include "shell/ui/FormMain.h"
 #include "shell/MainWindowMessages.h"
 #include "session/Settings.h"
-#include "shell/ui/UiShellCommands.h"
+#include "shell/ui/AllCommands.h"
 #include "shell/ui/frmSetup.h"
 #include "core/ScriptedFilePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "session/Services.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -31,6 +33,7 @@ private:
     QTemporaryDir m_dir;
     QList<QUrl> m_openedUrls;
     ScriptedFilePrompt m_filePrompt;
+    ScriptedDatePrompt m_datePrompt;
 
     // A settings object on its own salvia.ini in the test folder.
     void freshSettings(Settings &settings)
@@ -502,8 +505,9 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         window.setMessenger(messenger);
-        QPointer<TfrmSetup> setup = new TfrmSetup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, m_filePrompt, *setup);
+        const Services services{settings, messenger, m_filePrompt, m_datePrompt};
+        QPointer<TfrmSetup> setup = new TfrmSetup(services, &window);
+        registerAllCommands(window, services, *setup);
 
         int shownPage = -1;
         QString status;
@@ -527,8 +531,9 @@ private slots:
         settings.setMunkaEv(QStringLiteral("2024"));
         ScriptedMessenger messenger;
         TFormMain window(settings);
-        TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
+        const Services services{settings, messenger, m_filePrompt, m_datePrompt};
+        TfrmSetup setup(services, &window);
+        registerAllCommands(window, services, setup);
         QPointer<QWidget> shown;
         QString shownName;
         QTimer::singleShot(0, &window, [&] {
@@ -552,8 +557,9 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         window.setMessenger(messenger);
-        TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
+        const Services services{settings, messenger, m_filePrompt, m_datePrompt};
+        TfrmSetup setup(services, &window);
+        registerAllCommands(window, services, setup);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -596,8 +602,9 @@ private slots:
         ScriptedMessenger messenger;
         TFormMain window(settings);
         window.setMessenger(messenger);
-        TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
+        const Services services{settings, messenger, m_filePrompt, m_datePrompt};
+        TfrmSetup setup(services, &window);
+        registerAllCommands(window, services, setup);
         for (const char *command : {"Frisstsellenrzseazinterneten1", "Nyomtatsfjlbl1", "Szvegszerkeszt1"})
             QVERIFY2(window.commandAction(QString::fromLatin1(command))->isEnabled(), command);
 
@@ -628,8 +635,9 @@ private slots:
         freshSettings(settings);
         ScriptedMessenger messenger;
         TFormMain window(settings);
-        TfrmSetup setup(settings, messenger, nullptr, &window);
-        registerShellCommands(window, settings, messenger, m_filePrompt, setup);
+        const Services services{settings, messenger, m_filePrompt, m_datePrompt};
+        TfrmSetup setup(services, &window);
+        registerAllCommands(window, services, setup);
         QString shown;
         QPointer<QWidget> about;
         QTimer::singleShot(0, &window, [&] {

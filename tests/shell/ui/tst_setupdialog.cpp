@@ -5,7 +5,9 @@
 #include "shell/ui/frmParams.h"
 #include "shell/ui/frmSetup.h"
 #include "core/FilePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "session/Services.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -68,6 +70,8 @@ private:
     Settings m_settings;
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_prompt;
+    ScriptedDatePrompt m_dates;
+    Services services() { return {m_settings, m_messenger, m_prompt, m_dates}; }
 
     template <typename T> static T *child(QObject *parent, const char *name)
     {
@@ -102,7 +106,7 @@ private slots:
 
     void pagesAndTexts()
     {
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Program beállítások"));
         QCOMPARE(dialog.minimumSize(), QSize(500, 328));
         QCOMPARE(dialog.maximumSize(), QSize(500, 328));
@@ -155,7 +159,7 @@ private slots:
     void defaultsPageEnterOrderAndOk()
     {
         QVERIFY(m_settings.writeString("DefaultValues", "DefaultPartner", "00003"));
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageDefaults);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -188,7 +192,7 @@ private slots:
     {
         QVERIFY(m_settings.writeString("DefaultValues", "DefaultFokszam", "211"));
         const QByteArray before = iniBytes();
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageDefaults);
         dialog.show();
         auto *fokszam = child<QLineEdit>(&dialog, "edtFokszamAl");
@@ -204,7 +208,7 @@ private slots:
 
     void pageShownAgainReloadsFromFile()
     {
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageDialogs);
         auto *threeD = child<QCheckBox>(&dialog, "chk3D");
         QVERIFY(!threeD->isChecked());
@@ -225,7 +229,7 @@ private slots:
         image.fill(Qt::blue);
         QVERIFY(image.save(picture));
 
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PagePrint);
         auto *logoPath = child<QLineEdit>(&dialog, "edtLogoPath");
         auto *preview = child<QLabel>(&dialog, "imgLogo");
@@ -264,7 +268,7 @@ private slots:
     void calcPageBounds()
     {
         QVERIFY(m_settings.writeString("Szamitas", "ReceptFo", "250"));
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageCalc);
         dialog.show();
         auto *persons = child<QSpinBox>(&dialog, "fleRecept");
@@ -299,7 +303,7 @@ private slots:
 
     void dialogsPageOkSetsSymbolOffsetAtOnce()
     {
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         QSignalSpy offsets(&dialog, &TfrmSetup::symbolOffsetChanged);
         dialog.openPage(TfrmSetup::PageDialogs);
         child<QCheckBox>(&dialog, "chk3D")->setChecked(true);
@@ -330,7 +334,7 @@ private slots:
     {
         EngineConfig engine(m_dir.path());
         QVERIFY(engine.writeValue(EngineConfig::netDirEntry(), "/srv/net").ok());
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageOperation);
         auto *netDir = child<QLineEdit>(&dialog, "edtNetDir");
         QCOMPARE(netDir->text(), QStringLiteral("/srv/net"));
@@ -358,7 +362,7 @@ private slots:
 
     void operationPageNoteFileDialog()
     {
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         dialog.openPage(TfrmSetup::PageOperation);
         m_prompt.answers << m_dir.filePath("szovegek/jegyzokonyv");
         click(&dialog, "btnJegyzPath");
@@ -372,7 +376,7 @@ private slots:
 
     void usersPageHelpAndExecPage()
     {
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
+        TfrmSetup dialog(services());
         QPointer<QWidget> first = new QLabel("első");
         dialog.setUsersPage(first);
         auto *pages = child<QTabWidget>(&dialog, "pgcSetup");
@@ -400,8 +404,8 @@ private slots:
         m_settings.setDbPath(m_dir.path());
         m_settings.setLoginUser(QStringLiteral("admin"));
         m_settings.setSecurLevel(5);
-        TfrmSetup dialog(m_settings, m_messenger, &m_prompt);
-        dialog.setUsersPage(new TfrmJelszavak(m_settings, m_messenger));
+        TfrmSetup dialog(services());
+        dialog.setUsersPage(new TfrmJelszavak(services()));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 

@@ -1,7 +1,10 @@
 #include "session/Settings.h"
 #include "users/ui/frmJelszavak.h"
 #include "users/ui/frmPassword.h"
+#include "core/ScriptedDatePrompt.h"
+#include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "session/Services.h"
 #include "support/LoginFixture.h"
 
 #include <QGroupBox>
@@ -48,7 +51,7 @@ struct Page
         settings.setDbPath(db.dbPath());
         settings.setLoginUser(user);
         settings.setSecurLevel(level);
-        page = std::make_unique<TfrmJelszavak>(settings, messenger);
+        page = std::make_unique<TfrmJelszavak>(Services {settings, messenger, files, dates});
         page->show();
         page->activateWindow();
         if (!QTest::qWaitForWindowActive(page.get()))
@@ -61,6 +64,8 @@ struct Page
     LoginFixture db;
     Settings settings;
     ScriptedMessenger messenger;
+    ScriptedFilePrompt files;
+    ScriptedDatePrompt dates;
     std::unique_ptr<TfrmJelszavak> page;
 };
 

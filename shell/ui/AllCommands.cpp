@@ -1,0 +1,15 @@
+#include "shell/ui/AllCommands.h"
+
+#include "exchange/ui/ExchangeCommands.h"
+#include "printing/ui/PrintingCommands.h"
+#include "proceedings/ui/ProceedingsCommands.h"
+#include "shell/ui/FormMain.h"
+#include "shell/ui/ShellCommands.h"
+
+void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup &setup)
+{
+    registerShellCommands(window, services, setup);
+    registerExchangeCommands(window, services);
+    registerProceedingsCommands(window, services);
+    registerPrintingCommands(window, services);
+}

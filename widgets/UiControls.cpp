@@ -1,0 +1,22 @@
+#include "widgets/UiControls.h"
+
+#include "core/Refusal.h"
+
+QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses)
+{
+    auto *created = named(new QPushButton(caption, parent), name);
+    created->setAutoDefault(enterPresses);
+    return created;
+}
+
+bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal)
+{
+    if (refusal.isNull())
+        return false;
+    refusal.show(messenger);
+    if (refusal.focus.isEmpty())
+        return true;
+    if (QWidget *field = screen->findChild<QWidget *>(refusal.focus); field && field->isEnabled())
+        field->setFocus();
+    return true;
+}
