@@ -1,5 +1,7 @@
 #include "menu/RationLines.h"
 
+#include <QSet>
+
 namespace RationLines {
 
 static RationLine lineOf(const RationMenuRow &row, const QString &account, const QString &number, double quantity)
@@ -33,6 +35,28 @@ QList<RationLine> compute(
                 row, ingredient.account, ingredient.number, ingredient.per100 / 100 * row.headcount * row.perPerson);
     }
     return lines;
+}
+
+Money normFrame(const QList<RationLine> &lines)
+{
+    QSet<QString> counted;
+    Money frame;
+    for (const RationLine &line : lines) {
+        const QString meal = line.date.toString(Qt::ISODate) + QLatin1Char('|') + line.mealCode;
+        if (counted.contains(meal))
+            continue;
+        counted.insert(meal);
+        frame += line.normMeal;
+    }
+    return frame;
+}
+
+Money value(const QList<RationLine> &lines)
+{
+    Money total;
+    for (const RationLine &line : lines)
+        total += line.value;
+    return total;
 }
 
 } // namespace RationLines

@@ -15,4 +15,9 @@ namespace RationLines {
 QList<RationLine> compute(
     const QList<RationMenuRow> &rows, const QHash<QString, QList<RationInput::Ingredient>> &ingredients);
 
+// The norm frame: each meal's Norma x headcount once per day, however many lines it has.
+Money normFrame(const QList<RationLine> &lines);
+// The value of all lines.
+Money value(const QList<RationLine> &lines);
+
 } // namespace RationLines

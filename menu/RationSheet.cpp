@@ -1,8 +1,8 @@
 #include "menu/RationSheet.h"
 
+#include "menu/RationLines.h"
 #include "menu/RationRounding.h"
 
-#include <QSet>
 #include <QtMath>
 #include <algorithm>
 
@@ -245,25 +245,12 @@ bool RationSheet::hasShortage() const
 
 Money RationSheet::normFrame() const
 {
-    QSet<QString> counted;
-    Money frame;
-    for (const RationLine &line : m_lines) {
-        const QString group = line.date.toString(Qt::ISODate) + QLatin1Char('|') + line.mealCode + QLatin1Char('|')
-            + QString::number(line.normMeal.units());
-        if (counted.contains(group))
-            continue;
-        counted.insert(group);
-        frame += line.normMeal;
-    }
-    return frame;
+    return RationLines::normFrame(m_lines);
 }
 
 Money RationSheet::realValue() const
 {
-    Money value;
-    for (const RationLine &line : m_lines)
-        value += line.value;
-    return value;
+    return RationLines::value(m_lines);
 }
 
 QStringList RationSheet::takeWarnings()
