@@ -43,16 +43,21 @@ static bool run(QSqlQuery &query, Refusal *refusal)
     return false;
 }
 
-static bool removeRows(QSqlDatabase db, const QString &user, Refusal *refusal)
+Refusal RationDraft::removeRows(QSqlDatabase db, const QString &user)
 {
     for (const QString &table : {QStringLiteral("TmpKiszabat"), QStringLiteral("TmpKiszabat_2")}) {
         QSqlQuery query(db);
         query.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE \"Felhasznalo\" = ?").arg(table));
         query.addBindValue(user);
-        if (!run(query, refusal))
-            return false;
+        if (!query.exec())
+            return RationSql::failure(query);
     }
-    return true;
+    return Refusal();
+}
+
+void RationDraft::forgetSection()
+{
+    m_settings.writeInt(section(), QStringLiteral("Count"), 0);
 }
 
 static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &line, Refusal *refusal)
@@ -95,7 +100,7 @@ Refusal RationDraft::save(const RationSheet &sheet)
         TransactionGuard guard(m_db);
         if (!guard.isActive())
             return notWritten();
-        if (!removeRows(m_db, m_user, &refusal))
+        if ((refusal = removeRows(m_db, m_user)))
             return refusal;
         for (const RationLine &line : sheet.lines())
             if (!insertLine(m_db, m_user, line, &refusal))
@@ -116,15 +121,14 @@ Refusal RationDraft::save(const RationSheet &sheet)
 
 Refusal RationDraft::clear()
 {
-    Refusal refusal;
     TransactionGuard guard(m_db);
     if (!guard.isActive())
         return notWritten();
-    if (!removeRows(m_db, m_user, &refusal))
+    if (const Refusal refusal = removeRows(m_db, m_user))
         return refusal;
     if (!guard.commit())
         return notWritten();
-    m_settings.writeInt(section(), QStringLiteral("Count"), 0);
+    forgetSection();
     return Refusal();
 }
 

@@ -26,6 +26,10 @@ public:
     Refusal save(const RationSheet &sheet);
     // Forgets the user's sheet (rows and section).
     Refusal clear();
+    // Inside the caller's transaction: deletes the user's stored rows (a sheet just issued).
+    static Refusal removeRows(QSqlDatabase db, const QString &user);
+    // Empties the user's section, after the rows are gone.
+    void forgetSection();
 
     // True when the user has a stored sheet that may still be issued: its date is after the
     // closing date and every meal of it still has an unissued headcount. A sheet that no longer

@@ -145,6 +145,18 @@ Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QL
     return Checked<QHash<QString, QList<Ingredient>>>::accepted(result);
 }
 
+Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""));
+    if (!query.exec())
+        return Checked<QList<QPair<QString, QString>>>::refused(RationSql::failure(query));
+    QList<QPair<QString, QString>> result;
+    while (query.next())
+        result << qMakePair(query.value(0).toString(), query.value(1).toString());
+    return Checked<QList<QPair<QString, QString>>>::accepted(result);
+}
+
 Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
 {
     QSqlQuery query(db);

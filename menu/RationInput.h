@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ Checked<QList<RationMenuRow>> menuRows(QSqlDatabase db, const QDate &from, const
 
 // The ingredient rows of the recipes used by those menu rows, per recipe code.
 Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QList<RationMenuRow> &rows);
+
+// The ledger accounts of Fokszam in code order: code and name.
+Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db);
 
 // Every material of Anyag, keyed by rationKey().
 Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db);

@@ -4,7 +4,6 @@
 #include "menu/RationLines.h"
 #include "menu/RationRounding.h"
 
-#include <QHash>
 #include <algorithm>
 
 bool RationPlan::hasShortage() const
@@ -47,8 +46,11 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
     }
     plan.normFrame = RationLines::normFrame(plan.lines);
     plan.realValue = RationLines::value(plan.lines);
-    for (RationTotal &total : plan.totals)
-        total.quantity = RationRounding::planned(total.quantity, materials.value.value(total.key()).decimals);
+    for (RationTotal &total : plan.totals) {
+        const int decimals = materials.value.value(total.key()).decimals;
+        plan.decimals.insert(total.key(), decimals);
+        total.quantity = RationRounding::planned(total.quantity, decimals);
+    }
     std::stable_sort(plan.totals.begin(), plan.totals.end(),
         [](const RationTotal &a, const RationTotal &b) { return a.name < b.name; });
     return Checked<RationPlan>::accepted(plan);

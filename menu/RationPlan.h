@@ -4,6 +4,7 @@
 #include "menu/RationTypes.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QStringList>
@@ -16,6 +17,7 @@ struct RationPlan
     QList<RationMenuRow> menu; // views 1 and 2
     QList<RationLine> lines;
     QList<RationTotal> totals; // view 3, ordered by material name
+    QHash<QString, int> decimals; // each total's material decimals, by key
     Money normFrame;
     Money realValue;
 

@@ -29,6 +29,18 @@ const RationMaterial *RationSheet::material(const QString &key) const
     return it == m_materials.constEnd() ? nullptr : &it.value();
 }
 
+QList<RationMaterial> RationSheet::stockedMaterials(const QString &account) const
+{
+    QList<RationMaterial> found;
+    for (const RationMaterial &material : m_materials)
+        if (material.account == account && material.listed
+            && m_stock.value(rationKey(account, material.number)).quantity > 0)
+            found << material;
+    std::sort(
+        found.begin(), found.end(), [](const RationMaterial &a, const RationMaterial &b) { return a.name < b.name; });
+    return found;
+}
+
 const RationMeal *RationSheet::meal(const QString &code) const
 {
     for (const RationMeal &meal : m_meals)

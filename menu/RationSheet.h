@@ -28,6 +28,9 @@ public:
     const QList<RationTotal> &totals() const { return m_totals; }
     const RationMaterial *material(const QString &key) const;
     RationStockValue stock(const QString &key) const { return m_stock.value(key); }
+    // The materials of a ledger account that are shown and have stock at the date, by name: what
+    // the edit dialogs offer.
+    QList<RationMaterial> stockedMaterials(const QString &account) const;
 
     // The detail lines, priced at the date (ids are given here).
     void setLines(const QList<RationLine> &lines);
