@@ -57,6 +57,9 @@ QList<TableDef> stockTables()
                       {QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Datum"),
                           QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},
                       Catalogue::orderCalTerms())
+                  // The stock engine's look-ups: a voucher's rows, and a material's rows by date.
+                  .index("OrderBizSzam", {"BizSzam", "Datum", "BK"})
+                  .index("OrderAnyagDatum", {"FokSzla", "NyilvSzam", "Datum"})
                   .build();
 
     tables << TableBuilder("Leltar")

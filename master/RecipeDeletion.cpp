@@ -1,0 +1,100 @@
+#include "master/RecipeDeletion.h"
+
+#include "core/Messenger.h"
+#include "core/Refusal.h"
+#include "master/RecipeWriteFailure.h"
+#include "store/TransactionGuard.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace RecipeDeletion {
+
+static const char *const RecipeAccount = "1000";
+
+bool isUsed(QSqlDatabase db, const QString &code)
+{
+    static const char *const statements[] = {
+        "SELECT COUNT(*) FROM \"Etlap\" WHERE \"FokSzam\" = ? AND \"EtelKod\" = ?",
+        "SELECT COUNT(*) FROM \"CartEtlap\" WHERE \"FokSzam\" = ? AND \"Etelkod\" = ?",
+        "SELECT COUNT(*) FROM \"CartBear\" WHERE \"Fokszam\" = ? AND \"Etelkod\" = ?",
+    };
+    for (const char *sql : statements) {
+        QSqlQuery query(db);
+        query.prepare(QString::fromLatin1(sql));
+        query.addBindValue(QString::fromLatin1(RecipeAccount));
+        query.addBindValue(code);
+        // A table that cannot be read counts as using the recipe: never delete blind.
+        if (!query.exec() || !query.next() || query.value(0).toInt() > 0)
+            return true;
+    }
+    return false;
+}
+
+static bool ask(Messenger &messenger, const QString &text)
+{
+    return messenger.showMessage(
+               QStringLiteral("Figyelmeztetés"), Symbol::Warning, text, QStringLiteral("Mégse"), QStringLiteral("OK"))
+        == MsgResult::Ok;
+}
+
+static Outcome discontinue(QSqlDatabase db, Messenger &messenger, const QString &code, const QDate &today)
+{
+    if (!ask(messenger,
+            QStringLiteral("A receptet használja az étlap, így nem törölhető Beállítsam a megszüntetés dátumát?")))
+        return Outcome::Nothing;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("UPDATE \"ReceptFej\" SET \"EndDat\" = ? WHERE \"EtelKod\" = ?"));
+    query.addBindValue(today);
+    query.addBindValue(code);
+    if (!query.exec()) {
+        RecipeWriteFailure::refusal().show(messenger);
+        return Outcome::Nothing;
+    }
+    return Outcome::Discontinued;
+}
+
+enum class Removal { Removed, Used, Failed };
+
+static Removal remove(QSqlDatabase db, const QString &code)
+{
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return Removal::Failed;
+    if (isUsed(db, code))
+        return Removal::Used;
+    for (const char *sql :
+        {"DELETE FROM \"Recept\" WHERE \"EtelKod\" = ?", "DELETE FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"}) {
+        QSqlQuery query(db);
+        query.prepare(QString::fromLatin1(sql));
+        query.addBindValue(code);
+        if (!query.exec())
+            return Removal::Failed;
+    }
+    return guard.commit() ? Removal::Removed : Removal::Failed;
+}
+
+Outcome run(QSqlDatabase db, Messenger &messenger, const QString &code, const QDate &today)
+{
+    if (code.isEmpty()) {
+        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(messenger);
+        return Outcome::Nothing;
+    }
+    if (isUsed(db, code))
+        return discontinue(db, messenger, code, today);
+    if (!ask(messenger, QStringLiteral("Valóban törli a receptet?\rAz adat visszavonhatatlanul törlődik!")))
+        return Outcome::Nothing;
+    switch (remove(db, code)) {
+    case Removal::Removed:
+        return Outcome::Deleted;
+    case Removal::Used:
+        // A menu took the recipe up since the question: it can only be discontinued.
+        return discontinue(db, messenger, code, today);
+    case Removal::Failed:
+        break;
+    }
+    RecipeWriteFailure::refusal().show(messenger);
+    return Outcome::Nothing;
+}
+
+} // namespace RecipeDeletion

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Refusal.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+class Messenger;
+
+// The material lines of a recipe (Recept), each quantity given for 100 portions. Every write also
+// sets the recipe's ModDat, in one transaction with it.
+namespace RecipeLines {
+
+// A typed quantity for `portions` portions as the quantity for 100 portions, three decimals,
+// halves to even. The portions are held to 1..100, so a bad setting never divides by zero.
+double per100(double typed, int portions);
+
+struct Line
+{
+    QString code; // EtelKod of the recipe
+    QString account; // FokSzla
+    QString registerNumber; // NyilvSzam
+    double quantity = 0; // as typed
+};
+
+// Inserts a line whose quantity was typed for `portions` portions; accepted: the new ReceptAzon.
+Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate &today);
+
+// Rewrites a line (found by its ReceptAzon) with a quantity already given for 100 portions.
+Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &today);
+
+// Deleting the current line: "Nincs kiválasztott adatsor!" without one (lineId 0), otherwise asks
+// and deletes on "OK". True when the line was deleted.
+bool removeAsked(QSqlDatabase db, Messenger &messenger, const QString &code, qint64 lineId, const QDate &today);
+
+} // namespace RecipeLines

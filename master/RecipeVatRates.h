@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+
+// The VAT percent in force for each VAT group on one day: of the group's Afa rows in the order of
+// date, then rate, the last one dated on or before the day.
+class RecipeVatRates
+{
+public:
+    static RecipeVatRates read(QSqlDatabase db, const QDate &day);
+
+    // 0 for a group without a row in force.
+    double percent(const QString &group) const { return m_percents.value(group, 0.0); }
+    void set(const QString &group, double percent) { m_percents.insert(group, percent); }
+
+private:
+    QHash<QString, double> m_percents;
+};

@@ -1,0 +1,71 @@
+#include "menu/Headcount.h"
+
+#include "master/RecipeWriteFailure.h"
+#include "menu/MenuGuards.h"
+#include "store/TransactionGuard.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace Headcount {
+
+Entry read(QSqlDatabase db, const QDate &date, const QString &meal)
+{
+    Entry entry;
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT \"Letszam\", \"Kiadva\" FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"));
+    query.addBindValue(date);
+    query.addBindValue(meal);
+    if (query.exec() && query.next()) {
+        entry.count = query.value(0).toInt();
+        entry.issued = query.value(1).toBool();
+        entry.exists = true;
+    }
+    return entry;
+}
+
+QString issuedWarning()
+{
+    return QStringLiteral("A létszám már ki lett adva kiszabattal! A kiszabat nem változik, csak saját felelősségre "
+                          "módosítsa!");
+}
+
+static bool exec(QSqlDatabase db, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count, const QDate &closedThrough)
+{
+    if (!MenuGuards::isOpen(date, closedThrough))
+        return MenuGuards::closedMonth();
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return RecipeWriteFailure::refusal();
+    const Entry entry = read(db, date, meal);
+    if (count == 0 && entry.issued)
+        return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
+
+    bool written = true;
+    if (count == 0)
+        written = !entry.exists
+            || exec(
+                db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"), {date, meal});
+    else if (entry.exists)
+        written = exec(db,
+            QStringLiteral("UPDATE \"Letszam\" SET \"Letszam\" = ? WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
+            {count, date, meal});
+    else
+        written = exec(db,
+            QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
+                           "VALUES (?, ?, ?, ?, ?)"),
+            {date, meal, count, false, QString()});
+    return written && guard.commit() ? Refusal() : RecipeWriteFailure::refusal();
+}
+
+} // namespace Headcount

@@ -1,0 +1,76 @@
+#include "menu/MenuCopy.h"
+
+#include "master/RecipeWriteFailure.h"
+#include "menu/MenuGuards.h"
+#include "menu/MenuRows.h"
+#include "store/TransactionGuard.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QVariant>
+#include <optional>
+
+namespace MenuCopy {
+
+static QList<MenuRow> rowsOf(QSqlDatabase db, const QDate &day, bool *ok)
+{
+    QList<MenuRow> rows;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\" FROM \"Etlap\" "
+                                 "WHERE \"Datum\" = ? ORDER BY \"EtlapAzon\""));
+    query.addBindValue(day);
+    *ok = query.exec();
+    while (*ok && query.next())
+        rows << MenuRow {day, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toDouble()};
+    return rows;
+}
+
+static Refusal ontoItself()
+{
+    return Refusal::error(QStringLiteral("Hibás értékadás!\rNem másolható önmagára!"));
+}
+
+Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
+{
+    if (!target.date.isValid() || target.date == QDate(1900, 1, 1) || (target.sameWarehouse && target.date == day))
+        return ontoItself();
+
+    // Within one warehouse the rows are read inside the writing transaction; from another
+    // warehouse's file they are read before it.
+    std::optional<TransactionGuard> guard;
+    if (target.sameWarehouse)
+        guard.emplace(target.db);
+    bool ok = false;
+    const QList<MenuRow> rows = rowsOf(source, day, &ok);
+    if (!target.sameWarehouse)
+        guard.emplace(target.db);
+    if (!ok || !guard->isActive())
+        return RecipeWriteFailure::refusal();
+
+    const QDate closed = qMax(target.closedThrough, MenuGuards::closedThrough(target.db));
+    if (!MenuGuards::isOpen(target.date, closed))
+        return MenuGuards::closedMonth();
+    for (const MenuRow &row : rows) {
+        if (MenuGuards::hasHeadcount(target.db, target.date, row.meal, true))
+            return MenuGuards::issuedMealForNewRow();
+    }
+
+    QSqlQuery insert(target.db);
+    insert.prepare(
+        QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                       "VALUES (?, ?, ?, ?, ?)"));
+    for (const MenuRow &row : rows) {
+        insert.addBindValue(target.date);
+        insert.addBindValue(row.meal);
+        insert.addBindValue(row.account);
+        insert.addBindValue(row.dish);
+        insert.addBindValue(row.quantity);
+        if (!insert.exec())
+            return RecipeWriteFailure::refusal();
+    }
+    return guard->commit() ? Refusal() : RecipeWriteFailure::refusal();
+}
+
+} // namespace MenuCopy

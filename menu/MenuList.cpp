@@ -1,0 +1,105 @@
+#include "menu/MenuList.h"
+
+#include "menu/MenuRows.h"
+#include "store/WorkTable.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace MenuList {
+
+static const char *const Columns
+    = "(\"EtlapAzon\", \"Datum\", \"EtkTip\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
+      "\"EtkKod\", \"Tip\", \"Enorma\", \"NyilvSzam\", \"FokSzam\")";
+
+bool rebuild(QSqlDatabase db, const Filter &filter, QString *error)
+{
+    if (!WorkTable::prepare(db, QStringLiteral("TmpEtlap"), error))
+        return false;
+
+    const QString code = filter.withCode ? QStringLiteral("e.\"EtelKod\"") : QStringLiteral("?");
+    const QString dateFilter = filter.allDates ? QString() : QStringLiteral(" AND e.\"Datum\" = ?");
+    const QString recipes = QStringLiteral("INSERT INTO \"TmpEtlap\" ") + QLatin1String(Columns)
+        + QStringLiteral(
+            " SELECT e.\"EtlapAzon\", e.\"Datum\", k.\"Megnevezes\", r.\"Megnevezes\", e.\"Mennyiseg\", ?, "
+            "e.\"EtkTip\", k.\"Tip\", k.\"Enorma\", ")
+        + code
+        + QStringLiteral(", ? FROM \"Etlap\" e JOIN \"ReceptFej\" r ON r.\"EtelKod\" = e.\"EtelKod\" "
+                         "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = e.\"EtkTip\" WHERE e.\"FokSzam\" = ?")
+        + dateFilter;
+    const QString materials = QStringLiteral("INSERT INTO \"TmpEtlap\" ") + QLatin1String(Columns)
+        + QStringLiteral(" SELECT e.\"EtlapAzon\", e.\"Datum\", k.\"Megnevezes\", a.\"Megnevezes\", e.\"Mennyiseg\", "
+                         "a.\"Mertekegyseg\", e.\"EtkTip\", k.\"Tip\", k.\"Enorma\", ")
+        + code
+        + QStringLiteral(", ? FROM \"Etlap\" e JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = e.\"FokSzam\" "
+                         "AND a.\"NyilvSzam\" = e.\"EtelKod\" JOIN \"Etkezesek\" k ON k.\"EtkTip\" = e.\"EtkTip\" "
+                         "JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" WHERE e.\"FokSzam\" <> ?")
+        + dateFilter;
+
+    for (const QString &sql : {recipes, materials}) {
+        QSqlQuery query(db);
+        query.prepare(sql);
+        if (sql == recipes)
+            query.addBindValue(QStringLiteral("Adag"));
+        if (!filter.withCode)
+            query.addBindValue(QString());
+        query.addBindValue(QString());
+        query.addBindValue(MenuRows::recipeAccount());
+        if (!filter.allDates)
+            query.addBindValue(filter.date);
+        if (!query.exec()) {
+            if (error)
+                *error = query.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString selectSql(Order order)
+{
+    QString orderBy;
+    switch (order) {
+    case Order::DateMealName:
+        orderBy = QStringLiteral("\"Datum\", \"EtkKod\", \"Megnevezes\", \"EtlapAzon\"");
+        break;
+    case Order::Name:
+        orderBy = QStringLiteral("\"Megnevezes\", \"EtlapAzon\"");
+        break;
+    case Order::Id:
+        orderBy = QStringLiteral("\"EtlapAzon\"");
+        break;
+    }
+    return QStringLiteral("SELECT \"EtlapAzon\", \"Datum\", \"EtkTip\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
+                          "\"Mertekegyseg\", \"EtkKod\" FROM \"TmpEtlap\" ORDER BY ")
+        + orderBy;
+}
+
+QString mealSql()
+{
+    return QStringLiteral("SELECT DISTINCT t.\"EtkTip\", t.\"EtkKod\", t.\"Tip\", t.\"Enorma\", "
+                          "(SELECT l.\"Letszam\" FROM \"Letszam\" l WHERE l.\"Datum\" = t.\"Datum\" "
+                          "AND l.\"Etkezesek\" = t.\"EtkKod\") AS \"F\" FROM \"TmpEtlap\" t "
+                          "ORDER BY t.\"Tip\", t.\"Enorma\", t.\"EtkKod\"");
+}
+
+QList<Meal> meals(QSqlDatabase db)
+{
+    QList<Meal> list;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(mealSql()))
+        return list;
+    while (query.next()) {
+        Meal meal;
+        meal.name = query.value(0).toString();
+        meal.code = query.value(1).toString();
+        meal.hasCount = !query.value(4).isNull();
+        meal.count = query.value(4).toInt();
+        list << meal;
+    }
+    return list;
+}
+
+} // namespace MenuList

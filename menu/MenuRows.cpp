@@ -1,0 +1,174 @@
+#include "menu/MenuRows.h"
+
+#include "core/Messenger.h"
+#include "master/RecipeWriteFailure.h"
+#include "menu/MenuGuards.h"
+#include "store/TransactionGuard.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace MenuRows {
+
+QString recipeAccount()
+{
+    return QStringLiteral("1000");
+}
+
+static Refusal issuedRow(const QString &text)
+{
+    return Refusal::warning(text + QStringLiteral("\rMár ki lett adva a raktárból kiszabattal."));
+}
+
+MenuRow read(QSqlDatabase db, qint64 id)
+{
+    MenuRow row;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT \"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\" FROM \"Etlap\" "
+                                 "WHERE \"EtlapAzon\" = ?"));
+    query.addBindValue(id);
+    if (query.exec() && query.next()) {
+        row.date = query.value(0).toDate();
+        row.meal = query.value(1).toString();
+        row.account = query.value(2).toString();
+        row.dish = query.value(3).toString();
+        row.quantity = query.value(4).toDouble();
+    }
+    return row;
+}
+
+Refusal checkAdd(const QDate &screenDate, const QDate &closedThrough)
+{
+    return MenuGuards::isOpen(screenDate, closedThrough) ? Refusal() : MenuGuards::closedMonth();
+}
+
+Refusal checkChange(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+{
+    if (id == 0)
+        return MenuGuards::noRowSelected();
+    if (!MenuGuards::isOpen(screenDate, closedThrough))
+        return MenuGuards::closedMonth();
+    const MenuRow row = read(db, id);
+    if (!row.date.isValid())
+        return MenuGuards::noRowSelected();
+    if (MenuGuards::hasHeadcount(db, row.date, row.meal, true))
+        return issuedRow(QStringLiteral("A tétel nem módosítható!"));
+    return Refusal();
+}
+
+// The checks of the edit screen's "&Rögzít", in its order.
+static Refusal checkSave(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough)
+{
+    if (!MenuGuards::isOpen(row.date, closedThrough)) {
+        Refusal refusal = MenuGuards::closedMonth();
+        refusal.focus = QStringLiteral("dtpEtlap");
+        return refusal;
+    }
+    if (MenuGuards::hasHeadcount(db, row.date, row.meal, true))
+        return MenuGuards::issuedMealForNewRow();
+    if (!(row.quantity > 0))
+        return Refusal::error(QStringLiteral("Túl kevés a megadott mennyiség!"), QStringLiteral("edtMennyiseg"));
+    return Refusal();
+}
+
+Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough)
+{
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+    if (const Refusal refusal = checkSave(db, row, closedThrough))
+        return Checked<qint64>::refused(refusal);
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                       "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
+    query.addBindValue(row.date);
+    query.addBindValue(row.meal);
+    query.addBindValue(row.account);
+    query.addBindValue(row.dish);
+    query.addBindValue(row.quantity);
+    if (!query.exec() || !query.next())
+        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+    const qint64 id = query.value(0).toLongLong();
+    query.finish();
+    if (!guard.commit())
+        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+    return Checked<qint64>::accepted(id);
+}
+
+Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &closedThrough)
+{
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return RecipeWriteFailure::refusal();
+    const MenuRow stored = read(db, id);
+    if (!stored.date.isValid())
+        return MenuGuards::noRowSelected();
+    if (!MenuGuards::isOpen(stored.date, closedThrough))
+        return MenuGuards::closedMonth();
+    if (MenuGuards::hasHeadcount(db, stored.date, stored.meal, true))
+        return issuedRow(QStringLiteral("A tétel nem módosítható!"));
+    if (const Refusal refusal = checkSave(db, row, closedThrough))
+        return refusal;
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("UPDATE \"Etlap\" SET \"Datum\" = ?, \"EtkTip\" = ?, \"FokSzam\" = ?, \"EtelKod\" = ?, "
+                       "\"Mennyiseg\" = ? WHERE \"EtlapAzon\" = ?"));
+    query.addBindValue(row.date);
+    query.addBindValue(row.meal);
+    query.addBindValue(row.account);
+    query.addBindValue(row.dish);
+    query.addBindValue(row.quantity);
+    query.addBindValue(id);
+    if (!query.exec() || !guard.commit())
+        return RecipeWriteFailure::refusal();
+    return Refusal();
+}
+
+static Refusal checkDelete(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+{
+    if (id == 0)
+        return MenuGuards::noRowSelected();
+    if (!MenuGuards::isOpen(screenDate, closedThrough))
+        return MenuGuards::closedMonth();
+    const MenuRow row = read(db, id);
+    if (!row.date.isValid())
+        return MenuGuards::noRowSelected();
+    if (!MenuGuards::isOpen(row.date, closedThrough))
+        return MenuGuards::closedMonth();
+    if (MenuGuards::hasHeadcount(db, row.date, row.meal, false))
+        return Refusal {QStringLiteral("Figyelmeztetés!"), Symbol::Warning,
+            QStringLiteral("A tétel nem törölhető!\rA tételhez tartozik létszám. Először törölje azt!"), QString()};
+    return Refusal();
+}
+
+bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+{
+    if (const Refusal refusal = checkDelete(db, id, screenDate, closedThrough)) {
+        refusal.show(messenger);
+        return false;
+    }
+    if (messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
+            QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"), QStringLiteral("Mégse"),
+            QStringLiteral("OK"))
+        != MsgResult::Ok)
+        return false;
+
+    TransactionGuard guard(db);
+    const Refusal late
+        = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : RecipeWriteFailure::refusal();
+    if (late) {
+        late.show(messenger);
+        return false;
+    }
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !guard.commit()) {
+        RecipeWriteFailure::refusal().show(messenger);
+        return false;
+    }
+    return true;
+}
+
+} // namespace MenuRows

@@ -1,0 +1,174 @@
+#include "stock/MovementTable.h"
+
+#include "stock/StockSql.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using StockSql::toSql;
+
+namespace {
+
+const QString Columns = QStringLiteral(
+    "RaktAzon, BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
+    "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Lejarat, Stat");
+
+MovementRow rowFrom(const QSqlQuery &query)
+{
+    MovementRow row;
+    row.raktAzon = query.value(0).toLongLong();
+    row.bk = query.value(1).toString();
+    row.mozgnem = query.value(2).toString();
+    row.bizSzam = query.value(3).toString();
+    row.datum = StockSql::date(query.value(4));
+    row.sorszam = query.value(5).toString();
+    row.fokSzla = query.value(6).toString();
+    row.nyilvSzam = query.value(7).toString();
+    row.partAzon = query.value(8).toString();
+    row.user = query.value(9).toString();
+    row.afaKod = query.value(10).toString();
+    row.tetelMenny = query.value(11).toDouble();
+    row.beAr = StockSql::money(query.value(12));
+    row.kiAr = StockSql::money(query.value(13));
+    row.tetelErtek = StockSql::money(query.value(14));
+    row.afaErtek = StockSql::money(query.value(15));
+    row.brutto = StockSql::money(query.value(16));
+    row.keszletMenny = query.value(17).toDouble();
+    row.keszletErtek = StockSql::money(query.value(18));
+    row.lejarat = StockSql::date(query.value(19));
+    row.stat = query.value(20).toBool();
+    return row;
+}
+
+QVariantList fieldValues(const MovementRow &row)
+{
+    return {row.bk, row.mozgnem, row.bizSzam, toSql(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam,
+        row.partAzon, row.user, row.afaKod, row.tetelMenny, toSql(row.beAr), toSql(row.kiAr),
+        toSql(row.tetelErtek), toSql(row.afaErtek), toSql(row.brutto), row.keszletMenny,
+        toSql(row.keszletErtek), toSql(row.lejarat), row.stat};
+}
+
+} // namespace
+
+QDate MovementTable::closingDate() const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("SELECT MAX(Datum) FROM Napizaras"));
+    return query.next() ? StockSql::date(query.value(0)) : QDate();
+}
+
+QString MovementTable::direction(const QString &mozgnem) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("SELECT Irany FROM Mozgnem WHERE MozgnemKod = ?"), {mozgnem});
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("SELECT Kerekites FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+        {fokSzla, nyilvSzam});
+    if (!query.next())
+        return std::nullopt;
+    return qBound(0, query.value(0).toInt(), 4);
+}
+
+bool MovementTable::numberTaken(const QString &bizSzam) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("SELECT COUNT(*) FROM Raktar WHERE BizSzam = ?"), {bizSzam});
+    return query.next() && query.value(0).toInt() > 0;
+}
+
+MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
+{
+    Pass pass;
+    QSqlQuery query(m_db);
+    StockSql::run(query,
+        QStringLiteral("SELECT COUNT(*) FROM Raktar WHERE BizSzam = ? AND Datum = ? AND FokSzla = ? "
+                       "AND NyilvSzam = ? AND RaktAzon <> ?"),
+        {row.bizSzam, toSql(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
+    pass.sameMaterial = query.next() && query.value(0).toInt() > 0;
+
+    StockSql::run(query,
+        QStringLiteral("SELECT MAX(Datum) FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? AND Mozgnem = '00' "
+                       "AND RaktAzon <> ?"),
+        {row.fokSzla, row.nyilvSzam, exceptId});
+    if (query.next())
+        pass.openingDate = StockSql::date(query.value(0));
+
+    StockSql::run(query,
+        QStringLiteral("SELECT MIN(PartAzon) FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = ? "
+                       "AND PartAzon <> ? AND RaktAzon <> ?"),
+        {row.bizSzam, toSql(row.datum), row.bk, row.partAzon, exceptId});
+    if (query.next() && !query.value(0).isNull())
+        pass.otherPartner = query.value(0).toString();
+    return pass;
+}
+
+QString MovementTable::voucherSorszam(
+    const QString &bizSzam, const QDate &datum, const QString &bk, qint64 exceptId) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query,
+        QStringLiteral("SELECT Sorszam FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = ? AND RaktAzon <> ? "
+                       "ORDER BY RaktAzon LIMIT 1"),
+        {bizSzam, toSql(datum), bk, exceptId});
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM Raktar WHERE RaktAzon = ?"),
+        {raktAzon});
+    if (!query.next())
+        return std::nullopt;
+    return rowFrom(query);
+}
+
+qint64 MovementTable::insert(const MovementRow &row)
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query,
+        QStringLiteral("INSERT INTO Raktar (") + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
+            + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING RaktAzon"),
+        fieldValues(row));
+    if (!query.next())
+        throw StockSql::Failure{QStringLiteral("RETURNING RaktAzon")};
+    return query.value(0).toLongLong();
+}
+
+void MovementTable::update(const MovementRow &row)
+{
+    QSqlQuery query(m_db);
+    QVariantList values = fieldValues(row);
+    values << row.raktAzon;
+    StockSql::run(query,
+        QStringLiteral("UPDATE Raktar SET BK = ?, Mozgnem = ?, BizSzam = ?, Datum = ?, Sorszam = ?, FokSzla = ?, "
+                       "NyilvSzam = ?, PartAzon = ?, \"User\" = ?, AfaKod = ?, TetelMenny = ?, BeAr = ?, KiAr = ?, "
+                       "TetelErtek = ?, AfaErtek = ?, Brutto = ?, KeszletMenny = ?, KeszletErtek = ?, Lejarat = ?, "
+                       "Stat = ? WHERE RaktAzon = ?"),
+        values);
+}
+
+void MovementTable::remove(qint64 raktAzon)
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query, QStringLiteral("DELETE FROM Raktar WHERE RaktAzon = ?"), {raktAzon});
+}
+
+QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QString &bizSzam) const
+{
+    QSqlQuery query(m_db);
+    StockSql::run(query,
+        QStringLiteral("SELECT ") + Columns
+            + QStringLiteral(" FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = 'KI' AND Stat = ? "
+                             "AND Mozgnem <> '08' ORDER BY RaktAzon"),
+        {bizSzam, toSql(datum), false});
+    QList<MovementRow> rows;
+    while (query.next())
+        rows << rowFrom(query);
+    return rows;
+}

@@ -1,0 +1,336 @@
+#include "stock/StockLedger.h"
+
+#include "core/Messenger.h"
+#include "core/Rounding.h"
+#include "stock/MovementTable.h"
+#include "stock/StockMessages.h"
+#include "stock/StockRecalculator.h"
+#include "stock/StockSql.h"
+#include "stock/VoucherNumbers.h"
+#include "store/TransactionGuard.h"
+
+#include <QSet>
+#include <QSqlError>
+
+namespace {
+
+const QString FocusDate = QStringLiteral("dtpBizDatum");
+const QString FocusMaterial = QStringLiteral("dbcAnyag");
+const QString FocusNumber = QStringLiteral("edtBizSorsz");
+const QString FocusPartner = QStringLiteral("dbcPartner");
+const QString FocusMovementType = QStringLiteral("dbcMozgnem");
+const QString FocusQuantity = QStringLiteral("edtMennyiseg");
+
+const Money Marker = Money::fromUnits(qint64(MovementRow::InProgress) * Money::Scale);
+
+bool isVoucherNumber(const QString &text)
+{
+    if (text.size() != 8)
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+void addNotices(StockOutcome &outcome, const MaterialStock &material)
+{
+    if (material.keszletMin > 0 && material.keszletMennyiseg < material.keszletMin)
+        outcome.notices << Refusal::information(StockMessages::belowMinimum(material.megnevezes));
+    if (material.keszletMax > 0 && material.keszletMennyiseg > material.keszletMax)
+        outcome.notices << Refusal::information(StockMessages::aboveMaximum(material.megnevezes));
+}
+
+// One write transaction around `body`: a refusal or a database error rolls everything back.
+template <typename Body>
+StockOutcome inTransaction(QSqlDatabase db, Body body)
+{
+    StockOutcome outcome;
+    TransactionGuard guard(db);
+    if (!guard.isActive()) {
+        outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.failed = true;
+        return outcome;
+    }
+    try {
+        body(outcome);
+    } catch (const StockSql::Failure &failure) {
+        outcome = StockOutcome();
+        outcome.refusal = Refusal::error(StockMessages::databaseError(failure.detail));
+        outcome.failed = true;
+        return outcome;
+    }
+    if (!outcome.ok())
+        return outcome;
+    if (!guard.commit()) {
+        outcome = StockOutcome();
+        outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.failed = true;
+    }
+    return outcome;
+}
+
+} // namespace
+
+StockLedger::StockLedger(QSqlDatabase warehouse, StockOptions options)
+    : m_db(warehouse)
+    , m_options(std::move(options))
+{
+}
+
+Refusal StockLedger::warningRefusal(const QString &text, const QString &focus)
+{
+    return Refusal{QStringLiteral("Figyelmeztetés!"), Symbol::Warning, text, focus};
+}
+
+Refusal StockLedger::workYearWarning(const QDate &datum, int workYear)
+{
+    if (datum.year() == workYear)
+        return Refusal();
+    return warningRefusal(StockMessages::outsideWorkYear());
+}
+
+Refusal StockLedger::precheck(const StockItem &item) const
+{
+    try {
+        MovementTable table(m_db);
+        const QDate closed = table.closingDate();
+        if (closed.isValid() && item.datum <= closed)
+            return warningRefusal(StockMessages::closedMonth(), FocusDate);
+        if (!table.materialDecimals(item.fokSzla, item.nyilvSzam))
+            return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
+    } catch (const StockSql::Failure &failure) {
+        return Refusal::error(StockMessages::databaseError(failure.detail));
+    }
+    if (!isVoucherNumber(item.bizSzam))
+        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+    return Refusal();
+}
+
+MovementRow StockLedger::rowFor(const StockItem &item, const QString &bk) const
+{
+    MovementRow row;
+    row.bk = bk;
+    row.mozgnem = item.mozgnem;
+    row.bizSzam = item.bizSzam;
+    row.datum = item.datum;
+    row.fokSzla = item.fokSzla;
+    row.nyilvSzam = item.nyilvSzam;
+    row.partAzon = item.partAzon;
+    row.user = m_options.user;
+    row.afaKod = item.afaKod;
+    row.tetelMenny = item.quantity;
+    row.stat = item.stat;
+    row.keszletMenny = MovementRow::InProgress;
+    row.keszletErtek = Marker;
+    row.kiAr = Marker;
+    if (row.isReceipt()) {
+        row.beAr = item.netUnit;
+        row.tetelErtek = item.netTotal;
+        row.afaErtek = item.vatTotal;
+        row.brutto = item.grossTotal;
+        row.lejarat = item.lejarat;
+    } else {
+        row.beAr = Marker;
+        row.afaErtek = Marker;
+        row.brutto = Marker;
+        row.tetelErtek = m_options.kiadAr ? item.netTotal : Marker;
+    }
+    return row;
+}
+
+Refusal StockLedger::checkItem(
+    MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
+{
+    // Read inside the transaction: a month closed on another computer a minute ago is closed here.
+    const QDate closed = table.closingDate();
+    if (closed.isValid() && row.datum <= closed)
+        return warningRefusal(StockMessages::closedMonth(), FocusDate);
+    const std::optional<int> decimals = table.materialDecimals(row.fokSzla, row.nyilvSzam);
+    if (!decimals)
+        return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
+    // Quantities are kept to the material's decimals, so that the rows add up to the balance.
+    row.tetelMenny = Rounding::round(row.tetelMenny, *decimals);
+    if (!isVoucherNumber(row.bizSzam))
+        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+
+    const MovementTable::Pass pass = table.pass(row, exceptId);
+    if (pass.sameMaterial)
+        return Refusal::error(StockMessages::sameMaterialTwice(), FocusMaterial);
+    if (!pass.otherPartner.isEmpty()) {
+        if (partner)
+            *partner = pass.otherPartner;
+        return Refusal::error(StockMessages::otherPartner(), FocusPartner);
+    }
+    if (pass.openingDate.isValid() && pass.openingDate > row.datum)
+        return warningRefusal(StockMessages::beforeOpening(), FocusDate);
+    if (row.isReceipt()) {
+        if (pass.openingDate.isValid() && row.mozgnem == QLatin1String("00")
+            && pass.openingDate.year() == row.datum.year())
+            return warningRefusal(StockMessages::openingExists(), FocusMovementType);
+        if (newMode && (row.tetelMenny == 0 || row.beAr < Money()))
+            return Refusal::error(StockMessages::zeroQuantity(), FocusQuantity);
+    }
+    return Refusal();
+}
+
+StockOutcome StockLedger::record(const StockItem &item)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        MovementTable table(m_db);
+        VoucherNumbers numbers(m_db);
+        QString bk = table.direction(item.mozgnem);
+        if (bk.isEmpty())
+            bk = QStringLiteral("BE");
+        MovementRow row = rowFor(item, bk);
+        // A proposal that another computer has taken meanwhile is proposed afresh; a typed
+        // number joins its voucher.
+        if (item.numberProposed && isVoucherNumber(row.bizSzam) && table.numberTaken(row.bizSzam))
+            row.bizSzam = numbers.propose();
+        outcome.refusal = checkItem(table, row, 0, true, &outcome.partAzon);
+        if (!outcome.ok())
+            return;
+
+        row.sorszam = table.voucherSorszam(row.bizSzam, row.datum, row.bk, 0);
+        if (row.sorszam.isEmpty())
+            row.sorszam = numbers.takeRunningNumber(row.datum.year());
+        row.raktAzon = table.insert(row);
+
+        StockRecalculator recalculator(m_db, m_options.kiadAr);
+        const StockRecalculator::Result result = recalculator.run(row.fokSzla, row.nyilvSzam, row.datum, true);
+        if (result.negative) {
+            outcome.refusal = warningRefusal(StockMessages::negativeOnRecord(), FocusQuantity);
+            return;
+        }
+        outcome.raktAzon = row.raktAzon;
+        outcome.bizSzam = row.bizSzam;
+        outcome.sorszam = row.sorszam;
+        addNotices(outcome, result.material);
+    });
+}
+
+StockOutcome StockLedger::change(qint64 raktAzon, const StockItem &item)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        MovementTable table(m_db);
+        const std::optional<MovementRow> old = table.row(raktAzon);
+        if (!old) {
+            outcome.refusal = Refusal::error(StockMessages::rowMissing());
+            return;
+        }
+        const QDate closed = table.closingDate();
+        if (closed.isValid() && old->datum <= closed) {
+            outcome.refusal = warningRefusal(StockMessages::closedMonth(), FocusDate);
+            return;
+        }
+        MovementRow row = rowFor(item, old->bk);
+        row.stat = old->stat;
+        outcome.refusal = checkItem(table, row, raktAzon, false, &outcome.partAzon);
+        if (!outcome.ok())
+            return;
+
+        row.sorszam = table.voucherSorszam(row.bizSzam, row.datum, row.bk, raktAzon);
+        if (row.sorszam.isEmpty())
+            row.sorszam = old->sorszam;
+        const bool sameMaterial = row.fokSzla == old->fokSzla && row.nyilvSzam == old->nyilvSzam;
+        const bool inPlace = sameMaterial && row.datum == old->datum;
+        if (inPlace) {
+            row.raktAzon = raktAzon;
+            table.update(row);
+        } else {
+            row.raktAzon = table.insert(row);
+            table.remove(raktAzon);
+        }
+
+        StockRecalculator recalculator(m_db, m_options.kiadAr);
+        StockRecalculator::Result result;
+        if (sameMaterial) {
+            result = recalculator.run(row.fokSzla, row.nyilvSzam, qMin(row.datum, old->datum), true);
+        } else {
+            const StockRecalculator::Result left = recalculator.run(old->fokSzla, old->nyilvSzam, old->datum, true);
+            if (left.negative) {
+                outcome.refusal = warningRefusal(StockMessages::negativeOnChange(), FocusQuantity);
+                return;
+            }
+            result = recalculator.run(row.fokSzla, row.nyilvSzam, row.datum, true);
+        }
+        if (result.negative) {
+            outcome.refusal = warningRefusal(StockMessages::negativeOnChange(), FocusQuantity);
+            return;
+        }
+        outcome.raktAzon = row.raktAzon;
+        outcome.bizSzam = row.bizSzam;
+        outcome.sorszam = row.sorszam;
+        addNotices(outcome, result.material);
+    });
+}
+
+StockOutcome StockLedger::remove(qint64 raktAzon)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        MovementTable table(m_db);
+        const std::optional<MovementRow> old = table.row(raktAzon);
+        if (!old) {
+            outcome.refusal = Refusal::error(StockMessages::rowMissing());
+            return;
+        }
+        const QDate closed = table.closingDate();
+        if (closed.isValid() && old->datum <= closed) {
+            outcome.refusal = warningRefusal(StockMessages::closedMonth());
+            return;
+        }
+        table.remove(raktAzon);
+        StockRecalculator recalculator(m_db, m_options.kiadAr);
+        const StockRecalculator::Result result = recalculator.run(old->fokSzla, old->nyilvSzam, old->datum, true);
+        if (result.negative) {
+            outcome.refusal = warningRefusal(StockMessages::negativeOnDelete());
+            return;
+        }
+        outcome.raktAzon = raktAzon;
+        outcome.rows = 1;
+        addNotices(outcome, result.material);
+    });
+}
+
+StockOutcome StockLedger::removeIssueVoucher(const QDate &datum, const QString &bizSzam)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        MovementTable table(m_db);
+        const QList<MovementRow> rows = table.manualIssueRows(datum, bizSzam);
+        if (rows.isEmpty()) {
+            outcome.refusal = Refusal::warning(StockMessages::noIssueVoucher());
+            return;
+        }
+        const QDate closed = table.closingDate();
+        if (closed.isValid() && datum <= closed) {
+            outcome.refusal = warningRefusal(StockMessages::closedMonth());
+            return;
+        }
+        QList<QPair<QString, QString>> materials;
+        for (const MovementRow &row : rows) {
+            table.remove(row.raktAzon);
+            const QPair<QString, QString> key(row.fokSzla, row.nyilvSzam);
+            if (!materials.contains(key))
+                materials << key;
+        }
+        StockRecalculator recalculator(m_db, m_options.kiadAr);
+        for (const auto &key : materials) {
+            if (recalculator.run(key.first, key.second, datum, true).negative) {
+                outcome.refusal = warningRefusal(StockMessages::negativeOnDelete());
+                return;
+            }
+        }
+        outcome.bizSzam = bizSzam;
+        outcome.rows = int(rows.size());
+    });
+}
+
+StockOutcome StockLedger::recalculate(const QString &fokSzla, const QString &nyilvSzam)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        StockRecalculator recalculator(m_db, m_options.kiadAr);
+        if (recalculator.run(fokSzla, nyilvSzam, QDate(), true).negative)
+            outcome.refusal = warningRefusal(StockMessages::negativeOnChange());
+    });
+}

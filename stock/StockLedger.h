@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "stock/StockItem.h"
+#include "stock/StockOptions.h"
+#include "stock/StockOutcome.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+class MovementTable;
+struct MovementRow;
+
+// The stock engine of one warehouse (Parts 4.1, 4.2, 4.3): recording a receipt or issue item,
+// changing an item (also onto another material or date), deleting an item or a whole manual issue
+// voucher. Each operation runs in one write transaction: the checks that read the data, the
+// writes, the recalculation of every material touched in check and then write mode, the
+// material's stock fields and the running-number counter; a refusal or an error rolls everything
+// back. No message is shown here: the outcome carries the refusal, or the notices to show after
+// the commit.
+class StockLedger
+{
+public:
+    StockLedger(QSqlDatabase warehouse, StockOptions options);
+
+    // The checks a screen runs before recording, without a transaction (the closed day, the
+    // material, the voucher number), so that their refusal comes before the work-year warning.
+    Refusal precheck(const StockItem &item) const;
+    // A date outside the work year only warns (Part 4.1 step 4): caption "Figyelmeztetés!".
+    static Refusal workYearWarning(const QDate &datum, int workYear);
+
+    StockOutcome record(const StockItem &item);
+    StockOutcome change(qint64 raktAzon, const StockItem &item);
+    StockOutcome remove(qint64 raktAzon);
+    // Every manual item (not a ration-sheet item, not "08") of the issue voucher with this date and
+    // exactly this number; all or nothing.
+    StockOutcome removeIssueVoucher(const QDate &datum, const QString &bizSzam);
+    // Recalculates every row of one material and its stock fields (after an import or a repair);
+    // refused when the rows drive the stock negative.
+    StockOutcome recalculate(const QString &fokSzla, const QString &nyilvSzam);
+
+    // The refusals' captions.
+    static Refusal warningRefusal(const QString &text, const QString &focus = QString());
+
+private:
+    // Also rounds the row's quantity to the material's decimals.
+    Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode,
+        QString *partner) const;
+    MovementRow rowFor(const StockItem &item, const QString &bk) const;
+
+    QSqlDatabase m_db;
+    StockOptions m_options;
+};

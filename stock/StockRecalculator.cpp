@@ -1,0 +1,174 @@
+#include "stock/StockRecalculator.h"
+
+#include "stock/StockSql.h"
+#include "store/Catalogue.h"
+
+#include <QSqlQuery>
+
+using StockSql::toSql;
+
+namespace {
+
+// A row as loaded, with the stored values the write compares against.
+struct Stored
+{
+    Money beAr, kiAr, tetelErtek, afaErtek, brutto, keszletErtek;
+    double keszletMenny = 0;
+};
+
+} // namespace
+
+QString StockRecalculator::orderBy(bool descending)
+{
+    QStringList terms = Catalogue::orderCalTerms();
+    if (descending) {
+        for (QString &term : terms)
+            term += QStringLiteral(" DESC");
+    }
+    return terms.join(QStringLiteral(", "));
+}
+
+MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
+{
+    MaterialStock material;
+    QSqlQuery query(m_db);
+    StockSql::run(query,
+        QStringLiteral("SELECT Megnevezes, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek, "
+                       "NyilvAr FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+        {fokSzla, nyilvSzam});
+    if (query.next()) {
+        material.found = true;
+        material.megnevezes = query.value(0).toString();
+        material.kerekites = qBound(0, query.value(1).toInt(), 4);
+        material.keszletMin = query.value(2).toDouble();
+        material.keszletMax = query.value(3).toDouble();
+        material.keszletMennyiseg = query.value(4).toDouble();
+        material.keszletErtek = StockSql::money(query.value(5));
+        material.nyilvAr = StockSql::money(query.value(6));
+    } else {
+        // Rows of a material missing from the master (an import): quantities to three decimals.
+        material.kerekites = 3;
+    }
+    return material;
+}
+
+double StockRecalculator::vatPercent(const QString &afaKod)
+{
+    if (!m_vatLoaded) {
+        QSqlQuery query(m_db);
+        StockSql::run(query, QStringLiteral("SELECT Afakod, AfaErtek FROM Afa"));
+        while (query.next())
+            m_vat.insert(query.value(0).toString(), query.value(1).toDouble());
+        m_vatLoaded = true;
+    }
+    return m_vat.value(afaKod, 0.0);
+}
+
+StockRecalculator::Result StockRecalculator::run(
+    const QString &fokSzla, const QString &nyilvSzam, const QDate &from, bool write)
+{
+    Result result;
+    result.material = loadMaterial(fokSzla, nyilvSzam);
+
+    Recalculation::Balance start;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (from.isValid()) {
+        StockSql::run(query,
+            QStringLiteral("SELECT KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? "
+                           "AND Datum < ? ORDER BY ")
+                + orderBy(true) + QStringLiteral(" LIMIT 1"),
+            {fokSzla, nyilvSzam, toSql(from)});
+        if (query.next())
+            start = Recalculation::Balance{query.value(0).toDouble(), StockSql::money(query.value(1))};
+    }
+
+    const QString select = QStringLiteral(
+        "SELECT RaktAzon, BK, Mozgnem, TetelMenny, TetelErtek, AfaKod, BeAr, KiAr, AfaErtek, Brutto, "
+        "KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ?");
+    if (from.isValid())
+        StockSql::run(query, select + QStringLiteral(" AND Datum >= ? ORDER BY ") + orderBy(false),
+            {fokSzla, nyilvSzam, toSql(from)});
+    else
+        StockSql::run(query, select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
+
+    QList<Recalculation::Row> rows;
+    QList<Stored> stored;
+    while (query.next()) {
+        Recalculation::Row row;
+        row.id = query.value(0).toLongLong();
+        row.receipt = query.value(1).toString() == QLatin1String("BE");
+        row.opening = row.receipt && query.value(2).toString() == QLatin1String("00");
+        row.quantity = query.value(3).toDouble();
+        row.value = StockSql::money(query.value(4));
+        row.vatPercent = row.receipt ? 0.0 : vatPercent(query.value(5).toString());
+        Stored before;
+        before.tetelErtek = row.value;
+        before.beAr = StockSql::money(query.value(6));
+        before.kiAr = StockSql::money(query.value(7));
+        before.afaErtek = StockSql::money(query.value(8));
+        before.brutto = StockSql::money(query.value(9));
+        before.keszletMenny = query.value(10).toDouble();
+        before.keszletErtek = StockSql::money(query.value(11));
+        rows << row;
+        stored << before;
+    }
+    query.finish();
+
+    const Recalculation::Outcome outcome = Recalculation::run(start, rows, result.material.kerekites, m_kiadAr);
+    result.rowsWalked = int(rows.size());
+    result.negative = outcome.negative();
+    if (result.negative || !write)
+        return result;
+
+    QSqlQuery receipt(m_db);
+    StockSql::prepare(receipt,
+        QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ? WHERE RaktAzon = ?"));
+    QSqlQuery issue(m_db);
+    StockSql::prepare(issue,
+        QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ?, BeAr = ?, TetelErtek = ?, "
+                       "AfaErtek = ?, Brutto = ? WHERE RaktAzon = ?"));
+    for (int i = 0; i < rows.size(); ++i) {
+        const Recalculation::Row &row = rows.at(i);
+        const Stored &before = stored.at(i);
+        const bool balanceSame = before.keszletMenny == row.after.quantity && before.keszletErtek == row.after.value
+            && before.kiAr == row.averagePrice;
+        if (row.receipt) {
+            if (balanceSame)
+                continue;
+            receipt.bindValue(0, row.after.quantity);
+            receipt.bindValue(1, toSql(row.after.value));
+            receipt.bindValue(2, toSql(row.averagePrice));
+            receipt.bindValue(3, row.id);
+            StockSql::exec(receipt);
+        } else {
+            if (balanceSame && before.beAr == row.unitPrice && before.tetelErtek == row.value
+                && before.afaErtek == row.vat && before.brutto == row.gross)
+                continue;
+            issue.bindValue(0, row.after.quantity);
+            issue.bindValue(1, toSql(row.after.value));
+            issue.bindValue(2, toSql(row.averagePrice));
+            issue.bindValue(3, toSql(row.unitPrice));
+            issue.bindValue(4, toSql(row.value));
+            issue.bindValue(5, toSql(row.vat));
+            issue.bindValue(6, toSql(row.gross));
+            issue.bindValue(7, row.id);
+            StockSql::exec(issue);
+        }
+        ++result.rowsWritten;
+    }
+
+    MaterialStock &material = result.material;
+    material.keszletMennyiseg = outcome.end.quantity;
+    material.keszletErtek = outcome.end.value;
+    if (outcome.hasPrice)
+        material.nyilvAr = outcome.lastPrice;
+    if (material.found) {
+        QSqlQuery update(m_db);
+        StockSql::run(update,
+            QStringLiteral("UPDATE Anyag SET KeszletMennyiseg = ?, KeszletErtek = ?, NyilvAr = ? "
+                           "WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+            {material.keszletMennyiseg, toSql(material.keszletErtek), toSql(material.nyilvAr), fokSzla, nyilvSzam});
+    }
+    return result;
+}

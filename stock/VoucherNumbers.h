@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// Voucher numbers (one sequence over receipts and issues) and the yearly running numbers of
+// Sorszam (Part 4.1). Throws StockSql::Failure on a database error.
+class VoucherNumbers
+{
+public:
+    explicit VoucherNumbers(QSqlDatabase db) : m_db(db) {}
+
+    // The highest voucher number of all movement rows plus one, eight digits; empty when the
+    // highest is 99999999 or more.
+    QString propose() const;
+    // The running number the year's next voucher gets, for showing: year + "/" + Sorsz, or
+    // year + "/00001" when the year has no counter yet. Writes nothing.
+    QString nextRunningNumber(int year) const;
+    // Inside the caller's transaction: hands out the year's running number and advances the
+    // counter (creating the year's row on first use).
+    QString takeRunningNumber(int year);
+
+private:
+    QSqlDatabase m_db;
+};

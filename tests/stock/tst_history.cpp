@@ -1,0 +1,199 @@
+#include "stock/StockAtDate.h"
+#include "support/StockHistory.h"
+#include "support/TempDatabase.h"
+
+#include "core/Rounding.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <algorithm>
+
+// Long random histories through the stock engine, checked against a recomputation made here from
+// the stored rows alone: every row's running balance, every material's stock fields, the value as
+// the sum of the row values, and the stock at a date. Also two processes on one warehouse at once.
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+    struct Row
+    {
+        qint64 id = 0;
+        QString bk, mozgnem;
+        QDate datum;
+        double quantity = 0, stockQuantity = 0;
+        qint64 value = 0, stockValue = 0; // ten-thousandths
+    };
+
+    static qint64 units(const QVariant &value) { return qRound64(value.toDouble() * 10000); }
+
+    static int rank(const Row &row)
+    {
+        if (row.mozgnem == "00")
+            return 0;
+        return row.bk == "BE" ? 1 : 2;
+    }
+
+    // Checks every material of the history; `sums` also checks the value against the row values
+    // (with typed issue values the value is set to 0 when the stock runs out, so it is not a sum).
+    static void verify(QSqlDatabase db, bool sums)
+    {
+        QCOMPARE(countOf(db, "SELECT COUNT(*) FROM Raktar WHERE KeszletErtek = -101010 OR KeszletMenny = -101010"),
+            0);
+        QSqlQuery materials(db);
+        QVERIFY(materials.exec(
+            "SELECT NyilvSzam, Kerekites, KeszletMennyiseg, KeszletErtek FROM Anyag WHERE FokonyviSzam = '900'"));
+        int checkedRows = 0;
+        while (materials.next()) {
+            const QString nyilv = materials.value(0).toString();
+            const int decimals = materials.value(1).toInt();
+            QSqlQuery query(db);
+            query.prepare("SELECT RaktAzon, BK, Mozgnem, Datum, TetelMenny, TetelErtek, KeszletMenny, KeszletErtek "
+                          "FROM Raktar WHERE FokSzla = '900' AND NyilvSzam = ?");
+            query.addBindValue(nyilv);
+            QVERIFY(query.exec());
+            QList<Row> rows;
+            while (query.next()) {
+                Row row;
+                row.id = query.value(0).toLongLong();
+                row.bk = query.value(1).toString();
+                row.mozgnem = query.value(2).toString();
+                row.datum = QDate::fromString(query.value(3).toString().left(10), Qt::ISODate);
+                row.quantity = query.value(4).toDouble();
+                row.value = units(query.value(5));
+                row.stockQuantity = query.value(6).toDouble();
+                row.stockValue = units(query.value(7));
+                rows << row;
+            }
+            std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+                if (a.datum != b.datum)
+                    return a.datum < b.datum;
+                if (rank(a) != rank(b))
+                    return rank(a) < rank(b);
+                return a.id < b.id;
+            });
+            double quantity = 0;
+            qint64 value = 0;
+            for (const Row &row : rows) {
+                if (row.mozgnem == "00" && row.bk == "BE") {
+                    quantity = Rounding::round(row.quantity, decimals);
+                    value = row.value;
+                } else if (row.bk == "BE") {
+                    quantity = Rounding::round(quantity + row.quantity, decimals);
+                    value += row.value;
+                } else {
+                    quantity = Rounding::round(quantity - row.quantity, decimals);
+                    value -= row.value;
+                    if (quantity == 0 && !sums)
+                        value = 0;
+                }
+                QVERIFY2(quantity >= 0, qPrintable(QString("row %1 drives the stock negative").arg(row.id)));
+                QVERIFY2(qFuzzyCompare(1 + row.stockQuantity, 1 + quantity),
+                    qPrintable(QString("row %1: stored %2, recomputed %3").arg(row.id).arg(row.stockQuantity).arg(quantity)));
+                if (sums || quantity != 0) {
+                    QVERIFY2(row.stockValue == value,
+                        qPrintable(QString("row %1: stored value %2, recomputed %3").arg(row.id).arg(row.stockValue).arg(value)));
+                }
+                ++checkedRows;
+            }
+            QVERIFY2(qFuzzyCompare(1 + materials.value(2).toDouble(), 1 + quantity), qPrintable(nyilv));
+            QCOMPARE(units(materials.value(3)), rows.isEmpty() ? 0 : value);
+        }
+        QVERIFY(checkedRows > 100);
+    }
+
+    static int countOf(QSqlDatabase db, const QString &sql)
+    {
+        QSqlQuery query(db);
+        return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
+    }
+
+    // The stock at the end of each month of the first year equals the running balance of the last
+    // row on or before it (no opening row lies in that year).
+    static void verifyStockAtDate(QSqlDatabase db, int year)
+    {
+        for (int month = 1; month <= 12; ++month) {
+            const QDate date = QDate(year, month, 1).addMonths(1).addDays(-1);
+            QString error;
+            const QList<StockLine> lines = StockAtDate(db).compute(date, year, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            for (const StockLine &line : lines) {
+                if (line.fokSzam != "900")
+                    continue;
+                QSqlQuery last(db);
+                last.prepare("SELECT KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = '900' AND NyilvSzam = ? "
+                             "AND Datum <= ? ORDER BY Datum DESC, CASE WHEN Mozgnem = '00' THEN 0 WHEN BK = 'BE' "
+                             "THEN 1 ELSE 2 END DESC, RaktAzon DESC LIMIT 1");
+                last.addBindValue(line.nyilvSzam);
+                last.addBindValue(date);
+                QVERIFY(last.exec());
+                const double quantity = last.next() ? Rounding::round(last.value(0).toDouble(), 3) : 0;
+                const qint64 value = quantity > 0 ? units(last.value(1)) : 0;
+                QVERIFY2(qFuzzyCompare(1 + line.keszletMenny, 1 + quantity),
+                    qPrintable(line.nyilvSzam + date.toString(Qt::ISODate)));
+                QCOMPARE(line.keszletErtek.units(), value);
+            }
+        }
+    }
+
+private slots:
+    void history_data()
+    {
+        QTest::addColumn<bool>("kiadAr");
+        QTest::newRow("issues at the average price") << false;
+        QTest::newRow("typed issue values") << true;
+    }
+
+    void history()
+    {
+        QFETCH(bool, kiadAr);
+        TempDatabase db(QDate(2025, 6, 1));
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        StockHistory history(db.warehouse(1), kiadAr ? 7 : 11, kiadAr);
+        const StockHistory::Result result = history.run(kiadAr ? 1000 : 2500);
+        QVERIFY2(!result.failed, qPrintable(result.error));
+        qInfo().noquote() << result.line();
+        QVERIFY(result.done > result.operations / 3);
+        QVERIFY(result.refused > 0);
+        verify(db.warehouse(1), !kiadAr);
+        if (!kiadAr)
+            verifyStockAtDate(db.warehouse(1), 2025);
+    }
+
+    // Two copies of the program record into one warehouse at once: each waits for the other's write,
+    // none fails, and the balances hold.
+    void twoProcessesAtOnce()
+    {
+        TempDatabase db(QDate(2025, 6, 1));
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QList<QProcess *> processes;
+        for (int seed : {21, 22}) {
+            auto *process = new QProcess(this);
+            process->start(QCoreApplication::applicationFilePath(),
+                {"--history", db.path(), "1", "600", QString::number(seed)});
+            processes << process;
+        }
+        for (QProcess *process : processes) {
+            QVERIFY(process->waitForFinished(600000));
+            const QString output = QString::fromUtf8(process->readAllStandardOutput());
+            QVERIFY2(process->exitCode() == 0, qPrintable(output + process->readAllStandardError()));
+            QVERIFY2(output.startsWith("operations 600 done "), qPrintable(output));
+        }
+        verify(db.warehouse(1), true);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Started as the driver by twoProcessesAtOnce().
+    if (argc > 1 && QByteArray(argv[1]) == "--history") {
+        QCoreApplication app(argc, argv);
+        return StockHistory::main(app.arguments().mid(2));
+    }
+    QCoreApplication app(argc, argv);
+    TestHistory test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_history.moc"

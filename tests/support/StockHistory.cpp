@@ -1,0 +1,319 @@
+#include "StockHistory.h"
+
+#include "stock/ItemPrices.h"
+#include "stock/MovementTable.h"
+#include "stock/StockLedger.h"
+#include "stock/StockSql.h"
+#include "stock/VoucherNumbers.h"
+#include "store/Database.h"
+#include "store/TransactionGuard.h"
+
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double VatPercent = 27;
+
+QString registerNumber(int index)
+{
+    return QString::number(index + 1).rightJustified(4, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString StockHistory::Result::line() const
+{
+    return QStringLiteral("operations %1 done %2 refused %3 seconds %4")
+        .arg(operations)
+        .arg(done)
+        .arg(refused)
+        .arg(seconds, 0, 'f', 2);
+}
+
+StockHistory::StockHistory(QSqlDatabase warehouse, quint32 seed, bool kiadAr)
+    : m_db(warehouse)
+    , m_random(seed)
+    , m_kiadAr(kiadAr)
+{
+}
+
+bool StockHistory::createMaterials(QString *error)
+{
+    TransactionGuard guard(m_db);
+    if (!guard.isActive()) {
+        *error = m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery query(m_db);
+    for (int i = 0; i < MaterialCount; ++i) {
+        query.prepare(QStringLiteral("SELECT COUNT(*) FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"));
+        query.addBindValue(ledgerAccount());
+        query.addBindValue(registerNumber(i));
+        if (!query.exec() || !query.next()) {
+            *error = query.lastError().text();
+            return false;
+        }
+        if (query.value(0).toInt() > 0)
+            continue;
+        query.prepare(QStringLiteral(
+            "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
+            "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+            "VALUES (?, ?, ?, '01', 'kg', 10, '01', 0, ?, 0, 0, 0, 0)"));
+        query.addBindValue(ledgerAccount());
+        query.addBindValue(registerNumber(i));
+        query.addBindValue(QStringLiteral("Próbaanyag %1").arg(i + 1));
+        query.addBindValue(i % 4);
+        if (!query.exec()) {
+            *error = query.lastError().text();
+            return false;
+        }
+    }
+    // The history's years: the two after the last closing.
+    const QDate closed = MovementTable(m_db).closingDate();
+    m_firstYear = closed.isValid() ? closed.year() + 1 : QDate::currentDate().year();
+    if (!guard.commit()) {
+        *error = m_db.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+QDate StockHistory::randomDate()
+{
+    const QDate first(m_firstYear, 1, 1);
+    return first.addDays(m_random.bounded(first.daysTo(QDate(m_firstYear + 1, 12, 31)) + 1));
+}
+
+QString StockHistory::material()
+{
+    return registerNumber(int(m_random.bounded(MaterialCount)));
+}
+
+QString StockHistory::voucherNumber(bool *proposed)
+{
+    // Mostly a new voucher; now and then a typed number that joins a recent one.
+    const QString next = VoucherNumbers(m_db).propose();
+    *proposed = m_random.bounded(5) != 0;
+    if (*proposed)
+        return next;
+    const qint64 number = qMax<qint64>(1, next.toLongLong() - 1 - m_random.bounded(3));
+    return QString::number(number).rightJustified(8, QLatin1Char('0'));
+}
+
+StockItem StockHistory::receipt()
+{
+    StockItem item;
+    item.mozgnem = m_random.bounded(10) == 0 ? QStringLiteral("02") : QStringLiteral("01");
+    item.bizSzam = voucherNumber(&item.numberProposed);
+    item.datum = randomDate();
+    item.fokSzla = ledgerAccount();
+    item.nyilvSzam = material();
+    item.partAzon = QStringLiteral("00000");
+    item.afaKod = QStringLiteral("01");
+    item.quantity = double(m_random.bounded(1, 5000)) / 100.0;
+    if (m_random.bounded(20) == 0)
+        item.quantity = -item.quantity / 4; // a negative receipt
+    if (m_random.bounded(25) == 0) {
+        // An opening row on the first day of the second year.
+        item.mozgnem = QStringLiteral("00");
+        item.datum = QDate(m_firstYear + 1, 1, 1);
+    }
+    ItemPrices typed;
+    typed.netUnit = Money::fromUnits(qint64(m_random.bounded(1000, 500000)) * 100);
+    const ItemPrices prices = ItemPrices::compute(ItemPrices::Typed::NetUnit, typed, item.quantity, VatPercent);
+    item.netUnit = prices.netUnit;
+    item.netTotal = prices.netTotal;
+    item.vatTotal = prices.vatTotal;
+    item.grossTotal = prices.grossTotal;
+    item.lejarat = item.datum.addDays(60);
+    return item;
+}
+
+StockItem StockHistory::issue()
+{
+    StockItem item;
+    item.mozgnem = m_random.bounded(8) == 0 ? QStringLiteral("06") : QStringLiteral("03");
+    item.bizSzam = voucherNumber(&item.numberProposed);
+    item.datum = randomDate();
+    item.fokSzla = ledgerAccount();
+    item.nyilvSzam = material();
+    item.partAzon = QStringLiteral("00001");
+    item.afaKod = QStringLiteral("01");
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT KeszletMennyiseg FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"));
+    query.addBindValue(item.fokSzla);
+    query.addBindValue(item.nyilvSzam);
+    const double stock = query.exec() && query.next() ? query.value(0).toDouble() : 0;
+    // Up to 120 % of today's stock: some issues must be refused.
+    item.quantity = std::floor(qMax(stock, 1.0) * double(m_random.bounded(1, 121))) / 100.0;
+    item.netTotal = Money::fromUnits(qint64(item.quantity * double(m_random.bounded(1000, 300000))) * 100);
+    return item;
+}
+
+qint64 StockHistory::randomRow()
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT MAX(RaktAzon) FROM Raktar")) || !query.next() || query.value(0).isNull())
+        return 0;
+    const qint64 last = query.value(0).toLongLong();
+    query.prepare(QStringLiteral("SELECT RaktAzon FROM Raktar WHERE RaktAzon >= ? AND Stat = ? AND FokSzla = ? "
+                                 "ORDER BY RaktAzon LIMIT 1"));
+    query.addBindValue(qint64(m_random.bounded(quint64(last))) + 1);
+    query.addBindValue(false);
+    query.addBindValue(ledgerAccount());
+    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+}
+
+bool StockHistory::change(StockLedger &ledger, bool *refused)
+{
+    const qint64 id = randomRow();
+    const std::optional<MovementRow> row = id ? MovementTable(m_db).row(id) : std::nullopt;
+    if (!row) {
+        *refused = true;
+        return true;
+    }
+    StockItem item;
+    item.mozgnem = row->mozgnem;
+    item.bizSzam = row->bizSzam;
+    item.datum = row->datum;
+    item.fokSzla = row->fokSzla;
+    item.nyilvSzam = row->nyilvSzam;
+    item.partAzon = row->partAzon;
+    item.afaKod = row->afaKod;
+    item.quantity = row->tetelMenny;
+    item.netTotal = row->tetelErtek;
+    item.lejarat = row->lejarat;
+    switch (m_random.bounded(4)) {
+    case 0:
+        item.quantity = std::round(row->tetelMenny * double(m_random.bounded(50, 151))) / 100.0;
+        break;
+    case 1:
+        item.netTotal = row->tetelErtek.multiplied(double(m_random.bounded(50, 151)) / 100.0);
+        break;
+    case 2:
+        item.nyilvSzam = material();
+        break;
+    default:
+        if (item.mozgnem != QLatin1String("00"))
+            item.datum = randomDate();
+        break;
+    }
+    if (row->isReceipt()) {
+        ItemPrices typed;
+        typed.netTotal = item.netTotal;
+        const ItemPrices prices = ItemPrices::compute(ItemPrices::Typed::NetTotal, typed, item.quantity, VatPercent);
+        item.netUnit = prices.netUnit;
+        item.vatTotal = prices.vatTotal;
+        item.grossTotal = prices.grossTotal;
+    }
+    const StockOutcome outcome = ledger.change(id, item);
+    *refused = !outcome.ok();
+    return !outcome.failed;
+}
+
+bool StockHistory::removeItem(StockLedger &ledger, bool *refused)
+{
+    const qint64 id = randomRow();
+    if (!id) {
+        *refused = true;
+        return true;
+    }
+    const StockOutcome outcome = ledger.remove(id);
+    *refused = !outcome.ok();
+    return !outcome.failed;
+}
+
+bool StockHistory::removeVoucher(StockLedger &ledger, bool *refused)
+{
+    const qint64 id = randomRow();
+    const std::optional<MovementRow> row = id ? MovementTable(m_db).row(id) : std::nullopt;
+    if (!row || row->isReceipt()) {
+        *refused = true;
+        return true;
+    }
+    const StockOutcome outcome = ledger.removeIssueVoucher(row->datum, row->bizSzam);
+    *refused = !outcome.ok();
+    return !outcome.failed;
+}
+
+StockHistory::Result StockHistory::run(int operations)
+{
+    Result result;
+    QElapsedTimer timer;
+    timer.start();
+    if (!createMaterials(&result.error)) {
+        result.failed = true;
+        return result;
+    }
+    StockLedger ledger(m_db, StockOptions{QStringLiteral("history"), m_kiadAr});
+    for (int i = 0; i < operations && !result.failed; ++i) {
+        bool refused = false;
+        bool ok = true;
+        try {
+            const quint32 kind = m_random.bounded(100);
+            if (kind < 35) {
+                const StockOutcome outcome = ledger.record(receipt());
+                refused = !outcome.ok();
+                ok = !outcome.failed;
+                if (outcome.failed)
+                    result.error = outcome.refusal.text;
+            } else if (kind < 70) {
+                const StockOutcome outcome = ledger.record(issue());
+                refused = !outcome.ok();
+                ok = !outcome.failed;
+                if (outcome.failed)
+                    result.error = outcome.refusal.text;
+            } else if (kind < 85) {
+                ok = change(ledger, &refused);
+            } else if (kind < 95) {
+                ok = removeItem(ledger, &refused);
+            } else {
+                ok = removeVoucher(ledger, &refused);
+            }
+        } catch (const StockSql::Failure &failure) {
+            ok = false;
+            result.error = failure.detail;
+        }
+        ++result.operations;
+        if (!ok)
+            result.failed = true;
+        else if (refused)
+            ++result.refused;
+        else
+            ++result.done;
+    }
+    result.seconds = double(timer.elapsed()) / 1000.0;
+    return result;
+}
+
+int StockHistory::main(const QStringList &arguments)
+{
+    QTextStream err(stderr);
+    const bool kiadAr = arguments.contains(QStringLiteral("--kiadar"));
+    QStringList plain = arguments;
+    plain.removeAll(QStringLiteral("--kiadar"));
+    if (plain.size() != 4) {
+        err << "usage: stock_history DBDIR WAREHOUSE OPERATIONS SEED [--kiadar]\n";
+        return 2;
+    }
+    QSqlDatabase db = Database::warehouse(plain.at(0), plain.at(1).toInt());
+    if (!db.isOpen()) {
+        err << "cannot open the warehouse: " << db.lastError().text() << "\n";
+        return 1;
+    }
+    StockHistory history(db, plain.at(3).toUInt(), kiadAr);
+    const Result result = history.run(plain.at(2).toInt());
+    std::printf("%s\n", qPrintable(result.line()));
+    std::fflush(stdout);
+    if (result.failed) {
+        err << "engine failure: " << result.error << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QString>
+
+class StockLedger;
+struct StockItem;
+
+// Random operations through the stock engine, as the voucher screens call it: receipts (some
+// back-dated, some openings, some negative), issues (some beyond the stock), item changes (quantity,
+// price, another material or date), item deletions and whole issue-voucher deletions, over three
+// dozen materials of different decimals, across two years after the last closing. Several copies
+// may run on one warehouse at once.
+class StockHistory
+{
+public:
+    StockHistory(QSqlDatabase warehouse, quint32 seed, bool kiadAr);
+
+    // The ledger account of the history's materials and how many there are.
+    static QString ledgerAccount() { return QStringLiteral("900"); }
+    static constexpr int MaterialCount = 36;
+
+    struct Result
+    {
+        int operations = 0;
+        int done = 0;
+        int refused = 0;
+        bool failed = false; // the engine reported a database error
+        QString error;
+        double seconds = 0;
+        QString line() const;
+    };
+
+    // Creates the materials when they are missing (one transaction), then runs the operations.
+    Result run(int operations);
+
+    // The command line: DBDIR WAREHOUSE OPERATIONS SEED [--kiadar]; prints Result::line().
+    static int main(const QStringList &arguments);
+
+private:
+    bool createMaterials(QString *error);
+    QDate randomDate();
+    QString material();
+    StockItem receipt();
+    StockItem issue();
+    bool change(StockLedger &ledger, bool *refused);
+    bool removeItem(StockLedger &ledger, bool *refused);
+    bool removeVoucher(StockLedger &ledger, bool *refused);
+    qint64 randomRow();
+    QString voucherNumber(bool *proposed);
+
+    QSqlDatabase m_db;
+    QRandomGenerator m_random;
+    bool m_kiadAr;
+    int m_firstYear = 0;
+};
