@@ -4,6 +4,7 @@
 namespace CatalogueTables {
 
 // Material totals of a ration sheet; the shortage test compares the fourth and the fifth field.
+// Felhasznalo: whose unfinished sheet the row belongs to.
 static TableDef materialTotals(const char *name)
 {
     return TableBuilder(name)
@@ -14,6 +15,7 @@ static TableDef materialTotals(const char *name)
         .real("Mennyiseg")
         .real("KeszletMennyiseg")
         .text("Mertekegyseg", 4)
+        .text("Felhasznalo", 20)
         .index("OrderMegnevezes", {"Megnevezes"})
         .build();
 }
@@ -146,10 +148,11 @@ static QList<TableDef> menuWorkTables()
                   .index("OrderTip", {"Datum", "Tip", "Enorma", "EtkTip", "Megnevezes"})
                   .build();
     {
+        // The detail lines of each user's unfinished ration sheet.
         TableBuilder lines("TmpKiszabat");
         lines.work().autoIncrement("Azon");
         addRationLineFields(lines);
-        tables << lines.build();
+        tables << lines.text("Felhasznalo", 20).build();
     }
     tables << materialTotals("TmpKiszabat_2");
     // The display copy of the detail lines with the material's data and the group marker Print.

@@ -1,0 +1,233 @@
+#include "menu/RationDraft.h"
+
+#include "menu/RationInput.h"
+#include "menu/RationSql.h"
+#include "session/Settings.h"
+#include "store/TransactionGuard.h"
+
+#include <QSet>
+#include <QSqlQuery>
+#include <QVariant>
+
+RationDraft::RationDraft(QSqlDatabase db, Settings &settings, const QString &user)
+    : m_db(db)
+    , m_settings(settings)
+    , m_user(user)
+{
+}
+
+QString RationDraft::section() const
+{
+    return QStringLiteral("Kiszabat_") + m_user;
+}
+
+QDate RationDraft::storedDate() const
+{
+    return m_settings.readDate(section(), QStringLiteral("KezdDat"), QDate());
+}
+
+QStringList RationDraft::storedMeals() const
+{
+    QStringList codes;
+    const int count = m_settings.readInt(section(), QStringLiteral("Count"), 0);
+    for (int i = 0; i < count; ++i)
+        codes << m_settings.readString(section(), QStringLiteral("Etk-") + QString::number(i));
+    return codes;
+}
+
+static bool run(QSqlQuery &query, Refusal *refusal)
+{
+    if (query.exec())
+        return true;
+    *refusal = RationSql::failure(query);
+    return false;
+}
+
+Refusal RationDraft::removeRows(QSqlDatabase db, const QString &user)
+{
+    for (const QString &table : {QStringLiteral("TmpKiszabat"), QStringLiteral("TmpKiszabat_2")}) {
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE \"Felhasznalo\" = ?").arg(table));
+        query.addBindValue(user);
+        if (!query.exec())
+            return RationSql::failure(query);
+    }
+    return Refusal();
+}
+
+void RationDraft::forgetSection()
+{
+    m_settings.writeInt(section(), QStringLiteral("Count"), 0);
+}
+
+static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &line, Refusal *refusal)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "INSERT INTO \"TmpKiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
+        "\"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\", "
+        "\"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant &value :
+        {QVariant(line.account), QVariant(line.number), QVariant(line.dishName), QVariant(line.quantity),
+            QVariant(line.unit), QVariant(line.date), QVariant(line.mealCode), QVariant(line.mealName),
+            QVariant(line.headcount), QVariant(line.normPerPerson.toDouble()), QVariant(line.normMeal.toDouble()),
+            QVariant(line.price.toDouble()), QVariant(line.value.toDouble()), QVariant(user)})
+        query.addBindValue(value);
+    return run(query, refusal);
+}
+
+static bool insertTotal(QSqlDatabase db, const QString &user, const RationTotal &total, Refusal *refusal)
+{
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("INSERT INTO \"TmpKiszabat_2\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
+                       "\"KeszletMennyiseg\", \"Mertekegyseg\", \"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant &value : {QVariant(total.account), QVariant(total.number), QVariant(total.name),
+             QVariant(total.quantity), QVariant(total.stock), QVariant(total.unit), QVariant(user)})
+        query.addBindValue(value);
+    return run(query, refusal);
+}
+
+static Refusal notWritten()
+{
+    return Refusal::error(QStringLiteral("Az adatbázis most nem írható, próbálja újra!"));
+}
+
+Refusal RationDraft::save(const RationSheet &sheet)
+{
+    Refusal refusal;
+    {
+        TransactionGuard guard(m_db);
+        if (!guard.isActive())
+            return notWritten();
+        if ((refusal = removeRows(m_db, m_user)))
+            return refusal;
+        for (const RationLine &line : sheet.lines())
+            if (!insertLine(m_db, m_user, line, &refusal))
+                return refusal;
+        for (const RationTotal &total : sheet.totals())
+            if (!insertTotal(m_db, m_user, total, &refusal))
+                return refusal;
+        if (!guard.commit())
+            return notWritten();
+    }
+    const QStringList codes = sheet.mealCodes();
+    m_settings.writeDate(section(), QStringLiteral("KezdDat"), sheet.date());
+    for (int i = 0; i < codes.size(); ++i)
+        m_settings.writeString(section(), QStringLiteral("Etk-") + QString::number(i), codes.at(i));
+    m_settings.writeInt(section(), QStringLiteral("Count"), int(codes.size()));
+    return Refusal();
+}
+
+Refusal RationDraft::clear()
+{
+    TransactionGuard guard(m_db);
+    if (!guard.isActive())
+        return notWritten();
+    if (const Refusal refusal = removeRows(m_db, m_user))
+        return refusal;
+    if (!guard.commit())
+        return notWritten();
+    forgetSection();
+    return Refusal();
+}
+
+static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &user)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"KeszletMennyiseg\", \"Mertekegyseg\" "
+        "FROM \"TmpKiszabat_2\" WHERE \"Felhasznalo\" = ? ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\""));
+    query.addBindValue(user);
+    if (!query.exec())
+        return Checked<QList<RationTotal>>::refused(RationSql::failure(query));
+    QList<RationTotal> totals;
+    while (query.next())
+        totals << RationTotal {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+            query.value(3).toDouble(), query.value(4).toDouble(), query.value(5).toString()};
+    return Checked<QList<RationTotal>>::accepted(totals);
+}
+
+static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &user)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", \"Datum\", \"EtkKod\", "
+        "\"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\" "
+        "FROM \"TmpKiszabat\" WHERE \"Felhasznalo\" = ? ORDER BY \"Azon\""));
+    query.addBindValue(user);
+    if (!query.exec())
+        return Checked<QList<RationLine>>::refused(RationSql::failure(query));
+    QList<RationLine> lines;
+    while (query.next()) {
+        RationLine line;
+        line.account = query.value(0).toString();
+        line.number = query.value(1).toString();
+        line.dishName = query.value(2).toString();
+        line.quantity = query.value(3).toDouble();
+        line.unit = query.value(4).toString();
+        line.date = query.value(5).toDate();
+        line.mealCode = query.value(6).toString();
+        line.mealName = query.value(7).toString();
+        line.headcount = query.value(8).toInt();
+        line.normPerPerson = Money::fromDouble(query.value(9).toDouble());
+        line.normMeal = Money::fromDouble(query.value(10).toDouble());
+        line.price = Money::fromDouble(query.value(11).toDouble());
+        line.value = Money::fromDouble(query.value(12).toDouble());
+        lines << line;
+    }
+    return Checked<QList<RationLine>>::accepted(lines);
+}
+
+Checked<bool> RationDraft::offerable(const QDate &closedThrough)
+{
+    const auto totals = readTotals(m_db, m_user);
+    if (!totals.ok())
+        return Checked<bool>::refused(totals.refusal);
+    if (totals.value.isEmpty())
+        return Checked<bool>::accepted(false);
+    const QDate date = storedDate();
+    const QStringList codes = storedMeals();
+    bool fits = date.isValid() && date > closedThrough && !codes.isEmpty() && !codes.contains(QString());
+    if (fits) {
+        const auto meals = RationInput::meals(m_db, date, codes);
+        if (!meals.ok())
+            return Checked<bool>::refused(meals.refusal);
+        fits = meals.value.size() == QSet<QString>(codes.begin(), codes.end()).size();
+    }
+    if (fits) {
+        const auto lines = readLines(m_db, m_user);
+        if (!lines.ok())
+            return Checked<bool>::refused(lines.refusal);
+        for (const RationLine &line : lines.value)
+            fits = fits && line.date == date && codes.contains(line.mealCode);
+    }
+    if (fits)
+        return Checked<bool>::accepted(true);
+    if (const Refusal refusal = clear())
+        return Checked<bool>::refused(refusal);
+    return Checked<bool>::accepted(false);
+}
+
+Checked<RationSheet> RationDraft::restore(RationStockSource &stock)
+{
+    const QDate date = storedDate();
+    const auto meals = RationInput::meals(m_db, date, storedMeals());
+    if (!meals.ok())
+        return Checked<RationSheet>::refused(meals.refusal);
+    const auto materials = RationInput::materials(m_db);
+    if (!materials.ok())
+        return Checked<RationSheet>::refused(materials.refusal);
+    const auto stockAt = stock.stockAt(date);
+    if (!stockAt.ok())
+        return Checked<RationSheet>::refused(stockAt.refusal);
+    const auto lines = readLines(m_db, m_user);
+    if (!lines.ok())
+        return Checked<RationSheet>::refused(lines.refusal);
+    const auto totals = readTotals(m_db, m_user);
+    if (!totals.ok())
+        return Checked<RationSheet>::refused(totals.refusal);
+    RationSheet sheet(date, meals.value, materials.value, stockAt.value);
+    sheet.restore(lines.value, totals.value);
+    return Checked<RationSheet>::accepted(sheet);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "menu/RationSheet.h"
+#include "menu/RationStock.h"
+
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+class Settings;
+
+// Each user's unfinished ration sheet: the detail lines and totals in TmpKiszabat and
+// TmpKiszabat_2 under the user's name, the date and the meals in the user's own section of the
+// settings file ("Kiszabat_" + user: KezdDat, Count, Etk-0 ...). One user never sees, restores or
+// issues another's sheet.
+class RationDraft
+{
+public:
+    RationDraft(QSqlDatabase db, Settings &settings, const QString &user);
+
+    // The settings section of this user.
+    QString section() const;
+
+    // Replaces the user's stored sheet with this one (one transaction) and writes the section.
+    Refusal save(const RationSheet &sheet);
+    // Forgets the user's sheet (rows and section).
+    Refusal clear();
+    // Inside the caller's transaction: deletes the user's stored rows (a sheet just issued).
+    static Refusal removeRows(QSqlDatabase db, const QString &user);
+    // Empties the user's section, after the rows are gone.
+    void forgetSection();
+
+    // True when the user has a stored sheet that may still be issued: its date is after the
+    // closing date and every meal of it still has an unissued headcount. A sheet that no longer
+    // fits is forgotten here, so it is never offered.
+    Checked<bool> offerable(const QDate &closedThrough);
+
+    // The stored sheet with the stock of its date taken afresh.
+    Checked<RationSheet> restore(RationStockSource &stock);
+
+private:
+    QDate storedDate() const;
+    QStringList storedMeals() const;
+
+    QSqlDatabase m_db;
+    Settings &m_settings;
+    QString m_user;
+};

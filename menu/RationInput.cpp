@@ -1,0 +1,185 @@
+#include "menu/RationInput.h"
+
+#include "menu/RationSql.h"
+
+#include <QSet>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace RationInput {
+
+static const QString RecipeAccount = QStringLiteral("1000");
+
+static Money moneyOf(const QVariant &value)
+{
+    return Money::fromDouble(value.toDouble());
+}
+
+Checked<QList<RationMeal>> offeredMeals(QSqlDatabase db, const QDate &from, const QDate &to)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\", k.\"Norma\", l.\"Datum\" FROM \"Letszam\" l "
+        "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
+        "WHERE l.\"Datum\" >= ? AND l.\"Datum\" <= ? AND l.\"Kiadva\" = 0 "
+        "ORDER BY l.\"Etkezesek\", l.\"Datum\""));
+    query.addBindValue(from);
+    query.addBindValue(to);
+    if (!query.exec())
+        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+    QList<RationMeal> meals;
+    QSet<QString> seen;
+    while (query.next()) {
+        const QString code = query.value(0).toString();
+        if (seen.contains(code))
+            continue;
+        seen.insert(code);
+        meals << RationMeal {code, query.value(1).toString(), query.value(2).toInt(), moneyOf(query.value(3))};
+    }
+    return Checked<QList<RationMeal>>::accepted(meals);
+}
+
+Checked<QList<RationMeal>> meals(QSqlDatabase db, const QDate &date, const QStringList &codes)
+{
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\", k.\"Norma\" FROM \"Letszam\" l "
+                       "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
+                       "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = 0 AND ")
+        + RationSql::anyOf(QStringLiteral("l.\"Etkezesek\""), int(codes.size()))
+        + QStringLiteral(" ORDER BY l.\"Etkezesek\""));
+    query.addBindValue(date);
+    RationSql::bindAll(query, codes);
+    if (!query.exec())
+        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+    QList<RationMeal> meals;
+    while (query.next())
+        meals << RationMeal {
+            query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(), moneyOf(query.value(3))};
+    return Checked<QList<RationMeal>>::accepted(meals);
+}
+
+// The menu rows of one kind: recipe dishes (named by ReceptFej) or material dishes (named by
+// Anyag, unit code known to Mertegys).
+static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, const QDate &to, const QStringList &codes,
+    QList<RationMenuRow> *rows)
+{
+    const QString dish = recipes
+        ? QStringLiteral("JOIN \"ReceptFej\" d ON d.\"EtelKod\" = e.\"EtelKod\" "
+                         "WHERE e.\"FokSzam\" = ? AND ")
+        : QStringLiteral("JOIN \"Anyag\" d ON d.\"FokonyviSzam\" = e.\"FokSzam\" AND d.\"NyilvSzam\" = e.\"EtelKod\" "
+                         "JOIN \"Mertegys\" m ON m.\"MertKod\" = d.\"Mertekegyseg\" "
+                         "WHERE e.\"FokSzam\" <> ? AND ");
+    const QString unit = recipes ? QStringLiteral("''") : QStringLiteral("d.\"Mertekegyseg\"");
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT e.\"Datum\", e.\"EtkTip\", k.\"Megnevezes\", e.\"FokSzam\", e.\"EtelKod\", "
+                                 "d.\"Megnevezes\", e.\"Mennyiseg\", l.\"Letszam\", ")
+        + unit
+        + QStringLiteral(
+            ", k.\"Norma\" FROM \"Etlap\" e "
+            "JOIN \"Letszam\" l ON l.\"Datum\" = e.\"Datum\" AND l.\"Etkezesek\" = e.\"EtkTip\" AND l.\"Kiadva\" = 0 "
+            "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = e.\"EtkTip\" ")
+        + dish + QStringLiteral("e.\"Datum\" >= ? AND e.\"Datum\" <= ? AND ")
+        + RationSql::anyOf(QStringLiteral("e.\"EtkTip\""), int(codes.size()))
+        + QStringLiteral(" ORDER BY e.\"EtlapAzon\""));
+    query.addBindValue(RecipeAccount);
+    query.addBindValue(from);
+    query.addBindValue(to);
+    RationSql::bindAll(query, codes);
+    if (!query.exec())
+        return RationSql::failure(query);
+    while (query.next()) {
+        RationMenuRow row;
+        row.date = query.value(0).toDate();
+        row.mealCode = query.value(1).toString();
+        row.mealName = query.value(2).toString();
+        row.account = query.value(3).toString();
+        row.code = query.value(4).toString();
+        row.dishName = query.value(5).toString();
+        row.perPerson = query.value(6).toDouble();
+        row.headcount = query.value(7).toInt();
+        row.unit = recipes ? QStringLiteral("Adag") : query.value(8).toString();
+        row.normPerPerson = moneyOf(query.value(9));
+        *rows << row;
+    }
+    return Refusal();
+}
+
+Checked<QList<RationMenuRow>> menuRows(QSqlDatabase db, const QDate &from, const QDate &to, const QStringList &codes)
+{
+    QList<RationMenuRow> rows;
+    for (const bool recipes : {true, false}) {
+        const Refusal refusal = readMenuRows(db, recipes, from, to, codes, &rows);
+        if (refusal)
+            return Checked<QList<RationMenuRow>>::refused(refusal);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const RationMenuRow &a, const RationMenuRow &b) {
+        if (a.date != b.date)
+            return a.date < b.date;
+        if (a.mealCode != b.mealCode)
+            return a.mealCode < b.mealCode;
+        return a.dishName < b.dishName;
+    });
+    return Checked<QList<RationMenuRow>>::accepted(rows);
+}
+
+Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QList<RationMenuRow> &rows)
+{
+    QStringList codes;
+    for (const RationMenuRow &row : rows)
+        if (row.account == RecipeAccount && !codes.contains(row.code))
+            codes << row.code;
+    QHash<QString, QList<Ingredient>> result;
+    if (codes.isEmpty())
+        return Checked<QHash<QString, QList<Ingredient>>>::accepted(result);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT \"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" WHERE ")
+        + RationSql::anyOf(QStringLiteral("\"EtelKod\""), int(codes.size()))
+        + QStringLiteral(" ORDER BY \"ReceptAzon\""));
+    RationSql::bindAll(query, codes);
+    if (!query.exec())
+        return Checked<QHash<QString, QList<Ingredient>>>::refused(RationSql::failure(query));
+    while (query.next())
+        result[query.value(0).toString()]
+            << Ingredient {query.value(1).toString(), query.value(2).toString(), query.value(3).toDouble()};
+    return Checked<QHash<QString, QList<Ingredient>>>::accepted(result);
+}
+
+Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""));
+    if (!query.exec())
+        return Checked<QList<QPair<QString, QString>>>::refused(RationSql::failure(query));
+    QList<QPair<QString, QString>> result;
+    while (query.next())
+        result << qMakePair(query.value(0).toString(), query.value(1).toString());
+    return Checked<QList<QPair<QString, QString>>>::accepted(result);
+}
+
+Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT a.\"FokonyviSzam\", a.\"NyilvSzam\", a.\"Megnevezes\", a.\"Mertekegyseg\", a.\"Kerekites\", "
+        "m.\"MertKod\", a.\"NyilvAr\", a.\"KeszletMennyiseg\" FROM \"Anyag\" a "
+        "LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\""));
+    if (!query.exec())
+        return Checked<QHash<QString, RationMaterial>>::refused(RationSql::failure(query));
+    QHash<QString, RationMaterial> result;
+    while (query.next()) {
+        RationMaterial material;
+        material.account = query.value(0).toString();
+        material.number = query.value(1).toString();
+        material.name = query.value(2).toString();
+        material.unit = query.value(3).toString();
+        material.decimals = query.value(4).toInt();
+        material.listed = !query.value(5).isNull();
+        material.price = moneyOf(query.value(6));
+        material.stock = query.value(7).toDouble();
+        result.insert(rationKey(material.account, material.number), material);
+    }
+    return Checked<QHash<QString, RationMaterial>>::accepted(result);
+}
+
+} // namespace RationInput

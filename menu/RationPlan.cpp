@@ -1,0 +1,57 @@
+#include "menu/RationPlan.h"
+
+#include "menu/RationInput.h"
+#include "menu/RationLines.h"
+#include "menu/RationRounding.h"
+
+#include <algorithm>
+
+bool RationPlan::hasShortage() const
+{
+    return std::any_of(totals.begin(), totals.end(), [](const RationTotal &total) { return total.isShort(); });
+}
+
+Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, const QDate &to, const QStringList &meals)
+{
+    const auto menu = RationInput::menuRows(db, from, to, meals);
+    if (!menu.ok())
+        return Checked<RationPlan>::refused(menu.refusal);
+    const auto ingredients = RationInput::ingredients(db, menu.value);
+    if (!ingredients.ok())
+        return Checked<RationPlan>::refused(ingredients.refusal);
+    const auto materials = RationInput::materials(db);
+    if (!materials.ok())
+        return Checked<RationPlan>::refused(materials.refusal);
+
+    RationPlan plan;
+    plan.menu = menu.value;
+    QHash<QString, int> index;
+    for (RationLine line : RationLines::compute(menu.value, ingredients.value)) {
+        const auto material = materials.value.constFind(line.key());
+        if (material == materials.value.constEnd())
+            continue;
+        line.price = material->price;
+        line.value = line.price.multiplied(line.quantity);
+        plan.lines << line;
+        if (!material->listed)
+            continue;
+        const auto it = index.constFind(line.key());
+        if (it != index.constEnd()) {
+            plan.totals[it.value()].quantity += line.quantity;
+            continue;
+        }
+        index.insert(line.key(), int(plan.totals.size()));
+        plan.totals << RationTotal {
+            material->account, material->number, material->name, line.quantity, material->stock, material->unit};
+    }
+    plan.normFrame = RationLines::normFrame(plan.lines);
+    plan.realValue = RationLines::value(plan.lines);
+    for (RationTotal &total : plan.totals) {
+        const int decimals = materials.value.value(total.key()).decimals;
+        plan.decimals.insert(total.key(), decimals);
+        total.quantity = RationRounding::planned(total.quantity, decimals);
+    }
+    std::stable_sort(plan.totals.begin(), plan.totals.end(),
+        [](const RationTotal &a, const RationTotal &b) { return a.name < b.name; });
+    return Checked<RationPlan>::accepted(plan);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "menu/RationTypes.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QStringList>
+
+// One ration sheet in memory: its date and meals, the detail lines and the material totals,
+// with the corrections of ration-sheet mode. The materials and the stock of the date are given
+// when the sheet is made; every line is priced at the register price of the date (0 for a
+// material without stock row).
+class RationSheet
+{
+public:
+    static constexpr double MaxQuantity = 10000000;
+
+    RationSheet() = default;
+    RationSheet(const QDate &date, const QList<RationMeal> &meals, const QHash<QString, RationMaterial> &materials,
+        const QHash<QString, RationStockValue> &stock);
+
+    QDate date() const { return m_date; }
+    const QList<RationMeal> &meals() const { return m_meals; }
+    QStringList mealCodes() const;
+    const QList<RationLine> &lines() const { return m_lines; }
+    const QList<RationTotal> &totals() const { return m_totals; }
+    const RationMaterial *material(const QString &key) const;
+    RationStockValue stock(const QString &key) const { return m_stock.value(key); }
+    // The materials of a ledger account that are shown and have stock at the date, by name: what
+    // the edit dialogs offer.
+    QList<RationMaterial> stockedMaterials(const QString &account) const;
+
+    // The detail lines, priced at the date (ids are given here).
+    void setLines(const QList<RationLine> &lines);
+    // A stored sheet: its lines and totals as they were; the totals' stock is taken afresh.
+    void restore(const QList<RationLine> &lines, const QList<RationTotal> &totals);
+
+    // View 4: one total per material shown (listed), the sum of its lines rounded to its
+    // decimals, ordered by name; then every total is reconciled with its lines.
+    void buildTotals();
+
+    // Corrections. Each refusal leaves the sheet unchanged.
+    Refusal changeTotal(const QString &key, double quantity);
+    Refusal changeLine(qint64 id, double quantity);
+    // A material not yet on the sheet, spread over the chosen meals by their headcounts.
+    Refusal addMaterial(const QString &key, double quantity, const QStringList &mealCodes);
+    // One more detail line of a meal (view 3); the totals follow when view 4 is built again.
+    Refusal addLine(const QString &mealCode, const QString &key, double quantity);
+
+    bool hasShortage() const;
+    // The norm frame (each meal's Norma x headcount once) and the value of all lines.
+    Money normFrame() const;
+    Money realValue() const;
+
+    // Warnings that arose since the last call (a total without detail lines), to be shown.
+    QStringList takeWarnings();
+
+private:
+    void reconcile(const RationTotal &total);
+    const RationMeal *meal(const QString &code) const;
+    RationLine lineFor(const RationMeal &meal, const RationMaterial &material, double quantity);
+    void price(RationLine &line) const;
+
+    QDate m_date;
+    QList<RationMeal> m_meals;
+    QHash<QString, RationMaterial> m_materials;
+    QHash<QString, RationStockValue> m_stock;
+    QList<RationLine> m_lines;
+    QList<RationTotal> m_totals;
+    QStringList m_warnings;
+    qint64 m_nextId = 1;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "menu/RationTypes.h"
+
+#include <QDate>
+#include <QHash>
+
+// Where the ration sheet takes the stock of its date from: every material's stock quantity and
+// register price, keyed by rationKey(). A material without a row has stock 0 and price 0.
+class RationStockSource
+{
+public:
+    virtual ~RationStockSource() = default;
+    virtual Checked<QHash<QString, RationStockValue>> stockAt(const QDate &date) = 0;
+};

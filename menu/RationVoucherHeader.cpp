@@ -1,0 +1,44 @@
+#include "menu/RationVoucherHeader.h"
+
+#include "core/Codes.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace RationVoucherHeader {
+
+QList<QPair<QString, QString>> issueTypes(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? "
+                                 "ORDER BY \"Megnevezes\", \"MozgnemKod\""));
+    query.addBindValue(QStringLiteral("KI"));
+    QList<QPair<QString, QString>> types;
+    if (query.exec())
+        while (query.next())
+            types << qMakePair(query.value(0).toString(), query.value(1).toString());
+    return types;
+}
+
+Partner partner(QSqlDatabase db, const QString &partAzon)
+{
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" WHERE \"PartAzon\" = ?"));
+    query.addBindValue(partAzon);
+    if (!query.exec() || !query.next())
+        return Partner();
+    return Partner {query.value(0).toString(),
+        query.value(1).toString() + QLatin1Char(' ') + query.value(2).toString() + QStringLiteral(", ")
+            + query.value(3).toString()};
+}
+
+QString normalizedNumber(const QString &typed, const QString &proposed)
+{
+    const Codes::Result padded = Codes::pad(Codes::Kind::VoucherNumber, typed);
+    if (!padded.ok() || padded.code.toLongLong() < 1)
+        return proposed;
+    return padded.code;
+}
+
+} // namespace RationVoucherHeader

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "menu/RationSheet.h"
+#include "menu/RationTypes.h"
+
+#include <QDialog>
+#include <QList>
+#include <QSqlDatabase>
+
+struct Services;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class QWidget;
+class RationStockSource;
+
+// The ration sheet "Kiszabat, kiadás": the four views of one date's chosen meals, ration-sheet
+// mode with its corrections, and the issue from view 4. The sheet is kept as the user's
+// unfinished sheet whenever its totals are built or changed.
+class TfrmTallozasKiszabat : public QDialog
+{
+    Q_OBJECT
+public:
+    TfrmTallozasKiszabat(
+        const Services &services, QSqlDatabase db, RationStockSource &stock, QWidget *parent = nullptr);
+
+    // The opening: the user's unfinished sheet is offered for restoring, otherwise the parameter
+    // dialog asks for the date and meals. False when the screen is to close at once.
+    bool start();
+    // A new sheet of this date and meals, shown in view 1 in normal mode.
+    bool open(const QDate &date, const QStringList &meals);
+    // The user's unfinished sheet in ration-sheet mode, view 4 from the stored totals.
+    bool restore();
+
+    int view() const { return m_view; }
+    bool rationMode() const { return m_rationMode; }
+    const RationSheet &sheet() const { return m_sheet; }
+    QStandardItemModel *model() const { return m_model; }
+
+    QTableView *DBGrid1;
+    QWidget *pnlButtons;
+    QPushButton *btnFelvitel;
+    QPushButton *btnTorol;
+    QPushButton *btnModosit;
+    QPushButton *btnUj;
+    QPushButton *btnKiadas;
+    QPushButton *btnPrint;
+    QPushButton *btnExport;
+    QPushButton *btnSugo;
+    QPushButton *btnKilep;
+    QGroupBox *grpInfo;
+    QLabel *lblDatumTart;
+    QLabel *lblEtkezesek;
+    QLabel *lblHiany;
+    QLabel *lblNorma;
+
+    void btnFelvitelClick();
+    void btnTorolClick();
+    void btnModositClick();
+    void btnUjClick();
+    void btnPrintClick();
+    void btnExportClick();
+
+private:
+    void showView(int view);
+    void showTotals(bool rebuild);
+    void showDetails();
+    void afterChange();
+    void setLabels();
+    void showWarnings();
+    void saveDraft();
+    void selectKey(const QString &key);
+    void selectId(qint64 id);
+    QStringList chooseMeals(bool single);
+    QString viewTitle() const;
+    bool showRefusal(const Refusal &refusal);
+
+    const Services &m_services;
+    QSqlDatabase m_db;
+    RationStockSource &m_stock;
+    QStandardItemModel *m_model;
+    QList<RationMenuRow> m_menu;
+    RationSheet m_sheet;
+    int m_view = 0;
+    bool m_rationMode = false;
+    bool m_shortageWarned = false;
+};

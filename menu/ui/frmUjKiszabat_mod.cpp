@@ -1,0 +1,167 @@
+#include "menu/ui/frmUjKiszabat_mod.h"
+
+#include "core/NumberFormat.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "widgets/UiEnterMovesFocus.h"
+#include "widgets/UiHelp.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+static QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *created = new QPushButton(caption, parent);
+    created->setObjectName(QString::fromLatin1(name));
+    return created;
+}
+
+template <typename W> static W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
+    const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save, QWidget *parent)
+    : QDialog(parent)
+    , lblFokszam(new QLabel(QStringLiteral("Főkönyvi szám:"), this))
+    , dbcFokszam(named(new QComboBox(this), "dbcFokszam"))
+    , lblAnyag(new QLabel(QStringLiteral("Anyag megnevezése:"), this))
+    , dbcAnyag(named(new QComboBox(this), "dbcAnyag"))
+    , edtAN(named(new QLineEdit(this), "edtAN"))
+    , lblMennyiseg(new QLabel(QStringLiteral("Mennyiség:"), this))
+    , edtMennyiseg(named(new QDoubleSpinBox(this), "edtMennyiseg"))
+    , lblMertegys(named(new QLabel(this), "lblMertegys"))
+    , lblRaktCaption(new QLabel(QStringLiteral("Raktárkészlet:"), this))
+    , lblRakt(named(new QLabel(this), "lblRakt"))
+    , btnRogzit(button(this, "btnRogzit", QStringLiteral("&Rögzít")))
+    , btnMegse(button(this, "btnMegse", QStringLiteral("&Mégse")))
+    , btnSugo(button(this, "btnSugo", QStringLiteral("&Súgó")))
+    , m_services(services)
+    , m_sheet(sheet)
+    , m_save(std::move(save))
+    , m_helpPage(QStringLiteral("UjKiszabat_mod.htm"))
+    , m_newCaption(QStringLiteral("Új anyag felvitele"))
+    , m_changeCaption(QStringLiteral("Anyag módosítása"))
+{
+    setObjectName(QStringLiteral("frmUjKiszabat_mod"));
+    for (const auto &account : accounts)
+        dbcFokszam->addItem(account.first + QStringLiteral(" - ") + account.second, account.first);
+    edtAN->setReadOnly(true);
+    edtAN->hide();
+    edtMennyiseg->setRange(0, RationSheet::MaxQuantity);
+    btnRogzit->setDefault(true);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(lblFokszam, 0, 0);
+    grid->addWidget(dbcFokszam, 0, 1, 1, 2);
+    grid->addWidget(lblAnyag, 1, 0);
+    grid->addWidget(dbcAnyag, 1, 1, 1, 2);
+    grid->addWidget(edtAN, 2, 1, 1, 2);
+    grid->addWidget(lblMennyiseg, 3, 0);
+    grid->addWidget(edtMennyiseg, 3, 1);
+    grid->addWidget(lblMertegys, 3, 2);
+    grid->addWidget(lblRaktCaption, 4, 0);
+    grid->addWidget(lblRakt, 4, 1, 1, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnRogzit);
+    buttons->addWidget(btnMegse);
+    buttons->addWidget(btnSugo);
+    grid->addLayout(buttons, 5, 0, 1, 3);
+    UiEnterMovesFocus::install({dbcFokszam, dbcAnyag, edtMennyiseg, btnRogzit});
+
+    connect(dbcFokszam, &QComboBox::currentIndexChanged, this, &TfrmUjKiszabat_mod::fillMaterials);
+    connect(dbcAnyag, &QComboBox::currentIndexChanged, this, &TfrmUjKiszabat_mod::showMaterial);
+    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjKiszabat_mod::record);
+    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnSugo, &QPushButton::clicked, this,
+        [this] { showHelp(this, m_services.settings, m_services.messenger, m_helpPage); });
+}
+
+void TfrmUjKiszabat_mod::setLineCaptions()
+{
+    m_helpPage = QStringLiteral("UjKiszabat_Mod3.htm");
+    m_newCaption = QStringLiteral("Új anyag felvitele:");
+    m_changeCaption = QStringLiteral("Anyag módosítása:");
+}
+
+void TfrmUjKiszabat_mod::editExisting(const QString &key, double quantity)
+{
+    m_fixedKey = key;
+    setWindowTitle(m_changeCaption);
+    const RationMaterial *material = m_sheet.material(key);
+    const QString account = material ? material->account : key.section(QLatin1Char('/'), 0, 0);
+    dbcFokszam->setCurrentIndex(dbcFokszam->findData(account));
+    dbcFokszam->setEnabled(false);
+    dbcAnyag->clear();
+    if (material)
+        dbcAnyag->addItem(material->name, key);
+    dbcAnyag->setEnabled(false);
+    // A material without stock at the date shows its name here.
+    if (m_sheet.stock(key).quantity <= 0 && material) {
+        edtAN->setText(material->name);
+        edtAN->show();
+    }
+    showMaterial();
+    edtMennyiseg->setValue(quantity);
+    edtMennyiseg->setFocus();
+}
+
+void TfrmUjKiszabat_mod::editNew()
+{
+    setWindowTitle(m_newCaption);
+    const int preset = dbcFokszam->findData(m_services.settings.defaultFokszam());
+    dbcFokszam->setCurrentIndex(preset >= 0 ? preset : 0);
+    fillMaterials();
+    edtMennyiseg->setValue(0);
+    dbcFokszam->setFocus();
+}
+
+void TfrmUjKiszabat_mod::fillMaterials()
+{
+    if (!m_fixedKey.isEmpty())
+        return;
+    dbcAnyag->clear();
+    for (const RationMaterial &material : m_sheet.stockedMaterials(dbcFokszam->currentData().toString())) {
+        const QString key = rationKey(material.account, material.number);
+        dbcAnyag->addItem(material.name + QStringLiteral("  ") + NumberFormat::plain(m_sheet.stock(key).quantity)
+                + QLatin1Char(' ') + material.unit,
+            key);
+    }
+    showMaterial();
+}
+
+QString TfrmUjKiszabat_mod::currentKey() const
+{
+    return m_fixedKey.isEmpty() ? dbcAnyag->currentData().toString() : m_fixedKey;
+}
+
+void TfrmUjKiszabat_mod::showMaterial()
+{
+    const RationMaterial *material = m_sheet.material(currentKey());
+    const int decimals = material ? material->decimals : 3;
+    const int shown = decimals >= 0 && decimals <= 3 ? decimals : 3;
+    edtMennyiseg->setDecimals(shown);
+    lblMertegys->setText(material ? material->unit : QString());
+    const QString mask = shown == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(shown, QLatin1Char('0'));
+    lblRakt->setText(NumberFormat::format(m_sheet.stock(currentKey()).quantity, mask) + QLatin1Char(' ')
+        + (material ? material->unit : QString()));
+}
+
+void TfrmUjKiszabat_mod::record()
+{
+    const Refusal refusal = m_save(currentKey(), edtMennyiseg->value());
+    if (refusal) {
+        refusal.show(m_services.messenger);
+        if (QWidget *focus = findChild<QWidget *>(refusal.focus))
+            focus->setFocus();
+        return;
+    }
+    accept();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "menu/RationSheet.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPair>
+#include <functional>
+
+struct Services;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The edit dialog of a material total (view 4, "Új anyag felvitele" / "Anyag módosítása") and, as
+// TfrmUjKiszabat_Mod3, of a detail line (view 3, the same captions with ":"). In change mode only
+// the quantity is editable; in new mode the account and the material (those with stock at the
+// ration date) are chosen. "&Rögzít" hands the choice to `save`; a refusal is shown and the
+// dialog stays open.
+class TfrmUjKiszabat_mod : public QDialog
+{
+    Q_OBJECT
+public:
+    using Save = std::function<Refusal(const QString &key, double quantity)>;
+    using Accounts = QList<QPair<QString, QString>>;
+
+    TfrmUjKiszabat_mod(const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save,
+        QWidget *parent = nullptr);
+
+    // Change mode on one material with its current quantity.
+    void editExisting(const QString &key, double quantity);
+    // New mode, the account preset (DefaultFokszam, or the first).
+    void editNew();
+
+    QLabel *lblFokszam;
+    QComboBox *dbcFokszam;
+    QLabel *lblAnyag;
+    QComboBox *dbcAnyag;
+    QLineEdit *edtAN;
+    QLabel *lblMennyiseg;
+    QDoubleSpinBox *edtMennyiseg;
+    QLabel *lblMertegys;
+    QLabel *lblRaktCaption;
+    QLabel *lblRakt;
+    QPushButton *btnRogzit;
+    QPushButton *btnMegse;
+    QPushButton *btnSugo;
+
+protected:
+    void setLineCaptions();
+
+private:
+    void fillMaterials();
+    void showMaterial();
+    QString currentKey() const;
+    void record();
+
+    const Services &m_services;
+    const RationSheet &m_sheet;
+    Save m_save;
+    QString m_fixedKey;
+    QString m_helpPage;
+    QString m_newCaption;
+    QString m_changeCaption;
+};
