@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-5compat-dev libqt6sql6-sqlite libgl-dev qt6-translations-l10n
-  libsodium-dev libcurl4-openssl-dev libzip-dev libshp-dev
+  libsodium-dev libcurl4-openssl-dev libzip-dev libshp-dev libicu-dev libsqlite3-dev
   fonts-liberation poppler-utils sqlite3 python3
 )
 

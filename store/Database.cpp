@@ -1,5 +1,7 @@
 #include "store/Database.h"
 
+#include "store/HungarianCollation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -52,6 +54,7 @@ static QSqlDatabase open(const QString &file)
         QSqlQuery query(db);
         query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         query.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+        HungarianCollation::install(db);
     }
     return db;
 }

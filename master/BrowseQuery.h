@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "master/BrowseSpec.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The SQL of a browse screen: its rows in the chosen order, and the position in that order of
+// the row that a search finds or that a key names. Positions are counted in the same order as
+// the grid's query, so a found row can be selected in the grid without reading every column.
+class BrowseQuery
+{
+public:
+    BrowseQuery(QSqlDatabase db, const BrowseSpec &spec);
+
+    const BrowseSpec &spec() const { return m_spec; }
+    QSqlDatabase database() const { return m_db; }
+
+    // The grid's query in the given order (an index of spec().orders; key order without any).
+    QString selectSql(int order) const;
+    // The position of the first row, in that order, that the typed text finds in the given
+    // search field; the search's refusal for a value not of the field's kind, "A keresett elem
+    // nem található!" when no row matches.
+    Checked<int> locate(int order, int search, const QString &typed) const;
+    // The position of the row with that key (values in spec().key order); -1 when there is none.
+    int rowOf(int order, const QStringList &key) const;
+
+private:
+    QString orderBy(int order) const;
+    QString source() const;
+
+    QSqlDatabase m_db;
+    BrowseSpec m_spec;
+};
