@@ -98,9 +98,9 @@ BrowseQuery::BrowseQuery(QSqlDatabase db, const BrowseSpec &spec)
 {
 }
 
-QString BrowseQuery::source() const
+QString BrowseQuery::source(const QStringList &select) const
 {
-    const QString fields = m_spec.select.isEmpty() ? QStringLiteral("*") : m_spec.select.join(QStringLiteral(", "));
+    const QString fields = select.isEmpty() ? QStringLiteral("*") : select.join(QStringLiteral(", "));
     const QString from = m_spec.from.isEmpty() ? quoted(m_spec.table) : m_spec.from;
     // The rows as a derived table, so that the order and the searches name the grid's fields
     // whatever joins lie behind them.
@@ -122,7 +122,13 @@ QString BrowseQuery::orderBy(int order) const
 
 QString BrowseQuery::selectSql(int order) const
 {
-    return QStringLiteral("SELECT * FROM ") + source() + orderBy(order);
+    return QStringLiteral("SELECT * FROM ") + source(m_spec.select) + orderBy(order);
+}
+
+QString BrowseQuery::reportSql(int order) const
+{
+    return QStringLiteral("SELECT * FROM ")
+        + source(m_spec.reportSelect.isEmpty() ? m_spec.select : m_spec.reportSelect) + orderBy(order);
 }
 
 Checked<int> BrowseQuery::locate(int order, int search, const QString &typed) const
@@ -135,7 +141,7 @@ Checked<int> BrowseQuery::locate(int order, int search, const QString &typed) co
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END FROM %2%3")
-                      .arg(found.value.sql, source(), orderBy(order)));
+                      .arg(found.value.sql, source(m_spec.select), orderBy(order)));
     for (const QVariant &value : found.value.values)
         query.addBindValue(value);
     if (query.exec()) {
@@ -154,7 +160,7 @@ int BrowseQuery::rowOf(int order, const QStringList &key) const
         fields << quoted(field);
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %2%3").arg(fields.join(QStringLiteral(", ")), source(), orderBy(order))))
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2%3").arg(fields.join(QStringLiteral(", ")), source(m_spec.select), orderBy(order))))
         return -1;
     for (int row = 0; query.next(); ++row) {
         bool same = true;

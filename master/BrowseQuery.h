@@ -20,6 +20,8 @@ public:
 
     // The grid's query in the given order (an index of spec().orders; key order without any).
     QString selectSql(int order) const;
+    // The printout's query in the same order.
+    QString reportSql(int order) const;
     // The position of the first row, in that order, that the typed text finds in the given
     // search field; the search's refusal for a value not of the field's kind, "A keresett elem
     // nem található!" when no row matches.
@@ -29,7 +31,7 @@ public:
 
 private:
     QString orderBy(int order) const;
-    QString source() const;
+    QString source(const QStringList &select) const;
 
     QSqlDatabase m_db;
     BrowseSpec m_spec;

@@ -74,7 +74,10 @@ struct BrowseSpec
     int initialOrder = 0;
     QList<SearchField> searches;
     QString reportTitle;
+    // The printout's own fields when it shows computed ones; the grid's query when empty.
+    QStringList reportSelect;
     QList<PrintColumn> report;
+    bool reportLandscape = false;
     QString csvName;
     QString helpPage;
 };
