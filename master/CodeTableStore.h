@@ -21,6 +21,7 @@ public:
     CodeTableStore(QSqlDatabase db, const CodeTable &member);
 
     const CodeTable &member() const { return m_member; }
+    QSqlDatabase database() const { return m_db; }
 
     // The code as stored ("7" -> "07"), or the member's refusal with the focus on the code.
     Checked<QString> checkCode(const QString &typed) const;
