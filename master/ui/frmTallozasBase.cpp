@@ -97,14 +97,18 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
         const QSignalBlocker blocker(comOrder);
         comOrder->setCurrentIndex(spec.orders.isEmpty() ? -1 : initial);
     }
+    // The grid's columns with their captions in the grid's order; the other fields are hidden.
     const QSqlRecord fields = m_model.record();
-    for (int column = 0; column < fields.count(); ++column) {
-        const QString name = fields.fieldName(column);
-        const auto shown = std::find_if(spec.grid.cbegin(), spec.grid.cend(),
-            [&name](const GridColumn &grid) { return grid.field == name; });
-        DBGrid1->setColumnHidden(column, shown == spec.grid.cend());
-        if (shown != spec.grid.cend())
-            m_model.setHeaderData(column, Qt::Horizontal, shown->caption);
+    for (int column = 0; column < fields.count(); ++column)
+        DBGrid1->setColumnHidden(column, true);
+    QHeaderView *header = DBGrid1->horizontalHeader();
+    for (int position = 0; position < spec.grid.size(); ++position) {
+        const int column = fields.indexOf(spec.grid.at(position).field);
+        if (column < 0)
+            continue;
+        DBGrid1->setColumnHidden(column, false);
+        m_model.setHeaderData(column, Qt::Horizontal, spec.grid.at(position).caption);
+        header->moveSection(header->visualIndex(column), position);
     }
     selectRow(0);
     DBGrid1->setFocus();
@@ -125,9 +129,7 @@ void TfrmTallozasBase::selectRow(int row)
 {
     if (!m_model.reach(row))
         return;
-    int column = 0;
-    while (column < m_model.columnCount() - 1 && DBGrid1->isColumnHidden(column))
-        ++column;
+    const int column = DBGrid1->horizontalHeader()->logicalIndex(0);
     const QModelIndex index = m_model.index(row, column);
     DBGrid1->setCurrentIndex(index);
     DBGrid1->scrollTo(index);
