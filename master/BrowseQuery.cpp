@@ -125,6 +125,16 @@ QString BrowseQuery::selectSql(int order) const
     return QStringLiteral("SELECT * FROM ") + source(m_spec.select) + orderBy(order);
 }
 
+QString BrowseQuery::pageSql(int order) const
+{
+    return selectSql(order) + QStringLiteral(" LIMIT ? OFFSET ?");
+}
+
+QString BrowseQuery::countSql() const
+{
+    return QStringLiteral("SELECT COUNT(*) FROM ") + source(m_spec.select);
+}
+
 QString BrowseQuery::reportSql(int order) const
 {
     return QStringLiteral("SELECT * FROM ")

@@ -20,6 +20,10 @@ public:
 
     // The grid's query in the given order (an index of spec().orders; key order without any).
     QString selectSql(int order) const;
+    // One page of the grid's query: bind the row count and the offset.
+    QString pageSql(int order) const;
+    // The number of the grid's rows.
+    QString countSql() const;
     // The printout's query in the same order.
     QString reportSql(int order) const;
     // The position of the first row, in that order, that the typed text finds in the given

@@ -4,7 +4,9 @@
 #include <QVariant>
 
 #include <sqlite3.h>
+#include <unicode/uchar.h>
 #include <unicode/ucol.h>
+#include <unicode/utf8.h>
 
 namespace {
 
@@ -23,16 +25,30 @@ void closeCollator(void *collator)
     ucol_close(static_cast<UCollator *>(collator));
 }
 
-// lower() over the whole of Unicode: SQLite's own knows only A to Z.
+// lower() over the whole of Unicode: SQLite's own knows only A to Z. Lowering a letter never
+// lengthens its UTF-8 form by more than one byte, so twice the input always suffices.
 void lower(sqlite3_context *context, int, sqlite3_value **arguments)
 {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
-    const QByteArray lowered = QString::fromUtf8(text, sqlite3_value_bytes(arguments[0])).toLower().toUtf8();
-    sqlite3_result_text(context, lowered.constData(), int(lowered.size()), SQLITE_TRANSIENT);
+    const auto *text = sqlite3_value_text(arguments[0]);
+    const int32_t length = sqlite3_value_bytes(arguments[0]);
+    QByteArray lowered(2 * length + 4, Qt::Uninitialized);
+    auto *out = reinterpret_cast<uint8_t *>(lowered.data());
+    int32_t written = 0;
+    for (int32_t read = 0; read < length;) {
+        UChar32 c;
+        U8_NEXT(text, read, length, c);
+        if (c < 0)
+            c = 0xFFFD;
+        UBool error = false;
+        U8_APPEND(out, written, lowered.size(), u_tolower(c), error);
+        if (error)
+            break;
+    }
+    sqlite3_result_text(context, lowered.constData(), written, SQLITE_TRANSIENT);
 }
 
 } // namespace

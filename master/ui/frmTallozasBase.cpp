@@ -98,7 +98,7 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
         comOrder->setCurrentIndex(spec.orders.isEmpty() ? -1 : initial);
     }
     // The grid's columns with their captions in the grid's order; the other fields are hidden.
-    const QSqlRecord fields = m_model.record();
+    const QSqlRecord &fields = m_model.fields();
     for (int column = 0; column < fields.count(); ++column)
         DBGrid1->setColumnHidden(column, true);
     QHeaderView *header = DBGrid1->horizontalHeader();
@@ -127,7 +127,7 @@ void TfrmTallozasBase::refresh(const QStringList &key)
 
 void TfrmTallozasBase::selectRow(int row)
 {
-    if (!m_model.reach(row))
+    if (row < 0 || row >= m_model.rowCount())
         return;
     const int column = DBGrid1->horizontalHeader()->logicalIndex(0);
     const QModelIndex index = m_model.index(row, column);
@@ -203,7 +203,11 @@ void TfrmTallozasBase::btnPrintClick()
 
 void TfrmTallozasBase::btnExportClick()
 {
-    TfrmCsvExport::run(this, m_services.files, m_services.messenger, &m_model, m_spec.csvName, DBGrid1);
+    // The data set with its field names and kinds, in the grid's order.
+    QSqlQueryModel rows;
+    rows.setQuery(m_model.query().selectSql(m_model.order()), m_db);
+    TfrmCsvExport::run(this, m_services.files, m_services.messenger, &rows, m_spec.csvName);
+    selectRow(0);
 }
 
 void TfrmTallozasBase::comOrderChange(int order)

@@ -258,7 +258,7 @@ private slots:
         screen.comSearch->setCurrentIndex(2);
         screen.edtSearch->setText(QStringLiteral("TEJF"));
         enter(screen.edtSearch);
-        QCOMPARE(screen.model().record(screen.DBGrid1->currentIndex().row()).value(QStringLiteral("Megnevezes")).toString(),
+        QCOMPARE(screen.model().value(screen.DBGrid1->currentIndex().row(), QStringLiteral("Megnevezes")).toString(),
             QStringLiteral("Tejföl"));
     }
 
