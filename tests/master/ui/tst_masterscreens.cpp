@@ -5,12 +5,17 @@
 #include "master/ui/frmTallozasKodtar.h"
 #include "master/ui/frmUjAnyag.h"
 #include "master/ui/frmUjKodtar.h"
+#include "master/ui/MasterCommands.h"
 #include "master/ui/frmUjPartner.h"
+#include "printing/PreparedReport.h"
+#include "shell/MainMenuModel.h"
+#include "widgets/CommandRegistry.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "support/TempDatabase.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QHeaderView>
@@ -32,6 +37,27 @@ class NoDates : public DatePrompt
 public:
     QDate askDate(const QString &) override { return noDate(); }
 };
+
+class RecordingRegistry : public CommandRegistry
+{
+public:
+    QHash<QString, ScreenFactory> screens;
+    void registerScreen(const QString &command, ScreenFactory create, ScreenRun) override
+    {
+        screens.insert(command, std::move(create));
+    }
+    void registerAction(const QString &, std::function<void()>) override {}
+};
+
+QStringList texts(const PreparedReport &pages)
+{
+    QStringList found;
+    for (const PreparedReport::Page &page : pages.pages) {
+        for (const PageItem &item : page.items)
+            found << item.text;
+    }
+    return found;
+}
 
 } // namespace
 
@@ -260,6 +286,51 @@ private slots:
         enter(screen.edtSearch);
         QCOMPARE(screen.model().value(screen.DBGrid1->currentIndex().row(), QStringLiteral("Megnevezes")).toString(),
             QStringLiteral("Tejföl"));
+    }
+
+    void listPrintoutInTheGridsOrder()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::MealTypes);
+        QStringList printed;
+        screen.setPreviewer([&printed](const PreparedReport &pages, QWidget *) { printed = texts(pages); });
+        screen.comOrder->setCurrentIndex(0);
+        screen.btnPrint->click();
+        QVERIFY(printed.contains(QStringLiteral("Étkezés tipusok")));
+        QVERIFY(printed.contains(QStringLiteral("Tip. kód")));
+        QVERIFY(printed.indexOf(QStringLiteral("Reggeli")) < printed.indexOf(QStringLiteral("Ebéd")));
+        QVERIFY(printed.contains(QStringLiteral("Sorok száma:")));
+
+        TfrmTallozasAnyag materials(services);
+        materials.setPreviewer([&printed](const PreparedReport &pages, QWidget *) { printed = texts(pages); });
+        materials.btnPrint->click();
+        QVERIFY(printed.contains(QStringLiteral("Nyersanyagok listája")));
+        QVERIFY(printed.contains(QStringLiteral("Tejföl")));
+    }
+
+    void csvExportOfTheDataSet()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::Units);
+        const QString path = program.filePath(QStringLiteral("Mertekegyseg.csv"));
+        files.answer(path);
+        screen.btnExport->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.readLine();
+        QCOMPARE(header.trimmed(), QByteArray("\"MertKod\";\"Megnevezes\""));
+        QCOMPARE(screen.DBGrid1->currentIndex().row(), 0);
+    }
+
+    void everyScreenHasItsMenuCommand()
+    {
+        RecordingRegistry registry;
+        registerMasterCommands(registry, services);
+        QCOMPARE(registry.screens.size(), 12);
+        for (auto it = registry.screens.cbegin(); it != registry.screens.cend(); ++it) {
+            const MainMenuEntry *entry = MainMenuModel::find(it.key());
+            QVERIFY2(entry, qPrintable(it.key()));
+            const std::unique_ptr<QDialog> screen = it.value()(nullptr);
+            QCOMPARE(screen->objectName(), entry->screen);
+        }
     }
 
     void partnerPhoneKeepsItsBlanks()
