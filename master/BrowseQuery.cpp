@@ -98,25 +98,28 @@ BrowseQuery::BrowseQuery(QSqlDatabase db, const BrowseSpec &spec)
 {
 }
 
-QString BrowseQuery::source(const QStringList &select) const
+QString BrowseQuery::source(const QStringList &select, const QString &alias) const
 {
     const QString fields = select.isEmpty() ? QStringLiteral("*") : select.join(QStringLiteral(", "));
     const QString from = m_spec.from.isEmpty() ? quoted(m_spec.table) : m_spec.from;
     // The rows as a derived table, so that the order and the searches name the grid's fields
     // whatever joins lie behind them.
-    return QStringLiteral("(SELECT %1 FROM %2) AS b").arg(fields, from);
+    return QStringLiteral("(SELECT %1 FROM %2) AS %3").arg(fields, from, alias);
 }
 
-QString BrowseQuery::orderBy(int order) const
+QString BrowseQuery::orderBy(int order, const QString &alias) const
 {
+    const QString prefix = alias.isEmpty() ? QString() : alias + QLatin1Char('.');
     QStringList terms;
     if (order >= 0 && order < m_spec.orders.size()) {
-        for (const OrderTerm &term : m_spec.orders.at(order).terms)
-            terms << (term.words ? HungarianCollation::orderTerm(quoted(term.field)) : quoted(term.field));
+        for (const OrderTerm &term : m_spec.orders.at(order).terms) {
+            const QString field = prefix + quoted(term.field);
+            terms << (term.words ? HungarianCollation::orderTerm(field) : field);
+        }
     }
     // The key last, so that rows equal in the chosen fields keep one repeatable order.
     for (const QString &field : m_spec.key)
-        terms << quoted(field);
+        terms << prefix + quoted(field);
     return QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
 }
 
@@ -127,7 +130,17 @@ QString BrowseQuery::selectSql(int order) const
 
 QString BrowseQuery::pageSql(int order) const
 {
-    return selectSql(order) + QStringLiteral(" LIMIT ? OFFSET ?");
+    QStringList keys;
+    QStringList joins;
+    for (const QString &field : m_spec.key) {
+        keys << quoted(field);
+        joins << QStringLiteral("r.%1 = p.%1").arg(quoted(field));
+    }
+    const QString page = QStringLiteral("(SELECT %1 FROM %2%3 LIMIT ? OFFSET ?) AS p")
+                             .arg(keys.join(QStringLiteral(", ")), source(m_spec.select), orderBy(order));
+    return QStringLiteral("SELECT r.* FROM %1 JOIN %2 ON %3%4")
+        .arg(page, source(m_spec.select, QStringLiteral("r")), joins.join(QStringLiteral(" AND ")),
+            orderBy(order, QStringLiteral("r")));
 }
 
 QString BrowseQuery::countSql() const

@@ -20,7 +20,9 @@ public:
 
     // The grid's query in the given order (an index of spec().orders; key order without any).
     QString selectSql(int order) const;
-    // One page of the grid's query: bind the row count and the offset.
+    // One page of the grid's query: bind the row count and the offset. Only the keys are sorted
+    // to find the page; its rows are then read by key, so a page far down costs little more
+    // than the first.
     QString pageSql(int order) const;
     // The number of the grid's rows.
     QString countSql() const;
@@ -34,8 +36,10 @@ public:
     int rowOf(int order, const QStringList &key) const;
 
 private:
-    QString orderBy(int order) const;
-    QString source(const QStringList &select) const;
+    // ORDER BY the order's terms and then the key; `alias` qualifies the fields.
+    QString orderBy(int order, const QString &alias = QString()) const;
+    // The rows as a derived table of that alias.
+    QString source(const QStringList &select, const QString &alias = QStringLiteral("b")) const;
 
     QSqlDatabase m_db;
     BrowseSpec m_spec;

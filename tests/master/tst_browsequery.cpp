@@ -1,3 +1,4 @@
+#include "master/BrowseModel.h"
 #include "master/BrowseQuery.h"
 #include "master/CodeTable.h"
 #include "master/Materials.h"
@@ -135,6 +136,29 @@ private slots:
         QCOMPARE(found.refusal.text, refusal);
         if (refusal.isEmpty())
             QCOMPARE(found.value, browse.rowOf(0, {key}));
+    }
+
+    void pagesFollowTheOrder()
+    {
+        QSqlQuery query(wh());
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Anyag\" WHERE \"FokonyviSzam\" = '099'")));
+        query.prepare(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\") VALUES ('099', ?, ?)"));
+        const QStringList words{"Őz", "Alma", "zab", "Ének", "Csiga", "cukor"};
+        for (int i = 0; i < 2 * BrowseModel::PageSize + 50; ++i) {
+            query.addBindValue(QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')));
+            query.addBindValue(words.at(i % words.size()) + QString::number(i % 7));
+            QVERIFY(query.exec());
+        }
+        BrowseModel model(wh(), Materials::browse());
+        for (int order = 0; order < Materials::browse().orders.size(); ++order) {
+            model.open(order);
+            const QStringList expected = column(model.query().selectSql(order), 1);
+            QStringList paged;
+            for (int row = model.rowCount() - 1; row >= 0; --row)
+                paged.prepend(model.keyAt(row).at(1));
+            QCOMPARE(paged, expected);
+        }
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Anyag\" WHERE \"FokonyviSzam\" = '099'")));
     }
 
     void rowOfKey()
