@@ -1,5 +1,7 @@
 #include "store/Database.h"
 
+#include "store/HungarianCollation.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -242,6 +244,7 @@ QString configureSqlite(QSqlDatabase db)
             sqlite3_create_function_v2(sqlite, "salvia_fold", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                 foldFunction, nullptr, nullptr, nullptr);
     }
+    HungarianCollation::install(db);
     return mode;
 }
 

@@ -1,0 +1,131 @@
+#include "master/BrowseModel.h"
+
+#include "core/Dates.h"
+#include "store/Catalogue.h"
+
+#include <QColor>
+#include <QSqlQuery>
+
+BrowseModel::BrowseModel(QSqlDatabase db, const BrowseSpec &spec, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_query(db, spec)
+{
+}
+
+int BrowseModel::open(int order, const QStringList &keep)
+{
+    beginResetModel();
+    m_order = order;
+    m_pages.clear();
+    QSqlQuery count(m_query.database());
+    m_rows = count.exec(m_query.countSql()) && count.next() ? count.value(0).toInt() : 0;
+    QSqlQuery empty(m_query.database());
+    empty.prepare(m_query.pageSql(order));
+    empty.addBindValue(0);
+    empty.addBindValue(0);
+    empty.exec();
+    m_fields = empty.record();
+    m_dateColumns.clear();
+    if (const TableDef *table = Catalogue::table(m_query.spec().table)) {
+        for (int column = 0; column < m_fields.count(); ++column) {
+            const FieldDef *field = table->field(m_fields.fieldName(column));
+            if (field && field->type == FieldType::Date)
+                m_dateColumns << column;
+        }
+    }
+    m_keyColumn = m_query.spec().key.isEmpty() ? -1 : m_fields.indexOf(m_query.spec().key.first());
+    endResetModel();
+    return keep.isEmpty() ? -1 : m_query.rowOf(order, keep);
+}
+
+Checked<int> BrowseModel::search(int search, const QString &typed)
+{
+    return m_query.locate(m_order, search, typed);
+}
+
+const QVariantList *BrowseModel::rowAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return nullptr;
+    const int page = row / PageSize;
+    auto found = m_pages.find(page);
+    if (found == m_pages.end()) {
+        QList<QVariantList> rows;
+        QSqlQuery query(m_query.database());
+        query.setForwardOnly(true);
+        query.prepare(m_query.pageSql(m_order));
+        query.addBindValue(PageSize);
+        query.addBindValue(page * PageSize);
+        if (query.exec()) {
+            while (query.next()) {
+                QVariantList values;
+                values.reserve(m_fields.count());
+                for (int column = 0; column < m_fields.count(); ++column)
+                    values << query.value(column);
+                rows << values;
+            }
+        }
+        found = m_pages.insert(page, rows);
+    }
+    const int index = row % PageSize;
+    return index < found->size() ? &found->at(index) : nullptr;
+}
+
+QStringList BrowseModel::keyAt(int row) const
+{
+    QStringList key;
+    if (!rowAt(row))
+        return key;
+    for (const QString &field : m_query.spec().key)
+        key << value(row, field).toString();
+    return key;
+}
+
+QVariant BrowseModel::value(int row, const QString &field) const
+{
+    const QVariantList *values = rowAt(row);
+    const int column = m_fields.indexOf(field);
+    return values && column >= 0 && column < values->size() ? values->at(column) : QVariant();
+}
+
+int BrowseModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int BrowseModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_fields.count();
+}
+
+QVariant BrowseModel::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::BackgroundRole && index.column() == m_keyColumn)
+        return QColor(Qt::yellow);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return QVariant();
+    const QVariantList *values = rowAt(index.row());
+    if (!values || index.column() < 0 || index.column() >= values->size())
+        return QVariant();
+    const QVariant value = values->at(index.column());
+    if (role != Qt::DisplayRole || !m_dateColumns.contains(index.column()) || value.isNull())
+        return value;
+    const QDate date = value.typeId() == QMetaType::QDate ? value.toDate() : Dates::fromIso(value.toString());
+    return date.isValid() ? QVariant(Dates::shortText(date)) : value;
+}
+
+QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_captions.value(section, m_fields.fieldName(section));
+}
+
+bool BrowseModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return false;
+    m_captions.insert(section, value.toString());
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}

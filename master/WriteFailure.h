@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Refusal.h"
+
+class QSqlError;
+
+// The refusals of a write that the database itself turned down: the data stays as it was.
+namespace WriteFailure {
+
+// The write transaction could not start (another computer has been writing for too long).
+Refusal busy();
+// A statement or the commit failed (disk full, lost connection); the driver's text follows.
+Refusal failed(const QSqlError &error);
+// The row was deleted by another computer meanwhile.
+Refusal vanished();
+
+} // namespace WriteFailure

@@ -1,0 +1,229 @@
+#include "master/ui/frmTallozasBase.h"
+
+#include "core/Messenger.h"
+#include "exchange/ui/frmCsvExport.h"
+#include "master/ui/UiControls.h"
+#include "printing/ui/ListReport.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "widgets/UiHelp.h"
+#include "widgets/UiWheelAsArrowKeys.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QVBoxLayout>
+
+TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, const BrowseSpec &spec, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_db(db)
+    , m_spec(spec)
+    , m_model(db, spec)
+{
+    setObjectName(spec.screen);
+    setWindowTitle(spec.caption);
+    setModal(true);
+    resize(860, 560);
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->setModel(&m_model);
+
+    edtSearch = UiControls::lineEdit(this, QStringLiteral("edtSearch"));
+    edtSearch->setPlaceholderText(QStringLiteral("Kereséshez üsse le az ENTER-t"));
+    edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
+    comSearch = new QComboBox(this);
+    comSearch->setObjectName(QStringLiteral("comSearch"));
+    for (const SearchField &search : spec.searches)
+        comSearch->addItem(search.caption);
+    comOrder = new QComboBox(this);
+    comOrder->setObjectName(QStringLiteral("comOrder"));
+    for (const SortOrder &order : spec.orders)
+        comOrder->addItem(order.caption);
+
+    btnFelvitel = UiControls::button(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"));
+    btnModosit = UiControls::button(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"));
+    btnTorol = UiControls::button(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"));
+    btnPrint = UiControls::button(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"));
+    btnExport = UiControls::button(this, QStringLiteral("btnExport"), QStringLiteral("&Export"));
+    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
+    btnKilep = UiControls::button(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"));
+
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addWidget(UiControls::label(this, QStringLiteral("Keresés:"), edtSearch));
+    searchRow->addWidget(edtSearch, 2);
+    searchRow->addWidget(comSearch, 1);
+    searchRow->addSpacing(12);
+    searchRow->addWidget(UiControls::label(this, QStringLiteral("Rendezés:"), comOrder));
+    searchRow->addWidget(comOrder, 2);
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport, btnSugo})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(btnKilep);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(searchRow);
+    layout->addWidget(DBGrid1, 1);
+    layout->addLayout(buttons);
+
+    connect(btnFelvitel, &QPushButton::clicked, this, &TfrmTallozasBase::btnFelvitelClick);
+    connect(btnModosit, &QPushButton::clicked, this, &TfrmTallozasBase::btnModositClick);
+    connect(btnTorol, &QPushButton::clicked, this, &TfrmTallozasBase::btnTorolClick);
+    connect(btnPrint, &QPushButton::clicked, this, &TfrmTallozasBase::btnPrintClick);
+    connect(btnExport, &QPushButton::clicked, this, &TfrmTallozasBase::btnExportClick);
+    connect(btnSugo, &QPushButton::clicked, this,
+        [this] { showHelp(this, m_services.settings, m_services.messenger, m_spec.helpPage); });
+    connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
+    connect(edtSearch, &QLineEdit::returnPressed, this, &TfrmTallozasBase::edtSearchEnter);
+    connect(comOrder, &QComboBox::currentIndexChanged, this, &TfrmTallozasBase::comOrderChange);
+    installHelpKey(this, m_services.settings, m_services.messenger, m_spec.helpPage);
+    UiWheelAsArrowKeys::install(this);
+
+    const int initial = spec.orders.isEmpty() ? 0 : spec.initialOrder;
+    m_model.open(initial);
+    {
+        const QSignalBlocker blocker(comOrder);
+        comOrder->setCurrentIndex(spec.orders.isEmpty() ? -1 : initial);
+    }
+    // The grid's columns with their captions in the grid's order; the other fields are hidden.
+    const QSqlRecord &fields = m_model.fields();
+    for (int column = 0; column < fields.count(); ++column)
+        DBGrid1->setColumnHidden(column, true);
+    QHeaderView *header = DBGrid1->horizontalHeader();
+    for (int position = 0; position < spec.grid.size(); ++position) {
+        const int column = fields.indexOf(spec.grid.at(position).field);
+        if (column < 0)
+            continue;
+        DBGrid1->setColumnHidden(column, false);
+        m_model.setHeaderData(column, Qt::Horizontal, spec.grid.at(position).caption);
+        header->moveSection(header->visualIndex(column), position);
+    }
+    selectRow(0);
+    DBGrid1->setFocus();
+}
+
+QStringList TfrmTallozasBase::currentKey() const
+{
+    return m_model.keyAt(DBGrid1->currentIndex().row());
+}
+
+void TfrmTallozasBase::refresh(const QStringList &key)
+{
+    const int row = m_model.open(m_model.order(), key);
+    selectRow(row < 0 ? 0 : row);
+}
+
+void TfrmTallozasBase::selectRow(int row)
+{
+    if (row < 0 || row >= m_model.rowCount())
+        return;
+    const int column = DBGrid1->horizontalHeader()->logicalIndex(0);
+    const QModelIndex index = m_model.index(row, column);
+    DBGrid1->setCurrentIndex(index);
+    DBGrid1->scrollTo(index);
+}
+
+bool TfrmTallozasBase::hasRow()
+{
+    if (!currentKey().isEmpty())
+        return true;
+    Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
+    return false;
+}
+
+bool TfrmTallozasBase::confirmDelete()
+{
+    return m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
+               QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"), QStringLiteral("Mégse"),
+               QStringLiteral("OK"))
+        == MsgResult::Ok;
+}
+
+void TfrmTallozasBase::hideSearchAndOrder()
+{
+    edtSearch->hide();
+    comSearch->hide();
+    comOrder->hide();
+    // The only labels of the screen are those of the search box and the order choice.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->hide();
+}
+
+void TfrmTallozasBase::btnFelvitelClick()
+{
+    newRow();
+}
+
+void TfrmTallozasBase::btnModositClick()
+{
+    if (hasRow())
+        modifyRow(currentKey());
+}
+
+void TfrmTallozasBase::btnTorolClick()
+{
+    if (hasRow())
+        deleteRow(currentKey());
+}
+
+void TfrmTallozasBase::btnPrintClick()
+{
+    QSqlQueryModel rows;
+    rows.setQuery(m_model.query().reportSql(m_model.order()), m_db);
+    while (rows.canFetchMore())
+        rows.fetchMore();
+    QList<ListColumn> columns;
+    const QString pictures = QDir(m_services.settings.programPath()).filePath(QStringLiteral("Pictures"));
+    for (const PrintColumn &print : m_spec.report) {
+        ListColumn column{print.caption, print.field, print.width, print.right ? Qt::AlignRight : Qt::AlignLeft,
+            print.format};
+        if (print.date)
+            column.dateFormat = QStringLiteral("yyyy.MM.dd.");
+        if (print.picture)
+            column.pictureFolder = pictures;
+        columns << column;
+    }
+    ListReportOptions options;
+    options.landscape = m_spec.reportLandscape;
+    ListReport::print(m_services.settings, m_services.messenger, m_spec.reportTitle, columns, &rows, this,
+        &m_services.files, options, m_previewer);
+}
+
+void TfrmTallozasBase::btnExportClick()
+{
+    // The data set with its field names and kinds, in the grid's order.
+    QSqlQueryModel rows;
+    rows.setQuery(m_model.query().selectSql(m_model.order()), m_db);
+    TfrmCsvExport::run(this, m_services.files, m_services.messenger, &rows, m_spec.csvName);
+    selectRow(0);
+}
+
+void TfrmTallozasBase::comOrderChange(int order)
+{
+    if (order < 0)
+        return;
+    const int row = m_model.open(order, currentKey());
+    selectRow(row < 0 ? 0 : row);
+}
+
+void TfrmTallozasBase::edtSearchEnter()
+{
+    const Checked<int> found = m_model.search(comSearch->currentIndex(), edtSearch->text());
+    if (!found.ok()) {
+        found.refusal.show(m_services.messenger);
+        return;
+    }
+    selectRow(found.value);
+}

@@ -1,0 +1,404 @@
+#include "master/ui/frmUjAnyag.h"
+
+#include "core/NumberFormat.h"
+#include "core/Rounding.h"
+#include "master/ui/UiControls.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "widgets/UiEnterMovesFocus.h"
+#include "widgets/UiHelp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleValidator>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Ledgers = QStringLiteral(
+    "SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Fokszam\" "
+    "ORDER BY \"FokonyviSzam\"");
+const QString Groups = QStringLiteral("SELECT \"Kod\", \"Megnevezes\" FROM \"Anyagcsoport\" ORDER BY \"Kod\"");
+const QString LossCodes = QStringLiteral("SELECT \"Vkod\", \"ElelmiAnyag\" FROM \"Veszteseg\" ORDER BY \"Vkod\"");
+const QString Units = QStringLiteral(
+    "SELECT \"MertKod\", \"MertKod\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Mertegys\" ORDER BY \"MertKod\"");
+// Every VAT row, shown by group, value and date; the item keeps the group, which is what a
+// material names.
+const QString VatRows = QStringLiteral(
+    "SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' || "
+    "CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\"");
+
+// The nutrients in the order of the screen, with their labels and decimals.
+struct NutrientField
+{
+    const char *field;
+    const char *label;
+    int decimals;
+};
+const NutrientField NutrientFields[] = {{"Energia", "Energia:", 0}, {"Feherje", "Fehérje:", 2},
+    {"Szenhidrat", "Szénhidrát:", 2}, {"Cukor", "Cukor:", 2}, {"ZsirTe", "Telített zsír:", 2}, {"So", "Só:", 3},
+    {"Rost", "Rost:", 2}, {"AllatiFeh", "Állati feh.:", 2}, {"Koleszterin", "Koleszterin:", 3}, {"Zsir", "Zsír:", 2},
+    {"Transz", "Transz zsír:", 2}, {"Hamu", "Hamu:", 2}, {"Kalcium", "Kalcium:", 3}};
+
+QLineEdit *numberEdit(QWidget *parent, const QString &name)
+{
+    QLineEdit *edit = UiControls::lineEdit(parent, name, 15);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QString shown(double value, int decimals)
+{
+    return NumberFormat::format(value, decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
+}
+
+// A typed number with "," or "."; an empty field is 0.
+std::optional<double> typed(const QLineEdit *edit)
+{
+    const QString text = edit->text().trimmed().remove(QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char('.'));
+    if (text.isEmpty())
+        return 0.0;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+} // namespace
+
+TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QString &ledger,
+    const QString &registerNumber, QWidget *parent)
+    : QDialog(parent)
+    , m_services(services)
+    , m_db(db)
+    , m_ledger(ledger)
+    , m_registerNumber(registerNumber)
+{
+    setObjectName(QStringLiteral("TfrmUjAnyag"));
+    setWindowTitle(isNewMode() ? QStringLiteral("Új adat felvitele") : QStringLiteral("Adat módosítása"));
+    setModal(true);
+
+    dbcFokonyviSzam = new QComboBox(this);
+    dbcFokonyviSzam->setObjectName(QStringLiteral("dbcFokonyviSzam"));
+    edtNyilvSzam = UiControls::lineEdit(this, QStringLiteral("edtNyilvSzam"), 4);
+    dbcCsoport = new QComboBox(this);
+    dbcCsoport->setObjectName(QStringLiteral("dbcCsoport"));
+    edtMegnevezes = UiControls::lineEdit(this, QStringLiteral("edtMegnevezes"), 50);
+    dbcVkod = new QComboBox(this);
+    dbcVkod->setObjectName(QStringLiteral("dbcVkod"));
+    dbcMertekegyseg = new QComboBox(this);
+    dbcMertekegyseg->setObjectName(QStringLiteral("dbcMertekegyseg"));
+    edtMenySzorzo = numberEdit(this, QStringLiteral("edtMenySzorzo"));
+    edtKeszletMin = numberEdit(this, QStringLiteral("edtKeszletMin"));
+    edtKeszletMax = numberEdit(this, QStringLiteral("edtKeszletMax"));
+    comKerekites = new QComboBox(this);
+    comKerekites->setObjectName(QStringLiteral("comKerekites"));
+    comKerekites->addItems({QStringLiteral("0 - egészre"), QStringLiteral("1 - 1 tizedes"), QStringLiteral("2 - 2 tizedes"),
+        QStringLiteral("3 - 3 tizedes")});
+    edtNyilvAr = numberEdit(this, QStringLiteral("edtNyilvAr"));
+    dbcAfa = new QComboBox(this);
+    dbcAfa->setObjectName(QStringLiteral("dbcAfa"));
+    UiControls::fillLookup(dbcFokonyviSzam, db, Ledgers);
+    UiControls::fillLookup(dbcCsoport, db, Groups);
+    UiControls::fillLookup(dbcVkod, db, LossCodes);
+    UiControls::fillLookup(dbcMertekegyseg, db, Units);
+    UiControls::fillLookup(dbcAfa, db, VatRows);
+
+    auto *form = new QFormLayout;
+    form->addRow(UiControls::label(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
+    form->addRow(UiControls::label(this, QStringLiteral("Nyilvántartási szám:"), edtNyilvSzam), edtNyilvSzam);
+    form->addRow(UiControls::label(this, QStringLiteral("Csoport:"), dbcCsoport), dbcCsoport);
+    form->addRow(UiControls::label(this, QStringLiteral("Megnevezés:"), edtMegnevezes), edtMegnevezes);
+    form->addRow(UiControls::label(this, QStringLiteral("Veszt.:"), dbcVkod), dbcVkod);
+    auto *unitRow = new QHBoxLayout;
+    unitRow->addWidget(dbcMertekegyseg);
+    unitRow->addWidget(new QLabel(QStringLiteral("<--       Ez kb.:"), this));
+    unitRow->addWidget(edtMenySzorzo);
+    unitRow->addWidget(new QLabel(QStringLiteral("x 100g"), this));
+    form->addRow(UiControls::label(this, QStringLiteral("Mértékegység:"), dbcMertekegyseg), unitRow);
+    form->addRow(UiControls::label(this, QStringLiteral("Készlet minimum:"), edtKeszletMin), edtKeszletMin);
+    form->addRow(UiControls::label(this, QStringLiteral("Készlet maximum:"), edtKeszletMax), edtKeszletMax);
+    form->addRow(UiControls::label(this, QStringLiteral("Kerekítés:"), comKerekites), comKerekites);
+    auto *priceRow = new QHBoxLayout;
+    priceRow->addWidget(edtNyilvAr);
+    priceRow->addWidget(new QLabel(QStringLiteral("Ft"), this));
+    form->addRow(UiControls::label(this, QStringLiteral("Nyilvántartási ár:"), edtNyilvAr), priceRow);
+    form->addRow(UiControls::label(this, QStringLiteral("ÁFA csoport:"), dbcAfa), dbcAfa);
+
+    QList<QWidget *> chain{dbcFokonyviSzam, edtNyilvSzam, dbcCsoport, edtMegnevezes, dbcVkod, dbcMertekegyseg,
+        edtMenySzorzo, edtKeszletMin, edtKeszletMax, comKerekites, edtNyilvAr, dbcAfa};
+
+    auto *nutrients = new QGroupBox(QStringLiteral("Tápanyagértékek"), this);
+    auto *grid = new QGridLayout(nutrients);
+    grid->addWidget(new QLabel(QStringLiteral("Az értékeket 100 grammra vonatkoztatva grammban kell megadni!"), nutrients),
+        0, 0, 1, 6);
+    // Energy on a row of its own with its kcal, then the other nutrients in two columns.
+    int index = -1;
+    for (const NutrientField &n : NutrientFields) {
+        const QString field = QString::fromLatin1(n.field);
+        QLineEdit *edit = numberEdit(nutrients, QStringLiteral("edt") + field);
+        m_nutrients.insert(field, edit);
+        chain << edit;
+        const int row = index < 0 ? 1 : 2 + index / 2;
+        const int column = index < 0 ? 0 : (index % 2) * 3;
+        grid->addWidget(UiControls::label(nutrients, QString::fromUtf8(n.label), edit), row, column);
+        grid->addWidget(edit, row, column + 1);
+        if (index < 0) {
+            edtKcal = numberEdit(nutrients, QStringLiteral("edtKcal"));
+            chain << edtKcal;
+            auto *energy = new QHBoxLayout;
+            energy->addWidget(new QLabel(QStringLiteral("KJ"), nutrients));
+            energy->addWidget(new QLabel(QStringLiteral("="), nutrients));
+            energy->addWidget(edtKcal);
+            energy->addWidget(new QLabel(QStringLiteral("Cal"), nutrients));
+            grid->addLayout(energy, row, 2, 1, 4);
+        }
+        ++index;
+    }
+    const int row = 2 + (index + 1) / 2;
+    chkHso = new QCheckBox(QStringLiteral("Hozzáadott Só"), nutrients);
+    chkHso->setObjectName(QStringLiteral("chkHso"));
+    chkHcukor = new QCheckBox(QStringLiteral("Hozzáadott Cukor"), nutrients);
+    chkHcukor->setObjectName(QStringLiteral("chkHcukor"));
+    grid->addWidget(chkHso, row, 0, 1, 2);
+    grid->addWidget(chkHcukor, row, 3, 1, 2);
+    chain << chkHso << chkHcukor;
+
+    lstAllergen = new QListWidget(this);
+    lstAllergen->setObjectName(QStringLiteral("lstAllergen"));
+    lstAllergen->setSelectionMode(QAbstractItemView::MultiSelection);
+    chkTartalmazhat = new QCheckBox(QStringLiteral("Tartalmazhat"), this);
+    chkTartalmazhat->setObjectName(QStringLiteral("chkTartalmazhat"));
+    btnOsszes = UiControls::button(this, QStringLiteral("btnOsszes"), QStringLiteral(" Összes kijelölése "));
+    btnTorles = UiControls::button(this, QStringLiteral("btnTorles"), QStringLiteral("Kijelölés törlése"));
+    btnOsszes->setFlat(true);
+    btnTorles->setFlat(true);
+    auto *allergens = new QVBoxLayout;
+    allergens->addWidget(UiControls::label(this, QStringLiteral("Allergén összetevők:"), lstAllergen));
+    allergens->addWidget(lstAllergen, 1);
+    allergens->addWidget(chkTartalmazhat);
+    auto *links = new QHBoxLayout;
+    links->addWidget(btnOsszes);
+    links->addWidget(btnTorles);
+    allergens->addLayout(links);
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT \"AzonAl\", \"Allergen\" FROM \"Allergen\" ORDER BY \"AzonAl\""))) {
+        while (query.next()) {
+            auto *item = new QListWidgetItem(query.value(0).toString() + QStringLiteral(" - ") + query.value(1).toString());
+            item->setData(Qt::UserRole, query.value(0).toString());
+            lstAllergen->addItem(item);
+        }
+    }
+
+    btnRogzit = UiControls::button(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"));
+    btnMegse = UiControls::button(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"));
+    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnRogzit);
+    buttons->addWidget(btnMegse);
+    buttons->addWidget(btnSugo);
+    auto *left = new QVBoxLayout;
+    left->addLayout(form);
+    left->addWidget(nutrients);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(allergens, 2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+    chain << btnRogzit;
+    UiEnterMovesFocus::install(chain);
+
+    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjAnyag::btnRogzitClick);
+    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnSugo, &QPushButton::clicked, this,
+        [this] { showHelp(this, m_services.settings, m_services.messenger, QStringLiteral("ujanyag.htm")); });
+    installHelpKey(this, m_services.settings, m_services.messenger, QStringLiteral("ujanyag.htm"));
+    connect(btnOsszes, &QPushButton::clicked, lstAllergen, &QListWidget::selectAll);
+    connect(btnTorles, &QPushButton::clicked, lstAllergen, &QListWidget::clearSelection);
+    connect(chkTartalmazhat, &QCheckBox::clicked, this, &TfrmUjAnyag::chkTartalmazhatClick);
+    connect(comKerekites, &QComboBox::currentIndexChanged, this, &TfrmUjAnyag::kerekitesChange);
+    connect(nutrient(QStringLiteral("Energia")), &QLineEdit::textEdited, this, [this] {
+        if (const std::optional<double> kj = typed(nutrient(QStringLiteral("Energia"))))
+            edtKcal->setText(shown(Rounding::round(*kj / 4.19, 0), 0));
+    });
+    connect(edtKcal, &QLineEdit::textEdited, this, [this] {
+        if (const std::optional<double> kcal = typed(edtKcal))
+            nutrient(QStringLiteral("Energia"))->setText(shown(Rounding::round(*kcal * 4.19, 0), 0));
+    });
+
+    if (isNewMode()) {
+        prepareNew();
+    } else if (const std::optional<MaterialEntry> material = Materials::read(db, ledger, registerNumber)) {
+        fill(*material);
+        dbcFokonyviSzam->setEnabled(false);
+        edtNyilvSzam->setEnabled(false);
+        dbcCsoport->setFocus();
+    }
+}
+
+void TfrmUjAnyag::prepareNew()
+{
+    const Settings &settings = m_services.settings;
+    edtNyilvSzam->setText(Materials::proposeRegisterNumber(m_db));
+    UiControls::selectKey(dbcFokonyviSzam, settings.defaultFokszam());
+    UiControls::selectKey(dbcCsoport, settings.defaultCsoport());
+    UiControls::selectKey(dbcAfa, settings.defaultAfa());
+    UiControls::selectKey(dbcMertekegyseg, settings.defaultMertegys());
+    UiControls::selectKey(dbcVkod, settings.defaultVeszteseg());
+    edtMegnevezes->clear();
+    comKerekites->setCurrentIndex(2);
+    edtMenySzorzo->setText(shown(1, 3));
+    for (QLineEdit *edit : {edtKeszletMin, edtKeszletMax})
+        edit->setText(shown(0, 2));
+    edtNyilvAr->setText(shown(0, 4));
+    for (const NutrientField &n : NutrientFields)
+        nutrient(QString::fromLatin1(n.field))->setText(shown(0, n.decimals));
+    edtKcal->setText(shown(0, 0));
+    chkHso->setChecked(false);
+    chkHcukor->setChecked(false);
+    m_contains.clear();
+    m_mayContain.clear();
+    chkTartalmazhat->setChecked(false);
+    showAllergens();
+    dbcFokonyviSzam->setFocus();
+}
+
+void TfrmUjAnyag::fill(const MaterialEntry &m)
+{
+    UiControls::selectKey(dbcFokonyviSzam, m.ledger);
+    edtNyilvSzam->setText(m.registerNumber);
+    UiControls::selectKey(dbcCsoport, m.group);
+    edtMegnevezes->setText(m.name);
+    UiControls::selectKey(dbcVkod, m.lossCode);
+    UiControls::selectKey(dbcMertekegyseg, m.unit);
+    edtMenySzorzo->setText(shown(m.multiplier, 3));
+    // A stored rounding outside 0..3 (an imported row) is shown as the nearest choice.
+    comKerekites->setCurrentIndex(std::clamp(m.rounding, 0, 3));
+    edtKeszletMin->setText(shown(m.minimum, comKerekites->currentIndex()));
+    edtKeszletMax->setText(shown(m.maximum, comKerekites->currentIndex()));
+    edtNyilvAr->setText(NumberFormat::format(m.price, QStringLiteral("0.0000")));
+    UiControls::selectKey(dbcAfa, m.vatGroup);
+    for (const NutrientField &n : NutrientFields)
+        nutrient(QString::fromLatin1(n.field))->setText(shown(m.nutrients.value(QString::fromLatin1(n.field)), n.decimals));
+    edtKcal->setText(shown(Rounding::round(m.nutrients.value(QStringLiteral("Energia")) * 0.239, 0), 0));
+    chkHso->setChecked(m.addedSalt);
+    chkHcukor->setChecked(m.addedSugar);
+    m_contains = m.contains;
+    m_mayContain = m.mayContain;
+    showAllergens();
+}
+
+void TfrmUjAnyag::kerekitesChange(int decimals)
+{
+    for (QLineEdit *edit : {edtKeszletMin, edtKeszletMax}) {
+        if (const std::optional<double> value = typed(edit))
+            edit->setText(shown(*value, decimals));
+    }
+}
+
+void TfrmUjAnyag::showAllergens()
+{
+    const bool mayContain = chkTartalmazhat->isChecked();
+    const QStringList &selected = mayContain ? m_mayContain : m_contains;
+    for (int i = 0; i < lstAllergen->count(); ++i) {
+        QListWidgetItem *item = lstAllergen->item(i);
+        item->setSelected(selected.contains(item->data(Qt::UserRole).toString()));
+    }
+    lstAllergen->setStyleSheet(mayContain ? QStringLiteral("QListWidget { background-color: #ffd0d0; }") : QString());
+}
+
+void TfrmUjAnyag::keepAllergens()
+{
+    QStringList selected;
+    for (int i = 0; i < lstAllergen->count(); ++i) {
+        if (lstAllergen->item(i)->isSelected())
+            selected << lstAllergen->item(i)->data(Qt::UserRole).toString();
+    }
+    // The list shows the other selection since the box was clicked.
+    (chkTartalmazhat->isChecked() ? m_mayContain : m_contains) = selected;
+}
+
+void TfrmUjAnyag::chkTartalmazhatClick(bool mayContain)
+{
+    chkTartalmazhat->setChecked(!mayContain);
+    keepAllergens();
+    chkTartalmazhat->setChecked(mayContain);
+    showAllergens();
+}
+
+Checked<MaterialEntry> TfrmUjAnyag::entry() const
+{
+    MaterialEntry e;
+    e.ledger = dbcFokonyviSzam->currentData().toString();
+    e.registerNumber = edtNyilvSzam->text();
+    e.name = edtMegnevezes->text();
+    e.group = dbcCsoport->currentData().toString();
+    e.unit = dbcMertekegyseg->currentData().toString();
+    e.vatGroup = dbcAfa->currentData().toString();
+    e.lossCode = dbcVkod->currentData().toString();
+    e.rounding = comKerekites->currentIndex();
+    e.addedSalt = chkHso->isChecked();
+    e.addedSugar = chkHcukor->isChecked();
+    e.contains = m_contains;
+    e.mayContain = m_mayContain;
+    QList<std::pair<QLineEdit *, double *>> numbers{
+        {edtMenySzorzo, &e.multiplier}, {edtKeszletMin, &e.minimum}, {edtKeszletMax, &e.maximum}};
+    QHash<QString, double> nutrients;
+    for (const NutrientField &n : NutrientFields)
+        nutrients.insert(QString::fromLatin1(n.field), 0);
+    for (auto it = nutrients.begin(); it != nutrients.end(); ++it)
+        numbers << std::pair<QLineEdit *, double *>{nutrient(it.key()), &it.value()};
+    for (const auto &number : numbers) {
+        const std::optional<double> value = typed(number.first);
+        if (!value)
+            return Checked<MaterialEntry>::refused(
+                Refusal::error(QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), number.first->objectName()));
+        *number.second = *value;
+    }
+    for (auto it = nutrients.cbegin(); it != nutrients.cend(); ++it)
+        e.nutrients.insert(it.key(), it.value());
+    const std::optional<Money> price = Money::fromText(edtNyilvAr->text().trimmed().isEmpty() ? QStringLiteral("0") : edtNyilvAr->text());
+    if (!price)
+        return Checked<MaterialEntry>::refused(
+            Refusal::error(QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), QStringLiteral("edtNyilvAr")));
+    e.price = *price;
+    return Checked<MaterialEntry>::accepted(e);
+}
+
+void TfrmUjAnyag::btnRogzitClick()
+{
+    keepAllergens();
+    const Checked<MaterialEntry> material = entry();
+    Refusal refusal = material.refusal;
+    if (!refusal) {
+        MaterialEntry e = material.value;
+        if (!isNewMode()) {
+            e.ledger = m_ledger;
+            e.registerNumber = m_registerNumber;
+        }
+        refusal = isNewMode() ? Materials::insert(m_db, e) : Materials::update(m_db, e);
+    }
+    if (refusal) {
+        refusal.show(m_services.messenger);
+        UiControls::focus(this, refusal.focus);
+        return;
+    }
+    if (!isNewMode()) {
+        if (m_services.settings.displayModify())
+            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        accept();
+        return;
+    }
+    if (m_services.settings.displayNew())
+        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    prepareNew();
+}

@@ -1,0 +1,360 @@
+#include "core/DatePrompt.h"
+#include "core/ScriptedFilePrompt.h"
+#include "core/ScriptedMessenger.h"
+#include "master/ui/frmTallozasAnyag.h"
+#include "master/ui/frmTallozasKodtar.h"
+#include "master/ui/frmUjAnyag.h"
+#include "master/ui/frmUjKodtar.h"
+#include "master/ui/MasterCommands.h"
+#include "master/ui/frmUjPartner.h"
+#include "printing/PreparedReport.h"
+#include "shell/MainMenuModel.h"
+#include "widgets/CommandRegistry.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "support/TempDatabase.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(CodeTableId)
+
+namespace {
+
+class NoDates : public DatePrompt
+{
+public:
+    QDate askDate(const QString &) override { return noDate(); }
+};
+
+class RecordingRegistry : public CommandRegistry
+{
+public:
+    QHash<QString, ScreenFactory> screens;
+    void registerScreen(const QString &command, ScreenFactory create, ScreenRun) override
+    {
+        screens.insert(command, std::move(create));
+    }
+    void registerAction(const QString &, std::function<void()>) override {}
+};
+
+QStringList texts(const PreparedReport &pages)
+{
+    QStringList found;
+    for (const PreparedReport::Page &page : pages.pages) {
+        for (const PageItem &item : page.items)
+            found << item.text;
+    }
+    return found;
+}
+
+} // namespace
+
+// The master-data screens: the browse/edit pattern once over the code tables' members, then
+// what differs (fixed rows, loss codes, partners, materials with their allergens).
+class TestMasterScreens : public QObject
+{
+    Q_OBJECT
+
+    TempDatabase db;
+    QTemporaryDir program;
+    Settings settings;
+    ScriptedMessenger messenger;
+    ScriptedFilePrompt files;
+    NoDates dates;
+    Services services{settings, messenger, files, dates};
+
+    int count(const QString &sql)
+    {
+        QSqlQuery query(db.warehouse(1));
+        return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
+    }
+
+    static void enter(QWidget *widget)
+    {
+        QTest::keyClick(widget, Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        settings.setProgramPath(program.path());
+        settings.setIniPath(program.filePath(QStringLiteral("salvia.ini")));
+        settings.setDbPath(db.path());
+        settings.setAktivRaktar(1);
+        QSqlQuery query(db.warehouse(1));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO \"Fokszam\" VALUES ('011', 'Élelmiszerek')")));
+    }
+
+    void init() { messenger.clear(); }
+
+    void browseScreenOfEveryMember_data()
+    {
+        QTest::addColumn<CodeTableId>("id");
+        for (const CodeTable &member : CodeTables::all())
+            QTest::newRow(qPrintable(member.browse.screen)) << member.id;
+    }
+    void browseScreenOfEveryMember()
+    {
+        QFETCH(CodeTableId, id);
+        const CodeTable &member = CodeTables::member(id);
+        TfrmTallozasKodtar screen(services, id);
+        QCOMPARE(screen.objectName(), member.browse.screen);
+        QCOMPARE(screen.windowTitle(), member.browse.caption);
+        QCOMPARE(screen.btnKilep->text(), QStringLiteral("&Bezár"));
+        QCOMPARE(screen.btnFelvitel->isVisibleTo(&screen), member.canCreate);
+        QCOMPARE(screen.btnTorol->isVisibleTo(&screen), member.canDelete);
+        QCOMPARE(screen.btnPrint->isVisibleTo(&screen), !member.browse.reportTitle.isEmpty());
+        QCOMPARE(screen.edtSearch->isVisibleTo(&screen), !member.browse.searches.isEmpty());
+        QCOMPARE(screen.edtSearch->placeholderText(), QStringLiteral("Kereséshez üsse le az ENTER-t"));
+        QCOMPARE(screen.comOrder->count(), member.browse.orders.size());
+        if (!member.browse.orders.isEmpty())
+            QCOMPARE(screen.comOrder->currentIndex(), member.browse.initialOrder);
+        QStringList captions;
+        for (int visual = 0; visual < screen.model().columnCount(); ++visual) {
+            const int column = screen.DBGrid1->horizontalHeader()->logicalIndex(visual);
+            if (!screen.DBGrid1->isColumnHidden(column))
+                captions << screen.model().headerData(column, Qt::Horizontal).toString();
+        }
+        QStringList expected;
+        for (const GridColumn &column : member.browse.grid)
+            expected << column.caption;
+        QCOMPARE(captions, expected);
+
+        // The edit screen of the member in new mode.
+        CodeTableStore store(db.warehouse(1), member);
+        if (member.canCreate) {
+            TfrmUjKodtar editor(services, store);
+            QCOMPARE(editor.objectName(), member.editScreen);
+            QCOMPARE(editor.windowTitle(), QStringLiteral("Új adat felvitele"));
+            QVERIFY(editor.control(member.keyField().field)->isEnabled());
+        }
+    }
+
+    void newRowThroughTheEditScreen()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::MovementTypes);
+        CodeTableStore store(db.warehouse(1), CodeTables::member(CodeTableId::MovementTypes));
+        TfrmUjKodtar editor(services, store);
+        auto *code = qobject_cast<QLineEdit *>(editor.control(QStringLiteral("MozgnemKod")));
+        auto *name = qobject_cast<QLineEdit *>(editor.control(QStringLiteral("Megnevezes")));
+        auto *direction = editor.findChild<QComboBox *>(QStringLiteral("comIrany"));
+        QCOMPARE(direction->currentText(), QStringLiteral("BE"));
+        editor.show();
+        QTest::keyClicks(code, QStringLiteral("5"));
+        enter(code);
+        name->setText(QStringLiteral("Ajándék"));
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("A mozgásnem kód már létezik!\rMég nem létező számot adhat meg csak"));
+        QCOMPARE(editor.focusWidget(), code);
+        code->setText(QStringLiteral("25"));
+        direction->setCurrentIndex(1);
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("Az új adat bekerült az adatbázisba"));
+        QCOMPARE(store.read(QStringLiteral("25")).value(QStringLiteral("Irany")).toString(), QStringLiteral("KI"));
+        QVERIFY(code->text().isEmpty());
+        QCOMPARE(direction->currentText(), QStringLiteral("BE"));
+        QVERIFY(editor.isVisible());
+    }
+
+    void searchAndOrderKeepTheRow()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::MealTypes);
+        screen.show();
+        screen.comSearch->setCurrentIndex(1);
+        screen.edtSearch->setText(QStringLiteral("ebÉ"));
+        enter(screen.edtSearch);
+        QCOMPARE(screen.currentKey(), QStringList{QStringLiteral("03")});
+        QVERIFY(messenger.shown().isEmpty());
+        screen.edtSearch->setText(QStringLiteral("Vacsora után"));
+        enter(screen.edtSearch);
+        QCOMPARE(messenger.last().text, QStringLiteral("A keresett elem nem található!"));
+        QCOMPARE(screen.currentKey(), QStringList{QStringLiteral("03")});
+
+        TfrmTallozasKodtar ledgers(services, CodeTableId::LedgerAccounts);
+        ledgers.edtSearch->setText(QStringLiteral("x1"));
+        enter(ledgers.edtSearch);
+        QCOMPARE(messenger.last().text, QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak számot tartalmazhat!"));
+
+        TfrmTallozasKodtar movements(services, CodeTableId::MovementTypes);
+        movements.DBGrid1->setCurrentIndex(movements.model().index(3, 0));
+        const QStringList key = movements.currentKey();
+        movements.comOrder->setCurrentIndex(1);
+        QCOMPARE(movements.currentKey(), key);
+    }
+
+    void deleteAsksAndFixedRowsStay()
+    {
+        CodeTableStore store(db.warehouse(1), CodeTables::member(CodeTableId::MovementTypes));
+        QCOMPARE(store.insert({{QStringLiteral("MozgnemKod"), QStringLiteral("31")},
+                     {QStringLiteral("Megnevezes"), QStringLiteral("Próba")}, {QStringLiteral("Irany"), QStringLiteral("BE")}}),
+            Refusal());
+        TfrmTallozasKodtar screen(services, CodeTableId::MovementTypes);
+        screen.edtSearch->setText(QStringLiteral("31"));
+        enter(screen.edtSearch);
+        messenger.answer(MsgResult::Cancel);
+        screen.btnTorol->click();
+        QCOMPARE(messenger.last().buttons, (QStringList{QStringLiteral("Mégse"), QStringLiteral("OK")}));
+        QVERIFY(store.exists(QStringLiteral("31")));
+        messenger.answer(MsgResult::Ok);
+        screen.btnTorol->click();
+        QVERIFY(!store.exists(QStringLiteral("31")));
+
+        screen.edtSearch->setText(QStringLiteral("08"));
+        enter(screen.edtSearch);
+        QCOMPARE(screen.currentKey(), QStringList{QStringLiteral("08")});
+        messenger.clear();
+        screen.btnModosit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("A tétel nem módosítható!\rGyárilag beállított érték."));
+        screen.btnTorol->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("A tétel nem törölhető!\rMás tábla már használja az adatot."));
+        QCOMPARE(messenger.shown().size(), 2);
+    }
+
+    void lossCodeAverageAndClose()
+    {
+        CodeTableStore store(db.warehouse(1), CodeTables::member(CodeTableId::LossCodes));
+        TfrmUjKodtar editor(services, store);
+        editor.show();
+        qobject_cast<QLineEdit *>(editor.control(QStringLiteral("Vkod")))->setText(QStringLiteral("4"));
+        qobject_cast<QLineEdit *>(editor.control(QStringLiteral("V01")))->setText(QStringLiteral("10"));
+        qobject_cast<QLineEdit *>(editor.control(QStringLiteral("V03")))->setText(QStringLiteral("20"));
+        QCOMPARE(qobject_cast<QLineEdit *>(editor.control(QStringLiteral("Vatl")))->text(), QStringLiteral("15"));
+        editor.btnRogzit->click();
+        QVERIFY(!editor.isVisible());
+        QCOMPARE(store.read(QStringLiteral("04")).value(QStringLiteral("Vatl")).toInt(), 15);
+    }
+
+    void materialAllergensAreWrittenOnRecordOnly()
+    {
+        TfrmUjAnyag editor(services, db.warehouse(1));
+        editor.show();
+        QVERIFY(!editor.edtNyilvSzam->text().isEmpty());
+        editor.edtMegnevezes->setText(QStringLiteral("Tejföl"));
+        editor.lstAllergen->item(0)->setSelected(true);
+        editor.chkTartalmazhat->click();
+        QVERIFY(editor.lstAllergen->selectedItems().isEmpty());
+        editor.lstAllergen->item(2)->setSelected(true);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAny\"")), 0);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAnyT\"")), 0);
+        editor.chkTartalmazhat->click();
+        QCOMPARE(editor.lstAllergen->selectedItems().size(), 1);
+        QVERIFY(editor.lstAllergen->item(0)->isSelected());
+
+        // Energy in kJ and kcal follow each other.
+        QLineEdit *kj = editor.nutrient(QStringLiteral("Energia"));
+        kj->clear();
+        QTest::keyClicks(kj, QStringLiteral("419"));
+        QCOMPARE(editor.edtKcal->text(), QStringLiteral("100"));
+        editor.edtKcal->clear();
+        QTest::keyClicks(editor.edtKcal, QStringLiteral("100"));
+        QCOMPARE(kj->text(), QStringLiteral("419"));
+
+        editor.edtMenySzorzo->setText(QStringLiteral("0"));
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("Hibás értékadás!\rA mennyiségi szorzónak nullánál nagyobbnak kell lennie!"));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\" WHERE \"Megnevezes\" = 'Tejföl'")), 0);
+        editor.edtMenySzorzo->setText(QStringLiteral("10"));
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("Az új adat bekerült az adatbázisba"));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\" WHERE \"Megnevezes\" = 'Tejföl'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAny\" WHERE \"AzonAl\" = '01'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAnyT\" WHERE \"AzonAl\" = '03'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT \"Energia\" FROM \"Anyag\" WHERE \"Megnevezes\" = 'Tejföl'")), 4190);
+        // Ready for the next material.
+        QVERIFY(editor.edtMegnevezes->text().isEmpty());
+        QVERIFY(editor.lstAllergen->selectedItems().isEmpty());
+    }
+
+    void materialBrowseFindsByName()
+    {
+        TfrmTallozasAnyag screen(services);
+        screen.comSearch->setCurrentIndex(2);
+        screen.edtSearch->setText(QStringLiteral("TEJF"));
+        enter(screen.edtSearch);
+        QCOMPARE(screen.model().value(screen.DBGrid1->currentIndex().row(), QStringLiteral("Megnevezes")).toString(),
+            QStringLiteral("Tejföl"));
+    }
+
+    void listPrintoutInTheGridsOrder()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::MealTypes);
+        QStringList printed;
+        screen.setPreviewer([&printed](const PreparedReport &pages, QWidget *) { printed = texts(pages); });
+        screen.comOrder->setCurrentIndex(0);
+        screen.btnPrint->click();
+        QVERIFY(printed.contains(QStringLiteral("Étkezés tipusok")));
+        QVERIFY(printed.contains(QStringLiteral("Tip. kód")));
+        QVERIFY(printed.indexOf(QStringLiteral("Reggeli")) < printed.indexOf(QStringLiteral("Ebéd")));
+        QVERIFY(printed.contains(QStringLiteral("Sorok száma:")));
+
+        TfrmTallozasAnyag materials(services);
+        materials.setPreviewer([&printed](const PreparedReport &pages, QWidget *) { printed = texts(pages); });
+        materials.btnPrint->click();
+        QVERIFY(printed.contains(QStringLiteral("Nyersanyagok listája")));
+        QVERIFY(printed.contains(QStringLiteral("Tejföl")));
+    }
+
+    void csvExportOfTheDataSet()
+    {
+        TfrmTallozasKodtar screen(services, CodeTableId::Units);
+        const QString path = program.filePath(QStringLiteral("Mertekegyseg.csv"));
+        files.answer(path);
+        screen.btnExport->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray header = file.readLine();
+        QCOMPARE(header.trimmed(), QByteArray("\"MertKod\";\"Megnevezes\""));
+        QCOMPARE(screen.DBGrid1->currentIndex().row(), 0);
+    }
+
+    void everyScreenHasItsMenuCommand()
+    {
+        RecordingRegistry registry;
+        registerMasterCommands(registry, services);
+        QCOMPARE(registry.screens.size(), 12);
+        for (auto it = registry.screens.cbegin(); it != registry.screens.cend(); ++it) {
+            const MainMenuEntry *entry = MainMenuModel::find(it.key());
+            QVERIFY2(entry, qPrintable(it.key()));
+            const std::unique_ptr<QDialog> screen = it.value()(nullptr);
+            QCOMPARE(screen->objectName(), entry->screen);
+        }
+    }
+
+    void partnerPhoneKeepsItsBlanks()
+    {
+        TfrmUjPartner editor(services, db.warehouse(1));
+        editor.show();
+        QVERIFY(!editor.edtPartAzon->isEnabled());
+        const QString id = editor.edtPartAzon->text();
+        editor.edtNev->setText(QStringLiteral("Pék Bt."));
+        editor.edtIrszam->setText(QStringLiteral("6720"));
+        editor.edtTelepules->setText(QStringLiteral("Szeged"));
+        editor.edtUtca->setText(QStringLiteral("Kossuth u. 1."));
+        editor.edtTelefon->setCursorPosition(5);
+        QTest::keyClicks(editor.edtTelefon, QStringLiteral("123456"));
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.last().text, QStringLiteral("Az új adat bekerült az adatbázisba"));
+        QSqlQuery query(db.warehouse(1));
+        query.prepare(QStringLiteral("SELECT \"Telefon\" FROM \"Partner\" WHERE \"PartAzon\" = ?"));
+        query.addBindValue(id);
+        QVERIFY(query.exec() && query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("(  ) 123-456 "));
+        QCOMPARE(editor.edtPartAzon->text().toInt(), id.toInt() + 1);
+    }
+};
+
+QTEST_MAIN(TestMasterScreens)
+#include "tst_masterscreens.moc"
