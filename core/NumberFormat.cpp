@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -243,9 +244,29 @@ QString format(const Money &value, const QString &mask, Symbols symbols)
 
 QString plain(double value, Symbols symbols)
 {
-    if (value == 0)
-        return QStringLiteral("0");
-    QString text = QString::number(value, 'g', 15);
+    if (!std::isfinite(value))
+        return QString::number(value, 'g', 15);
+    return fixed(value, plainDecimals(value), symbols);
+}
+
+int plainDecimals(double value)
+{
+    if (!std::isfinite(value) || value == 0)
+        return 0;
+    // "d.dddddddddddddde±x": the 15 significant digits and the power of ten of the first one.
+    const QString scientific = QString::number(std::fabs(value), 'e', 14);
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    QString digits = scientific.left(e);
+    digits.remove(QLatin1Char('.'));
+    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    const int exponent = scientific.mid(e + 1).toInt();
+    return std::max(0, int(digits.size()) - 1 - exponent);
+}
+
+QString fixed(double value, int decimals, Symbols symbols)
+{
+    QString text = Rounding::fixedText(value, decimals);
     text.replace(QLatin1Char('.'), symbols.decimal);
     return text;
 }

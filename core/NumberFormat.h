@@ -36,8 +36,13 @@ inline Symbols decimalPoint()
 QString format(double value, const QString &mask, Symbols symbols = hungarian());
 QString format(const Money &value, const QString &mask, Symbols symbols = hungarian());
 
-// The plain text of a number: up to 15 significant digits, no trailing zeros, no grouping
-// ("12,5", "3", "0,1").
+// The plain text of a number: up to 15 significant digits, no trailing zeros, no grouping and
+// never an exponent ("12,5", "3", "0,1", "100000000000000000000", "-0,000012345").
 QString plain(double value, Symbols symbols = hungarian());
+// The decimals plain() writes for the value (12.5 -> 1, 1e20 -> 0, -1.2345e-05 -> 9).
+int plainDecimals(double value);
+// The value rounded halves to even to exactly `decimals` places, in plain decimal notation
+// without grouping ("12,50"); empty for NaN and infinities.
+QString fixed(double value, int decimals, Symbols symbols = hungarian());
 
 } // namespace NumberFormat

@@ -1,12 +1,14 @@
 #include "exchange/CsvExport.h"
 
 #include "core/Dates.h"
+#include "core/Messenger.h"
 #include "core/NumberFormat.h"
 #include "core/TextCodec.h"
 #include "store/Catalogue.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSqlField>
 #include <QSqlQueryModel>
@@ -89,29 +91,109 @@ static QStringList headerNames(const QAbstractItemModel &model)
     return names;
 }
 
-QByteArray toCsv(QAbstractItemModel &model, const Progress &progress)
+static bool isReal(const QVariant &value)
+{
+    return !value.isNull() && (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float);
+}
+
+// The decimals of each column: the most any of its numbers needs.
+static QList<int> columnDecimals(const QAbstractItemModel &model)
+{
+    QList<int> decimals(model.columnCount(), 0);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < decimals.size(); ++column) {
+            const QVariant value = model.data(model.index(row, column), Qt::DisplayRole);
+            if (isReal(value))
+                decimals[column] = std::max(decimals[column], NumberFormat::plainDecimals(value.toDouble()));
+        }
+    }
+    return decimals;
+}
+
+// A spreadsheet runs a cell that begins with one of these as a formula; an apostrophe in front
+// makes it text. A text that is a plain number is left as it is.
+static QString guarded(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    if (text.isEmpty() || !starts.contains(text.at(0)) || number.match(text).hasMatch())
+        return text;
+    return QLatin1Char('\'') + text;
+}
+
+Sheet read(QAbstractItemModel &model, const Progress &progress)
 {
     while (model.canFetchMore(QModelIndex()))
         model.fetchMore(QModelIndex());
 
-    QString text;
-    QStringList fields;
-    for (const QString &name : headerNames(model))
-        fields << quoted(name);
-    text += fields.join(QLatin1Char(';')) + LineEnd;
-
+    Sheet sheet;
+    sheet.header = headerNames(model);
     const QList<std::optional<FieldType>> kinds = columnKinds(model);
+    const QList<int> decimals = columnDecimals(model);
     const int rowCount = model.rowCount();
     const int columnCount = model.columnCount();
+    sheet.rows.reserve(rowCount);
     for (int row = 0; row < rowCount; ++row) {
-        fields.clear();
-        for (int column = 0; column < columnCount; ++column)
-            fields << quoted(displayText(model.data(model.index(row, column), Qt::DisplayRole), kinds.at(column)));
-        text += fields.join(QLatin1Char(';')) + LineEnd;
+        QStringList fields;
+        for (int column = 0; column < columnCount; ++column) {
+            const QVariant value = model.data(model.index(row, column), Qt::DisplayRole);
+            if (isReal(value))
+                fields << NumberFormat::fixed(value.toDouble(), decimals.at(column));
+            else if (value.typeId() == QMetaType::QString)
+                fields << guarded(displayText(value, kinds.at(column)));
+            else
+                fields << displayText(value, kinds.at(column));
+        }
+        sheet.rows << fields;
         if (progress)
             progress(row, rowCount);
     }
+    return sheet;
+}
+
+Refusal unwritable(const Sheet &sheet)
+{
+    auto question = [&](const QString &row, int column, const QString &outside) {
+        return Refusal {QStringLiteral("Kérdés"), Symbol::Question,
+            QStringLiteral("A fájlba nem írható karakter: ") + outside + QStringLiteral("\rSor: ") + row
+                + QStringLiteral(", oszlop: ") + sheet.header.value(column)
+                + QStringLiteral("\rKérdőjellel helyettesítve menti?"),
+            QString()};
+    };
+    for (int column = 0; column < sheet.header.size(); ++column) {
+        const QString outside = TextCodec::outsideWindows1250(sheet.header.at(column));
+        if (!outside.isEmpty())
+            return question(QStringLiteral("fejléc"), column, outside);
+    }
+    for (int row = 0; row < sheet.rows.size(); ++row) {
+        for (int column = 0; column < sheet.rows.at(row).size(); ++column) {
+            const QString outside = TextCodec::outsideWindows1250(sheet.rows.at(row).at(column));
+            if (!outside.isEmpty())
+                return question(QString::number(row + 1), column, outside);
+        }
+    }
+    return Refusal();
+}
+
+static QString line(const QStringList &values)
+{
+    QStringList fields;
+    for (const QString &value : values)
+        fields << quoted(value);
+    return fields.join(QLatin1Char(';')) + LineEnd;
+}
+
+QByteArray encode(const Sheet &sheet)
+{
+    QString text = line(sheet.header);
+    for (const QStringList &row : sheet.rows)
+        text += line(row);
     return TextCodec::toWindows1250(text);
+}
+
+QByteArray toCsv(QAbstractItemModel &model, const Progress &progress)
+{
+    return encode(read(model, progress));
 }
 
 QString writeFile(const QString &path, const QByteArray &bytes)

@@ -22,6 +22,8 @@ public:
     static constexpr int DefaultConnectTimeoutMs = 3000;
     static constexpr int DefaultTotalTimeoutMs = 8000;
     static constexpr qint64 DefaultMaxBodySize = 1024 * 1024;
+    // Requests in a row, the first one included, before redirects count as too many.
+    static constexpr int MaxRedirects = 6;
 
     void setTimeouts(int connectMs, int totalMs);
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
@@ -35,7 +37,10 @@ public:
     static QByteArray userAgent();
 
 private:
+    // The request with its redirects: only http and https targets, none twice.
     Reply perform(const QUrl &url, const QByteArray *contentType, const QByteArray *body) const;
+    // One request without following a redirect; a redirect's absolute target goes to *redirect.
+    Reply transfer(const QUrl &url, const QByteArray *contentType, const QByteArray *body, QUrl *redirect) const;
 
     int m_connectTimeoutMs = DefaultConnectTimeoutMs;
     int m_totalTimeoutMs = DefaultTotalTimeoutMs;

@@ -1,9 +1,9 @@
 #include "exchange/UpdateCheck.h"
 
 #include "core/Messenger.h"
+#include "core/PrintableText.h"
 #include "core/VersionNumber.h"
 #include "exchange/HttpClient.h"
-
 
 UpdateCheck::UpdateCheck(Messenger &messenger, const QString &serverAddress, const QString &installedVersion)
     : m_messenger(messenger)
@@ -46,12 +46,10 @@ UpdateOutcome UpdateCheck::fail(bool reporting, const QString &text)
     return UpdateOutcome::Failed;
 }
 
-// A short, single-line excerpt of an unusable version file for the error message.
+// A version or a server's answer as a message shows it: one printable line of limited length.
 static QString excerpt(const QString &text)
 {
-    constexpr qsizetype limit = 40;
-    const QString simple = text.simplified();
-    return simple.size() > limit ? simple.left(limit) + QStringLiteral("...") : simple;
+    return printableExcerpt(text, 40);
 }
 
 UpdateOutcome UpdateCheck::run(bool reporting)
@@ -80,8 +78,8 @@ UpdateOutcome UpdateCheck::run(bool reporting)
 
     if (VersionNumber::compare(m_serverVersion, m_installedVersion) > 0) {
         const int answer = m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-            QStringLiteral("Új frissítés letölthető az internetről!\rTelepített verzió: ") + m_installedVersion
-                + QStringLiteral("  Frissítés: ") + m_serverVersion + QStringLiteral("\r")
+            QStringLiteral("Új frissítés letölthető az internetről!\rTelepített verzió: ") + excerpt(m_installedVersion)
+                + QStringLiteral("  Frissítés: ") + excerpt(m_serverVersion) + QStringLiteral("\r")
                 + QStringLiteral("Letöltse és indítsa a telepítést a program?"),
             QStringLiteral("Igen"), QStringLiteral("Nem"));
         return answer == MsgResult::Yes ? UpdateOutcome::NewerAccepted : UpdateOutcome::NewerDeclined;
@@ -89,8 +87,8 @@ UpdateOutcome UpdateCheck::run(bool reporting)
 
     if (reporting)
         m_messenger.showMessage(QStringLiteral("Információ"), Symbol::Information,
-            QStringLiteral("Frissebb verzió nem érhető el.\rTelepített verzió: ") + m_installedVersion
-                + QStringLiteral("\r") + QStringLiteral("Internetes verzió: ") + m_serverVersion,
+            QStringLiteral("Frissebb verzió nem érhető el.\rTelepített verzió: ") + excerpt(m_installedVersion)
+                + QStringLiteral("\r") + QStringLiteral("Internetes verzió: ") + excerpt(m_serverVersion),
             QStringLiteral("OK"));
     return UpdateOutcome::UpToDate;
 }

@@ -10,6 +10,20 @@ PageRenderer::PageRenderer(const PreparedReport &report)
         m_fonts.append(font.toQFont());
 }
 
+const QHash<qint32, QImage> &PageRenderer::picturesOf(int page) const
+{
+    QHash<qint32, QImage> pictures;
+    for (const PageItem &item : m_report.pages.at(page).items) {
+        if (item.kind != PageItem::Picture || item.image < 0 || item.image >= m_report.images.size()
+            || pictures.contains(item.image))
+            continue;
+        const auto kept = m_pictures.constFind(item.image);
+        pictures.insert(item.image, kept != m_pictures.cend() ? *kept : m_report.images.at(item.image).image());
+    }
+    m_pictures = std::move(pictures);
+    return m_pictures;
+}
+
 void PageRenderer::paint(QPainter &painter, int page, const QPointF &origin, double pixelsPerMm) const
 {
     if (page < 0 || page >= m_report.pages.size())
@@ -36,6 +50,7 @@ void PageRenderer::paint(QPainter &painter, int page, const QPointF &origin, dou
         return pen;
     };
 
+    const QHash<qint32, QImage> &pictures = picturesOf(page);
     int currentFont = -1;
     for (const PageItem &item : m_report.pages.at(page).items) {
         const QRectF rect(toDevice(item.x, item.y), QSizeF(item.w * pixelsPerMm, item.h * pixelsPerMm));
@@ -61,8 +76,8 @@ void PageRenderer::paint(QPainter &painter, int page, const QPointF &origin, dou
             painter.setBrush(Qt::NoBrush);
             break;
         case PageItem::Picture:
-            if (item.image >= 0 && item.image < m_report.images.size())
-                painter.drawImage(rect, m_report.images.at(item.image));
+            if (pictures.contains(item.image))
+                painter.drawImage(rect, pictures.value(item.image));
             break;
         }
     }

@@ -3,12 +3,15 @@
 #include "printing/PreparedReport.h"
 
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QList>
 #include <QPointF>
 
 class QPainter;
 
-// Paints prepared pages on any device: the preview, a printer, a PDF file.
+// Paints prepared pages on any device: the preview, a printer, a PDF file. The pictures of the
+// page being painted are decoded once and kept until a page without them is painted.
 class PageRenderer
 {
 public:
@@ -19,6 +22,10 @@ public:
     void paint(QPainter &painter, int page, const QPointF &origin, double pixelsPerMm) const;
 
 private:
+    // The decoded pictures of `page`, reusing those of the page painted before.
+    const QHash<qint32, QImage> &picturesOf(int page) const;
+
     const PreparedReport &m_report;
     QList<QFont> m_fonts;
+    mutable QHash<qint32, QImage> m_pictures;
 };

@@ -12,7 +12,7 @@ int PreparedReport::fontIndex(const ReportFont &font)
 int PreparedReport::imageIndex(const QImage &image)
 {
     for (int i = 0; i < images.size(); ++i) {
-        if (images.at(i).cacheKey() == image.cacheKey())
+        if (images.at(i).holds(image))
             return i;
     }
     images.append(image);
@@ -21,14 +21,6 @@ int PreparedReport::imageIndex(const QImage &image)
 
 bool PreparedReport::operator==(const PreparedReport &other) const
 {
-    if (jobTitle != other.jobTitle || pageSize != other.pageSize || fonts != other.fonts || pages != other.pages
-        || images.size() != other.images.size())
-        return false;
-    for (int i = 0; i < images.size(); ++i) {
-        const QImage a = images.at(i).convertToFormat(QImage::Format_ARGB32);
-        const QImage b = other.images.at(i).convertToFormat(QImage::Format_ARGB32);
-        if (a != b)
-            return false;
-    }
-    return true;
+    return jobTitle == other.jobTitle && pageSize == other.pageSize && fonts == other.fonts && pages == other.pages
+        && images == other.images;
 }

@@ -2,8 +2,8 @@
 
 #include "printing/PageItem.h"
 #include "printing/ReportFont.h"
+#include "printing/ReportPicture.h"
 
-#include <QImage>
 #include <QList>
 #include <QSizeF>
 #include <QString>
@@ -22,7 +22,7 @@ struct PreparedReport
     QString jobTitle;
     QSizeF pageSize {210, 297}; // millimetres; wider than high means landscape
     QList<ReportFont> fonts;
-    QList<QImage> images;
+    QList<ReportPicture> images;
     QList<Page> pages;
 
     // Index of the font in the table, added on first use.

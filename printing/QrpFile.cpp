@@ -147,25 +147,22 @@ bool sane(double value, double limit)
     return std::isfinite(value) && std::fabs(value) <= limit;
 }
 
-QByteArray png(const QImage &image)
+qint64 decodedBytes(const QSize &size)
 {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return data;
+    return qint64(size.width()) * size.height() * 4;
 }
 
-QImage readPng(const QByteArray &data)
+// The PNG's size from its header, without decoding it; invalid when it is no PNG or too large.
+QSize pngSize(const QByteArray &data)
 {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "PNG");
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxImageSide || size.height() > MaxImageSide)
-        return QImage();
-    return reader.read();
+    if (!size.isValid() || size.isEmpty() || size.width() > MaxImageSide || size.height() > MaxImageSide)
+        return QSize();
+    return size;
 }
 
 } // namespace
@@ -182,11 +179,19 @@ QByteArray QrpFile::encode(const PreparedReport &report)
         body.real64(font.pointSize);
         body.number(quint8((font.bold ? 1 : 0) | (font.italic ? 2 : 0) | (font.underline ? 4 : 0)));
     }
+    qint64 pictureBytes = 0;
+    bool picturesFit = true;
     body.number(quint32(report.images.size()));
-    for (const QImage &image : report.images)
-        body.bytes(png(image));
+    for (const ReportPicture &picture : report.images) {
+        const QSize size = picture.size();
+        pictureBytes += decodedBytes(size);
+        picturesFit = picturesFit && size.width() <= MaxImageSide && size.height() <= MaxImageSide;
+        body.bytes(picture.png());
+    }
     body.number(quint32(report.pages.size()));
+    bool pagesFit = true;
     for (const PreparedReport::Page &page : report.pages) {
+        pagesFit = pagesFit && page.items.size() <= qsizetype(QrpFile::MaxItemsPerPage);
         body.number(quint32(page.items.size()));
         for (const PageItem &item : page.items) {
             body.number(quint8(item.kind));
@@ -204,7 +209,8 @@ QByteArray QrpFile::encode(const PreparedReport &report)
         }
     }
 
-    if (body.result().size() > MaxBody || report.pages.size() > MaxPages)
+    if (body.result().size() > MaxBody || report.pages.size() > MaxPages || !pagesFit || !picturesFit
+        || pictureBytes > QrpFile::MaxPictureBytes)
         return QByteArray(); // more than a reader accepts: refuse rather than write a file that cannot be opened
     const QByteArray packed = qCompress(body.result(), 6);
     Writer file;
@@ -232,15 +238,16 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
         header.number<quint8>();
     const quint16 version = header.number<quint16>();
     const quint32 packedLength = header.number<quint32>();
-    if (version > Version || version == 0) {
-        loaded.error = version == 0 ? damaged(path) : newer(path);
-        return loaded;
-    }
+    // Length and hash first: random bytes after the magic are damage, not a newer version.
     const QByteArray hash = bytes.mid(MagicLength + 6, 32);
     const QByteArray packed = bytes.mid(HeaderLength);
     if (qint64(packedLength) != packed.size() || packed.size() > MaxPacked || packed.size() < 4
-        || QCryptographicHash::hash(packed, QCryptographicHash::Sha256) != hash) {
+        || QCryptographicHash::hash(packed, QCryptographicHash::Sha256) != hash || version == 0) {
         loaded.error = damaged(path);
+        return loaded;
+    }
+    if (version > Version) {
+        loaded.error = newer(path);
         return loaded;
     }
     // qCompress puts the unpacked length first; zlib cannot unpack more than about 1032 times.
@@ -280,12 +287,19 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
         report.fonts.append(font);
     }
 
+    // Only the pictures' headers are read here; a page decodes its pictures when it is painted.
+    // Their decoded sizes together stay within the bound.
+    qint64 pictureBytes = 0;
     const quint32 imageCount = in.count(4);
     for (quint32 i = 0; i < imageCount && !in.failed(); ++i) {
-        const QImage image = readPng(in.bytes(quint32(MaxPacked)));
-        if (image.isNull())
+        const QByteArray data = in.bytes(quint32(MaxPacked));
+        const QSize size = pngSize(data);
+        pictureBytes += decodedBytes(size);
+        if (!size.isValid() || pictureBytes > MaxPictureBytes) {
             in.fail();
-        report.images.append(image);
+            break;
+        }
+        report.images.append(ReportPicture::fromPng(data, size));
     }
 
     const double limit = 3 * MaxPageSide;
@@ -295,7 +309,9 @@ QrpFile::Loaded QrpFile::decode(const QByteArray &bytes, const QString &path)
     for (quint32 p = 0; p < pageCount && !in.failed(); ++p) {
         PreparedReport::Page page;
         const quint32 itemCount = in.count(MinItemBytes);
-        page.items.reserve(itemCount);
+        if (itemCount > MaxItemsPerPage)
+            in.fail();
+        page.items.reserve(in.failed() ? 0 : itemCount);
         for (quint32 i = 0; i < itemCount && !in.failed(); ++i) {
             PageItem item;
             const quint8 kind = in.number<quint8>();

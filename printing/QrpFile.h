@@ -9,12 +9,18 @@
 //
 // Layout: the 10 bytes "SalviaQRP\n", the format version (16 bits), the length of the packed
 // body (32 bits), the SHA-256 of the packed body (32 bytes), then the body packed with zlib.
-// Numbers are little-endian. A file is read from outside the program, so every count, length,
-// index and coordinate is checked before use; a file that fails any check is refused whole.
+// Numbers are little-endian. Every version keeps this header, so a file whose length or hash
+// does not match is damaged whatever its version field says. A file is read from outside the
+// program, so every count, length, index and coordinate is checked before use; a file that fails
+// any check is refused whole.
 class QrpFile
 {
 public:
     static constexpr quint16 Version = 1;
+    // What one file may ask of a reader: the decoded size of all its pictures together (4 bytes
+    // a pixel) and the drawing items of one page (each repaint of the page draws them all).
+    static constexpr qint64 MaxPictureBytes = 256LL * 1024 * 1024;
+    static constexpr quint32 MaxItemsPerPage = 20000;
 
     struct Loaded
     {

@@ -219,7 +219,8 @@ void TfrmDialog::hideEvent(QHideEvent *event)
 
 void TfrmDialog::keyPressEvent(QKeyEvent *event)
 {
-    // Escape answers only through a "Mégse" or "Nem" button; without one it does nothing.
+    // Escape answers only through a "Mégse" button, else a "Nem" button; without either it does
+    // nothing.
     if (event->matches(QKeySequence::Cancel)) {
         if (QPushButton *button = escapeButton())
             button->click();
@@ -288,10 +289,13 @@ void TfrmDialog::closeNotice()
 
 QPushButton *TfrmDialog::escapeButton() const
 {
+    // "Mégse" wins over "Nem": in "Igen / Nem / Mégse" Escape must keep things as they are.
+    QPushButton *no = nullptr;
     for (QPushButton *button : m_buttons) {
-        const int result = buttonResult(button->text());
-        if ((result == MsgResult::Cancel && button->text() == QStringLiteral("Mégse")) || result == MsgResult::No)
+        if (button->text() == QStringLiteral("Mégse"))
             return button;
+        if (!no && buttonResult(button->text()) == MsgResult::No)
+            no = button;
     }
-    return nullptr;
+    return no;
 }

@@ -1,6 +1,7 @@
 #include "widgets/frmHelp.h"
 
 #include "session/HelpPages.h"
+#include "widgets/UiFitToScreen.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -81,6 +82,12 @@ bool TfrmHelp::openPage(const QString &page)
     target.setFragment(link.fragment());
     brwHtml->setSource(target);
     return true;
+}
+
+void TfrmHelp::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fitToScreen(this);
 }
 
 QString TfrmHelp::currentPage() const

@@ -21,6 +21,11 @@ public:
     // File name of the page shown, empty before the first.
     QString currentPage() const;
 
+protected:
+    // Opened over a small dialog near the bottom of the screen, the viewer would be centred on
+    // that dialog and reach past the screen's edge: it is kept inside the screen.
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void btnBackwardClick();
     void btnHomeClick();

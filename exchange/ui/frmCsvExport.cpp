@@ -56,8 +56,7 @@ QString TfrmCsvExport::exportData(QAbstractItemModel *model, QAbstractItemView *
     const bool viewUpdates = view && view->updatesEnabled();
     if (view)
         view->setUpdatesEnabled(false);
-    const QByteArray bytes = CsvExport::toCsv(*model, [this](int, int) { step(); });
-    const QString error = CsvExport::writeFile(path, bytes);
+    const CsvExport::Sheet sheet = CsvExport::read(*model, [this](int, int) { step(); });
 
     if (view) {
         QAbstractItemModel *shown = view->model();
@@ -68,6 +67,14 @@ QString TfrmCsvExport::exportData(QAbstractItemModel *model, QAbstractItemView *
     }
     close();
 
+    // Nothing is written with "?" in place of a character unless the user agrees to it.
+    const Refusal question = CsvExport::unwritable(sheet);
+    if (question
+        && m_messenger.showMessage(
+               question.caption, question.symbol, question.text, QStringLiteral("Igen"), QStringLiteral("Nem"))
+            != MsgResult::Yes)
+        return QString();
+    const QString error = CsvExport::writeFile(path, CsvExport::encode(sheet));
     if (!error.isEmpty()) {
         m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, error, QStringLiteral("OK"));
         return QString();

@@ -25,7 +25,8 @@ public:
     void setFileName(const QString &name) { m_fileName = name; }
 
     // Runs the export of `model`; `view` is the grid that shows it, if any. Returns the file
-    // written, or "" when the save dialog was cancelled (nothing written) or the file could not
+    // written, or "" when the save dialog was cancelled, the user did not agree to "?" in place
+    // of characters the file cannot hold (nothing written in either case), or the file could not
     // be written (the error is shown).
     QString exportData(QAbstractItemModel *model, QAbstractItemView *view = nullptr);
 

@@ -1,6 +1,7 @@
 #include "printing/ui/ReportPreview.h"
 
 #include "widgets/UiFilePrompt.h"
+#include "widgets/UiFitToScreen.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 #include "printing/ui/PageOutput.h"
@@ -59,6 +60,9 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     btnPrev = button(QStringLiteral("btnPrev"), QStringLiteral("<"), this);
     btnNext = button(QStringLiteral("btnNext"), QStringLiteral(">"), this);
     btnLast = button(QStringLiteral("btnLast"), QStringLiteral(">|"), this);
+    // The arrows need no more room than their text, so the preview fits a small screen.
+    for (QPushButton *arrow : {btnFirst, btnPrev, btnNext, btnLast})
+        arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(arrow->text()) + 24);
     lblPage = new QLabel(this);
     lblPage->setObjectName(QStringLiteral("lblPage"));
     lblPage->setMinimumWidth(80);
@@ -81,6 +85,7 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setWidget(m_canvas);
+    m_scroll->installEventFilter(this);
 
     auto *tools = new QHBoxLayout;
     for (QWidget *widget :
@@ -98,14 +103,13 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     connect(btnPrev, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(btnNext, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
     connect(btnLast, &QPushButton::clicked, this, [this] { showPage(pageCount() - 1); });
+    cmbZoom->setCurrentIndex(PageWidth);
     connect(cmbZoom, &QComboBox::currentIndexChanged, this, [this] { applyZoom(); });
     connect(btnPrint, &QPushButton::clicked, this, &ReportPreview::printPages);
     connect(btnSave, &QPushButton::clicked, this, &ReportPreview::savePages);
     connect(btnPdf, &QPushButton::clicked, this, &ReportPreview::writePdf);
     connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
 
-    cmbZoom->setCurrentIndex(PageWidth);
-    applyZoom();
     showPage(0);
 }
 
@@ -126,7 +130,8 @@ void ReportPreview::applyZoom()
 {
     const double choice = cmbZoom->currentData().toDouble();
     const QSizeF paper = m_report.pageSize;
-    const QSize view = m_scroll->viewport()->size() - QSize(2 * PreviewPage::Desk, 2 * PreviewPage::Desk);
+    // The view without scroll bars, so that the zoom does not change when they come and go.
+    const QSize view = m_scroll->maximumViewportSize() - QSize(2 * PreviewPage::Desk, 2 * PreviewPage::Desk);
     double pixelsPerMm;
     if (choice == -double(WholePage) - 1)
         pixelsPerMm = std::min(view.width() / paper.width(), view.height() / paper.height());
@@ -137,10 +142,17 @@ void ReportPreview::applyZoom()
     m_canvas->setPixelsPerMm(std::max(0.5, pixelsPerMm));
 }
 
-void ReportPreview::resizeEvent(QResizeEvent *event)
+void ReportPreview::showEvent(QShowEvent *event)
 {
-    QDialog::resizeEvent(event);
-    applyZoom();
+    QDialog::showEvent(event);
+    fitToScreen(this);
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_scroll && event->type() == QEvent::Resize)
+        applyZoom();
+    return QDialog::eventFilter(watched, event);
 }
 
 void ReportPreview::keyPressEvent(QKeyEvent *event)
@@ -184,7 +196,7 @@ void ReportPreview::printPages()
 
 QString ReportPreview::askSaveName(const QString &caption, const QString &filter, const QString &suffix)
 {
-    const QString dir = QDir::currentPath();
+    const QString dir = TqrpOffline::folder();
     if (m_prompt)
         return m_prompt->saveFileName(caption, dir, filter, suffix);
     UiFilePrompt dialogs(this);

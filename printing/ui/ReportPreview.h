@@ -37,8 +37,10 @@ public:
     void writePdf();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // The zoom follows the size of the view, known only once the dialog is laid out and shown.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyZoom();

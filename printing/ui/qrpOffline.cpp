@@ -20,6 +20,11 @@ QString TqrpOffline::fileFilter()
     return QStringLiteral("Mentett nyomtatás (*.QRP)|*.QRP");
 }
 
+QString TqrpOffline::folder()
+{
+    return QDir::currentPath();
+}
+
 bool TqrpOffline::load(const QString &path)
 {
     QrpFile::Loaded loaded = QrpFile::load(path);
@@ -33,7 +38,7 @@ bool TqrpOffline::load(const QString &path)
 
 bool TqrpOffline::run(QWidget *parent)
 {
-    const QString path = m_prompt.openFileName(QStringLiteral("Nyomtatás fájlból"), QDir::rootPath(), fileFilter());
+    const QString path = m_prompt.openFileName(QStringLiteral("Nyomtatás fájlból"), folder(), fileFilter());
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     if (!load(path))

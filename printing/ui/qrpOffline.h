@@ -13,7 +13,7 @@ class TqrpOffline
 public:
     TqrpOffline(Messenger &messenger, FilePrompt &prompt);
 
-    // Asks for the file (starting in the root folder); nothing happens when the dialog is
+    // Asks for the file (starting in folder()); nothing happens when the dialog is
     // cancelled or the file does not exist. A file that cannot be read is refused with a
     // message. Returns true when the pages were shown.
     bool run(QWidget *parent);
@@ -23,6 +23,9 @@ public:
     void setPreviewer(Printout::Previewer previewer) { m_previewer = std::move(previewer); }
 
     static QString fileFilter();
+    // Where the preview proposes to save printouts and where this viewer looks for them: the
+    // working directory, which is the program directory.
+    static QString folder();
 
 private:
     Messenger &m_messenger;

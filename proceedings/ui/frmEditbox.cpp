@@ -123,7 +123,7 @@ bool TfrmEditbox::loadFile(const QString &path)
     }
     m_openedName = path;
     m_modified = false;
-    setWindowTitle(baseCaption() + QStringLiteral(" <") + path + QLatin1Char('>'));
+    setWindowTitle(baseCaption() + QStringLiteral(" <") + QFileInfo(path).fileName() + QLatin1Char('>'));
     return true;
 }
 

@@ -12,17 +12,30 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
 namespace {
 
+constexpr int MaxLabelWidth = 560;
+
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text = QString())
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+// Owner values come from the database and may be of any length: a label longer than the box may
+// be wide is cut with an ellipsis and shows the whole text as its tool tip.
+void setFittedText(QLabel *label, const QString &text, int width)
+{
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label->setText(shown);
+    if (shown != text)
+        label->setToolTip(text);
 }
 
 QString link(const QString &target, const QString &text)
@@ -55,12 +68,15 @@ TAboutBox::TAboutBox(const Settings &settings, QWidget *parent)
 
     auto *owner = new QGroupBox(QStringLiteral("Tulajdonos adatai"), this);
     owner->setObjectName(QStringLiteral("grpTulajdonos"));
-    lblNev = makeLabel(owner, "lblNev", QStringLiteral("Tulajdonos neve: ") + settings.cegNev());
-    lblCim = makeLabel(owner, "lblCim",
+    QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int labelWidth = std::min(MaxLabelWidth, screen->availableGeometry().width() - 80);
+    lblNev = makeLabel(owner, "lblNev");
+    lblCim = makeLabel(owner, "lblCim");
+    setFittedText(lblNev, QStringLiteral("Tulajdonos neve: ") + settings.cegNev(), labelWidth);
+    setFittedText(lblCim,
         QStringLiteral("Tulajdonos címe: ") + settings.cegIrsz() + QLatin1Char(' ') + settings.cegVaros()
-            + QStringLiteral(", ") + settings.cegCim());
-    lblNev->setWordWrap(true);
-    lblCim->setWordWrap(true);
+            + QStringLiteral(", ") + settings.cegCim(),
+        labelWidth);
     auto *ownerLayout = new QVBoxLayout(owner);
     ownerLayout->addWidget(lblNev);
     ownerLayout->addWidget(lblCim);

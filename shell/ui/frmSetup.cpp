@@ -123,6 +123,8 @@ void TfrmSetup::setUsersPage(QWidget *page)
 QLayout *TfrmSetup::buttonRow(int page, bool withCancel)
 {
     auto *row = new QHBoxLayout;
+    // Set here, not inherited: a page that packs its own rows tight keeps the usual button gaps.
+    row->setSpacing(6);
     row->addStretch();
     auto *ok = new QPushButton(QStringLiteral("&OK"));
     ok->setObjectName(QStringLiteral("btnOK%1").arg(page));

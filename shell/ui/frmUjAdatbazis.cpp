@@ -1,7 +1,9 @@
 #include "shell/ui/frmUjAdatbazis.h"
 
 #include "core/Messenger.h"
+#include "store/Catalogue.h"
 #include "store/Database.h"
+#include "widgets/UiEnterMovesFocus.h"
 
 #include <QDir>
 #include <QFormLayout>
@@ -10,15 +12,31 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-static QLineEdit *makeEdit(QWidget *parent, const char *name, int maxLength)
+namespace {
+
+// The owner's values go into the owner table and into partner "00001" of every warehouse: the
+// narrower partner fields bound them.
+int partnerWidth(const char *field)
+{
+    return Catalogue::table(QStringLiteral("Partner"))->field(QLatin1String(field))->width;
+}
+
+// The login table leaves the user name and the password free; these bounds keep them typable.
+constexpr int UserNameWidth = 50;
+constexpr int PasswordWidth = 255;
+
+QLineEdit *makeEdit(QWidget *parent, const char *name, int maxLength)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(maxLength);
     return edit;
 }
+
+} // namespace
 
 TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QWidget *parent)
     : QDialog(parent)
@@ -47,10 +65,11 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
 
     auto *owner = new QGroupBox(QStringLiteral("Tulajdonos adatai"), this);
     auto *ownerForm = new QFormLayout(owner);
-    edtCegNev = makeEdit(owner, "edtCegNev", 255);
-    edtCegIrsz = makeEdit(owner, "edtCegIrsz", 255);
-    edtCegVaros = makeEdit(owner, "edtCegVaros", 255);
-    edtCegCim = makeEdit(owner, "edtCegCim", 255);
+    edtCegNev = makeEdit(owner, "edtCegNev", partnerWidth("Nev"));
+    edtCegIrsz = makeEdit(owner, "edtCegIrsz", partnerWidth("Irszam"));
+    edtCegIrsz->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edtCegIrsz));
+    edtCegVaros = makeEdit(owner, "edtCegVaros", partnerWidth("Telepules"));
+    edtCegCim = makeEdit(owner, "edtCegCim", partnerWidth("Utca"));
     ownerForm->addRow(QStringLiteral("Intézmény neve:"), edtCegNev);
     ownerForm->addRow(QStringLiteral("Irányítószám:"), edtCegIrsz);
     ownerForm->addRow(QStringLiteral("Település:"), edtCegVaros);
@@ -58,9 +77,9 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
 
     auto *user = new QGroupBox(QStringLiteral("Rendszergazda"), this);
     auto *userForm = new QFormLayout(user);
-    edtUserName = makeEdit(user, "edtUserName", 50);
-    edtPassword = makeEdit(user, "edtPassword", 255);
-    edtPassword2 = makeEdit(user, "edtPassword2", 255);
+    edtUserName = makeEdit(user, "edtUserName", UserNameWidth);
+    edtPassword = makeEdit(user, "edtPassword", PasswordWidth);
+    edtPassword2 = makeEdit(user, "edtPassword2", PasswordWidth);
     edtPassword->setEchoMode(QLineEdit::Password);
     edtPassword2->setEchoMode(QLineEdit::Password);
     userForm->addRow(QStringLiteral("Felhasználónév:"), edtUserName);
@@ -88,6 +107,8 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
     layout->addWidget(user);
     layout->addLayout(buttons);
 
+    UiEnterMovesFocus::install(
+        {edtCegNev, edtCegIrsz, edtCegVaros, edtCegCim, edtUserName, edtPassword, edtPassword2, btnRogzit});
     edtCegNev->setFocus();
 }
 

@@ -131,6 +131,11 @@ private slots:
         QTest::newRow("negative") << -1234.25 << "-1234,25";
         QTest::newRow("negative zero") << -0.0 << "0";
         QTest::newRow("million") << 1e6 << "1000000";
+        // Never an exponent, however large or small.
+        QTest::newRow("1e20") << 1e20 << "100000000000000000000";
+        QTest::newRow("small negative") << -1.2345e-05 << "-0,000012345";
+        QTest::newRow("15 digits kept") << 123456789.012345 << "123456789,012345";
+        QTest::newRow("1e15") << 1e15 << "1000000000000000";
     }
     void plain()
     {

@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -136,6 +137,81 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QString, text);
         QCOMPARE(CsvExport::displayText(value), text);
+    }
+
+    // One column of values as the file holds them: numbers in plain notation with the column's
+    // decimals, formula-like texts made text, everything else as it was.
+    void columnValues_data()
+    {
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("large number") << QVariantList {1e20} << QStringList {"100000000000000000000"};
+        QTest::newRow("small negative number") << QVariantList {-1.2345e-05} << QStringList {"-0,000012345"};
+        QTest::newRow("decimals of the column")
+            << QVariantList {12.5, 3.0, 0.125, -2.25} << QStringList {"12,500", "3,000", "0,125", "-2,250"};
+        QTest::newRow("binary noise") << QVariantList {0.1 + 0.2, 1.0} << QStringList {"0,3", "1,0"};
+        QTest::newRow("whole numbers") << QVariantList {qlonglong(-5), qlonglong(42)} << QStringList {"-5", "42"};
+        QTest::newRow("null between numbers") << QVariantList {1.5, QVariant(), 2.0} << QStringList {"1,5", "", "2,0"};
+        QTest::newRow("formula texts")
+            << QVariantList {"=SUM(A1:A9)", "+36 1 234 5678", "-2+3+cmd|' /C calc'!A0", "@SUM(1)", "\tx", "\rx"}
+            << QStringList {"'=SUM(A1:A9)", "'+36 1 234 5678", "'-2+3+cmd|' /C calc'!A0", "'@SUM(1)", "'\tx", "'\rx"};
+        QTest::newRow("numbers written as text")
+            << QVariantList {"-12,5", "+3", "-7"} << QStringList {"-12,5", "+3", "-7"};
+        QTest::newRow("signs inside a text") << QVariantList {"a=b", "x-1", " =1"} << QStringList {"a=b", "x-1", " =1"};
+    }
+    void columnValues()
+    {
+        QFETCH(QVariantList, values);
+        QFETCH(QStringList, texts);
+        QStandardItemModel model(int(values.size()), 1);
+        model.setHorizontalHeaderLabels({QStringLiteral("Ertek")});
+        for (int row = 0; row < values.size(); ++row)
+            model.setData(model.index(row, 0), values.at(row));
+        const CsvExport::Sheet sheet = CsvExport::read(model);
+        QStringList column;
+        for (const QStringList &row : sheet.rows)
+            column << row.value(0);
+        QCOMPARE(column, texts);
+        QVERIFY(CsvExport::unwritable(sheet).isNull());
+    }
+
+    // A character that Windows-1250 cannot hold is named with its row and column before
+    // anything is written; written anyway, it becomes "?".
+    void unwritableValuesAreNamed_data()
+    {
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<QStringList>("values"); // row by row, two columns each
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        const QString ask = QStringLiteral("\rKérdőjellel helyettesítve menti?");
+        QTest::newRow("second row, second column")
+            << QStringList {"Kod", "Megnevezes"} << QStringList {"1", "Alma", "2", "Hó ☃ és ☃ €"}
+            << "A fájlba nem írható karakter: ☃\rSor: 2, oszlop: Megnevezes" + ask
+            << QByteArray("\"Kod\";\"Megnevezes\"\r\n\"1\";\"Alma\"\r\n\"2\";\"H\xf3 ? \xe9s ? \x80\"\r\n");
+        QTest::newRow("emoji in the first row")
+            << QStringList {"Kod", "Megnevezes"} << QStringList {"1\U0001F600", "Alma", "2", "Körte"}
+            << "A fájlba nem írható karakter: \U0001F600\rSor: 1, oszlop: Kod" + ask
+            << QByteArray("\"Kod\";\"Megnevezes\"\r\n\"1?\";\"Alma\"\r\n\"2\";\"K\xf6rte\"\r\n");
+        QTest::newRow("field name") << QStringList {"Kod", "Ár ∑"} << QStringList {"1", "2"}
+                                    << "A fájlba nem írható karakter: ∑\rSor: fejléc, oszlop: Ár ∑" + ask
+                                    << QByteArray("\"Kod\";\"\xc1r ?\"\r\n\"1\";\"2\"\r\n");
+    }
+    void unwritableValuesAreNamed()
+    {
+        QFETCH(QStringList, header);
+        QFETCH(QStringList, values);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QStandardItemModel model(int(values.size() / 2), 2);
+        model.setHorizontalHeaderLabels(header);
+        for (int i = 0; i < values.size(); ++i)
+            model.setData(model.index(i / 2, i % 2), values.at(i));
+        const CsvExport::Sheet sheet = CsvExport::read(model);
+        const Refusal question = CsvExport::unwritable(sheet);
+        QCOMPARE(question.caption, QStringLiteral("Kérdés"));
+        QCOMPARE(question.symbol, 4);
+        QCOMPARE(question.text, text);
+        QCOMPARE(CsvExport::encode(sheet), bytes);
     }
 
     void writeReplacesFile()

@@ -475,7 +475,7 @@ void TestPrintingLayout::elementsDrawShapesPicturesAndSystemDates()
     // Kept in proportion at the top left of its 30 x 30 mm box.
     QCOMPARE(QRectF(items.at(0).x, items.at(0).y, items.at(0).w, items.at(0).h), QRectF(10, 10, 30, 15));
     QCOMPARE(prepared.images.size(), 1);
-    QCOMPARE(prepared.images.at(0), logo);
+    QCOMPARE(prepared.images.at(0).image(), logo);
     QCOMPARE(items.at(4).kind, PageItem::Line);
     QCOMPARE(items.at(4).penWidth, quint16(50));
     QCOMPARE(QRectF(items.at(4).x, items.at(4).y, items.at(4).w, items.at(4).h), QRectF(10, 39, 190, 0));
@@ -592,7 +592,7 @@ void TestPrintingLayout::computedPictureFilesAndRequiredOnes()
         if (item.kind == PageItem::Picture)
             images.append(item.image);
     }
-    const int red = prepared.images.at(0).pixelColor(0, 0) == QColor(Qt::red) ? 0 : 1;
+    const int red = prepared.images.at(0).image().pixelColor(0, 0) == QColor(Qt::red) ? 0 : 1;
     QCOMPARE(images, (QList<int> {red, 1 - red, 1 - red, 1 - red, 1 - red, 1 - red}));
 
     // A mark without its file: the place stays empty and the first missing file is reported.

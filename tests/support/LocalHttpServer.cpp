@@ -32,7 +32,12 @@ QString LocalHttpServer::baseUrl() const
 
 void LocalHttpServer::setResponse(const QByteArray &path, int status, const QByteArray &body)
 {
-    m_responses.insert(path, Response {status, body});
+    m_responses.insert(path, Response {status, body, QByteArray()});
+}
+
+void LocalHttpServer::setRedirect(const QByteArray &path, int status, const QByteArray &location)
+{
+    m_responses.insert(path, Response {status, QByteArray(), location});
 }
 
 quint16 LocalHttpServer::closedPort()
@@ -99,6 +104,8 @@ void LocalHttpServer::onReadyRead(QTcpSocket *socket)
     const Response response = m_responses.value(request.path);
     QByteArray answer = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reason(response.status) + "\r\n";
     answer += "Content-Type: text/plain\r\n";
+    if (!response.location.isEmpty())
+        answer += "Location: " + response.location + "\r\n";
     answer += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     answer += "Connection: close\r\n\r\n";
     answer += response.body;

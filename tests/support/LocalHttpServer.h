@@ -33,6 +33,8 @@ public:
 
     // The answer for a path; paths without one get 404.
     void setResponse(const QByteArray &path, int status, const QByteArray &body);
+    // Answers the path with a redirect (301, 302, 303, 307, 308) to `location`, taken as given.
+    void setRedirect(const QByteArray &path, int status, const QByteArray &location);
     // When on, requests are read but never answered (a server that hangs).
     void setSilent(bool silent) { m_silent = silent; }
 
@@ -46,6 +48,7 @@ private:
     {
         int status = 404;
         QByteArray body;
+        QByteArray location;
     };
     void onNewConnection();
     void onReadyRead(QTcpSocket *socket);

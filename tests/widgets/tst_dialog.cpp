@@ -166,6 +166,9 @@ private slots:
         QTest::newRow("Enter, OK/Mégse") << QStringList {"OK", "Mégse"} << int(Qt::Key_Return) << 1;
         QTest::newRow("Escape, Igen/Nem/Súgó") << QStringList {"Igen", "Nem", "Súgó"} << int(Qt::Key_Escape) << 7;
         QTest::newRow("Escape, OK/Mégse") << QStringList {"OK", "Mégse"} << int(Qt::Key_Escape) << 2;
+        // With both, Escape is "Mégse": the question stays undecided rather than answered "Nem".
+        QTest::newRow("Escape, Igen/Nem/Mégse") << QStringList {"Igen", "Nem", "Mégse"} << int(Qt::Key_Escape) << 2;
+        QTest::newRow("Escape, Mégse before Nem") << QStringList {"Mégse", "Nem", "Súgó"} << int(Qt::Key_Escape) << 2;
         // Without a "Mégse" or "Nem" button Escape does nothing (0: still waiting).
         QTest::newRow("Escape on OK") << QStringList {"OK"} << int(Qt::Key_Escape) << 0;
         QTest::newRow("Escape on Súgó") << QStringList {"Igen", "Súgó"} << int(Qt::Key_Escape) << 0;
@@ -196,6 +199,7 @@ private slots:
     {
         QTest::addColumn<QStringList>("captions");
         QTest::newRow("Igen/Nem/Súgó") << QStringList {"Igen", "Nem", "Súgó"};
+        QTest::newRow("Igen/Nem/Mégse") << QStringList {"Igen", "Nem", "Mégse"};
         QTest::newRow("OK") << QStringList {"OK"};
         QTest::newRow("Újra/Megszakít") << QStringList {"Újra", "Megszakít"};
     }

@@ -219,6 +219,39 @@ private slots:
         QVERIFY(messenger.shown().isEmpty());
     }
 
+    // The "&Súgó" button of a small dialog anywhere on the screen opens a viewer that lies
+    // wholly on the screen.
+    void helpFromDialogStaysOnScreen_data()
+    {
+        QTest::addColumn<QPoint>("corner"); // the dialog's corner nearest to the screen's edge
+        QTest::newRow("bottom left") << QPoint(0, 1);
+        QTest::newRow("bottom right") << QPoint(1, 1);
+        QTest::newRow("top right") << QPoint(1, 0);
+    }
+    void helpFromDialogStaysOnScreen()
+    {
+        QFETCH(QPoint, corner);
+        Settings settings;
+        settings.setProgramPath(m_program.path());
+        ScriptedMessenger messenger;
+        QDialog dialog;
+        dialog.resize(300, 120);
+        const QRect area = dialog.screen()->availableGeometry();
+        dialog.move(corner.x() ? area.right() - 300 : area.left(), corner.y() ? area.bottom() - 120 : area.top());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QRect placed;
+        HelpWatcher watcher([&](TfrmHelp *help) { placed = help->frameGeometry(); });
+        showHelp(&dialog, settings, messenger, "egy.htm");
+        QCOMPARE(watcher.shown, 1);
+        QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                       .arg(placed.x())
+                                                       .arg(placed.y())
+                                                       .arg(placed.width())
+                                                       .arg(placed.height())));
+        QVERIFY(placed.height() >= 457);
+    }
+
     void helpKey()
     {
         Settings settings;

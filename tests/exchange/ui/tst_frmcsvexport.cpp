@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -142,6 +143,45 @@ private slots:
         QVERIFY(QDir(path).isEmpty());
         // The grid is returned to its first row all the same.
         QCOMPARE(grid.view.currentIndex().row(), 0);
+    }
+
+    // A value the file cannot hold is asked about before anything is written.
+    void unwritableCharacterIsAskedFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("file"); // empty: no file
+        QTest::newRow("Nem") << int(MsgResult::No) << QByteArray();
+        QTest::newRow("closed") << int(MsgResult::Cancel) << QByteArray();
+        QTest::newRow("Igen") << int(MsgResult::Yes) << QByteArray("\"Nev\"\r\n\"Alma\"\r\n\"H\xf3 ?\"\r\n");
+    }
+    void unwritableCharacterIsAskedFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, file);
+        QTemporaryDir out;
+        QStandardItemModel model(2, 1);
+        model.setHorizontalHeaderLabels({QStringLiteral("Nev")});
+        model.setData(model.index(0, 0), QStringLiteral("Alma"));
+        model.setData(model.index(1, 0), QStringLiteral("Hó ☃"));
+        ScriptedFilePrompt prompt;
+        ScriptedMessenger messenger;
+        const QString path = out.filePath(QStringLiteral("Lista.csv"));
+        prompt.answer(path);
+        messenger.answer(answer);
+        QCOMPARE(TfrmCsvExport::run(nullptr, prompt, messenger, &model, QStringLiteral("Lista.csv")),
+            file.isEmpty() ? QString() : path);
+        QCOMPARE(messenger.shown().size(), 1);
+        QCOMPARE(messenger.last().caption, QStringLiteral("Kérdés"));
+        QCOMPARE(messenger.last().text,
+            QStringLiteral("A fájlba nem írható karakter: ☃\rSor: 2, oszlop: Nev\rKérdőjellel helyettesítve menti?"));
+        QCOMPARE(messenger.last().buttons, QStringList({"Igen", "Nem"}));
+        if (file.isEmpty()) {
+            QCOMPARE(entries(out.path()), QStringList());
+            return;
+        }
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), file);
     }
 
     void emptyDataSet()

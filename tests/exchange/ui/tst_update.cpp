@@ -79,6 +79,18 @@ private slots:
                                         << ok;
         QTest::newRow("404, quiet") << 404 << QByteArray() << false << 0 << UpdateOutcome::Failed << "" << 0 << ""
                                     << QStringList();
+        QTest::newRow("control characters, reporting")
+            << 200 << QByteArray("1.0\x01\x1b[31m\x07x\r\nHiba") << true << 0 << UpdateOutcome::Failed << "HIBA!" << 2
+            << "Az internetes verzió nem értelmezhető: \"1.0??[31m?x Hiba\"" << ok;
+        QTest::newRow("long garbage, reporting")
+            << 200 << QByteArray(5000, 'x') << true << 0 << UpdateOutcome::Failed << "HIBA!" << 2
+            << "Az internetes verzió nem értelmezhető: \"" + QString(40, 'x') + "...\"" << ok;
+        QTest::newRow("60000-digit version")
+            << 200 << QByteArray(60000, '9') << false << int(MsgResult::No) << UpdateOutcome::NewerDeclined
+            << "Információ" << 3
+            << "Új frissítés letölthető az internetről!\rTelepített verzió: 1.0.32.547  Frissítés: " + QString(40, '9')
+                + "...\rLetöltse és indítsa a telepítést a program?"
+            << yesNo;
         // An error page that happens to hold a version number is still an error.
         QTest::newRow("500 with a version")
             << 500 << QByteArray("9.9.9.9") << true << 0 << UpdateOutcome::Failed << "HIBA!" << 2
@@ -116,6 +128,81 @@ private slots:
         QCOMPARE(messenger.last().symbol, symbol);
         QCOMPARE(messenger.last().text, text);
         QCOMPARE(messenger.last().buttons, buttons);
+    }
+
+    // Redirects are followed to http and https addresses only, each address once; every way
+    // of failing has its own Hungarian message that names the redirect.
+    void redirects_data()
+    {
+        QTest::addColumn<QStringList>("hops"); // "path>location"; %1 stands for the server
+        QTest::addColumn<QString>("text"); // the reporting message; %1 stands for the server
+        QTest::addColumn<int>("requests");
+
+        QTest::newRow("moved elsewhere on the server")
+            << QStringList {"/upgrade.txt>/uj/upgrade.txt"} << noNewer("1.0.32.547") << 2;
+        QTest::newRow("absolute address")
+            << QStringList {"/upgrade.txt>%1/uj/upgrade.txt"} << noNewer("1.0.32.547") << 2;
+        QTest::newRow("loop of two")
+            << QStringList {"/upgrade.txt>/a", "/a>/upgrade.txt"}
+            << "Kapcsolódási hiba: A kiszolgáló körbe irányít át, a kérés nem teljesíthető: %1/upgrade.txt" << 2;
+        QTest::newRow("to itself") << QStringList {"/upgrade.txt>/upgrade.txt"}
+                                   << "Kapcsolódási hiba: A kiszolgáló körbe irányít át, a kérés nem teljesíthető: "
+                                      "%1/upgrade.txt"
+                                   << 1;
+        QTest::newRow("to a local file")
+            << QStringList {"/upgrade.txt>file:///etc/passwd"}
+            << "Kapcsolódási hiba: A kiszolgáló nem engedélyezett címre irányított át: file:///etc/passwd" << 1;
+        QTest::newRow("to ftp after a step")
+            << QStringList {"/upgrade.txt>/a", "/a>ftp://127.0.0.1/upgrade.txt"}
+            << "Kapcsolódási hiba: A kiszolgáló nem engedélyezett címre irányított át: ftp://127.0.0.1/upgrade.txt" << 2;
+        QStringList chain {"/upgrade.txt>/r1"};
+        for (int i = 1; i < 8; ++i)
+            chain << QStringLiteral("/r%1>/r%2").arg(i).arg(i + 1);
+        QTest::newRow("too many") << chain << "Kapcsolódási hiba: A kiszolgáló túl sokszor irányított át." << 6;
+    }
+    void redirects()
+    {
+        QFETCH(QStringList, hops);
+        QFETCH(QString, text);
+        QFETCH(int, requests);
+        LocalHttpServer server;
+        QVERIFY(server.start());
+        for (const QString &hop : hops) {
+            const QStringList parts = QString(hop).replace("%1", server.baseUrl()).split('>');
+            server.setRedirect(parts.at(0).toUtf8(), 302, parts.at(1).toUtf8());
+        }
+        server.setResponse("/uj/upgrade.txt", 200, "1.0.32.547");
+        ScriptedMessenger messenger;
+        UpdateCheck check(messenger, server.baseUrl(), QStringLiteral("1.0.32.547"));
+        check.run(true);
+        QCOMPARE(messenger.shown().size(), 1);
+        QCOMPARE(messenger.last().text, text.replace("%1", server.baseUrl()));
+        QCOMPARE(server.requests().size(), requests);
+    }
+
+    // A POST answered with 303 goes on as a GET; with 307 it is sent again as it was.
+    void postRedirect_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("method");
+        QTest::newRow("303") << 303 << QByteArray("GET");
+        QTest::newRow("307") << 307 << QByteArray("POST");
+    }
+    void postRedirect()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, method);
+        LocalHttpServer server;
+        QVERIFY(server.start());
+        server.setRedirect("/mailsend.php", status, "/kesz.php");
+        server.setResponse("/kesz.php", 200, "OK");
+        const HttpClient::Reply reply = HttpClient().post(
+            QUrl(server.baseUrl() + QStringLiteral("/mailsend.php")), "application/x-www-form-urlencoded", "a=1");
+        QVERIFY2(reply.ok, qPrintable(reply.error));
+        QCOMPARE(reply.body, QByteArray("OK"));
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests().last().method, method);
+        QCOMPARE(server.requests().last().body, method == "POST" ? QByteArray("a=1") : QByteArray());
     }
 
     void requestPathAndHeaders()

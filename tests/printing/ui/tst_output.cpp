@@ -1,11 +1,14 @@
 #include "printing/ui/PageOutput.h"
+#include "printing/PageRenderer.h"
 #include "printing/QrpFile.h"
 #include "printing/Report.h"
 #include "printing/ReportLayout.h"
 #include "printing/TableReportData.h"
 #include "support/PrintedPages.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -121,6 +124,56 @@ QByteArray itemBody(quint8 kind, quint16 font, qint32 image, float x)
     return body;
 }
 
+QByteArray pngOf(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 30));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return data;
+}
+
+// One page: `pictures` copies of one PNG, each drawn once, then `lines` lines.
+QByteArray boundsBody(int pictures, const QSize &side, int lines)
+{
+    QByteArray body = bodyStart();
+    put<quint32>(body, 0); // fonts
+    const QByteArray png = pngOf(side);
+    put<quint32>(body, quint32(pictures));
+    for (int i = 0; i < pictures; ++i) {
+        put<quint32>(body, quint32(png.size()));
+        body.append(png);
+    }
+    put<quint32>(body, 1); // pages
+    put<quint32>(body, quint32(pictures + lines));
+    for (int i = 0; i < pictures + lines; ++i) {
+        const bool picture = i < pictures;
+        put<quint8>(body, picture ? 4 : 2);
+        put<quint16>(body, 0);
+        put<quint16>(body, 0);
+        put<quint16>(body, 10);
+        const float x = 10, y = 10 + i % 200, w = 20, h = picture ? 20 : 0;
+        for (float value : {x, y, w, h})
+            put<quint32>(body, *reinterpret_cast<const quint32 *>(&value));
+        put<quint32>(body, 0xff000000);
+        put<quint32>(body, 0);
+        put<qint32>(body, picture ? i : -1);
+        put<quint32>(body, 0);
+    }
+    return body;
+}
+
+QImage rendered(const PreparedReport &report, int page)
+{
+    QImage image(210, 297, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PageRenderer(report).paint(painter, page, QPointF(0, 0), 1.0);
+    return image;
+}
+
 } // namespace
 
 class TestPrintingOutput : public QObject
@@ -132,6 +185,8 @@ private slots:
     void savedPagesLoadEqual();
     void damagedFilesAreRefused_data();
     void damagedFilesAreRefused();
+    void oneFileIsBounded_data();
+    void oneFileIsBounded();
     void failedSaveLeavesNoFile();
     void pdfHoldsTheTextOfEveryPage();
     void printerGetsThePagesInItsRange();
@@ -164,6 +219,9 @@ void TestPrintingOutput::savedPagesLoadEqual()
     QVERIFY(loaded.report == pages);
     // Saving what was loaded gives the same file.
     QCOMPARE(QrpFile::encode(loaded.report), QrpFile::encode(pages));
+    // The loaded pages decode their pictures when painted and look the same.
+    for (int page = 0; page < pages.pages.size(); ++page)
+        QCOMPARE(rendered(loaded.report, page), rendered(pages, page));
 }
 
 void TestPrintingOutput::damagedFilesAreRefused_data()
@@ -186,10 +244,21 @@ void TestPrintingOutput::damagedFilesAreRefused_data()
     QByteArray flipped = good;
     flipped[flipped.size() - 20] = char(flipped.at(flipped.size() - 20) ^ 0x40);
     QTest::newRow("one byte changed") << flipped << damaged;
+    const QString newerMessage
+        = QStringLiteral("A mentett nyomtatás a program újabb változatával készült, nem nyitható meg:\r");
     QByteArray newer = good;
     newer[10] = 2;
-    QTest::newRow("newer version")
-        << newer << QStringLiteral("A mentett nyomtatás a program újabb változatával készült, nem nyitható meg:\r");
+    QTest::newRow("newer version") << newer << newerMessage;
+    QTest::newRow("newer version, body of another layout")
+        << wrapBody(QByteArray("a body this version cannot read"), 7) << newerMessage;
+    QByteArray noise = good.left(10);
+    for (int i = 0; i < 200; ++i)
+        noise.append(char((i * 73 + 41) % 256));
+    QTest::newRow("random bytes after the magic") << noise << damaged;
+    QByteArray newerButNoise = noise;
+    newerButNoise[10] = 2;
+    newerButNoise[11] = 0;
+    QTest::newRow("newer version field, random bytes after it") << newerButNoise << damaged;
 
     // Well-formed outside, hostile inside.
     QByteArray hugePages = bodyStart();
@@ -233,6 +302,56 @@ void TestPrintingOutput::damagedFilesAreRefused()
 
     const QString missing = m_dir.filePath(QStringLiteral("nincs.qrp"));
     QCOMPARE(QrpFile::load(missing).error, QStringLiteral("A fájl nem nyitható meg:\r") + missing);
+}
+
+void TestPrintingOutput::oneFileIsBounded_data()
+{
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<QSize>("side");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("accepted");
+
+    // 2000 x 2000 pixels decode to 16 MB: sixteen of them fill the 256 MB of one file.
+    QTest::newRow("pictures up to the bound") << 16 << QSize(2000, 2000) << 0 << true;
+    QTest::newRow("pictures over the bound") << 17 << QSize(2000, 2000) << 0 << false;
+    QTest::newRow("one picture, many references") << 40 << QSize(2000, 2000) << 0 << false;
+    QTest::newRow("one picture too large") << 1 << QSize(20001, 1) << 0 << false;
+    QTest::newRow("items up to the bound") << 0 << QSize() << int(QrpFile::MaxItemsPerPage) << true;
+    QTest::newRow("items over the bound") << 0 << QSize() << int(QrpFile::MaxItemsPerPage) + 1 << false;
+}
+
+void TestPrintingOutput::oneFileIsBounded()
+{
+    QFETCH(int, pictures);
+    QFETCH(QSize, side);
+    QFETCH(int, lines);
+    QFETCH(bool, accepted);
+
+    const QString path = m_dir.filePath(QStringLiteral("korlat.qrp"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(wrapBody(boundsBody(pictures, side, lines)));
+    file.close();
+    const QrpFile::Loaded loaded = QrpFile::load(path);
+    if (!accepted) {
+        QCOMPARE(loaded.error, QStringLiteral("A mentett nyomtatás sérült vagy hiányos, nem nyitható meg:\r") + path);
+        QVERIFY(loaded.report.images.isEmpty());
+        return;
+    }
+    QCOMPARE(loaded.error, QString());
+    QCOMPARE(loaded.report.pages.at(0).items.size(), pictures + lines);
+
+    // The writer keeps the same bounds: one item more is refused instead of saved.
+    PreparedReport over = loaded.report;
+    PageItem extra;
+    extra.kind = pictures ? PageItem::Picture : PageItem::Line;
+    extra.image = pictures ? int(over.images.size()) : -1;
+    if (pictures)
+        over.images.append(QImage(side, QImage::Format_RGB32));
+    over.pages[0].items.append(extra);
+    const QString overPath = m_dir.filePath(QStringLiteral("tul.qrp"));
+    QCOMPARE(QrpFile::save(over, overPath), QStringLiteral("A nyomtatás túl nagy, nem menthető:\r") + overPath);
+    QVERIFY(!QFile::exists(overPath));
 }
 
 void TestPrintingOutput::failedSaveLeavesNoFile()

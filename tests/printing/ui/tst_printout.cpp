@@ -6,6 +6,7 @@
 #include "printing/ui/ReportPreview.h"
 #include "printing/TableReportData.h"
 #include "printing/ui/qrpOffline.h"
+#include "printing/ui/PreviewPage.h"
 #include "support/PrintedPages.h"
 
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QScrollArea>
+#include <QDir>
 #include <QtTest>
 
 using namespace PrintedPages;
@@ -46,6 +49,8 @@ private slots:
     void missingRequiredPictureStopsThePrintout();
     void previewPagesZoomSaveAndPdf();
     void previewReportsFailedSave();
+    void previewOpensFittedToScreenAndPage_data();
+    void previewOpensFittedToScreenAndPage();
     void offlineViewerShowsSavedPages();
     void offlineViewerRefusesDamagedFile();
     void offlineViewerIgnoresCancelAndMissingFile();
@@ -367,6 +372,41 @@ void TestPrintingPrintout::previewReportsFailedSave()
     QVERIFY(!QFile::exists(qrp));
 }
 
+void TestPrintingPrintout::previewOpensFittedToScreenAndPage_data()
+{
+    QTest::addColumn<bool>("landscape");
+    QTest::newRow("portrait") << false;
+    QTest::newRow("landscape") << true;
+}
+
+void TestPrintingPrintout::previewOpensFittedToScreenAndPage()
+{
+    QFETCH(bool, landscape);
+    PreparedReport pages;
+    pages.pageSize = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
+    pages.pages.resize(2);
+    ReportPreview preview(pages, m_messenger);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+
+    // The whole window, frame included, lies in the screen's free area.
+    const QRect area = preview.screen()->availableGeometry();
+    QVERIFY2(area.contains(preview.frameGeometry()),
+        qPrintable(QStringLiteral("%1 %2x%3 in %4x%5")
+                       .arg(preview.frameGeometry().top())
+                       .arg(preview.width())
+                       .arg(preview.height())
+                       .arg(area.width())
+                       .arg(area.height())));
+    // "Oldalszélesség" from the start: the page fills the view's width without a resize.
+    QCOMPARE(preview.findChild<QComboBox *>(QStringLiteral("cmbZoom"))->currentText(), QStringLiteral("Oldalszélesség"));
+    auto *scroll = preview.findChild<QScrollArea *>(QStringLiteral("scrPreview"));
+    auto *canvas = preview.findChild<PreviewPage *>(QStringLiteral("pagePreview"));
+    const int view = scroll->maximumViewportSize().width();
+    QVERIFY2(canvas->width() > view * 3 / 4 && canvas->width() <= view,
+        qPrintable(QStringLiteral("page %1 px in a view of %2 px").arg(canvas->width()).arg(view)));
+}
+
 void TestPrintingPrintout::offlineViewerShowsSavedPages()
 {
     m_settings.writeBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), false);
@@ -386,9 +426,14 @@ void TestPrintingPrintout::offlineViewerShowsSavedPages()
     QVERIFY(offline.run(nullptr));
 
     QVERIFY(shown == pages);
-    const ScriptedFilePrompt::Request &request = prompt.requests().first();
+    const ScriptedFilePrompt::Request request = prompt.requests().first();
     QCOMPARE(request.kind, ScriptedFilePrompt::Kind::Open);
-    QCOMPARE(request.dir, QStringLiteral("/"));
+    // It looks where the preview saves.
+    QCOMPARE(request.dir, QDir::currentPath());
+    ReportPreview preview(pages, m_messenger, &prompt);
+    preview.findChild<QPushButton *>(QStringLiteral("btnSave"))->click();
+    QCOMPARE(prompt.requests().last().kind, ScriptedFilePrompt::Kind::Save);
+    QCOMPARE(prompt.requests().last().dir, request.dir);
     QCOMPARE(request.filter, QStringLiteral("Mentett nyomtatás (*.QRP)|*.QRP"));
     QVERIFY(m_messenger.shown().isEmpty());
 }

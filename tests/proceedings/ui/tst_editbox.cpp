@@ -8,6 +8,7 @@
 #include "proceedings/JegyzokonyvFile.h"
 #include "proceedings/ui/frmEditbox.h"
 #include "proceedings/ui/qrpJegyzokonyv.h"
+#include "widgets/frmDialog.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,6 +54,8 @@ private slots:
     void wheelMovesTheCursorByLines();
     void closingWithUnsavedTextAsks_data();
     void closingWithUnsavedTextAsks();
+    void leavingTheUnsavedQuestionKeepsTheText_data();
+    void leavingTheUnsavedQuestionKeepsTheText();
 
 private:
     QTemporaryDir m_dir;
@@ -142,7 +145,7 @@ void TestUtilEditbox::opensWithTheNoteFile()
     QCOMPARE(editor.memJegyzokonyv->toPlainText(),
         exists ? QStringLiteral("Selejtezési jegyzőkönyv\nJelen vannak:\n") : QString());
     QCOMPARE(editor.windowTitle(),
-        exists ? QStringLiteral("Szövegszerkesztő <") + path + QLatin1Char('>') : QStringLiteral("Szövegszerkesztő"));
+        exists ? QStringLiteral("Szövegszerkesztő <minta.txt>") : QStringLiteral("Szövegszerkesztő"));
     QVERIFY(!editor.isModified());
     QVERIFY(m_messenger.shown().isEmpty());
     QCOMPARE(editor.memJegyzokonyv->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -218,7 +221,7 @@ void TestUtilEditbox::openLoadsTheChosenFile()
     editor.btnMegnyit->click();
 
     QCOMPARE(editor.memJegyzokonyv->toPlainText(), QStringLiteral("átvétel\n"));
-    QCOMPARE(editor.windowTitle(), QStringLiteral("Szövegszerkesztő <") + path + QLatin1Char('>'));
+    QCOMPARE(editor.windowTitle(), QStringLiteral("Szövegszerkesztő <betolt.txt>"));
     QVERIFY(!editor.isModified());
     const ScriptedFilePrompt::Request &request = m_prompt.requests().last();
     QCOMPARE(request.kind, ScriptedFilePrompt::Kind::Open);
@@ -382,6 +385,45 @@ void TestUtilEditbox::closingWithUnsavedTextAsks()
     QCOMPARE(QFileInfo::exists(m_dir.filePath(QStringLiteral("jegyzokonyv.txt"))), saved);
     if (saved)
         QCOMPARE(readBytes(m_dir.filePath(QStringLiteral("jegyzokonyv.txt"))), QByteArray("Jegyz\xf5k\xf6nyv"));
+}
+
+void TestUtilEditbox::leavingTheUnsavedQuestionKeepsTheText_data()
+{
+    QTest::addColumn<bool>("escape"); // else the close box
+    QTest::newRow("Escape") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestUtilEditbox::leavingTheUnsavedQuestionKeepsTheText()
+{
+    // The question on the real message dialog: "Igen / Nem / Mégse", left without a button.
+    QFETCH(bool, escape);
+    TfrmDialog dialog;
+    TfrmEditbox editor(m_settings, dialog, m_prompt);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.memJegyzokonyv->setPlainText(QStringLiteral("Jegyzőkönyv"));
+
+    int asked = 0;
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (!dialog.isVisible() || dialog.buttons().isEmpty())
+            return;
+        ++asked;
+        if (escape)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+    });
+    poll.start();
+    editor.btnKilep->click();
+    poll.stop();
+
+    QCOMPARE(asked, 1);
+    QVERIFY(editor.isVisible());
+    QVERIFY(editor.isModified());
+    QCOMPARE(editor.memJegyzokonyv->toPlainText(), QStringLiteral("Jegyzőkönyv"));
 }
 
 QTEST_MAIN(TestUtilEditbox)

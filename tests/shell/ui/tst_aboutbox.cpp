@@ -45,6 +45,34 @@ private slots:
         QVERIFY(box.findChild<QPushButton *>("btnOK"));
     }
 
+    // An owner name of any length (one long word, or many) keeps the box on the screen.
+    void longOwnerStaysOnScreen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("one long word") << QString(100000, QChar('W'));
+        QTest::newRow("many words") << QString("Nagyon hosszú intézménynév ").repeated(400);
+    }
+    void longOwnerStaysOnScreen()
+    {
+        QFETCH(QString, name);
+        Settings settings;
+        settings.setCegNev(name);
+        settings.setCegIrsz("6720");
+        settings.setCegVaros("Szeged");
+        settings.setCegCim(name);
+        TAboutBox box(settings);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QRect area = box.screen()->availableGeometry();
+        QVERIFY2(box.frameGeometry().width() <= area.width(), qPrintable(QString::number(box.width())));
+        QVERIFY(box.frameGeometry().height() <= area.height());
+        auto *nev = box.findChild<QLabel *>("lblNev");
+        QVERIFY(nev->text().startsWith("Tulajdonos neve: " + name.left(10)));
+        QVERIFY(nev->text().endsWith(QChar(0x2026)));
+        QCOMPARE(nev->toolTip(), "Tulajdonos neve: " + name);
+        QVERIFY(box.findChild<QLabel *>("lblCim")->text().endsWith(QChar(0x2026)));
+    }
+
     void linksOpenBrowserAndMail()
     {
         Settings settings;

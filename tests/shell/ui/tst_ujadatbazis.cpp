@@ -97,6 +97,59 @@ private slots:
         QVERIFY(!QFileInfo::exists(dbPath));
     }
 
+    // Enter goes from field to field in the order of the dialog and only presses "Létrehoz" when
+    // it has the focus; nothing is asked or created on the way.
+    void enterMovesThroughTheFields()
+    {
+        QTemporaryDir temp;
+        ScriptedMessenger messenger;
+        TfrmUjAdatbazis dialog(messenger, temp.filePath(QStringLiteral("adat")));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        fill(&dialog);
+        const QStringList order {"edtCegNev", "edtCegIrsz", "edtCegVaros", "edtCegCim", "edtUserName", "edtPassword",
+            "edtPassword2", "btnRogzit"};
+        dialog.findChild<QLineEdit *>("edtCegNev")->setFocus();
+        for (qsizetype i = 0; i + 1 < order.size(); ++i) {
+            QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnRogzit"));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(messenger.shown().isEmpty());
+        QVERIFY(!QFileInfo::exists(temp.filePath(QStringLiteral("adat"))));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // Each field takes no more than the table field it is stored in; the postcode only digits.
+    void fieldsAreBounded_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("owner name") << "edtCegNev" << QString(60, 'N') << QString(50, 'N');
+        QTest::newRow("postcode digits") << "edtCegIrsz" << "H-6720 a" << "6720";
+        QTest::newRow("postcode length") << "edtCegIrsz" << "1234567890" << "12345678";
+        QTest::newRow("city") << "edtCegVaros" << QString(25, 'v') << QString(20, 'v');
+        QTest::newRow("street") << "edtCegCim" << QString(35, 'u') << QString(30, 'u');
+        QTest::newRow("user name") << "edtUserName" << QString(55, 'f') << QString(50, 'f');
+        QTest::newRow("password") << "edtPassword" << QString(260, 'j') << QString(255, 'j');
+        QTest::newRow("password again") << "edtPassword2" << QString(260, 'j') << QString(255, 'j');
+    }
+    void fieldsAreBounded()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QTemporaryDir temp;
+        ScriptedMessenger messenger;
+        TfrmUjAdatbazis dialog(messenger, temp.filePath(QStringLiteral("adat")));
+        auto *edit = dialog.findChild<QLineEdit *>(field);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), kept);
+    }
+
     void createIfMissingAsksOnlyWithoutADatabase()
     {
         QTemporaryDir temp;
