@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QSqlError>
 #include <array>
+#include <map>
+#include <memory>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -71,7 +73,32 @@ class TestAppWorkYear : public QObject
 
     static QStringList refusal() { return {YearOpening::refusalText()}; }
 
+    // Databases that cases which write nothing share, one per engine and state, made at first use.
+    std::map<QString, std::unique_ptr<TempDatabase>> m_shared;
+    TempDatabase &sharedDatabase(const QString &state, const QString &engine, void (*prepare)(const TempDatabase &))
+    {
+        std::unique_ptr<TempDatabase> &db = m_shared[state + QLatin1Char('/') + engine];
+        if (!db) {
+            db = std::make_unique<TempDatabase>(QDate(2006, 6, 1), engine);
+            prepare(*db);
+        }
+        return *db;
+    }
+
+    // The state after three monthly closings of 2006, with 2005 recorded as an earlier year.
+    static void closings2006(const TempDatabase &db)
+    {
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        // The new database has 2006 active and 31 December 2005 closed.
+        exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2005', FALSE)");
+        exec(db,
+            "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
+            "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
+    }
+
 private slots:
+    void cleanupTestCase() { m_shared.clear(); }
+
     void openingCarriesEveryStockRowIntoOpeningRows_data() { TestEngines::addRows(); }
     void openingCarriesEveryStockRowIntoOpeningRows()
     {
@@ -166,8 +193,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, engine);
-        TempDatabase db(QDate(2006, 6, 1), engine);
-        closed2006(db);
+        // Nothing is written, so the cases share one database.
+        const TempDatabase &db = sharedDatabase(QStringLiteral("closed 2006"), engine, closed2006);
         Run run(db);
         run.prompts.addYearText(typed);
 
@@ -380,12 +407,8 @@ private slots:
         QFETCH(QDate, today);
         QFETCH(bool, mismatch);
         QFETCH(QString, engine);
-        TempDatabase db(QDate(2006, 6, 1), engine);
-        // The new database has 2006 active and 31 December 2005 closed.
-        exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2005', FALSE)");
-        exec(db,
-            "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2006-01-31', 'Havi zárás', 'anna'), "
-            "('2006-03-31', 'Havi zárás', 'anna'), ('2006-02-28', 'Havi zárás', 'anna')");
+        // Reading writes nothing, so the cases share one database.
+        const TempDatabase &db = sharedDatabase(QStringLiteral("closings 2006"), engine, closings2006);
         Run run(db);
 
         QVERIFY(run.read(today));

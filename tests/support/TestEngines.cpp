@@ -84,10 +84,7 @@ static bool administer(const QString &sql)
 QString createServerDatabase(const QString &templateName)
 {
     const QString name = QStringLiteral("salvia_t_") + QUuid::createUuid().toString(QUuid::Id128);
-    // A file copy of the template: far quicker than logging every block of two thousand tables.
-    const QString copy = templateName.isEmpty()
-        ? QString()
-        : QStringLiteral(" TEMPLATE \"%1\" STRATEGY = FILE_COPY").arg(templateName);
+    const QString copy = templateName.isEmpty() ? QString() : QStringLiteral(" TEMPLATE \"%1\"").arg(templateName);
     if (serverUri().isEmpty() || !administer(QStringLiteral("CREATE DATABASE \"%1\"%2").arg(name, copy)))
         return QString();
     return withDatabase(serverUri(), name);
