@@ -106,6 +106,49 @@ private slots:
         QCOMPARE(value(w, "SELECT ModDat FROM ReceptFej").toDate(), m_today);
     }
 
+    // Changing a header keeps its code, checks the name and stamps ModDat; deleting a line asks
+    // first and stamps ModDat too.
+    void headerChangeAndLineDeletion()
+    {
+        TempDatabase db(m_today);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase w = db.warehouse(1);
+        addRecipe(w, QStringLiteral("0001"));
+        addLine(w, QStringLiteral("0001"), QStringLiteral("0001"), 1);
+
+        const Refusal shortName = RecipeHeaders::change(w,
+            {QStringLiteral("0001"), QStringLiteral("Xy"), QStringLiteral("02"), QStringLiteral("4"), QString()},
+            m_today);
+        QCOMPARE(shortName.text, QStringLiteral("A receptnevet kötelező megadni!"));
+        QCOMPARE(value(w, "SELECT Megnevezes FROM ReceptFej").toString(), QStringLiteral("Gulyásleves"));
+        QVERIFY(RecipeHeaders::change(w,
+            {QStringLiteral("0001"), QStringLiteral("Babgulyás"), QStringLiteral("02"), QStringLiteral("4"),
+                QStringLiteral("Új")},
+            m_today)
+                    .isNull());
+        QCOMPARE(value(w,
+                     "SELECT Megnevezes || '|' || Enorma || '|' || ValtAzon || '|' || Leiras || '|' || ModDat "
+                     "FROM ReceptFej")
+                     .toString(),
+            QStringLiteral("Babgulyás|02|4|Új|2026-03-10"));
+
+        exec(w, "UPDATE ReceptFej SET ModDat = NULL");
+        const qint64 line = value(w, "SELECT ReceptAzon FROM Recept").toLongLong();
+        ScriptedMessenger messenger;
+        messenger.answer(MsgResult::Cancel);
+        QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
+        QCOMPARE(
+            messenger.last().text, QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!"));
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept"), 1);
+        QVERIFY(value(w, "SELECT ModDat FROM ReceptFej").isNull());
+        messenger.answer(MsgResult::Ok);
+        QVERIFY(RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept"), 0);
+        QCOMPARE(value(w, "SELECT ModDat FROM ReceptFej").toDate(), m_today);
+        QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), 0, m_today));
+        QCOMPARE(messenger.last().text, QStringLiteral("Nincs kiválasztott adatsor!"));
+    }
+
     void codeProposals_data()
     {
         QTest::addColumn<QStringList>("codes");
