@@ -156,8 +156,8 @@ Refusal insert(QSqlDatabase db, const MaterialEntry &entry)
     if (const Refusal refused = checkEntry(entry, true))
         return refused;
     MaterialEntry e = entry;
-    e.ledger = Codes::pad(Codes::Kind::LedgerAccount, entry.ledger).code;
-    const QString number = Codes::pad(Codes::Kind::RegisterNumber, entry.registerNumber).code;
+    e.ledger = Codes::pad(Codes::Kind::LedgerAccount, entry.ledger).value;
+    const QString number = Codes::pad(Codes::Kind::RegisterNumber, entry.registerNumber).value;
     const Refusal already = Refusal::error(
         QStringLiteral("A nyilvántartási szám már létezik ezen\ra főkönyvi számon. Kérem adjon meg másat!"),
         QStringLiteral("edtNyilvSzam"));

@@ -134,14 +134,14 @@ Refusal checkFields(const PartnerEntry &e)
 
 Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
 {
-    const Codes::Result id = Codes::pad(Codes::Kind::Partner, entry.id);
+    const Checked<QString> id = Codes::pad(Codes::Kind::Partner, entry.id);
     if (!id.ok())
         return Refusal::error(QStringLiteral("Hibás azonosítót adott meg!\rA szám 0 és 99999 közötti lehet"),
             QStringLiteral("edtPartAzon"));
     const Refusal already = Refusal::error(
         QStringLiteral("A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"),
         QStringLiteral("edtPartAzon"));
-    const Checked<bool> before = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.code);
+    const Checked<bool> before = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
     if (!before.ok())
         return before.refusal;
     if (before.value)
@@ -153,7 +153,7 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
         TransactionGuard guard(db);
         if (!guard.isActive())
             return WriteFailure::busy();
-        const Checked<bool> there = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.code);
+        const Checked<bool> there = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
         if (!there.ok())
             return there.refusal;
         if (there.value)
@@ -162,14 +162,14 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
         query.prepare(QStringLiteral("INSERT INTO \"Partner\" (\"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", "
                                      "\"Utca\", \"Telefon\", \"Mobil\", \"FAX\", \"E-mail\", \"Adoszam\", "
                                      "\"Szamlaszam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(id.code);
+        query.addBindValue(id.value);
         for (const QString &value : valuesOf(entry))
             query.addBindValue(value);
         if (query.exec() && guard.commit())
             return Refusal();
         error = query.lastError().isValid() ? query.lastError() : db.lastError();
     }
-    const Checked<bool> after = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.code);
+    const Checked<bool> after = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
     if (after.ok() && after.value)
         return already;
     return WriteFailure::failed(error);

@@ -12,10 +12,10 @@ static constexpr int Highest = 9999;
 
 std::optional<QString> parse(const QString &typed)
 {
-    const Codes::Result padded = Codes::pad(Width, typed);
+    const Checked<QString> padded = Codes::pad(Width, typed);
     if (!padded.ok())
         return std::nullopt;
-    return padded.code;
+    return padded.value;
 }
 
 bool exists(QSqlDatabase db, const QString &code)

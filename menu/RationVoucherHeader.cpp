@@ -35,10 +35,10 @@ Partner partner(QSqlDatabase db, const QString &partAzon)
 
 QString normalizedNumber(const QString &typed, const QString &proposed)
 {
-    const Codes::Result padded = Codes::pad(Codes::Kind::VoucherNumber, typed);
-    if (!padded.ok() || padded.code.toLongLong() < 1)
+    const Checked<QString> padded = Codes::pad(Codes::Kind::VoucherNumber, typed);
+    if (!padded.ok() || padded.value.toLongLong() < 1)
         return proposed;
-    return padded.code;
+    return padded.value;
 }
 
 } // namespace RationVoucherHeader

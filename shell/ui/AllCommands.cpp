@@ -1,10 +1,14 @@
 #include "shell/ui/AllCommands.h"
 
 #include "exchange/ui/ExchangeCommands.h"
+#include "master/ui/MasterCommands.h"
+#include "master/ui/RecipeCommands.h"
+#include "menu/ui/MenuCommands.h"
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
+#include "stock/ui/StockCommands.h"
 
 void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup &setup)
 {
@@ -12,4 +16,8 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerExchangeCommands(window, services);
     registerProceedingsCommands(window, services);
     registerPrintingCommands(window, services);
+    registerMasterCommands(window, services);
+    registerRecipeCommands(window, services);
+    registerStockCommands(window, services);
+    registerMenuCommands(window, services);
 }

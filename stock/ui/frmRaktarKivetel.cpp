@@ -151,7 +151,7 @@ void TfrmRaktarKivetel::reject()
                QStringLiteral("Kívánja a veszteségi jegyzőkönyvet kinyomtatni?"), QStringLiteral("Nem"),
                QStringLiteral("Igen"))
             == MsgResult::Yes) {
-        TfrmEditbox editor(m_services.settings, m_services.messenger, m_services.files, this);
+        TfrmEditbox editor(m_services, this);
         editor.exec();
     }
     VoucherScreen::reject();

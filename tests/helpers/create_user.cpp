@@ -1,7 +1,6 @@
 // A second copy of the program, as far as the user administration goes: creates a user on a
 // signal from its standard input and prints how it went. Tests start two of them at once.
 // usage: salvia_create_user LOCATION NAME PASSWORD LEVEL
-#include "core/ScriptedMessenger.h"
 #include "users/UserAdmin.h"
 
 #include <QCoreApplication>
@@ -15,17 +14,17 @@ int main(int argc, char *argv[])
     if (args.size() != 5)
         return 2;
     QTextStream out(stdout);
-    ScriptedMessenger messenger;
-    UserAdmin admin(args.at(1), messenger, QStringLiteral("admin"), 5);
+    UserAdmin admin(args.at(1), QStringLiteral("admin"), 5);
     // Connected and ready; the password is hashed before the signal, so both write at once.
     admin.levelLabel(args.at(2));
     out << "ready" << Qt::endl;
     QFile in;
     in.open(stdin, QIODevice::ReadOnly);
     in.readLine();
-    if (admin.createUser(args.at(2), args.at(3), args.at(3), args.at(4).toInt()))
+    const Refusal refusal = admin.createUser(args.at(2), args.at(3), args.at(3), args.at(4).toInt());
+    if (refusal.isNull())
         out << "created" << Qt::endl;
     else
-        out << "refused: " << messenger.last().text << Qt::endl;
+        out << "refused: " << refusal.text << Qt::endl;
     return 0;
 }

@@ -399,7 +399,7 @@ void TestUtilEditbox::leavingTheUnsavedQuestionKeepsTheText()
     // The question on the real message dialog: "Igen / Nem / Mégse", left without a button.
     QFETCH(bool, escape);
     TfrmDialog dialog;
-    TfrmEditbox editor(m_settings, dialog, m_prompt);
+    TfrmEditbox editor(Services {m_settings, dialog, m_prompt, m_dates});
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     editor.memJegyzokonyv->setPlainText(QStringLiteral("Jegyzőkönyv"));

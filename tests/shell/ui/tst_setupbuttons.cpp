@@ -1,4 +1,7 @@
+#include "core/ScriptedDatePrompt.h"
+#include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "session/Services.h"
 #include "session/Settings.h"
 #include "shell/ui/frmSetup.h"
 
@@ -29,7 +32,9 @@ private slots:
         Settings settings;
         settings.setProgramPath(dir.path());
         ScriptedMessenger messenger;
-        TfrmSetup dialog(settings, messenger);
+        ScriptedFilePrompt files;
+        ScriptedDatePrompt dates;
+        TfrmSetup dialog(Services {settings, messenger, files, dates});
         dialog.openPage(page);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
