@@ -6,6 +6,8 @@
 #include "widgets/UiQtTranslation.h"
 #include "shell/ui/AllCommands.h"
 #include "shell/CommandCheck.h"
+#include "shell/CommandLine.h"
+#include "Version.h"
 #include "session/Services.h"
 #include "widgets/UiDatePrompt.h"
 #include "shell/ui/UiStartup.h"
@@ -25,17 +27,32 @@
 
 int main(int argc, char *argv[])
 {
-    // Windowless: create a new database and end.
-    for (int i = 1; i < argc; ++i) {
-        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--create-database")) {
-            QCoreApplication app(argc, argv);
-            QFile in;
-            in.open(stdin, QIODevice::ReadOnly);
-            QTextStream out(stdout);
-            QTextStream err(stderr);
-            const QString dir = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-            return runCreateDatabaseCommand(dir, in, out, err);
-        }
+    // The command line is read before any window: help, version and a wrong option end here.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        QTextStream(stdout) << CommandLine::usageText();
+        return 0;
+    case CommandLine::Action::Version:
+        QTextStream(stdout) << CommandLine::versionText(QStringLiteral(SALVIA_VERSION));
+        return 0;
+    case CommandLine::Action::Refused:
+        QTextStream(stderr) << line.error << '\n' << CommandLine::usageText();
+        return 2;
+    case CommandLine::Action::CreateDatabase: {
+        // Windowless: create a new database and end.
+        QCoreApplication app(argc, argv);
+        QFile in;
+        in.open(stdin, QIODevice::ReadOnly);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runCreateDatabaseCommand(line.databaseDir, in, out, err);
+    }
+    case CommandLine::Action::Run:
+        break;
     }
 
     QApplication app(argc, argv);

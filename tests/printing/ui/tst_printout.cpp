@@ -218,7 +218,7 @@ void TestPrintingPrintout::printingTwiceFromPreviewAsksOnce()
     });
     printout.preview(nullptr);
 
-    QCOMPARE(m_messenger.texts(), QStringList {Printout::footerQuestion()});
+    QCOMPARE(m_messenger.texts(), QStringList {QStringLiteral("Szeretné a láblécet is rányomtatni?")});
     QCOMPARE(printedTexts.size(), 2);
     for (const QString &text : std::as_const(printedTexts)) {
         QVERIFY2(text.contains(QStringLiteral("Beosztott")), qPrintable(text));

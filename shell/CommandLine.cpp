@@ -1,0 +1,86 @@
+#include "shell/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+const QString CreateDatabase = QStringLiteral("create-database");
+
+// The window options QApplication takes for itself ("-platform offscreen", "-style fusion").
+const QStringList QtValueOptions = {QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"), QStringLiteral("plugin"), QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"), QStringLiteral("qwindowtitle"), QStringLiteral("style"),
+    QStringLiteral("stylesheet"), QStringLiteral("display"), QStringLiteral("geometry"), QStringLiteral("session")};
+const QStringList QtFlagOptions = {QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+    QStringLiteral("dograb"), QStringLiteral("sync")};
+
+// The argument as typed that names the option ("--Verzio" for "Verzio"), without a value after "=".
+QString asTyped(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (option.startsWith(QLatin1Char('-')) && QString(option).remove(QRegularExpression(QStringLiteral("^-+"))) == name)
+            return option;
+    }
+    return name;
+}
+
+} // namespace
+
+QString CommandLine::usageText()
+{
+    return QStringLiteral("Használat: salvia [kapcsoló]\n"
+                          "  --create-database KÖNYVTÁR  új adatbázis létrehozása ablakok nélkül;\n"
+                          "                              a tulajdonos adatait és a jelszót a bemenetről olvassa\n"
+                          "  --help                      ez a leírás\n"
+                          "  --version                   a program verziója\n");
+}
+
+QString CommandLine::versionText(const QString &version)
+{
+    return QStringLiteral("Salvia ") + version + QLatin1Char('\n');
+}
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringLiteral("help"));
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption create(CreateDatabase, QString(), QStringLiteral("KÖNYVTÁR"));
+    parser.addOptions({help, version, create});
+    for (const QString &name : QtValueOptions)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("érték")));
+    for (const QString &name : QtFlagOptions)
+        parser.addOption(QCommandLineOption(name));
+
+    CommandLine line;
+    line.action = Action::Refused;
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        // Otherwise the last argument is an option that takes a value and has none.
+        line.error = unknown.isEmpty() ? QStringLiteral("Hiányzó érték a kapcsoló után: ") + arguments.last()
+                                       : QStringLiteral("Ismeretlen kapcsoló: ") + asTyped(arguments, unknown.first());
+        return line;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        line.error = QStringLiteral("Fölösleges argumentum: ") + parser.positionalArguments().first();
+        return line;
+    }
+    if (parser.isSet(help)) {
+        line.action = Action::Help;
+    } else if (parser.isSet(version)) {
+        line.action = Action::Version;
+    } else if (parser.isSet(create)) {
+        line.databaseDir = parser.value(create);
+        if (line.databaseDir.isEmpty()) {
+            line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + CreateDatabase;
+            return line;
+        }
+        line.action = Action::CreateDatabase;
+    } else {
+        line.action = Action::Run;
+    }
+    return line;
+}

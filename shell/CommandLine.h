@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line, read before any window exists: --help and --version print and end,
+// --create-database DIR creates a database without windows, and anything else that is not one of
+// Qt's own window options is refused with a short usage text.
+struct CommandLine
+{
+    enum class Action { Run, Help, Version, CreateDatabase, Refused };
+
+    Action action = Action::Run;
+    // --create-database: the database directory.
+    QString databaseDir;
+    // Refused: why, in one line.
+    QString error;
+
+    // `arguments` starts with the program's own name, as argv does.
+    static CommandLine parse(const QStringList &arguments);
+    static QString usageText();
+    static QString versionText(const QString &version);
+};
