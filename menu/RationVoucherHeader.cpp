@@ -33,6 +33,26 @@ Partner partner(QSqlDatabase db, const QString &partAzon)
             + query.value(3).toString()};
 }
 
+QList<Item> items(QSqlDatabase db, const QDate &date, const QString &bizSzam)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "SELECT r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", r.\"TetelMenny\", a.\"Mertekegyseg\", "
+        "r.\"TetelErtek\" "
+        "FROM \"Raktar\" r JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = "
+        "r.\"NyilvSzam\" "
+        "WHERE r.\"Datum\" = ? AND r.\"BizSzam\" = ? AND r.\"BK\" = ? ORDER BY a.\"Megnevezes\", r.\"RaktAzon\""));
+    query.addBindValue(date);
+    query.addBindValue(bizSzam);
+    query.addBindValue(QStringLiteral("KI"));
+    QList<Item> found;
+    if (query.exec())
+        while (query.next())
+            found << Item {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                query.value(3).toDouble(), query.value(4).toString(), Money::fromDouble(query.value(5).toDouble())};
+    return found;
+}
+
 QString normalizedNumber(const QString &typed, const QString &proposed)
 {
     const Checked<QString> padded = Codes::pad(Codes::Kind::VoucherNumber, typed);

@@ -1,12 +1,18 @@
 #include "menu/ui/frmTallozasKiszabat.h"
 
+#include "core/Dates.h"
 #include "core/Messenger.h"
+#include "core/NumberFormat.h"
 #include "exchange/ui/frmCsvExport.h"
 #include "menu/RationBuilder.h"
 #include "menu/RationDraft.h"
 #include "menu/RationInput.h"
+#include "menu/RationIssue.h"
+#include "menu/RationStock.h"
 #include "menu/RationViews.h"
+#include "menu/RationVoucherHeader.h"
 #include "menu/ui/RationModels.h"
+#include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmUjKiszabat.h"
 #include "menu/ui/frmUjKiszabat_Mod3.h"
 #include "printing/ui/ListReport.h"
@@ -43,8 +49,8 @@ const QString ShortageLabel = QStringLiteral("Nincs elég készlet a kiadáshoz!
 
 } // namespace
 
-TfrmTallozasKiszabat::TfrmTallozasKiszabat(
-    const Services &services, QSqlDatabase db, RationStockSource &stock, QWidget *parent)
+TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabase db,
+    std::shared_ptr<RationStockSource> stock, StockOptions options, QWidget *parent)
     : QDialog(parent)
     , DBGrid1(new QTableView(this))
     , pnlButtons(new QWidget(this))
@@ -64,7 +70,8 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(
     , lblNorma(label(this, "lblNorma", QStringLiteral("Norma (4. nézet számítja)")))
     , m_services(services)
     , m_db(db)
-    , m_stock(stock)
+    , m_stock(std::move(stock))
+    , m_options(std::move(options))
     , m_model(new QStandardItemModel(this))
 {
     setObjectName(QStringLiteral("frmTallozasKiszabat"));
@@ -102,6 +109,7 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(
     connect(btnTorol, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnTorolClick);
     connect(btnModosit, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnModositClick);
     connect(btnUj, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnUjClick);
+    connect(btnKiadas, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnKiadasClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnPrintClick);
     connect(btnExport, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnExportClick);
     connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,7 +159,7 @@ bool TfrmTallozasKiszabat::start()
 
 bool TfrmTallozasKiszabat::open(const QDate &date, const QStringList &meals)
 {
-    const auto computed = RationBuilder::compute(m_db, date, meals, m_stock);
+    const auto computed = RationBuilder::compute(m_db, date, meals, *m_stock);
     if (showRefusal(computed.refusal))
         return false;
     m_menu = computed.value.menu;
@@ -166,7 +174,7 @@ bool TfrmTallozasKiszabat::open(const QDate &date, const QStringList &meals)
 bool TfrmTallozasKiszabat::restore()
 {
     RationDraft draft(m_db, m_services.settings, m_services.settings.loginUser());
-    const auto restored = draft.restore(m_stock);
+    const auto restored = draft.restore(*m_stock);
     if (showRefusal(restored.refusal))
         return false;
     m_sheet = restored.value;
@@ -405,6 +413,73 @@ void TfrmTallozasKiszabat::btnUjClick()
     showDetails();
     lblNorma->setText(RationViews::normText(m_sheet));
     saveDraft();
+}
+
+void TfrmTallozasKiszabat::btnKiadasClick()
+{
+    Messenger &messenger = m_services.messenger;
+    if (showRefusal(RationIssue::shortage(m_sheet)))
+        return;
+    if (messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question, RationIssue::question(),
+            QStringLiteral("Nem"), QStringLiteral("Igen"))
+        != MsgResult::Yes)
+        return;
+    RationIssue issue(m_db, m_options);
+    TfrmRaktarAutoKivetel header(
+        m_services, m_db, m_sheet.date(), issue.proposeNumber(), issue.nextRunningNumber(m_sheet.date().year()), this);
+    if (header.exec() != QDialog::Accepted) {
+        RationIssue::failure().show(messenger);
+        return;
+    }
+    const RationIssueHeader voucher {header.number(), header.numberProposed(), header.movementType(), header.partner()};
+    const RationIssueOutcome outcome
+        = issue.issue(m_sheet, voucher, m_services.settings.loginUser(), QDate::currentDate());
+    if (!outcome.ok()) {
+        outcome.refusal.show(messenger);
+        if (outcome.refusal != RationIssue::failure())
+            RationIssue::failure().show(messenger);
+        return;
+    }
+    RationDraft(m_db, m_services.settings, m_services.settings.loginUser()).forgetSection();
+    if (m_services.settings.displayTetelWarning())
+        for (const Refusal &notice : outcome.notices)
+            notice.show(messenger);
+    Refusal::information(RationIssue::success()).show(messenger);
+    if (!outcome.bizSzam.isEmpty()
+        && messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question, RationIssue::printQuestion(),
+               QStringLiteral("Nem"), QStringLiteral("Igen"))
+            == MsgResult::Yes)
+        printVoucher(outcome.bizSzam, outcome.sorszam);
+    accept();
+}
+
+void TfrmTallozasKiszabat::printVoucher(const QString &bizSzam, const QString &sorszam)
+{
+    QStandardItemModel items;
+    items.setHorizontalHeaderLabels(
+        {QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"), QStringLiteral("Megnevezés"),
+            QStringLiteral("Mennyiség"), QStringLiteral("Mértegys."), QStringLiteral("Érték")});
+    Money total;
+    for (const RationVoucherHeader::Item &item : RationVoucherHeader::items(m_db, m_sheet.date(), bizSzam)) {
+        items.appendRow({new QStandardItem(item.account), new QStandardItem(item.number), new QStandardItem(item.name),
+            new QStandardItem(NumberFormat::plain(item.quantity)), new QStandardItem(item.unit),
+            new QStandardItem(NumberFormat::format(item.value, QStringLiteral("### ### ##0.00")))});
+        total += item.value;
+    }
+    const QList<ListColumn> columns {
+        {QStringLiteral("Fők. szám"), QStringLiteral("Fők. szám"), 18},
+        {QStringLiteral("Azonosító"), QStringLiteral("Azonosító"), 18},
+        {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 70},
+        {QStringLiteral("Mennyiség"), QStringLiteral("Mennyiség"), 25, Qt::AlignRight},
+        {QStringLiteral("Mértegys."), QStringLiteral("Mértegys."), 18},
+        {QStringLiteral("Érték"), QStringLiteral("Érték"), 30, Qt::AlignRight},
+    };
+    ListReportOptions options;
+    options.parameters = {QStringLiteral("Dátum: ") + Dates::shortText(m_sheet.date()),
+        QStringLiteral("Biz. szám: ") + bizSzam + QStringLiteral("   Azonosító: ") + sorszam,
+        QStringLiteral("Nettó: ") + NumberFormat::format(total, QStringLiteral("### ### ##0.00"))};
+    ListReport::print(m_services.settings, m_services.messenger, QStringLiteral("Kiadási bizonylat"), columns, &items,
+        this, &m_services.files, options);
 }
 
 void TfrmTallozasKiszabat::btnPrintClick()

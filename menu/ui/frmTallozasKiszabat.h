@@ -1,11 +1,14 @@
 #pragma once
 
 #include "menu/RationSheet.h"
+#include "menu/RationStock.h"
 #include "menu/RationTypes.h"
+#include "stock/StockOptions.h"
 
 #include <QDialog>
 #include <QList>
 #include <QSqlDatabase>
+#include <memory>
 
 struct Services;
 class QGroupBox;
@@ -14,7 +17,6 @@ class QPushButton;
 class QStandardItemModel;
 class QTableView;
 class QWidget;
-class RationStockSource;
 
 // The ration sheet "Kiszabat, kiadás": the four views of one date's chosen meals, ration-sheet
 // mode with its corrections, and the issue from view 4. The sheet is kept as the user's
@@ -23,8 +25,8 @@ class TfrmTallozasKiszabat : public QDialog
 {
     Q_OBJECT
 public:
-    TfrmTallozasKiszabat(
-        const Services &services, QSqlDatabase db, RationStockSource &stock, QWidget *parent = nullptr);
+    TfrmTallozasKiszabat(const Services &services, QSqlDatabase db, std::shared_ptr<RationStockSource> stock,
+        StockOptions options, QWidget *parent = nullptr);
 
     // The opening: the user's unfinished sheet is offered for restoring, otherwise the parameter
     // dialog asks for the date and meals. False when the screen is to close at once.
@@ -60,6 +62,7 @@ public:
     void btnTorolClick();
     void btnModositClick();
     void btnUjClick();
+    void btnKiadasClick();
     void btnPrintClick();
     void btnExportClick();
 
@@ -76,10 +79,12 @@ private:
     QStringList chooseMeals(bool single);
     QString viewTitle() const;
     bool showRefusal(const Refusal &refusal);
+    void printVoucher(const QString &bizSzam, const QString &sorszam);
 
     const Services &m_services;
     QSqlDatabase m_db;
-    RationStockSource &m_stock;
+    std::shared_ptr<RationStockSource> m_stock;
+    StockOptions m_options;
     QStandardItemModel *m_model;
     QList<RationMenuRow> m_menu;
     RationSheet m_sheet;

@@ -33,7 +33,7 @@ private:
     ScriptedFilePrompt m_files;
     NoDates m_dates;
     Services m_services {m_settings, m_messenger, m_files, m_dates};
-    FixedStock m_stock;
+    std::shared_ptr<FixedStock> m_stock = std::make_shared<FixedStock>();
 
     QSqlDatabase db() const { return m_db->warehouse(1); }
 
@@ -52,14 +52,14 @@ private slots:
         QVERIFY(kitchen.recipe("0007", "Palacsinta", {{"042", "0001", 10}, {"042", "0002", 5}}));
         QVERIFY(kitchen.headcount(m_date, "01", 11));
         QVERIFY(kitchen.menu(m_date, "01", "1000", "0007", 1));
-        m_stock.set("042", "0001", 100, 150);
-        m_stock.set("042", "0002", 0.1, 400);
+        m_stock->set("042", "0001", 100, 150);
+        m_stock->set("042", "0002", 0.1, 400);
     }
 
     void viewsAndModes()
     {
         m_messenger.clear();
-        TfrmTallozasKiszabat screen(m_services, db(), m_stock);
+        TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
         QVERIFY(screen.open(m_date, {"01"}));
         QCOMPARE(screen.view(), 1);
         QCOMPARE(
@@ -103,13 +103,13 @@ private slots:
     void unfinishedSheetIsRestored()
     {
         {
-            TfrmTallozasKiszabat screen(m_services, db(), m_stock);
+            TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
             QVERIFY(screen.open(m_date, {"01"}));
             screen.btnTorol->click();
         }
         m_messenger.clear();
         m_messenger.answer(MsgResult::Yes);
-        TfrmTallozasKiszabat screen(m_services, db(), m_stock);
+        TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
         QVERIFY(screen.start());
         QCOMPARE(m_messenger.shown().first().text,
             QStringLiteral("Találtam egy megkezdett kiszabatot, ami nem lett kiadva. Visszatöltsem?"));

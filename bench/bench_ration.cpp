@@ -1,0 +1,255 @@
+// Ration sheet figures, the issue beside its floor measured in the same run:
+//   ration compute S issue S floor F
+//     compute: views 1 to 4 of a day of 6 meals with 8 dishes each (recipes of 15 lines), with the
+//              stock at the date, in a warehouse of 1000 materials, 500 recipes and 1,000,000 rows;
+//     issue:   the sheet of about 150 materials issued as one voucher, back-dated before a month
+//              of later rows of each material;
+//     floor:   bare SQL inserting the same rows and updating the later rows of those materials in
+//              one transaction.
+#include "menu/RationBuilder.h"
+#include "menu/RationIssue.h"
+#include "menu/RationStockAtDate.h"
+#include "menu/RationViews.h"
+#include "store/Database.h"
+#include "store/DatabaseCreator.h"
+#include "store/TransactionGuard.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const QDate Today(2025, 12, 31);
+const QDate RationDate(2025, 12, 1);
+constexpr int Materials = 1000;
+constexpr int RowsEach = 1000;
+constexpr int Recipes = 500;
+constexpr int Lines = 15;
+constexpr int Meals = 6;
+constexpr int Dishes = 8;
+
+QString code(int value, int width)
+{
+    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+}
+
+bool fail(const QString &what)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(what));
+    return false;
+}
+
+bool exec(QSqlQuery &query)
+{
+    return query.exec() || fail(query.lastError().text());
+}
+
+// The material of a recipe line: the recipes share 150 materials.
+int materialOf(int recipe, int line)
+{
+    return ((recipe % 10) * Lines + line) % 150 + 1;
+}
+
+bool buildMaterials(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
+        "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+        "VALUES ('100', ?, ?, '01', 'KG', 10, '01', 100, 2, 0, 0, ?, ?)"));
+    for (int m = 1; m <= Materials; ++m) {
+        query.bindValue(0, code(m, 4));
+        query.bindValue(1, QStringLiteral("Anyag %1").arg(m, 4, 10, QLatin1Char('0')));
+        query.bindValue(2, double(RowsEach / 2 * 5));
+        query.bindValue(3, double(RowsEach / 2 * 500));
+        if (!exec(query))
+            return false;
+    }
+    return true;
+}
+
+// Receipts of 10 and issues of 5 at 100, in calculation order within each day, with their
+// running balances, from 2 January to the end of December.
+bool buildRows(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "INSERT INTO Raktar (BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
+        "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Stat) "
+        "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, 0, 0, ?, ?, 0)"));
+    struct Row
+    {
+        QDate date;
+        bool receipt;
+    };
+    QList<Row> rows;
+    for (int r = 0; r < RowsEach; ++r)
+        rows << Row {QDate(2025, 1, 2).addDays(qint64(r) * 360 / RowsEach), r % 2 == 0};
+    std::stable_sort(rows.begin(), rows.end(),
+        [](const Row &a, const Row &b) { return a.date != b.date ? a.date < b.date : a.receipt && !b.receipt; });
+    qint64 number = 0;
+    for (int m = 1; m <= Materials; ++m) {
+        double stock = 0;
+        for (const Row &row : rows) {
+            const double quantity = row.receipt ? 10 : 5;
+            stock += row.receipt ? quantity : -quantity;
+            query.bindValue(0, row.receipt ? QStringLiteral("BE") : QStringLiteral("KI"));
+            query.bindValue(1, row.receipt ? QStringLiteral("01") : QStringLiteral("03"));
+            query.bindValue(2, code(int(++number), 8));
+            query.bindValue(3, row.date);
+            query.bindValue(4, code(m, 4));
+            query.bindValue(5, quantity);
+            query.bindValue(6, quantity * 100);
+            query.bindValue(7, stock);
+            query.bindValue(8, stock * 100);
+            if (!exec(query))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool buildMenu(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    for (int meal = 1; meal <= Meals; ++meal) {
+        query.prepare(QStringLiteral("INSERT INTO Etkezesek (EtkTip, Megnevezes, Norma) VALUES (?, ?, 500)"));
+        query.addBindValue(code(meal, 2));
+        query.addBindValue(QStringLiteral("Étkezés %1").arg(meal));
+        if (!exec(query))
+            return false;
+        query.prepare(QStringLiteral("INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES (?, ?, 100, 0)"));
+        query.addBindValue(RationDate);
+        query.addBindValue(code(meal, 2));
+        if (!exec(query))
+            return false;
+        for (int dish = 0; dish < Dishes; ++dish) {
+            query.prepare(QStringLiteral(
+                "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES (?, ?, '1000', ?, 1)"));
+            query.addBindValue(RationDate);
+            query.addBindValue(code(meal, 2));
+            query.addBindValue(code((meal - 1) * Dishes + dish + 1, 4));
+            if (!exec(query))
+                return false;
+        }
+    }
+    for (int recipe = 1; recipe <= Recipes; ++recipe) {
+        query.prepare(QStringLiteral("INSERT INTO ReceptFej (EtelKod, Megnevezes) VALUES (?, ?)"));
+        query.addBindValue(code(recipe, 4));
+        query.addBindValue(QStringLiteral("Étel %1").arg(recipe));
+        if (!exec(query))
+            return false;
+        for (int line = 0; line < Lines; ++line) {
+            query.prepare(QStringLiteral(
+                "INSERT INTO Recept (EtelKod, FokSzla, NyilvSzam, Mennyiseg) VALUES (?, '100', ?, 1.5)"));
+            query.addBindValue(code(recipe, 4));
+            query.addBindValue(code(materialOf(recipe, line), 4));
+            if (!exec(query))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool build(const QString &dir)
+{
+    const DatabaseCreator::Result created = DatabaseCreator::create(dir,
+        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
+            QStringLiteral("admin"), QStringLiteral("titok123")},
+        Today);
+    if (!created.ok)
+        return fail(created.message);
+    QSqlDatabase db = Database::warehouse(dir, 1);
+    TransactionGuard guard(db);
+    return buildMaterials(db) && buildRows(db) && buildMenu(db) && (guard.commit() || fail(db.lastError().text()));
+}
+
+// The same row work as bare SQL: one insert per total and an update of every later row of its
+// material, rolled back afterwards.
+double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
+{
+    QElapsedTimer timer;
+    timer.start();
+    {
+        TransactionGuard guard(db);
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral(
+            "INSERT INTO Raktar (BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
+            "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Stat) "
+            "VALUES ('KI', '07', '99999999', ?, '2025/00002', ?, ?, '00001', 'bench', '01', ?, 100, 100, 0, 0, 0, 0, "
+            "0, 1)"));
+        QSqlQuery later(db);
+        later.prepare(QStringLiteral("SELECT RaktAzon FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? AND Datum > ?"));
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE Raktar SET KeszletMenny = KeszletMenny - 1, KeszletErtek = "
+                                      "KeszletErtek - 100 WHERE RaktAzon = ?"));
+        for (const RationTotal &total : sheet.totals()) {
+            insert.bindValue(0, sheet.date());
+            insert.bindValue(1, total.account);
+            insert.bindValue(2, total.number);
+            insert.bindValue(3, total.quantity);
+            insert.exec();
+            later.bindValue(0, total.account);
+            later.bindValue(1, total.number);
+            later.bindValue(2, sheet.date());
+            later.exec();
+            QList<qint64> ids;
+            while (later.next())
+                ids << later.value(0).toLongLong();
+            for (const qint64 id : ids) {
+                update.bindValue(0, id);
+                update.exec();
+            }
+        }
+    }
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("db"));
+    if (!build(path))
+        return 1;
+    {
+        QSqlDatabase db = Database::warehouse(path, 1);
+        QStringList meals;
+        for (int meal = 1; meal <= Meals; ++meal)
+            meals << code(meal, 2);
+
+        QElapsedTimer timer;
+        timer.start();
+        RationStockAtDate stock(db, Today.year());
+        const auto computed = RationBuilder::compute(db, RationDate, meals, stock);
+        if (!computed.ok())
+            return fail(computed.refusal.text) ? 0 : 1;
+        RationSheet sheet = computed.value.sheet;
+        RationViews::dishes(computed.value.menu);
+        RationViews::details(sheet);
+        sheet.buildTotals();
+        RationViews::normText(sheet);
+        const double compute = double(timer.nsecsElapsed()) / 1e9;
+
+        const double floor = floorSeconds(db, sheet);
+
+        RationIssue issue(db, StockOptions {QStringLiteral("bench"), false});
+        const RationIssueHeader header {issue.proposeNumber()};
+        timer.restart();
+        const RationIssueOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
+        const double issued = double(timer.nsecsElapsed()) / 1e9;
+        if (!outcome.ok())
+            return fail(outcome.refusal.text) ? 0 : 1;
+        std::printf("ration compute %.3f issue %.3f floor %.3f\n", compute, issued, floor);
+        std::fflush(stdout);
+    }
+    Database::closeAll(path);
+    return 0;
+}

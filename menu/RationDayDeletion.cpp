@@ -1,0 +1,88 @@
+#include "menu/RationDayDeletion.h"
+
+#include "core/Messenger.h"
+#include "menu/RationSql.h"
+#include "stock/MovementTable.h"
+#include "stock/StockMessages.h"
+#include "stock/StockRecalculator.h"
+#include "stock/StockSql.h"
+#include "store/TransactionGuard.h"
+
+#include <QPair>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace RationDayDeletion {
+
+Checked<QList<RationMeal>> issuedMeals(QSqlDatabase db, const QDate &date)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\" FROM \"Letszam\" l "
+                                 "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
+                                 "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = 1 ORDER BY l.\"Etkezesek\""));
+    query.addBindValue(date);
+    if (!query.exec())
+        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+    QList<RationMeal> meals;
+    while (query.next())
+        meals << RationMeal {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(), Money()};
+    return Checked<QList<RationMeal>>::accepted(meals);
+}
+
+static Refusal warning(const QString &text)
+{
+    return Refusal {QStringLiteral("Figyelmeztetés!"), Symbol::Warning, text, QString()};
+}
+
+// The body inside the transaction; a refusal leaves the caller to roll back.
+static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions &options, int *rows)
+{
+    MovementTable table(db);
+    const QDate closed = table.closingDate();
+    if (closed.isValid() && date <= closed)
+        return warning(StockMessages::closedMonth());
+    QSqlQuery query(db);
+    const QVariant day = StockSql::toSql(date);
+    StockSql::run(query, QStringLiteral("DELETE FROM \"Kiszabat\" WHERE \"Datum\" = ?"), {day});
+    StockSql::run(
+        query, QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 0, \"Mozgnem\" = '' WHERE \"Datum\" = ?"), {day});
+    StockSql::run(query,
+        QStringLiteral("SELECT \"RaktAzon\", \"FokSzla\", \"NyilvSzam\" FROM \"Raktar\" "
+                       "WHERE \"Datum\" = ? AND \"Mozgnem\" <> '08' AND \"Stat\" = 1 ORDER BY \"RaktAzon\""),
+        {day});
+    QList<qint64> ids;
+    QList<QPair<QString, QString>> materials;
+    while (query.next()) {
+        ids << query.value(0).toLongLong();
+        const QPair<QString, QString> key(query.value(1).toString(), query.value(2).toString());
+        if (!materials.contains(key))
+            materials << key;
+    }
+    for (const qint64 id : ids)
+        table.remove(id);
+    StockRecalculator recalculator(db, options.kiadAr);
+    for (const auto &material : materials)
+        if (recalculator.run(material.first, material.second, date, true).negative)
+            return warning(StockMessages::negativeOnDelete());
+    *rows = int(ids.size());
+    return Refusal();
+}
+
+Checked<int> remove(QSqlDatabase db, const QDate &date, const StockOptions &options)
+{
+    TransactionGuard guard(db);
+    if (!guard.isActive())
+        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(db.lastError().text())));
+    int rows = 0;
+    try {
+        if (const Refusal refusal = removeDay(db, date, options, &rows))
+            return Checked<int>::refused(refusal);
+    } catch (const StockSql::Failure &failure) {
+        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(failure.detail)));
+    }
+    if (!guard.commit())
+        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(db.lastError().text())));
+    return Checked<int>::accepted(rows);
+}
+
+} // namespace RationDayDeletion

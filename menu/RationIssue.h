@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/Refusal.h"
+#include "menu/RationSheet.h"
+#include "stock/StockOptions.h"
+
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+// The header of the issue voucher of a ration sheet.
+struct RationIssueHeader
+{
+    QString bizSzam; // eight digits
+    bool numberProposed = true; // proposed by the program: taken meanwhile, it is proposed afresh
+    QString mozgnem = QStringLiteral("07");
+    QString partAzon = QStringLiteral("00001");
+};
+
+// What an issue by menu wrote, or why it wrote nothing.
+struct RationIssueOutcome
+{
+    Refusal refusal; // the item's refusal, or the reason nothing was issued
+    QString bizSzam; // empty when no row was posted (every total 0)
+    QString sorszam;
+    int rows = 0;
+    QList<Refusal> notices; // minimum/maximum stock notices, shown after the commit
+
+    bool ok() const { return refusal.isNull(); }
+};
+
+// Issues a ration sheet from stock in one voucher, all or nothing, in one write transaction: one
+// issue row per material total above 0 (with the stock recalculation in check and write mode),
+// the running number, the meals' headcounts marked issued, the detail lines copied into Kiszabat,
+// the recipes' UseDat, and the owner's unfinished sheet emptied. Inside the transaction every meal
+// of the sheet must still be unissued, so the same meals are never issued twice.
+class RationIssue
+{
+public:
+    RationIssue(QSqlDatabase db, StockOptions options);
+
+    // "Ki&adás" refuses a sheet with a shortage.
+    static Refusal shortage(const RationSheet &sheet);
+    static QString question();
+    // Shown (caption "Hiba") after any refusal of the issue.
+    static Refusal failure();
+    static QString success();
+    static QString printQuestion();
+
+    // The voucher number proposed in the header and the running number it would get.
+    QString proposeNumber() const;
+    QString nextRunningNumber(int year) const;
+
+    RationIssueOutcome issue(
+        const RationSheet &sheet, const RationIssueHeader &header, const QString &owner, const QDate &today);
+
+private:
+    QSqlDatabase m_db;
+    StockOptions m_options;
+};
