@@ -8,15 +8,12 @@ const QStringList &unbuiltCommands()
 {
     // One per line, so that each room removes its own as it builds them.
     static const QStringList names = {
-        QStringLiteral("Kiszabat1"),
-        QStringLiteral("Napikiszabattrls1"),
         QStringLiteral("Napizrs1"),
         QStringLiteral("Munkavlezrsa1"),
         QStringLiteral("Fizikaizrs1"),
         QStringLiteral("Bevtelibizonylatoklistja1"),
         QStringLiteral("Kiadsibizonylatoklistja1"),
         QStringLiteral("Mozgssszest1"),
-        QStringLiteral("Anyagfelhasznlstervezs1"),
         QStringLiteral("nylegesanyagfelhasznls1"),
         QStringLiteral("Anyagfelhasznls1"),
         QStringLiteral("tkezsreanyaglista1"),

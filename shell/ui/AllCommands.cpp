@@ -4,6 +4,7 @@
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
+#include "menu/ui/RationCommands.h"
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
 #include "shell/ui/FormMain.h"
@@ -20,4 +21,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerRecipeCommands(window, services);
     registerStockCommands(window, services);
     registerMenuCommands(window, services);
+    registerRationCommands(window, services);
 }
