@@ -35,7 +35,7 @@ int runCreateDatabaseCommand(const QString &location, QIODevice &in, QTextStream
     constexpr qint64 MaxLine = 16 * 1024;
     QStringList lines;
     while (lines.size() < 6) {
-        QByteArray line = in.readLine(MaxLine + 1);
+        QByteArray line = in.readLine(MaxLine + 2); // at most MaxLine + 1 bytes: one more than allowed
         if (line.isEmpty())
             break;
         if (line.size() > MaxLine && !line.endsWith('\n')) {
