@@ -6,10 +6,10 @@
 #include <QString>
 #include <QtGlobal>
 
-// One movement row of Raktar (Part 2.3): an item of a receipt or issue voucher, or an opening row.
+// One movement row of Raktar: an item of a receipt or issue voucher, or an opening row.
 struct MovementRow
 {
-    // The in-progress marker of Part 2.1, written into the fields that the recalculation fills.
+    // The in-progress marker, written into the fields that the recalculation fills.
     static constexpr int InProgress = -101010;
 
     qint64 raktAzon = 0;

@@ -27,7 +27,7 @@ public:
     std::optional<int> materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const;
     bool numberTaken(const QString &bizSzam) const;
 
-    // The pass of Part 4.1 step 5 over the rows other than `exceptId`.
+    // The pass over the rows other than `exceptId`.
     struct Pass
     {
         bool sameMaterial = false; // this number, date and material exist

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QtGlobal>
 
-// The stock recalculation of Part 4.1 over one material's movement rows in calculation order
+// The stock recalculation over one material's movement rows in calculation order
 // (OrderCal), as a pure function of the rows: the running quantity and value after each row, the
 // prices of the issue rows, and whether the quantity ever drops below zero. The engine loads the
 // rows, runs this, refuses on a negative answer (check mode) or writes the results (write mode).

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-// The stock-at-date computation of Part 7.2: every material with any movement row, with its
+// The stock-at-date computation: every material with any movement row, with its
 // stock quantity, value, VAT, gross and price at a date, summed from the first day of the period
 // (1 January of the earlier of the date's year and the work year, so that a previous year's
 // opening rows are never added on top of its movements) to the date. One grouped query over the

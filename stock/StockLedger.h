@@ -27,7 +27,7 @@ public:
     // The checks a screen runs before recording, without a transaction (the closed day, the
     // material, the voucher number), so that their refusal comes before the work-year warning.
     Refusal precheck(const StockItem &item) const;
-    // A date outside the work year only warns (Part 4.1 step 4): caption "Figyelmeztetés!".
+    // A date outside the work year only warns: caption "Figyelmeztetés!".
     static Refusal workYearWarning(const QDate &datum, int workYear);
 
     StockOutcome record(const StockItem &item);

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// One material's stock at a date (a row of Leltar, Part 7.2).
+// One material's stock at a date (a row of Leltar).
 struct StockLine
 {
     QString fokSzam;

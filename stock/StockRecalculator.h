@@ -8,7 +8,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// Runs the stock recalculation of Part 4.1 for one material inside the caller's transaction:
+// Runs the stock recalculation for one material inside the caller's transaction:
 // loads the balance before a date and the rows from that date on (OrderCal order, indexed),
 // computes them (check mode), and unless the quantity turns negative writes the changed rows and
 // the material's stock fields (write mode). Throws StockSql::Failure on a database error.

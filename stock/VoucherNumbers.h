@@ -4,7 +4,7 @@
 #include <QString>
 
 // Voucher numbers (one sequence over receipts and issues) and the yearly running numbers of
-// Sorszam (Part 4.1). Throws StockSql::Failure on a database error.
+// Sorszam. Throws StockSql::Failure on a database error.
 class VoucherNumbers
 {
 public:

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-// The stock recalculation of Part 4.1 as a function of the rows: a table of cases.
+// The stock recalculation as a function of the rows: a table of cases.
 //
 // Rows are written "BE q v" (receipt of q worth v), "NY q v" (opening row: resets the balance),
 // "KI q" (issue of q at the average price) or "KI q v" (issue with a typed value, KiadAr on),
@@ -67,7 +67,7 @@ private slots:
         QTest::addColumn<int>("negativeAt");
         QTest::addColumn<QString>("after");
 
-        // Part 4.2's examples.
+        // The worked examples of issue pricing.
         QTest::newRow("issue at the average price") << false << 2 << "0 0"
                                                     << "BE 10 1000; KI 4" << -1 << "10/1000/100/1000;6/600/100/400";
         QTest::newRow("issue at a typed value") << true << 2 << "0 0"
