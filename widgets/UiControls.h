@@ -24,9 +24,3 @@ QPushButton *pushButton(QWidget *parent, const QString &name, const QString &cap
 // Shows a refusal with its "OK" button and moves the focus to the control of the screen that it
 // names, when that control can take it. False for a null refusal (nothing shown).
 bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal);
-
-// A named push button that Enter presses while it has the focus.
-inline QPushButton *namedButton(const QString &text, QWidget *parent, const char *name)
-{
-    return pushButton(parent, QLatin1String(name), text, true);
-}

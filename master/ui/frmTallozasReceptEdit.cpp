@@ -13,7 +13,7 @@ TfrmTallozasReceptEdit::TfrmTallozasReceptEdit(const QString &offered, QWidget *
     setWindowTitle(QStringLiteral("Recept azonosító"));
     edtAzonosito = named(new QLineEdit(offered, this), "edtAzonosito");
     edtAzonosito->setMaxLength(4);
-    btnOK = namedButton(QStringLiteral("OK"), this, "btnOK");
+    btnOK = pushButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"), true);
     btnOK->setDefault(true);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Azonosító:"), this));

@@ -35,9 +35,9 @@ TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *p
     dbcEnorma = named(new QComboBox(this), "dbcEnorma");
     dbcValtAzon = named(new QComboBox(this), "dbcValtAzon");
     memLeiras = named(new QPlainTextEdit(this), "memLeiras");
-    btnRogzit = namedButton(QStringLiteral("&Rögzít"), this, "btnRogzit");
-    btnMegse = namedButton(QStringLiteral("&Mégse"), this, "btnMegse");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Ételkód:"), this), 0, 0);

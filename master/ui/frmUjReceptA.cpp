@@ -34,9 +34,9 @@ TfrmUjReceptA::TfrmUjReceptA(const Services &services, QSqlDatabase db, const QS
     edtMennyiseg->setRange(0, 1000000);
     lblMertegys = named(new QLabel(this), "lblMertegys");
     lblMegjegyzes = named(new QLabel(this), "lblMegjegyzes");
-    btnRogzit = namedButton(QStringLiteral("&Rögzít"), this, "btnRogzit");
-    btnMegse = namedButton(QStringLiteral("&Mégse"), this, "btnMegse");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Főkönyvi szám:"), this), 0, 0);

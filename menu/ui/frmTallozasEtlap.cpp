@@ -58,15 +58,15 @@ TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
     comSearch->addItems({QStringLiteral("Ételnév"), QStringLiteral("Dátum")});
     edtSearch = named(new QLineEdit(this), "edtSearch");
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    btnFelvitel = namedButton(QStringLiteral("&Új"), this, "btnFelvitel");
-    btnModosit = namedButton(QStringLiteral("&Módosít"), this, "btnModosit");
-    btnTorol = namedButton(QStringLiteral("&Töröl"), this, "btnTorol");
-    btnMasol = namedButton(QStringLiteral("Más&ol"), this, "btnMasol");
-    btnRaktMasol = namedButton(QStringLiteral("Raktárba átmáso&l"), this, "btnRaktMasol");
-    btnPrint = namedButton(QStringLiteral("&Nyomtat"), this, "btnPrint");
-    btnExport = namedButton(QStringLiteral("&Export"), this, "btnExport");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
-    btnKilep = namedButton(QStringLiteral("&Bezár"), this, "btnKilep");
+    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), true);
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
+    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), true);
+    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), true);
+    btnRaktMasol = pushButton(this, QStringLiteral("btnRaktMasol"), QStringLiteral("Raktárba átmáso&l"), true);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true);
+    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Étlap dátuma:"), this));

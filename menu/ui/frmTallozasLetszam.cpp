@@ -62,10 +62,10 @@ TfrmTallozasLetszam::TfrmTallozasLetszam(const Services &services, QWidget *pare
     DBGrid2->installEventFilter(this);
     comOrder = named(new QComboBox(this), "comOrder");
     comOrder->addItem(QStringLiteral("Azonosító szerint rendez"));
-    btnModosit = namedButton(QStringLiteral("&Módosít"), this, "btnModosit");
-    btnPrint = namedButton(QStringLiteral("&Nyomtat"), this, "btnPrint");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
-    btnKilep = namedButton(QStringLiteral("&Bezár"), this, "btnKilep");
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Étlap dátuma:"), this));

@@ -39,9 +39,9 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     edtMennyiseg = named(new QDoubleSpinBox(this), "edtMennyiseg");
     edtMennyiseg->setRange(0, 1000);
     lblMertegys = named(new QLabel(this), "lblMertegys");
-    btnRogzit = namedButton(QStringLiteral("&Rögzít"), this, "btnRogzit");
-    btnMegse = namedButton(QStringLiteral("&Mégse"), this, "btnMegse");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
     auto *note = new QLabel(QStringLiteral("Az étlap ételeit 1 főre kell megadni!"), this);
     note->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
 

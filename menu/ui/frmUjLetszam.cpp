@@ -27,9 +27,9 @@ TfrmUjLetszam::TfrmUjLetszam(const Services &services, const QString &mealName, 
     fleLetszam = named(new QSpinBox(this), "fleLetszam");
     fleLetszam->setRange(0, 1000000);
     fleLetszam->setValue(count);
-    btnRogzit = namedButton(QStringLiteral("&Rögzít"), this, "btnRogzit");
-    btnMegse = namedButton(QStringLiteral("&Mégse"), this, "btnMegse");
-    btnSugo = namedButton(QStringLiteral("&Súgó"), this, "btnSugo");
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
 
     auto *grid = new QGridLayout;
     grid->addWidget(lblEtkezes, 0, 0, 1, 2);
