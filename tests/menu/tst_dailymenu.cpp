@@ -3,6 +3,7 @@
 #include "menu/MenuList.h"
 #include "menu/MenuRows.h"
 #include "store/Database.h"
+#include "support/SqlRows.h"
 #include "support/TempDatabase.h"
 
 #include <QSqlError>
@@ -25,20 +26,7 @@ class TestDailyMenu : public QObject
         QSqlQuery query(db);
         QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
     }
-    static QStringList rows(QSqlDatabase db, const QString &sql)
-    {
-        QStringList list;
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            return {query.lastError().text()};
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << query.value(i).toString();
-            list << fields.join(QLatin1Char('|'));
-        }
-        return list;
-    }
+    static QStringList rows(QSqlDatabase db, const QString &sql) { return sqlRows(db, sql); }
     static int count(QSqlDatabase db, const QString &sql) { return rows(db, sql).value(0).toInt(); }
 
     // Two meals, a recipe, two materials (one of them with a unit missing from Mertegys) and the

@@ -1,5 +1,6 @@
 #include "menu/Headcount.h"
 #include "menu/MenuList.h"
+#include "support/SqlRows.h"
 #include "support/TempDatabase.h"
 
 #include <QSqlError>
@@ -22,20 +23,7 @@ class TestHeadcount : public QObject
         QSqlQuery query(db);
         QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
     }
-    static QStringList rows(QSqlDatabase db, const QString &sql)
-    {
-        QStringList list;
-        QSqlQuery query(db);
-        if (!query.exec(sql))
-            return {query.lastError().text()};
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << query.value(i).toString();
-            list << fields.join(QLatin1Char('|'));
-        }
-        return list;
-    }
+    static QStringList rows(QSqlDatabase db, const QString &sql) { return sqlRows(db, sql); }
 
 private slots:
     void save_data()
