@@ -78,36 +78,36 @@ bool EngineConfig::hasDefault(const Address &address, QString *value) const
     return true;
 }
 
-EngineConfig::Result EngineConfig::readValue(const QString &pathAndEntry) const
+Checked<QString> EngineConfig::readValue(const QString &pathAndEntry) const
 {
     Address address;
     if (!split(pathAndEntry, address))
-        return {QString(), badParameterText()};
+        return Checked<QString>::refused(Refusal::error(badParameterText()));
     if (address.key.isEmpty())
-        return {};
+        return Checked<QString>::accepted(QString());
     IniFile ini(filePath());
     ini.load();
     if (ini.contains(address.section, address.key))
-        return {ini.value(address.section, address.key), QString()};
-    Result result;
-    hasDefault(address, &result.value);
-    return result;
+        return Checked<QString>::accepted(ini.value(address.section, address.key));
+    QString preset;
+    hasDefault(address, &preset);
+    return Checked<QString>::accepted(preset);
 }
 
-EngineConfig::Result EngineConfig::writeValue(const QString &pathAndEntry, const QString &value)
+Checked<QString> EngineConfig::writeValue(const QString &pathAndEntry, const QString &value)
 {
     Address address;
     if (!split(pathAndEntry, address))
-        return {QString(), badParameterText()};
+        return Checked<QString>::refused(Refusal::error(badParameterText()));
     IniFile ini(filePath());
     if (!ini.load())
-        return {QString(), cannotWriteText(filePath())};
+        return Checked<QString>::refused(Refusal::error(cannotWriteText(filePath())));
     if (address.key.isEmpty() || (!ini.contains(address.section, address.key) && !hasDefault(address)))
-        return {QString(), missingEntryText(pathAndEntry)};
+        return Checked<QString>::refused(Refusal::error(missingEntryText(pathAndEntry)));
     ini.setValue(address.section, address.key, value);
     if (!ini.save())
-        return {QString(), cannotWriteText(filePath())};
-    return {value, QString()};
+        return Checked<QString>::refused(Refusal::error(cannotWriteText(filePath())));
+    return Checked<QString>::accepted(value);
 }
 
 QString EngineConfig::aliasDirectory(const QString &alias) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QString>
 
 // The database engine's configuration: which directory the alias "Salvia" names, and the shared
@@ -10,14 +12,6 @@
 class EngineConfig
 {
 public:
-    // The outcome of an operation: the value read, or the refusal to show (caption "HIBA!").
-    struct Result
-    {
-        QString value;
-        QString error;
-        bool ok() const { return error.isEmpty(); }
-    };
-
     explicit EngineConfig(const QString &programPath);
 
     static QString fileName() { return QStringLiteral("salvia_db.ini"); }
@@ -29,10 +23,10 @@ public:
     static QString aliasPathEntry(const QString &alias);
 
     // The value of the entry, empty when the entry is missing; a text without ";" is refused.
-    Result readValue(const QString &pathAndEntry) const;
+    Checked<QString> readValue(const QString &pathAndEntry) const;
     // Writes the value of an existing entry and flushes the file; a missing entry is refused.
     // The network directory and the "Salvia" alias's path always exist (with their defaults).
-    Result writeValue(const QString &pathAndEntry, const QString &value);
+    Checked<QString> writeValue(const QString &pathAndEntry, const QString &value);
 
     // The directory that the alias names; a relative one is taken from the program directory.
     // "Salvia" with no (or an empty) entry names ProgramPath + "/adatbazis"; an unknown alias

@@ -147,13 +147,14 @@ Checked<bool> SetupPages::saveOperation(Settings &settings, EngineConfig &engine
         return Checked<bool>::refused(refused);
 
     // Read again: another copy of the program may have changed it since the page was shown.
-    const EngineConfig::Result current = engine.readValue(EngineConfig::netDirEntry());
+    const Checked<QString> current = engine.readValue(EngineConfig::netDirEntry());
     if (current.ok() && current.value == values.netDir)
         return Checked<bool>::accepted(false);
-    const EngineConfig::Result written
-        = current.ok() ? engine.writeValue(EngineConfig::netDirEntry(), values.netDir) : current;
-    if (!written.ok())
-        return Checked<bool>::refused(Refusal::error(written.error, QStringLiteral("edtNetDir")));
+    Checked<QString> written = current.ok() ? engine.writeValue(EngineConfig::netDirEntry(), values.netDir) : current;
+    if (!written.ok()) {
+        written.refusal.focus = QStringLiteral("edtNetDir");
+        return Checked<bool>::refused(written.refusal);
+    }
     return Checked<bool>::accepted(true);
 }
 

@@ -49,8 +49,7 @@ bool WorkYear::read()
     // At most one row is active; should there be more, the latest year counts.
     if (!query.exec(QStringLiteral(
             "SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY \"MunkaEv\" DESC"))) {
-        m_messenger.showMessage(
-            QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
+        Refusal::error(readFailureText() + query.lastError().text()).show(m_messenger);
         return false;
     }
     if (query.next()) {
@@ -68,8 +67,7 @@ bool WorkYear::read()
     // closed: that is what a year closing leaves behind, and it lets nothing be dated before the
     // work year.
     if (!query.exec(QStringLiteral("SELECT \"Datum\" FROM \"Napizaras\" ORDER BY \"Datum\" DESC LIMIT 1"))) {
-        m_messenger.showMessage(
-            QStringLiteral("HIBA!"), Symbol::Error, readFailureText() + query.lastError().text(), QStringLiteral("OK"));
+        Refusal::error(readFailureText() + query.lastError().text()).show(m_messenger);
         return false;
     }
     QDate closed;
@@ -90,22 +88,22 @@ bool WorkYear::openNewYear()
     bool failed = false;
 
     m_prompt.askYear(noActiveYearText(), QString::number(today.year()), [&](const QString &text) {
-        const int year = opening.check(text);
-        if (year == 0) {
-            m_messenger.showMessage(
-                QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(), QStringLiteral("OK"));
+        const Checked<int> checked = opening.check(text);
+        if (!checked.ok()) {
+            checked.refusal.show(m_messenger);
             return false;
         }
+        const int year = checked.value;
         const int last = opening.lastYear();
         m_prompt.showOpeningMessage(YearOpening::openingMessage(year, last > 0 ? last : year - 1));
-        switch (opening.open(year, m_settings.loginUser(), m_messenger)) {
-        case YearOpening::Result::Opened:
+        const Checked<int> written = opening.open(year, m_settings.loginUser(), m_messenger);
+        if (written.ok()) {
             m_settings.setMunkaEv(QString::number(year));
-            m_messenger.showMessage(
-                QStringLiteral("Információ"), Symbol::Information, YearOpening::successText(), QStringLiteral("OK"));
+            Refusal::information(YearOpening::successText()).show(m_messenger);
             opened = true;
             return true;
-        case YearOpening::Result::AlreadyOpen: {
+        }
+        if (YearOpening::isOpenedElsewhere(written.refusal)) {
             // Another copy of the program opened a year meanwhile: work in that one.
             QSqlQuery query(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
             if (query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY "
@@ -115,17 +113,12 @@ bool WorkYear::openNewYear()
                 opened = true;
                 return true;
             }
-            m_messenger.showMessage(
-                QStringLiteral("HIBA!"), Symbol::Error, YearOpening::refusalText(), QStringLiteral("OK"));
+            written.refusal.show(m_messenger);
             return false;
         }
-        case YearOpening::Result::Failed:
-            m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-                YearOpening::failureText() + opening.lastError(), QStringLiteral("OK"));
-            failed = true;
-            return true;
-        }
-        return false;
+        written.refusal.show(m_messenger);
+        failed = true;
+        return true;
     });
     return opened && !failed;
 }

@@ -26,9 +26,9 @@ struct StockRow
     Money gross;
 };
 
-QString queryError(const QSqlQuery &query)
+Checked<int> failed(const QString &reason)
 {
-    return query.lastError().text();
+    return Checked<int>::refused(Refusal::error(YearOpening::failureText() + reason));
 }
 
 } // namespace
@@ -76,52 +76,38 @@ int YearOpening::lastYear() const
     return last;
 }
 
-int YearOpening::check(const QString &text) const
+Checked<int> YearOpening::check(const QString &text) const
 {
     bool ok = false;
     const int year = text.trimmed().toInt(&ok, 10);
-    if (!ok || year > 2098 || year < 2001)
-        return 0;
-    const int last = lastYear();
+    const int last = ok && year <= 2098 && year >= 2001 ? lastYear() : -1;
     if (last < 0 || year <= last)
-        return 0;
-    return year;
+        return Checked<int>::refused(Refusal::error(refusalText()));
+    return Checked<int>::accepted(year);
 }
 
-YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &messenger, int *carried)
+Checked<int> YearOpening::open(int year, const QString &user, Messenger &messenger)
 {
-    m_lastError.clear();
-    if (carried)
-        *carried = 0;
-
     TransactionGuard guard(m_db);
-    if (!guard.isActive()) {
-        m_lastError = guard.errorText();
-        return Result::Failed;
-    }
+    if (!guard.isActive())
+        return failed(guard.errorText());
 
     // Checked again inside the transaction: another copy of the program may have opened the
     // year since the user typed it, and a second opening would double the opening stock.
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next()) {
-        m_lastError = queryError(query);
-        return Result::Failed;
-    }
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next())
+        return failed(query.lastError().text());
     const int last = lastYear();
-    if (last < 0) {
-        m_lastError = m_db.lastError().text();
-        return Result::Failed;
-    }
+    if (last < 0)
+        return failed(m_db.lastError().text());
     if (query.value(0).toInt() > 0 || year <= last)
-        return Result::AlreadyOpen;
+        return Checked<int>::refused(Refusal::error(refusalText()));
 
     query.prepare(QStringLiteral("INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES (:ev, :aktiv)"));
     query.bindValue(QStringLiteral(":ev"), QString::number(year));
     query.bindValue(QStringLiteral(":aktiv"), Sql::flag(true));
-    if (!query.exec()) {
-        m_lastError = queryError(query);
-        return Result::Failed;
-    }
+    if (!query.exec())
+        return failed(query.lastError().text());
 
     const QString message = openingMessage(year, last > 0 ? last : year - 1);
     messenger.showProgress(message);
@@ -135,9 +121,8 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
         if (!stock.exec(QStringLiteral("SELECT \"FokSzam\", \"NyilvSzam\", \"KeszletMenny\", \"KeszletErtek\", "
                                        "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
                                        "ORDER BY \"FokSzam\", \"NyilvSzam\""))) {
-            m_lastError = queryError(stock);
             messenger.hideProgress();
-            return Result::Failed;
+            return failed(stock.lastError().text());
         }
         while (stock.next())
             rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
@@ -177,22 +162,19 @@ YearOpening::Result YearOpening::open(int year, const QString &user, Messenger &
         insert.bindValue(QStringLiteral(":stat"), Sql::flag(false));
         insert.bindValue(QStringLiteral(":sorszam"), sorszam);
         if (!insert.exec()) {
-            m_lastError = queryError(insert);
             messenger.hideProgress();
-            return Result::Failed;
+            return failed(insert.lastError().text());
         }
         ++count;
-        QCoreApplication::processEvents();
+        // The notice stays painted; no click or key may start another command while the write is open.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
     // The database's reason (a full disk, a lost connection) goes into the message.
     if (!guard.commit()) {
-        m_lastError = guard.errorText();
         messenger.hideProgress();
-        return Result::Failed;
+        return failed(guard.errorText());
     }
     messenger.hideProgress();
-    if (carried)
-        *carried = count;
-    return Result::Opened;
+    return Checked<int>::accepted(count);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -21,28 +23,20 @@ public:
     // The greatest year recorded in Munkaev; 0 when there is none. -1 when it cannot be read.
     int lastYear() const;
 
-    // The typed text as a year that may be opened, or 0 when it is refused (not a whole number,
-    // not greater than the last recorded year, above 2098 or below 2001). With no year recorded
-    // at all every year 2001..2098 is accepted.
-    int check(const QString &text) const;
-
-    enum class Result {
-        Opened,
-        // Another copy of the program opened a year meanwhile, or the year is no longer greater
-        // than the last one: nothing was written.
-        AlreadyOpen,
-        // The database refused a statement: nothing was written (see lastError()).
-        Failed,
-    };
+    // The typed text as a year that may be opened; refused with refusalText() when it is not a
+    // whole number, not greater than the last recorded year, above 2098 or below 2001. With no
+    // year recorded at all every year 2001..2098 is accepted.
+    Checked<int> check(const QString &text) const;
 
     // Writes the Munkaev row (active) and the opening rows dated 1 January of the year, recorded
-    // by user. Shows the progress notice while it works. Returns how many opening rows were
-    // written in *carried.
-    Result open(int year, const QString &user, Messenger &messenger, int *carried = nullptr);
-
-    QString lastError() const { return m_lastError; }
+    // by user, in one transaction; the number of opening rows written. Shows the progress notice
+    // while it works. Refused, with nothing written:
+    //  - with refusalText() when another copy of the program opened a year meanwhile, or the year
+    //    is no longer greater than the last one (isOpenedElsewhere());
+    //  - with failureText() and the database's reason when a statement or the commit failed.
+    Checked<int> open(int year, const QString &user, Messenger &messenger);
+    static bool isOpenedElsewhere(const Refusal &refusal) { return refusal.text == refusalText(); }
 
 private:
     QSqlDatabase m_db;
-    QString m_lastError;
 };

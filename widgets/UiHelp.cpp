@@ -19,10 +19,14 @@ void showHelp(QWidget *parent, const Settings &settings, Messenger &messenger, c
     help.exec();
 }
 
-void installHelpKey(QWidget *screen, const Settings &settings, Messenger &messenger, const QString &page)
+void installHelpKey(QWidget *screen, std::function<void()> openHelp)
 {
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), screen);
     key->setContext(Qt::WindowShortcut);
-    QObject::connect(key, &QShortcut::activated, screen,
-        [screen, &settings, &messenger, page] { showHelp(screen, settings, messenger, page); });
+    QObject::connect(key, &QShortcut::activated, screen, std::move(openHelp));
+}
+
+void installHelpKey(QWidget *screen, const Settings &settings, Messenger &messenger, const QString &page)
+{
+    installHelpKey(screen, [screen, &settings, &messenger, page] { showHelp(screen, settings, messenger, page); });
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Messenger;
 class QWidget;
 class Settings;
@@ -14,3 +16,5 @@ void showHelp(QWidget *parent, const Settings &settings, Messenger &messenger, c
 // F1 anywhere in `screen` opens the help on `page`. The settings object and the messenger must
 // outlive the screen (both live for the whole run).
 void installHelpKey(QWidget *screen, const Settings &settings, Messenger &messenger, const QString &page);
+// F1 anywhere in `screen` runs `openHelp` (a screen whose page is known only later).
+void installHelpKey(QWidget *screen, std::function<void()> openHelp);

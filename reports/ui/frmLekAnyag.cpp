@@ -1,13 +1,11 @@
 #include "reports/ui/frmLekAnyag.h"
 
 #include "core/Codes.h"
-#include "core/Dates.h"
 #include "core/NumberFormat.h"
 #include "core/Refusal.h"
 #include "reports/ui/qrpAnyagKarton.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "stock/StockFormat.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 namespace {
@@ -31,9 +28,8 @@ QLabel *valueLabel(QWidget *parent, const char *name)
 } // namespace
 
 TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWidget *parent)
-    : TfrmLekBase(services.settings, services.messenger, services.files, Dates::YearPeriod, parent)
+    : TfrmLekBase(services, Dates::YearPeriod, std::make_unique<MaterialCardReport>(warehouse), parent)
     , m_db(warehouse)
-    , m_card(warehouse)
 {
     setObjectName(QStringLiteral("frmLekAnyag"));
     setWindowTitle(QStringLiteral("Anyagkarton"));
@@ -80,13 +76,7 @@ TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWi
     dbcFokszam->setCurrentIndex(preset >= 0 ? preset : 0);
     dbcFokszamChange();
 
-    m_model = new QStandardItemModel(0, 16, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Biz. szám"), QStringLiteral("BE/KI"),
-        QStringLiteral("Mozgásnem"), QStringLiteral("Nyilv. ár"), QStringLiteral("Be-ki ár"),
-        QStringLiteral("Tételmenny."), QStringLiteral("Tételérték"), QStringLiteral("Készletmenny."),
-        QStringLiteral("Készletérték"), QStringLiteral("Lejárat"), QStringLiteral("Beszállító"),
-        QStringLiteral("Irsz."), QStringLiteral("Település"), QStringLiteral("Cím"), QStringLiteral("Felhasználó")});
-    DBGrid1->setModel(m_model);
+    DBGrid1->setModel(query().rows());
     connect(dbcFokszam, &QComboBox::activated, this, &TfrmLekAnyag::dbcFokszamChange);
     connect(dbcAnyag, &QComboBox::activated, this, &TfrmLekAnyag::dbcAnyagChange);
     connect(edtAnyagKod, &QLineEdit::returnPressed, this, &TfrmLekAnyag::edtAnyagKodEnter);
@@ -126,25 +116,22 @@ void TfrmLekAnyag::edtAnyagKodEnter()
     BitBtn1->setFocus();
 }
 
-TfrmLekBase::RunResult TfrmLekAnyag::runQuery()
+const MaterialCardReport &TfrmLekAnyag::card() const
 {
-    QString error;
-    if (!m_card.run(
-            dbcFokszam->currentData().toString(), chosenNumber(), dtpDatumtol->date(), dtpDatumig->date(), &error))
-        return {0, error};
-    m_model->removeRows(0, m_model->rowCount());
-    for (const MaterialCard::Row &row : m_card.rows()) {
-        m_model->appendRow(QList<QStandardItem *> {new QStandardItem(::Dates::shortText(row.datum)),
-            new QStandardItem(row.bizSzam), new QStandardItem(row.bk), new QStandardItem(row.mozgnemNev),
-            new QStandardItem(StockFormat::price(row.kiAr)), new QStandardItem(StockFormat::price(row.beAr)),
-            new QStandardItem(NumberFormat::plain(row.tetelMenny)),
-            new QStandardItem(StockFormat::price(row.tetelErtek)),
-            new QStandardItem(NumberFormat::plain(row.keszletMenny)),
-            new QStandardItem(StockFormat::price(row.keszletErtek)), new QStandardItem(::Dates::shortText(row.lejarat)),
-            new QStandardItem(row.partnerNev), new QStandardItem(row.irszam), new QStandardItem(row.telepules),
-            new QStandardItem(row.utca), new QStandardItem(row.user)});
-    }
-    const MaterialCard::Material &material = m_card.material();
+    return static_cast<const MaterialCardReport &>(query());
+}
+
+ReportParameters TfrmLekAnyag::parameters() const
+{
+    ReportParameters values = TfrmLekBase::parameters();
+    values.filters.insert(MaterialCardReport::LedgerAccount, dbcFokszam->currentData().toString());
+    values.filters.insert(MaterialCardReport::RegisterNumber, chosenNumber());
+    return values;
+}
+
+void TfrmLekAnyag::runFinished()
+{
+    const MaterialCard::Material &material = card().card().material();
     const QString unit = QStringLiteral(" ") + material.mertekegyseg;
     lblKerekites->setText(QString::number(material.kerekites) + QStringLiteral(" tizedes"));
     lblKeszlet->setText(NumberFormat::format(material.keszletMennyiseg, QStringLiteral("###,###,##0.00 ")) + unit);
@@ -152,17 +139,10 @@ TfrmLekBase::RunResult TfrmLekAnyag::runQuery()
     lblKeszletMax->setText(NumberFormat::plain(material.keszletMax) + unit);
     lblAzonosito->setText(chosenNumber());
     lblSzorzo->setText(NumberFormat::plain(material.menySzorzo));
-    pnlStatus->setText(QStringLiteral("Össz:\n") + m_card.statusLines().join(QLatin1Char('\n')));
-    return {int(m_card.rows().size()), QString()};
-}
-
-QAbstractItemModel *TfrmLekAnyag::resultModel() const
-{
-    return m_model;
 }
 
 std::unique_ptr<Printout> TfrmLekAnyag::createPrintout()
 {
     return std::make_unique<TqrpAnyagKarton>(
-        m_settings, m_messenger, m_card, chosenNumber(), dtpDatumtol->date(), dtpDatumig->date());
+        m_settings, m_messenger, card().card(), chosenNumber(), dtpDatumtol->date(), dtpDatumig->date());
 }

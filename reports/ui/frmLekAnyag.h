@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/MaterialCard.h"
+#include "reports/MaterialCardReport.h"
 #include "reports/ui/frmLekBase.h"
 #include "stock/VoucherLookups.h"
 
@@ -8,7 +8,6 @@
 
 struct Services;
 class QLineEdit;
-class QStandardItemModel;
 
 // The material card screen ("Anyagkarton"): one material's movements in a period, the stored
 // running balance of each, and the totals.
@@ -29,8 +28,8 @@ public:
     QLabel *lblKeszletMax;
 
 protected:
-    RunResult runQuery() override;
-    QAbstractItemModel *resultModel() const override;
+    ReportParameters parameters() const override;
+    void runFinished() override;
     std::unique_ptr<Printout> createPrintout() override;
     QString helpPage() const override { return QStringLiteral("lekanyag.htm"); }
     QString exportFileName() const override { return QStringLiteral("Anyagkarton.csv"); }
@@ -41,8 +40,9 @@ private:
     void edtAnyagKodEnter();
     QString chosenNumber() const;
 
+    void showMaterial();
+    const MaterialCardReport &card() const;
+
     QSqlDatabase m_db;
-    MaterialCard m_card;
     QList<VoucherLookups::Material> m_materials;
-    QStandardItemModel *m_model;
 };

@@ -1,8 +1,9 @@
 #include "reports/ui/frmLekBase.h"
 
 #include "core/Refusal.h"
-
+#include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 #include "core/Messenger.h"
@@ -19,18 +20,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    return created;
-}
 
 QDateEdit *datePicker(QWidget *parent, const QString &name)
 {
@@ -52,12 +45,13 @@ QLabel *label(QWidget *parent, const QString &name, const QString &caption, QWid
 
 } // namespace
 
-TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates, QWidget *parent)
+TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<ReportQuery> query, QWidget *parent)
     : QDialog(parent)
-    , m_settings(settings)
-    , m_messenger(messenger)
-    , m_filePrompt(filePrompt)
+    , m_settings(services.settings)
+    , m_messenger(services.messenger)
+    , m_filePrompt(services.files)
     , m_dates(dates)
+    , m_query(std::move(query))
 {
     setModal(true);
     resize(900, 600);
@@ -96,15 +90,13 @@ TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &f
     top->addLayout(m_parameters, 0, column++);
     top->setColumnStretch(column, 1);
 
-    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("Indít"));
+    BitBtn1 = pushButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Indít"), true);
     BitBtn1->setDefault(true);
-    btnNyomtat = button(this, QStringLiteral("btnNyomtat"), QStringLiteral("&Nyomtat"));
+    btnNyomtat = pushButton(this, QStringLiteral("btnNyomtat"), QStringLiteral("&Nyomtat"), false);
     btnNyomtat->setEnabled(false);
-    btnExport = button(this, QStringLiteral("btnExport"), QStringLiteral("&Export"));
-    btnSugo = button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
-    btnKilep = button(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"));
-    for (QPushButton *other : {btnNyomtat, btnExport, btnSugo, btnKilep})
-        other->setAutoDefault(false);
+    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *each : {BitBtn1, btnNyomtat, btnExport, btnSugo})
         buttons->addWidget(each);
@@ -146,9 +138,7 @@ TfrmLekBase::TfrmLekBase(Settings &settings, Messenger &messenger, FilePrompt &f
     connect(btnExport, &QPushButton::clicked, this, &TfrmLekBase::btnExportClick);
     connect(btnSugo, &QPushButton::clicked, this, &TfrmLekBase::btnSugoClick);
     connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
-    auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    helpKey->setContext(Qt::WindowShortcut);
-    connect(helpKey, &QShortcut::activated, this, &TfrmLekBase::btnSugoClick);
+    installHelpKey(this, [this] { btnSugoClick(); });
 
     if (cmbEv) {
         fillYears();
@@ -209,6 +199,19 @@ int TfrmLekBase::selectedYear() const
     return year > 0 ? year : QDate::currentDate().year();
 }
 
+ReportParameters TfrmLekBase::parameters() const
+{
+    ReportParameters values;
+    values.year = selectedYear();
+    if (dtpDatumtol)
+        values.from = dtpDatumtol->date();
+    if (dtpDatumig)
+        values.to = dtpDatumig->date();
+    if (dtpDatum)
+        values.date = dtpDatum->date();
+    return values;
+}
+
 void TfrmLekBase::cmbEvChange()
 {
     applyYear(selectedYear());
@@ -240,19 +243,20 @@ void TfrmLekBase::applyYear(int year)
 void TfrmLekBase::BitBtn1Click()
 {
     m_messenger.showProgress(progressText());
-    QAbstractItemModel *model = resultModel();
     DBGrid1->setModel(nullptr); // no repaint while the rows are read
     BitBtn1->setEnabled(false);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    const RunResult result = runQuery();
+    const Refusal refused = m_query->run(parameters());
 
-    DBGrid1->setModel(model);
-    btnNyomtat->setEnabled(m_printAlways || (result.error.isEmpty() && result.rows > 0));
+    DBGrid1->setModel(m_query->rows());
+    pnlStatus->setText(m_query->totals());
+    btnNyomtat->setEnabled(m_printAlways || (refused.isNull() && m_query->rows()->rowCount() > 0));
     BitBtn1->setEnabled(true);
+    if (refused.isNull())
+        runFinished();
     m_messenger.hideProgress();
-    if (!result.error.isEmpty())
-        Refusal::error(result.error).show(m_messenger);
+    refused.show(m_messenger);
 }
 
 void TfrmLekBase::btnNyomtatClick()
@@ -270,7 +274,7 @@ void TfrmLekBase::btnExportClick()
     const QString name = exportFileName();
     if (name.isEmpty())
         return;
-    TfrmCsvExport::run(this, m_filePrompt, m_messenger, resultModel(), name, DBGrid1);
+    TfrmCsvExport::run(this, m_filePrompt, m_messenger, m_query->rows(), name, DBGrid1);
 }
 
 void TfrmLekBase::btnSugoClick()

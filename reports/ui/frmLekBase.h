@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/ui/Printout.h"
+#include "reports/ReportQuery.h"
 
 #include <QDialog>
 #include <memory>
@@ -15,21 +16,21 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class Settings;
+struct Services;
 
 // The common frame of every report screen (TfrmLek...): the year list and period, "Indít",
 // "&Nyomtat", "&Export", "&Súgó", "&Bezár", the read-only result grid and the totals panel.
-// It runs the report's query under the progress notice, opens the printout after the printer
-// check, exports the grid's rows as CSV and opens the help page.
+// It runs the report's query object (reports/: parameters in, rows and totals out) under the
+// progress notice and shows its rows and totals, opens the printout after the printer check,
+// exports the rows as CSV and opens the help page.
 //
 // Deriving a report screen:
-//  - pass the date controls it has (Dates) to the constructor; set the caption, relabel a date
-//    where the report names it otherwise (lblDatum->setText("Leltár zárási dátuma:")) and put the
-//    report's own filters into parameterLayout();
-//  - runQuery(): read the dates and filters, fill the model behind the grid (a QSqlQueryModel with
-//    bound parameters, or a work table), set pnlStatus, return the row count or the database's
-//    error text; the frame shows the progress notice, detaches the grid and enables "&Nyomtat";
-//  - resultModel(): that model; createPrintout(): the Tqrp... printout over the current rows
-//    (a Printout subclass that owns its ModelReportData; ListReport builds list layouts);
+//  - pass the date controls it has (Dates) and the report's query to the constructor; set the
+//    caption, relabel a date where the report names it otherwise (lblDatum->setText("Leltár
+//    zárási dátuma:")) and put the report's own filters into parameterLayout();
+//  - parameters(): the frame's year and dates; a report with filters adds them by name;
+//  - createPrintout(): the Tqrp... printout over query().rows() (a Printout subclass that owns
+//    its ModelReportData; ListReport builds list layouts);
 //  - helpPage() and exportFileName() from the report's table (no export name: no button);
 //  - a screen without a grid hides DBGrid1 and calls setPrintAlwaysEnabled(true);
 //  - a screen that follows the year (week or month lists) connects to cmbEv's
@@ -48,14 +49,8 @@ public:
         None,
     };
 
-    struct RunResult
-    {
-        int rows = 0;
-        QString error; // the database's error text when the run failed
-    };
-
     TfrmLekBase(
-        Settings &settings, Messenger &messenger, FilePrompt &filePrompt, Dates dates, QWidget *parent = nullptr);
+        const Services &services, Dates dates, std::unique_ptr<ReportQuery> query, QWidget *parent = nullptr);
     ~TfrmLekBase() override;
 
     static QString progressText();
@@ -90,9 +85,11 @@ public slots:
     void cmbEvChange();
 
 protected:
-    // Empties and fills the result (the model behind DBGrid1) and sets pnlStatus.
-    virtual RunResult runQuery() = 0;
-    virtual QAbstractItemModel *resultModel() const = 0;
+    // What the query is run with: the chosen year and the dates of the frame's controls.
+    virtual ReportParameters parameters() const;
+    ReportQuery &query() const { return *m_query; }
+    // After a run that succeeded: a screen that shows more than the rows and totals updates it.
+    virtual void runFinished() {}
     // The printout of the current result; the screen owns it until the preview closes.
     virtual std::unique_ptr<Printout> createPrintout() = 0;
     virtual QString helpPage() const = 0;
@@ -115,6 +112,7 @@ private:
     void applyYear(int year);
 
     Dates m_dates;
+    std::unique_ptr<ReportQuery> m_query;
     bool m_printAlways = false;
     QGridLayout *m_parameters;
     Printout::Previewer m_previewer;

@@ -1,6 +1,5 @@
 #include "reports/ui/frmLekLeltar.h"
 
-#include "core/NumberFormat.h"
 #include "reports/ui/qrpLeltar.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -12,14 +11,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 
 TfrmLekLeltar::TfrmLekLeltar(const Services &services, QSqlDatabase warehouse, bool blankSheet, QWidget *parent)
-    : TfrmLekBase(services.settings, services.messenger, services.files, Dates::YearDate, parent)
-    , m_db(warehouse)
+    : TfrmLekBase(services, Dates::YearDate, std::make_unique<InventoryListReport>(warehouse), parent)
     , m_blankSheet(blankSheet)
-    , m_list(warehouse)
 {
     setObjectName(QStringLiteral("frmLekLeltar"));
     setWindowTitle(blankSheet ? QStringLiteral("Üres leltárív nyomtatása") : QStringLiteral("Anyagleltár lista"));
@@ -45,11 +41,7 @@ TfrmLekLeltar::TfrmLekLeltar(const Services &services, QSqlDatabase warehouse, b
     parameterLayout()->addWidget(chkFokSzam, 2, 0);
     parameterLayout()->addWidget(dbcFokSzam, 2, 1);
 
-    m_model = new QStandardItemModel(0, 10, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Fk. sz."), QStringLiteral("Azon."), QStringLiteral("Anyagnév"),
-        QStringLiteral("Készlet"), QStringLiteral("Me."), QStringLiteral("Nyilv. ár"), QStringLiteral("Készlet érték"),
-        QStringLiteral("ÁFA"), QStringLiteral("Bruttó"), QStringLiteral("Szorzó")});
-    DBGrid1->setModel(m_model);
+    DBGrid1->setModel(query().rows());
     const bool showAfa = services.settings.showAFA();
     DBGrid1->setColumnHidden(7, !showAfa);
     DBGrid1->setColumnHidden(8, !showAfa);
@@ -65,64 +57,32 @@ QString TfrmLekLeltar::helpPage() const
     return m_blankSheet ? QStringLiteral("leltariv.htm") : QStringLiteral("lekleltar.htm");
 }
 
-InventoryList::Parameters TfrmLekLeltar::parameters() const
+InventoryListReport &TfrmLekLeltar::list() const
 {
-    InventoryList::Parameters parameters;
-    parameters.date = dtpDatum->date();
-    parameters.chosenYear = selectedYear();
-    parameters.workYear = m_settings.munkaEv().toInt();
-    parameters.showZero = chkNullas->isChecked();
-    parameters.ledgerAccount = chkFokSzam->isChecked() ? dbcFokSzam->currentData().toString() : QString();
-    parameters.byName = comOrder->currentIndex() == 1;
-    return parameters;
+    return static_cast<InventoryListReport &>(query());
 }
 
-TfrmLekBase::RunResult TfrmLekLeltar::runQuery()
+ReportParameters TfrmLekLeltar::parameters() const
 {
-    QString error;
-    if (!m_list.run(parameters(), &error))
-        return {0, error};
-    m_ran = true;
-    showRows();
-    return {int(m_list.rows().size()), QString()};
+    ReportParameters values = TfrmLekBase::parameters();
+    values.filters.insert(InventoryListReport::WorkYear, m_settings.munkaEv().toInt());
+    values.filters.insert(InventoryListReport::ShowZero, chkNullas->isChecked());
+    values.filters.insert(InventoryListReport::LedgerAccount,
+        chkFokSzam->isChecked() ? dbcFokSzam->currentData().toString() : QString());
+    values.filters.insert(InventoryListReport::ByName, comOrder->currentIndex() == 1);
+    values.filters.insert(InventoryListReport::ShowAfa, m_settings.showAFA());
+    return values;
 }
 
 void TfrmLekLeltar::applyView()
 {
-    if (!m_ran)
-        return;
-    m_list.applyView(parameters());
-    showRows();
-    btnNyomtat->setEnabled(!m_list.rows().isEmpty());
-}
-
-void TfrmLekLeltar::showRows()
-{
-    m_model->removeRows(0, m_model->rowCount());
-    for (const StockLine &line : m_list.rows()) {
-        QList<QStandardItem *> cells {new QStandardItem(line.fokSzam), new QStandardItem(line.nyilvSzam),
-            new QStandardItem(line.megnevezes),
-            new QStandardItem(NumberFormat::format(line.keszletMenny, QStringLiteral("0.000"))),
-            new QStandardItem(line.mertekegyseg),
-            new QStandardItem(NumberFormat::format(line.nyilvAr, QStringLiteral("0.00"))),
-            new QStandardItem(NumberFormat::format(line.keszletErtek, QStringLiteral("0.00"))),
-            new QStandardItem(NumberFormat::format(line.keszletAfa, QStringLiteral("0.00"))),
-            new QStandardItem(NumberFormat::format(line.keszletBrutto, QStringLiteral("0.00"))),
-            new QStandardItem(NumberFormat::plain(line.szorzo))};
-        for (int column : {3, 5, 6, 7, 8, 9})
-            cells[column]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_model->appendRow(cells);
-    }
-    pnlStatus->setText(m_list.statusText(m_settings.showAFA()));
-}
-
-QAbstractItemModel *TfrmLekLeltar::resultModel() const
-{
-    return m_model;
+    list().applyView(parameters());
+    pnlStatus->setText(list().totals());
+    btnNyomtat->setEnabled(!list().lines().isEmpty());
 }
 
 std::unique_ptr<Printout> TfrmLekLeltar::createPrintout()
 {
     return std::make_unique<TqrpLeltar>(
-        m_settings, m_messenger, m_list.rows(), dtpDatum->date(), m_blankSheet, m_settings.showAFA());
+        m_settings, m_messenger, list().lines(), dtpDatum->date(), m_blankSheet, m_settings.showAFA());
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "reports/InventoryList.h"
+#include "reports/InventoryListReport.h"
 #include "reports/ui/frmLekBase.h"
 
 #include <QSqlDatabase>
 
 struct Services;
 class QCheckBox;
-class QStandardItemModel;
 
 // The inventory list screen ("Anyagleltár lista"), also the blank inventory sheet: the stock of
 // every material at a date, with the zero-row and ledger-account filters and two orders.
@@ -23,20 +22,14 @@ public:
     QComboBox *dbcFokSzam;
 
 protected:
-    RunResult runQuery() override;
-    QAbstractItemModel *resultModel() const override;
+    ReportParameters parameters() const override;
     std::unique_ptr<Printout> createPrintout() override;
     QString helpPage() const override;
     QString exportFileName() const override { return QStringLiteral("Leltar.csv"); }
 
 private:
-    InventoryList::Parameters parameters() const;
     void applyView();
-    void showRows();
+    InventoryListReport &list() const;
 
-    QSqlDatabase m_db;
     bool m_blankSheet;
-    bool m_ran = false;
-    InventoryList m_list;
-    QStandardItemModel *m_model;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/InventoryDifference.h"
+#include "reports/InventoryDifferenceReport.h"
 #include "reports/ui/frmLekBase.h"
 
 #include <QSqlDatabase>
@@ -8,7 +8,6 @@
 struct Services;
 class QCheckBox;
 class QStandardItem;
-class QStandardItemModel;
 
 // The inventory difference screen ("Leltár külömbözet kidolgozása"): "Új" starts a sheet of the
 // stock at a date; the real stock is typed into the grid; the differences and sums follow. In the
@@ -24,8 +23,7 @@ public:
     QCheckBox *chkErrorPrint;
 
 protected:
-    RunResult runQuery() override;
-    QAbstractItemModel *resultModel() const override;
+    ReportParameters parameters() const override;
     std::unique_ptr<Printout> createPrintout() override;
     QString helpPage() const override { return QStringLiteral("LekLeltarHason.htm"); }
     QString exportFileName() const override { return QStringLiteral("LeltarHason.csv"); }
@@ -33,10 +31,8 @@ protected:
 private:
     void showSheet();
     void realStockEdited(QStandardItem *item);
+    InventoryDifferenceReport &sheet() const;
 
-    InventoryDifference m_sheet;
     bool m_comparison;
     bool m_filling = false;
-    QList<InventoryDifference::Row> m_rows;
-    QStandardItemModel *m_model;
 };

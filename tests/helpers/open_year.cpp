@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
         return 2;
     QTextStream out(stdout);
     YearOpening opening(Database::warehouse(args.at(1), args.at(2).toInt()));
-    if (opening.check(args.at(3)) == 0) {
+    if (!opening.check(args.at(3)).ok()) {
         out << "refused" << Qt::endl;
         return 1;
     }
@@ -28,16 +28,15 @@ int main(int argc, char *argv[])
     in.readLine();
 
     ScriptedMessenger messenger;
-    switch (opening.open(args.at(3).toInt(), args.at(4), messenger)) {
-    case YearOpening::Result::Opened:
+    const Checked<int> written = opening.open(args.at(3).toInt(), args.at(4), messenger);
+    if (written.ok()) {
         out << "opened" << Qt::endl;
         return 0;
-    case YearOpening::Result::AlreadyOpen:
+    }
+    if (YearOpening::isOpenedElsewhere(written.refusal)) {
         out << "already open" << Qt::endl;
         return 0;
-    case YearOpening::Result::Failed:
-        out << "failed: " << opening.lastError() << Qt::endl;
-        return 1;
     }
+    out << "failed: " << written.refusal.text << Qt::endl;
     return 1;
 }

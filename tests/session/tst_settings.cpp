@@ -385,11 +385,11 @@ private slots:
         EngineConfig engine(m_dir.path());
         const QString expected
             = QStringLiteral("Hibás paraméter társítva a függvényhez. Pontosvesszővel tagolt karakterlánc szükséges!");
-        EngineConfig::Result read = engine.readValue("\\DRIVERS\\PARADOX\\INIT\\NET DIR");
+        Checked<QString> read = engine.readValue("\\DRIVERS\\PARADOX\\INIT\\NET DIR");
         QVERIFY(!read.ok());
-        QCOMPARE(read.error, expected);
-        EngineConfig::Result write = engine.writeValue("\\DRIVERS\\PARADOX\\INIT\\NET DIR", "/srv/net");
-        QCOMPARE(write.error, expected);
+        QCOMPARE(read.refusal.text, expected);
+        Checked<QString> write = engine.writeValue("\\DRIVERS\\PARADOX\\INIT\\NET DIR", "/srv/net");
+        QCOMPARE(write.refusal.text, expected);
         QVERIFY(!QFile::exists(engine.filePath()));
     }
 
@@ -398,7 +398,7 @@ private slots:
         EngineConfig engine(m_dir.path());
         QCOMPARE(engine.filePath(), m_dir.filePath("salvia_db.ini"));
         // No file yet: the network directory is empty, the alias names the default directory.
-        EngineConfig::Result read = engine.readValue("\\DRIVERS\\PARADOX\\INIT\\;NET DIR");
+        Checked<QString> read = engine.readValue("\\DRIVERS\\PARADOX\\INIT\\;NET DIR");
         QVERIFY(read.ok());
         QCOMPARE(read.value, QString());
         QCOMPARE(engine.aliasDirectory("Salvia"), m_dir.filePath("adatbazis"));
@@ -425,9 +425,9 @@ private slots:
     {
         EngineConfig engine(m_dir.path());
         const QString entry = QStringLiteral("\\DRIVERS\\PARADOX\\INIT\\;LOCAL SHARE");
-        EngineConfig::Result written = engine.writeValue(entry, "TRUE");
+        Checked<QString> written = engine.writeValue(entry, "TRUE");
         QVERIFY(!written.ok());
-        QCOMPARE(written.error,
+        QCOMPARE(written.refusal.text,
             QStringLiteral("\\DRIVERS\\PARADOX\\INIT\\;LOCAL SHARE bejegyzés nem található a konfigurációs fájlban"));
         QVERIFY(!QFile::exists(engine.filePath()));
         QVERIFY(!engine.writeValue(EngineConfig::aliasPathEntry("Masik"), "/x").ok());
@@ -441,9 +441,9 @@ private slots:
     void engineConfigUnwritableIsAnError()
     {
         EngineConfig engine(m_dir.filePath("nincs"));
-        const EngineConfig::Result written = engine.writeValue(EngineConfig::netDirEntry(), "/srv/net");
+        const Checked<QString> written = engine.writeValue(EngineConfig::netDirEntry(), "/srv/net");
         QVERIFY(!written.ok());
-        QVERIFY(written.error.startsWith(QStringLiteral("A konfigurációs fájl nem írható: ")));
+        QVERIFY(written.refusal.text.startsWith(QStringLiteral("A konfigurációs fájl nem írható: ")));
     }
 
     // --- what the settings dialog's pages write

@@ -251,7 +251,12 @@ private slots:
         exec(db, "DELETE FROM \"Napizaras\"");
         YearOpening opening(db.warehouse(1));
         QCOMPARE(opening.lastYear(), 0);
-        QCOMPARE(opening.check(typed), accepted ? typed.toInt() : 0);
+        const Checked<int> checked = opening.check(typed);
+        QCOMPARE(checked.ok(), accepted);
+        QCOMPARE(checked.value, accepted ? typed.toInt() : 0);
+        if (!accepted)
+            QCOMPARE(checked.refusal.text,
+                QString("A beírt dátum hibás! Régebbi, vagy azonos a már lezárt évvel, vagy a formátuma hibás!"));
 
         Run run(db);
         run.prompts.addYearText(typed);
@@ -273,11 +278,12 @@ private slots:
         TempDatabase db(QDate(2006, 6, 1), engine);
         closed2006(db);
         YearOpening opening(db.warehouse(1));
-        QCOMPARE(opening.check("2007"), 2007);
+        QCOMPARE(opening.check("2007").value, 2007);
         exec(db, "INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES ('2007', TRUE)");
 
         ScriptedMessenger messenger;
-        QCOMPARE(opening.open(2007, "anna", messenger), YearOpening::Result::AlreadyOpen);
+        const Checked<int> written = opening.open(2007, "anna", messenger);
+        QVERIFY(YearOpening::isOpenedElsewhere(written.refusal));
         QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Munkaev\""), 3);
         QCOMPARE(count(db, "SELECT COUNT(*) FROM \"Raktar\""), 0);
     }

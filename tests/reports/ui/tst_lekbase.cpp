@@ -1,7 +1,9 @@
-#include "session/HelpPages.h"
 #include "session/Settings.h"
 #include "core/ScriptedFilePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "reports/SqlReportQuery.h"
+#include "session/Services.h"
 #include "printing/ui/ListReport.h"
 #include "printing/ModelReportData.h"
 #include "reports/ReportPeriod.h"
@@ -23,44 +25,55 @@
 
 namespace {
 
-// A report over the movement rows of the period, as a real report screen would be built.
+// The movement rows of the period, read as a real report's query reads them; `duringRun` sees the
+// screen while the rows are being read.
+class ProbaQuery : public SqlReportQuery
+{
+public:
+    ProbaQuery(const Settings &settings, std::function<void()> duringRun)
+        : SqlReportQuery(Database::warehouse(settings.dbPath(), settings.aktivRaktar()),
+            QStringLiteral("SELECT BizSzam, Datum, TetelErtek FROM Raktar WHERE Datum BETWEEN ? AND ? "
+                           "ORDER BY Datum, BizSzam"),
+            [](const ReportParameters &parameters) {
+                return QVariantList {
+                    parameters.from.toString(Qt::ISODate), parameters.to.toString(Qt::ISODate)};
+            },
+            [](const SqlReportQuery &query) { return QStringLiteral("Sorok: %1").arg(query.rowCount()); })
+        , m_duringRun(std::move(duringRun))
+    {
+    }
+
+    Refusal run(const ReportParameters &parameters) override
+    {
+        m_duringRun();
+        return SqlReportQuery::run(parameters);
+    }
+
+private:
+    std::function<void()> m_duringRun;
+};
+
+// A report screen over that query, as a real report screen would be built.
 class TfrmLekProba : public TfrmLekBase
 {
 public:
-    TfrmLekProba(Settings &settings, Messenger &messenger, FilePrompt &prompt, Dates dates)
-        : TfrmLekBase(settings, messenger, prompt, dates)
-        , m_scripted(static_cast<ScriptedMessenger &>(messenger))
+    TfrmLekProba(const Services &services, Dates dates)
+        : TfrmLekBase(services, dates, std::make_unique<ProbaQuery>(services.settings, [this] {
+            progressDuringRun = m_scripted.progressVisible() && DBGrid1->model() != rows();
+        }))
+        , m_scripted(static_cast<ScriptedMessenger &>(services.messenger))
     {
         setWindowTitle(QStringLiteral("Próba lista"));
     }
 
-    QString sql = QStringLiteral("SELECT BizSzam, Datum, TetelErtek FROM Raktar WHERE Datum BETWEEN ? AND ? "
-                                 "ORDER BY Datum, BizSzam");
     bool progressDuringRun = false;
-    QSqlQueryModel model;
+    QAbstractItemModel *rows() const { return query().rows(); }
 
 protected:
-    RunResult runQuery() override
-    {
-        progressDuringRun = m_scripted.progressVisible() && DBGrid1->model() != &model;
-        QSqlQuery query(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
-        if (!query.prepare(sql))
-            return {0, query.lastError().text()};
-        query.addBindValue(dtpDatumtol->date().toString(Qt::ISODate));
-        query.addBindValue(dtpDatumig->date().toString(Qt::ISODate));
-        if (!query.exec())
-            return {0, query.lastError().text()};
-        model.setQuery(std::move(query));
-        while (model.canFetchMore())
-            model.fetchMore();
-        pnlStatus->setText(QStringLiteral("Sorok: %1").arg(model.rowCount()));
-        return {model.rowCount(), QString()};
-    }
-    QAbstractItemModel *resultModel() const override { return const_cast<QSqlQueryModel *>(&model); }
     std::unique_ptr<Printout> createPrintout() override
     {
         auto printout = std::make_unique<Printout>(m_settings, m_messenger);
-        m_data = std::make_unique<ModelReportData>(&model);
+        m_data = std::make_unique<ModelReportData>(rows());
         ListReport::build(*printout, QStringLiteral("Próba lista"),
             {{QStringLiteral("Biz. szám"), QStringLiteral("BizSzam"), 30},
                 {QStringLiteral("Dátum"), QStringLiteral("Datum"), 30, Qt::AlignLeft, {}, QStringLiteral("yyyy.MM.dd")},
@@ -107,6 +120,8 @@ private:
     Settings m_settings;
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_prompt;
+    ScriptedDatePrompt m_dates;
+    Services services() { return {m_settings, m_messenger, m_prompt, m_dates}; }
 };
 
 void TestReportsLekBase::initTestCase()
@@ -183,7 +198,7 @@ void TestReportsLekBase::periodOfAYear()
 
 void TestReportsLekBase::yearListFromWorkYears()
 {
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     QCOMPARE(screen.cmbEv->count(), 3);
     QCOMPARE(screen.cmbEv->itemText(0), QStringLiteral("2004"));
     QCOMPARE(screen.cmbEv->itemText(2), QStringLiteral("2006"));
@@ -200,7 +215,7 @@ void TestReportsLekBase::yearListFromWorkYears()
     // A list that reaches the current year ends its period today.
     const int current = QDate::currentDate().year();
     setWorkYears({{QString::number(current - 1), true}});
-    TfrmLekProba now(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba now(services(), TfrmLekBase::Dates::YearPeriod);
     QCOMPARE(now.cmbEv->count(), 2);
     now.cmbEv->setCurrentIndex(1);
     QCOMPARE(now.dtpDatumtol->date(), QDate(current, 1, 1));
@@ -211,7 +226,7 @@ void TestReportsLekBase::yearListFromWorkYears()
 void TestReportsLekBase::choosingAYearNeverClampsTheDates()
 {
     setWorkYears({{QStringLiteral("2001"), false}, {QStringLiteral("2004"), true}, {QStringLiteral("2010"), false}});
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     QCOMPARE(screen.cmbEv->currentText(), QStringLiteral("2004"));
     for (const QString year :
         {QStringLiteral("2011"), QStringLiteral("2001"), QStringLiteral("2010"), QStringLiteral("2004")}) {
@@ -224,7 +239,7 @@ void TestReportsLekBase::choosingAYearNeverClampsTheDates()
 
 void TestReportsLekBase::singleDateAndWorkYearScreens()
 {
-    TfrmLekProba single(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearDate);
+    TfrmLekProba single(services(), TfrmLekBase::Dates::YearDate);
     QVERIFY(single.dtpDatum);
     QVERIFY(!single.dtpDatumtol);
     QCOMPARE(single.dtpDatum->date(), QDate(2005, 1, 1));
@@ -232,7 +247,7 @@ void TestReportsLekBase::singleDateAndWorkYearScreens()
     single.cmbEv->setCurrentText(QStringLiteral("2004"));
     QCOMPARE(single.dtpDatum->date(), QDate(2004, 1, 1));
 
-    TfrmLekProba workYear(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::WorkYear);
+    TfrmLekProba workYear(services(), TfrmLekBase::Dates::WorkYear);
     QVERIFY(!workYear.cmbEv);
     QCOMPARE(workYear.dtpDatumtol->date(), QDate(2005, 1, 1));
     QCOMPARE(workYear.dtpDatumig->date(), QDate::currentDate());
@@ -242,7 +257,7 @@ void TestReportsLekBase::singleDateAndWorkYearScreens()
 void TestReportsLekBase::yearOnlyAndStartDateOnlyScreens()
 {
     // A month report: the year list alone, no date picker.
-    TfrmLekProba month(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::Year);
+    TfrmLekProba month(services(), TfrmLekBase::Dates::Year);
     QVERIFY(month.cmbEv);
     QCOMPARE(month.cmbEv->currentText(), QStringLiteral("2005"));
     QCOMPARE(month.findChildren<QDateEdit *>().size(), 0);
@@ -251,7 +266,7 @@ void TestReportsLekBase::yearOnlyAndStartDateOnlyScreens()
     QCOMPARE(month.cmbEv->currentText(), QStringLiteral("2006"));
 
     // Opened from the ration sheet: only dtpDatumtol, which the caller sets to the sheet's date.
-    TfrmLekProba sheet(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::DateFrom);
+    TfrmLekProba sheet(services(), TfrmLekBase::Dates::DateFrom);
     QVERIFY(!sheet.cmbEv && !sheet.dtpDatumig && !sheet.dtpDatum);
     QCOMPARE(sheet.findChildren<QDateEdit *>(), QList<QDateEdit *> {sheet.dtpDatumtol});
     QCOMPARE(sheet.lblDatumtol->text(), QStringLiteral("Dátumtól:"));
@@ -263,12 +278,12 @@ void TestReportsLekBase::yearOnlyAndStartDateOnlyScreens()
 
 void TestReportsLekBase::printWithoutRowsWhereTheReportSaysSo()
 {
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.setPrintAlwaysEnabled(true);
     QVERIFY(screen.btnNyomtat->isEnabled());
     screen.cmbEv->setCurrentText(QStringLiteral("2004"));
     screen.BitBtn1->click();
-    QCOMPARE(screen.model.rowCount(), 0);
+    QCOMPARE(screen.rows()->rowCount(), 0);
     QVERIFY(screen.btnNyomtat->isEnabled());
 
     PreparedReport shown;
@@ -283,7 +298,7 @@ void TestReportsLekBase::printWithoutRowsWhereTheReportSaysSo()
 
 void TestReportsLekBase::runShowsRowsUnderTheProgressNotice()
 {
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     QVERIFY(!screen.btnNyomtat->isEnabled());
     QVERIFY(screen.BitBtn1->isDefault());
     screen.BitBtn1->click();
@@ -292,7 +307,7 @@ void TestReportsLekBase::runShowsRowsUnderTheProgressNotice()
     QCOMPARE(m_messenger.progressTexts(),
         QStringList {QStringLiteral("Kérem várjon, lekérdezés folyamatban...\rEz több percet is igénybevehet!")});
     QVERIFY(!m_messenger.progressVisible());
-    QCOMPARE(screen.DBGrid1->model(), &screen.model);
+    QCOMPARE(screen.DBGrid1->model(), screen.rows());
     QCOMPARE(screen.DBGrid1->model()->rowCount(), 30);
     QCOMPARE(screen.pnlStatus->text(), QStringLiteral("Sorok: 30"));
     QVERIFY(screen.btnNyomtat->isEnabled());
@@ -307,14 +322,17 @@ void TestReportsLekBase::runShowsRowsUnderTheProgressNotice()
 
 void TestReportsLekBase::failedRunReportsTheDatabaseError()
 {
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.BitBtn1->click();
     QVERIFY(screen.btnNyomtat->isEnabled());
-    screen.sql = QStringLiteral("SELECT Nincs FROM NincsIlyenTabla WHERE ? < ?");
+    // The table is gone while the screen is open.
+    QSqlQuery query(Database::warehouse(m_settings.dbPath(), 1));
+    QVERIFY(query.exec(QStringLiteral("ALTER TABLE Raktar RENAME TO RaktarFélre")));
     screen.BitBtn1->click();
+    QVERIFY(query.exec(QStringLiteral("ALTER TABLE RaktarFélre RENAME TO Raktar")));
     QCOMPARE(m_messenger.shown().size(), 1);
     QCOMPARE(m_messenger.last().caption, QStringLiteral("HIBA!"));
-    QVERIFY(m_messenger.last().text.contains(QStringLiteral("NincsIlyenTabla")));
+    QVERIFY(m_messenger.last().text.contains(QStringLiteral("Raktar")));
     QVERIFY(!m_messenger.progressVisible());
     QVERIFY(!screen.btnNyomtat->isEnabled());
     QVERIFY(screen.BitBtn1->isEnabled());
@@ -323,13 +341,13 @@ void TestReportsLekBase::failedRunReportsTheDatabaseError()
 void TestReportsLekBase::printChecksPrinterAndPreviews()
 {
     m_settings.setIsPrinter(0);
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.BitBtn1->click();
     PreparedReport shown;
     screen.setPreviewer([&](const PreparedReport &pages, QWidget *) { shown = pages; });
     screen.btnNyomtat->click();
 
-    QCOMPARE(m_messenger.texts(), QStringList {Printout::noPrinterMessage()});
+    QCOMPARE(m_messenger.texts(), QStringList {QStringLiteral("Nincs nyomtató telepítve!\rA nyomtatási képet megtekintheti és elmentheti, amit később kinyomtathat.")});
     QCOMPARE(shown.pages.size(), 1);
     const QStringList lines = PrintedPages::texts(shown, 0);
     QCOMPARE(lines.first(), QStringLiteral("Próba lista"));
@@ -344,7 +362,7 @@ void TestReportsLekBase::printChecksPrinterAndPreviews()
 void TestReportsLekBase::exportWritesTheGridRows()
 {
     QDir::setCurrent(m_dir.path());
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.show();
     QVERIFY(screen.btnExport->isVisible());
     screen.BitBtn1->click();
@@ -365,19 +383,19 @@ void TestReportsLekBase::exportWritesTheGridRows()
 void TestReportsLekBase::helpOpensTheScreensPage()
 {
     // No help folder in the test's program directory: the missing page is named in the warning.
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.btnSugo->click();
-    QCOMPARE(m_messenger.texts(), QStringList {HelpPages::missingText(QStringLiteral("lekproba.htm"))});
+    QCOMPARE(m_messenger.texts(), QStringList {QStringLiteral("A kért súgótémakör nem elérhető: \r<[lekproba.htm]>")});
 }
 
 void TestReportsLekBase::wheelMovesTheGridCursorByOneRow()
 {
-    TfrmLekProba screen(m_settings, m_messenger, m_prompt, TfrmLekBase::Dates::YearPeriod);
+    TfrmLekProba screen(services(), TfrmLekBase::Dates::YearPeriod);
     screen.show();
     QVERIFY(QTest::qWaitForWindowExposed(&screen));
     screen.BitBtn1->click();
     screen.DBGrid1->setFocus();
-    screen.DBGrid1->setCurrentIndex(screen.model.index(0, 0));
+    screen.DBGrid1->setCurrentIndex(screen.rows()->index(0, 0));
     QWidget *viewport = screen.DBGrid1->viewport();
     auto turn = [&](int delta) {
         const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);

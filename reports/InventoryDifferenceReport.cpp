@@ -1,0 +1,79 @@
+#include "reports/InventoryDifferenceReport.h"
+
+#include "core/NumberFormat.h"
+#include "reports/TextRows.h"
+#include "stock/StockFormat.h"
+#include "stock/StockMessages.h"
+
+InventoryDifferenceReport::InventoryDifferenceReport(QSqlDatabase warehouse, bool comparison)
+    : m_sheet(warehouse)
+    , m_comparison(comparison)
+{
+}
+
+Refusal InventoryDifferenceReport::run(const ReportParameters &parameters)
+{
+    QString error;
+    const bool started
+        = m_sheet.start(parameters.date, parameters.filters.value(WorkYear).toInt(), m_comparison, &error);
+    show(parameters);
+    return started ? Refusal() : Refusal::error(StockMessages::databaseError(error));
+}
+
+void InventoryDifferenceReport::clear()
+{
+    m_sheet.clear();
+}
+
+void InventoryDifferenceReport::show(const ReportParameters &parameters)
+{
+    m_rows = m_sheet.rows(
+        parameters.filters.value(ByName).toBool(), parameters.filters.value(OnlyDifferences).toBool());
+    TextRows::reset(m_model,
+        {QStringLiteral("Fők. sz."), QStringLiteral("Nyilv. szám"), QStringLiteral("Megnevezés"),
+            QStringLiteral("Nyilv. ár"), QStringLiteral("Program érték"),
+            m_comparison ? QStringLiteral("Egyenleg") : QStringLiteral("Program készlet"),
+            m_comparison ? QStringLiteral("Készlet") : QStringLiteral("Valós készlet"), QStringLiteral("Eltérés"),
+            QStringLiteral("Mért. egys."), QStringLiteral("Eltérés érték")});
+    for (const InventoryDifference::Row &row : m_rows) {
+        const QList<QStandardItem *> cells = TextRows::cells(
+            {row.fokSzam, row.nyilvSzam, row.megnevezes, StockFormat::price(row.nyilvAr),
+                StockFormat::price(row.keszletErtek), NumberFormat::format(row.keszletMenny, QStringLiteral("0.000")),
+                NumberFormat::plain(row.valosKeszlet), NumberFormat::format(row.elteres, QStringLiteral("0.000")),
+                row.mertekegyseg, StockFormat::price(row.elteresAr)},
+            {3, 4, 5, 6, 7, 9});
+        cells[RealStockColumn]->setEditable(!m_comparison);
+        if (m_comparison)
+            cells[RealStockColumn]->setForeground(Qt::blue);
+        for (int column = 0; row.elteres != 0 && column < cells.size(); ++column) {
+            if (column != RealStockColumn) {
+                cells[column]->setBackground(Qt::red);
+                cells[column]->setForeground(Qt::white);
+            }
+        }
+        m_model.appendRow(cells);
+    }
+}
+
+Refusal InventoryDifferenceReport::setRealStock(int row, const QString &typed, const ReportParameters &parameters)
+{
+    if (m_comparison || row < 0 || row >= m_rows.size())
+        return Refusal();
+    Refusal refused;
+    const std::optional<double> quantity = StockFormat::typedQuantity(typed);
+    if (!quantity) {
+        refused = Refusal::error(QStringLiteral("Hibás számot adott meg!"));
+    } else {
+        const InventoryDifference::Row &shown = m_rows.at(row);
+        QString error;
+        if (!m_sheet.setRealStock(shown.fokSzam, shown.nyilvSzam, *quantity, &error) && !error.isEmpty())
+            refused = Refusal::error(StockMessages::databaseError(error));
+    }
+    show(parameters);
+    return refused;
+}
+
+QString InventoryDifferenceReport::totals() const
+{
+    return InventoryDifference::statusText(m_sheet.totals());
+}

@@ -1,0 +1,72 @@
+#include "reports/InventoryListReport.h"
+
+#include "core/NumberFormat.h"
+#include "reports/TextRows.h"
+#include "stock/StockMessages.h"
+
+namespace {
+
+const QStringList Captions {QStringLiteral("Fk. sz."), QStringLiteral("Azon."), QStringLiteral("Anyagnév"),
+    QStringLiteral("Készlet"), QStringLiteral("Me."), QStringLiteral("Nyilv. ár"), QStringLiteral("Készlet érték"),
+    QStringLiteral("ÁFA"), QStringLiteral("Bruttó"), QStringLiteral("Szorzó")};
+
+} // namespace
+
+InventoryListReport::InventoryListReport(QSqlDatabase warehouse)
+    : m_list(warehouse)
+{
+    TextRows::reset(m_model, Captions);
+}
+
+InventoryList::Parameters InventoryListReport::listParameters(const ReportParameters &parameters)
+{
+    InventoryList::Parameters values;
+    values.date = parameters.date;
+    values.chosenYear = parameters.year;
+    values.workYear = parameters.filters.value(WorkYear).toInt();
+    values.showZero = parameters.filters.value(ShowZero).toBool();
+    values.ledgerAccount = parameters.filters.value(LedgerAccount).toString();
+    values.byName = parameters.filters.value(ByName).toBool();
+    return values;
+}
+
+Refusal InventoryListReport::run(const ReportParameters &parameters)
+{
+    m_showAfa = parameters.filters.value(ShowAfa).toBool();
+    QString error;
+    if (!m_list.run(listParameters(parameters), &error)) {
+        TextRows::reset(m_model, Captions);
+        return Refusal::error(StockMessages::databaseError(error));
+    }
+    m_ran = true;
+    fill();
+    return Refusal();
+}
+
+void InventoryListReport::applyView(const ReportParameters &parameters)
+{
+    if (!m_ran)
+        return;
+    m_showAfa = parameters.filters.value(ShowAfa).toBool();
+    m_list.applyView(listParameters(parameters));
+    fill();
+}
+
+void InventoryListReport::fill()
+{
+    TextRows::reset(m_model, Captions);
+    for (const StockLine &line : m_list.rows()) {
+        TextRows::append(m_model,
+            {line.fokSzam, line.nyilvSzam, line.megnevezes, NumberFormat::format(line.keszletMenny, QStringLiteral("0.000")),
+                line.mertekegyseg, NumberFormat::format(line.nyilvAr, QStringLiteral("0.00")),
+                NumberFormat::format(line.keszletErtek, QStringLiteral("0.00")),
+                NumberFormat::format(line.keszletAfa, QStringLiteral("0.00")),
+                NumberFormat::format(line.keszletBrutto, QStringLiteral("0.00")), NumberFormat::plain(line.szorzo)},
+            {3, 5, 6, 7, 8, 9});
+    }
+}
+
+QString InventoryListReport::totals() const
+{
+    return m_ran ? m_list.statusText(m_showAfa) : QStringLiteral("Összesítés:");
+}
