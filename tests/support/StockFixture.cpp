@@ -1,6 +1,7 @@
 #include "StockFixture.h"
 
 #include "stock/ItemPrices.h"
+#include "store/Sql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,8 +14,8 @@ void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSz
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
-        "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+        "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", \"MenySzorzo\", \"AfaCsoport\", "
+        "\"NyilvAr\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", \"KeszletErtek\") "
         "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, ?, ?, 0, 0)"));
     const QVariantList values {fokSzla, nyilvSzam, name, kerekites, keszletMin, keszletMax};
     for (int i = 0; i < values.size(); ++i)
@@ -75,6 +76,39 @@ QVariant value(QSqlDatabase db, const QString &sql)
         return QVariant();
     }
     return query.next() ? query.value(0) : QVariant();
+}
+
+void addPartner(QSqlDatabase db, const QString &partAzon, const QString &nev, const QString &irszam,
+    const QString &telepules, const QString &utca)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO \"Partner\" (\"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\") "
+                                 "VALUES (?, ?, ?, ?, ?)"));
+    const QVariantList values {partAzon, nev, irszam, telepules, utca};
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
+        QTest::qFail(qPrintable(query.lastError().text()), __FILE__, __LINE__);
+}
+
+qint64 addRow(QSqlDatabase db, const MovementRow &row)
+{
+    QString error;
+    const qint64 id = Sql::insertReturningId(db, QStringLiteral("Raktar"),
+        {QStringLiteral("BK"), QStringLiteral("Mozgnem"), QStringLiteral("BizSzam"), QStringLiteral("Datum"),
+            QStringLiteral("Sorszam"), QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("PartAzon"),
+            QStringLiteral("User"), QStringLiteral("AfaKod"), QStringLiteral("TetelMenny"), QStringLiteral("BeAr"),
+            QStringLiteral("KiAr"), QStringLiteral("TetelErtek"), QStringLiteral("AfaErtek"), QStringLiteral("Brutto"),
+            QStringLiteral("KeszletMenny"), QStringLiteral("KeszletErtek"), QStringLiteral("Lejarat"),
+            QStringLiteral("Stat")},
+        {row.bk, row.mozgnem, row.bizSzam, Sql::date(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam, row.partAzon,
+            row.user, row.afaKod, row.tetelMenny, Sql::money(row.beAr), Sql::money(row.kiAr), Sql::money(row.tetelErtek),
+            Sql::money(row.afaErtek), Sql::money(row.brutto), row.keszletMenny, Sql::money(row.keszletErtek),
+            Sql::date(row.lejarat), Sql::flag(row.stat)},
+        QStringLiteral("RaktAzon"), &error);
+    if (id < 0)
+        QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+    return id;
 }
 
 } // namespace StockFixture

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "stock/MovementRow.h"
 #include "stock/StockItem.h"
 
 #include <QDate>
@@ -26,5 +27,12 @@ StockItem issue(const QString &bizSzam, const QDate &datum, const QString &nyilv
 Money money(const QString &text);
 // One value of the first row of a query (a null QVariant when there is no row).
 QVariant value(QSqlDatabase db, const QString &sql);
+
+// A partner with its name and address.
+void addPartner(QSqlDatabase db, const QString &partAzon, const QString &nev, const QString &irszam = QString(),
+    const QString &telepules = QString(), const QString &utca = QString());
+// A movement row written as it stands, without the stock engine: for readers of the rows.
+// Returns its RaktAzon.
+qint64 addRow(QSqlDatabase db, const MovementRow &row);
 
 } // namespace StockFixture
