@@ -20,50 +20,6 @@ class TestVoucherPrint : public QObject
 
     static QDate day(int month, int dayOfMonth) { return QDate(2025, month, dayOfMonth); }
 
-    static MovementRow item(const QString &bk, const QString &mozgnem, const QString &bizSzam, const QDate &datum,
-        const QString &fokSzla, const QString &nyilvSzam, const QString &partAzon, const QString &afaKod,
-        const QString &netto, const QString &afa, const QString &brutto)
-    {
-        MovementRow row;
-        row.bk = bk;
-        row.mozgnem = mozgnem;
-        row.bizSzam = bizSzam;
-        row.datum = datum;
-        row.sorszam = QStringLiteral("2025/000") + bizSzam.right(2);
-        row.fokSzla = fokSzla;
-        row.nyilvSzam = nyilvSzam;
-        row.partAzon = partAzon;
-        row.user = QStringLiteral("anna");
-        row.afaKod = afaKod;
-        row.tetelMenny = 2.5;
-        row.kiAr = money(QStringLiteral("400.0004"));
-        row.tetelErtek = money(netto);
-        row.afaErtek = money(afa);
-        row.brutto = money(brutto);
-        row.keszletMenny = 7.125;
-        return row;
-    }
-
-    // Receipt vouchers of January and February and one issue voucher:
-    //   00000010 on 01-02 (two items, supplier 00010), 00000009 on 01-03 (supplier 00011, 5 % VAT),
-    //   00000011 on 01-20 (an item whose material and partner are gone), 00000010 again on 02-05,
-    //   and the issue 00000010 on 01-02. 00000010 on 01-02 and 00000009 on 01-03 give the same
-    //   sum of number, month and day, and follow each other in date order.
-    static void fill(QSqlDatabase wh)
-    {
-        addMaterial(wh, "100", "0001", "Liszt");
-        addMaterial(wh, "100", "0002", "Cukor");
-        addMaterial(wh, "200", "0001", "Tej");
-        addPartner(wh, "00010", "Gabona Kft.", "1111", "Budapest", "Malom u. 2.");
-        addPartner(wh, "00011", "Tejüzem Zrt.", "2000", "Szentendre", "Fő tér 1.");
-        addRow(wh, item("BE", "01", "00000010", day(1, 2), "100", "0002", "00010", "01", "1000.0001", "270", "1270.0001"));
-        addRow(wh, item("BE", "01", "00000010", day(1, 2), "100", "0001", "00010", "01", "0.1", "0.03", "0.13"));
-        addRow(wh, item("BE", "02", "00000009", day(1, 3), "200", "0001", "00011", "03", "200", "10", "210"));
-        addRow(wh, item("BE", "01", "00000011", day(1, 20), "100", "0009", "99999", "01", "50", "13.5", "63.5"));
-        addRow(wh, item("BE", "01", "00000010", day(2, 5), "100", "0001", "00010", "01", "10", "2.7", "12.7"));
-        addRow(wh, item("KI", "03", "00000010", day(1, 2), "100", "0001", "00001", "01", "40", "10.8", "50.8"));
-    }
-
     // One filled warehouse per engine, shared by the cases that only read it.
     QSqlDatabase warehouse(const QString &engine)
     {
@@ -72,7 +28,7 @@ class TestVoucherPrint : public QObject
             db = std::make_unique<TempDatabase>(QDate(2025, 6, 1), engine);
             if (!db->isValid())
                 return QSqlDatabase();
-            fill(db->warehouse(1));
+            addExampleVouchers(db->warehouse(1));
         }
         return db->warehouse(1);
     }

@@ -111,4 +111,44 @@ qint64 addRow(QSqlDatabase db, const MovementRow &row)
     return id;
 }
 
+MovementRow voucherItem(const QString &bk, const QString &mozgnem, const QString &bizSzam, const QDate &datum,
+    const QString &fokSzla, const QString &nyilvSzam, const QString &partAzon, const QString &afaKod,
+    const QString &netto, const QString &afa, const QString &brutto)
+{
+    MovementRow row;
+    row.bk = bk;
+    row.mozgnem = mozgnem;
+    row.bizSzam = bizSzam;
+    row.datum = datum;
+    row.sorszam = QStringLiteral("2025/000") + bizSzam.right(2);
+    row.fokSzla = fokSzla;
+    row.nyilvSzam = nyilvSzam;
+    row.partAzon = partAzon;
+    row.user = QStringLiteral("anna");
+    row.afaKod = afaKod;
+    row.tetelMenny = 2.5;
+    row.kiAr = money(QStringLiteral("400.0004"));
+    row.tetelErtek = money(netto);
+    row.afaErtek = money(afa);
+    row.brutto = money(brutto);
+    row.keszletMenny = 7.125;
+    return row;
+}
+
+void addExampleVouchers(QSqlDatabase db)
+{
+    auto day = [](int month, int dayOfMonth) { return QDate(2025, month, dayOfMonth); };
+    addMaterial(db, "100", "0001", "Liszt");
+    addMaterial(db, "100", "0002", "Cukor");
+    addMaterial(db, "200", "0001", "Tej");
+    addPartner(db, "00010", "Gabona Kft.", "1111", "Budapest", "Malom u. 2.");
+    addPartner(db, "00011", "Tejüzem Zrt.", "2000", "Szentendre", "Fő tér 1.");
+    addRow(db, voucherItem("BE", "01", "00000010", day(1, 2), "100", "0002", "00010", "01", "1000.0001", "270", "1270.0001"));
+    addRow(db, voucherItem("BE", "01", "00000010", day(1, 2), "100", "0001", "00010", "01", "0.1", "0.03", "0.13"));
+    addRow(db, voucherItem("BE", "02", "00000009", day(1, 3), "200", "0001", "00011", "03", "200", "10", "210"));
+    addRow(db, voucherItem("BE", "01", "00000011", day(1, 20), "100", "0009", "99999", "01", "50", "13.5", "63.5"));
+    addRow(db, voucherItem("BE", "01", "00000010", day(2, 5), "100", "0001", "00010", "01", "10", "2.7", "12.7"));
+    addRow(db, voucherItem("KI", "03", "00000010", day(1, 2), "100", "0001", "00001", "01", "40", "10.8", "50.8"));
+}
+
 } // namespace StockFixture
