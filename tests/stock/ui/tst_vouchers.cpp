@@ -136,6 +136,20 @@ private slots:
         QVERIFY(!texts.contains("Cukor"));
     }
 
+    void correctionListExplainsItsColoursInTheIssueModes()
+    {
+        Run run;
+        using Mode = TfrmRaktarMod::Mode;
+        for (const Mode mode : {Mode::ReceiptChange, Mode::ReceiptDelete, Mode::IssueChange, Mode::IssueDelete}) {
+            TfrmRaktarMod list(run.services, run.wh, mode);
+            const bool issue = mode == Mode::IssueChange || mode == Mode::IssueDelete;
+            QCOMPARE(!list.lblKek->isHidden(), issue);
+            QCOMPARE(!list.lblZold->isHidden(), issue);
+            QCOMPARE(list.lblKek->text(), "*kék = kiszabatos tétel");
+            QCOMPARE(list.lblZold->text(), "*zöld = A la Carte kiszabatos tétel");
+        }
+    }
+
     void correctionListDeletesAndProtectsRationItems()
     {
         Run run;
