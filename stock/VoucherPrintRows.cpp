@@ -31,21 +31,16 @@ VoucherPrintRows VoucherPrintRows::ofList(QSqlDatabase warehouse, const Filter &
         conditions += QStringLiteral(" AND r.\"BizSzam\" LIKE ? ESCAPE '\\'");
         values << QStringLiteral("%") + Sql::prefixPattern(filter.numberPart);
     }
-    if (!filter.fokSzla.isEmpty()) {
-        conditions += QStringLiteral(" AND r.\"FokSzla\" = ?");
-        values << filter.fokSzla;
-    }
-    if (!filter.partAzon.isEmpty()) {
-        conditions += QStringLiteral(" AND r.\"PartAzon\" = ?");
-        values << filter.partAzon;
-    }
-    if (!filter.mozgnemFrom.isEmpty()) {
-        conditions += QStringLiteral(" AND r.\"Mozgnem\" >= ?");
-        values << filter.mozgnemFrom;
-    }
-    if (!filter.mozgnemTo.isEmpty()) {
-        conditions += QStringLiteral(" AND r.\"Mozgnem\" <= ?");
-        values << filter.mozgnemTo;
+    // Each filter left empty drops its condition.
+    const QList<QPair<QString, QString>> optional {{QStringLiteral(" AND r.\"FokSzla\" = ?"), filter.fokSzla},
+        {QStringLiteral(" AND r.\"PartAzon\" = ?"), filter.partAzon},
+        {QStringLiteral(" AND r.\"Mozgnem\" >= ?"), filter.mozgnemFrom},
+        {QStringLiteral(" AND r.\"Mozgnem\" <= ?"), filter.mozgnemTo}};
+    for (const auto &[condition, value] : optional) {
+        if (!value.isEmpty()) {
+            conditions += condition;
+            values << value;
+        }
     }
     VoucherPrintRows result;
     result.read(warehouse, conditions, values, filter.order);
