@@ -8,6 +8,8 @@
 #include "reports/ui/qrpKibiz.h"
 #include "stock/StockMessages.h"
 
+#include <memory>
+
 namespace {
 
 const QString MoneyMask = QStringLiteral("###,###,##0.00");
