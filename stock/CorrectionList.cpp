@@ -71,3 +71,10 @@ QList<CorrectionList::Row> CorrectionList::rows(
     }
     return list;
 }
+
+CorrectionList::Tint CorrectionList::tint(const Row &row)
+{
+    if (!row.stat)
+        return Tint::Plain;
+    return row.mozgnem == QLatin1String("08") ? Tint::ALaCarte : Tint::Ration;
+}

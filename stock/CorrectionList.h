@@ -40,6 +40,11 @@ public:
         bool stat = false;
     };
 
+    // How a row stands out in the list: items written by the issue by menu in one colour, those of
+    // the a-la-carte ration sheets (movement type "08") in another; every other row plain.
+    enum class Tint { Plain, Ration, ALaCarte };
+    static Tint tint(const Row &row);
+
     explicit CorrectionList(QSqlDatabase warehouse)
         : m_db(warehouse)
     {

@@ -1,8 +1,6 @@
 #include "menu/ui/frmTallozasKiszabat.h"
 
-#include "core/Dates.h"
 #include "core/Messenger.h"
-#include "core/NumberFormat.h"
 #include "exchange/ui/frmCsvExport.h"
 #include "menu/RationBuilder.h"
 #include "menu/RationDraft.h"
@@ -16,6 +14,7 @@
 #include "menu/ui/frmUjKiszabat.h"
 #include "menu/ui/frmUjKiszabat_Mod3.h"
 #include "printing/ui/ListReport.h"
+#include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiHelp.h"
@@ -449,37 +448,14 @@ void TfrmTallozasKiszabat::btnKiadasClick()
         && messenger.showMessage(QStringLiteral("Kérdés"), Symbol::Question, RationIssue::printQuestion(),
                QStringLiteral("Nem"), QStringLiteral("Igen"))
             == MsgResult::Yes)
-        printVoucher(outcome.bizSzam, outcome.sorszam);
+        printVoucher(outcome.bizSzam);
     accept();
 }
 
-void TfrmTallozasKiszabat::printVoucher(const QString &bizSzam, const QString &sorszam)
+void TfrmTallozasKiszabat::printVoucher(const QString &bizSzam)
 {
-    QStandardItemModel items;
-    items.setHorizontalHeaderLabels(
-        {QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"), QStringLiteral("Megnevezés"),
-            QStringLiteral("Mennyiség"), QStringLiteral("Mértegys."), QStringLiteral("Érték")});
-    Money total;
-    for (const RationVoucherHeader::Item &item : RationVoucherHeader::items(m_db, m_sheet.date(), bizSzam)) {
-        items.appendRow({new QStandardItem(item.account), new QStandardItem(item.number), new QStandardItem(item.name),
-            new QStandardItem(NumberFormat::plain(item.quantity)), new QStandardItem(item.unit),
-            new QStandardItem(NumberFormat::format(item.value, QStringLiteral("### ### ##0.00")))});
-        total += item.value;
-    }
-    const QList<ListColumn> columns {
-        {QStringLiteral("Fők. szám"), QStringLiteral("Fők. szám"), 18},
-        {QStringLiteral("Azonosító"), QStringLiteral("Azonosító"), 18},
-        {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 70},
-        {QStringLiteral("Mennyiség"), QStringLiteral("Mennyiség"), 25, Qt::AlignRight},
-        {QStringLiteral("Mértegys."), QStringLiteral("Mértegys."), 18},
-        {QStringLiteral("Érték"), QStringLiteral("Érték"), 30, Qt::AlignRight},
-    };
-    ListReportOptions options;
-    options.parameters = {QStringLiteral("Dátum: ") + Dates::shortText(m_sheet.date()),
-        QStringLiteral("Biz. szám: ") + bizSzam + QStringLiteral("   Azonosító: ") + sorszam,
-        QStringLiteral("Nettó: ") + NumberFormat::format(total, QStringLiteral("### ### ##0.00"))};
-    ListReport::print(m_services.settings, m_services.messenger, QStringLiteral("Kiadási bizonylat"), columns, &items,
-        this, &m_services.files, options);
+    VoucherPrintout::printVoucher(m_services.settings, m_services.messenger, m_db, QStringLiteral("KI"), bizSzam,
+        m_sheet.date(), this, &m_services.files);
 }
 
 void TfrmTallozasKiszabat::btnPrintClick()

@@ -79,7 +79,8 @@ private:
     QStringList chooseMeals(bool single);
     QString viewTitle() const;
     bool showRefusal(const Refusal &refusal);
-    void printVoucher(const QString &bizSzam, const QString &sorszam);
+    // The issue voucher of the sheet's date with this number.
+    void printVoucher(const QString &bizSzam);
 
     const Services &m_services;
     QSqlDatabase m_db;

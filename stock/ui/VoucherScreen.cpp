@@ -4,7 +4,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
-#include "printing/ui/ListReport.h"
+#include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/MovementTable.h"
@@ -545,21 +545,6 @@ void VoucherScreen::btnSugoClick()
 
 void VoucherScreen::btnPrintClick()
 {
-    const QList<ListColumn> columns {
-        {QStringLiteral("Fők. szám"), QStringLiteral("Fők. szám"), 18},
-        {QStringLiteral("Azonosító"), QStringLiteral("Azonosító"), 18},
-        {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 70},
-        {QStringLiteral("Mennyiség"), QStringLiteral("Mennyiség"), 25, Qt::AlignRight},
-        {QStringLiteral("Mértegys."), QStringLiteral("Mértegys."), 18},
-        {QStringLiteral("Nettó ár"), QStringLiteral("Nettó ár"), 30, Qt::AlignRight},
-    };
-    ListReportOptions options;
-    options.parameters = {QStringLiteral("Dátumtartomány: ") + Dates::shortText(dtpBizDatum->date()),
-        QStringLiteral("Biz. szám: ") + edtBizSorsz->text() + QStringLiteral("   Mozgásnem: ")
-            + dbcMozgnem->currentText() + QStringLiteral("   ") + dbcPartner->currentText()
-            + QStringLiteral("   Azonosító: ") + lblSorszam->text(),
-        QStringLiteral("Nettó: ") + lblNetto->text() + QStringLiteral("   ÁFA: ") + lblAfa->text()
-            + QStringLiteral("   Bruttó: ") + lblBrutto->text()};
-    ListReport::print(m_services.settings, m_services.messenger, printTitle(), columns, m_itemsModel, this,
-        &m_services.files, options);
+    VoucherPrintout::printVoucher(m_services.settings, m_services.messenger, m_db, m_direction,
+        edtBizSorsz->text().trimmed(), dtpBizDatum->date(), this, &m_services.files, m_previewer);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printing/ui/Printout.h"
 #include "stock/ItemPrices.h"
 #include "stock/StockItem.h"
 #include "stock/VoucherLookups.h"
@@ -34,6 +35,8 @@ public:
     // Opens the screen on one existing item (modify mode); false when the row does not exist.
     bool openOnRow(qint64 raktAzon);
     bool isModifyMode() const { return m_modifyId != 0; }
+    // Shows the voucher printout's pages in place of the modal preview (tests).
+    void setPreviewer(Printout::Previewer previewer) { m_previewer = std::move(previewer); }
 
     QLineEdit *edtBizSorsz;
     QDateEdit *dtpBizDatum;
@@ -89,7 +92,6 @@ protected:
     virtual void materialChosen(bool byUser);
     virtual QString helpPage() const = 0;
     virtual QString modifyTitle() const = 0;
-    virtual QString printTitle() const = 0;
 
     ItemPrices pricesInFields() const;
     void showPrices(const ItemPrices &prices);
@@ -116,6 +118,7 @@ protected:
     QGridLayout *m_itemLayout = nullptr;
     QGridLayout *m_prices = nullptr;
     QStandardItemModel *m_itemsModel = nullptr;
+    Printout::Previewer m_previewer;
 
 private:
     void edtBizSorszExit();

@@ -28,7 +28,6 @@ protected:
     void afterRecorded() override;
     QString helpPage() const override { return QStringLiteral("raktarbevitel.htm"); }
     QString modifyTitle() const override { return QStringLiteral("Bevételi bizonylat módosítása"); }
-    QString printTitle() const override { return QStringLiteral("Bevételi bizonylat"); }
 
 private:
     void spdNewClick();

@@ -29,7 +29,6 @@ protected:
     void afterRecorded() override;
     QString helpPage() const override { return QStringLiteral("RaktarKivetel.htm"); }
     QString modifyTitle() const override { return QStringLiteral("Kiadási bizonylat módosítása"); }
-    QString printTitle() const override { return QStringLiteral("Kiadási bizonylat"); }
 
 private:
     void showStock();

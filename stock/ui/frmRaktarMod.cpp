@@ -1,11 +1,10 @@
 #include "stock/ui/frmRaktarMod.h"
 
-#include "core/Dates.h"
 #include "core/Messenger.h"
-#include "core/NumberFormat.h"
 #include "core/Refusal.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "stock/CorrectionListModel.h"
 #include "stock/StockLedger.h"
 #include "stock/StockMessages.h"
 #include "stock/ui/frmRaktarBevitel.h"
@@ -20,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -64,12 +62,7 @@ TfrmRaktarMod::TfrmRaktarMod(const Services &services, QSqlDatabase warehouse, M
     comRendez->addItems({QStringLiteral("Dátum+bizonylat"), QStringLiteral("Bizonylat+dátum")});
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    m_model = new QStandardItemModel(0, 15, this);
-    m_model->setHorizontalHeaderLabels({QStringLiteral("Dátum"), QStringLiteral("Bizonylatszám"),
-        QStringLiteral("Fők. sz."), QStringLiteral("Anyagkód"), QStringLiteral("Anyagnév"), QStringLiteral("Irány"),
-        QStringLiteral("Mozgásnem"), QStringLiteral("Tétel"), QStringLiteral("Készlet"), QStringLiteral("Mértékegység"),
-        QStringLiteral("Beszállító"), QStringLiteral("Ir. szám"), QStringLiteral("Település"), QStringLiteral("Cím"),
-        QStringLiteral("Felhasználó")});
+    m_model = new CorrectionListModel(this);
     DBGrid1->setModel(m_model);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -148,22 +141,7 @@ void TfrmRaktarMod::refresh()
         &error);
     if (!error.isEmpty())
         Refusal::error(StockMessages::databaseError(error)).show(m_services.messenger);
-    m_model->removeRows(0, m_model->rowCount());
-    for (const CorrectionList::Row &row : m_rows) {
-        QList<QStandardItem *> cells {new QStandardItem(Dates::shortText(row.datum)), new QStandardItem(row.bizSzam),
-            new QStandardItem(row.fokSzla), new QStandardItem(row.nyilvSzam), new QStandardItem(row.anyagNev),
-            new QStandardItem(row.bk), new QStandardItem(row.mozgnemNev),
-            new QStandardItem(NumberFormat::plain(row.tetelMenny)),
-            new QStandardItem(NumberFormat::plain(row.keszletMenny)), new QStandardItem(row.mertekegyseg),
-            new QStandardItem(row.partnerNev), new QStandardItem(row.irszam), new QStandardItem(row.telepules),
-            new QStandardItem(row.utca), new QStandardItem(row.user)};
-        if (row.stat) {
-            const QColor colour = row.mozgnem == QLatin1String("08") ? QColor(Qt::darkGreen) : QColor(Qt::blue);
-            for (QStandardItem *cell : cells)
-                cell->setForeground(colour);
-        }
-        m_model->appendRow(cells);
-    }
+    m_model->setRows(m_rows);
     selectId(selected);
 }
 

@@ -7,16 +7,17 @@
 #include <functional>
 
 struct Services;
+class CorrectionListModel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStandardItemModel;
 class QTableView;
 
 // The correction list: the receipt or issue items after the last closed day, filtered by a part
 // of the voucher number; in change mode an item opens on its voucher screen, in delete mode it is
-// deleted through the stock engine. Ration-sheet items are shown in blue (a-la-carte ones green).
+// deleted through the stock engine. Ration-sheet items are shown in blue (a-la-carte ones green),
+// explained by two notes in the issue modes.
 class TfrmRaktarMod : public QDialog
 {
     Q_OBJECT
@@ -57,6 +58,6 @@ private:
     QSqlDatabase m_db;
     Mode m_mode;
     QList<CorrectionList::Row> m_rows;
-    QStandardItemModel *m_model;
+    CorrectionListModel *m_model;
     std::function<void(QDialog *screen)> m_runScreen;
 };

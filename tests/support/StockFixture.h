@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "stock/MovementRow.h"
 #include "stock/StockItem.h"
 
 #include <QDate>
@@ -26,5 +27,28 @@ StockItem issue(const QString &bizSzam, const QDate &datum, const QString &nyilv
 Money money(const QString &text);
 // One value of the first row of a query (a null QVariant when there is no row).
 QVariant value(QSqlDatabase db, const QString &sql);
+
+// A partner with its name and address.
+void addPartner(QSqlDatabase db, const QString &partAzon, const QString &nev, const QString &irszam = QString(),
+    const QString &telepules = QString(), const QString &utca = QString());
+// A movement row written as it stands, without the stock engine: for readers of the rows.
+// Returns its RaktAzon.
+qint64 addRow(QSqlDatabase db, const MovementRow &row);
+
+// A voucher item as stored: 2.5 of the material at a registered price of 400.0004 with 7.125 left
+// in stock after it, the given amounts, user "anna" and the running number "2025/000" + the last
+// two digits of the number.
+MovementRow voucherItem(const QString &bk, const QString &mozgnem, const QString &bizSzam, const QDate &datum,
+    const QString &fokSzla, const QString &nyilvSzam, const QString &partAzon, const QString &afaKod,
+    const QString &netto, const QString &afa, const QString &brutto);
+// Receipt vouchers of January and February 2025 and one issue voucher, for the readers of vouchers:
+//   00000010 on 01-02: Cukor 100/0002 (1000.0001 + 270 = 1270.0001) and Liszt 100/0001
+//                      (0.1 + 0.03 = 0.13), supplier 00010 "Gabona Kft.";
+//   00000009 on 01-03: Tej 200/0001, movement type "02", 5 % VAT, supplier 00011 "Tejüzem Zrt.";
+//   00000011 on 01-20: an item whose material (100/0009) and partner (99999) are gone;
+//   00000010 on 02-05: Liszt again;  and the issue 00000010 on 01-02.
+// 00000010 on 01-02 and 00000009 on 01-03 give the same sum of number, month and day and follow
+// each other in date order.
+void addExampleVouchers(QSqlDatabase db);
 
 } // namespace StockFixture

@@ -6,7 +6,9 @@
 #include "stock/StockLedger.h"
 #include "stock/ui/frmKibizTorles.h"
 #include "stock/ui/frmRaktarBevitel.h"
+#include "stock/ui/frmRaktarKivetel.h"
 #include "stock/ui/frmRaktarMod.h"
+#include "support/PrintedPages.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 
@@ -103,6 +105,49 @@ private slots:
         QCOMPARE(screen.lblNetto->text(), QString("30,00 Ft"));
         QCOMPARE(screen.edtMennyiseg->text(), QString("0"));
         QCOMPARE(screen.edtBizSorsz->text(), QString("00000001"));
+
+        // "&Nyomtat" prints the voucher on the screen with the receipt voucher printout.
+        PreparedReport printed;
+        screen.setPreviewer([&](const PreparedReport &pages, QWidget *) { printed = pages; });
+        screen.btnPrint->click();
+        const QStringList texts = PrintedPages::allTexts(printed);
+        QCOMPARE(texts.value(0), "Bevételi bizonylat");
+        QVERIFY(texts.contains("Dátumtartomány: " + QDate::currentDate().toString("yyyy.MM.dd.")));
+        QVERIFY(texts.contains("Liszt"));
+        QVERIFY(texts.contains("Nettó összes: 30,00 Ft"));
+    }
+
+    void issueScreenPrintsTheIssueVoucher()
+    {
+        Run run;
+        const QDate today = QDate::currentDate();
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
+        QVERIFY(ledger.record(receipt("00000001", today, "0001", 10, "100")).ok());
+        QVERIFY(ledger.record(issue("00000002", today, "0001", 4)).ok());
+        TfrmRaktarKivetel screen(run.services, run.wh);
+        screen.edtBizSorsz->setText("00000002");
+        PreparedReport printed;
+        screen.setPreviewer([&](const PreparedReport &pages, QWidget *) { printed = pages; });
+        screen.btnPrint->click();
+        const QStringList texts = PrintedPages::allTexts(printed);
+        QCOMPARE(texts.value(0), "Kiadási bizonylat");
+        QVERIFY(texts.contains("Liszt"));
+        QVERIFY(texts.contains("Nettó összes: 400,00 Ft"));
+        QVERIFY(!texts.contains("Cukor"));
+    }
+
+    void correctionListExplainsItsColoursInTheIssueModes()
+    {
+        Run run;
+        using Mode = TfrmRaktarMod::Mode;
+        for (const Mode mode : {Mode::ReceiptChange, Mode::ReceiptDelete, Mode::IssueChange, Mode::IssueDelete}) {
+            TfrmRaktarMod list(run.services, run.wh, mode);
+            const bool issue = mode == Mode::IssueChange || mode == Mode::IssueDelete;
+            QCOMPARE(!list.lblKek->isHidden(), issue);
+            QCOMPARE(!list.lblZold->isHidden(), issue);
+            QCOMPARE(list.lblKek->text(), "*kék = kiszabatos tétel");
+            QCOMPARE(list.lblZold->text(), "*zöld = A la Carte kiszabatos tétel");
+        }
     }
 
     void correctionListDeletesAndProtectsRationItems()
