@@ -1,27 +1,15 @@
 #include "shell/WarehouseChoice.h"
 
 #include "session/Settings.h"
+#include "session/WarehouseNames.h"
 #include "shell/StartupPrompts.h"
 #include "store/Database.h"
 
-#include <QSqlQuery>
-
 namespace WarehouseChoice {
-
-QStringList names(QSqlDatabase shared)
-{
-    QStringList result;
-    QSqlQuery query(shared);
-    if (!query.exec(QStringLiteral("SELECT \"RaktarNev\" FROM \"raktarak\" ORDER BY \"RaktarKod\"")))
-        return result;
-    while (query.next())
-        result << query.value(0).toString();
-    return result;
-}
 
 void choose(Settings &settings, StartupPrompts &prompts, const QString &dbPath)
 {
-    const QStringList list = names(Database::shared(dbPath));
+    const QStringList list = WarehouseNames::all(Database::shared(dbPath));
     int chosen = -1;
     // An empty list leaves nothing to choose; the caller ends the program.
     if (!list.isEmpty()) {

@@ -1,16 +1,12 @@
 #pragma once
 
-#include <QSqlDatabase>
-#include <QStringList>
+#include <QString>
 
 class Settings;
 class StartupPrompts;
 
 // The choice of the warehouse (kitchen) to work in.
 namespace WarehouseChoice {
-
-// RaktarNev of every row of raktarak, in key order; empty when the table cannot be read.
-QStringList names(QSqlDatabase shared);
 
 // Fills the list from the shared tables of dbPath and lets the user choose (closing the dialog
 // without "OK" chooses the first entry). Sets AktivRaktar (the position from 1, 0 when there is

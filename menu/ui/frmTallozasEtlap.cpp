@@ -10,20 +10,20 @@
 #include "menu/ui/frmUjEtlap.h"
 #include "printing/ui/ListReport.h"
 #include "session/Settings.h"
+#include "session/WarehouseNames.h"
 #include "store/Database.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
+#include "widgets/frmRaktarKiv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
 
@@ -214,25 +214,23 @@ void TfrmTallozasEtlap::btnMasolClick()
     copied(MenuCopy::copyDay(m_db, dtpEtlap->date(), {m_db, true, target, m_services.settings.lezartHoDat()}));
 }
 
-std::optional<TfrmTallozasEtlap::Warehouse> TfrmTallozasEtlap::chooseFromList()
+std::optional<TfrmTallozasEtlap::Warehouse> TfrmTallozasEtlap::chooseWarehouse()
 {
-    QStringList names;
-    QSqlQuery query(Database::shared(m_services.settings.dbPath()));
-    if (query.exec(QStringLiteral("SELECT \"RaktarNev\" FROM \"raktarak\" ORDER BY \"RaktarKod\""))) {
-        while (query.next())
-            names << query.value(0).toString();
-    }
-    bool ok = false;
-    const QString name = QInputDialog::getItem(this, QStringLiteral("Raktár kiválasztása"),
-        QStringLiteral("Kérem válassza ki a használni kívánt raktárat:"), names, 0, false, &ok);
-    if (!ok || names.isEmpty())
+    // The start-up's warehouse dialog, here only to name a warehouse: the active one stays.
+    const QStringList names = WarehouseNames::all(Database::shared(m_services.settings.dbPath()));
+    if (names.isEmpty())
         return std::nullopt;
-    return Warehouse {int(names.indexOf(name)) + 1, name};
+    TfrmRaktarKiv dialog(this);
+    dialog.setNames(names);
+    const int chosen = dialog.choose();
+    if (chosen < 0 || chosen >= names.size())
+        return std::nullopt;
+    return Warehouse {chosen + 1, names.at(chosen)};
 }
 
 void TfrmTallozasEtlap::btnRaktMasolClick()
 {
-    const std::optional<Warehouse> warehouse = m_chooseWarehouse ? m_chooseWarehouse() : chooseFromList();
+    const std::optional<Warehouse> warehouse = chooseWarehouse();
     if (!warehouse)
         return;
     const QDate target = m_services.dates.askDate(QStringLiteral("Cél dátum:"));

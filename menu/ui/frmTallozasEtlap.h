@@ -29,12 +29,10 @@ public:
         int number = 0;
         QString name;
     };
-    using WarehouseChooser = std::function<std::optional<Warehouse>()>;
 
     TfrmTallozasEtlap(const Services &services, QWidget *parent = nullptr);
 
     // The warehouse choice of "Raktárba átmáso&l"; a list of the warehouses by default.
-    void setWarehouseChooser(WarehouseChooser chooser) { m_chooseWarehouse = std::move(chooser); }
 
     QDateEdit *dtpEtlap;
     QCheckBox *chkDatum;
@@ -65,11 +63,10 @@ private:
     void btnMasolClick();
     void btnRaktMasolClick();
     void btnPrintClick();
-    std::optional<Warehouse> chooseFromList();
+    std::optional<Warehouse> chooseWarehouse();
     void copied(const Refusal &refusal);
 
     const Services &m_services;
     QSqlDatabase m_db;
     QSqlQueryModel *m_model;
-    WarehouseChooser m_chooseWarehouse;
 };

@@ -2,7 +2,7 @@
 
 #include "stock/ui/frmMunkaEv.h"
 #include "users/ui/frmPassword.h"
-#include "shell/ui/frmRaktarKiv.h"
+#include "widgets/frmRaktarKiv.h"
 #include "shell/ui/frmUjAdatbazis.h"
 
 UiStartupPrompts::UiStartupPrompts(QWidget *parent, Messenger &messenger)

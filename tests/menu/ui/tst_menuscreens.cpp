@@ -7,8 +7,10 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "support/TempDatabase.h"
+#include "widgets/frmRaktarKiv.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
 #include <QQueue>
@@ -91,13 +93,23 @@ private slots:
         QCOMPARE(run.messenger.last().text, QStringLiteral("Az étlap másolása megtörtént."));
         QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-13'"), QStringLiteral("2"));
 
-        screen.setWarehouseChooser([] { return TfrmTallozasEtlap::Warehouse {2, QStringLiteral("Fiókkonyha")}; });
+        // The warehouse is chosen in the start-up's warehouse dialog; the active one stays.
+        QString dialogCaption;
+        QTimer::singleShot(0, [&dialogCaption] {
+            auto *dialog = qobject_cast<TfrmRaktarKiv *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialogCaption = dialog->windowTitle();
+            dialog->comRaktar->setCurrentIndex(1);
+            dialog->btnOK->click();
+        });
         run.dates.answers << QDate(2026, 3, 20);
         run.messenger.answer(MsgResult::Yes);
         screen.btnRaktMasol->click();
+        QCOMPARE(dialogCaption, QStringLiteral("Raktár kiválasztása"));
+        QCOMPARE(run.settings.aktivRaktar(), 1);
         const QList<ScriptedMessenger::Shown> &shown = run.messenger.shown();
         QCOMPARE(shown.at(shown.size() - 2).text,
-            QStringLiteral("Valóban másolja az étlapot a\rFiókkonyha\rraktárba a 2026.03.20.dáumra?"));
+            QStringLiteral("Valóban másolja az étlapot a\r2. konyha\rraktárba a 2026.03.20.dáumra?"));
         QCOMPARE(shown.at(shown.size() - 2).buttons, (QStringList {"Nem", "Igen"}));
         QCOMPARE(run.messenger.last().text, QStringLiteral("Az étlap másolása megtörtént."));
         QCOMPARE(run.value(2, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-20'"), QStringLiteral("2"));

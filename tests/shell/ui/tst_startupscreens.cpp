@@ -1,6 +1,6 @@
 #include "widgets/frmDatum.h"
 #include "stock/ui/frmMunkaEv.h"
-#include "shell/ui/frmRaktarKiv.h"
+#include "widgets/frmRaktarKiv.h"
 #include "core/DatePrompt.h"
 
 #include <QAbstractItemView>

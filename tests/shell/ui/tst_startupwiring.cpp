@@ -5,7 +5,7 @@
 #include "widgets/frmDialog.h"
 #include "stock/ui/frmMunkaEv.h"
 #include "users/ui/frmPassword.h"
-#include "shell/ui/frmRaktarKiv.h"
+#include "widgets/frmRaktarKiv.h"
 #include "support/TempDatabase.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "shell/ui/frmRaktarKiv.h"
+#include "widgets/frmRaktarKiv.h"
 
 #include <QComboBox>
 #include <QLabel>
