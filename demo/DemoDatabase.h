@@ -5,10 +5,10 @@
 #include <QDate>
 #include <QString>
 
-// A whole demo database at a location: created as a new database is (refused where one exists),
-// then filled with the demo kitchen. A directory is built in a hidden folder beside it and moved
-// into place as the last step, so a failed or interrupted run leaves nothing half made there; on a
-// server the schemas this run created are dropped again when the filling fails.
+// A whole demo database at a location: created as a new database is (refused where one exists)
+// and filled with the demo kitchen before it counts as made. A directory is filled in the
+// creator's hidden building folder, so a failed or interrupted run leaves nothing half made in
+// place; on a server the schemas are dropped again when the filling fails.
 namespace DemoDatabase {
 
 struct Result
