@@ -18,6 +18,7 @@
 #include "stock/ItemPrices.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockLedger.h"
+#include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
 #include "stock/YearOpening.h"
 #include "store/Sql.h"
@@ -606,7 +607,9 @@ bool DemoKitchen::turnYear(int year, QString *error)
         return false;
     }
     const QDate lastOfYear(year - 1, 12, 31);
-    if (!StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error))
+    // fillLeltar() answers false even after a successful commit; the error text tells.
+    StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error);
+    if (!error->isEmpty())
         return false;
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES (?, ?, ?)"));
@@ -688,16 +691,26 @@ bool DemoKitchen::fill(const Progress &progress, QString *error)
     if (!writeMasterData(error))
         return false;
     QList<QDate> days;
+    // School days: Monday to Friday, outside the winter break.
+    const auto winterBreak = [](const QDate &day) {
+        return (day.month() == 12 && day.day() >= 22) || (day.month() == 1 && day.day() <= 2);
+    };
     for (QDate day = m_first; day <= m_last; day = day.addDays(1))
-        if (day.dayOfWeek() <= 5)
+        if (day.dayOfWeek() <= 5 && !winterBreak(day))
             days << day;
     for (int i = 0; i < days.size(); ++i) {
         const QDate day = days.at(i);
         if (progress)
             progress(day, i, int(days.size()));
-        if (day.year() > m_workYear && !turnYear(day.year(), error))
-            return false;
-        if (!runDay(day, error)) {
+        bool ok = true;
+        try {
+            ok = (day.year() <= m_workYear || turnYear(day.year(), error)) && runDay(day, error);
+        } catch (const StockSql::Failure &failure) {
+            // Voucher numbers report a database error by throwing; the day's guard rolls back.
+            *error = failure.detail;
+            ok = false;
+        }
+        if (!ok) {
             *error = day.toString(QStringLiteral("yyyy.MM.dd.")) + QLatin1Char(' ') + *error;
             return false;
         }
