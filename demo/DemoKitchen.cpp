@@ -715,7 +715,7 @@ bool DemoKitchen::fill(const Progress &progress, QString *error)
             return false;
         }
     }
-    if (progress)
-        progress(m_last, int(days.size()), int(days.size()));
+    if (progress && !days.isEmpty())
+        progress(days.last(), int(days.size()), int(days.size()));
     return true;
 }
