@@ -23,8 +23,8 @@ QString password()
     return QStringLiteral("admin");
 }
 
-Result build(const QString &location, const DemoKitchen::Size &size, const QDate &today,
-    const DemoKitchen::Progress &progress)
+Result build(
+    const QString &location, const DemoKitchen::Size &size, const QDate &today, const DemoKitchen::Progress &progress)
 {
     const DatabaseCreator::Input input {ownerName(), QStringLiteral("6720"), QStringLiteral("Szeged"),
         QStringLiteral("Iskola utca 12."), userName(), password()};
@@ -43,9 +43,10 @@ Result build(const QString &location, const DemoKitchen::Size &size, const QDate
         = DatabaseCreator::create(location, input, DemoKitchen::firstDay(size, today), {}, fill);
     if (!created.ok)
         return {false, created.message};
-    const QString where = Database::isServerLocation(location) ? Database::serverName(location)
-                                                                : QDir::toNativeSeparators(location);
-    return {true, QStringLiteral("A bemutató adatbázis elkészült: ") + where + QStringLiteral("\rBelépés: felhasználónév \"")
+    const QString where
+        = Database::isServerLocation(location) ? Database::serverName(location) : QDir::toNativeSeparators(location);
+    return {true,
+        QStringLiteral("A bemutató adatbázis elkészült: ") + where + QStringLiteral("\rBelépés: felhasználónév \"")
             + userName() + QStringLiteral("\", jelszó \"") + password() + QStringLiteral("\"")};
 }
 

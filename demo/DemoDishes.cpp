@@ -5,6 +5,8 @@ namespace {
 using C = DemoCourse;
 
 // Quantities are for 100 school portions (a soup of 2.5 dl, a main of 8-10 dkg meat).
+// One entry a line, as a table.
+// clang-format off
 const QList<DemoDish> Dishes = {
     // Levesek
     {"Húsleves cérnametélttel", C::Soup, "11", "Csirke far-hát:8;Sárgarépa:3;Petrezselyemgyökér:2;Zellergumó:0.8;Cérnametélt:1.5;Egész bors:0.01"},
@@ -140,6 +142,7 @@ const QList<DemoDish> Dishes = {
     {"Paradicsomsaláta", C::Salad, "53", "Paradicsom:9;Lilahagyma:0.5"},
     {"Céklasaláta", C::Salad, "53", "Cékla:9;Köménymag (egész):0.01"},
 };
+// clang-format on
 
 } // namespace
 

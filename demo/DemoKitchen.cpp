@@ -27,7 +27,6 @@
 #include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
-
 #include <algorithm>
 #include <cmath>
 
@@ -292,26 +291,26 @@ bool DemoKitchen::writeCodeTables(QString *error)
     CodeTableStore accounts(m_db, CodeTables::member(CodeTableId::LedgerAccounts));
     for (const auto &account : Accounts)
         if (failed(accounts.insert({{QStringLiteral("FokonyviSzam"), QString::fromUtf8(account[0])},
-                                       {QStringLiteral("Megnevezes"), QString::fromUtf8(account[1])}}),
+                       {QStringLiteral("Megnevezes"), QString::fromUtf8(account[1])}}),
                 QStringLiteral("Főkönyvi szám"), error))
             return false;
 
     CodeTableStore norms(m_db, CodeTables::member(CodeTableId::MealNorms));
     if (failed(norms.insert({{QStringLiteral("Enorma"), QStringLiteral("IS")},
-                                {QStringLiteral("Megnevezes"), QStringLiteral("Általános iskolás (7-14 év)")}}),
+                   {QStringLiteral("Megnevezes"), QStringLiteral("Általános iskolás (7-14 év)")}}),
             QStringLiteral("Étkezési norma"), error)
         || failed(norms.insert({{QStringLiteral("Enorma"), QStringLiteral("FE")},
-                                   {QStringLiteral("Megnevezes"), QStringLiteral("Felnőtt (dolgozói étkeztetés)")}}),
+                      {QStringLiteral("Megnevezes"), QStringLiteral("Felnőtt (dolgozói étkeztetés)")}}),
             QStringLiteral("Étkezési norma"), error))
         return false;
 
     CodeTableStore meals(m_db, CodeTables::member(CodeTableId::Meals));
     for (const MealFacts &meal : Meals) {
         if (failed(meals.insert({{QStringLiteral("EtkTip"), QString::fromUtf8(meal.code)},
-                                    {QStringLiteral("Megnevezes"), QString::fromUtf8(meal.name)},
-                                    {QStringLiteral("Norma"), QString::fromUtf8(meal.norm)},
-                                    {QStringLiteral("Tip"), QString::fromUtf8(meal.type)},
-                                    {QStringLiteral("Enorma"), QString::fromUtf8(meal.normCode)}}),
+                       {QStringLiteral("Megnevezes"), QString::fromUtf8(meal.name)},
+                       {QStringLiteral("Norma"), QString::fromUtf8(meal.norm)},
+                       {QStringLiteral("Tip"), QString::fromUtf8(meal.type)},
+                       {QStringLiteral("Enorma"), QString::fromUtf8(meal.normCode)}}),
                 QStringLiteral("Étkezés"), error))
             return false;
         m_meals << Meal {QString::fromUtf8(meal.code), meal.headcount, meal.spread};
@@ -335,7 +334,8 @@ bool DemoKitchen::writeCodeTables(QString *error)
         CodeEntry entry {{QStringLiteral("Vkod"), QString::fromUtf8(loss.code)},
             {QStringLiteral("ElelmiAnyag"), QString::fromUtf8(loss.name)}};
         for (int month = 0; month < 12; ++month)
-            entry.insert(QStringLiteral("V%1").arg(month + 1, 2, 10, QLatin1Char('0')), QString::number(loss.months[month]));
+            entry.insert(
+                QStringLiteral("V%1").arg(month + 1, 2, 10, QLatin1Char('0')), QString::number(loss.months[month]));
         if (failed(lossCodes.insert(entry), QStringLiteral("Veszteségi kód"), error))
             return false;
     }
@@ -407,7 +407,10 @@ bool DemoKitchen::writeMaterials(QString *error)
             {QStringLiteral("Cukor"), source->sugar},
             {QStringLiteral("Hamu"), Rounding::round(0.5 + source->salt, 2)},
             {QStringLiteral("Rost"), source->fibre},
-            {QStringLiteral("Koleszterin"), source->kind == DemoKind::Egg ? 0.37 : animal ? 0.07 : 0},
+            {QStringLiteral("Koleszterin"),
+                source->kind == DemoKind::Egg ? 0.37
+                    : animal                  ? 0.07
+                                              : 0},
             {QStringLiteral("So"), source->salt},
             {QStringLiteral("Kalcium"), source->kind == DemoKind::Dairy ? 0.12 : 0.02},
         };
@@ -415,8 +418,8 @@ bool DemoKitchen::writeMaterials(QString *error)
         if (failed(Materials::insert(m_db, entry), QStringLiteral("Nyersanyag ") + name, error))
             return false;
         const auto vatRow = vat.value(entry.vatGroup);
-        Material material {source, entry.ledger, entry.registerNumber, entry.rounding, QString(), vatRow.first,
-            vatRow.second};
+        Material material {
+            source, entry.ledger, entry.registerNumber, entry.rounding, QString(), vatRow.first, vatRow.second};
         material.partner = QStringLiteral("%1").arg(kind.supplier + 2, 5, 10, QLatin1Char('0'));
         m_materials.insert(name, material);
         m_materialNames.insert(rationKey(material.account, material.number), name);
@@ -442,7 +445,8 @@ bool DemoKitchen::writeRecipes(QString *error)
             const auto material = m_materials.constFind(line.first);
             if (material == m_materials.cend()) {
                 if (!materialNamed(line.first)) {
-                    *error = QStringLiteral("A(z) %1 recept ismeretlen anyagot használ: %2").arg(header.name, line.first);
+                    *error
+                        = QStringLiteral("A(z) %1 recept ismeretlen anyagot használ: %2").arg(header.name, line.first);
                     return false;
                 }
                 continue;
@@ -524,7 +528,8 @@ bool DemoKitchen::writeMenu(const QDate &day, QString *error)
     const QString afternoon = nextDish(int(DemoCourse::Afternoon));
     const auto &fruit = Fruits[(dayIndex / 2) % 4];
     if (!add(QStringLiteral("01"), recipe, morning, 1)
-        || (dayIndex % 2 == 0 && !addMaterial(QStringLiteral("01"), QString::fromUtf8(fruit[0]), QString::fromUtf8(fruit[1]).toDouble()))
+        || (dayIndex % 2 == 0
+            && !addMaterial(QStringLiteral("01"), QString::fromUtf8(fruit[0]), QString::fromUtf8(fruit[1]).toDouble()))
         || !add(QStringLiteral("02"), recipe, soup, 1) || !add(QStringLiteral("04"), recipe, soup, 1)
         || !add(QStringLiteral("03"), recipe, afternoon, 1)
         || (dayIndex % 3 == 0 && !addMaterial(QStringLiteral("03"), QString::fromUtf8(Drink), 0.2)))
@@ -560,8 +565,8 @@ bool DemoKitchen::receive(const QDate &day, const QList<RationTotal> &totals, QS
         const Material &material = *found;
         const KindFacts kind = facts(material.source->kind);
         const double days = kind.perishable ? double(m_random.bounded(2)) : double(m_random.bounded(1, 5));
-        const double amount = Rounding::roundUp(total.quantity - total.stock + total.quantity * days,
-            qMin(material.decimals, 1));
+        const double amount
+            = Rounding::roundUp(total.quantity - total.stock + total.quantity * days, qMin(material.decimals, 1));
         StockItem item;
         item.mozgnem = QStringLiteral("01");
         item.datum = day;

@@ -5,6 +5,8 @@ namespace {
 using K = DemoKind;
 
 // Prices are net forints per unit of measure; nutrients are typical values per 100 g.
+// One entry a line, as a table.
+// clang-format off
 const QList<DemoMaterial> Materials = {
     // Hús és húskészítmények
     {"Sertéscomb csont nélkül", "KG", K::Meat, 2650, 0, 600, 20.5, 7, 0, 0, 0, 0.15},
@@ -325,6 +327,7 @@ const QList<DemoMaterial> Materials = {
     {"Sütőtökkocka (mélyhűtött)", "KG", K::Frozen, 999, 0, 190, 1, 0.1, 11, 3, 2, 0},
     {"Zöldbabos vegyes köret (mélyhűtött)", "KG", K::Frozen, 1090, 0, 200, 2.5, 0.3, 9, 3.5, 3.5, 0},
 };
+// clang-format on
 
 } // namespace
 

@@ -403,7 +403,9 @@ bool dropSchemas(const QString &location, QString *error)
             QStringList schemas {QLatin1Char('"') + Database::sharedSchema() + QLatin1Char('"')};
             for (int n = 1; n <= Database::WarehouseCount; ++n)
                 schemas << QLatin1Char('"') + Database::warehouseSchema(n) + QLatin1Char('"');
-            if (!execText(db, QStringLiteral("DROP SCHEMA ") + schemas.join(QStringLiteral(", ")) + QStringLiteral(" CASCADE"), err))
+            const QString drop
+                = QStringLiteral("DROP SCHEMA ") + schemas.join(QStringLiteral(", ")) + QStringLiteral(" CASCADE");
+            if (!execText(db, drop, err))
                 return false;
             if (!guard.commit()) {
                 *err = guard.errorText();

@@ -138,7 +138,8 @@ QStringList voucherFindings(QSqlDatabase db)
             "SELECT k.\"Datum\", k.\"FokSzam\", k.\"NyilvSzam\", SUM(k.\"Mennyiseg\"), MIN(a.\"Kerekites\"), "
             "(SELECT SUM(r.\"TetelMenny\") FROM \"Raktar\" r WHERE r.\"Datum\" = k.\"Datum\" AND r.\"Mozgnem\" = '07' "
             " AND r.\"FokSzla\" = k.\"FokSzam\" AND r.\"NyilvSzam\" = k.\"NyilvSzam\") "
-            "FROM \"Kiszabat\" k JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = k.\"FokSzam\" AND a.\"NyilvSzam\" = k.\"NyilvSzam\" "
+            "FROM \"Kiszabat\" k JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = k.\"FokSzam\" AND a.\"NyilvSzam\" = "
+            "k.\"NyilvSzam\" "
             "GROUP BY k.\"Datum\", k.\"FokSzam\", k.\"NyilvSzam\"")))
         return {query.lastError().text()};
     while (query.next()) {
@@ -174,20 +175,24 @@ class TestDemo : public QObject
         QCOMPARE(single(db, QStringLiteral("SELECT COUNT(*) FROM \"ReceptFej\"")), QStringLiteral("15"));
         QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")).toInt() >= 60);
         // Four meals on each of the five days, every one issued.
-        QCOMPARE(sqlRows(db, QStringLiteral("SELECT MIN(\"Datum\"), MAX(\"Datum\"), COUNT(DISTINCT \"Datum\"), COUNT(*), "
-                                            "SUM(CASE WHEN \"Kiadva\" THEN 1 ELSE 0 END) FROM \"Letszam\"")),
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT MIN(\"Datum\"), MAX(\"Datum\"), COUNT(DISTINCT \"Datum\"), COUNT(*), "
+                                    "SUM(CASE WHEN \"Kiadva\" THEN 1 ELSE 0 END) FROM \"Letszam\"")),
             QStringList {"2026-10-12|2026-10-16|5|20|20"});
         QCOMPARE(sqlRows(db, QStringLiteral("SELECT COUNT(DISTINCT \"Datum\") FROM \"Etlap\"")), QStringList {"5"});
         // One issue voucher a day, after the day's receipts.
-        QCOMPARE(sqlRows(db, QStringLiteral("SELECT \"Datum\", COUNT(DISTINCT \"BizSzam\") FROM \"Raktar\" WHERE "
-                                            "\"Mozgnem\" = '07' GROUP BY \"Datum\" ORDER BY \"Datum\"")),
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT \"Datum\", COUNT(DISTINCT \"BizSzam\") FROM \"Raktar\" WHERE "
+                                    "\"Mozgnem\" = '07' GROUP BY \"Datum\" ORDER BY \"Datum\"")),
             (QStringList {"2026-10-12|1", "2026-10-13|1", "2026-10-14|1", "2026-10-15|1", "2026-10-16|1"}));
         QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"Mozgnem\" = '01'")).toInt() > 0);
-        QCOMPARE(sqlRows(db, QStringLiteral("SELECT \"BizSzam\" FROM \"Raktar\" GROUP BY \"BizSzam\" "
-                                            "HAVING COUNT(DISTINCT \"PartAzon\") > 1")),
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT \"BizSzam\" FROM \"Raktar\" GROUP BY \"BizSzam\" "
+                                    "HAVING COUNT(DISTINCT \"PartAzon\") > 1")),
             QStringList());
-        QCOMPARE(single(db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"KeszletErtek\" = -101010 "
-                                           "OR \"KeszletMenny\" < 0")),
+        QCOMPARE(single(db,
+                     QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"KeszletErtek\" = -101010 "
+                                    "OR \"KeszletMenny\" < 0")),
             QStringLiteral("0"));
         QCOMPARE(stockFindings(db, QStringLiteral("2026-01-01")), QStringList());
         QCOMPARE(voucherFindings(db), QStringList());
@@ -205,9 +210,10 @@ private slots:
         const Run run = runDemo(place.location(), {7, 60, 15}, QDate(2026, 10, 17));
         QEXPECT_FAIL("postgresql", ServerNotReady, Abort);
         QVERIFY2(run.status == 0, qPrintable(run.err));
-        const QString where = engine == TestEngines::postgresql() ? Database::serverName(place.location())
-                                                                  : place.location();
-        QCOMPARE(run.out, QStringLiteral("A bemutató adatbázis elkészült: ") + where
+        const QString where
+            = engine == TestEngines::postgresql() ? Database::serverName(place.location()) : place.location();
+        QCOMPARE(run.out,
+            QStringLiteral("A bemutató adatbázis elkészült: ") + where
                 + QStringLiteral("\nBelépés: felhasználónév \"admin\", jelszó \"admin\"\n"));
         QVERIFY2(run.err.contains(QStringLiteral("Bemutató adatok: 2026.10.12 ... 0/5 nap")), qPrintable(run.err));
         QVERIFY2(run.err.contains(QStringLiteral("Bemutató adatok: 2026.10.16 ... 5/5 nap")), qPrintable(run.err));
@@ -238,8 +244,9 @@ private slots:
         QEXPECT_FAIL("postgresql", ServerNotReady, Abort);
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QSqlDatabase db = Database::warehouse(place.location(), 1);
-        QCOMPARE(sqlRows(db, QStringLiteral("SELECT \"MunkaEv\", CASE WHEN \"AktivEv\" THEN 1 ELSE 0 END FROM \"Munkaev\" "
-                                            "ORDER BY \"MunkaEv\"")),
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT \"MunkaEv\", CASE WHEN \"AktivEv\" THEN 1 ELSE 0 END FROM \"Munkaev\" "
+                                    "ORDER BY \"MunkaEv\"")),
             (QStringList {"2026|0", "2027|1"}));
         QCOMPARE(sqlRows(db, QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\"")), QStringList {"2026-12-31"});
         // School stops for the winter break and starts again on 4 January.
@@ -248,21 +255,24 @@ private slots:
         QCOMPARE(sqlRows(db, QStringLiteral("SELECT MIN(\"Datum\") FROM \"Letszam\" WHERE \"Datum\" > '2026-12-31'")),
             QStringList {"2027-01-04"});
         // Each material's opening row holds what its 2026 rows left.
-        QCOMPARE(sqlRows(db, QStringLiteral(
-                                 "SELECT o.\"NyilvSzam\", o.\"TetelMenny\", (SELECT SUM(CASE WHEN r.\"BK\" = 'BE' THEN "
-                                 "r.\"TetelMenny\" ELSE -r.\"TetelMenny\" END) FROM \"Raktar\" r WHERE r.\"NyilvSzam\" = "
-                                 "o.\"NyilvSzam\" AND r.\"Datum\" < '2027-01-01') FROM \"Raktar\" o WHERE o.\"Mozgnem\" = "
-                                 "'00' AND ABS(o.\"TetelMenny\" - (SELECT SUM(CASE WHEN r.\"BK\" = 'BE' THEN "
-                                 "r.\"TetelMenny\" ELSE -r.\"TetelMenny\" END) FROM \"Raktar\" r WHERE r.\"NyilvSzam\" = "
-                                 "o.\"NyilvSzam\" AND r.\"Datum\" < '2027-01-01')) > 0.000001")),
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral(
+                         "SELECT o.\"NyilvSzam\", o.\"TetelMenny\", (SELECT SUM(CASE WHEN r.\"BK\" = 'BE' THEN "
+                         "r.\"TetelMenny\" ELSE -r.\"TetelMenny\" END) FROM \"Raktar\" r WHERE r.\"NyilvSzam\" = "
+                         "o.\"NyilvSzam\" AND r.\"Datum\" < '2027-01-01') FROM \"Raktar\" o WHERE o.\"Mozgnem\" = "
+                         "'00' AND ABS(o.\"TetelMenny\" - (SELECT SUM(CASE WHEN r.\"BK\" = 'BE' THEN "
+                         "r.\"TetelMenny\" ELSE -r.\"TetelMenny\" END) FROM \"Raktar\" r WHERE r.\"NyilvSzam\" = "
+                         "o.\"NyilvSzam\" AND r.\"Datum\" < '2027-01-01')) > 0.000001")),
             QStringList());
-        QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"Mozgnem\" = '00' "
-                                          "AND \"Datum\" = '2027-01-01'"))
+        QVERIFY(single(db,
+                    QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"Mozgnem\" = '00' "
+                                   "AND \"Datum\" = '2027-01-01'"))
                     .toInt()
             > 0);
         QCOMPARE(stockFindings(db, QStringLiteral("2027-01-01")), QStringList());
         QCOMPARE(voucherFindings(db), QStringList());
-        QCOMPARE(sqlRows(db, QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE NOT \"Kiadva\"")), QStringList {"0"});
+        QCOMPARE(
+            sqlRows(db, QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE NOT \"Kiadva\"")), QStringList {"0"});
     }
 
     // Where a database already is, the demo is refused before anything is written, with the
@@ -277,7 +287,9 @@ private slots:
         const Run run = runDemo(existing.path(), {7, 60, 15}, QDate(2026, 10, 17));
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
-        QCOMPARE(run.err, QString(DatabaseCreator::checkDirectory(existing.path()).message).replace(QLatin1Char('\r'), QLatin1Char('\n'))
+        QCOMPARE(run.err,
+            QString(DatabaseCreator::checkDirectory(existing.path()).message)
+                    .replace(QLatin1Char('\r'), QLatin1Char('\n'))
                 + QLatin1Char('\n'));
         QCOMPARE(fingerprint(existing.path()), before);
     }
