@@ -633,11 +633,9 @@ bool DemoKitchen::turnYear(int year, QString *error)
         return false;
     }
     ScriptedMessenger quiet;
-    YearOpening opening(m_db);
-    if (opening.open(year, user(), quiet) != YearOpening::Result::Opened) {
-        *error = YearOpening::failureText() + opening.lastError();
+    const Checked<int> opened = YearOpening(m_db).open(year, user(), quiet);
+    if (failed(opened.refusal, QStringLiteral("Évnyitás"), error))
         return false;
-    }
     if (!guard.commit()) {
         *error = guard.errorText();
         return false;
