@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QString>
@@ -83,7 +84,9 @@ private:
     int m_workYear = 0;
     QHash<QString, Material> m_materials; // by name
     QHash<QString, QString> m_materialNames; // rationKey -> name
-    QHash<int, QStringList> m_courses; // course -> recipe codes in their serving order
-    QHash<int, int> m_courseNext;
+    // Course -> recipe codes in their serving order. Maps, not hashes: the shuffle must meet the
+    // courses in one order for the seed to give one kitchen.
+    QMap<int, QStringList> m_courses;
+    QMap<int, int> m_courseNext;
     QList<Meal> m_meals;
 };
