@@ -6,6 +6,7 @@
 namespace {
 
 const QString CreateDatabase = QStringLiteral("create-database");
+const QString Demo = QStringLiteral("demo");
 
 // The window options QApplication takes for itself ("-platform offscreen", "-style fusion").
 const QStringList QtValueOptions = {QStringLiteral("platform"), QStringLiteral("platformpluginpath"),
@@ -33,6 +34,8 @@ QString CommandLine::usageText()
     return QStringLiteral("Használat: salvia [kapcsoló]\n"
                           "  --create-database KÖNYVTÁR  új adatbázis létrehozása ablakok nélkül;\n"
                           "                              a tulajdonos adatait és a jelszót a bemenetről olvassa\n"
+                          "  --demo KÖNYVTÁR             bemutató adatbázis létrehozása ablakok nélkül: egy\n"
+                          "                              iskolakonyha három hónapja (belépés: admin / admin)\n"
                           "  --help                      ez a leírás\n"
                           "  --version                   a program verziója\n");
 }
@@ -49,7 +52,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringLiteral("help"));
     const QCommandLineOption version(QStringLiteral("version"));
     const QCommandLineOption create(CreateDatabase, QString(), QStringLiteral("KÖNYVTÁR"));
-    parser.addOptions({help, version, create});
+    const QCommandLineOption demo(Demo, QString(), QStringLiteral("KÖNYVTÁR"));
+    parser.addOptions({help, version, create, demo});
     for (const QString &name : QtValueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("érték")));
     for (const QString &name : QtFlagOptions)
@@ -72,13 +76,18 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.action = Action::Help;
     } else if (parser.isSet(version)) {
         line.action = Action::Version;
-    } else if (parser.isSet(create)) {
-        line.databaseDir = parser.value(create);
+    } else if (parser.isSet(create) && parser.isSet(demo)) {
+        line.error = QStringLiteral("A --") + CreateDatabase + QStringLiteral(" és a --") + Demo
+            + QStringLiteral(" kapcsoló együtt nem adható meg.");
+        return line;
+    } else if (parser.isSet(create) || parser.isSet(demo)) {
+        const QString option = parser.isSet(create) ? CreateDatabase : Demo;
+        line.databaseDir = parser.value(option);
         if (line.databaseDir.isEmpty()) {
-            line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + CreateDatabase;
+            line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + option;
             return line;
         }
-        line.action = Action::CreateDatabase;
+        line.action = parser.isSet(create) ? Action::CreateDatabase : Action::Demo;
     } else {
         line.action = Action::Run;
     }

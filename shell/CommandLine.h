@@ -4,14 +4,15 @@
 #include <QStringList>
 
 // The program's command line, read before any window exists: --help and --version print and end,
-// --create-database DIR creates a database without windows, and anything else that is not one of
-// Qt's own window options is refused with a short usage text.
+// --create-database DIR creates a database without windows, --demo DIR one filled with a demo
+// kitchen, and anything else that is not one of Qt's own window options is refused with a short
+// usage text.
 struct CommandLine
 {
-    enum class Action { Run, Help, Version, CreateDatabase, Refused };
+    enum class Action { Run, Help, Version, CreateDatabase, Demo, Refused };
 
     Action action = Action::Run;
-    // --create-database: the database directory.
+    // --create-database and --demo: the database directory or server address.
     QString databaseDir;
     // Refused: why, in one line.
     QString error;

@@ -254,7 +254,8 @@ QString stagingPrefix(const QString &dir)
 }
 
 DatabaseCreator::Result createInDirectory(const QString &location, const DatabaseCreator::Input &input,
-    const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress)
+    const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress,
+    const DatabaseCreator::Filler &fill)
 {
     const QString dir = QDir::cleanPath(QDir(location).absolutePath());
     const QString parent = QFileInfo(dir).absolutePath();
@@ -327,6 +328,12 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
         if (!ok)
             return failedInStaging(error);
     }
+    if (fill) {
+        const bool filled = fill(staging, &error);
+        Database::closeAll(staging);
+        if (!filled)
+            return failedInStaging(error);
+    }
     restrictPermissions(staging);
 
     // The last step puts the whole database in place at once. Into a folder that already holds
@@ -382,8 +389,36 @@ QString serverHoldsDatabaseText(const QString &location)
         + QStringLiteral("\rÚj adatbázist csak olyan adatbázisban lehet létrehozni, ahol még nincs.");
 }
 
+// Drops every schema of a database made by this run (a filling that failed after the creation).
+bool dropSchemas(const QString &location, QString *error)
+{
+    return withConnection(
+        location, QString(),
+        [&](QSqlDatabase db, QString *err) {
+            TransactionGuard guard(db, CreationLockKey);
+            if (!guard.isActive()) {
+                *err = guard.errorText();
+                return false;
+            }
+            QStringList schemas {QLatin1Char('"') + Database::sharedSchema() + QLatin1Char('"')};
+            for (int n = 1; n <= Database::WarehouseCount; ++n)
+                schemas << QLatin1Char('"') + Database::warehouseSchema(n) + QLatin1Char('"');
+            const QString drop
+                = QStringLiteral("DROP SCHEMA ") + schemas.join(QStringLiteral(", ")) + QStringLiteral(" CASCADE");
+            if (!execText(db, drop, err))
+                return false;
+            if (!guard.commit()) {
+                *err = guard.errorText();
+                return false;
+            }
+            return true;
+        },
+        error);
+}
+
 DatabaseCreator::Result createOnServer(const QString &location, const DatabaseCreator::Input &input,
-    const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress)
+    const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress,
+    const DatabaseCreator::Filler &fill)
 {
     bool exists = false;
     QString error;
@@ -438,6 +473,23 @@ DatabaseCreator::Result createOnServer(const QString &location, const DatabaseCr
         return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + Database::serverName(location)
                 + QStringLiteral("\r") + error + QStringLiteral("\rAz adatbázisban semmi nem változott."),
             DatabaseCreator::Field::None);
+    if (fill) {
+        const bool filled = fill(location, &error);
+        Database::closeAll(location);
+        if (!filled) {
+            const QString failure = QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")
+                + Database::serverName(location) + QStringLiteral("\r") + error;
+            QString dropError;
+            if (dropSchemas(location, &dropError))
+                return refused(failure + QStringLiteral("\rA létrehozott sémák törölve lettek, az adatbázisban semmi nem "
+                                                        "változott."),
+                    DatabaseCreator::Field::None);
+            return refused(failure + QStringLiteral("\rA félkész adatbázis a kiszolgálón maradt: törölje a \"salvia\" és "
+                                                    "a \"raktar_1\" … \"raktar_20\" sémát (")
+                    + dropError + QStringLiteral(")."),
+                DatabaseCreator::Field::None);
+        }
+    }
     return {true, QStringLiteral("Az új adatbázis elkészült: ") + Database::serverName(location),
         DatabaseCreator::Field::None};
 }
@@ -654,7 +706,7 @@ DatabaseCreator::Result DatabaseCreator::checkPasswordAgain(const QString &passw
 }
 
 DatabaseCreator::Result DatabaseCreator::create(
-    const QString &location, const Input &input, const QDate &today, const Progress &progress)
+    const QString &location, const Input &input, const QDate &today, const Progress &progress, const Filler &fill)
 {
     Result result = check(location, input);
     if (!result.ok)
@@ -666,6 +718,6 @@ DatabaseCreator::Result DatabaseCreator::create(
             QStringLiteral("A jelszó titkosítása nem sikerült, az adatbázis nem jött létre."), Field::Password);
 
     if (Database::isServerLocation(location))
-        return createOnServer(location, input, passwordHash, today, progress);
-    return createInDirectory(location, input, passwordHash, today, progress);
+        return createOnServer(location, input, passwordHash, today, progress, fill);
+    return createInDirectory(location, input, passwordHash, today, progress, fill);
 }

@@ -79,8 +79,13 @@ public:
     // The password typed twice must match.
     static Result checkPasswordAgain(const QString &password, const QString &again);
 
+    // Writes into a database just made, before it counts as made: in a directory it runs on the
+    // hidden building folder, before the move into place; on a server after the creation's
+    // commit, and its failure drops the schemas again. False with the reason in *error.
+    using Filler = std::function<bool(const QString &location, QString *error)>;
+
     // Creates the database; `today` gives the active work year (its year) and the last closing
     // (31 December of the year before).
     static Result create(const QString &dir, const Input &input, const QDate &today = QDate::currentDate(),
-        const Progress &progress = {});
+        const Progress &progress = {}, const Filler &fill = {});
 };

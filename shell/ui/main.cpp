@@ -14,6 +14,7 @@
 #include "widgets/frmDialog.h"
 #include "shell/ui/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
+#include "demo/DemoCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -50,6 +51,13 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runCreateDatabaseCommand(line.databaseDir, in, out, err);
+    }
+    case CommandLine::Action::Demo: {
+        // Windowless: create a database filled with a demo kitchen and end.
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runDemoCommand(line.databaseDir, out, err);
     }
     case CommandLine::Action::Run:
         break;

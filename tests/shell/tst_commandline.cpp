@@ -28,6 +28,17 @@ private slots:
                                            << Action::CreateDatabase << "/srv/salvia" << "";
         QTest::newRow("create, with =") << QStringList {"--create-database=/srv/uj adatbázis"}
                                         << Action::CreateDatabase << "/srv/uj adatbázis" << "";
+        QTest::newRow("demo database") << QStringList {"--demo", "/srv/bemutato"} << Action::Demo << "/srv/bemutato"
+                                       << "";
+        QTest::newRow("demo on a server") << QStringList {"--demo=postgresql://konyha@szerver/salvia"} << Action::Demo
+                                          << "postgresql://konyha@szerver/salvia" << "";
+        QTest::newRow("demo without a place") << QStringList {"--demo"} << Action::Refused << ""
+                                              << "Hiányzó érték a kapcsoló után: --demo";
+        QTest::newRow("demo with an empty place") << QStringList {"--demo="} << Action::Refused << ""
+                                                  << "Hiányzó érték a kapcsoló után: --demo";
+        QTest::newRow("demo and create together")
+            << QStringList {"--demo", "/srv/a", "--create-database", "/srv/b"} << Action::Refused << ""
+            << "A --create-database és a --demo kapcsoló együtt nem adható meg.";
         QTest::newRow("unknown option") << QStringList {"--verzio"} << Action::Refused << ""
                                         << "Ismeretlen kapcsoló: --verzio";
         QTest::newRow("unknown single-dash option") << QStringList {"-x"} << Action::Refused << ""
@@ -58,7 +69,7 @@ private slots:
         QCOMPARE(CommandLine::versionText(QStringLiteral("1.0.0.1")), QStringLiteral("Salvia 1.0.0.1\n"));
         const QString usage = CommandLine::usageText();
         QVERIFY(usage.startsWith(QStringLiteral("Használat: salvia [kapcsoló]\n")));
-        for (const char *option : {"--create-database KÖNYVTÁR", "--help", "--version"})
+        for (const char *option : {"--create-database KÖNYVTÁR", "--demo KÖNYVTÁR", "--help", "--version"})
             QVERIFY2(usage.contains(QString::fromUtf8(option)), option);
     }
 };

@@ -370,6 +370,73 @@ private slots:
         QVERIFY(!QSqlDatabase::connectionNames().join(QLatin1Char(' ')).contains(QStringLiteral("salvia-create")));
     }
 
+    // A filler writes into the new database before it counts as made: in a directory it works on
+    // the hidden building folder, and the target holds a database only once the filling is done; a
+    // failed filling leaves nothing, on a server not even the schemas.
+    void fillingComesBeforeTheDatabaseCountsAsMade_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<bool>("fails");
+        for (const QString &engine : TestEngines::names()) {
+            QTest::newRow(qPrintable(engine + QStringLiteral(", filled"))) << engine << false;
+            QTest::newRow(qPrintable(engine + QStringLiteral(", filling fails"))) << engine << true;
+        }
+    }
+    void fillingComesBeforeTheDatabaseCountsAsMade()
+    {
+        QFETCH(QString, engine);
+        QFETCH(bool, fails);
+        QTemporaryDir temp;
+        writeFile(temp.filePath(QStringLiteral("jegyzet.txt")), "marad");
+        const bool server = engine == TestEngines::postgresql();
+        const QString location = server ? TestEngines::createServerDatabase() : temp.filePath(QStringLiteral("adat"));
+        QVERIFY(!location.isEmpty());
+        const QStringList before = snapshot(temp.path());
+
+        QString filledAt;
+        bool madeWhileFilling = true;
+        const auto fill = [&](const QString &place, QString *error) {
+            filledAt = place;
+            madeWhileFilling = !server && DatabaseCreator::holdsDatabase(location);
+            QSqlQuery query(Database::warehouse(place, 1));
+            if (!query.exec(QStringLiteral("INSERT INTO \"Fokszam\" (\"FokonyviSzam\", \"Megnevezes\") "
+                                           "VALUES ('211', 'Hús')"))) {
+                *error = query.lastError().text();
+                return false;
+            }
+            if (fails)
+                *error = QStringLiteral("a kitöltés megszakadt");
+            return !fails;
+        };
+        const DatabaseCreator::Result result
+            = DatabaseCreator::create(location, TempDatabase::input(), QDate(2025, 1, 1), {}, fill);
+        QCOMPARE(result.ok, !fails);
+        QVERIFY(!madeWhileFilling);
+        if (server)
+            QCOMPARE(filledAt, location);
+        else
+            QVERIFY2(QFileInfo(filledAt).fileName().startsWith(QStringLiteral(".adat.salvia-uj-")), qPrintable(filledAt));
+
+        if (fails) {
+            QVERIFY2(result.message.contains(QStringLiteral("\ra kitöltés megszakadt\r")), qPrintable(result.message));
+            QVERIFY2(result.message.endsWith(server ? QStringLiteral(
+                                                          "\rA létrehozott sémák törölve lettek, az adatbázisban semmi nem "
+                                                          "változott.")
+                                                    : QStringLiteral("\rA létrehozott fájlok törölve lettek.")),
+                qPrintable(result.message));
+            QCOMPARE(DatabaseCreator::inspect(location).state, DatabaseCreator::State::Empty);
+            QCOMPARE(snapshot(temp.path()), before);
+        } else {
+            QCOMPARE(DatabaseCreator::inspect(location).state, DatabaseCreator::State::Complete);
+            QCOMPARE(rows(Database::warehouse(location, 1), QStringLiteral("SELECT \"Megnevezes\" FROM \"Fokszam\"")),
+                (QList<QStringList> {{"Hús"}}));
+            QVERIFY(QFileInfo::exists(temp.filePath(QStringLiteral("jegyzet.txt"))));
+        }
+        Database::closeAll(location);
+        if (server)
+            TestEngines::dropServerDatabase(location);
+    }
+
     void createsInANewNestedFolderBesideOtherFiles()
     {
         QTemporaryDir temp;
