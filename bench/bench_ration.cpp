@@ -158,12 +158,12 @@ bool buildMenu(QSqlDatabase db)
 
 bool build(const QString &dir)
 {
-    const DatabaseCreator::Result created = DatabaseCreator::create(dir,
+    const Checked<QString> created = DatabaseCreator::create(dir,
         {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
             QStringLiteral("admin"), QStringLiteral("titok123")},
         Today);
-    if (!created.ok)
-        return fail(created.message);
+    if (!created.ok())
+        return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     return buildMaterials(db) && buildRows(db) && buildMenu(db) && (guard.commit() || fail(db.lastError().text()));

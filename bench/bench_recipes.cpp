@@ -73,11 +73,11 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("db"));
-    const DatabaseCreator::Result created = DatabaseCreator::create(path,
+    const Checked<QString> created = DatabaseCreator::create(path,
         {QStringLiteral("Mérés"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő utca 1."),
             QStringLiteral("admin"), QStringLiteral("titok123")});
-    if (!created.ok || !fill(Database::warehouse(path, 1))) {
-        std::fprintf(stderr, "no database: %s\n", qPrintable(created.message));
+    if (!created.ok() || !fill(Database::warehouse(path, 1))) {
+        std::fprintf(stderr, "no database: %s\n", qPrintable(created.refusal.text));
         return 1;
     }
     QElapsedTimer timer;

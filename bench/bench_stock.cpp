@@ -39,12 +39,12 @@ bool fail(const QString &what)
 // issues of 5 in turn, from 2 January on.
 bool build(const QString &dir, int materials, int rowsEach)
 {
-    const DatabaseCreator::Result created = DatabaseCreator::create(dir,
+    const Checked<QString> created = DatabaseCreator::create(dir,
         {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
             QStringLiteral("admin"), QStringLiteral("titok123")},
         Today);
-    if (!created.ok)
-        return fail(created.message);
+    if (!created.ok())
+        return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     QSqlQuery query(db);

@@ -21,13 +21,13 @@ int runDemoCommand(
         err << '\r' << text.leftJustified(48) << Qt::flush;
         lineOpen = true;
     };
-    const DemoDatabase::Result result = DemoDatabase::build(location, size, today, progress);
+    const Checked<QString> result = DemoDatabase::build(location, size, today, progress);
     if (lineOpen)
         err << Qt::endl;
-    if (!result.ok) {
-        err << forTerminal(result.message) << Qt::endl;
+    if (!result.ok()) {
+        err << forTerminal(result.refusal.text) << Qt::endl;
         return 1;
     }
-    out << forTerminal(result.message) << Qt::endl;
+    out << forTerminal(result.value) << Qt::endl;
     return 0;
 }

@@ -23,7 +23,7 @@ QString password()
     return QStringLiteral("admin");
 }
 
-Result build(
+Checked<QString> build(
     const QString &location, const DemoKitchen::Size &size, const QDate &today, const DemoKitchen::Progress &progress)
 {
     const DatabaseCreator::Input input {ownerName(), QStringLiteral("6720"), QStringLiteral("Szeged"),
@@ -39,15 +39,15 @@ Result build(
         return DemoKitchen(db, size, today).fill(progress, error);
     };
     // The work year and the last closing are those of the first demo day.
-    const DatabaseCreator::Result created
+    const Checked<QString> created
         = DatabaseCreator::create(location, input, DemoKitchen::firstDay(size, today), {}, fill);
-    if (!created.ok)
-        return {false, created.message};
+    if (!created.ok())
+        return created;
     const QString where
         = Database::isServerLocation(location) ? Database::serverName(location) : QDir::toNativeSeparators(location);
-    return {true,
+    return Checked<QString>::accepted(
         QStringLiteral("A bemutató adatbázis elkészült: ") + where + QStringLiteral("\rBelépés: felhasználónév \"")
-            + userName() + QStringLiteral("\", jelszó \"") + password() + QStringLiteral("\"")};
+            + userName() + QStringLiteral("\", jelszó \"") + password() + QStringLiteral("\""));
 }
 
 } // namespace DemoDatabase

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Refusal.h"
 #include "demo/DemoKitchen.h"
 
 #include <QDate>
@@ -11,17 +12,12 @@
 // place; on a server the schemas are dropped again when the filling fails.
 namespace DemoDatabase {
 
-struct Result
-{
-    bool ok = false;
-    QString message; // "\r" breaks lines
-};
-
 QString ownerName();
 QString userName();
 QString password();
 
-Result build(const QString &location, const DemoKitchen::Size &size = {}, const QDate &today = QDate::currentDate(),
+// The success text with the login, or the refusal ("\r" breaks lines).
+Checked<QString> build(const QString &location, const DemoKitchen::Size &size = {}, const QDate &today = QDate::currentDate(),
     const DemoKitchen::Progress &progress = {});
 
 } // namespace DemoDatabase

@@ -24,9 +24,8 @@ int runCreateDatabaseCommand(const QString &location, QIODevice &in, QTextStream
     }
 
     // Refuse an existing database (or an unreachable server) before reading anything.
-    DatabaseCreator::Result result = DatabaseCreator::checkDirectory(location);
-    if (!result.ok) {
-        err << forTerminal(result.message) << Qt::endl;
+    if (const Refusal refusal = DatabaseCreator::checkDirectory(location)) {
+        err << forTerminal(refusal.text) << Qt::endl;
         return 1;
     }
 
@@ -66,11 +65,11 @@ int runCreateDatabaseCommand(const QString &location, QIODevice &in, QTextStream
     }
 
     const DatabaseCreator::Input input {lines.at(0), lines.at(1), lines.at(2), lines.at(3), lines.at(4), lines.at(5)};
-    result = DatabaseCreator::create(location, input);
-    if (!result.ok) {
-        err << forTerminal(result.message) << Qt::endl;
+    const Checked<QString> created = DatabaseCreator::create(location, input);
+    if (!created.ok()) {
+        err << forTerminal(created.refusal.text) << Qt::endl;
         return 1;
     }
-    out << forTerminal(result.message) << Qt::endl;
+    out << forTerminal(created.value) << Qt::endl;
     return 0;
 }

@@ -33,14 +33,14 @@ constexpr QFileDevice::Permissions FolderPermissions = QFileDevice::ReadOwner | 
 constexpr QFileDevice::Permissions FilePermissions
     = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
 
-DatabaseCreator::Result refused(const QString &message, DatabaseCreator::Field field)
+Refusal refused(const QString &message, DatabaseCreator::Field field)
 {
-    return {false, message, field};
+    return Refusal::error(message, DatabaseCreator::focusOf(field));
 }
 
-DatabaseCreator::Result accepted()
+Checked<QString> creationRefused(const QString &message, DatabaseCreator::Field field)
 {
-    return {true, QString(), DatabaseCreator::Field::None};
+    return Checked<QString>::refused(refused(message, field));
 }
 
 // Runs `work` on a connection of its own, closed and removed afterwards so that the files can be
@@ -253,7 +253,7 @@ QString stagingPrefix(const QString &dir)
     return QLatin1Char('.') + QFileInfo(dir).fileName() + QStringLiteral(".salvia-uj-");
 }
 
-DatabaseCreator::Result createInDirectory(const QString &location, const DatabaseCreator::Input &input,
+Checked<QString> createInDirectory(const QString &location, const DatabaseCreator::Input &input,
     const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress,
     const DatabaseCreator::Filler &fill)
 {
@@ -261,7 +261,7 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
     const QString parent = QFileInfo(dir).absolutePath();
     const QString createdFolder = firstMissingFolder(parent);
     if (!QDir().mkpath(parent))
-        return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\rA mappa nem hozható létre: ")
+        return creationRefused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\rA mappa nem hozható létre: ")
                 + QDir::toNativeSeparators(parent),
             DatabaseCreator::Field::Directory);
     QLockFile lock(QDir(parent).filePath(QLatin1Char('.') + QFileInfo(dir).fileName() + QStringLiteral(".salvia-lock")));
@@ -269,7 +269,7 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
         lock.unlock();
         if (!createdFolder.isEmpty())
             QDir(createdFolder).removeRecursively();
-        return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + error
+        return creationRefused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + error
                 + QStringLiteral("\rA létrehozott fájlok törölve lettek."),
             DatabaseCreator::Field::None);
     };
@@ -278,15 +278,14 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
     if (!lock.tryLock(0)) {
         if (!createdFolder.isEmpty())
             QDir(createdFolder).removeRecursively();
-        return refused(QStringLiteral("Ebben a mappában éppen egy másik adatbázis készül:\r")
+        return creationRefused(QStringLiteral("Ebben a mappában éppen egy másik adatbázis készül:\r")
                 + QDir::toNativeSeparators(dir),
             DatabaseCreator::Field::Directory);
     }
     // Under the lock: a database that appeared meanwhile is refused, and a sibling staging folder
     // can only be the remains of a creation that was killed.
-    const DatabaseCreator::Result directory = DatabaseCreator::checkDirectory(dir);
-    if (!directory.ok)
-        return directory;
+    if (const Refusal directory = DatabaseCreator::checkDirectory(dir))
+        return Checked<QString>::refused(directory);
     const QStringList stale = QDir(parent).entryList(
         {stagingPrefix(dir) + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString &name : stale)
@@ -366,8 +365,7 @@ DatabaseCreator::Result createInDirectory(const QString &location, const Databas
         }
         QDir(staging).removeRecursively();
     }
-    return {true, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir),
-        DatabaseCreator::Field::None};
+    return Checked<QString>::accepted(QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir));
 }
 
 // Our schemas in the database of a server connection.
@@ -416,7 +414,7 @@ bool dropSchemas(const QString &location, QString *error)
         error);
 }
 
-DatabaseCreator::Result createOnServer(const QString &location, const DatabaseCreator::Input &input,
+Checked<QString> createOnServer(const QString &location, const DatabaseCreator::Input &input,
     const QString &passwordHash, const QDate &today, const DatabaseCreator::Progress &progress,
     const DatabaseCreator::Filler &fill)
 {
@@ -468,9 +466,9 @@ DatabaseCreator::Result createOnServer(const QString &location, const DatabaseCr
         },
         &error);
     if (exists)
-        return refused(serverHoldsDatabaseText(location), DatabaseCreator::Field::Directory);
+        return creationRefused(serverHoldsDatabaseText(location), DatabaseCreator::Field::Directory);
     if (!ok)
-        return refused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + Database::serverName(location)
+        return creationRefused(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r") + Database::serverName(location)
                 + QStringLiteral("\r") + error + QStringLiteral("\rAz adatbázisban semmi nem változott."),
             DatabaseCreator::Field::None);
     if (fill) {
@@ -481,17 +479,16 @@ DatabaseCreator::Result createOnServer(const QString &location, const DatabaseCr
                 + Database::serverName(location) + QStringLiteral("\r") + error;
             QString dropError;
             if (dropSchemas(location, &dropError))
-                return refused(failure + QStringLiteral("\rA létrehozott sémák törölve lettek, az adatbázisban semmi nem "
+                return creationRefused(failure + QStringLiteral("\rA létrehozott sémák törölve lettek, az adatbázisban semmi nem "
                                                         "változott."),
                     DatabaseCreator::Field::None);
-            return refused(failure + QStringLiteral("\rA félkész adatbázis a kiszolgálón maradt: törölje a \"salvia\" és "
+            return creationRefused(failure + QStringLiteral("\rA félkész adatbázis a kiszolgálón maradt: törölje a \"salvia\" és "
                                                     "a \"raktar_1\" … \"raktar_20\" sémát (")
                     + dropError + QStringLiteral(")."),
                 DatabaseCreator::Field::None);
         }
     }
-    return {true, QStringLiteral("Az új adatbázis elkészült: ") + Database::serverName(location),
-        DatabaseCreator::Field::None};
+    return Checked<QString>::accepted(QStringLiteral("Az új adatbázis elkészült: ") + Database::serverName(location));
 }
 
 DatabaseCreator::Inspection inspectServer(const QString &location)
@@ -603,6 +600,30 @@ QString DatabaseCreator::unreachableText(const QString &location, const QString 
         + Database::serverName(location) + QStringLiteral("\r") + reason.trimmed();
 }
 
+QString DatabaseCreator::focusOf(Field field)
+{
+    switch (field) {
+    case Field::CegNev:
+        return QStringLiteral("edtCegNev");
+    case Field::CegIrsz:
+        return QStringLiteral("edtCegIrsz");
+    case Field::CegVaros:
+        return QStringLiteral("edtCegVaros");
+    case Field::CegCim:
+        return QStringLiteral("edtCegCim");
+    case Field::UserName:
+        return QStringLiteral("edtUserName");
+    case Field::Password:
+        return QStringLiteral("edtPassword");
+    case Field::PasswordAgain:
+        return QStringLiteral("edtPassword2");
+    case Field::None:
+    case Field::Directory:
+        break;
+    }
+    return QString();
+}
+
 int DatabaseCreator::maxLength(Field field)
 {
     const auto width = [](const char *table, const char *name) {
@@ -632,7 +653,7 @@ int DatabaseCreator::maxLength(Field field)
     return 0;
 }
 
-DatabaseCreator::Result DatabaseCreator::checkDirectory(const QString &location)
+Refusal DatabaseCreator::checkDirectory(const QString &location)
 {
     if (location.trimmed().isEmpty())
         return refused(QStringLiteral("Nincs megadva az adatbázis mappája!"), Field::Directory);
@@ -646,7 +667,7 @@ DatabaseCreator::Result DatabaseCreator::checkDirectory(const QString &location)
             return refused(unreachableText(location, found.detail), Field::Directory);
         if (found.state != State::Empty)
             return refused(serverHoldsDatabaseText(location), Field::Directory);
-        return accepted();
+        return Refusal();
     }
     const QFileInfo info(location);
     if (info.exists() && !info.isDir())
@@ -656,13 +677,13 @@ DatabaseCreator::Result DatabaseCreator::checkDirectory(const QString &location)
         return refused(QStringLiteral("A megadott mappában már van adatbázis:\r") + QDir::toNativeSeparators(location)
                 + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."),
             Field::Directory);
-    return accepted();
+    return Refusal();
 }
 
-DatabaseCreator::Result DatabaseCreator::check(const QString &dir, const Input &input)
+Refusal DatabaseCreator::check(const QString &dir, const Input &input)
 {
-    const Result directory = checkDirectory(dir);
-    if (!directory.ok)
+    const Refusal directory = checkDirectory(dir);
+    if (directory)
         return directory;
     if (input.cegNev.trimmed().isEmpty())
         return refused(QStringLiteral("A tulajdonos intézmény nevének megadása kötelező!"), Field::CegNev);
@@ -695,26 +716,25 @@ DatabaseCreator::Result DatabaseCreator::check(const QString &dir, const Input &
         return refused(QStringLiteral("Ez a felhasználónév nem használható: exit"), Field::UserName);
     if (input.password.isEmpty())
         return refused(QStringLiteral("A jelszó megadása kötelező!"), Field::Password);
-    return accepted();
+    return Refusal();
 }
 
-DatabaseCreator::Result DatabaseCreator::checkPasswordAgain(const QString &password, const QString &again)
+Refusal DatabaseCreator::checkPasswordAgain(const QString &password, const QString &again)
 {
     if (password != again)
         return refused(QStringLiteral("A két jelszó nem egyezik!"), Field::PasswordAgain);
-    return accepted();
+    return Refusal();
 }
 
-DatabaseCreator::Result DatabaseCreator::create(
+Checked<QString> DatabaseCreator::create(
     const QString &location, const Input &input, const QDate &today, const Progress &progress, const Filler &fill)
 {
-    Result result = check(location, input);
-    if (!result.ok)
-        return result;
+    if (const Refusal refusal = check(location, input))
+        return Checked<QString>::refused(refusal);
 
     const QString passwordHash = PasswordHash::hash(input.password);
     if (passwordHash.isEmpty())
-        return refused(
+        return creationRefused(
             QStringLiteral("A jelszó titkosítása nem sikerült, az adatbázis nem jött létre."), Field::Password);
 
     if (Database::isServerLocation(location))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -24,13 +26,6 @@ public:
         QString cegCim;
         QString userName; // the superuser (level 5)
         QString password;
-    };
-
-    struct Result
-    {
-        bool ok = false;
-        QString message; // refusal or failure ("\r" breaks lines), or the success line
-        Field field = Field::None;
     };
 
     // Called before each warehouse folder is made (1 to 20), for a progress notice.
@@ -70,14 +65,16 @@ public:
     // The longest value each input field takes: the owner values go into partner 00001 as well,
     // so their bounds are that table's widths. 0 for a field without a value of its own.
     static int maxLength(Field field);
+    // The objectName of the creation dialog's control for the field; empty for none.
+    static QString focusOf(Field field);
 
     // The location must be a usable URI or a directory that is not a file, and hold no database.
-    static Result checkDirectory(const QString &location);
+    static Refusal checkDirectory(const QString &location);
     // The checks before anything is written: location, owner values (required name, postcode of
     // digits, every value within its bound), user name, password.
-    static Result check(const QString &dir, const Input &input);
+    static Refusal check(const QString &dir, const Input &input);
     // The password typed twice must match.
-    static Result checkPasswordAgain(const QString &password, const QString &again);
+    static Refusal checkPasswordAgain(const QString &password, const QString &again);
 
     // Writes into a database just made, before it counts as made: in a directory it runs on the
     // hidden building folder, before the move into place; on a server after the creation's
@@ -85,7 +82,8 @@ public:
     using Filler = std::function<bool(const QString &location, QString *error)>;
 
     // Creates the database; `today` gives the active work year (its year) and the last closing
-    // (31 December of the year before).
-    static Result create(const QString &dir, const Input &input, const QDate &today = QDate::currentDate(),
+    // (31 December of the year before). The success line, or the refusal or failure ("\r" breaks
+    // lines).
+    static Checked<QString> create(const QString &dir, const Input &input, const QDate &today = QDate::currentDate(),
         const Progress &progress = {}, const Filler &fill = {});
 };

@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "store/Catalogue.h"
 #include "store/Database.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 
 #include <QDir>
@@ -112,59 +113,33 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
     edtCegNev->setFocus();
 }
 
-QLineEdit *TfrmUjAdatbazis::editFor(DatabaseCreator::Field field) const
+void TfrmUjAdatbazis::refuse(const Refusal &refusal)
 {
-    switch (field) {
-    case DatabaseCreator::Field::CegNev:
-        return edtCegNev;
-    case DatabaseCreator::Field::CegIrsz:
-        return edtCegIrsz;
-    case DatabaseCreator::Field::CegVaros:
-        return edtCegVaros;
-    case DatabaseCreator::Field::CegCim:
-        return edtCegCim;
-    case DatabaseCreator::Field::UserName:
-        return edtUserName;
-    case DatabaseCreator::Field::Password:
-        return edtPassword;
-    case DatabaseCreator::Field::PasswordAgain:
-        return edtPassword2;
-    case DatabaseCreator::Field::None:
-    case DatabaseCreator::Field::Directory:
-        break;
-    }
-    return nullptr;
-}
-
-void TfrmUjAdatbazis::refuse(const DatabaseCreator::Result &result)
-{
-    m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, result.message, QStringLiteral("OK"));
-    if (QLineEdit *edit = editFor(result.field)) {
-        edit->setFocus();
+    showRefusal(this, m_messenger, refusal);
+    if (auto *edit = findChild<QLineEdit *>(refusal.focus); edit && !refusal.focus.isEmpty())
         edit->selectAll();
-    }
 }
 
 void TfrmUjAdatbazis::btnRogzitClick()
 {
     const DatabaseCreator::Input input {edtCegNev->text(), edtCegIrsz->text(), edtCegVaros->text(), edtCegCim->text(),
         edtUserName->text(), edtPassword->text()};
-    DatabaseCreator::Result result = DatabaseCreator::check(m_dbPath, input);
-    if (result.ok)
-        result = DatabaseCreator::checkPasswordAgain(edtPassword->text(), edtPassword2->text());
-    if (!result.ok) {
-        refuse(result);
+    Refusal refusal = DatabaseCreator::check(m_dbPath, input);
+    if (!refusal)
+        refusal = DatabaseCreator::checkPasswordAgain(edtPassword->text(), edtPassword2->text());
+    if (refusal) {
+        refuse(refusal);
         return;
     }
 
     m_messenger.showProgress(QStringLiteral("Az adatbázis létrehozása folyamatban..."));
-    result = DatabaseCreator::create(m_dbPath, input, QDate::currentDate(), [this](int warehouse) {
+    const Checked<QString> created = DatabaseCreator::create(m_dbPath, input, QDate::currentDate(), [this](int warehouse) {
         m_messenger.setProgressText(
             QStringLiteral("Az adatbázis létrehozása folyamatban...\r") + DatabaseCreator::warehouseName(warehouse));
     });
     m_messenger.hideProgress();
-    if (!result.ok) {
-        refuse(result);
+    if (!created.ok()) {
+        refuse(created.refusal);
         return;
     }
     accept();

@@ -37,8 +37,7 @@ private slots:
     void btnRogzitClick();
 
 private:
-    QLineEdit *editFor(DatabaseCreator::Field field) const;
-    void refuse(const DatabaseCreator::Result &result);
+    void refuse(const Refusal &refusal);
 
     Messenger &m_messenger;
     QString m_dbPath;

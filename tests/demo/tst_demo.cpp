@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err,
-            QString(DatabaseCreator::checkDirectory(existing.path()).message)
+            QString(DatabaseCreator::checkDirectory(existing.path()).text)
                     .replace(QLatin1Char('\r'), QLatin1Char('\n'))
                 + QLatin1Char('\n'));
         QCOMPARE(fingerprint(existing.path()), before);

@@ -355,7 +355,7 @@ private slots:
                 return false;
             DatabaseCreator::Input input = TempDatabase::input();
             input.cegNev = "Új Intézmény";
-            return DatabaseCreator::create(dir, input, QDate(2007, 3, 15)).ok;
+            return DatabaseCreator::create(dir, input, QDate(2007, 3, 15)).ok();
         });
         start.prompts.addLogin(TempDatabase::userName(), TempDatabase::password());
 

@@ -240,10 +240,10 @@ private slots:
         const QStringList before = snapshot(temp.path());
 
         QVERIFY(DatabaseCreator::holdsDatabase(temp.path()));
-        const DatabaseCreator::Result result = DatabaseCreator::create(temp.path(), TempDatabase::input());
-        QVERIFY(!result.ok);
-        QCOMPARE(result.field, DatabaseCreator::Field::Directory);
-        QCOMPARE(result.message,
+        const Checked<QString> result = DatabaseCreator::create(temp.path(), TempDatabase::input());
+        QVERIFY(!result.ok());
+        QCOMPARE(result.refusal.focus, QString());
+        QCOMPARE(result.refusal.text,
             QStringLiteral("A megadott mappában már van adatbázis:\r") + QDir::toNativeSeparators(temp.path())
                 + QStringLiteral("\rÚj adatbázist csak olyan mappában lehet létrehozni, ahol még nincs."));
         QCOMPARE(snapshot(temp.path()), before);
@@ -254,9 +254,9 @@ private slots:
         Database::closeAll(m_db->path());
         const QStringList before = snapshot(m_db->path());
         QTest::qWait(20); // a write now would show in the modification times
-        const DatabaseCreator::Result result = DatabaseCreator::create(m_db->path(), TempDatabase::input());
-        QVERIFY(!result.ok);
-        QVERIFY(result.message.startsWith(QStringLiteral("A megadott mappában már van adatbázis:\r")));
+        const Checked<QString> result = DatabaseCreator::create(m_db->path(), TempDatabase::input());
+        QVERIFY(!result.ok());
+        QVERIFY(result.refusal.text.startsWith(QStringLiteral("A megadott mappában már van adatbázis:\r")));
         QCOMPARE(snapshot(m_db->path()), before);
     }
 
@@ -266,10 +266,10 @@ private slots:
         QTest::addColumn<QString>("userName");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("field");
-        const int owner = int(DatabaseCreator::Field::CegNev);
-        const int user = int(DatabaseCreator::Field::UserName);
-        const int password = int(DatabaseCreator::Field::Password);
+        QTest::addColumn<QString>("focus");
+        const QString owner = QStringLiteral("edtCegNev");
+        const QString user = QStringLiteral("edtUserName");
+        const QString password = QStringLiteral("edtPassword");
         QTest::newRow("no owner name") << "  "
                                        << "admin"
                                        << "x"
@@ -297,17 +297,17 @@ private slots:
         QFETCH(QString, userName);
         QFETCH(QString, password);
         QFETCH(QString, message);
-        QFETCH(int, field);
+        QFETCH(QString, focus);
         QTemporaryDir temp;
         const QString dir = temp.filePath(QStringLiteral("uj"));
         DatabaseCreator::Input input = TempDatabase::input();
         input.cegNev = cegNev;
         input.userName = userName;
         input.password = password;
-        const DatabaseCreator::Result result = DatabaseCreator::create(dir, input);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message, message);
-        QCOMPARE(int(result.field), field);
+        const Checked<QString> result = DatabaseCreator::create(dir, input);
+        QVERIFY(!result.ok());
+        QCOMPARE(result.refusal.text, message);
+        QCOMPARE(result.refusal.focus, focus);
         QVERIFY(!QFileInfo::exists(dir));
     }
 
@@ -316,20 +316,19 @@ private slots:
         QTemporaryDir temp;
         const QString path = temp.filePath(QStringLiteral("adatbazis"));
         writeFile(path, "nem mappa");
-        const DatabaseCreator::Result result = DatabaseCreator::create(path, TempDatabase::input());
-        QVERIFY(!result.ok);
-        QCOMPARE(result.field, DatabaseCreator::Field::Directory);
+        const Checked<QString> result = DatabaseCreator::create(path, TempDatabase::input());
+        QVERIFY(!result.ok());
+        QCOMPARE(result.refusal.focus, QString());
         QCOMPARE(QFileInfo(path).size(), qint64(9));
     }
 
     void passwordTypedTwiceMustMatch()
     {
-        QVERIFY(DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("Titok")).ok);
-        const DatabaseCreator::Result result
-            = DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("titok"));
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message, QStringLiteral("A két jelszó nem egyezik!"));
-        QCOMPARE(result.field, DatabaseCreator::Field::PasswordAgain);
+        QVERIFY(DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("Titok")).isNull());
+        const Refusal refusal = DatabaseCreator::checkPasswordAgain(QStringLiteral("Titok"), QStringLiteral("titok"));
+        QCOMPARE(refusal.text, QStringLiteral("A két jelszó nem egyezik!"));
+        QCOMPARE(refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refusal.focus, QStringLiteral("edtPassword2"));
     }
 
     // A failure while the folders are made leaves the directory as it was: no half database.
@@ -358,12 +357,12 @@ private slots:
             if (warehouse == failAt)
                 QDir().mkpath(Database::warehouseFile(buildingFolder(dir), warehouse));
         };
-        const DatabaseCreator::Result result
+        const Checked<QString> result
             = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2024, 1, 2), sabotage);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.message.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")),
-            qPrintable(result.message));
-        QVERIFY(result.message.endsWith(QStringLiteral("\rA létrehozott fájlok törölve lettek.")));
+        QVERIFY(!result.ok());
+        QVERIFY2(result.refusal.text.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")),
+            qPrintable(result.refusal.text));
+        QVERIFY(result.refusal.text.endsWith(QStringLiteral("\rA létrehozott fájlok törölve lettek.")));
         QCOMPARE(announced.last(), failAt);
         QCOMPARE(snapshot(temp.path()), before);
         QCOMPARE(buildingFolder(dir), QString());
@@ -408,9 +407,9 @@ private slots:
                 *error = QStringLiteral("a kitöltés megszakadt");
             return !fails;
         };
-        const DatabaseCreator::Result result
+        const Checked<QString> result
             = DatabaseCreator::create(location, TempDatabase::input(), QDate(2025, 1, 1), {}, fill);
-        QCOMPARE(result.ok, !fails);
+        QCOMPARE(result.ok(), !fails);
         QVERIFY(!madeWhileFilling);
         if (server)
             QCOMPARE(filledAt, location);
@@ -418,12 +417,12 @@ private slots:
             QVERIFY2(QFileInfo(filledAt).fileName().startsWith(QStringLiteral(".adat.salvia-uj-")), qPrintable(filledAt));
 
         if (fails) {
-            QVERIFY2(result.message.contains(QStringLiteral("\ra kitöltés megszakadt\r")), qPrintable(result.message));
-            QVERIFY2(result.message.endsWith(server ? QStringLiteral(
+            QVERIFY2(result.refusal.text.contains(QStringLiteral("\ra kitöltés megszakadt\r")), qPrintable(result.refusal.text));
+            QVERIFY2(result.refusal.text.endsWith(server ? QStringLiteral(
                                                           "\rA létrehozott sémák törölve lettek, az adatbázisban semmi nem "
                                                           "változott.")
                                                     : QStringLiteral("\rA létrehozott fájlok törölve lettek.")),
-                qPrintable(result.message));
+                qPrintable(result.refusal.text));
             QCOMPARE(DatabaseCreator::inspect(location).state, DatabaseCreator::State::Empty);
             QCOMPARE(snapshot(temp.path()), before);
         } else {
@@ -443,10 +442,10 @@ private slots:
         writeFile(temp.filePath(QStringLiteral("olvassel.txt")), "marad");
         const QString dir = temp.filePath(QStringLiteral("Salvia/adat"));
         QList<int> announced;
-        const DatabaseCreator::Result result
+        const Checked<QString> result
             = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2025, 1, 1), [&](int n) { announced << n; });
-        QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(result.message, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir));
+        QVERIFY2(result.ok(), qPrintable(result.refusal.text));
+        QCOMPARE(result.value, QStringLiteral("Az új adatbázis elkészült: ") + QDir::toNativeSeparators(dir));
         QCOMPARE(announced.size(), 20);
         QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 21);
         QVERIFY(QFileInfo::exists(temp.filePath(QStringLiteral("olvassel.txt"))));
@@ -544,12 +543,12 @@ private slots:
         if (place == QLatin1String("mas"))
             writeFile(QDir(dir).filePath(QStringLiteral("jegyzet.txt")), "marad");
         QList<DatabaseCreator::State> midway;
-        const DatabaseCreator::Result result
+        const Checked<QString> result
             = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2025, 2, 3), [&](int warehouse) {
                   if (warehouse == 1 || warehouse == 12 || warehouse == 20)
                       midway << DatabaseCreator::inspect(dir).state;
               });
-        QVERIFY2(result.ok, qPrintable(result.message));
+        QVERIFY2(result.ok(), qPrintable(result.refusal.text));
         QCOMPARE(midway, QList<DatabaseCreator::State>(3, DatabaseCreator::State::Empty));
         QCOMPARE(DatabaseCreator::inspect(dir).state, DatabaseCreator::State::Complete);
         QCOMPARE(buildingFolder(dir), QString());
@@ -607,15 +606,15 @@ private slots:
         const QString dir = temp.filePath(QStringLiteral("db"));
         DatabaseCreator::Input other = TempDatabase::input();
         other.userName = QStringLiteral("masik");
-        DatabaseCreator::Result second;
-        const DatabaseCreator::Result first
+        Checked<QString> second;
+        const Checked<QString> first
             = DatabaseCreator::create(dir, TempDatabase::input(), QDate(2025, 2, 3), [&](int warehouse) {
                   if (warehouse == 8)
                       second = DatabaseCreator::create(dir, other, QDate(2025, 2, 3));
               });
-        QVERIFY2(first.ok, qPrintable(first.message));
-        QVERIFY(!second.ok);
-        QCOMPARE(second.message,
+        QVERIFY2(first.ok(), qPrintable(first.refusal.text));
+        QVERIFY(!second.ok());
+        QCOMPARE(second.refusal.text,
             QStringLiteral("Ebben a mappában éppen egy másik adatbázis készül:\r") + QDir::toNativeSeparators(dir));
         QCOMPARE(DatabaseCreator::inspect(dir).state, DatabaseCreator::State::Complete);
         QCOMPARE(rows(Database::shared(dir), QStringLiteral("SELECT \"LoginName\" FROM \"login\"")),
@@ -633,8 +632,8 @@ private slots:
         QVERIFY(QDir().mkpath(Database::warehouseFolder(remains, 3)));
         writeFile(Database::sharedFile(remains), "félkész");
         QCOMPARE(DatabaseCreator::inspect(dir).state, DatabaseCreator::State::Empty);
-        const DatabaseCreator::Result result = DatabaseCreator::create(dir, TempDatabase::input());
-        QVERIFY2(result.ok, qPrintable(result.message));
+        const Checked<QString> result = DatabaseCreator::create(dir, TempDatabase::input());
+        QVERIFY2(result.ok(), qPrintable(result.refusal.text));
         QVERIFY(!QFileInfo::exists(remains));
         QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList {QStringLiteral("db")});
@@ -789,17 +788,17 @@ private slots:
             QSKIP("no test server (SALVIA_TEST_PG)");
         const QString uri = TestEngines::createServerDatabase();
         QVERIFY(!uri.isEmpty());
-        const DatabaseCreator::Result result
+        const Checked<QString> result
             = DatabaseCreator::create(uri, TempDatabase::input(), QDate(2025, 1, 1), [&](int warehouse) {
                   // Another client takes the name of the seventh warehouse's schema meanwhile.
                   if (warehouse == 7)
                       QSqlQuery(Database::warehouse(uri, 1)).exec(QStringLiteral("CREATE SCHEMA raktar_7"));
               });
-        QVERIFY(!result.ok);
-        QVERIFY2(result.message.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")
+        QVERIFY(!result.ok());
+        QVERIFY2(result.refusal.text.startsWith(QStringLiteral("Az adatbázis létrehozása nem sikerült:\r")
                      + Database::serverName(uri) + QStringLiteral("\r")),
-            qPrintable(result.message));
-        QVERIFY(result.message.endsWith(QStringLiteral("\rAz adatbázisban semmi nem változott.")));
+            qPrintable(result.refusal.text));
+        QVERIFY(result.refusal.text.endsWith(QStringLiteral("\rAz adatbázisban semmi nem változott.")));
         QCOMPARE(rows(Database::warehouse(uri, 1),
                      QStringLiteral("SELECT nspname FROM pg_namespace WHERE nspname = 'salvia' OR nspname LIKE 'raktar%' "
                                     "ORDER BY nspname")),

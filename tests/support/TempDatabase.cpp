@@ -24,10 +24,10 @@ TempDatabase::TempDatabase(const QDate &today, const QString &engine)
         m_error = QStringLiteral("No temporary directory: ") + m_dir.errorString();
         return;
     }
-    const DatabaseCreator::Result result = DatabaseCreator::create(path(), input(), today);
-    m_valid = result.ok;
-    if (!result.ok)
-        m_error = result.message;
+    const Checked<QString> result = DatabaseCreator::create(path(), input(), today);
+    m_valid = result.ok();
+    if (!result.ok())
+        m_error = result.refusal.text;
 }
 
 TempDatabase::~TempDatabase()

@@ -116,16 +116,16 @@ QString createCreatedServerDatabase(const QDate &today, QString *error)
     }
     if (!ready) {
         const QString building = createServerDatabase();
-        const DatabaseCreator::Result made
-            = building.isEmpty() ? DatabaseCreator::Result {false, QStringLiteral("no server database"), {}}
-                                 : DatabaseCreator::create(building, TempDatabase::input(), today);
+        const Checked<QString> made = building.isEmpty()
+            ? Checked<QString>::refused(Refusal::error(QStringLiteral("no server database")))
+            : DatabaseCreator::create(building, TempDatabase::input(), today);
         Database::closeAll(building);
         static const QRegularExpression dbname(QStringLiteral("^postgres(?:ql)?://[^/?]*/([^?]*)"));
-        if (made.ok)
+        if (made.ok())
             ready = administer(QStringLiteral("ALTER DATABASE \"%1\" RENAME TO \"%2\"")
                                    .arg(dbname.match(building).captured(1), templateName));
         else
-            *error = made.message;
+            *error = made.refusal.text;
         if (!ready && !building.isEmpty())
             dropServerDatabase(building);
     }
