@@ -73,8 +73,6 @@ StockRecalculator::Result StockRecalculator::run(
 
     Recalculation::Balance start;
     if (from.isValid()) {
-        // Not forward-only: the server's driver reads a forward-only result row by row, and the
-        // next statement on the connection would cut off this one, read only to its first row.
         QSqlQuery query(m_db);
         StockSql::run(query,
             QStringLiteral(
@@ -101,6 +99,7 @@ StockRecalculator::Result StockRecalculator::run(
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
+    QStringList vatCodes;
     while (query.next()) {
         Recalculation::Row row;
         row.id = query.value(0).toLongLong();
@@ -108,7 +107,7 @@ StockRecalculator::Result StockRecalculator::run(
         row.opening = row.receipt && query.value(2).toString() == QLatin1String("00");
         row.quantity = query.value(3).toDouble();
         row.value = StockSql::money(query.value(4));
-        row.vatPercent = row.receipt ? 0.0 : vatPercent(query.value(5).toString());
+        vatCodes << (row.receipt ? QString() : query.value(5).toString());
         Stored before;
         before.tetelErtek = row.value;
         before.beAr = StockSql::money(query.value(6));
@@ -121,6 +120,12 @@ StockRecalculator::Result StockRecalculator::run(
         stored << before;
     }
     query.finish();
+    // The VAT rates are read after the walk: the server's driver reads a forward-only result row
+    // by row, and a statement run in between would cut the walk short.
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!vatCodes.at(i).isEmpty())
+            rows[i].vatPercent = vatPercent(vatCodes.at(i));
+    }
 
     const Recalculation::Outcome outcome = Recalculation::run(start, rows, result.material.kerekites, m_kiadAr);
     result.rowsWalked = int(rows.size());
