@@ -1,7 +1,8 @@
 // Ration sheet figures, the issue beside its floor measured in the same run:
 //   ration compute S issue S floor F
 //     compute: views 1 to 4 of a day of 6 meals with 8 dishes each (recipes of 15 lines), with the
-//              stock at the date, in a warehouse of 1000 materials, 500 recipes and 1,000,000 rows;
+//              stock at the date, in a warehouse of 1000 materials, 500 recipes and 1,000,000 rows
+//              (bench_ration ROWS takes another number of rows, for a quick try);
 //     issue:   the sheet of about 150 materials issued as one voucher, back-dated before a month
 //              of later rows of each material;
 //     floor:   bare SQL inserting the same rows and updating the later rows of those materials in
@@ -27,7 +28,7 @@ namespace {
 const QDate Today(2025, 12, 31);
 const QDate RationDate(2025, 12, 1);
 constexpr int Materials = 1000;
-constexpr int RowsEach = 1000;
+int RowsEach = 1000; // movement rows of each material
 constexpr int Recipes = 500;
 constexpr int Lines = 15;
 constexpr int Meals = 6;
@@ -59,8 +60,9 @@ bool buildMaterials(QSqlDatabase db)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
-        "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+        "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", "
+        "\"MenySzorzo\", \"AfaCsoport\", "
+        "\"NyilvAr\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", \"KeszletErtek\") "
         "VALUES ('100', ?, ?, '01', 'KG', 10, '01', 100, 2, 0, 0, ?, ?)"));
     for (int m = 1; m <= Materials; ++m) {
         query.bindValue(0, code(m, 4));
@@ -79,8 +81,10 @@ bool buildRows(QSqlDatabase db)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO Raktar (BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
-        "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Stat) "
+        "INSERT INTO \"Raktar\" (\"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"Sorszam\", \"FokSzla\", \"NyilvSzam\", "
+        "\"PartAzon\", \"User\", \"AfaKod\", "
+        "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
+        "\"KeszletErtek\", \"Stat\") "
         "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, 0, 0, ?, ?, 0)"));
     struct Row
     {
@@ -118,19 +122,21 @@ bool buildMenu(QSqlDatabase db)
 {
     QSqlQuery query(db);
     for (int meal = 1; meal <= Meals; ++meal) {
-        query.prepare(QStringLiteral("INSERT INTO Etkezesek (EtkTip, Megnevezes, Norma) VALUES (?, ?, 500)"));
+        query.prepare(
+            QStringLiteral("INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Megnevezes\", \"Norma\") VALUES (?, ?, 500)"));
         query.addBindValue(code(meal, 2));
         query.addBindValue(QStringLiteral("Étkezés %1").arg(meal));
         if (!exec(query))
             return false;
-        query.prepare(QStringLiteral("INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES (?, ?, 100, 0)"));
+        query.prepare(QStringLiteral(
+            "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES (?, ?, 100, 0)"));
         query.addBindValue(RationDate);
         query.addBindValue(code(meal, 2));
         if (!exec(query))
             return false;
         for (int dish = 0; dish < Dishes; ++dish) {
-            query.prepare(QStringLiteral(
-                "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES (?, ?, '1000', ?, 1)"));
+            query.prepare(QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", "
+                                         "\"Mennyiseg\") VALUES (?, ?, '1000', ?, 1)"));
             query.addBindValue(RationDate);
             query.addBindValue(code(meal, 2));
             query.addBindValue(code((meal - 1) * Dishes + dish + 1, 4));
@@ -139,14 +145,14 @@ bool buildMenu(QSqlDatabase db)
         }
     }
     for (int recipe = 1; recipe <= Recipes; ++recipe) {
-        query.prepare(QStringLiteral("INSERT INTO ReceptFej (EtelKod, Megnevezes) VALUES (?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\") VALUES (?, ?)"));
         query.addBindValue(code(recipe, 4));
         query.addBindValue(QStringLiteral("Étel %1").arg(recipe));
         if (!exec(query))
             return false;
         for (int line = 0; line < Lines; ++line) {
-            query.prepare(QStringLiteral(
-                "INSERT INTO Recept (EtelKod, FokSzla, NyilvSzam, Mennyiseg) VALUES (?, '100', ?, 1.5)"));
+            query.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", "
+                                         "\"Mennyiseg\") VALUES (?, '100', ?, 1.5)"));
             query.addBindValue(code(recipe, 4));
             query.addBindValue(code(materialOf(recipe, line), 4));
             if (!exec(query))
@@ -179,15 +185,19 @@ double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
         TransactionGuard guard(db);
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral(
-            "INSERT INTO Raktar (BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
-            "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Stat) "
+            "INSERT INTO \"Raktar\" (\"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"Sorszam\", \"FokSzla\", "
+            "\"NyilvSzam\", \"PartAzon\", \"User\", \"AfaKod\", "
+            "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
+            "\"KeszletErtek\", \"Stat\") "
             "VALUES ('KI', '07', '99999999', ?, '2025/00002', ?, ?, '00001', 'bench', '01', ?, 100, 100, 0, 0, 0, 0, "
             "0, 1)"));
         QSqlQuery later(db);
-        later.prepare(QStringLiteral("SELECT RaktAzon FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? AND Datum > ?"));
+        later.prepare(QStringLiteral(
+            "SELECT \"RaktAzon\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Datum\" > ?"));
         QSqlQuery update(db);
-        update.prepare(QStringLiteral("UPDATE Raktar SET KeszletMenny = KeszletMenny - 1, KeszletErtek = "
-                                      "KeszletErtek - 100 WHERE RaktAzon = ?"));
+        update.prepare(
+            QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = \"KeszletMenny\" - 1, \"KeszletErtek\" = "
+                           "\"KeszletErtek\" - 100 WHERE \"RaktAzon\" = ?"));
         for (const RationTotal &total : sheet.totals()) {
             insert.bindValue(0, sheet.date());
             insert.bindValue(1, total.account);
@@ -215,6 +225,15 @@ double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1) {
+        bool ok = false;
+        const int rows = QString::fromLocal8Bit(argv[1]).toInt(&ok);
+        if (!ok || rows < Materials * 2) {
+            std::fprintf(stderr, "usage: bench_ration [ROWS] (at least %d)\n", Materials * 2);
+            return 2;
+        }
+        RowsEach = rows / Materials;
+    }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("db"));
     if (!build(path))

@@ -6,6 +6,7 @@
 #include "stock/StockMessages.h"
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QPair>
@@ -19,8 +20,8 @@ Checked<QList<RationMeal>> issuedMeals(QSqlDatabase db, const QDate &date)
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\" FROM \"Letszam\" l "
                                  "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
-                                 "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = 1 ORDER BY l.\"Etkezesek\""));
-    query.addBindValue(date);
+                                 "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = TRUE ORDER BY l.\"Etkezesek\""));
+    query.addBindValue(Sql::date(date));
     if (!query.exec())
         return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
     QList<RationMeal> meals;
@@ -44,11 +45,11 @@ static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions 
     QSqlQuery query(db);
     const QVariant day = StockSql::toSql(date);
     StockSql::run(query, QStringLiteral("DELETE FROM \"Kiszabat\" WHERE \"Datum\" = ?"), {day});
-    StockSql::run(
-        query, QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 0, \"Mozgnem\" = '' WHERE \"Datum\" = ?"), {day});
+    StockSql::run(query,
+        QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = FALSE, \"Mozgnem\" = '' WHERE \"Datum\" = ?"), {day});
     StockSql::run(query,
         QStringLiteral("SELECT \"RaktAzon\", \"FokSzla\", \"NyilvSzam\" FROM \"Raktar\" "
-                       "WHERE \"Datum\" = ? AND \"Mozgnem\" <> '08' AND \"Stat\" = 1 ORDER BY \"RaktAzon\""),
+                       "WHERE \"Datum\" = ? AND \"Mozgnem\" <> '08' AND \"Stat\" = TRUE ORDER BY \"RaktAzon\""),
         {day});
     QList<qint64> ids;
     QList<QPair<QString, QString>> materials;

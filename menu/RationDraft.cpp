@@ -3,6 +3,7 @@
 #include "menu/RationInput.h"
 #include "menu/RationSql.h"
 #include "session/Settings.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSet>
@@ -67,11 +68,10 @@ static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &l
         "INSERT INTO \"TmpKiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
         "\"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\", "
         "\"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &value :
-        {QVariant(line.account), QVariant(line.number), QVariant(line.dishName), QVariant(line.quantity),
-            QVariant(line.unit), QVariant(line.date), QVariant(line.mealCode), QVariant(line.mealName),
-            QVariant(line.headcount), QVariant(line.normPerPerson.toDouble()), QVariant(line.normMeal.toDouble()),
-            QVariant(line.price.toDouble()), QVariant(line.value.toDouble()), QVariant(user)})
+    for (const QVariant &value : {QVariant(line.account), QVariant(line.number), QVariant(line.dishName),
+             QVariant(line.quantity), QVariant(line.unit), Sql::date(line.date), QVariant(line.mealCode),
+             QVariant(line.mealName), QVariant(line.headcount), Sql::money(line.normPerPerson),
+             Sql::money(line.normMeal), Sql::money(line.price), Sql::money(line.value), QVariant(user)})
         query.addBindValue(value);
     return run(query, refusal);
 }
@@ -166,14 +166,14 @@ static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &user
         line.dishName = query.value(2).toString();
         line.quantity = query.value(3).toDouble();
         line.unit = query.value(4).toString();
-        line.date = query.value(5).toDate();
+        line.date = Sql::toDate(query.value(5));
         line.mealCode = query.value(6).toString();
         line.mealName = query.value(7).toString();
         line.headcount = query.value(8).toInt();
-        line.normPerPerson = Money::fromDouble(query.value(9).toDouble());
-        line.normMeal = Money::fromDouble(query.value(10).toDouble());
-        line.price = Money::fromDouble(query.value(11).toDouble());
-        line.value = Money::fromDouble(query.value(12).toDouble());
+        line.normPerPerson = Sql::toMoney(query.value(9));
+        line.normMeal = Sql::toMoney(query.value(10));
+        line.price = Sql::toMoney(query.value(11));
+        line.value = Sql::toMoney(query.value(12));
         lines << line;
     }
     return Checked<QList<RationLine>>::accepted(lines);

@@ -1,6 +1,7 @@
 #include "menu/RationInput.h"
 
 #include "menu/RationSql.h"
+#include "store/Sql.h"
 
 #include <QSet>
 #include <QSqlQuery>
@@ -10,21 +11,16 @@ namespace RationInput {
 
 static const QString RecipeAccount = QStringLiteral("1000");
 
-static Money moneyOf(const QVariant &value)
-{
-    return Money::fromDouble(value.toDouble());
-}
-
 Checked<QList<RationMeal>> offeredMeals(QSqlDatabase db, const QDate &from, const QDate &to)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\", k.\"Norma\", l.\"Datum\" FROM \"Letszam\" l "
         "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
-        "WHERE l.\"Datum\" >= ? AND l.\"Datum\" <= ? AND l.\"Kiadva\" = 0 "
+        "WHERE l.\"Datum\" >= ? AND l.\"Datum\" <= ? AND l.\"Kiadva\" = FALSE "
         "ORDER BY l.\"Etkezesek\", l.\"Datum\""));
-    query.addBindValue(from);
-    query.addBindValue(to);
+    query.addBindValue(Sql::date(from));
+    query.addBindValue(Sql::date(to));
     if (!query.exec())
         return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
     QList<RationMeal> meals;
@@ -34,7 +30,7 @@ Checked<QList<RationMeal>> offeredMeals(QSqlDatabase db, const QDate &from, cons
         if (seen.contains(code))
             continue;
         seen.insert(code);
-        meals << RationMeal {code, query.value(1).toString(), query.value(2).toInt(), moneyOf(query.value(3))};
+        meals << RationMeal {code, query.value(1).toString(), query.value(2).toInt(), Sql::toMoney(query.value(3))};
     }
     return Checked<QList<RationMeal>>::accepted(meals);
 }
@@ -45,17 +41,17 @@ Checked<QList<RationMeal>> meals(QSqlDatabase db, const QDate &date, const QStri
     query.prepare(
         QStringLiteral("SELECT l.\"Etkezesek\", k.\"Megnevezes\", l.\"Letszam\", k.\"Norma\" FROM \"Letszam\" l "
                        "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = l.\"Etkezesek\" "
-                       "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = 0 AND ")
+                       "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = FALSE AND ")
         + RationSql::anyOf(QStringLiteral("l.\"Etkezesek\""), int(codes.size()))
         + QStringLiteral(" ORDER BY l.\"Etkezesek\""));
-    query.addBindValue(date);
+    query.addBindValue(Sql::date(date));
     RationSql::bindAll(query, codes);
     if (!query.exec())
         return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
     QList<RationMeal> meals;
     while (query.next())
         meals << RationMeal {
-            query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(), moneyOf(query.value(3))};
+            query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(), Sql::toMoney(query.value(3))};
     return Checked<QList<RationMeal>>::accepted(meals);
 }
 
@@ -75,22 +71,22 @@ static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, co
     query.prepare(QStringLiteral("SELECT e.\"Datum\", e.\"EtkTip\", k.\"Megnevezes\", e.\"FokSzam\", e.\"EtelKod\", "
                                  "d.\"Megnevezes\", e.\"Mennyiseg\", l.\"Letszam\", ")
         + unit
-        + QStringLiteral(
-            ", k.\"Norma\" FROM \"Etlap\" e "
-            "JOIN \"Letszam\" l ON l.\"Datum\" = e.\"Datum\" AND l.\"Etkezesek\" = e.\"EtkTip\" AND l.\"Kiadva\" = 0 "
-            "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = e.\"EtkTip\" ")
+        + QStringLiteral(", k.\"Norma\" FROM \"Etlap\" e "
+                         "JOIN \"Letszam\" l ON l.\"Datum\" = e.\"Datum\" AND l.\"Etkezesek\" = e.\"EtkTip\" AND "
+                         "l.\"Kiadva\" = FALSE "
+                         "JOIN \"Etkezesek\" k ON k.\"EtkTip\" = e.\"EtkTip\" ")
         + dish + QStringLiteral("e.\"Datum\" >= ? AND e.\"Datum\" <= ? AND ")
         + RationSql::anyOf(QStringLiteral("e.\"EtkTip\""), int(codes.size()))
         + QStringLiteral(" ORDER BY e.\"EtlapAzon\""));
     query.addBindValue(RecipeAccount);
-    query.addBindValue(from);
-    query.addBindValue(to);
+    query.addBindValue(Sql::date(from));
+    query.addBindValue(Sql::date(to));
     RationSql::bindAll(query, codes);
     if (!query.exec())
         return RationSql::failure(query);
     while (query.next()) {
         RationMenuRow row;
-        row.date = query.value(0).toDate();
+        row.date = Sql::toDate(query.value(0));
         row.mealCode = query.value(1).toString();
         row.mealName = query.value(2).toString();
         row.account = query.value(3).toString();
@@ -99,7 +95,7 @@ static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, co
         row.perPerson = query.value(6).toDouble();
         row.headcount = query.value(7).toInt();
         row.unit = recipes ? QStringLiteral("Adag") : query.value(8).toString();
-        row.normPerPerson = moneyOf(query.value(9));
+        row.normPerPerson = Sql::toMoney(query.value(9));
         *rows << row;
     }
     return Refusal();
@@ -175,7 +171,7 @@ Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
         material.unit = query.value(3).toString();
         material.decimals = query.value(4).toInt();
         material.listed = !query.value(5).isNull();
-        material.price = moneyOf(query.value(6));
+        material.price = Sql::toMoney(query.value(6));
         material.stock = query.value(7).toDouble();
         result.insert(rationKey(material.account, material.number), material);
     }

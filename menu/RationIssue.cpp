@@ -203,7 +203,7 @@ static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const Ratio
     for (const QString &code : codes)
         values << code;
     StockSql::run(query,
-        QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 1, \"Mozgnem\" = ? WHERE \"Datum\" = ? AND ")
+        QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE, \"Mozgnem\" = ? WHERE \"Datum\" = ? AND ")
             + RationSql::anyOf(QStringLiteral("\"Etkezesek\""), int(codes.size())),
         values);
     for (const RationLine &line : sheet.lines()) {

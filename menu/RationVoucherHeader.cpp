@@ -1,6 +1,7 @@
 #include "menu/RationVoucherHeader.h"
 
 #include "core/Codes.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -42,14 +43,14 @@ QList<Item> items(QSqlDatabase db, const QDate &date, const QString &bizSzam)
         "FROM \"Raktar\" r JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = "
         "r.\"NyilvSzam\" "
         "WHERE r.\"Datum\" = ? AND r.\"BizSzam\" = ? AND r.\"BK\" = ? ORDER BY a.\"Megnevezes\", r.\"RaktAzon\""));
-    query.addBindValue(date);
+    query.addBindValue(Sql::date(date));
     query.addBindValue(bizSzam);
     query.addBindValue(QStringLiteral("KI"));
     QList<Item> found;
     if (query.exec())
         while (query.next())
             found << Item {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                query.value(3).toDouble(), query.value(4).toString(), Money::fromDouble(query.value(5).toDouble())};
+                query.value(3).toDouble(), query.value(4).toString(), Sql::toMoney(query.value(5))};
     return found;
 }
 

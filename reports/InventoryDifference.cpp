@@ -31,11 +31,12 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
             if (!guard.isActive())
                 throw StockSql::Failure {m_db.lastError().text()};
             QSqlQuery query(m_db);
-            StockSql::run(query, QStringLiteral("DELETE FROM TmpLeltarHason"));
+            StockSql::run(query, QStringLiteral("DELETE FROM \"TmpLeltarHason\""));
             StockSql::prepare(query,
-                QStringLiteral("INSERT INTO TmpLeltarHason (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, "
-                               "KeszletMenny, ValosKeszlet, Elteres, KeszletErtek, NyilvAr, ElteresAr) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                QStringLiteral(
+                    "INSERT INTO \"TmpLeltarHason\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", "
+                    "\"KeszletMenny\", \"ValosKeszlet\", \"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\") "
+                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             for (const StockLine &line : lines) {
                 Row row;
                 row.fokSzam = line.fokSzam;
@@ -69,7 +70,7 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
 bool InventoryDifference::clear()
 {
     QSqlQuery query(m_db);
-    return query.exec(QStringLiteral("DELETE FROM TmpLeltarHason"));
+    return query.exec(QStringLiteral("DELETE FROM \"TmpLeltarHason\""));
 }
 
 bool InventoryDifference::setRealStock(
@@ -78,8 +79,9 @@ bool InventoryDifference::setRealStock(
     try {
         QSqlQuery query(m_db);
         StockSql::run(query,
-            QStringLiteral("SELECT KeszletMenny, KeszletErtek, NyilvAr FROM TmpLeltarHason WHERE FokSzam = ? "
-                           "AND NyilvSzam = ?"),
+            QStringLiteral(
+                "SELECT \"KeszletMenny\", \"KeszletErtek\", \"NyilvAr\" FROM \"TmpLeltarHason\" WHERE \"FokSzam\" = ? "
+                "AND \"NyilvSzam\" = ?"),
             {fokSzam, nyilvSzam});
         if (!query.next())
             return false;
@@ -90,8 +92,9 @@ bool InventoryDifference::setRealStock(
         row.valosKeszlet = quantity;
         row = withDifferences(row);
         StockSql::run(query,
-            QStringLiteral("UPDATE TmpLeltarHason SET ValosKeszlet = ?, Elteres = ?, ElteresAr = ? WHERE FokSzam = ? "
-                           "AND NyilvSzam = ?"),
+            QStringLiteral("UPDATE \"TmpLeltarHason\" SET \"ValosKeszlet\" = ?, \"Elteres\" = ?, \"ElteresAr\" = ? "
+                           "WHERE \"FokSzam\" = ? "
+                           "AND \"NyilvSzam\" = ?"),
             {quantity, row.elteres, toSql(row.elteresAr), fokSzam, nyilvSzam});
     } catch (const StockSql::Failure &failure) {
         if (error)
@@ -105,12 +108,13 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
 {
     QList<Row> list;
     QSqlQuery query(m_db);
-    QString sql = QStringLiteral("SELECT FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, KeszletMenny, ValosKeszlet, "
-                                 "Elteres, KeszletErtek, NyilvAr, ElteresAr FROM TmpLeltarHason");
+    QString sql = QStringLiteral(
+        "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"KeszletMenny\", \"ValosKeszlet\", "
+        "\"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\" FROM \"TmpLeltarHason\"");
     if (onlyDifferences)
-        sql += QStringLiteral(" WHERE Elteres <> 0");
-    sql += byName ? QStringLiteral(" ORDER BY Megnevezes, FokSzam, NyilvSzam")
-                  : QStringLiteral(" ORDER BY FokSzam, NyilvSzam");
+        sql += QStringLiteral(" WHERE \"Elteres\" <> 0");
+    sql += byName ? QStringLiteral(" ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\"")
+                  : QStringLiteral(" ORDER BY \"FokSzam\", \"NyilvSzam\"");
     if (!query.exec(sql))
         return list;
     while (query.next()) {
@@ -134,7 +138,8 @@ InventoryDifference::Totals InventoryDifference::totals() const
 {
     Totals totals;
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT SUM(KeszletErtek), SUM(ElteresAr) FROM TmpLeltarHason")) && query.next()) {
+    if (query.exec(QStringLiteral("SELECT SUM(\"KeszletErtek\"), SUM(\"ElteresAr\") FROM \"TmpLeltarHason\""))
+        && query.next()) {
         totals.value = StockSql::money(query.value(0));
         totals.difference = StockSql::money(query.value(1));
     }

@@ -15,8 +15,10 @@ bool MaterialCard::run(
     try {
         QSqlQuery query(m_db);
         StockSql::run(query,
-            QStringLiteral("SELECT Megnevezes, Mertekegyseg, Kerekites, KeszletMennyiseg, KeszletErtek, NyilvAr, "
-                           "KeszletMin, KeszletMax, MenySzorzo FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+            QStringLiteral("SELECT \"Megnevezes\", \"Mertekegyseg\", \"Kerekites\", \"KeszletMennyiseg\", "
+                           "\"KeszletErtek\", \"NyilvAr\", "
+                           "\"KeszletMin\", \"KeszletMax\", \"MenySzorzo\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
+                           "AND \"NyilvSzam\" = ?"),
             {fokSzla, nyilvSzam});
         if (query.next()) {
             m_material.megnevezes = query.value(0).toString();
@@ -30,15 +32,18 @@ bool MaterialCard::run(
             m_material.menySzorzo = query.value(8).toDouble();
         }
         StockSql::run(query,
-            QStringLiteral("SELECT r.Datum, r.BizSzam, r.BK, r.FokSzla, m.Megnevezes, r.KiAr, r.BeAr, r.TetelMenny, "
-                           "r.TetelErtek, r.KeszletMenny, r.KeszletErtek, r.Lejarat, p.Nev, p.Irszam, p.Telepules, "
-                           "p.Utca, r.\"User\" FROM Raktar r "
-                           "JOIN Anyag a ON a.FokonyviSzam = r.FokSzla AND a.NyilvSzam = r.NyilvSzam "
-                           "JOIN Mertegys u ON u.MertKod = a.Mertekegyseg "
-                           "JOIN Mozgnem m ON m.MozgnemKod = r.Mozgnem "
-                           "JOIN Partner p ON p.PartAzon = r.PartAzon "
-                           "WHERE r.FokSzla = ? AND r.NyilvSzam = ? AND r.Datum >= ? AND r.Datum <= ? "
-                           "ORDER BY r.Datum, r.BK, r.Mozgnem, r.RaktAzon"),
+            QStringLiteral(
+                "SELECT r.\"Datum\", r.\"BizSzam\", r.\"BK\", r.\"FokSzla\", m.\"Megnevezes\", r.\"KiAr\", r.\"BeAr\", "
+                "r.\"TetelMenny\", "
+                "r.\"TetelErtek\", r.\"KeszletMenny\", r.\"KeszletErtek\", r.\"Lejarat\", p.\"Nev\", p.\"Irszam\", "
+                "p.\"Telepules\", "
+                "p.\"Utca\", r.\"User\" FROM \"Raktar\" r "
+                "JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
+                "JOIN \"Mertegys\" u ON u.\"MertKod\" = a.\"Mertekegyseg\" "
+                "JOIN \"Mozgnem\" m ON m.\"MozgnemKod\" = r.\"Mozgnem\" "
+                "JOIN \"Partner\" p ON p.\"PartAzon\" = r.\"PartAzon\" "
+                "WHERE r.\"FokSzla\" = ? AND r.\"NyilvSzam\" = ? AND r.\"Datum\" >= ? AND r.\"Datum\" <= ? "
+                "ORDER BY r.\"Datum\", r.\"BK\", r.\"Mozgnem\", r.\"RaktAzon\""),
             {fokSzla, nyilvSzam, StockSql::toSql(from), StockSql::toSql(to)});
         Money receiptPrices;
         int receipts = 0;

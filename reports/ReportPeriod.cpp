@@ -1,5 +1,7 @@
 #include "reports/ReportPeriod.h"
 
+#include "store/Sql.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -33,7 +35,7 @@ YearList loadYears(const QSqlDatabase &warehouse, QString *error)
     }
     QList<QPair<QString, bool>> rows;
     while (query.next())
-        rows.append({query.value(0).toString(), query.value(1).toInt() != 0});
+        rows.append({query.value(0).toString(), Sql::toFlag(query.value(1))});
     return yearList(rows);
 }
 

@@ -30,17 +30,20 @@ QList<CorrectionList::Row> CorrectionList::rows(
         const QDate closed = MovementTable(m_db).closingDate();
         QSqlQuery query(m_db);
         StockSql::run(query,
-            QStringLiteral("SELECT r.RaktAzon, r.Datum, r.BizSzam, r.FokSzla, r.NyilvSzam, a.Megnevezes, r.BK, "
-                           "r.Mozgnem, m.Megnevezes, r.TetelMenny, r.KeszletMenny, u.Megnevezes, p.Nev, p.Irszam, "
-                           "p.Telepules, p.Utca, r.\"User\", r.Stat FROM Raktar r "
-                           "LEFT JOIN Anyag a ON a.FokonyviSzam = r.FokSzla AND a.NyilvSzam = r.NyilvSzam "
-                           "LEFT JOIN Mozgnem m ON m.MozgnemKod = r.Mozgnem "
-                           "LEFT JOIN Mertegys u ON u.MertKod = a.Mertekegyseg "
-                           "LEFT JOIN Partner p ON p.PartAzon = r.PartAzon "
-                           "WHERE r.BK = ? AND r.Datum > ? AND r.BizSzam LIKE ? ESCAPE '!' ORDER BY ")
-                + (order == Order::DateVoucher ? QStringLiteral("r.Datum, r.BizSzam")
-                                               : QStringLiteral("r.BizSzam, r.Datum"))
-                + QStringLiteral(", r.FokSzla, r.NyilvSzam, r.RaktAzon"),
+            QStringLiteral(
+                "SELECT r.\"RaktAzon\", r.\"Datum\", r.\"BizSzam\", r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", "
+                "r.\"BK\", "
+                "r.\"Mozgnem\", m.\"Megnevezes\", r.\"TetelMenny\", r.\"KeszletMenny\", u.\"Megnevezes\", p.\"Nev\", "
+                "p.\"Irszam\", "
+                "p.\"Telepules\", p.\"Utca\", r.\"User\", r.\"Stat\" FROM \"Raktar\" r "
+                "LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
+                "LEFT JOIN \"Mozgnem\" m ON m.\"MozgnemKod\" = r.\"Mozgnem\" "
+                "LEFT JOIN \"Mertegys\" u ON u.\"MertKod\" = a.\"Mertekegyseg\" "
+                "LEFT JOIN \"Partner\" p ON p.\"PartAzon\" = r.\"PartAzon\" "
+                "WHERE r.\"BK\" = ? AND r.\"Datum\" > ? AND r.\"BizSzam\" LIKE ? ESCAPE '!' ORDER BY ")
+                + (order == Order::DateVoucher ? QStringLiteral("r.\"Datum\", r.\"BizSzam\"")
+                                               : QStringLiteral("r.\"BizSzam\", r.\"Datum\""))
+                + QStringLiteral(", r.\"FokSzla\", r.\"NyilvSzam\", r.\"RaktAzon\""),
             {direction, StockSql::toSql(closed.isValid() ? closed : QDate(1900, 1, 1)),
                 QStringLiteral("%") + escaped(numberPart) + QStringLiteral("%")});
         while (query.next()) {
@@ -62,7 +65,7 @@ QList<CorrectionList::Row> CorrectionList::rows(
             row.telepules = query.value(14).toString();
             row.utca = query.value(15).toString();
             row.user = query.value(16).toString();
-            row.stat = query.value(17).toBool();
+            row.stat = StockSql::flag(query.value(17));
             list << row;
         }
     } catch (const StockSql::Failure &failure) {

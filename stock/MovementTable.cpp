@@ -9,9 +9,10 @@ using StockSql::toSql;
 
 namespace {
 
-const QString Columns
-    = QStringLiteral("RaktAzon, BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
-                     "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Lejarat, Stat");
+const QString Columns = QStringLiteral("\"RaktAzon\", \"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"Sorszam\", "
+                                       "\"FokSzla\", \"NyilvSzam\", \"PartAzon\", \"User\", \"AfaKod\", "
+                                       "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", "
+                                       "\"KeszletMenny\", \"KeszletErtek\", \"Lejarat\", \"Stat\"");
 
 MovementRow rowFrom(const QSqlQuery &query)
 {
@@ -36,7 +37,7 @@ MovementRow rowFrom(const QSqlQuery &query)
     row.keszletMenny = query.value(17).toDouble();
     row.keszletErtek = StockSql::money(query.value(18));
     row.lejarat = StockSql::date(query.value(19));
-    row.stat = query.value(20).toBool();
+    row.stat = StockSql::flag(query.value(20));
     return row;
 }
 
@@ -45,7 +46,7 @@ QVariantList fieldValues(const MovementRow &row)
     return {row.bk, row.mozgnem, row.bizSzam, toSql(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam, row.partAzon,
         row.user, row.afaKod, row.tetelMenny, toSql(row.beAr), toSql(row.kiAr), toSql(row.tetelErtek),
         toSql(row.afaErtek), toSql(row.brutto), row.keszletMenny, toSql(row.keszletErtek), toSql(row.lejarat),
-        row.stat};
+        StockSql::flag(row.stat)};
 }
 
 } // namespace
@@ -53,21 +54,22 @@ QVariantList fieldValues(const MovementRow &row)
 QDate MovementTable::closingDate() const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT MAX(Datum) FROM Napizaras"));
+    StockSql::run(query, QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""));
     return query.next() ? StockSql::date(query.value(0)) : QDate();
 }
 
 QString MovementTable::direction(const QString &mozgnem) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT Irany FROM Mozgnem WHERE MozgnemKod = ?"), {mozgnem});
+    StockSql::run(query, QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem});
     return query.next() ? query.value(0).toString() : QString();
 }
 
 std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT Kerekites FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+    StockSql::run(query,
+        QStringLiteral("SELECT \"Kerekites\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
         {fokSzla, nyilvSzam});
     if (!query.next())
         return std::nullopt;
@@ -77,7 +79,7 @@ std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const
 bool MovementTable::numberTaken(const QString &bizSzam) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT COUNT(*) FROM Raktar WHERE BizSzam = ?"), {bizSzam});
+    StockSql::run(query, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam});
     return query.next() && query.value(0).toInt() > 0;
 }
 
@@ -86,21 +88,23 @@ MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId)
     Pass pass;
     QSqlQuery query(m_db);
     StockSql::run(query,
-        QStringLiteral("SELECT COUNT(*) FROM Raktar WHERE BizSzam = ? AND Datum = ? AND FokSzla = ? "
-                       "AND NyilvSzam = ? AND RaktAzon <> ?"),
+        QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
+                       "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?"),
         {row.bizSzam, toSql(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
     pass.sameMaterial = query.next() && query.value(0).toInt() > 0;
 
     StockSql::run(query,
-        QStringLiteral("SELECT MAX(Datum) FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? AND Mozgnem = '00' "
-                       "AND RaktAzon <> ?"),
+        QStringLiteral(
+            "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
+            "AND \"RaktAzon\" <> ?"),
         {row.fokSzla, row.nyilvSzam, exceptId});
     if (query.next())
         pass.openingDate = StockSql::date(query.value(0));
 
     StockSql::run(query,
-        QStringLiteral("SELECT MIN(PartAzon) FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = ? "
-                       "AND PartAzon <> ? AND RaktAzon <> ?"),
+        QStringLiteral(
+            "SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
+            "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?"),
         {row.bizSzam, toSql(row.datum), row.bk, row.partAzon, exceptId});
     if (query.next() && !query.value(0).isNull())
         pass.otherPartner = query.value(0).toString();
@@ -112,8 +116,9 @@ QString MovementTable::voucherSorszam(
 {
     QSqlQuery query(m_db);
     StockSql::run(query,
-        QStringLiteral("SELECT Sorszam FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = ? AND RaktAzon <> ? "
-                       "ORDER BY RaktAzon LIMIT 1"),
+        QStringLiteral("SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? AND "
+                       "\"RaktAzon\" <> ? "
+                       "ORDER BY \"RaktAzon\" LIMIT 1"),
         {bizSzam, toSql(datum), bk, exceptId});
     return query.next() ? query.value(0).toString() : QString();
 }
@@ -121,8 +126,8 @@ QString MovementTable::voucherSorszam(
 std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(
-        query, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM Raktar WHERE RaktAzon = ?"), {raktAzon});
+    StockSql::run(query,
+        QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
     if (!query.next())
         return std::nullopt;
     return rowFrom(query);
@@ -132,9 +137,9 @@ qint64 MovementTable::insert(const MovementRow &row)
 {
     QSqlQuery query(m_db);
     StockSql::run(query,
-        QStringLiteral("INSERT INTO Raktar (") + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
+        QStringLiteral("INSERT INTO \"Raktar\" (") + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
             + QStringLiteral(
-                ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING RaktAzon"),
+                ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING \"RaktAzon\""),
         fieldValues(row));
     if (!query.next())
         throw StockSql::Failure {QStringLiteral("RETURNING RaktAzon")};
@@ -147,17 +152,20 @@ void MovementTable::update(const MovementRow &row)
     QVariantList values = fieldValues(row);
     values << row.raktAzon;
     StockSql::run(query,
-        QStringLiteral("UPDATE Raktar SET BK = ?, Mozgnem = ?, BizSzam = ?, Datum = ?, Sorszam = ?, FokSzla = ?, "
-                       "NyilvSzam = ?, PartAzon = ?, \"User\" = ?, AfaKod = ?, TetelMenny = ?, BeAr = ?, KiAr = ?, "
-                       "TetelErtek = ?, AfaErtek = ?, Brutto = ?, KeszletMenny = ?, KeszletErtek = ?, Lejarat = ?, "
-                       "Stat = ? WHERE RaktAzon = ?"),
+        QStringLiteral("UPDATE \"Raktar\" SET \"BK\" = ?, \"Mozgnem\" = ?, \"BizSzam\" = ?, \"Datum\" = ?, \"Sorszam\" "
+                       "= ?, \"FokSzla\" = ?, "
+                       "\"NyilvSzam\" = ?, \"PartAzon\" = ?, \"User\" = ?, \"AfaKod\" = ?, \"TetelMenny\" = ?, "
+                       "\"BeAr\" = ?, \"KiAr\" = ?, "
+                       "\"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ?, \"KeszletMenny\" = ?, \"KeszletErtek\" = "
+                       "?, \"Lejarat\" = ?, "
+                       "\"Stat\" = ? WHERE \"RaktAzon\" = ?"),
         values);
 }
 
 void MovementTable::remove(qint64 raktAzon)
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("DELETE FROM Raktar WHERE RaktAzon = ?"), {raktAzon});
+    StockSql::run(query, QStringLiteral("DELETE FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
 }
 
 QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QString &bizSzam) const
@@ -165,9 +173,10 @@ QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QStr
     QSqlQuery query(m_db);
     StockSql::run(query,
         QStringLiteral("SELECT ") + Columns
-            + QStringLiteral(" FROM Raktar WHERE BizSzam = ? AND Datum = ? AND BK = 'KI' AND Stat = ? "
-                             "AND Mozgnem <> '08' ORDER BY RaktAzon"),
-        {bizSzam, toSql(datum), false});
+            + QStringLiteral(
+                " FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = 'KI' AND \"Stat\" = ? "
+                "AND \"Mozgnem\" <> '08' ORDER BY \"RaktAzon\""),
+        {bizSzam, toSql(datum), StockSql::flag(false)});
     QList<MovementRow> rows;
     while (query.next())
         rows << rowFrom(query);

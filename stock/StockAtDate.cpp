@@ -46,9 +46,10 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
         StockSql::run(query,
-            QStringLiteral("SELECT FokSzla, NyilvSzam, BK, SUM(TetelMenny), SUM(TetelErtek), SUM(AfaErtek), "
-                           "SUM(Brutto) FROM Raktar WHERE Datum >= ? AND Datum <= ? "
-                           "GROUP BY FokSzla, NyilvSzam, BK"),
+            QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", \"BK\", SUM(\"TetelMenny\"), SUM(\"TetelErtek\"), "
+                           "SUM(\"AfaErtek\"), "
+                           "SUM(\"Brutto\") FROM \"Raktar\" WHERE \"Datum\" >= ? AND \"Datum\" <= ? "
+                           "GROUP BY \"FokSzla\", \"NyilvSzam\", \"BK\""),
             {toSql(periodStart(date, workYear)), toSql(date)});
         QHash<QString, Movement> movements;
         while (query.next()) {
@@ -65,10 +66,11 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
 
         // Every material with a movement row at any date, zero rows included.
         StockSql::run(query,
-            QStringLiteral("SELECT a.FokonyviSzam, a.NyilvSzam, a.Mertekegyseg, a.Megnevezes, a.MenySzorzo, "
-                           "a.KeszletMennyiseg FROM Anyag a WHERE EXISTS (SELECT 1 FROM Raktar r "
-                           "WHERE r.FokSzla = a.FokonyviSzam AND r.NyilvSzam = a.NyilvSzam) "
-                           "ORDER BY a.FokonyviSzam, a.NyilvSzam"));
+            QStringLiteral(
+                "SELECT a.\"FokonyviSzam\", a.\"NyilvSzam\", a.\"Mertekegyseg\", a.\"Megnevezes\", a.\"MenySzorzo\", "
+                "a.\"KeszletMennyiseg\" FROM \"Anyag\" a WHERE EXISTS (SELECT 1 FROM \"Raktar\" r "
+                "WHERE r.\"FokSzla\" = a.\"FokonyviSzam\" AND r.\"NyilvSzam\" = a.\"NyilvSzam\") "
+                "ORDER BY a.\"FokonyviSzam\", a.\"NyilvSzam\""));
         while (query.next()) {
             StockLine line;
             line.fokSzam = query.value(0).toString();
@@ -100,10 +102,12 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
 void StockAtDate::writeRows(const QList<StockLine> &lines)
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("DELETE FROM Leltar"));
+    StockSql::run(query, QStringLiteral("DELETE FROM \"Leltar\""));
     StockSql::prepare(query,
-        QStringLiteral("INSERT INTO Leltar (FokSzam, NyilvSzam, Megnevezes, Mertekegyseg, Szorzo, KeszletMenny, "
-                       "KeszletErtek, KeszletAFA, KeszletBrutto, NyilvAr) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QStringLiteral(
+            "INSERT INTO \"Leltar\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"Szorzo\", "
+            "\"KeszletMenny\", "
+            "\"KeszletErtek\", \"KeszletAFA\", \"KeszletBrutto\", \"NyilvAr\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const StockLine &line : lines) {
         const QVariantList values {line.fokSzam, line.nyilvSzam, line.megnevezes, line.mertekegyseg, line.szorzo,
             line.keszletMenny, toSql(line.keszletErtek), toSql(line.keszletAfa), toSql(line.keszletBrutto),

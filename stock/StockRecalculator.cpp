@@ -33,8 +33,9 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
     MaterialStock material;
     QSqlQuery query(m_db);
     StockSql::run(query,
-        QStringLiteral("SELECT Megnevezes, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek, "
-                       "NyilvAr FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+        QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
+                       "\"KeszletErtek\", "
+                       "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
         {fokSzla, nyilvSzam});
     if (query.next()) {
         material.found = true;
@@ -56,7 +57,7 @@ double StockRecalculator::vatPercent(const QString &afaKod)
 {
     if (!m_vatLoaded) {
         QSqlQuery query(m_db);
-        StockSql::run(query, QStringLiteral("SELECT Afakod, AfaErtek FROM Afa"));
+        StockSql::run(query, QStringLiteral("SELECT \"Afakod\", \"AfaErtek\" FROM \"Afa\""));
         while (query.next())
             m_vat.insert(query.value(0).toString(), query.value(1).toDouble());
         m_vatLoaded = true;
@@ -71,29 +72,34 @@ StockRecalculator::Result StockRecalculator::run(
     result.material = loadMaterial(fokSzla, nyilvSzam);
 
     Recalculation::Balance start;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
     if (from.isValid()) {
+        QSqlQuery query(m_db);
         StockSql::run(query,
-            QStringLiteral("SELECT KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ? "
-                           "AND Datum < ? ORDER BY ")
+            QStringLiteral(
+                "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
+                "AND \"Datum\" < ? ORDER BY ")
                 + orderBy(true) + QStringLiteral(" LIMIT 1"),
             {fokSzla, nyilvSzam, toSql(from)});
         if (query.next())
             start = Recalculation::Balance {query.value(0).toDouble(), StockSql::money(query.value(1))};
     }
 
-    const QString select
-        = QStringLiteral("SELECT RaktAzon, BK, Mozgnem, TetelMenny, TetelErtek, AfaKod, BeAr, KiAr, AfaErtek, Brutto, "
-                         "KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = ? AND NyilvSzam = ?");
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+
+    const QString select = QStringLiteral(
+        "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "
+        "\"AfaErtek\", \"Brutto\", "
+        "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
     if (from.isValid())
-        StockSql::run(query, select + QStringLiteral(" AND Datum >= ? ORDER BY ") + orderBy(false),
+        StockSql::run(query, select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
             {fokSzla, nyilvSzam, toSql(from)});
     else
         StockSql::run(query, select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
+    QStringList vatCodes;
     while (query.next()) {
         Recalculation::Row row;
         row.id = query.value(0).toLongLong();
@@ -101,7 +107,7 @@ StockRecalculator::Result StockRecalculator::run(
         row.opening = row.receipt && query.value(2).toString() == QLatin1String("00");
         row.quantity = query.value(3).toDouble();
         row.value = StockSql::money(query.value(4));
-        row.vatPercent = row.receipt ? 0.0 : vatPercent(query.value(5).toString());
+        vatCodes << (row.receipt ? QString() : query.value(5).toString());
         Stored before;
         before.tetelErtek = row.value;
         before.beAr = StockSql::money(query.value(6));
@@ -114,6 +120,12 @@ StockRecalculator::Result StockRecalculator::run(
         stored << before;
     }
     query.finish();
+    // The VAT rates are read after the walk: the server's driver reads a forward-only result row
+    // by row, and a statement run in between would cut the walk short.
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!vatCodes.at(i).isEmpty())
+            rows[i].vatPercent = vatPercent(vatCodes.at(i));
+    }
 
     const Recalculation::Outcome outcome = Recalculation::run(start, rows, result.material.kerekites, m_kiadAr);
     result.rowsWalked = int(rows.size());
@@ -122,12 +134,14 @@ StockRecalculator::Result StockRecalculator::run(
         return result;
 
     QSqlQuery receipt(m_db);
-    StockSql::prepare(
-        receipt, QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ? WHERE RaktAzon = ?"));
+    StockSql::prepare(receipt,
+        QStringLiteral(
+            "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? WHERE \"RaktAzon\" = ?"));
     QSqlQuery issue(m_db);
     StockSql::prepare(issue,
-        QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ?, KiAr = ?, BeAr = ?, TetelErtek = ?, "
-                       "AfaErtek = ?, Brutto = ? WHERE RaktAzon = ?"));
+        QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, \"BeAr\" = ?, "
+                       "\"TetelErtek\" = ?, "
+                       "\"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"));
     for (int i = 0; i < rows.size(); ++i) {
         const Recalculation::Row &row = rows.at(i);
         const Stored &before = stored.at(i);
@@ -166,8 +180,8 @@ StockRecalculator::Result StockRecalculator::run(
     if (material.found) {
         QSqlQuery update(m_db);
         StockSql::run(update,
-            QStringLiteral("UPDATE Anyag SET KeszletMennyiseg = ?, KeszletErtek = ?, NyilvAr = ? "
-                           "WHERE FokonyviSzam = ? AND NyilvSzam = ?"),
+            QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
+                           "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
             {material.keszletMennyiseg, toSql(material.keszletErtek), toSql(material.nyilvAr), fokSzla, nyilvSzam});
     }
     return result;

@@ -1,31 +1,39 @@
 #include "stock/StockSql.h"
 
+#include "store/Sql.h"
+
 #include <QSqlError>
 
 namespace StockSql {
 
 QVariant toSql(Money value)
 {
-    return value.toDouble();
+    return Sql::money(value);
 }
 
 Money money(const QVariant &value)
 {
-    return value.isNull() ? Money() : Money::fromDouble(value.toDouble());
+    return Sql::toMoney(value);
 }
 
 QVariant toSql(const QDate &date)
 {
-    return date.isValid() ? QVariant(date) : QVariant(QMetaType(QMetaType::QDate));
+    return Sql::date(date);
 }
 
 QDate date(const QVariant &value)
 {
-    if (value.isNull())
-        return QDate();
-    if (value.typeId() == QMetaType::QDate)
-        return value.toDate();
-    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+    return Sql::toDate(value);
+}
+
+QVariant flag(bool on)
+{
+    return Sql::flag(on);
+}
+
+bool flag(const QVariant &value)
+{
+    return Sql::toFlag(value);
 }
 
 void prepare(QSqlQuery &query, const QString &sql)

@@ -20,6 +20,8 @@ QVariant toSql(Money value);
 Money money(const QVariant &value);
 QVariant toSql(const QDate &date);
 QDate date(const QVariant &value);
+QVariant flag(bool on);
+bool flag(const QVariant &value);
 
 void prepare(QSqlQuery &query, const QString &sql);
 void exec(QSqlQuery &query);

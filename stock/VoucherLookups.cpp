@@ -16,7 +16,8 @@ QList<VoucherLookups::Entry> VoucherLookups::movementTypes(const QString &direct
 {
     QList<Entry> list;
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT MozgnemKod, Megnevezes FROM Mozgnem WHERE Irany = ? ORDER BY MozgnemKod"));
+    query.prepare(QStringLiteral(
+        "SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? ORDER BY \"MozgnemKod\""));
     query.addBindValue(direction);
     if (query.exec()) {
         while (query.next())
@@ -29,8 +30,8 @@ QList<VoucherLookups::Partner> VoucherLookups::partners() const
 {
     QList<Partner> list;
     QSqlQuery query(m_db);
-    if (query.exec(
-            QStringLiteral("SELECT PartAzon, Nev, Irszam, Telepules, Utca FROM Partner ORDER BY Nev, PartAzon"))) {
+    if (query.exec(QStringLiteral("SELECT \"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" "
+                                  "ORDER BY \"Nev\", \"PartAzon\""))) {
         while (query.next())
             list << Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString()};
@@ -42,7 +43,8 @@ QList<VoucherLookups::Entry> VoucherLookups::ledgerAccounts() const
 {
     QList<Entry> list;
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT FokonyviSzam, Megnevezes FROM Fokszam ORDER BY FokonyviSzam"))) {
+    if (query.exec(
+            QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""))) {
         while (query.next())
             list << Entry {query.value(0).toString(), query.value(1).toString()};
     }
@@ -53,8 +55,9 @@ QList<VoucherLookups::Material> VoucherLookups::materials(const QString &fokSzla
 {
     QList<Material> list;
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT FokonyviSzam, NyilvSzam, Megnevezes, Mertekegyseg, AfaCsoport, Kerekites, "
-                                 "NyilvAr FROM Anyag WHERE FokonyviSzam = ? ORDER BY Megnevezes, NyilvSzam"));
+    query.prepare(QStringLiteral(
+        "SELECT \"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"AfaCsoport\", \"Kerekites\", "
+        "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY \"Megnevezes\", \"NyilvSzam\""));
     query.addBindValue(fokSzla);
     if (query.exec()) {
         while (query.next())
@@ -69,8 +72,8 @@ QList<VoucherLookups::Vat> VoucherLookups::vatRows() const
 {
     QList<Vat> list;
     QSqlQuery query(m_db);
-    if (query.exec(
-            QStringLiteral("SELECT Afakod, AfaCsoport, Datum, AfaErtek FROM Afa ORDER BY Datum, AfaErtek, Afakod"))) {
+    if (query.exec(QStringLiteral("SELECT \"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\" FROM \"Afa\" ORDER BY "
+                                  "\"Datum\", \"AfaErtek\", \"Afakod\""))) {
         while (query.next())
             list << Vat {query.value(0).toString(), query.value(1).toString(), StockSql::date(query.value(2)),
                 query.value(3).toDouble()};
@@ -93,10 +96,11 @@ QList<VoucherLookups::Item> VoucherLookups::items(const QString &bizSzam, const 
 {
     QList<Item> list;
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT r.RaktAzon, r.FokSzla, r.NyilvSzam, a.Megnevezes, r.TetelMenny, "
-                                 "a.Mertekegyseg, r.TetelErtek FROM Raktar r LEFT JOIN Anyag a "
-                                 "ON a.FokonyviSzam = r.FokSzla AND a.NyilvSzam = r.NyilvSzam "
-                                 "WHERE r.BizSzam = ? AND r.Datum = ? AND r.BK = ? ORDER BY r.RaktAzon"));
+    query.prepare(
+        QStringLiteral("SELECT r.\"RaktAzon\", r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", r.\"TetelMenny\", "
+                       "a.\"Mertekegyseg\", r.\"TetelErtek\" FROM \"Raktar\" r LEFT JOIN \"Anyag\" a "
+                       "ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
+                       "WHERE r.\"BizSzam\" = ? AND r.\"Datum\" = ? AND r.\"BK\" = ? ORDER BY r.\"RaktAzon\""));
     query.addBindValue(bizSzam);
     query.addBindValue(toSql(datum));
     query.addBindValue(bk);
@@ -113,8 +117,9 @@ VoucherLookups::Totals VoucherLookups::totals(const QString &bizSzam, const QDat
 {
     Totals totals;
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT TetelErtek, AfaErtek, Brutto FROM Raktar WHERE BizSzam = ? AND Datum = ? "
-                                 "AND BK = ?"));
+    query.prepare(QStringLiteral(
+        "SELECT \"TetelErtek\", \"AfaErtek\", \"Brutto\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? "
+        "AND \"BK\" = ?"));
     query.addBindValue(bizSzam);
     query.addBindValue(toSql(datum));
     query.addBindValue(bk);

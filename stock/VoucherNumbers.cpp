@@ -32,7 +32,7 @@ QString VoucherNumbers::propose() const
     // Voucher numbers are written with eight digits, so the greatest text is the greatest number
     // and the index on BizSzam answers at once.
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT MAX(BizSzam) FROM Raktar"));
+    StockSql::run(query, QStringLiteral("SELECT MAX(\"BizSzam\") FROM \"Raktar\""));
     qint64 highest = 0;
     if (query.next() && !query.value(0).isNull()) {
         const QString text = query.value(0).toString().trimmed();
@@ -40,7 +40,7 @@ QString VoucherNumbers::propose() const
             highest = text.toLongLong();
         } else {
             // A number that is not eight digits (an old import): read every number.
-            StockSql::run(query, QStringLiteral("SELECT DISTINCT BizSzam FROM Raktar"));
+            StockSql::run(query, QStringLiteral("SELECT DISTINCT \"BizSzam\" FROM \"Raktar\""));
             while (query.next()) {
                 bool ok = false;
                 const qint64 value = query.value(0).toString().trimmed().toLongLong(&ok);
@@ -57,7 +57,7 @@ QString VoucherNumbers::propose() const
 QString VoucherNumbers::nextRunningNumber(int year) const
 {
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT Sorsz FROM Sorszam WHERE Ev = ?"), {QString::number(year)});
+    StockSql::run(query, QStringLiteral("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?"), {QString::number(year)});
     const QString next = query.next() ? query.value(0).toString() : QStringLiteral("00001");
     return QString::number(year) + QLatin1Char('/') + next;
 }
@@ -66,18 +66,18 @@ QString VoucherNumbers::takeRunningNumber(int year)
 {
     const QString ev = QString::number(year);
     QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT Sorsz FROM Sorszam WHERE Ev = ?"), {ev});
+    StockSql::run(query, QStringLiteral("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?"), {ev});
     qint64 current = 1;
     if (query.next()) {
         bool ok = false;
         current = query.value(0).toString().trimmed().toLongLong(&ok);
         if (!ok || current < 1)
             current = 1;
-        StockSql::run(
-            query, QStringLiteral("UPDATE Sorszam SET Sorsz = ? WHERE Ev = ?"), {counterText(current + 1), ev});
+        StockSql::run(query, QStringLiteral("UPDATE \"Sorszam\" SET \"Sorsz\" = ? WHERE \"Ev\" = ?"),
+            {counterText(current + 1), ev});
     } else {
-        StockSql::run(
-            query, QStringLiteral("INSERT INTO Sorszam (Ev, Sorsz) VALUES (?, ?)"), {ev, counterText(current + 1)});
+        StockSql::run(query, QStringLiteral("INSERT INTO \"Sorszam\" (\"Ev\", \"Sorsz\") VALUES (?, ?)"),
+            {ev, counterText(current + 1)});
     }
     return ev + QLatin1Char('/') + counterText(current);
 }

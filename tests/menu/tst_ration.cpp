@@ -4,6 +4,7 @@
 #include "menu/RationViews.h"
 #include "support/RationFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QtTest>
 
@@ -16,7 +17,8 @@ class TestMenuRation : public QObject
     Q_OBJECT
 private:
     const QDate m_date {2026, 3, 10};
-    std::unique_ptr<TempDatabase> m_db;
+    EngineDatabases m_databases {QDate(2026, 1, 5)};
+    TempDatabase *m_db = nullptr;
     std::unique_ptr<RationFixture> m_kitchen;
     FixedStock m_stock;
 
@@ -70,29 +72,30 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_db = std::make_unique<TempDatabase>(QDate(2026, 1, 5));
-        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
-        m_kitchen = std::make_unique<RationFixture>(db());
-    }
-
     void init()
     {
+        m_db = &m_databases.current();
+        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
+        m_kitchen = std::make_unique<RationFixture>(db());
         QVERIFY(m_kitchen->clear());
         m_stock = FixedStock();
     }
 
     void detailLines_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<bool>("recipe");
         QTest::addColumn<double>("per100");
         QTest::addColumn<double>("perPerson");
         QTest::addColumn<int>("headcount");
         QTest::addColumn<Quantities>("expected");
-        QTest::newRow("recipe 5 per 100, 1.5 portions, 120 people") << true << 5.0 << 1.5 << 120 << Quantities {9.0};
-        QTest::newRow("material dish 0.2 per person, 50 people") << false << 0.0 << 0.2 << 50 << Quantities {10.0};
-        QTest::newRow("recipe without ingredient rows") << true << 0.0 << 1.0 << 30 << Quantities {};
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "recipe 5 per 100, 1.5 portions, 120 people")
+                << true << 5.0 << 1.5 << 120 << Quantities {9.0};
+            TestEngines::newRow(engine, "material dish 0.2 per person, 50 people")
+                << false << 0.0 << 0.2 << 50 << Quantities {10.0};
+            TestEngines::newRow(engine, "recipe without ingredient rows") << true << 0.0 << 1.0 << 30 << Quantities {};
+        }
     }
 
     void detailLines()
@@ -127,19 +130,22 @@ private slots:
 
     void totalsRoundedPerMaterial_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<int>("decimals");
         QTest::addColumn<double>("per100");
         QTest::addColumn<double>("perPerson");
         QTest::addColumn<int>("headcount");
         QTest::addColumn<double>("expected");
-        QTest::newRow("0 decimals: 12.2 upwards") << 0 << 12.2 << 1.0 << 100 << 13.0;
-        QTest::newRow("0 decimals: 12 stays") << 0 << 12.0 << 1.0 << 100 << 12.0;
-        QTest::newRow("0 decimals: 0.1 x 3 x 40 is 12") << 0 << 10.0 << 3.0 << 40 << 12.0;
-        QTest::newRow("1 decimal: 2.36") << 1 << 236.0 << 1.0 << 1 << 2.4;
-        QTest::newRow("1 decimal: 0.25 to even") << 1 << 25.0 << 1.0 << 1 << 0.2;
-        QTest::newRow("1 decimal: 0.75 to even") << 1 << 75.0 << 1.0 << 1 << 0.8;
-        QTest::newRow("2 decimals: 2.001") << 2 << 200.1 << 1.0 << 1 << 2.0;
-        QTest::newRow("5 decimals: unrounded") << 5 << 123.4567 << 1.0 << 1 << 1.234567;
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "0 decimals: 12.2 upwards") << 0 << 12.2 << 1.0 << 100 << 13.0;
+            TestEngines::newRow(engine, "0 decimals: 12 stays") << 0 << 12.0 << 1.0 << 100 << 12.0;
+            TestEngines::newRow(engine, "0 decimals: 0.1 x 3 x 40 is 12") << 0 << 10.0 << 3.0 << 40 << 12.0;
+            TestEngines::newRow(engine, "1 decimal: 2.36") << 1 << 236.0 << 1.0 << 1 << 2.4;
+            TestEngines::newRow(engine, "1 decimal: 0.25 to even") << 1 << 25.0 << 1.0 << 1 << 0.2;
+            TestEngines::newRow(engine, "1 decimal: 0.75 to even") << 1 << 75.0 << 1.0 << 1 << 0.8;
+            TestEngines::newRow(engine, "2 decimals: 2.001") << 2 << 200.1 << 1.0 << 1 << 2.0;
+            TestEngines::newRow(engine, "5 decimals: unrounded") << 5 << 123.4567 << 1.0 << 1 << 1.234567;
+        }
     }
 
     void totalsRoundedPerMaterial()
@@ -188,21 +194,26 @@ private slots:
 
     void reconciliation_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<Quantities>("lines");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<double>("correction"); // negative: none
         QTest::addColumn<double>("total");
         QTest::addColumn<Quantities>("expected");
-        QTest::newRow("rounding up spread in proportion")
-            << Quantities {2.0, 1.2} << 0 << -1.0 << 4.0 << Quantities {2.5, 1.5};
-        QTest::newRow("equal total leaves the lines")
-            << Quantities {2.0, 1.0} << 0 << -1.0 << 3.0 << Quantities {2.0, 1.0};
-        QTest::newRow("one line takes the corrected total") << Quantities {3.3} << 1 << 5.0 << 5.0 << Quantities {5.0};
-        QTest::newRow("zero sum shared equally") << Quantities {0.0, 0.0} << 1 << 3.0 << 3.0 << Quantities {1.5, 1.5};
-        QTest::newRow("zero total empties the lines")
-            << Quantities {2.0, 1.0} << 1 << 0.0 << 0.0 << Quantities {0.0, 0.0};
-        QTest::newRow("corrected total of three lines")
-            << Quantities {1.0, 2.0, 3.0} << 3 << 12.0 << 12.0 << Quantities {2.0, 4.0, 6.0};
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "rounding up spread in proportion")
+                << Quantities {2.0, 1.2} << 0 << -1.0 << 4.0 << Quantities {2.5, 1.5};
+            TestEngines::newRow(engine, "equal total leaves the lines")
+                << Quantities {2.0, 1.0} << 0 << -1.0 << 3.0 << Quantities {2.0, 1.0};
+            TestEngines::newRow(engine, "one line takes the corrected total")
+                << Quantities {3.3} << 1 << 5.0 << 5.0 << Quantities {5.0};
+            TestEngines::newRow(engine, "zero sum shared equally")
+                << Quantities {0.0, 0.0} << 1 << 3.0 << 3.0 << Quantities {1.5, 1.5};
+            TestEngines::newRow(engine, "zero total empties the lines")
+                << Quantities {2.0, 1.0} << 1 << 0.0 << 0.0 << Quantities {0.0, 0.0};
+            TestEngines::newRow(engine, "corrected total of three lines")
+                << Quantities {1.0, 2.0, 3.0} << 3 << 12.0 << 12.0 << Quantities {2.0, 4.0, 6.0};
+        }
     }
 
     void reconciliation()
@@ -228,10 +239,13 @@ private slots:
 
     void correctionsOutOfRangeChangeNothing_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<double>("quantity");
-        QTest::newRow("negative") << -1.0;
-        QTest::newRow("above 10000000") << 10000001.0;
-        QTest::newRow("not a number") << qQNaN();
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "negative") << -1.0;
+            TestEngines::newRow(engine, "above 10000000") << 10000001.0;
+            TestEngines::newRow(engine, "not a number") << qQNaN();
+        }
     }
 
     void correctionsOutOfRangeChangeNothing()
@@ -248,6 +262,7 @@ private slots:
         QVERIFY(near(quantitiesOf(sheet.lines()), {2.0, 1.0}));
     }
 
+    void onlyUnissuedMealsWithHeadcountTakePart_data() { TestEngines::addRows(); }
     void onlyUnissuedMealsWithHeadcountTakePart()
     {
         QVERIFY(m_kitchen->material("042", "0001", "Liszt", "KG", 3));
@@ -276,6 +291,7 @@ private slots:
         QVERIFY(!none.ok());
     }
 
+    void normLineCountsEachMealOnce_data() { TestEngines::addRows(); }
     void normLineCountsEachMealOnce()
     {
         QVERIFY(m_kitchen->meal("01", "Ebéd", 500));
@@ -300,6 +316,7 @@ private slots:
             QStringLiteral("Norma keret: 11 000,00 Ft  Valós érték: 2 550,00 Ft  Megtakarítás: 8 450,00 Ft"));
     }
 
+    void shortageAgainstTheStockOfTheDate_data() { TestEngines::addRows(); }
     void shortageAgainstTheStockOfTheDate()
     {
         QVERIFY(m_kitchen->meal("01", "Ebéd"));
@@ -336,14 +353,18 @@ private slots:
 
     void addedMaterialSpreadByOwnHeadcounts_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QList<int>>("headcounts");
         QTest::addColumn<QStringList>("chosen");
         QTest::addColumn<Quantities>("expected");
-        QTest::newRow("by headcount, one meal without lines")
-            << QList<int> {30, 10} << QStringList {"01", "02"} << Quantities {6.0, 2.0};
-        QTest::newRow("one meal takes it all") << QList<int> {30, 10} << QStringList {"02"} << Quantities {8.0};
-        QTest::newRow("no headcount: shared equally")
-            << QList<int> {0, 0} << QStringList {"01", "02"} << Quantities {4.0, 4.0};
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "by headcount, one meal without lines")
+                << QList<int> {30, 10} << QStringList {"01", "02"} << Quantities {6.0, 2.0};
+            TestEngines::newRow(engine, "one meal takes it all")
+                << QList<int> {30, 10} << QStringList {"02"} << Quantities {8.0};
+            TestEngines::newRow(engine, "no headcount: shared equally")
+                << QList<int> {0, 0} << QStringList {"01", "02"} << Quantities {4.0, 4.0};
+        }
     }
 
     void addedMaterialSpreadByOwnHeadcounts()
@@ -385,6 +406,7 @@ private slots:
         QCOMPARE(sheet.lines().size(), before + added.size());
     }
 
+    void detailViewGroupsByMealAndDish_data() { TestEngines::addRows(); }
     void detailViewGroupsByMealAndDish()
     {
         QVERIFY(m_kitchen->meal("01", "Ebéd"));

@@ -4,6 +4,7 @@
 #include "store/Database.h"
 #include "support/RationFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -15,7 +16,8 @@ class TestMenuRationDraft : public QObject
     Q_OBJECT
 private:
     const QDate m_date {2026, 3, 10};
-    std::unique_ptr<TempDatabase> m_db;
+    EngineDatabases m_databases {QDate(2026, 1, 5)};
+    TempDatabase *m_db = nullptr;
     std::unique_ptr<RationFixture> m_kitchen;
     QTemporaryDir m_iniDir;
     Settings m_settings;
@@ -39,15 +41,12 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_db = std::make_unique<TempDatabase>(QDate(2026, 1, 5));
-        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
-        m_settings.setIniPath(m_iniDir.filePath(QStringLiteral("salvia.ini")));
-    }
+    void initTestCase() { m_settings.setIniPath(m_iniDir.filePath(QStringLiteral("salvia.ini"))); }
 
     void init()
     {
+        m_db = &m_databases.current();
+        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
         QFile::remove(m_settings.iniPath());
         // A fresh fixture: a test may have closed the connections.
         m_kitchen = std::make_unique<RationFixture>(db());
@@ -66,6 +65,7 @@ private slots:
         m_stock.set("042", "0002", 0.1, 300);
     }
 
+    void eachUserKeepsOwnSheet_data() { TestEngines::addRows(); }
     void eachUserKeepsOwnSheet()
     {
         RationDraft anna(db(), m_settings, QStringLiteral("anna"));
@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(restored.value.totals()[1].quantity, 7.0);
     }
 
+    void restoredAfterRestartAsItWas_data() { TestEngines::addRows(); }
     void restoredAfterRestartAsItWas()
     {
         RationSheet sheet = computed();
@@ -124,12 +125,15 @@ private slots:
 
     void sheetThatNoLongerFitsIsNotOffered_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("change");
         QTest::addColumn<QDate>("closedThrough");
-        QTest::newRow("a meal issued meanwhile") << "issued" << QDate(2025, 12, 31);
-        QTest::newRow("the month closed meanwhile") << "" << QDate(2026, 3, 31);
-        QTest::newRow("a headcount removed meanwhile") << "removed" << QDate(2025, 12, 31);
-        QTest::newRow("the settings section lost") << "settings" << QDate(2025, 12, 31);
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "a meal issued meanwhile") << "issued" << QDate(2025, 12, 31);
+            TestEngines::newRow(engine, "the month closed meanwhile") << "" << QDate(2026, 3, 31);
+            TestEngines::newRow(engine, "a headcount removed meanwhile") << "removed" << QDate(2025, 12, 31);
+            TestEngines::newRow(engine, "the settings section lost") << "settings" << QDate(2025, 12, 31);
+        }
     }
 
     void sheetThatNoLongerFitsIsNotOffered()
@@ -140,7 +144,7 @@ private slots:
         QVERIFY(draft.save(computed()).isNull());
         QSqlQuery query(db());
         if (change == QLatin1String("issued"))
-            QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 1 WHERE \"Etkezesek\" = '02'")));
+            QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE WHERE \"Etkezesek\" = '02'")));
         if (change == QLatin1String("removed"))
             QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Etkezesek\" = '01'")));
         if (change == QLatin1String("settings"))

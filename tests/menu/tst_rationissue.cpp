@@ -10,6 +10,7 @@
 #include "support/RationFixture.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -21,7 +22,8 @@ class TestMenuRationIssue : public QObject
 private:
     const QDate m_date {2026, 3, 10};
     const QDate m_today {2026, 3, 11};
-    std::unique_ptr<TempDatabase> m_db;
+    EngineDatabases m_databases {QDate(2026, 1, 5)};
+    TempDatabase *m_db = nullptr;
     std::unique_ptr<RationFixture> m_kitchen;
     QTemporaryDir m_iniDir;
     Settings m_settings;
@@ -83,28 +85,26 @@ private:
     Snapshot snapshot()
     {
         return Snapshot {count(QStringLiteral("SELECT COUNT(*) FROM \"Raktar\"")), counter(),
-            count(QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = 1")),
+            count(QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = TRUE")),
             count(QStringLiteral("SELECT COUNT(*) FROM \"Kiszabat\"")),
             value(QStringLiteral("SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0001'")).toDouble(),
             count(QStringLiteral("SELECT COUNT(*) FROM \"TmpKiszabat_2\""))};
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_db = std::make_unique<TempDatabase>(QDate(2026, 1, 5));
-        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
-        m_kitchen = std::make_unique<RationFixture>(db());
-        m_settings.setIniPath(m_iniDir.filePath(QStringLiteral("salvia.ini")));
-    }
+    void initTestCase() { m_settings.setIniPath(m_iniDir.filePath(QStringLiteral("salvia.ini"))); }
 
     void init()
     {
+        m_db = &m_databases.current();
+        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
+        m_kitchen = std::make_unique<RationFixture>(db());
         QSqlQuery query(db());
         QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Napizaras\"")));
         kitchen();
     }
 
+    void issueWritesOneVoucherAndCompletesTheSheet_data() { TestEngines::addRows(); }
     void issueWritesOneVoucherAndCompletesTheSheet()
     {
         const RationSheet issued = sheet();
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0].name, QStringLiteral("Cukor"));
         QCOMPARE(items[1].value, Money::fromDouble(600));
-        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = 1 AND \"Mozgnem\" = '07'"), 2);
+        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = TRUE AND \"Mozgnem\" = '07'"), 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Kiszabat\" WHERE \"BizSzam\" = '00000002'"), 4);
         QCOMPARE(value("SELECT \"UseDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0007'").toDate(), m_today);
         QCOMPARE(value("SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0001'").toDouble(), 7.0);
@@ -161,20 +161,23 @@ private slots:
 
     void typedVoucherNumber_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("padded") << "12"
-                                << "00000012";
-        QTest::newRow("eight digits") << "99999999"
-                                      << "99999999";
-        QTest::newRow("zero") << "0"
-                              << "00000005";
-        QTest::newRow("too long") << "123456789"
-                                  << "00000005";
-        QTest::newRow("not a number") << "12a"
-                                      << "00000005";
-        QTest::newRow("empty") << ""
-                               << "00000005";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "padded") << "12"
+                                                  << "00000012";
+            TestEngines::newRow(engine, "eight digits") << "99999999"
+                                                        << "99999999";
+            TestEngines::newRow(engine, "zero") << "0"
+                                                << "00000005";
+            TestEngines::newRow(engine, "too long") << "123456789"
+                                                    << "00000005";
+            TestEngines::newRow(engine, "not a number") << "12a"
+                                                        << "00000005";
+            TestEngines::newRow(engine, "empty") << ""
+                                                 << "00000005";
+        }
     }
 
     void typedVoucherNumber()
@@ -186,18 +189,21 @@ private slots:
 
     void refusedIssueChangesNothing_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a meal issued meanwhile") << "issued" << RationIssue::failure().text;
-        QTest::newRow("the month closed meanwhile")
-            << "closed"
-            << "Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!";
-        QTest::newRow("stock would turn negative")
-            << "negative"
-            << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!";
-        QTest::newRow("voucher number not eight digits")
-            << "number"
-            << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "a meal issued meanwhile") << "issued" << RationIssue::failure().text;
+            TestEngines::newRow(engine, "the month closed meanwhile")
+                << "closed"
+                << "Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!";
+            TestEngines::newRow(engine, "stock would turn negative")
+                << "negative"
+                << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!";
+            TestEngines::newRow(engine, "voucher number not eight digits")
+                << "number"
+                << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!";
+        }
     }
 
     void refusedIssueChangesNothing()
@@ -209,7 +215,7 @@ private slots:
         RationIssueHeader voucher = header();
         QSqlQuery query(db());
         if (change == QLatin1String("issued"))
-            QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 1 WHERE \"Etkezesek\" = '02'")));
+            QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE WHERE \"Etkezesek\" = '02'")));
         if (change == QLatin1String("closed"))
             QVERIFY(query.exec(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\") VALUES ('2026-03-31')")));
         // Sugar is fine, flour (issued second by name) asks for more than the store holds.
@@ -224,6 +230,7 @@ private slots:
         QVERIFY(snapshot() == before);
     }
 
+    void sheetOfZerosCountsAsIssued_data() { TestEngines::addRows(); }
     void sheetOfZerosCountsAsIssued()
     {
         RationSheet issued = sheet();
@@ -235,10 +242,11 @@ private slots:
         QCOMPARE(outcome.rows, 0);
         QCOMPARE(counter(), before);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI'"), 0);
-        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = 1"), 2);
+        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = TRUE"), 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Kiszabat\" WHERE \"BizSzam\" = ''"), 4);
     }
 
+    void dayDeletionRestoresTheDay_data() { TestEngines::addRows(); }
     void dayDeletionRestoresTheDay()
     {
         StockLedger ledger(db(), options());
@@ -256,12 +264,13 @@ private slots:
         QCOMPARE(deleted.value, 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI'"), 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Kiszabat\""), 0);
-        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = 0 AND \"Mozgnem\" = ''"), 2);
+        QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = FALSE AND \"Mozgnem\" = ''"), 2);
         QCOMPARE(value("SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0001'").toDouble(), 9.0);
         QCOMPARE(value("SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0002'").toDouble(), 4.5);
         QCOMPARE(RationInput::offeredMeals(db(), m_date, m_date).value.size(), 2);
     }
 
+    void refusedDayDeletionChangesNothing_data() { TestEngines::addRows(); }
     void refusedDayDeletionChangesNothing()
     {
         QVERIFY(RationIssue(db(), options()).issue(sheet(), header(), "anna", m_today).ok());

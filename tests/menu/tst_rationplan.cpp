@@ -5,6 +5,7 @@
 #include "session/Settings.h"
 #include "support/RationFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -17,21 +18,18 @@ class TestMenuRationPlan : public QObject
 private:
     const QDate m_from {2026, 3, 9};
     const QDate m_to {2026, 3, 10};
-    std::unique_ptr<TempDatabase> m_db;
+    EngineDatabases m_databases {QDate(2026, 1, 5)};
+    TempDatabase *m_db = nullptr;
     std::unique_ptr<RationFixture> m_kitchen;
 
     QSqlDatabase db() const { return m_db->warehouse(1); }
 
 private slots:
-    void initTestCase()
-    {
-        m_db = std::make_unique<TempDatabase>(QDate(2026, 1, 5));
-        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
-        m_kitchen = std::make_unique<RationFixture>(db());
-    }
-
     void init()
     {
+        m_db = &m_databases.current();
+        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
+        m_kitchen = std::make_unique<RationFixture>(db());
         QVERIFY(m_kitchen->clear());
         QVERIFY(m_kitchen->meal("01", "Ebéd", 500));
         QVERIFY(m_kitchen->meal("02", "Vacsora", 300));
@@ -48,6 +46,7 @@ private slots:
         QVERIFY(m_kitchen->menu(m_to, "02", "1000", "0007", 1));
     }
 
+    void planRoundsUpwardsAtCurrentPrices_data() { TestEngines::addRows(); }
     void planRoundsUpwardsAtCurrentPrices()
     {
         const auto plan = RationPlan::compute(db(), m_from, m_to, {"01", "02"});
@@ -72,15 +71,17 @@ private slots:
         QCOMPARE(plan.value.lines[0].quantity, 2.001);
     }
 
+    void periodWithEveryMealIssuedOffersNothing_data() { TestEngines::addRows(); }
     void periodWithEveryMealIssuedOffersNothing()
     {
         QSqlQuery query(db());
-        QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = 1")));
+        QVERIFY(query.exec(QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE")));
         const auto offered = RationInput::offeredMeals(db(), m_from, m_to);
         QVERIFY(offered.ok());
         QVERIFY(offered.value.isEmpty());
     }
 
+    void planningLeavesTheUnfinishedSheetIntact_data() { TestEngines::addRows(); }
     void planningLeavesTheUnfinishedSheetIntact()
     {
         QTemporaryDir dir;

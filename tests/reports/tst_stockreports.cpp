@@ -5,6 +5,7 @@
 #include "stock/StockLedger.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -19,10 +20,13 @@ class TestStockReports : public QObject
 
     struct Warehouse
     {
-        TempDatabase db {QDate(2025, 6, 1)};
+        TempDatabase db;
         QSqlDatabase wh;
-        Warehouse()
+        explicit Warehouse(const QString &engine)
+            : db(QDate(2025, 6, 1), engine)
         {
+            if (!db.isValid())
+                QTest::qFail(qPrintable(db.errorText()), __FILE__, __LINE__);
             wh = db.warehouse(1);
             addMaterial(wh, "100", "0001", "Liszt", 3);
             addMaterial(wh, "100", "0002", "Cukor", 3);
@@ -39,22 +43,28 @@ class TestStockReports : public QObject
 private slots:
     void inventoryList_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<bool>("showZero");
         QTest::addColumn<QString>("ledger");
         QTest::addColumn<QStringList>("materials");
         QTest::addColumn<QString>("value");
-        QTest::newRow("stock only") << false << "" << QStringList {"0001", "0003"} << "1500";
-        QTest::newRow("zero rows too") << true << "" << QStringList {"0001", "0002", "0003"} << "1500";
-        QTest::newRow("one ledger account") << true << "100" << QStringList {"0001", "0002"} << "1200";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "stock only") << false << "" << QStringList {"0001", "0003"} << "1500";
+            TestEngines::newRow(engine, "zero rows too")
+                << true << "" << QStringList {"0001", "0002", "0003"} << "1500";
+            TestEngines::newRow(engine, "one ledger account")
+                << true << "100" << QStringList {"0001", "0002"} << "1200";
+        }
     }
 
     void inventoryList()
     {
+        QFETCH(QString, engine);
         QFETCH(bool, showZero);
         QFETCH(QString, ledger);
         QFETCH(QStringList, materials);
         QFETCH(QString, value);
-        Warehouse w;
+        Warehouse w(engine);
         InventoryList list(w.wh);
         InventoryList::Parameters parameters {QDate(2025, 6, 30), 2025, 2025, showZero, ledger, false};
         QVERIFY(list.run(parameters));
@@ -66,20 +76,27 @@ private slots:
         QCOMPARE(
             list.statusText(false), QString("Napi készletérték: %1 Ft").arg(value == "1500" ? "1 500,00" : "1 200,00"));
         // Leltar holds every material with movements, zero rows included, whatever the view.
-        QCOMPARE(StockFixture::value(w.wh, "SELECT COUNT(*) FROM Leltar").toInt(), 3);
-        QCOMPARE(StockFixture::value(w.wh, "SELECT KeszletMenny FROM Leltar WHERE NyilvSzam = '0001'").toDouble(), 8.0);
-        QCOMPARE(StockFixture::value(w.wh, "SELECT NyilvAr FROM Leltar WHERE NyilvSzam = '0001'").toDouble(), 150.0);
+        QCOMPARE(StockFixture::value(w.wh, "SELECT COUNT(*) FROM \"Leltar\"").toInt(), 3);
+        QCOMPARE(StockFixture::value(w.wh, "SELECT \"KeszletMenny\" FROM \"Leltar\" WHERE \"NyilvSzam\" = '0001'")
+                     .toDouble(),
+            8.0);
+        QCOMPARE(
+            StockFixture::value(w.wh, "SELECT \"NyilvAr\" FROM \"Leltar\" WHERE \"NyilvSzam\" = '0001'").toDouble(),
+            150.0);
     }
 
     // Quantities are summed unrounded and the stock rounded to three decimals; a material whose
     // movements lie before the period still gets its (zero) row.
+    void stockAtDateEdges_data() { TestEngines::addRows(); }
     void stockAtDateEdges()
     {
-        TempDatabase db(QDate(2025, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 6, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase wh = db.warehouse(1);
         addMaterial(wh, "100", "0001", "Liszt", 4);
         addMaterial(wh, "100", "0002", "Cukor", 3);
-        QSqlQuery(wh).exec("DELETE FROM Napizaras");
+        QSqlQuery(wh).exec("DELETE FROM \"Napizaras\"");
         StockLedger ledger(wh, StockOptions {"anna", false});
         QVERIFY(ledger.record(receipt("00000001", QDate(2025, 2, 1), "0001", 10.0005, "1")).ok());
         QVERIFY(ledger.record(receipt("00000002", QDate(2024, 5, 1), "0002", 5, "10")).ok());
@@ -96,11 +113,13 @@ private slots:
         QCOMPARE(StockAtDate::periodStart(QDate(2026, 3, 1), 2025), QDate(2025, 1, 1));
     }
 
+    void materialCard_data() { TestEngines::addRows(); }
     void materialCard()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         // A row of an unknown partner does not appear and does not count.
-        QSqlQuery(w.wh).exec("UPDATE Raktar SET PartAzon = '99999' WHERE BizSzam = '00000002'");
+        QSqlQuery(w.wh).exec("UPDATE \"Raktar\" SET \"PartAzon\" = '99999' WHERE \"BizSzam\" = '00000002'");
         MaterialCard card(w.wh);
         QVERIFY(card.run("100", "0001", QDate(2025, 1, 1), QDate(2025, 12, 31)));
         QCOMPARE(card.rows().size(), 1);
@@ -115,9 +134,11 @@ private slots:
             card.statusLines().at(1), QString("BE: 10,00 KG   KI: 0,00 KG   Egyenleg: 10,00 KG   Átlagár: 150,00 Ft"));
     }
 
+    void inventoryDifference_data() { TestEngines::addRows(); }
     void inventoryDifference()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         InventoryDifference sheet(w.wh);
         QVERIFY(sheet.start(QDate(2025, 6, 30), 2025, false));
         QCOMPARE(sheet.rows(false, false).size(), 3);

@@ -1,7 +1,9 @@
 #include "core/Rounding.h"
 #include "stock/StockAtDate.h"
+#include "store/Sql.h"
 #include "support/StockHistory.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QProcess>
 #include <QSqlQuery>
@@ -37,17 +39,20 @@ class TestHistory : public QObject
     // (with typed issue values the value is set to 0 when the stock runs out, so it is not a sum).
     static void verify(QSqlDatabase db, bool sums)
     {
-        QCOMPARE(countOf(db, "SELECT COUNT(*) FROM Raktar WHERE KeszletErtek = -101010 OR KeszletMenny = -101010"), 0);
+        QCOMPARE(countOf(db,
+                     "SELECT COUNT(*) FROM \"Raktar\" WHERE \"KeszletErtek\" = -101010 OR \"KeszletMenny\" = -101010"),
+            0);
         QSqlQuery materials(db);
-        QVERIFY(materials.exec(
-            "SELECT NyilvSzam, Kerekites, KeszletMennyiseg, KeszletErtek FROM Anyag WHERE FokonyviSzam = '900'"));
+        QVERIFY(materials.exec("SELECT \"NyilvSzam\", \"Kerekites\", \"KeszletMennyiseg\", \"KeszletErtek\" FROM "
+                               "\"Anyag\" WHERE \"FokonyviSzam\" = '900'"));
         int checkedRows = 0;
         while (materials.next()) {
             const QString nyilv = materials.value(0).toString();
             const int decimals = materials.value(1).toInt();
             QSqlQuery query(db);
-            query.prepare("SELECT RaktAzon, BK, Mozgnem, Datum, TetelMenny, TetelErtek, KeszletMenny, KeszletErtek "
-                          "FROM Raktar WHERE FokSzla = '900' AND NyilvSzam = ?");
+            query.prepare("SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"Datum\", \"TetelMenny\", \"TetelErtek\", "
+                          "\"KeszletMenny\", \"KeszletErtek\" "
+                          "FROM \"Raktar\" WHERE \"FokSzla\" = '900' AND \"NyilvSzam\" = ?");
             query.addBindValue(nyilv);
             QVERIFY(query.exec());
             QList<Row> rows;
@@ -123,11 +128,13 @@ class TestHistory : public QObject
                 if (line.fokSzam != "900")
                     continue;
                 QSqlQuery last(db);
-                last.prepare("SELECT KeszletMenny, KeszletErtek FROM Raktar WHERE FokSzla = '900' AND NyilvSzam = ? "
-                             "AND Datum <= ? ORDER BY Datum DESC, CASE WHEN Mozgnem = '00' THEN 0 WHEN BK = 'BE' "
-                             "THEN 1 ELSE 2 END DESC, RaktAzon DESC LIMIT 1");
+                last.prepare("SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = '900' AND "
+                             "\"NyilvSzam\" = ? "
+                             "AND \"Datum\" <= ? ORDER BY \"Datum\" DESC, CASE WHEN \"Mozgnem\" = '00' THEN 0 WHEN "
+                             "\"BK\" = 'BE' "
+                             "THEN 1 ELSE 2 END DESC, \"RaktAzon\" DESC LIMIT 1");
                 last.addBindValue(line.nyilvSzam);
-                last.addBindValue(date);
+                last.addBindValue(Sql::date(date));
                 QVERIFY(last.exec());
                 const double quantity = last.next() ? Rounding::round(last.value(0).toDouble(), 3) : 0;
                 const qint64 value = quantity > 0 ? units(last.value(1)) : 0;
@@ -141,15 +148,19 @@ class TestHistory : public QObject
 private slots:
     void history_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<bool>("kiadAr");
-        QTest::newRow("issues at the average price") << false;
-        QTest::newRow("typed issue values") << true;
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "issues at the average price") << false;
+            TestEngines::newRow(engine, "typed issue values") << true;
+        }
     }
 
     void history()
     {
+        QFETCH(QString, engine);
         QFETCH(bool, kiadAr);
-        TempDatabase db(QDate(2025, 6, 1));
+        TempDatabase db(QDate(2025, 6, 1), engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         StockHistory history(db.warehouse(1), kiadAr ? 7 : 11, kiadAr);
         const StockHistory::Result result = history.run(kiadAr ? 1000 : 2500);
@@ -158,15 +169,19 @@ private slots:
         QVERIFY(result.done > result.operations / 3);
         QVERIFY(result.refused > 0);
         verify(db.warehouse(1), !kiadAr);
+        // Days of use issued ration sheets through the same engine.
+        QVERIFY(countOf(db.warehouse(1), "SELECT COUNT(*) FROM \"Raktar\" WHERE \"Stat\" = TRUE") > 0);
         if (!kiadAr)
             verifyStockAtDate(db.warehouse(1), 2025);
     }
 
     // Two copies of the program record into one warehouse at once: each waits for the other's write,
     // none fails, and the balances hold.
+    void twoProcessesAtOnce_data() { TestEngines::addRows(); }
     void twoProcessesAtOnce()
     {
-        TempDatabase db(QDate(2025, 6, 1));
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 6, 1), engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QList<QProcess *> processes;
         for (int seed : {21, 22}) {

@@ -1,8 +1,10 @@
 #include "core/Messenger.h"
 #include "stock/StockLedger.h"
 #include "stock/VoucherNumbers.h"
+#include "store/Sql.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -18,10 +20,13 @@ class TestLedger : public QObject
 
     struct Warehouse
     {
-        TempDatabase db {QDate(2025, 6, 1)};
+        TempDatabase db;
         QSqlDatabase wh;
-        Warehouse()
+        explicit Warehouse(const QString &engine)
+            : db(QDate(2025, 6, 1), engine)
         {
+            if (!db.isValid())
+                QTest::qFail(qPrintable(db.errorText()), __FILE__, __LINE__);
             wh = db.warehouse(1);
             addMaterial(wh, "100", "0001", "Liszt", 2, 5, 50);
             addMaterial(wh, "100", "0002", "Cukor", 3);
@@ -29,25 +34,27 @@ class TestLedger : public QObject
         }
         StockLedger ledger(bool kiadAr = false) const { return StockLedger(wh, StockOptions {"anna", kiadAr}); }
         QVariant value(const QString &sql) const { return StockFixture::value(wh, sql); }
-        int rows() const { return value("SELECT COUNT(*) FROM Raktar").toInt(); }
+        int rows() const { return value("SELECT COUNT(*) FROM \"Raktar\"").toInt(); }
         // Every stored field of every row, for "nothing changed" comparisons.
         QStringList snapshot() const
         {
             QStringList lines;
             QSqlQuery query(wh);
-            query.exec("SELECT * FROM Raktar ORDER BY RaktAzon");
+            query.exec("SELECT * FROM \"Raktar\" ORDER BY \"RaktAzon\"");
             while (query.next()) {
                 QStringList fields;
                 for (int i = 0; i < 21; ++i)
                     fields << query.value(i).toString();
                 lines << fields.join('|');
             }
-            query.exec("SELECT FokonyviSzam, NyilvSzam, KeszletMennyiseg, KeszletErtek, NyilvAr FROM Anyag");
+            query.exec("SELECT \"FokonyviSzam\", \"NyilvSzam\", \"KeszletMennyiseg\", \"KeszletErtek\", \"NyilvAr\" "
+                       "FROM \"Anyag\" "
+                       "ORDER BY \"FokonyviSzam\", \"NyilvSzam\"");
             while (query.next())
                 lines << QStringList {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                     query.value(3).toString(), query.value(4).toString()}
                              .join('|');
-            query.exec("SELECT Ev, Sorsz FROM Sorszam");
+            query.exec("SELECT \"Ev\", \"Sorsz\" FROM \"Sorszam\" ORDER BY \"Ev\"");
             while (query.next())
                 lines << query.value(0).toString() + '|' + query.value(1).toString();
             return lines;
@@ -65,24 +72,29 @@ class TestLedger : public QObject
         const Warehouse &w, const QString &nyilvSzam, double quantity, const QString &value, const QString &price)
     {
         QSqlQuery query(w.wh);
-        query.prepare("SELECT KeszletMennyiseg, KeszletErtek, NyilvAr FROM Anyag WHERE NyilvSzam = ?");
+        query.prepare(
+            "SELECT \"KeszletMennyiseg\", \"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"NyilvSzam\" = ?");
         query.addBindValue(nyilvSzam);
         QVERIFY(query.exec() && query.next());
         QCOMPARE(query.value(0).toDouble(), quantity);
-        QCOMPARE(Money::fromDouble(query.value(1).toDouble()), money(value));
-        QCOMPARE(Money::fromDouble(query.value(2).toDouble()), money(price));
+        QCOMPARE(Sql::toMoney(query.value(1)), money(value));
+        QCOMPARE(Sql::toMoney(query.value(2)), money(price));
     }
 
 private slots:
+    void receiptWritesTheRowTheMaterialAndTheRunningNumber_data() { TestEngines::addRows(); }
     void receiptWritesTheRowTheMaterialAndTheRunningNumber()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const StockOutcome first = w.ledger().record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         QVERIFY2(first.ok(), qPrintable(first.refusal.text));
         QCOMPARE(first.sorszam, QString("2025/00001"));
         QSqlQuery row(w.wh);
-        QVERIFY(row.exec("SELECT BK, Mozgnem, BizSzam, Datum, Sorszam, \"User\", TetelMenny, BeAr, TetelErtek, "
-                         "AfaErtek, Brutto, KeszletMenny, KeszletErtek, KiAr, Stat FROM Raktar")
+        QVERIFY(
+            row.exec("SELECT \"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"Sorszam\", \"User\", \"TetelMenny\", "
+                     "\"BeAr\", \"TetelErtek\", "
+                     "\"AfaErtek\", \"Brutto\", \"KeszletMenny\", \"KeszletErtek\", \"KiAr\", \"Stat\" FROM \"Raktar\"")
             && row.next());
         QCOMPARE(row.value(0).toString(), QString("BE"));
         QCOMPARE(row.value(1).toString(), QString("01"));
@@ -100,81 +112,88 @@ private slots:
         QCOMPARE(row.value(13).toDouble(), 100.0);
         QCOMPARE(row.value(14).toInt(), 0);
         compareMaterial(w, "0001", 10, "1000", "100");
-        QCOMPARE(w.value("SELECT Sorsz FROM Sorszam WHERE Ev = '2025'").toString(), QString("00002"));
+        QCOMPARE(w.value("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = '2025'").toString(), QString("00002"));
 
         // A further item of the same voucher keeps its running number; a new voucher takes the next.
         QCOMPARE(w.ledger().record(receipt("00000001", day(3, 1), "0002", 1, "50")).sorszam, QString("2025/00001"));
-        QCOMPARE(w.value("SELECT Sorsz FROM Sorszam WHERE Ev = '2025'").toString(), QString("00002"));
+        QCOMPARE(w.value("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = '2025'").toString(), QString("00002"));
         QCOMPARE(w.ledger().record(receipt("00000002", day(3, 2), "0002", 1, "50")).sorszam, QString("2025/00002"));
-        QCOMPARE(w.value("SELECT Sorsz FROM Sorszam WHERE Ev = '2025'").toString(), QString("00003"));
+        QCOMPARE(w.value("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = '2025'").toString(), QString("00003"));
         QCOMPARE(VoucherNumbers(w.wh).propose(), QString("00000003"));
         QCOMPARE(VoucherNumbers(w.wh).nextRunningNumber(2026), QString("2026/00001"));
-        QCOMPARE(w.value("SELECT COUNT(*) FROM Raktar WHERE KeszletErtek = -101010").toInt(), 0);
+        QCOMPARE(w.value("SELECT COUNT(*) FROM \"Raktar\" WHERE \"KeszletErtek\" = -101010").toInt(), 0);
     }
 
     // Every refusal leaves the tables as they were: no row, no marker, no counter step.
     void refusals_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("symbol");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("focus");
+        for (const QString &engine : TestEngines::names()) {
 
-        const QString warning = "Figyelmeztetés!";
-        QTest::newRow("closed day") << "closed" << warning << 1
-                                    << "Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"
-                                    << "dtpBizDatum";
-        QTest::newRow("no material") << "material"
-                                     << "HIBA!" << 2 << "Hibás értékadás!\rNem adott meg anyagnevet!"
-                                     << "dbcAnyag";
-        QTest::newRow("voucher number") << "number"
-                                        << "HIBA!" << 2
-                                        << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!"
-                                        << "edtBizSorsz";
-        QTest::newRow("same material twice")
-            << "twice"
-            << "HIBA!" << 2
-            << "Ezen a bizonylaton már létezik ilyen anyag!\rEgy bizonylaton nem lehetnek azonos anyagok!"
-            << "dbcAnyag";
-        QTest::newRow("another partner") << "partner"
-                                         << "HIBA!" << 2
-                                         << "Nem írt be szállítót, vagy ez a bizonylat már létezik!\rLétező "
-                                            "bizonylatnál nem változtathat szállítót!"
-                                         << "dbcPartner";
-        QTest::newRow("before the opening")
-            << "beforeOpening" << warning << 1
-            << "A nyitótétel előtti dátumra nem vihet fel\ranyagot! Kérem válasszon későbbi dátumot!"
-            << "dtpBizDatum";
-        QTest::newRow("second opening") << "secondOpening" << warning << 1
-                                        << "Már van nyitótétel ebből az anyagból!\rKérem válasszon más mozgásnemet!"
-                                        << "dbcMozgnem";
-        QTest::newRow("zero quantity") << "zero"
-                                       << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
-                                       << "edtMennyiseg";
-        QTest::newRow("negative price") << "negativePrice"
-                                        << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
-                                        << "edtMennyiseg";
-        QTest::newRow("issue above the stock")
-            << "tooMuch" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
-            << "edtMennyiseg";
-        QTest::newRow("negative receipt") << "negativeReceipt" << warning << 1
-                                          << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
-                                          << "edtMennyiseg";
-        QTest::newRow("issue before the receipt")
-            << "early" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
-            << "edtMennyiseg";
+            const QString warning = "Figyelmeztetés!";
+            TestEngines::newRow(engine, "closed day")
+                << "closed" << warning << 1 << "Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"
+                << "dtpBizDatum";
+            TestEngines::newRow(engine, "no material") << "material"
+                                                       << "HIBA!" << 2 << "Hibás értékadás!\rNem adott meg anyagnevet!"
+                                                       << "dbcAnyag";
+            TestEngines::newRow(engine, "voucher number")
+                << "number"
+                << "HIBA!" << 2 << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!"
+                << "edtBizSorsz";
+            TestEngines::newRow(engine, "same material twice")
+                << "twice"
+                << "HIBA!" << 2
+                << "Ezen a bizonylaton már létezik ilyen anyag!\rEgy bizonylaton nem lehetnek azonos anyagok!"
+                << "dbcAnyag";
+            TestEngines::newRow(engine, "another partner")
+                << "partner"
+                << "HIBA!" << 2
+                << "Nem írt be szállítót, vagy ez a bizonylat már létezik!\rLétező "
+                   "bizonylatnál nem változtathat szállítót!"
+                << "dbcPartner";
+            TestEngines::newRow(engine, "before the opening")
+                << "beforeOpening" << warning << 1
+                << "A nyitótétel előtti dátumra nem vihet fel\ranyagot! Kérem válasszon későbbi dátumot!"
+                << "dtpBizDatum";
+            TestEngines::newRow(engine, "second opening")
+                << "secondOpening" << warning << 1
+                << "Már van nyitótétel ebből az anyagból!\rKérem válasszon más mozgásnemet!"
+                << "dbcMozgnem";
+            TestEngines::newRow(engine, "zero quantity") << "zero"
+                                                         << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
+                                                         << "edtMennyiseg";
+            TestEngines::newRow(engine, "negative price") << "negativePrice"
+                                                          << "HIBA!" << 2 << "Nem lehet 0 mennyiség, vagy érték!"
+                                                          << "edtMennyiseg";
+            TestEngines::newRow(engine, "issue above the stock")
+                << "tooMuch" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
+                << "edtMennyiseg";
+            TestEngines::newRow(engine, "negative receipt")
+                << "negativeReceipt" << warning << 1
+                << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
+                << "edtMennyiseg";
+            TestEngines::newRow(engine, "issue before the receipt")
+                << "early" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
+                << "edtMennyiseg";
+        }
     }
 
     void refusals()
     {
+        QFETCH(QString, engine);
         QFETCH(QString, kind);
         QFETCH(QString, caption);
         QFETCH(int, symbol);
         QFETCH(QString, text);
         QFETCH(QString, focus);
 
-        Warehouse w;
+        Warehouse w(engine);
         w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         StockItem opening = receipt("00000002", day(2, 1), "0002", 5, "10");
         opening.mozgnem = "00";
@@ -219,26 +238,33 @@ private slots:
     }
 
     // The negative and zero quantities that pass: a negative receipt within the stock, an issue of 0.
+    void quantitiesThatPass_data() { TestEngines::addRows(); }
     void quantitiesThatPass()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         QVERIFY(w.record(receipt("00000002", day(3, 2), "0001", -4, "100")) > 0);
         QVERIFY(w.record(issue("00000003", day(3, 3), "0001", 0)) > 0);
         compareMaterial(w, "0001", 6, "600", "100");
     }
 
+    void backDatedReceiptRepricesLaterIssues_data() { TestEngines::addRows(); }
     void backDatedReceiptRepricesLaterIssues()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         const qint64 issued = w.record(issue("00000002", day(3, 10), "0001", 4));
-        QCOMPARE(w.value(QString("SELECT TetelErtek FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 400.0);
+        QCOMPARE(
+            w.value(QString("SELECT \"TetelErtek\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            400.0);
         w.record(receipt("00000003", day(3, 5), "0001", 10, "150"));
 
         QSqlQuery row(w.wh);
-        QVERIFY(row.exec(QString("SELECT KiAr, BeAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek "
-                                 "FROM Raktar WHERE RaktAzon = %1")
+        QVERIFY(row.exec(QString("SELECT \"KiAr\", \"BeAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", "
+                                 "\"KeszletMenny\", \"KeszletErtek\" "
+                                 "FROM \"Raktar\" WHERE \"RaktAzon\" = %1")
                              .arg(issued))
             && row.next());
         QCOMPARE(row.value(0).toDouble(), 125.0);
@@ -252,34 +278,43 @@ private slots:
     }
 
     // Within a day: opening rows, then receipts, then issues, each in the order of recording.
+    void orderWithinTheDay_data() { TestEngines::addRows(); }
     void orderWithinTheDay()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         QCOMPARE(w.record(issue("00000001", day(3, 1), "0002", 3)), 0);
         w.record(receipt("00000002", day(3, 1), "0002", 5, "10"));
         const qint64 issued = w.record(issue("00000001", day(3, 1), "0002", 3));
         QVERIFY(issued > 0);
         // A receipt recorded later on the same day comes before the issue.
         w.record(receipt("00000003", day(3, 1), "0002", 2, "20"));
-        QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 12.8571);
-        QCOMPARE(w.value(QString("SELECT TetelErtek FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 38.5713);
+        QCOMPARE(w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            12.8571);
+        QCOMPARE(
+            w.value(QString("SELECT \"TetelErtek\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            38.5713);
         // An opening row of the same day comes first and resets the balance.
         StockItem opening = receipt("00000004", day(3, 1), "0002", 10, "5");
         opening.mozgnem = "00";
         QVERIFY(w.record(opening) > 0);
-        QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 8.2353);
+        QCOMPARE(
+            w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(), 8.2353);
         compareMaterial(w, "0002", 14, "115.2941", "8.2353");
     }
 
+    void closingIsReadInsideTheTransaction_data() { TestEngines::addRows(); }
     void closingIsReadInsideTheTransaction()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         StockLedger ledger = w.ledger();
         const StockOutcome first = ledger.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         QVERIFY(first.ok());
         // Another computer closes March meanwhile.
-        QSqlQuery(w.wh).exec("INSERT INTO Napizaras (Datum, Megjegyzes, \"User\") VALUES ('2025-03-31', 'Havi "
-                             "zárás', 'bela')");
+        QSqlQuery(w.wh).exec(
+            "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES ('2025-03-31', 'Havi "
+            "zárás', 'bela')");
         const StockOutcome outcome = ledger.record(receipt("00000001", day(3, 1), "0002", 1, "10"));
         QCOMPARE(
             outcome.refusal.text, QString("Már lezárta ezt a hónapot!\rErre a hónapra anyagmozgást nem vihet fel!"));
@@ -287,9 +322,11 @@ private slots:
         QCOMPARE(w.rows(), 1);
     }
 
+    void proposedNumberTakenMeanwhileIsProposedAfresh_data() { TestEngines::addRows(); }
     void proposedNumberTakenMeanwhileIsProposedAfresh()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const QString proposal = VoucherNumbers(w.wh).propose();
         QCOMPARE(proposal, QString("00000001"));
         // Another computer records a voucher with the same number first.
@@ -304,12 +341,14 @@ private slots:
         // A typed number joins its voucher.
         StockItem typed = receipt(proposal, day(3, 1), "0003", 1, "10");
         QCOMPARE(w.ledger().record(typed).bizSzam, proposal);
-        QCOMPARE(w.value("SELECT COUNT(*) FROM Raktar WHERE BizSzam = '00000001'").toInt(), 2);
+        QCOMPARE(w.value("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = '00000001'").toInt(), 2);
     }
 
+    void changeInPlaceKeepsTheRunningNumber_data() { TestEngines::addRows(); }
     void changeInPlaceKeepsTheRunningNumber()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const qint64 id = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         w.record(issue("00000002", day(3, 5), "0001", 4));
         StockItem changed = receipt("00000001", day(3, 1), "0001", 12, "110");
@@ -317,7 +356,7 @@ private slots:
         const StockOutcome outcome = w.ledger().change(id, changed);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.raktAzon, id);
-        QCOMPARE(w.value(QString("SELECT Sorszam FROM Raktar WHERE RaktAzon = %1").arg(id)).toString(),
+        QCOMPARE(w.value(QString("SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(id)).toString(),
             QString("2025/00001"));
         compareMaterial(w, "0001", 8, "880", "110");
     }
@@ -325,17 +364,21 @@ private slots:
     // A correction that would leave a later issue without stock is refused and changes nothing.
     void changesRefused_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("kind");
-        QTest::newRow("receipt lowered below the issues") << "lower";
-        QTest::newRow("receipt moved past the issue") << "later";
-        QTest::newRow("receipt moved to another material") << "material";
-        QTest::newRow("issue raised above the stock") << "issue";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "receipt lowered below the issues") << "lower";
+            TestEngines::newRow(engine, "receipt moved past the issue") << "later";
+            TestEngines::newRow(engine, "receipt moved to another material") << "material";
+            TestEngines::newRow(engine, "issue raised above the stock") << "issue";
+        }
     }
 
     void changesRefused()
     {
+        QFETCH(QString, engine);
         QFETCH(QString, kind);
-        Warehouse w;
+        Warehouse w(engine);
         const qint64 id = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         const qint64 issued = w.record(issue("00000002", day(3, 5), "0001", 8));
         const QStringList before = w.snapshot();
@@ -355,46 +398,57 @@ private slots:
         QCOMPARE(w.snapshot(), before);
     }
 
+    void movingRecalculatesBothMaterials_data() { TestEngines::addRows(); }
     void movingRecalculatesBothMaterials()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const qint64 id = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         w.record(receipt("00000002", day(3, 2), "0002", 2, "50"));
         const qint64 issued = w.record(issue("00000003", day(3, 5), "0002", 2));
-        QCOMPARE(w.value(QString("SELECT TetelErtek FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 100.0);
+        QCOMPARE(
+            w.value(QString("SELECT \"TetelErtek\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            100.0);
 
         // The receipt moves to the other material, a day earlier than that material's issue.
         const StockOutcome outcome = w.ledger().change(id, receipt("00000001", day(3, 1), "0002", 10, "100"));
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QVERIFY(outcome.raktAzon != id);
-        QCOMPARE(w.value(QString("SELECT COUNT(*) FROM Raktar WHERE RaktAzon = %1").arg(id)).toInt(), 0);
+        QCOMPARE(w.value(QString("SELECT COUNT(*) FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(id)).toInt(), 0);
         compareMaterial(w, "0001", 0, "0", "100");
         // 12 units worth 1100 before the issue of 2: average 91.6667.
-        QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 91.6667);
+        QCOMPARE(w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            91.6667);
         compareMaterial(w, "0002", 10, "916.6666", "91.6667");
 
         // A receipt moved before the issue reprices it: 22 units worth 3100.
         const qint64 late = w.record(receipt("00000004", day(3, 20), "0002", 10, "200"));
         QVERIFY(w.ledger().change(late, receipt("00000004", day(3, 3), "0002", 10, "200")).ok());
-        QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 140.9091);
+        QCOMPARE(w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
+            140.9091);
     }
 
     // Deleting an item prices the remaining issues as the recalculation does: KiAr the average
     // before the issue, BeAr the typed value per unit.
+    void deletionWithTypedIssueValues_data() { TestEngines::addRows(); }
     void deletionWithTypedIssueValues()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const qint64 first = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"), true);
         w.record(receipt("00000002", day(3, 2), "0001", 10, "140"), true);
         const qint64 issued = w.record(issue("00000003", day(3, 5), "0001", 4, "480"), true);
-        QCOMPARE(w.value(QString("SELECT KiAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 120.0);
-        QCOMPARE(w.value(QString("SELECT BeAr FROM Raktar WHERE RaktAzon = %1").arg(issued)).toDouble(), 120.0);
+        QCOMPARE(
+            w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(), 120.0);
+        QCOMPARE(
+            w.value(QString("SELECT \"BeAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(), 120.0);
 
         const StockOutcome outcome = w.ledger(true).remove(first);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QSqlQuery row(w.wh);
-        QVERIFY(row.exec(QString("SELECT KiAr, BeAr, TetelErtek, KeszletMenny, KeszletErtek FROM Raktar "
-                                 "WHERE RaktAzon = %1")
+        QVERIFY(row.exec(QString(
+                    "SELECT \"KiAr\", \"BeAr\", \"TetelErtek\", \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" "
+                    "WHERE \"RaktAzon\" = %1")
                              .arg(issued))
             && row.next());
         QCOMPARE(row.value(0).toDouble(), 140.0);
@@ -405,9 +459,11 @@ private slots:
         compareMaterial(w, "0001", 6, "920", "140");
     }
 
+    void deletions_data() { TestEngines::addRows(); }
     void deletions()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const qint64 onlyReceipt = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         const qint64 issued = w.record(issue("00000002", day(3, 5), "0001", 4));
         const QStringList before = w.snapshot();
@@ -423,9 +479,11 @@ private slots:
             QString("A tételt időközben törölték vagy módosították!\rFrissítse a listát!"));
     }
 
+    void wholeIssueVoucherIsDeletedAllOrNothing_data() { TestEngines::addRows(); }
     void wholeIssueVoucherIsDeletedAllOrNothing()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
         w.record(receipt("00000001", day(3, 1), "0002", 10, "10"));
         // Voucher 2 returns 5 of material 1 and issues 2 of material 2; a later issue needs the return.
@@ -445,7 +503,7 @@ private slots:
         const StockOutcome deleted = w.ledger().removeIssueVoucher(day(3, 3), "00000003");
         QVERIFY2(deleted.ok(), qPrintable(deleted.refusal.text));
         QCOMPARE(deleted.rows, 1);
-        QCOMPARE(w.value("SELECT COUNT(*) FROM Raktar WHERE BizSzam = '00000003'").toInt(), 1);
+        QCOMPARE(w.value("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = '00000003'").toInt(), 1);
         compareMaterial(w, "0001", 15, "1500", "100");
 
         const StockOutcome none = w.ledger().removeIssueVoucher(day(3, 4), "00000003");
@@ -454,9 +512,11 @@ private slots:
         QCOMPARE(w.ledger().removeIssueVoucher(day(3, 3), "3").refusal.text, none.refusal.text);
     }
 
+    void stockLimitNotices_data() { TestEngines::addRows(); }
     void stockLimitNotices()
     {
-        Warehouse w;
+        QFETCH(QString, engine);
+        Warehouse w(engine);
         const StockOutcome low = w.ledger().record(receipt("00000001", day(3, 1), "0001", 4, "100"));
         QCOMPARE(low.notices.size(), 1);
         QCOMPARE(low.notices.first().text, QString("A Liszt\ranyag mennyisége a minimum alatt van!"));

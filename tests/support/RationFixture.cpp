@@ -1,5 +1,7 @@
 #include "RationFixture.h"
 
+#include "store/Sql.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -28,7 +30,7 @@ bool RationFixture::clear()
 bool RationFixture::meal(const QString &code, const QString &name, double norm)
 {
     return exec(QStringLiteral("INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Megnevezes\", \"Norma\") VALUES (?, ?, ?)"),
-        {code, name, norm});
+        {code, name, Sql::money(Money::fromDouble(norm))});
 }
 
 bool RationFixture::material(const QString &account, const QString &number, const QString &name, const QString &unit,
@@ -37,7 +39,8 @@ bool RationFixture::material(const QString &account, const QString &number, cons
     return exec(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", "
                                "\"Mertekegyseg\", \"Kerekites\", \"NyilvAr\", \"KeszletMennyiseg\", \"KeszletErtek\") "
                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-        {account, number, name, unit, decimals, price, stock, price * stock});
+        {account, number, name, unit, decimals, Sql::money(Money::fromDouble(price)), stock,
+            Sql::money(Money::fromDouble(price).multiplied(stock))});
 }
 
 bool RationFixture::recipe(const QString &code, const QString &name, const QList<Ingredient> &ingredients)
@@ -57,7 +60,7 @@ bool RationFixture::menu(
 {
     return exec(QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                                "VALUES (?, ?, ?, ?, ?)"),
-        {date, meal, account, code, perPerson});
+        {Sql::date(date), meal, account, code, perPerson});
 }
 
 bool RationFixture::headcount(const QDate &date, const QString &meal, int count, bool issued)
@@ -65,7 +68,7 @@ bool RationFixture::headcount(const QDate &date, const QString &meal, int count,
     return exec(
         QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
                        "VALUES (?, ?, ?, ?, ?)"),
-        {date, meal, count, issued ? 1 : 0, issued ? QStringLiteral("07") : QString()});
+        {Sql::date(date), meal, count, Sql::flag(issued), issued ? QStringLiteral("07") : QString()});
 }
 
 void FixedStock::set(const QString &account, const QString &number, double quantity, double price)

@@ -1,12 +1,18 @@
 #include "StockHistory.h"
 
+#include "menu/RationBuilder.h"
+#include "menu/RationDayDeletion.h"
+#include "menu/RationIssue.h"
+#include "menu/RationStockAtDate.h"
 #include "stock/ItemPrices.h"
 #include "stock/MovementTable.h"
 #include "stock/StockLedger.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
 #include "store/Database.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
+#include "support/RationFixture.h"
 
 #include <QElapsedTimer>
 #include <QSqlError>
@@ -18,6 +24,14 @@
 namespace {
 
 constexpr double VatPercent = 27;
+constexpr int RecipeCount = 8;
+const QStringList Meals {QStringLiteral("01"), QStringLiteral("02")};
+
+// The recipes' codes: 9001 ...
+QString recipeCode(int index)
+{
+    return QString::number(9001 + index);
+}
 
 QString registerNumber(int index)
 {
@@ -51,7 +65,8 @@ bool StockHistory::createMaterials(QString *error)
     }
     QSqlQuery query(m_db);
     for (int i = 0; i < MaterialCount; ++i) {
-        query.prepare(QStringLiteral("SELECT COUNT(*) FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"));
+        query.prepare(
+            QStringLiteral("SELECT COUNT(*) FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
         query.addBindValue(ledgerAccount());
         query.addBindValue(registerNumber(i));
         if (!query.exec() || !query.next()) {
@@ -61,8 +76,9 @@ bool StockHistory::createMaterials(QString *error)
         if (query.value(0).toInt() > 0)
             continue;
         query.prepare(QStringLiteral(
-            "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
-            "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+            "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", "
+            "\"MenySzorzo\", \"AfaCsoport\", "
+            "\"NyilvAr\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", \"KeszletErtek\") "
             "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, 0, 0, 0, 0)"));
         query.addBindValue(ledgerAccount());
         query.addBindValue(registerNumber(i));
@@ -73,6 +89,8 @@ bool StockHistory::createMaterials(QString *error)
             return false;
         }
     }
+    if (!createKitchen(error))
+        return false;
     // The history's years: the two after the last closing.
     const QDate closed = MovementTable(m_db).closingDate();
     m_firstYear = closed.isValid() ? closed.year() + 1 : QDate::currentDate().year();
@@ -80,6 +98,120 @@ bool StockHistory::createMaterials(QString *error)
         *error = m_db.lastError().text();
         return false;
     }
+    return true;
+}
+
+// Lunch and supper, and recipes of four of the history's materials each (per 100 portions).
+bool StockHistory::createKitchen(QString *error)
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"ReceptFej\" WHERE \"EtelKod\" = '9001'")) || !query.next()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    if (query.value(0).toInt() > 0)
+        return true;
+    RationFixture kitchen(m_db);
+    bool ok = true;
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Etkezesek\" WHERE \"EtkTip\" = '01'")) || !query.next())
+        ok = false;
+    else if (query.value(0).toInt() == 0)
+        ok = kitchen.meal(Meals.at(0), QStringLiteral("Ebéd"), 400)
+            && kitchen.meal(Meals.at(1), QStringLiteral("Vacsora"), 300);
+    for (int r = 0; ok && r < RecipeCount; ++r) {
+        QList<RationFixture::Ingredient> ingredients;
+        for (int k = 0; k < 4; ++k)
+            ingredients << RationFixture::Ingredient {
+                ledgerAccount(), registerNumber((r * 5 + k * 7) % MaterialCount), double(5 + (r * 3 + k) % 20)};
+        ok = kitchen.recipe(recipeCode(r), QStringLiteral("Próbaétel %1").arg(r + 1), ingredients);
+    }
+    if (!ok)
+        *error = QStringLiteral("the history's kitchen could not be written");
+    return ok;
+}
+
+// The menu and headcounts of a day, unless the day has them already: two recipes a meal.
+bool StockHistory::planDay(const QDate &date, QString *error)
+{
+    TransactionGuard guard(m_db);
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Datum\" = ?"));
+    query.addBindValue(Sql::date(date));
+    if (!guard.isActive() || !query.exec() || !query.next()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    if (query.value(0).toInt() > 0)
+        return true;
+    RationFixture kitchen(m_db);
+    for (const QString &meal : Meals) {
+        if (!kitchen.headcount(date, meal, int(m_random.bounded(5, 60)))) {
+            *error = QStringLiteral("the day's headcount could not be written");
+            return false;
+        }
+        for (int dish = 0; dish < 2; ++dish) {
+            if (!kitchen.menu(date, meal, QStringLiteral("1000"), recipeCode(int(m_random.bounded(RecipeCount))), 1)) {
+                *error = QStringLiteral("the day's menu could not be written");
+                return false;
+            }
+        }
+    }
+    if (!guard.commit()) {
+        *error = m_db.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+// A day of use on one of the first days of a month (so that days meet again): an issued day is
+// deleted; otherwise the day gets its menu, receipts of its recipes' materials, and its ration
+// sheet issued by menu.
+bool StockHistory::dayOfUse(StockLedger &ledger, bool *refused, QString *error)
+{
+    const QDate date = QDate(m_firstYear, 1, 1).addMonths(int(m_random.bounded(24))).addDays(m_random.bounded(4));
+    const StockOptions options {QStringLiteral("history"), m_kiadAr};
+    const Checked<QList<RationMeal>> issued = RationDayDeletion::issuedMeals(m_db, date);
+    if (!issued.ok()) {
+        *error = issued.refusal.text;
+        return false;
+    }
+    if (!issued.value.isEmpty()) {
+        *refused = !RationDayDeletion::remove(m_db, date, options).ok();
+        return true;
+    }
+    if (!planDay(date, error))
+        return false;
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT DISTINCT r.\"NyilvSzam\" FROM \"Etlap\" e JOIN \"Recept\" r "
+                                 "ON r.\"EtelKod\" = e.\"EtelKod\" WHERE e.\"Datum\" = ? ORDER BY r.\"NyilvSzam\""));
+    query.addBindValue(Sql::date(date));
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    QStringList used;
+    while (query.next())
+        used << query.value(0).toString();
+    for (const QString &nyilvSzam : used) {
+        const StockOutcome outcome
+            = ledger.record(receiptOf(nyilvSzam, date, double(m_random.bounded(500, 3000)) / 100.0));
+        if (outcome.failed) {
+            *error = outcome.refusal.text;
+            return false;
+        }
+    }
+    RationStockAtDate stock(m_db, date.year());
+    const Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, date, Meals, stock);
+    if (!computed.ok()) {
+        *refused = true;
+        return true;
+    }
+    RationSheet sheet = computed.value.sheet;
+    sheet.buildTotals();
+    RationIssue issue(m_db, options);
+    const RationIssueOutcome outcome
+        = issue.issue(sheet, RationIssueHeader {issue.proposeNumber()}, QStringLiteral("history"), date);
+    *refused = !outcome.ok();
     return true;
 }
 
@@ -107,15 +239,9 @@ QString StockHistory::voucherNumber(bool *proposed)
 
 StockItem StockHistory::receipt()
 {
-    StockItem item;
-    item.mozgnem = m_random.bounded(10) == 0 ? QStringLiteral("02") : QStringLiteral("01");
-    item.bizSzam = voucherNumber(&item.numberProposed);
-    item.datum = randomDate();
-    item.fokSzla = ledgerAccount();
-    item.nyilvSzam = material();
-    item.partAzon = QStringLiteral("00000");
-    item.afaKod = QStringLiteral("01");
-    item.quantity = double(m_random.bounded(1, 5000)) / 100.0;
+    StockItem item = receiptOf(material(), randomDate(), double(m_random.bounded(1, 5000)) / 100.0);
+    if (m_random.bounded(10) == 0)
+        item.mozgnem = QStringLiteral("02");
     if (m_random.bounded(20) == 0)
         item.quantity = -item.quantity / 4; // a negative receipt
     if (m_random.bounded(25) == 0) {
@@ -123,6 +249,26 @@ StockItem StockHistory::receipt()
         item.mozgnem = QStringLiteral("00");
         item.datum = QDate(m_firstYear + 1, 1, 1);
     }
+    return priced(item);
+}
+
+StockItem StockHistory::receiptOf(const QString &nyilvSzam, const QDate &date, double quantity)
+{
+    StockItem item;
+    item.mozgnem = QStringLiteral("01");
+    item.bizSzam = voucherNumber(&item.numberProposed);
+    item.datum = date;
+    item.fokSzla = ledgerAccount();
+    item.nyilvSzam = nyilvSzam;
+    item.partAzon = QStringLiteral("00000");
+    item.afaKod = QStringLiteral("01");
+    item.quantity = quantity;
+    return priced(item);
+}
+
+// A random net unit price and the totals the receipt screen computes from it.
+StockItem StockHistory::priced(StockItem item)
+{
     ItemPrices typed;
     typed.netUnit = Money::fromUnits(qint64(m_random.bounded(1000, 500000)) * 100);
     const ItemPrices prices = ItemPrices::compute(ItemPrices::Typed::NetUnit, typed, item.quantity, VatPercent);
@@ -145,7 +291,8 @@ StockItem StockHistory::issue()
     item.partAzon = QStringLiteral("00001");
     item.afaKod = QStringLiteral("01");
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT KeszletMennyiseg FROM Anyag WHERE FokonyviSzam = ? AND NyilvSzam = ?"));
+    query.prepare(
+        QStringLiteral("SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
     query.addBindValue(item.fokSzla);
     query.addBindValue(item.nyilvSzam);
     const double stock = query.exec() && query.next() ? query.value(0).toDouble() : 0;
@@ -158,11 +305,13 @@ StockItem StockHistory::issue()
 qint64 StockHistory::randomRow()
 {
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT MAX(RaktAzon) FROM Raktar")) || !query.next() || query.value(0).isNull())
+    if (!query.exec(QStringLiteral("SELECT MAX(\"RaktAzon\") FROM \"Raktar\"")) || !query.next()
+        || query.value(0).isNull())
         return 0;
     const qint64 last = query.value(0).toLongLong();
-    query.prepare(QStringLiteral("SELECT RaktAzon FROM Raktar WHERE RaktAzon >= ? AND Stat = ? AND FokSzla = ? "
-                                 "ORDER BY RaktAzon LIMIT 1"));
+    query.prepare(QStringLiteral(
+        "SELECT \"RaktAzon\" FROM \"Raktar\" WHERE \"RaktAzon\" >= ? AND \"Stat\" = ? AND \"FokSzla\" = ? "
+        "ORDER BY \"RaktAzon\" LIMIT 1"));
     query.addBindValue(qint64(m_random.bounded(quint64(last))) + 1);
     query.addBindValue(false);
     query.addBindValue(ledgerAccount());
@@ -256,21 +405,23 @@ StockHistory::Result StockHistory::run(int operations)
         bool ok = true;
         try {
             const quint32 kind = m_random.bounded(100);
-            if (kind < 35) {
+            if (kind >= 94) {
+                ok = dayOfUse(ledger, &refused, &result.error);
+            } else if (kind < 33) {
                 const StockOutcome outcome = ledger.record(receipt());
                 refused = !outcome.ok();
                 ok = !outcome.failed;
                 if (outcome.failed)
                     result.error = outcome.refusal.text;
-            } else if (kind < 70) {
+            } else if (kind < 66) {
                 const StockOutcome outcome = ledger.record(issue());
                 refused = !outcome.ok();
                 ok = !outcome.failed;
                 if (outcome.failed)
                     result.error = outcome.refusal.text;
-            } else if (kind < 85) {
+            } else if (kind < 80) {
                 ok = change(ledger, &refused);
-            } else if (kind < 95) {
+            } else if (kind < 90) {
                 ok = removeItem(ledger, &refused);
             } else {
                 ok = removeVoucher(ledger, &refused);

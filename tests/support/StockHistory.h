@@ -11,8 +11,10 @@ struct StockItem;
 // Random operations through the stock engine, as the voucher screens call it: receipts (some
 // back-dated, some openings, some negative), issues (some beyond the stock), item changes (quantity,
 // price, another material or date), item deletions and whole issue-voucher deletions, over three
-// dozen materials of different decimals, across two years after the last closing. Several copies
-// may run on one warehouse at once.
+// dozen materials of different decimals, across two years after the last closing. Some operations
+// are whole days of use: the day's receipts, then its ration sheet computed from a menu of the
+// history's recipes and issued by menu; now and then an issued day is deleted instead. Several
+// copies may run on one warehouse at once.
 class StockHistory
 {
 public:
@@ -44,10 +46,15 @@ private:
     QDate randomDate();
     QString material();
     StockItem receipt();
+    StockItem receiptOf(const QString &nyilvSzam, const QDate &date, double quantity);
+    StockItem priced(StockItem item);
     StockItem issue();
     bool change(StockLedger &ledger, bool *refused);
     bool removeItem(StockLedger &ledger, bool *refused);
     bool removeVoucher(StockLedger &ledger, bool *refused);
+    bool createKitchen(QString *error);
+    bool dayOfUse(StockLedger &ledger, bool *refused, QString *error);
+    bool planDay(const QDate &date, QString *error);
     qint64 randomRow();
     QString voucherNumber(bool *proposed);
 

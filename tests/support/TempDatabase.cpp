@@ -51,3 +51,12 @@ QSqlDatabase TempDatabase::warehouse(int n) const
 {
     return Database::warehouse(path(), n);
 }
+
+TempDatabase &EngineDatabases::current()
+{
+    const QString engine = TestEngines::current();
+    std::unique_ptr<TempDatabase> &made = m_made[engine];
+    if (!made)
+        made = std::make_unique<TempDatabase>(m_today, engine);
+    return *made;
+}

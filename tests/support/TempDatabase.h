@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
+#include <map>
+#include <memory>
 
 // A fresh database, created as the program creates one, with a known owner institution and
 // superuser: in a temporary directory (SQLite), or in a new database on the test server
@@ -44,4 +46,20 @@ private:
     QString m_uri;
     bool m_valid = false;
     QString m_error;
+};
+
+// One database per engine for the cases of a test that share a database, made at first use.
+class EngineDatabases
+{
+public:
+    explicit EngineDatabases(const QDate &today)
+        : m_today(today)
+    {
+    }
+    // The database of the row under test (TestEngines::current()).
+    TempDatabase &current();
+
+private:
+    QDate m_today;
+    std::map<QString, std::unique_ptr<TempDatabase>> m_made;
 };

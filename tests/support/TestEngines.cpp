@@ -50,6 +50,17 @@ void addRows()
         QTest::newRow(qPrintable(engine)) << engine;
 }
 
+QTestData &newRow(const QString &engine, const char *name)
+{
+    return QTest::addRow("%s, %s", qPrintable(engine), name) << engine;
+}
+
+QString current()
+{
+    const QString tag = QString::fromUtf8(QTest::currentDataTag());
+    return tag == postgresql() || tag.startsWith(postgresql() + QStringLiteral(", ")) ? postgresql() : sqlite();
+}
+
 // The server URI with another database name.
 static QString withDatabase(const QString &uri, const QString &database)
 {
