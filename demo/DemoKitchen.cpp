@@ -612,9 +612,7 @@ bool DemoKitchen::turnYear(int year, QString *error)
         return false;
     }
     const QDate lastOfYear(year - 1, 12, 31);
-    // fillLeltar() answers false even after a successful commit; the error text tells.
-    StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error);
-    if (!error->isEmpty())
+    if (!StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error))
         return false;
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES (?, ?, ?)"));

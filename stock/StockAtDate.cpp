@@ -141,17 +141,17 @@ bool StockAtDate::inTransaction(const std::function<void()> &body, QString *erro
     TransactionGuard guard(m_db);
     QString failure;
     if (!guard.isActive()) {
-        failure = m_db.lastError().text();
+        failure = guard.errorText();
     } else {
         try {
             body();
             if (!guard.commit())
-                failure = m_db.lastError().text();
+                failure = guard.errorText();
         } catch (const StockSql::Failure &caught) {
             failure = caught.detail;
         }
     }
     if (error)
         *error = failure;
-    return failure.isEmpty() && guard.isActive();
+    return failure.isEmpty();
 }

@@ -111,6 +111,15 @@ private slots:
         QCOMPARE(earlier.at(1).keszletMenny, 5.0);
         QCOMPARE(StockAtDate::periodStart(QDate(2024, 12, 31), 2025), QDate(2024, 1, 1));
         QCOMPARE(StockAtDate::periodStart(QDate(2026, 3, 1), 2025), QDate(2025, 1, 1));
+
+        // Filling the stock list answers its success: the issue screen refuses on a false answer.
+        QString error = QStringLiteral("-");
+        QVERIFY(StockAtDate(wh).fillLeltar(QDate(2025, 6, 1), 2025, &error));
+        QCOMPARE(error, QString());
+        QCOMPARE(StockFixture::value(wh, "SELECT COUNT(*) FROM \"Leltar\"").toInt(), 2);
+        QSqlQuery(wh).exec("DROP TABLE \"Leltar\"");
+        QVERIFY(!StockAtDate(wh).writeLeltar(lines, &error));
+        QVERIFY(!error.isEmpty());
     }
 
     void materialCard_data() { TestEngines::addRows(); }
