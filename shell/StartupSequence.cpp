@@ -150,7 +150,8 @@ StartupSequence::Outcome StartupSequence::run()
 
     // 10.
     m_settings.setProgVer(m_window.programVersion());
-    m_settings.setDbMinVer(QStringLiteral("1.23"));
+    // The oldest database this program works on is the one it creates.
+    m_settings.setDbMinVer(DatabaseCreator::databaseVersion());
 
     // 11.
     if (m_hooks.versionCheck)
