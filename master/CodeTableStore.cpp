@@ -5,6 +5,7 @@
 #include "core/Money.h"
 #include "core/Rounding.h"
 #include "master/WriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
@@ -137,7 +138,7 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
             if (!date.isValid())
                 return Checked<QVariantMap>::refused(
                     Refusal::error(QStringLiteral("Hibás értékadás!\rA megadott érték nem dátum!"), field.control));
-            values.insert(field.field, date);
+            values.insert(field.field, Sql::date(date));
             break;
         }
         case FieldKind::Money: {
@@ -145,7 +146,7 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
             if (!money || *money < Money())
                 return Checked<QVariantMap>::refused(Refusal::error(
                     QStringLiteral("Hibás értékadás!\rA norma csak nem negatív szám lehet!"), field.control));
-            values.insert(field.field, money->toDouble());
+            values.insert(field.field, Sql::money(*money));
             break;
         }
         case FieldKind::Lookup:

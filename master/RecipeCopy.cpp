@@ -3,6 +3,7 @@
 #include "master/RecipeCodes.h"
 #include "master/RecipeValues.h"
 #include "master/RecipeWriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
@@ -54,7 +55,7 @@ Checked<QString> copy(
     header.addBindValue(*code);
     header.addBindValue(source.value(0).toString().left(NameWidth - mark.size()) + mark);
     header.addBindValue(text);
-    header.addBindValue(today);
+    header.addBindValue(Sql::date(today));
     for (int i = 0; i < copied.size(); ++i)
         header.addBindValue(source.value(1 + i));
     source.finish();

@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "core/Refusal.h"
 #include "master/RecipeWriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -45,7 +46,7 @@ static Outcome discontinue(QSqlDatabase db, Messenger &messenger, const QString 
         return Outcome::Nothing;
     QSqlQuery query(db);
     query.prepare(QStringLiteral("UPDATE \"ReceptFej\" SET \"EndDat\" = ? WHERE \"EtelKod\" = ?"));
-    query.addBindValue(today);
+    query.addBindValue(Sql::date(today));
     query.addBindValue(code);
     if (!query.exec()) {
         RecipeWriteFailure::refusal().show(messenger);

@@ -3,6 +3,7 @@
 #include "master/RecipeWriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "menu/MenuRows.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QList>
@@ -19,7 +20,7 @@ static QList<MenuRow> rowsOf(QSqlDatabase db, const QDate &day, bool *ok)
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\" FROM \"Etlap\" "
                                  "WHERE \"Datum\" = ? ORDER BY \"EtlapAzon\""));
-    query.addBindValue(day);
+    query.addBindValue(Sql::date(day));
     *ok = query.exec();
     while (*ok && query.next())
         rows << MenuRow {day, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -62,7 +63,7 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
         QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                        "VALUES (?, ?, ?, ?, ?)"));
     for (const MenuRow &row : rows) {
-        insert.addBindValue(target.date);
+        insert.addBindValue(Sql::date(target.date));
         insert.addBindValue(row.meal);
         insert.addBindValue(row.account);
         insert.addBindValue(row.dish);

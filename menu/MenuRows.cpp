@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "master/RecipeWriteFailure.h"
 #include "menu/MenuGuards.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -28,7 +29,7 @@ MenuRow read(QSqlDatabase db, qint64 id)
                                  "WHERE \"EtlapAzon\" = ?"));
     query.addBindValue(id);
     if (query.exec() && query.next()) {
-        row.date = query.value(0).toDate();
+        row.date = Sql::toDate(query.value(0));
         row.meal = query.value(1).toString();
         row.account = query.value(2).toString();
         row.dish = query.value(3).toString();
@@ -82,7 +83,7 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
     query.prepare(
         QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                        "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
-    query.addBindValue(row.date);
+    query.addBindValue(Sql::date(row.date));
     query.addBindValue(row.meal);
     query.addBindValue(row.account);
     query.addBindValue(row.dish);
@@ -114,7 +115,7 @@ Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &clos
     query.prepare(
         QStringLiteral("UPDATE \"Etlap\" SET \"Datum\" = ?, \"EtkTip\" = ?, \"FokSzam\" = ?, \"EtelKod\" = ?, "
                        "\"Mennyiseg\" = ? WHERE \"EtlapAzon\" = ?"));
-    query.addBindValue(row.date);
+    query.addBindValue(Sql::date(row.date));
     query.addBindValue(row.meal);
     query.addBindValue(row.account);
     query.addBindValue(row.dish);

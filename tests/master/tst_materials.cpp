@@ -1,6 +1,7 @@
 #include "master/Materials.h"
-
-#include "support/TempDatabase.h"
+#include "support/EngineDatabases.h"
+#include "support/EngineTools.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,9 +13,11 @@ class TestMaterials : public QObject
 {
     Q_OBJECT
 
-    TempDatabase db;
+    // One database per engine for the whole run.
+    EngineDatabases m_databases;
+    TempDatabase &db() { return m_databases.current(); }
 
-    QSqlDatabase wh() { return db.warehouse(1); }
+    QSqlDatabase wh() { return db().warehouse(1); }
 
     static MaterialEntry valid(const QString &ledger, const QString &number)
     {
@@ -42,14 +45,15 @@ class TestMaterials : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(db.isValid(), qPrintable(db.errorText())); }
 
     void init()
     {
+        QVERIFY2(db().isValid(), qPrintable(db().errorText()));
         for (const char *table : {"Anyag", "AllergenAny", "AllergenAnyT", "Raktar", "Recept", "Etlap", "CartEtlap", "CartBear"})
             exec(QStringLiteral("DELETE FROM \"%1\"").arg(QString::fromLatin1(table)));
     }
 
+    void proposedRegisterNumber_data() { TestEngines::addRows(); }
     void proposedRegisterNumber()
     {
         QCOMPARE(Materials::proposeRegisterNumber(wh()), QStringLiteral("0000"));
@@ -60,6 +64,7 @@ private slots:
         QCOMPARE(Materials::proposeRegisterNumber(wh()), QString());
     }
 
+    void registerNumberIsUniqueWithinItsLedgerAccount_data() { TestEngines::addRows(); }
     void registerNumberIsUniqueWithinItsLedgerAccount()
     {
         QCOMPARE(Materials::insert(wh(), valid(QStringLiteral("011"), QStringLiteral("43"))), Refusal());
@@ -72,22 +77,36 @@ private slots:
 
     void recordingChecks_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("minimum");
         QTest::addColumn<double>("maximum");
         QTest::addColumn<double>("multiplier");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("valid") << "Liszt" << 0.0 << 0.0 << 1.0 << "1" << "";
-        QTest::newRow("short name") << "L" << 0.0 << 0.0 << 1.0 << "1" << "edtMegnevezes";
-        QTest::newRow("min 0 max 3") << "Liszt" << 0.0 << 3.0 << 1.0 << "1" << "";
-        QTest::newRow("min 5 max 5") << "Liszt" << 5.0 << 5.0 << 1.0 << "1" << "edtKeszletMax";
-        QTest::newRow("min 5 max 0") << "Liszt" << 5.0 << 0.0 << 1.0 << "1" << "edtKeszletMax";
-        QTest::newRow("name before stock") << "" << 5.0 << 5.0 << 1.0 << "1" << "edtMegnevezes";
-        QTest::newRow("multiplier zero") << "Liszt" << 0.0 << 0.0 << 0.0 << "1" << "edtMenySzorzo";
-        QTest::newRow("multiplier negative") << "Liszt" << 0.0 << 0.0 << -1.0 << "1" << "edtMenySzorzo";
-        QTest::newRow("register 10000") << "Liszt" << 0.0 << 0.0 << 1.0 << "10000" << "edtNyilvSzam";
-        QTest::newRow("register letters") << "Liszt" << 0.0 << 0.0 << 1.0 << "12a" << "edtNyilvSzam";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, valid", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "1"
+                                                           << "";
+            QTest::addRow("%s, short name", qPrintable(engine)) << engine << "L" << 0.0 << 0.0 << 1.0 << "1"
+                                                                << "edtMegnevezes";
+            QTest::addRow("%s, min 0 max 3", qPrintable(engine)) << engine << "Liszt" << 0.0 << 3.0 << 1.0 << "1"
+                                                                 << "";
+            QTest::addRow("%s, min 5 max 5", qPrintable(engine)) << engine << "Liszt" << 5.0 << 5.0 << 1.0 << "1"
+                                                                 << "edtKeszletMax";
+            QTest::addRow("%s, min 5 max 0", qPrintable(engine)) << engine << "Liszt" << 5.0 << 0.0 << 1.0 << "1"
+                                                                 << "edtKeszletMax";
+            QTest::addRow("%s, name before stock", qPrintable(engine)) << engine << "" << 5.0 << 5.0 << 1.0 << "1"
+                                                                       << "edtMegnevezes";
+            QTest::addRow("%s, multiplier zero", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 0.0 << "1"
+                                                                     << "edtMenySzorzo";
+            QTest::addRow("%s, multiplier negative", qPrintable(engine))
+                << engine << "Liszt" << 0.0 << 0.0 << -1.0 << "1"
+                << "edtMenySzorzo";
+            QTest::addRow("%s, register 10000", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "10000"
+                                                                    << "edtNyilvSzam";
+            QTest::addRow("%s, register letters", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "12a"
+                                                                      << "edtNyilvSzam";
+        }
     }
     void recordingChecks()
     {
@@ -106,6 +125,7 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")), focus.isEmpty() ? 1 : 0);
     }
 
+    void nutrientsAreStoredPerUnitAndShownPer100g_data() { TestEngines::addRows(); }
     void nutrientsAreStoredPerUnitAndShownPer100g()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0001"));
@@ -125,6 +145,7 @@ private slots:
             1);
     }
 
+    void damagedZeroMultiplierIsShownNotDividedBy_data() { TestEngines::addRows(); }
     void damagedZeroMultiplierIsShownNotDividedBy()
     {
         exec(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"MenySzorzo\", "
@@ -135,6 +156,7 @@ private slots:
         QCOMPARE(Materials::update(wh(), *back).focus, QStringLiteral("edtMenySzorzo"));
     }
 
+    void allergensAreWrittenWithTheMaterial_data() { TestEngines::addRows(); }
     void allergensAreWrittenWithTheMaterial()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0003"));
@@ -152,15 +174,16 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAnyT\"")), 0);
     }
 
+    void refusedMaterialLeavesNoAllergenRows_data() { TestEngines::addRows(); }
     void refusedMaterialLeavesNoAllergenRows()
     {
-        exec(QStringLiteral("CREATE TRIGGER full_disk BEFORE INSERT ON \"AllergenAnyT\" "
-                            "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+        QString error;
+        QVERIFY2(EngineTools::refuseInserts(wh(), QStringLiteral("AllergenAnyT"), &error), qPrintable(error));
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0004"));
         e.contains = {QStringLiteral("01")};
         e.mayContain = {QStringLiteral("02")};
         const Refusal refusal = Materials::insert(wh(), e);
-        exec(QStringLiteral("DROP TRIGGER full_disk"));
+        EngineTools::allowInserts(wh(), QStringLiteral("AllergenAnyT"));
         QVERIFY(refusal.text.startsWith(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!")));
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")), 0);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAny\"")), 0);
@@ -172,12 +195,20 @@ private slots:
 
     void materialThatAnotherTableNamesStays_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("usage");
-        QTest::newRow("movement row") << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-        QTest::newRow("recipe line") << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-        QTest::newRow("daily menu") << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
-        QTest::newRow("a-la-carte menu") << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
-        QTest::newRow("a-la-carte price") << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
+        for (const QString &engine : TestEngines::names()) {
+            QTest::addRow("%s, movement row", qPrintable(engine))
+                << engine << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            QTest::addRow("%s, recipe line", qPrintable(engine))
+                << engine << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            QTest::addRow("%s, daily menu", qPrintable(engine))
+                << engine << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
+            QTest::addRow("%s, a-la-carte menu", qPrintable(engine))
+                << engine << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
+            QTest::addRow("%s, a-la-carte price", qPrintable(engine))
+                << engine << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
+        }
     }
     void materialThatAnotherTableNamesStays()
     {
@@ -200,6 +231,7 @@ private slots:
             usage.contains(QLatin1String("Recept")));
     }
 
+    void unusedMaterialGoesWithItsAllergenLinks_data() { TestEngines::addRows(); }
     void unusedMaterialGoesWithItsAllergenLinks()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0006"));
