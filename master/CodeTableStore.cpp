@@ -5,6 +5,7 @@
 #include "core/Money.h"
 #include "core/Rounding.h"
 #include "master/WriteFailure.h"
+#include "session/Session.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -219,6 +220,20 @@ QVariantMap CodeTableStore::read(const QString &key) const
             row.insert(record.fieldName(i), record.value(i));
     }
     return row;
+}
+
+bool CodeTableStore::followActiveWarehouse(Session &session, const QString &key) const
+{
+    if (m_member.id != CodeTableId::Warehouses || keyValue(key).toInt() != session.aktivRaktar())
+        return false;
+    const QVariantMap row = read(key);
+    if (row.isEmpty())
+        return false;
+    const QString name = row.value(m_member.nameField).toString();
+    if (name == session.aktivRaktarNev())
+        return false;
+    session.setAktivRaktarNev(name);
+    return true;
 }
 
 Checked<bool> CodeTableStore::used(const QString &key) const

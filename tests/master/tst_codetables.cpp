@@ -1,4 +1,5 @@
 #include "master/CodeTableStore.h"
+#include "session/Session.h"
 #include "store/ReferenceRows.h"
 #include "support/EngineDatabases.h"
 #include "support/EngineTools.h"
@@ -495,6 +496,28 @@ private slots:
         QVERIFY(store.checkDelete(QStringLiteral("2")));
         QCOMPARE(store.remove(QStringLiteral("2")).text, QStringLiteral("A tétel nem törölhető!\rMás tábla már használja az adatot."));
         QVERIFY(store.exists(QStringLiteral("2")));
+    }
+
+    // Renaming the active warehouse renames it in the session; another warehouse's name does not.
+    void renamedActiveWarehouseRenamesTheSession_data() { TestEngines::addRows(); }
+    void renamedActiveWarehouseRenamesTheSession()
+    {
+        CodeTableStore store(db().shared(), CodeTables::member(CodeTableId::Warehouses));
+        Session session;
+        session.setAktivRaktar(1);
+        session.setAktivRaktarNev(store.read(QStringLiteral("1")).value(QStringLiteral("RaktarNev")).toString());
+        const QString before = session.aktivRaktarNev();
+
+        QCOMPARE(
+            store.update(QStringLiteral("3"), {{QStringLiteral("RaktarNev"), QStringLiteral("Tálaló")}}), Refusal());
+        QVERIFY(!store.followActiveWarehouse(session, QStringLiteral("3")));
+        QCOMPARE(session.aktivRaktarNev(), before);
+
+        QCOMPARE(
+            store.update(QStringLiteral("1"), {{QStringLiteral("RaktarNev"), QStringLiteral("Főkonyha")}}), Refusal());
+        QVERIFY(store.followActiveWarehouse(session, QStringLiteral("1")));
+        QCOMPARE(session.aktivRaktarNev(), QStringLiteral("Főkonyha"));
+        QVERIFY(!store.followActiveWarehouse(session, QStringLiteral("1")));
     }
 
     void failedWriteLeavesTheTableAndSaysSo_data() { TestEngines::addRows(); }
