@@ -2,7 +2,7 @@
 
 #include "master/RecipeCodes.h"
 #include "master/RecipeValues.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -67,12 +67,12 @@ Checked<QString> copy(
                        "ORDER BY \"ReceptAzon\""));
     read.addBindValue(from);
     if (!read.exec())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal(read.lastError().text()));
+        return Checked<QString>::refused(WriteFailure::failed(read.lastError()));
     while (read.next())
         copiedLines << QVariantList {read.value(0), read.value(1), read.value(2)};
 
     if (!header.exec())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal(header.lastError().text()));
+        return Checked<QString>::refused(WriteFailure::failed(header.lastError()));
     QSqlQuery lines(db);
     lines.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
                                  "VALUES (?, ?, ?, ?)"));
@@ -81,10 +81,10 @@ Checked<QString> copy(
         for (const QVariant &value : line)
             lines.addBindValue(value);
         if (!lines.exec())
-            return Checked<QString>::refused(RecipeWriteFailure::refusal(lines.lastError().text()));
+            return Checked<QString>::refused(WriteFailure::failed(lines.lastError()));
     }
     if (!guard.commit())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal());
+        return Checked<QString>::refused(WriteFailure::failed());
     return Checked<QString>::accepted(*code);
 }
 

@@ -1,7 +1,7 @@
 #include "master/RecipeHeader.h"
 
 #include "master/RecipeCodes.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -42,7 +42,7 @@ Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &t
     query.addBindValue(Sql::date(today));
     query.addBindValue(header.variety);
     if (!guard.isActive() || !query.exec() || !guard.commit())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal());
+        return Checked<QString>::refused(WriteFailure::failed());
     return Checked<QString>::accepted(*code);
 }
 
@@ -60,7 +60,7 @@ Refusal change(QSqlDatabase db, const RecipeHeader &header, const QDate &today)
     query.addBindValue(header.variety);
     query.addBindValue(header.code);
     if (!query.exec())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
     return Refusal();
 }
 

@@ -1,6 +1,6 @@
 #include "menu/Headcount.h"
 
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
@@ -47,7 +47,7 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
         return MenuGuards::closedMonth();
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::busy();
     const Entry entry = read(db, date, meal);
     if (count == 0 && entry.issued)
         return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
@@ -66,7 +66,7 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
             QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
                            "VALUES (?, ?, ?, ?, ?)"),
             {Sql::date(date), meal, count, Sql::flag(false), QString()});
-    return written && guard.commit() ? Refusal() : RecipeWriteFailure::refusal();
+    return written && guard.commit() ? Refusal() : WriteFailure::failed();
 }
 
 } // namespace Headcount

@@ -1,12 +1,13 @@
 #include "menu/MenuCopy.h"
 
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "menu/MenuRows.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <optional>
@@ -48,7 +49,7 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
     if (!target.sameWarehouse)
         guard.emplace(target.db);
     if (!ok || !guard->isActive())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
 
     const QDate closed = qMax(target.closedThrough, MenuGuards::closedThrough(target.db));
     if (!MenuGuards::isOpen(target.date, closed))
@@ -69,9 +70,9 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
         insert.addBindValue(row.dish);
         insert.addBindValue(row.quantity);
         if (!insert.exec())
-            return RecipeWriteFailure::refusal();
+            return WriteFailure::failed(insert.lastError());
     }
-    return guard->commit() ? Refusal() : RecipeWriteFailure::refusal();
+    return guard->commit() ? Refusal() : WriteFailure::failed();
 }
 
 } // namespace MenuCopy
