@@ -2,7 +2,7 @@
 #include "master/BrowseQuery.h"
 #include "master/CodeTable.h"
 #include "master/Materials.h"
-#include "support/EngineDatabases.h"
+#include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
 #include <QSqlError>
@@ -77,24 +77,24 @@ private slots:
         QTest::addColumn<QString>("refusal");
         for (const QString &engine : TestEngines::names()) {
             const QString notFound = QStringLiteral("A keresett elem nem található!");
-            QTest::addRow("%s, name prefix in name order", qPrintable(engine)) << engine << 2 << 2 << "cs" << 4 << "";
-            QTest::addRow("%s, accented capital", qPrintable(engine)) << engine << 2 << 2 << "étol" << 5 << "";
-            QTest::addRow("%s, accent is not case", qPrintable(engine)) << engine << 0 << 2 << "a" << 2 << "";
-            QTest::addRow("%s, first in name order", qPrintable(engine)) << engine << 2 << 2 << "a" << 1 << "";
-            QTest::addRow("%s, percent literal", qPrintable(engine)) << engine << 2 << 2 << "100%" << 0 << "";
-            QTest::addRow("%s, underscore literal", qPrintable(engine)) << engine << 2 << 2 << "_" << -1 << notFound;
-            QTest::addRow("%s, ledger padded exact", qPrintable(engine)) << engine << 0 << 0 << "12" << 2 << "";
-            QTest::addRow("%s, ledger out of range", qPrintable(engine))
-                << engine << 0 << 0 << "1000" << -1
+            TestEngines::newRow(engine, "name prefix in name order") << 2 << 2 << "cs" << 4 << "";
+            TestEngines::newRow(engine, "accented capital") << 2 << 2 << "étol" << 5 << "";
+            TestEngines::newRow(engine, "accent is not case") << 0 << 2 << "a" << 2 << "";
+            TestEngines::newRow(engine, "first in name order") << 2 << 2 << "a" << 1 << "";
+            TestEngines::newRow(engine, "percent literal") << 2 << 2 << "100%" << 0 << "";
+            TestEngines::newRow(engine, "underscore literal") << 2 << 2 << "_" << -1 << notFound;
+            TestEngines::newRow(engine, "ledger padded exact") << 0 << 0 << "12" << 2 << "";
+            TestEngines::newRow(engine, "ledger out of range")
+                << 0 << 0 << "1000" << -1
                 << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..999 közötti számot tartalmazhat!";
-            QTest::addRow("%s, register padded", qPrintable(engine)) << engine << 0 << 1 << "7" << 6 << "";
-            QTest::addRow("%s, register letters", qPrintable(engine))
-                << engine << 0 << 1 << "x" << -1
+            TestEngines::newRow(engine, "register padded") << 0 << 1 << "7" << 6 << "";
+            TestEngines::newRow(engine, "register letters")
+                << 0 << 1 << "x" << -1
                 << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!";
-            QTest::addRow("%s, group", qPrintable(engine)) << engine << 0 << 3 << "3" << 2 << "";
-            QTest::addRow("%s, group missing", qPrintable(engine)) << engine << 0 << 3 << "9" << -1 << notFound;
-            QTest::addRow("%s, group 100", qPrintable(engine))
-                << engine << 0 << 3 << "100" << -1
+            TestEngines::newRow(engine, "group") << 0 << 3 << "3" << 2 << "";
+            TestEngines::newRow(engine, "group missing") << 0 << 3 << "9" << -1 << notFound;
+            TestEngines::newRow(engine, "group 100")
+                << 0 << 3 << "100" << -1
                 << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..99 közötti számot tartalmazhat!";
         }
     }
@@ -123,44 +123,39 @@ private slots:
         for (const QString &engine : TestEngines::names()) {
             const QString numbers
                 = QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak számot tartalmazhat!");
-            QTest::addRow("%s, movement prefix as typed", qPrintable(engine))
-                << engine << CodeTableId::MovementTypes << 0 << "0"
-                << "00"
-                << "";
-            QTest::addRow("%s, movement prefix", qPrintable(engine))
-                << engine << CodeTableId::MovementTypes << 0 << "07"
-                << "07"
-                << "";
-            QTest::addRow("%s, movement letters", qPrintable(engine))
-                << engine << CodeTableId::MovementTypes << 0 << "a"
-                << "" << numbers;
-            QTest::addRow("%s, VAT code padded", qPrintable(engine)) << engine << CodeTableId::VatRates << 0 << "3"
-                                                                     << "03"
-                                                                     << "";
-            QTest::addRow("%s, VAT date", qPrintable(engine)) << engine << CodeTableId::VatRates << 1 << "2012.01.01."
-                                                              << "01"
-                                                              << "";
-            QTest::addRow("%s, VAT not a date", qPrintable(engine))
-                << engine << CodeTableId::VatRates << 1 << "tegnap"
-                << ""
-                << "Hibás keresési értékadás!\rA megadott érték nem dátum!";
-            QTest::addRow("%s, VAT value comma", qPrintable(engine)) << engine << CodeTableId::VatRates << 2 << "18,0"
-                                                                     << "02"
-                                                                     << "";
-            QTest::addRow("%s, VAT value 101", qPrintable(engine))
-                << engine << CodeTableId::VatRates << 2 << "101"
+            TestEngines::newRow(engine, "movement prefix as typed") << CodeTableId::MovementTypes << 0 << "0"
+                                                                    << "00"
+                                                                    << "";
+            TestEngines::newRow(engine, "movement prefix") << CodeTableId::MovementTypes << 0 << "07"
+                                                           << "07"
+                                                           << "";
+            TestEngines::newRow(engine, "movement letters") << CodeTableId::MovementTypes << 0 << "a"
+                                                            << "" << numbers;
+            TestEngines::newRow(engine, "VAT code padded") << CodeTableId::VatRates << 0 << "3"
+                                                           << "03"
+                                                           << "";
+            TestEngines::newRow(engine, "VAT date") << CodeTableId::VatRates << 1 << "2012.01.01."
+                                                    << "01"
+                                                    << "";
+            TestEngines::newRow(engine, "VAT not a date") << CodeTableId::VatRates << 1 << "tegnap"
+                                                          << ""
+                                                          << "Hibás keresési értékadás!\rA megadott érték nem dátum!";
+            TestEngines::newRow(engine, "VAT value comma") << CodeTableId::VatRates << 2 << "18,0"
+                                                           << "02"
+                                                           << "";
+            TestEngines::newRow(engine, "VAT value 101")
+                << CodeTableId::VatRates << 2 << "101"
                 << ""
                 << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..100 közötti szám lehet!";
-            QTest::addRow("%s, unit ignoring case", qPrintable(engine)) << engine << CodeTableId::Units << 0 << "gr"
-                                                                        << "GRM"
-                                                                        << "";
-            QTest::addRow("%s, meal type whole value", qPrintable(engine))
-                << engine << CodeTableId::MealTypes << 0 << "3"
-                << ""
-                << "A keresett elem nem található!";
-            QTest::addRow("%s, meal type name", qPrintable(engine)) << engine << CodeTableId::MealTypes << 1 << "EBÉ"
-                                                                    << "03"
-                                                                    << "";
+            TestEngines::newRow(engine, "unit ignoring case") << CodeTableId::Units << 0 << "gr"
+                                                              << "GRM"
+                                                              << "";
+            TestEngines::newRow(engine, "meal type whole value") << CodeTableId::MealTypes << 0 << "3"
+                                                                 << ""
+                                                                 << "A keresett elem nem található!";
+            TestEngines::newRow(engine, "meal type name") << CodeTableId::MealTypes << 1 << "EBÉ"
+                                                          << "03"
+                                                          << "";
         }
     }
     void codeSearches()

@@ -1,8 +1,8 @@
 #include "master/CodeTableStore.h"
 #include "session/Session.h"
 #include "store/ReferenceRows.h"
-#include "support/EngineDatabases.h"
 #include "support/EngineTools.h"
+#include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
 #include <QSqlError>
@@ -19,7 +19,7 @@ class TestCodeTables : public QObject
 
     // One database per engine for the whole run; init() puts the tables the tests touch back as
     // created.
-    EngineDatabases m_databases;
+    EngineDatabases m_databases {QDate::currentDate()};
     TempDatabase &db() { return m_databases.current(); }
 
     QSqlDatabase dbOf(const TempDatabase &db, CodeTableId id)
@@ -89,7 +89,7 @@ class TestCodeTables : public QObject
     {
         for (const CodeTable &member : CodeTables::all()) {
             if (!creatableOnly || member.canCreate)
-                QTest::addRow("%s, %s", qPrintable(engine), qPrintable(member.browse.screen)) << engine << member.id;
+                TestEngines::newRow(engine, qPrintable(member.browse.screen)) << member.id;
         }
     }
 
@@ -120,28 +120,28 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, ledger 7", qPrintable(engine)) << engine << CodeTableId::LedgerAccounts << "7"
-                                                              << "007";
-            QTest::addRow("%s, ledger 999", qPrintable(engine)) << engine << CodeTableId::LedgerAccounts << "999"
-                                                                << "999";
-            QTest::addRow("%s, movement 15", qPrintable(engine)) << engine << CodeTableId::MovementTypes << "15"
-                                                                 << "15";
-            QTest::addRow("%s, VAT 9", qPrintable(engine)) << engine << CodeTableId::VatRates << " 9 "
-                                                           << "09";
-            QTest::addRow("%s, unit lower case", qPrintable(engine)) << engine << CodeTableId::Units << "cs"
-                                                                     << "CS";
-            QTest::addRow("%s, unit accent kept", qPrintable(engine)) << engine << CodeTableId::Units << "él"
-                                                                      << "éL";
-            QTest::addRow("%s, allergen 0", qPrintable(engine)) << engine << CodeTableId::Allergens << "0"
-                                                                << "00";
-            QTest::addRow("%s, loss 42", qPrintable(engine)) << engine << CodeTableId::LossCodes << "42"
-                                                             << "42";
-            QTest::addRow("%s, meal norm as typed", qPrintable(engine)) << engine << CodeTableId::MealNorms << "a"
-                                                                        << "a";
-            QTest::addRow("%s, meal 9", qPrintable(engine)) << engine << CodeTableId::Meals << "9"
-                                                            << "09";
-            QTest::addRow("%s, meal type as typed", qPrintable(engine)) << engine << CodeTableId::MealTypes << "x "
-                                                                        << "x ";
+            TestEngines::newRow(engine, "ledger 7") << CodeTableId::LedgerAccounts << "7"
+                                                    << "007";
+            TestEngines::newRow(engine, "ledger 999") << CodeTableId::LedgerAccounts << "999"
+                                                      << "999";
+            TestEngines::newRow(engine, "movement 15") << CodeTableId::MovementTypes << "15"
+                                                       << "15";
+            TestEngines::newRow(engine, "VAT 9") << CodeTableId::VatRates << " 9 "
+                                                 << "09";
+            TestEngines::newRow(engine, "unit lower case") << CodeTableId::Units << "cs"
+                                                           << "CS";
+            TestEngines::newRow(engine, "unit accent kept") << CodeTableId::Units << "él"
+                                                            << "éL";
+            TestEngines::newRow(engine, "allergen 0") << CodeTableId::Allergens << "0"
+                                                      << "00";
+            TestEngines::newRow(engine, "loss 42") << CodeTableId::LossCodes << "42"
+                                                   << "42";
+            TestEngines::newRow(engine, "meal norm as typed") << CodeTableId::MealNorms << "a"
+                                                              << "a";
+            TestEngines::newRow(engine, "meal 9") << CodeTableId::Meals << "9"
+                                                  << "09";
+            TestEngines::newRow(engine, "meal type as typed") << CodeTableId::MealTypes << "x "
+                                                              << "x ";
         }
     }
     void typedCodeIsStoredInItsForm()
@@ -164,28 +164,22 @@ private slots:
         for (const QString &engine : TestEngines::names()) {
             const QString range999 = QStringLiteral("Hibás számot adott meg!\rA szám 0 és 999 közötti lehet");
             const QString range99 = QStringLiteral("Hibás kódot adott meg!\rA szám 0 és 99 közötti lehet");
-            QTest::addRow("%s, ledger 1000", qPrintable(engine))
-                << engine << CodeTableId::LedgerAccounts << "1000" << range999;
-            QTest::addRow("%s, ledger negative", qPrintable(engine))
-                << engine << CodeTableId::LedgerAccounts << "-1" << range999;
-            QTest::addRow("%s, ledger letter", qPrintable(engine))
-                << engine << CodeTableId::LedgerAccounts << "1a" << range999;
-            QTest::addRow("%s, ledger empty", qPrintable(engine))
-                << engine << CodeTableId::LedgerAccounts << "" << range999;
-            QTest::addRow("%s, movement 100", qPrintable(engine))
-                << engine << CodeTableId::MovementTypes << "100" << range99;
-            QTest::addRow("%s, VAT x", qPrintable(engine)) << engine << CodeTableId::VatRates << "x" << range99;
-            QTest::addRow("%s, unit one letter", qPrintable(engine)) << engine << CodeTableId::Units << "K"
-                                                                     << "A mértékegység kód megadása kötelező!";
-            QTest::addRow("%s, allergen 100", qPrintable(engine))
-                << engine << CodeTableId::Allergens << "100"
-                << "Hibás számot adott meg!\rA szám 0 és 99 közötti lehet";
-            QTest::addRow("%s, loss 5.5", qPrintable(engine))
-                << engine << CodeTableId::LossCodes << "5.5"
+            TestEngines::newRow(engine, "ledger 1000") << CodeTableId::LedgerAccounts << "1000" << range999;
+            TestEngines::newRow(engine, "ledger negative") << CodeTableId::LedgerAccounts << "-1" << range999;
+            TestEngines::newRow(engine, "ledger letter") << CodeTableId::LedgerAccounts << "1a" << range999;
+            TestEngines::newRow(engine, "ledger empty") << CodeTableId::LedgerAccounts << "" << range999;
+            TestEngines::newRow(engine, "movement 100") << CodeTableId::MovementTypes << "100" << range99;
+            TestEngines::newRow(engine, "VAT x") << CodeTableId::VatRates << "x" << range99;
+            TestEngines::newRow(engine, "unit one letter") << CodeTableId::Units << "K"
+                                                           << "A mértékegység kód megadása kötelező!";
+            TestEngines::newRow(engine, "allergen 100") << CodeTableId::Allergens << "100"
+                                                        << "Hibás számot adott meg!\rA szám 0 és 99 közötti lehet";
+            TestEngines::newRow(engine, "loss 5.5")
+                << CodeTableId::LossCodes << "5.5"
                 << "Hibás veszteségi kódot adott meg!\rA szám 0 és 99 közötti lehet";
-            QTest::addRow("%s, meal norm empty", qPrintable(engine)) << engine << CodeTableId::MealNorms << ""
-                                                                     << "A kód megadása kötelező!";
-            QTest::addRow("%s, meal -3", qPrintable(engine)) << engine << CodeTableId::Meals << "-3" << range99;
+            TestEngines::newRow(engine, "meal norm empty") << CodeTableId::MealNorms << ""
+                                                           << "A kód megadása kötelező!";
+            TestEngines::newRow(engine, "meal -3") << CodeTableId::Meals << "-3" << range99;
         }
     }
     void badCodeGivesTheMembersMessage()
@@ -256,41 +250,38 @@ private slots:
         QTest::addColumn<CodeTableId>("id");
         QTest::addColumn<QString>("usage"); // inserts a row that names code 55
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, ledger", qPrintable(engine))
-                << engine << CodeTableId::LedgerAccounts
+            TestEngines::newRow(engine, "ledger")
+                << CodeTableId::LedgerAccounts
                 << "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\") VALUES ('055', '0001')";
-            QTest::addRow("%s, movement", qPrintable(engine))
-                << engine << CodeTableId::MovementTypes << "INSERT INTO \"Raktar\" (\"Mozgnem\") VALUES ('55')";
-            QTest::addRow("%s, VAT by group", qPrintable(engine))
-                << engine << CodeTableId::VatRates
+            TestEngines::newRow(engine, "movement")
+                << CodeTableId::MovementTypes << "INSERT INTO \"Raktar\" (\"Mozgnem\") VALUES ('55')";
+            TestEngines::newRow(engine, "VAT by group")
+                << CodeTableId::VatRates
                 << "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"AfaCsoport\") "
                    "VALUES ('001', '0001', '01')";
-            QTest::addRow("%s, VAT by movement row", qPrintable(engine))
-                << engine << CodeTableId::VatRates << "INSERT INTO \"Raktar\" (\"AfaKod\") VALUES ('55')";
-            QTest::addRow("%s, unit", qPrintable(engine))
-                << engine << CodeTableId::Units
+            TestEngines::newRow(engine, "VAT by movement row")
+                << CodeTableId::VatRates << "INSERT INTO \"Raktar\" (\"AfaKod\") VALUES ('55')";
+            TestEngines::newRow(engine, "unit")
+                << CodeTableId::Units
                 << "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Mertekegyseg\") "
                    "VALUES ('001', '0001', '55')";
-            QTest::addRow("%s, allergen contains", qPrintable(engine))
-                << engine << CodeTableId::Allergens << "INSERT INTO \"AllergenAny\" (\"AzonAl\") VALUES ('55')";
-            QTest::addRow("%s, allergen may contain", qPrintable(engine))
-                << engine << CodeTableId::Allergens << "INSERT INTO \"AllergenAnyT\" (\"AzonAl\") VALUES ('55')";
-            QTest::addRow("%s, loss", qPrintable(engine))
-                << engine << CodeTableId::LossCodes
-                << "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Vkod\") "
-                   "VALUES ('001', '0001', '55')";
-            QTest::addRow("%s, meal norm", qPrintable(engine))
-                << engine << CodeTableId::MealNorms
-                << "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Enorma\") VALUES ('99', '55')";
-            QTest::addRow("%s, meal in menu", qPrintable(engine))
-                << engine << CodeTableId::Meals << "INSERT INTO \"Etlap\" (\"EtkTip\") VALUES ('55')";
-            QTest::addRow("%s, meal in headcount", qPrintable(engine))
-                << engine << CodeTableId::Meals
+            TestEngines::newRow(engine, "allergen contains")
+                << CodeTableId::Allergens << "INSERT INTO \"AllergenAny\" (\"AzonAl\") VALUES ('55')";
+            TestEngines::newRow(engine, "allergen may contain")
+                << CodeTableId::Allergens << "INSERT INTO \"AllergenAnyT\" (\"AzonAl\") VALUES ('55')";
+            TestEngines::newRow(engine, "loss") << CodeTableId::LossCodes
+                                                << "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Vkod\") "
+                                                   "VALUES ('001', '0001', '55')";
+            TestEngines::newRow(engine, "meal norm")
+                << CodeTableId::MealNorms << "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Enorma\") VALUES ('99', '55')";
+            TestEngines::newRow(engine, "meal in menu")
+                << CodeTableId::Meals << "INSERT INTO \"Etlap\" (\"EtkTip\") VALUES ('55')";
+            TestEngines::newRow(engine, "meal in headcount")
+                << CodeTableId::Meals
                 << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\") "
                    "VALUES ('2024-01-01', '55', 3)";
-            QTest::addRow("%s, meal type", qPrintable(engine))
-                << engine << CodeTableId::MealTypes
-                << "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Tip\") VALUES ('99', '55')";
+            TestEngines::newRow(engine, "meal type")
+                << CodeTableId::MealTypes << "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Tip\") VALUES ('99', '55')";
         }
     }
     void rowInUseIsKeptAndUnusedRowDeleted()
@@ -371,40 +362,40 @@ private slots:
             const QString codeMessage = QStringLiteral("Hibás kódot adott meg!\rA szám 0 és 99 közötti lehet");
             const QString valueMessage
                 = QStringLiteral("Az ÁFA értéke hibás!\rCsak 0 és 100 közötti értéket adhat meg!");
-            QTest::addRow("%s, comma", qPrintable(engine)) << engine << "5"
-                                                           << "20"
-                                                           << "27,5"
-                                                           << "" << 27.5;
-            QTest::addRow("%s, rounded to two", qPrintable(engine)) << engine << "5"
-                                                                    << "20"
-                                                                    << "5,126"
-                                                                    << "" << 5.13;
-            QTest::addRow("%s, half to even", qPrintable(engine)) << engine << "5"
-                                                                  << "20"
-                                                                  << "5,125"
-                                                                  << "" << 5.12;
-            QTest::addRow("%s, 100", qPrintable(engine)) << engine << "5"
-                                                         << "20"
-                                                         << "100"
-                                                         << "" << 100.0;
-            QTest::addRow("%s, 100,001", qPrintable(engine)) << engine << "5"
-                                                             << "20"
-                                                             << "100,001" << valueMessage << 0.0;
-            QTest::addRow("%s, 101", qPrintable(engine)) << engine << "5"
-                                                         << "20"
-                                                         << "101" << valueMessage << 0.0;
-            QTest::addRow("%s, text", qPrintable(engine)) << engine << "5"
+            TestEngines::newRow(engine, "comma") << "5"
+                                                 << "20"
+                                                 << "27,5"
+                                                 << "" << 27.5;
+            TestEngines::newRow(engine, "rounded to two") << "5"
                                                           << "20"
-                                                          << "sok" << valueMessage << 0.0;
-            QTest::addRow("%s, group before code", qPrintable(engine)) << engine << "x"
-                                                                       << "x"
-                                                                       << "x" << groupMessage << 0.0;
-            QTest::addRow("%s, code before value", qPrintable(engine)) << engine << "5"
-                                                                       << "100"
-                                                                       << "x" << codeMessage << 0.0;
-            QTest::addRow("%s, exists after value", qPrintable(engine)) << engine << "5"
-                                                                        << "1"
-                                                                        << "x" << valueMessage << 0.0;
+                                                          << "5,126"
+                                                          << "" << 5.13;
+            TestEngines::newRow(engine, "half to even") << "5"
+                                                        << "20"
+                                                        << "5,125"
+                                                        << "" << 5.12;
+            TestEngines::newRow(engine, "100") << "5"
+                                               << "20"
+                                               << "100"
+                                               << "" << 100.0;
+            TestEngines::newRow(engine, "100,001") << "5"
+                                                   << "20"
+                                                   << "100,001" << valueMessage << 0.0;
+            TestEngines::newRow(engine, "101") << "5"
+                                               << "20"
+                                               << "101" << valueMessage << 0.0;
+            TestEngines::newRow(engine, "text") << "5"
+                                                << "20"
+                                                << "sok" << valueMessage << 0.0;
+            TestEngines::newRow(engine, "group before code") << "x"
+                                                             << "x"
+                                                             << "x" << groupMessage << 0.0;
+            TestEngines::newRow(engine, "code before value") << "5"
+                                                             << "100"
+                                                             << "x" << codeMessage << 0.0;
+            TestEngines::newRow(engine, "exists after value") << "5"
+                                                              << "1"
+                                                              << "x" << valueMessage << 0.0;
         }
     }
     void vatChecksInOrderAndRoundsTheValue()
@@ -444,13 +435,10 @@ private slots:
         QTest::addColumn<QList<int>>("months");
         QTest::addColumn<int>("average");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, zeros left out", qPrintable(engine))
-                << engine << QList<int> {10, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 15;
-            QTest::addRow("%s, all zero", qPrintable(engine)) << engine << QList<int>(12, 0) << 0;
-            QTest::addRow("%s, half to even down", qPrintable(engine))
-                << engine << QList<int> {1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 2;
-            QTest::addRow("%s, half to even up", qPrintable(engine))
-                << engine << QList<int> {3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 4;
+            TestEngines::newRow(engine, "zeros left out") << QList<int> {10, 0, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 15;
+            TestEngines::newRow(engine, "all zero") << QList<int>(12, 0) << 0;
+            TestEngines::newRow(engine, "half to even down") << QList<int> {1, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 2;
+            TestEngines::newRow(engine, "half to even up") << QList<int> {3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 4;
         }
     }
     void lossAverage()

@@ -1,6 +1,6 @@
 #include "master/Materials.h"
-#include "support/EngineDatabases.h"
 #include "support/EngineTools.h"
+#include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
 #include <QSqlError>
@@ -14,7 +14,7 @@ class TestMaterials : public QObject
     Q_OBJECT
 
     // One database per engine for the whole run.
-    EngineDatabases m_databases;
+    EngineDatabases m_databases {QDate::currentDate()};
     TempDatabase &db() { return m_databases.current(); }
 
     QSqlDatabase wh() { return db().warehouse(1); }
@@ -85,27 +85,26 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("focus");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, valid", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "1"
-                                                           << "";
-            QTest::addRow("%s, short name", qPrintable(engine)) << engine << "L" << 0.0 << 0.0 << 1.0 << "1"
-                                                                << "edtMegnevezes";
-            QTest::addRow("%s, min 0 max 3", qPrintable(engine)) << engine << "Liszt" << 0.0 << 3.0 << 1.0 << "1"
-                                                                 << "";
-            QTest::addRow("%s, min 5 max 5", qPrintable(engine)) << engine << "Liszt" << 5.0 << 5.0 << 1.0 << "1"
-                                                                 << "edtKeszletMax";
-            QTest::addRow("%s, min 5 max 0", qPrintable(engine)) << engine << "Liszt" << 5.0 << 0.0 << 1.0 << "1"
-                                                                 << "edtKeszletMax";
-            QTest::addRow("%s, name before stock", qPrintable(engine)) << engine << "" << 5.0 << 5.0 << 1.0 << "1"
-                                                                       << "edtMegnevezes";
-            QTest::addRow("%s, multiplier zero", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 0.0 << "1"
-                                                                     << "edtMenySzorzo";
-            QTest::addRow("%s, multiplier negative", qPrintable(engine))
-                << engine << "Liszt" << 0.0 << 0.0 << -1.0 << "1"
-                << "edtMenySzorzo";
-            QTest::addRow("%s, register 10000", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "10000"
-                                                                    << "edtNyilvSzam";
-            QTest::addRow("%s, register letters", qPrintable(engine)) << engine << "Liszt" << 0.0 << 0.0 << 1.0 << "12a"
-                                                                      << "edtNyilvSzam";
+            TestEngines::newRow(engine, "valid") << "Liszt" << 0.0 << 0.0 << 1.0 << "1"
+                                                 << "";
+            TestEngines::newRow(engine, "short name") << "L" << 0.0 << 0.0 << 1.0 << "1"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "min 0 max 3") << "Liszt" << 0.0 << 3.0 << 1.0 << "1"
+                                                       << "";
+            TestEngines::newRow(engine, "min 5 max 5") << "Liszt" << 5.0 << 5.0 << 1.0 << "1"
+                                                       << "edtKeszletMax";
+            TestEngines::newRow(engine, "min 5 max 0") << "Liszt" << 5.0 << 0.0 << 1.0 << "1"
+                                                       << "edtKeszletMax";
+            TestEngines::newRow(engine, "name before stock") << "" << 5.0 << 5.0 << 1.0 << "1"
+                                                             << "edtMegnevezes";
+            TestEngines::newRow(engine, "multiplier zero") << "Liszt" << 0.0 << 0.0 << 0.0 << "1"
+                                                           << "edtMenySzorzo";
+            TestEngines::newRow(engine, "multiplier negative") << "Liszt" << 0.0 << 0.0 << -1.0 << "1"
+                                                               << "edtMenySzorzo";
+            TestEngines::newRow(engine, "register 10000") << "Liszt" << 0.0 << 0.0 << 1.0 << "10000"
+                                                          << "edtNyilvSzam";
+            TestEngines::newRow(engine, "register letters") << "Liszt" << 0.0 << 0.0 << 1.0 << "12a"
+                                                            << "edtNyilvSzam";
         }
     }
     void recordingChecks()
@@ -198,16 +197,16 @@ private slots:
         TestEngines::addColumn();
         QTest::addColumn<QString>("usage");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, movement row", qPrintable(engine))
-                << engine << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-            QTest::addRow("%s, recipe line", qPrintable(engine))
-                << engine << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-            QTest::addRow("%s, daily menu", qPrintable(engine))
-                << engine << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
-            QTest::addRow("%s, a-la-carte menu", qPrintable(engine))
-                << engine << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
-            QTest::addRow("%s, a-la-carte price", qPrintable(engine))
-                << engine << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "movement row")
+                << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "recipe line")
+                << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "daily menu")
+                << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "a-la-carte menu")
+                << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "a-la-carte price")
+                << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
         }
     }
     void materialThatAnotherTableNamesStays()

@@ -1,5 +1,5 @@
 #include "master/Partners.h"
-#include "support/EngineDatabases.h"
+#include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
 #include <QSqlError>
@@ -12,7 +12,7 @@ class TestPartners : public QObject
     Q_OBJECT
 
     // One database per engine for the whole run.
-    EngineDatabases m_databases;
+    EngineDatabases m_databases {QDate::currentDate()};
     TempDatabase &db() { return m_databases.current(); }
 
     QSqlDatabase wh() { return db().warehouse(1); }
@@ -60,32 +60,32 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, id exists", qPrintable(engine))
-                << engine << "id"
+            TestEngines::newRow(engine, "id exists")
+                << "id"
                 << "00001"
                 << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
                 << "edtPartAzon";
-            QTest::addRow("%s, id before name", qPrintable(engine))
-                << engine << "id+name"
+            TestEngines::newRow(engine, "id before name")
+                << "id+name"
                 << "00001"
                 << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
                 << "edtPartAzon";
-            QTest::addRow("%s, name", qPrintable(engine)) << engine << "name"
-                                                          << "Z"
-                                                          << "A partnernév megadása kötelező!"
-                                                          << "edtNev";
-            QTest::addRow("%s, postal code of three", qPrintable(engine)) << engine << "postalCode"
-                                                                          << "672"
-                                                                          << "Az irányítószám megadása kötelező!"
-                                                                          << "edtIrszam";
-            QTest::addRow("%s, settlement", qPrintable(engine)) << engine << "settlement"
-                                                                << ""
-                                                                << "A település nevének megadása kötelező!"
-                                                                << "edtTelepules";
-            QTest::addRow("%s, street", qPrintable(engine)) << engine << "street"
-                                                            << "x"
-                                                            << "Az utca. és házszám megadása kötelező!"
-                                                            << "edtUtca";
+            TestEngines::newRow(engine, "name") << "name"
+                                                << "Z"
+                                                << "A partnernév megadása kötelező!"
+                                                << "edtNev";
+            TestEngines::newRow(engine, "postal code of three") << "postalCode"
+                                                                << "672"
+                                                                << "Az irányítószám megadása kötelező!"
+                                                                << "edtIrszam";
+            TestEngines::newRow(engine, "settlement") << "settlement"
+                                                      << ""
+                                                      << "A település nevének megadása kötelező!"
+                                                      << "edtTelepules";
+            TestEngines::newRow(engine, "street") << "street"
+                                                  << "x"
+                                                  << "Az utca. és házszám megadása kötelező!"
+                                                  << "edtUtca";
         }
     }
     void recordingChecksInOrder()
@@ -129,8 +129,8 @@ private slots:
         TestEngines::addColumn();
         QTest::addColumn<QString>("id");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, other", qPrintable(engine)) << engine << "00000";
-            QTest::addRow("%s, institution", qPrintable(engine)) << engine << "00001";
+            TestEngines::newRow(engine, "other") << "00000";
+            TestEngines::newRow(engine, "institution") << "00001";
         }
     }
     void fixedPartnersStay()

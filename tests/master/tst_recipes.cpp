@@ -167,12 +167,12 @@ private slots:
         QTest::addColumn<QString>("newCode");
         QTest::addColumn<QString>("copyCode");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, gap", qPrintable(engine)) << engine << QStringList {"0000", "0001", "0003"} << "0004"
-                                                         << "0002";
-            QTest::addRow("%s, empty table", qPrintable(engine)) << engine << QStringList {} << "0001"
-                                                                 << "0000";
-            QTest::addRow("%s, highest taken", qPrintable(engine)) << engine << QStringList {"0000", "9999"} << ""
-                                                                   << "0001";
+            TestEngines::newRow(engine, "gap") << QStringList {"0000", "0001", "0003"} << "0004"
+                                               << "0002";
+            TestEngines::newRow(engine, "empty table") << QStringList {} << "0001"
+                                                       << "0000";
+            TestEngines::newRow(engine, "highest taken") << QStringList {"0000", "9999"} << ""
+                                                         << "0001";
         }
     }
     void codeProposals()
@@ -198,31 +198,30 @@ private slots:
         QTest::addColumn<QString>("focus");
         for (const QString &engine : TestEngines::names()) {
             const QString badCode = "Az azonosító értéke hibás!\rCsak 0 és 9999 közötti értéket adhat meg!";
-            QTest::addRow("%s, letters", qPrintable(engine)) << engine << "12a"
-                                                             << "Rakott krumpli" << badCode << "edtEtelKod";
-            QTest::addRow("%s, too high", qPrintable(engine)) << engine << "10000"
-                                                              << "Rakott krumpli" << badCode << "edtEtelKod";
-            QTest::addRow("%s, negative", qPrintable(engine)) << engine << "-1"
-                                                              << "Rakott krumpli" << badCode << "edtEtelKod";
-            QTest::addRow("%s, empty", qPrintable(engine)) << engine << ""
-                                                           << "Rakott krumpli" << badCode << "edtEtelKod";
-            QTest::addRow("%s, exists padded", qPrintable(engine))
-                << engine << "7"
-                << "Rakott krumpli"
-                << "Az azonosító már létezik!\rVálasszon más azonosítót!"
-                << "edtEtelKod";
-            QTest::addRow("%s, short name", qPrintable(engine)) << engine << "8"
-                                                                << "Ab"
-                                                                << "A receptnevet kötelező megadni!"
-                                                                << "edtMegnevezes";
-            QTest::addRow("%s, blank name", qPrintable(engine)) << engine << "8"
-                                                                << "     "
-                                                                << "A receptnevet kötelező megadni!"
-                                                                << "edtMegnevezes";
-            QTest::addRow("%s, accepted", qPrintable(engine)) << engine << "8"
-                                                              << "Rakott krumpli"
-                                                              << ""
-                                                              << "";
+            TestEngines::newRow(engine, "letters") << "12a"
+                                                   << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "too high") << "10000"
+                                                    << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "negative") << "-1"
+                                                    << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "empty") << ""
+                                                 << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "exists padded") << "7"
+                                                         << "Rakott krumpli"
+                                                         << "Az azonosító már létezik!\rVálasszon más azonosítót!"
+                                                         << "edtEtelKod";
+            TestEngines::newRow(engine, "short name") << "8"
+                                                      << "Ab"
+                                                      << "A receptnevet kötelező megadni!"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "blank name") << "8"
+                                                      << "     "
+                                                      << "A receptnevet kötelező megadni!"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "accepted") << "8"
+                                                    << "Rakott krumpli"
+                                                    << ""
+                                                    << "";
         }
     }
     void newRecipeChecks()
@@ -262,8 +261,8 @@ private slots:
         TestEngines::addColumn();
         QTest::addColumn<bool>("addedFirst");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, added sugar first", qPrintable(engine)) << engine << true;
-            QTest::addRow("%s, added sugar last", qPrintable(engine)) << engine << false;
+            TestEngines::newRow(engine, "added sugar first") << true;
+            TestEngines::newRow(engine, "added sugar last") << false;
         }
     }
     void addedSugarAndSaltInEitherOrder()
@@ -361,34 +360,28 @@ private slots:
         for (const QString &engine : TestEngines::names()) {
             const int discontinued = int(RecipeDeletion::Outcome::Discontinued);
             const int nothing = int(RecipeDeletion::Outcome::Nothing);
-            QTest::addRow("%s, daily menu", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "daily menu")
                 << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                    "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
                 << int(MsgResult::Ok) << discontinued;
-            QTest::addRow("%s, a-la-carte menu", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "a-la-carte menu")
                 << "INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", \"Mennyiseg\") "
                    "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
                 << int(MsgResult::Ok) << discontinued;
-            QTest::addRow("%s, a-la-carte prices", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "a-la-carte prices")
                 << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\", \"Haszonkulcs\", \"Fixar\") "
                    "VALUES ('1000', '0005', 10, 500)"
                 << int(MsgResult::Ok) << discontinued;
-            QTest::addRow("%s, used, cancelled", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "used, cancelled")
                 << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                    "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
                 << int(MsgResult::Cancel) << nothing;
             // A raw material with the same register number is not the recipe.
-            QTest::addRow("%s, material of same number", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "material of same number")
                 << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                    "VALUES ('2026-03-01', '01', '211', '0005', 1)"
                 << int(MsgResult::Ok) << int(RecipeDeletion::Outcome::Deleted);
-            QTest::addRow("%s, unused, cancelled", qPrintable(engine))
-                << engine << "" << int(MsgResult::Cancel) << nothing;
+            TestEngines::newRow(engine, "unused, cancelled") << "" << int(MsgResult::Cancel) << nothing;
         }
     }
     void deletionLooksAtEveryTableThatNamesTheRecipe()
@@ -484,10 +477,10 @@ private slots:
         TestEngines::addColumn();
         QTest::addColumn<QString>("typed");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, taken", qPrintable(engine)) << engine << "1";
-            QTest::addRow("%s, not a number", qPrintable(engine)) << engine << "x";
-            QTest::addRow("%s, too long", qPrintable(engine)) << engine << "12345";
-            QTest::addRow("%s, empty", qPrintable(engine)) << engine << "";
+            TestEngines::newRow(engine, "taken") << "1";
+            TestEngines::newRow(engine, "not a number") << "x";
+            TestEngines::newRow(engine, "too long") << "12345";
+            TestEngines::newRow(engine, "empty") << "";
         }
     }
     void copyRefusesUnusableCode()

@@ -70,23 +70,21 @@ private slots:
         for (const QString &engine : TestEngines::names()) {
             const QString issued
                 = "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
-            QTest::addRow("%s, accepted", qPrintable(engine)) << engine << "" << QDate(2026, 3, 12) << 1.5 << ""
-                                                              << "";
-            QTest::addRow("%s, headcount not issued", qPrintable(engine))
-                << engine << "FALSE" << QDate(2026, 3, 12) << 1.5 << ""
-                << "";
-            QTest::addRow("%s, meal issued", qPrintable(engine))
-                << engine << "TRUE" << QDate(2026, 3, 12) << 1.5 << issued << "";
-            QTest::addRow("%s, issued is checked before quantity", qPrintable(engine))
-                << engine << "TRUE" << QDate(2026, 3, 12) << 0.0 << issued << "";
-            QTest::addRow("%s, zero quantity", qPrintable(engine))
-                << engine << "" << QDate(2026, 3, 12) << 0.0 << "Túl kevés a megadott mennyiség!"
+            TestEngines::newRow(engine, "accepted") << "" << QDate(2026, 3, 12) << 1.5 << ""
+                                                    << "";
+            TestEngines::newRow(engine, "headcount not issued") << "FALSE" << QDate(2026, 3, 12) << 1.5 << ""
+                                                                << "";
+            TestEngines::newRow(engine, "meal issued") << "TRUE" << QDate(2026, 3, 12) << 1.5 << issued << "";
+            TestEngines::newRow(engine, "issued is checked before quantity")
+                << "TRUE" << QDate(2026, 3, 12) << 0.0 << issued << "";
+            TestEngines::newRow(engine, "zero quantity")
+                << "" << QDate(2026, 3, 12) << 0.0 << "Túl kevés a megadott mennyiség!"
                 << "edtMennyiseg";
-            QTest::addRow("%s, negative quantity", qPrintable(engine))
-                << engine << "" << QDate(2026, 3, 12) << -1.0 << "Túl kevés a megadott mennyiség!"
+            TestEngines::newRow(engine, "negative quantity")
+                << "" << QDate(2026, 3, 12) << -1.0 << "Túl kevés a megadott mennyiség!"
                 << "edtMennyiseg";
-            QTest::addRow("%s, closing day", qPrintable(engine))
-                << engine << "" << QDate(2026, 2, 28) << 1.0
+            TestEngines::newRow(engine, "closing day")
+                << "" << QDate(2026, 2, 28) << 1.0
                 << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!"
                 << "dtpEtlap";
         }
@@ -138,14 +136,12 @@ private slots:
             const QString closed = "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
             const QString hasHeadcount = "A tétel nem törölhető!\rA tételhez tartozik létszám. Először törölje azt!";
             const QString ask = "Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!";
-            QTest::addRow("%s, no headcount", qPrintable(engine)) << engine << "" << QDate(2026, 3, 12) << "" << ask;
-            QTest::addRow("%s, headcount not issued", qPrintable(engine))
-                << engine << "FALSE" << QDate(2026, 3, 12) << "" << hasHeadcount;
-            QTest::addRow("%s, issued", qPrintable(engine))
-                << engine << "TRUE" << QDate(2026, 3, 12)
-                << "A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal." << hasHeadcount;
-            QTest::addRow("%s, closed screen date", qPrintable(engine))
-                << engine << "" << QDate(2026, 2, 28) << closed << closed;
+            TestEngines::newRow(engine, "no headcount") << "" << QDate(2026, 3, 12) << "" << ask;
+            TestEngines::newRow(engine, "headcount not issued") << "FALSE" << QDate(2026, 3, 12) << "" << hasHeadcount;
+            TestEngines::newRow(engine, "issued")
+                << "TRUE" << QDate(2026, 3, 12) << "A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal."
+                << hasHeadcount;
+            TestEngines::newRow(engine, "closed screen date") << "" << QDate(2026, 2, 28) << closed << closed;
         }
     }
     void browseProtections()
@@ -198,24 +194,24 @@ private slots:
         QTest::addColumn<QString>("message");
         for (const QString &engine : TestEngines::names()) {
             const QString itself = "Hibás értékadás!\rNem másolható önmagára!";
-            QTest::addRow("%s, copied", qPrintable(engine)) << engine << QDate(2026, 3, 13) << ""
-                                                            << "";
-            QTest::addRow("%s, onto itself", qPrintable(engine)) << engine << QDate(2026, 3, 12) << "" << itself;
-            QTest::addRow("%s, prompt cancelled", qPrintable(engine)) << engine << QDate(1900, 1, 1) << "" << itself;
-            QTest::addRow("%s, target closed", qPrintable(engine))
-                << engine << QDate(2026, 2, 27) << ""
+            TestEngines::newRow(engine, "copied") << QDate(2026, 3, 13) << ""
+                                                  << "";
+            TestEngines::newRow(engine, "onto itself") << QDate(2026, 3, 12) << "" << itself;
+            TestEngines::newRow(engine, "prompt cancelled") << QDate(1900, 1, 1) << "" << itself;
+            TestEngines::newRow(engine, "target closed")
+                << QDate(2026, 2, 27) << ""
                 << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-            QTest::addRow("%s, closed meanwhile by another computer", qPrintable(engine))
-                << engine << QDate(2026, 3, 13)
+            TestEngines::newRow(engine, "closed meanwhile by another computer")
+                << QDate(2026, 3, 13)
                 << "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-03-31', 'Havi zárás')"
                 << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-            QTest::addRow("%s, target meal issued", qPrintable(engine))
-                << engine << QDate(2026, 3, 13)
+            TestEngines::newRow(engine, "target meal issued")
+                << QDate(2026, 3, 13)
                 << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-13', "
                    "'02', 5, TRUE)"
                 << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
-            QTest::addRow("%s, other meal issued is no obstacle", qPrintable(engine))
-                << engine << QDate(2026, 3, 13)
+            TestEngines::newRow(engine, "other meal issued is no obstacle")
+                << QDate(2026, 3, 13)
                 << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-13', "
                    "'03', 5, TRUE)"
                 << "";
@@ -254,12 +250,11 @@ private slots:
         QTest::addColumn<QDate>("target");
         QTest::addColumn<QString>("message");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, same date elsewhere", qPrintable(engine)) << engine << "" << QDate(2026, 3, 12) << "";
-            QTest::addRow("%s, target warehouse closed later", qPrintable(engine))
-                << engine << "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-03-31', 'Havi zárás')"
+            TestEngines::newRow(engine, "same date elsewhere") << "" << QDate(2026, 3, 12) << "";
+            TestEngines::newRow(engine, "target warehouse closed later")
+                << "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-03-31', 'Havi zárás')"
                 << QDate(2026, 3, 12) << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-            QTest::addRow("%s, target meal issued", qPrintable(engine))
-                << engine
+            TestEngines::newRow(engine, "target meal issued")
                 << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-12', "
                    "'01', 5, TRUE)"
                 << QDate(2026, 3, 12)

@@ -36,21 +36,21 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("after");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, new headcount", qPrintable(engine))
-                << engine << "" << 40 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|40|0|"};
-            QTest::addRow("%s, changed", qPrintable(engine))
-                << engine << "50|FALSE" << 45 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|45|0|07"};
-            QTest::addRow("%s, zero removes", qPrintable(engine))
-                << engine << "50|FALSE" << 0 << QDate(2026, 3, 12) << "" << QStringList {};
-            QTest::addRow("%s, zero without row leaves none", qPrintable(engine))
-                << engine << "" << 0 << QDate(2026, 3, 12) << "" << QStringList {};
-            QTest::addRow("%s, issued changed", qPrintable(engine))
-                << engine << "50|TRUE" << 60 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|60|1|07"};
-            QTest::addRow("%s, issued zero refused", qPrintable(engine))
-                << engine << "50|TRUE" << 0 << QDate(2026, 3, 12) << "Kiszabott létszám nem lehet nulla!"
+            TestEngines::newRow(engine, "new headcount")
+                << "" << 40 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|40|0|"};
+            TestEngines::newRow(engine, "changed")
+                << "50|FALSE" << 45 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|45|0|07"};
+            TestEngines::newRow(engine, "zero removes")
+                << "50|FALSE" << 0 << QDate(2026, 3, 12) << "" << QStringList {};
+            TestEngines::newRow(engine, "zero without row leaves none")
+                << "" << 0 << QDate(2026, 3, 12) << "" << QStringList {};
+            TestEngines::newRow(engine, "issued changed")
+                << "50|TRUE" << 60 << QDate(2026, 3, 12) << "" << QStringList {"2026-03-12|01|60|1|07"};
+            TestEngines::newRow(engine, "issued zero refused")
+                << "50|TRUE" << 0 << QDate(2026, 3, 12) << "Kiszabott létszám nem lehet nulla!"
                 << QStringList {"2026-03-12|01|50|1|07"};
-            QTest::addRow("%s, closed date", qPrintable(engine))
-                << engine << "50|FALSE" << 0 << QDate(2026, 2, 28)
+            TestEngines::newRow(engine, "closed date")
+                << "50|FALSE" << 0 << QDate(2026, 2, 28)
                 << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!"
                 << QStringList {"2026-02-28|01|50|0|07"};
         }

@@ -67,30 +67,20 @@ private slots:
         TestEngines::addColumn();
         QTest::addColumn<QStringList>("sorted");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, Á with A, before B", qPrintable(engine))
-                << engine << QStringList {"Ábra", "alma", "Alma", "Ásó", "Bab"};
-            QTest::addRow("%s, É with E", qPrintable(engine))
-                << engine << QStringList {"Ecet", "Eper", "Étel", "Ezer", "Fánk"};
-            QTest::addRow("%s, cs after c", qPrintable(engine))
-                << engine << QStringList {"Cékla", "Cukor", "Csiga", "Csuka", "Dió"};
-            QTest::addRow("%s, dz and dzs after d", qPrintable(engine))
-                << engine << QStringList {"Dió", "Dúc", "Dzéta", "Dzsem", "Egres"};
-            QTest::addRow("%s, gy after g", qPrintable(engine))
-                << engine << QStringList {"Gúla", "Gulyás", "Gyöngy", "Gyümölcs", "Hagyma"};
-            QTest::addRow("%s, ly after l", qPrintable(engine)) << engine << QStringList {"Lúd", "Luk", "Lyuk", "Mák"};
-            QTest::addRow("%s, ny after n", qPrintable(engine))
-                << engine << QStringList {"Nő", "Nudli", "Nyúl", "Olaj"};
-            QTest::addRow("%s, sz after s", qPrintable(engine))
-                << engine << QStringList {"Sütemény", "Szalonna", "Szilva", "Tea"};
-            QTest::addRow("%s, ty after t", qPrintable(engine))
-                << engine << QStringList {"Tök", "Túró", "Tyúk", "Uborka"};
-            QTest::addRow("%s, zs after z", qPrintable(engine))
-                << engine << QStringList {"Zab", "Zeller", "Zuhany", "Zsemle"};
-            QTest::addRow("%s, Ö and Ő after O", qPrintable(engine))
-                << engine << QStringList {"Olaj", "Orda", "Öntet", "Őz", "Paprika"};
-            QTest::addRow("%s, Ü and Ű one letter after U", qPrintable(engine))
-                << engine << QStringList {"Uborka", "Utó", "Űr", "Üveg", "Vaj"};
-            QTest::addRow("%s, Á not after Z", qPrintable(engine)) << engine << QStringList {"Ánizs", "Zab"};
+            TestEngines::newRow(engine, "Á with A, before B") << QStringList {"Ábra", "alma", "Alma", "Ásó", "Bab"};
+            TestEngines::newRow(engine, "É with E") << QStringList {"Ecet", "Eper", "Étel", "Ezer", "Fánk"};
+            TestEngines::newRow(engine, "cs after c") << QStringList {"Cékla", "Cukor", "Csiga", "Csuka", "Dió"};
+            TestEngines::newRow(engine, "dz and dzs after d") << QStringList {"Dió", "Dúc", "Dzéta", "Dzsem", "Egres"};
+            TestEngines::newRow(engine, "gy after g") << QStringList {"Gúla", "Gulyás", "Gyöngy", "Gyümölcs", "Hagyma"};
+            TestEngines::newRow(engine, "ly after l") << QStringList {"Lúd", "Luk", "Lyuk", "Mák"};
+            TestEngines::newRow(engine, "ny after n") << QStringList {"Nő", "Nudli", "Nyúl", "Olaj"};
+            TestEngines::newRow(engine, "sz after s") << QStringList {"Sütemény", "Szalonna", "Szilva", "Tea"};
+            TestEngines::newRow(engine, "ty after t") << QStringList {"Tök", "Túró", "Tyúk", "Uborka"};
+            TestEngines::newRow(engine, "zs after z") << QStringList {"Zab", "Zeller", "Zuhany", "Zsemle"};
+            TestEngines::newRow(engine, "Ö and Ő after O") << QStringList {"Olaj", "Orda", "Öntet", "Őz", "Paprika"};
+            TestEngines::newRow(engine, "Ü and Ű one letter after U")
+                << QStringList {"Uborka", "Utó", "Űr", "Üveg", "Vaj"};
+            TestEngines::newRow(engine, "Á not after Z") << QStringList {"Ánizs", "Zab"};
         }
     }
     void order()
@@ -115,19 +105,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("found");
         for (const QString &engine : TestEngines::names()) {
-            QTest::addRow("%s, ASCII case", qPrintable(engine)) << engine << "ALM" << QStringList {"alma"};
-            QTest::addRow("%s, accented capital typed small", qPrintable(engine))
-                << engine << "étel" << QStringList {"ÉTEL", "Étel nélkül"};
-            QTest::addRow("%s, accented small typed capital", qPrintable(engine))
-                << engine << "ŐZ" << QStringList {"őzgerinc"};
-            QTest::addRow("%s, double acute capital", qPrintable(engine)) << engine << "űr" << QStringList {"Űrtészta"};
-            QTest::addRow("%s, percent is literal", qPrintable(engine))
-                << engine << "100%" << QStringList {"100% gyümölcs"};
-            QTest::addRow("%s, underscore is literal", qPrintable(engine)) << engine << "a_" << QStringList {"a_b"};
-            QTest::addRow("%s, quote", qPrintable(engine)) << engine << "o'b" << QStringList {"O'Brien"};
-            QTest::addRow("%s, double quote", qPrintable(engine)) << engine << "12\"" << QStringList {"12\" tálca"};
-            QTest::addRow("%s, backslash", qPrintable(engine)) << engine << "c:\\" << QStringList {"C:\\út"};
-            QTest::addRow("%s, nothing", qPrintable(engine)) << engine << "x" << QStringList {};
+            TestEngines::newRow(engine, "ASCII case") << "ALM" << QStringList {"alma"};
+            TestEngines::newRow(engine, "accented capital typed small")
+                << "étel" << QStringList {"ÉTEL", "Étel nélkül"};
+            TestEngines::newRow(engine, "accented small typed capital") << "ŐZ" << QStringList {"őzgerinc"};
+            TestEngines::newRow(engine, "double acute capital") << "űr" << QStringList {"Űrtészta"};
+            TestEngines::newRow(engine, "percent is literal") << "100%" << QStringList {"100% gyümölcs"};
+            TestEngines::newRow(engine, "underscore is literal") << "a_" << QStringList {"a_b"};
+            TestEngines::newRow(engine, "quote") << "o'b" << QStringList {"O'Brien"};
+            TestEngines::newRow(engine, "double quote") << "12\"" << QStringList {"12\" tálca"};
+            TestEngines::newRow(engine, "backslash") << "c:\\" << QStringList {"C:\\út"};
+            TestEngines::newRow(engine, "nothing") << "x" << QStringList {};
         }
     }
     void prefixSearch()
