@@ -3,7 +3,7 @@
 #include "core/Codes.h"
 #include "core/Dates.h"
 #include "store/HungarianCollation.h"
-#include "store/TextSearch.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
 #include <QVariantList>
@@ -52,16 +52,14 @@ Checked<Condition> condition(const QSqlDatabase &db, const SearchField &search, 
     case Match::TextExact:
         return Checked<Condition>::accepted({field + QStringLiteral(" = ?"), {typed}});
     case Match::PrefixNoCase:
-        return Checked<Condition>::accepted(
-            {TextSearch::prefixCondition(db, field), {TextSearch::prefixPattern(typed)}});
+        return Checked<Condition>::accepted({Sql::prefixCondition(db, field), {Sql::prefixPattern(typed)}});
     case Match::WholeNoCase:
-        return Checked<Condition>::accepted(
-            {TextSearch::equalNoCaseCondition(db, field), {TextSearch::noCaseValue(typed)}});
+        return Checked<Condition>::accepted({Sql::equalNoCaseCondition(db, field), {typed}});
     case Match::DateExact: {
         const QDate date = Dates::parse(typed);
         if (!date.isValid())
             return Checked<Condition>::refused(bad);
-        return Checked<Condition>::accepted({field + QStringLiteral(" = ?"), {date}});
+        return Checked<Condition>::accepted({field + QStringLiteral(" = ?"), {Sql::date(date)}});
     }
     case Match::PercentExact: {
         bool ok = false;

@@ -5,6 +5,8 @@
 #include "core/Money.h"
 #include "core/Rounding.h"
 #include "master/WriteFailure.h"
+#include "session/Session.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
@@ -137,7 +139,7 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
             if (!date.isValid())
                 return Checked<QVariantMap>::refused(
                     Refusal::error(QStringLiteral("Hibás értékadás!\rA megadott érték nem dátum!"), field.control));
-            values.insert(field.field, date);
+            values.insert(field.field, Sql::date(date));
             break;
         }
         case FieldKind::Money: {
@@ -145,7 +147,7 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
             if (!money || *money < Money())
                 return Checked<QVariantMap>::refused(Refusal::error(
                     QStringLiteral("Hibás értékadás!\rA norma csak nem negatív szám lehet!"), field.control));
-            values.insert(field.field, money->toDouble());
+            values.insert(field.field, Sql::money(*money));
             break;
         }
         case FieldKind::Lookup:
@@ -218,6 +220,20 @@ QVariantMap CodeTableStore::read(const QString &key) const
             row.insert(record.fieldName(i), record.value(i));
     }
     return row;
+}
+
+bool CodeTableStore::followActiveWarehouse(Session &session, const QString &key) const
+{
+    if (m_member.id != CodeTableId::Warehouses || keyValue(key).toInt() != session.aktivRaktar())
+        return false;
+    const QVariantMap row = read(key);
+    if (row.isEmpty())
+        return false;
+    const QString name = row.value(m_member.nameField).toString();
+    if (name == session.aktivRaktarNev())
+        return false;
+    session.setAktivRaktarNev(name);
+    return true;
 }
 
 Checked<bool> CodeTableStore::used(const QString &key) const

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariantMap>
 
+class Session;
+
 // What the edit screen hands over: each field's text as typed (a date as ISO text, a look-up
 // as the chosen row's key). Fields not given count as empty.
 using CodeEntry = QHash<QString, QString>;
@@ -47,6 +49,10 @@ public:
     bool exists(const QString &key) const;
     // The row's fields by name; empty when there is no such row.
     QVariantMap read(const QString &key) const;
+
+    // After a change of row `key`: when it is the session's active warehouse (member Warehouses),
+    // the session's warehouse name (AktivRaktarNev) becomes the stored one. True when it changed.
+    bool followActiveWarehouse(Session &session, const QString &key) const;
 
     // The weighted average of the loss codes: the months that are not 0, rounded to a whole
     // number (halves to even); 0 when every month is 0.

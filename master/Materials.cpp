@@ -2,12 +2,12 @@
 
 #include "core/Codes.h"
 #include "master/WriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
 #include <cmath>
 
 namespace {
@@ -50,13 +50,13 @@ Checked<bool> exists(QSqlDatabase db, const QString &ledger, const QString &numb
 // The master fields of a material as written, nutrients per unit of measure.
 QList<std::pair<QString, QVariant>> masterValues(const MaterialEntry &e)
 {
-    QList<std::pair<QString, QVariant>> values = {{QStringLiteral("Megnevezes"), e.name},
-        {QStringLiteral("Csoport"), e.group}, {QStringLiteral("Mertekegyseg"), e.unit},
-        {QStringLiteral("MenySzorzo"), e.multiplier}, {QStringLiteral("AfaCsoport"), e.vatGroup},
-        {QStringLiteral("NyilvAr"), e.price.toDouble()}, {QStringLiteral("Kerekites"), e.rounding},
-        {QStringLiteral("KeszletMin"), e.minimum}, {QStringLiteral("KeszletMax"), e.maximum},
-        {QStringLiteral("Vkod"), e.lossCode}, {QStringLiteral("Hso"), e.addedSalt ? 1 : 0},
-        {QStringLiteral("Hcukor"), e.addedSugar ? 1 : 0}};
+    QList<std::pair<QString, QVariant>> values
+        = {{QStringLiteral("Megnevezes"), e.name}, {QStringLiteral("Csoport"), e.group},
+            {QStringLiteral("Mertekegyseg"), e.unit}, {QStringLiteral("MenySzorzo"), e.multiplier},
+            {QStringLiteral("AfaCsoport"), e.vatGroup}, {QStringLiteral("NyilvAr"), Sql::money(e.price)},
+            {QStringLiteral("Kerekites"), e.rounding}, {QStringLiteral("KeszletMin"), e.minimum},
+            {QStringLiteral("KeszletMax"), e.maximum}, {QStringLiteral("Vkod"), e.lossCode},
+            {QStringLiteral("Hso"), Sql::flag(e.addedSalt)}, {QStringLiteral("Hcukor"), Sql::flag(e.addedSugar)}};
     for (const QString &field : Materials::nutrientFields())
         values << std::pair<QString, QVariant>{field, e.nutrients.value(field) * e.multiplier};
     return values;
@@ -251,13 +251,13 @@ std::optional<MaterialEntry> read(QSqlDatabase db, const QString &ledger, const 
     e.unit = value("Mertekegyseg").toString();
     e.multiplier = value("MenySzorzo").toDouble();
     e.vatGroup = value("AfaCsoport").toString();
-    e.price = Money::fromDouble(value("NyilvAr").toDouble());
+    e.price = Sql::toMoney(value("NyilvAr"));
     e.rounding = value("Kerekites").toInt();
     e.minimum = value("KeszletMin").toDouble();
     e.maximum = value("KeszletMax").toDouble();
     e.lossCode = value("Vkod").toString();
-    e.addedSalt = value("Hso").toBool();
-    e.addedSugar = value("Hcukor").toBool();
+    e.addedSalt = Sql::toFlag(value("Hso"));
+    e.addedSugar = Sql::toFlag(value("Hcukor"));
     // A damaged row with a zero multiplier shows its stored values rather than dividing by zero.
     const double divisor = e.multiplier != 0 ? e.multiplier : 1;
     for (const QString &field : nutrientFields())

@@ -2,7 +2,8 @@
 
 #include "master/RecipeCodes.h"
 #include "master/RecipeValues.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
@@ -54,7 +55,7 @@ Checked<QString> copy(
     header.addBindValue(*code);
     header.addBindValue(source.value(0).toString().left(NameWidth - mark.size()) + mark);
     header.addBindValue(text);
-    header.addBindValue(today);
+    header.addBindValue(Sql::date(today));
     for (int i = 0; i < copied.size(); ++i)
         header.addBindValue(source.value(1 + i));
     source.finish();
@@ -66,12 +67,12 @@ Checked<QString> copy(
                        "ORDER BY \"ReceptAzon\""));
     read.addBindValue(from);
     if (!read.exec())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal(read.lastError().text()));
+        return Checked<QString>::refused(WriteFailure::failed(read.lastError()));
     while (read.next())
         copiedLines << QVariantList {read.value(0), read.value(1), read.value(2)};
 
     if (!header.exec())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal(header.lastError().text()));
+        return Checked<QString>::refused(WriteFailure::failed(header.lastError()));
     QSqlQuery lines(db);
     lines.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
                                  "VALUES (?, ?, ?, ?)"));
@@ -80,10 +81,10 @@ Checked<QString> copy(
         for (const QVariant &value : line)
             lines.addBindValue(value);
         if (!lines.exec())
-            return Checked<QString>::refused(RecipeWriteFailure::refusal(lines.lastError().text()));
+            return Checked<QString>::refused(WriteFailure::failed(lines.lastError()));
     }
     if (!guard.commit())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal());
+        return Checked<QString>::refused(WriteFailure::failed());
     return Checked<QString>::accepted(*code);
 }
 

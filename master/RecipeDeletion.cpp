@@ -2,7 +2,8 @@
 
 #include "core/Messenger.h"
 #include "core/Refusal.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -45,10 +46,10 @@ static Outcome discontinue(QSqlDatabase db, Messenger &messenger, const QString 
         return Outcome::Nothing;
     QSqlQuery query(db);
     query.prepare(QStringLiteral("UPDATE \"ReceptFej\" SET \"EndDat\" = ? WHERE \"EtelKod\" = ?"));
-    query.addBindValue(today);
+    query.addBindValue(Sql::date(today));
     query.addBindValue(code);
     if (!query.exec()) {
-        RecipeWriteFailure::refusal().show(messenger);
+        WriteFailure::failed().show(messenger);
         return Outcome::Nothing;
     }
     return Outcome::Discontinued;
@@ -93,7 +94,7 @@ Outcome run(QSqlDatabase db, Messenger &messenger, const QString &code, const QD
     case Removal::Failed:
         break;
     }
-    RecipeWriteFailure::refusal().show(messenger);
+    WriteFailure::failed().show(messenger);
     return Outcome::Nothing;
 }
 

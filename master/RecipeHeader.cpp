@@ -1,7 +1,8 @@
 #include "master/RecipeHeader.h"
 
 #include "master/RecipeCodes.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -38,10 +39,10 @@ Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &t
     query.addBindValue(header.name.trimmed());
     query.addBindValue(header.norm);
     query.addBindValue(header.text);
-    query.addBindValue(today);
+    query.addBindValue(Sql::date(today));
     query.addBindValue(header.variety);
     if (!guard.isActive() || !query.exec() || !guard.commit())
-        return Checked<QString>::refused(RecipeWriteFailure::refusal());
+        return Checked<QString>::refused(WriteFailure::failed());
     return Checked<QString>::accepted(*code);
 }
 
@@ -55,11 +56,11 @@ Refusal change(QSqlDatabase db, const RecipeHeader &header, const QDate &today)
     query.addBindValue(header.name.trimmed());
     query.addBindValue(header.norm);
     query.addBindValue(header.text);
-    query.addBindValue(today);
+    query.addBindValue(Sql::date(today));
     query.addBindValue(header.variety);
     query.addBindValue(header.code);
     if (!query.exec())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
     return Refusal();
 }
 
@@ -67,7 +68,7 @@ bool touch(QSqlDatabase db, const QString &code, const QDate &today)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("UPDATE \"ReceptFej\" SET \"ModDat\" = ? WHERE \"EtelKod\" = ?"));
-    query.addBindValue(today);
+    query.addBindValue(Sql::date(today));
     query.addBindValue(code);
     return query.exec();
 }

@@ -3,7 +3,7 @@
 #include "core/Messenger.h"
 #include "core/Rounding.h"
 #include "master/RecipeHeader.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -29,11 +29,11 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
     query.addBindValue(line.registerNumber);
     query.addBindValue(per100(line.quantity, portions));
     if (!guard.isActive() || !query.exec() || !query.next())
-        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+        return Checked<qint64>::refused(WriteFailure::failed());
     const qint64 id = query.value(0).toLongLong();
     query.finish();
     if (!RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+        return Checked<qint64>::refused(WriteFailure::failed());
     return Checked<qint64>::accepted(id);
 }
 
@@ -48,7 +48,7 @@ Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &to
     query.addBindValue(Rounding::round(line.quantity, 3));
     query.addBindValue(lineId);
     if (!guard.isActive() || !query.exec() || !RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
     return Refusal();
 }
 
@@ -69,7 +69,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, const QString &code, qin
     query.prepare(QStringLiteral("DELETE FROM \"Recept\" WHERE \"ReceptAzon\" = ?"));
     query.addBindValue(lineId);
     if (!guard.isActive() || !query.exec() || !RecipeHeaders::touch(db, code, today) || !guard.commit()) {
-        RecipeWriteFailure::refusal().show(messenger);
+        WriteFailure::failed().show(messenger);
         return false;
     }
     return true;

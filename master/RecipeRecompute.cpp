@@ -4,6 +4,7 @@
 #include "master/RecipeValues.h"
 #include "master/RecipeVatRates.h"
 #include "session/Settings.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QHash>
@@ -38,10 +39,10 @@ static bool readIngredients(QSqlDatabase db, const QString &code, QHash<QString,
     while (query.next()) {
         RecipeIngredient line;
         line.quantity = query.value(1).toDouble();
-        line.price = Money::fromDouble(query.value(2).toDouble());
+        line.price = Sql::toMoney(query.value(2));
         line.vatGroup = query.value(3).toString();
-        line.addedSugar = query.value(4).toBool();
-        line.addedSalt = query.value(5).toBool();
+        line.addedSugar = Sql::toFlag(query.value(4));
+        line.addedSalt = Sql::toFlag(query.value(5));
         line.nutrients.reserve(count);
         for (int i = 0; i < count; ++i)
             line.nutrients << query.value(6 + i).toDouble();
@@ -62,8 +63,8 @@ static QString updateStatement()
 
 static bool write(QSqlQuery &update, const QString &code, const RecipeValues &values)
 {
-    update.addBindValue(values.netto.toDouble());
-    update.addBindValue(values.afa.toDouble());
+    update.addBindValue(Sql::money(values.netto));
+    update.addBindValue(Sql::money(values.afa));
     for (double total : values.nutrients)
         update.addBindValue(total);
     update.addBindValue(values.addedSugar);

@@ -1,5 +1,7 @@
 #include "master/RecipeVatRates.h"
 
+#include "store/Sql.h"
+
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -10,7 +12,7 @@ RecipeVatRates RecipeVatRates::read(QSqlDatabase db, const QDate &day)
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT \"AfaCsoport\", \"AfaErtek\" FROM \"Afa\" WHERE \"Datum\" <= ? "
                                  "ORDER BY \"Datum\", \"AfaErtek\", \"Afakod\""));
-    query.addBindValue(day);
+    query.addBindValue(Sql::date(day));
     if (query.exec()) {
         while (query.next())
             rates.set(query.value(0).toString(), query.value(1).toDouble());

@@ -12,7 +12,15 @@ Refusal busy()
 
 Refusal failed(const QSqlError &error)
 {
-    return Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!\r") + error.text());
+    const QString detail = error.text().trimmed();
+    return detail.isEmpty()
+        ? failed()
+        : Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!\r") + detail);
+}
+
+Refusal failed()
+{
+    return Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!"));
 }
 
 Refusal vanished()

@@ -9,8 +9,10 @@ namespace WriteFailure {
 
 // The write transaction could not start (another computer has been writing for too long).
 Refusal busy();
-// A statement or the commit failed (disk full, lost connection); the driver's text follows.
+// A statement or the commit failed (disk full, lost connection); the driver's text follows when
+// there is one.
 Refusal failed(const QSqlError &error);
+Refusal failed();
 // The row was deleted by another computer meanwhile.
 Refusal vanished();
 

@@ -1,7 +1,8 @@
 #include "menu/Headcount.h"
 
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlQuery>
@@ -15,11 +16,11 @@ Entry read(QSqlDatabase db, const QDate &date, const QString &meal)
     QSqlQuery query(db);
     query.prepare(
         QStringLiteral("SELECT \"Letszam\", \"Kiadva\" FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"));
-    query.addBindValue(date);
+    query.addBindValue(Sql::date(date));
     query.addBindValue(meal);
     if (query.exec() && query.next()) {
         entry.count = query.value(0).toInt();
-        entry.issued = query.value(1).toBool();
+        entry.issued = Sql::toFlag(query.value(1));
         entry.exists = true;
     }
     return entry;
@@ -46,7 +47,7 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
         return MenuGuards::closedMonth();
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::busy();
     const Entry entry = read(db, date, meal);
     if (count == 0 && entry.issued)
         return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
@@ -54,18 +55,18 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
     bool written = true;
     if (count == 0)
         written = !entry.exists
-            || exec(
-                db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"), {date, meal});
+            || exec(db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
+                {Sql::date(date), meal});
     else if (entry.exists)
         written = exec(db,
             QStringLiteral("UPDATE \"Letszam\" SET \"Letszam\" = ? WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
-            {count, date, meal});
+            {count, Sql::date(date), meal});
     else
         written = exec(db,
             QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
                            "VALUES (?, ?, ?, ?, ?)"),
-            {date, meal, count, false, QString()});
-    return written && guard.commit() ? Refusal() : RecipeWriteFailure::refusal();
+            {Sql::date(date), meal, count, Sql::flag(false), QString()});
+    return written && guard.commit() ? Refusal() : WriteFailure::failed();
 }
 
 } // namespace Headcount

@@ -1,11 +1,13 @@
 #include "menu/MenuCopy.h"
 
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "menu/MenuRows.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QList>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <optional>
@@ -19,7 +21,7 @@ static QList<MenuRow> rowsOf(QSqlDatabase db, const QDate &day, bool *ok)
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\" FROM \"Etlap\" "
                                  "WHERE \"Datum\" = ? ORDER BY \"EtlapAzon\""));
-    query.addBindValue(day);
+    query.addBindValue(Sql::date(day));
     *ok = query.exec();
     while (*ok && query.next())
         rows << MenuRow {day, query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -47,7 +49,7 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
     if (!target.sameWarehouse)
         guard.emplace(target.db);
     if (!ok || !guard->isActive())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
 
     const QDate closed = qMax(target.closedThrough, MenuGuards::closedThrough(target.db));
     if (!MenuGuards::isOpen(target.date, closed))
@@ -62,15 +64,15 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
         QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                        "VALUES (?, ?, ?, ?, ?)"));
     for (const MenuRow &row : rows) {
-        insert.addBindValue(target.date);
+        insert.addBindValue(Sql::date(target.date));
         insert.addBindValue(row.meal);
         insert.addBindValue(row.account);
         insert.addBindValue(row.dish);
         insert.addBindValue(row.quantity);
         if (!insert.exec())
-            return RecipeWriteFailure::refusal();
+            return WriteFailure::failed(insert.lastError());
     }
-    return guard->commit() ? Refusal() : RecipeWriteFailure::refusal();
+    return guard->commit() ? Refusal() : WriteFailure::failed();
 }
 
 } // namespace MenuCopy

@@ -1,6 +1,7 @@
 #include "menu/MenuGuards.h"
 
 #include "core/Messenger.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -16,7 +17,7 @@ QDate closedThrough(QSqlDatabase db)
 {
     QSqlQuery query(db);
     if (query.exec(QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\"")) && query.next())
-        return query.value(0).toDate();
+        return Sql::toDate(query.value(0));
     return QDate();
 }
 
@@ -25,10 +26,10 @@ bool hasHeadcount(QSqlDatabase db, const QDate &date, const QString &meal, bool 
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?")
         + (issuedOnly ? QStringLiteral(" AND \"Kiadva\" = ?") : QString()));
-    query.addBindValue(date);
+    query.addBindValue(Sql::date(date));
     query.addBindValue(meal);
     if (issuedOnly)
-        query.addBindValue(true);
+        query.addBindValue(Sql::flag(true));
     // A headcount table that cannot be read blocks: never write past a protection blind.
     return !query.exec() || !query.next() || query.value(0).toInt() > 0;
 }

@@ -1,6 +1,8 @@
 #include "menu/MenuList.h"
 
 #include "menu/MenuRows.h"
+#include "store/HungarianCollation.h"
+#include "store/Sql.h"
 #include "store/WorkTable.h"
 
 #include <QSqlError>
@@ -47,7 +49,7 @@ bool rebuild(QSqlDatabase db, const Filter &filter, QString *error)
         query.addBindValue(QString());
         query.addBindValue(MenuRows::recipeAccount());
         if (!filter.allDates)
-            query.addBindValue(filter.date);
+            query.addBindValue(Sql::date(filter.date));
         if (!query.exec()) {
             if (error)
                 *error = query.lastError().text();
@@ -59,13 +61,14 @@ bool rebuild(QSqlDatabase db, const Filter &filter, QString *error)
 
 QString selectSql(Order order)
 {
+    const QString name = HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\""));
     QString orderBy;
     switch (order) {
     case Order::DateMealName:
-        orderBy = QStringLiteral("\"Datum\", \"EtkKod\", \"Megnevezes\", \"EtlapAzon\"");
+        orderBy = QStringLiteral("\"Datum\", \"EtkKod\", %1, \"EtlapAzon\"").arg(name);
         break;
     case Order::Name:
-        orderBy = QStringLiteral("\"Megnevezes\", \"EtlapAzon\"");
+        orderBy = name + QStringLiteral(", \"EtlapAzon\"");
         break;
     case Order::Id:
         orderBy = QStringLiteral("\"EtlapAzon\"");

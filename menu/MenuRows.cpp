@@ -1,10 +1,12 @@
 #include "menu/MenuRows.h"
 
 #include "core/Messenger.h"
-#include "master/RecipeWriteFailure.h"
+#include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -28,7 +30,7 @@ MenuRow read(QSqlDatabase db, qint64 id)
                                  "WHERE \"EtlapAzon\" = ?"));
     query.addBindValue(id);
     if (query.exec() && query.next()) {
-        row.date = query.value(0).toDate();
+        row.date = Sql::toDate(query.value(0));
         row.meal = query.value(1).toString();
         row.account = query.value(2).toString();
         row.dish = query.value(3).toString();
@@ -75,24 +77,24 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+        return Checked<qint64>::refused(WriteFailure::busy());
     if (const Refusal refusal = checkSave(db, row, closedThrough))
         return Checked<qint64>::refused(refusal);
     QSqlQuery query(db);
     query.prepare(
         QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
                        "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
-    query.addBindValue(row.date);
+    query.addBindValue(Sql::date(row.date));
     query.addBindValue(row.meal);
     query.addBindValue(row.account);
     query.addBindValue(row.dish);
     query.addBindValue(row.quantity);
     if (!query.exec() || !query.next())
-        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+        return Checked<qint64>::refused(WriteFailure::failed(query.lastError()));
     const qint64 id = query.value(0).toLongLong();
     query.finish();
     if (!guard.commit())
-        return Checked<qint64>::refused(RecipeWriteFailure::refusal());
+        return Checked<qint64>::refused(WriteFailure::failed());
     return Checked<qint64>::accepted(id);
 }
 
@@ -100,7 +102,7 @@ Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &clos
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::busy();
     const MenuRow stored = read(db, id);
     if (!stored.date.isValid())
         return MenuGuards::noRowSelected();
@@ -114,14 +116,14 @@ Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &clos
     query.prepare(
         QStringLiteral("UPDATE \"Etlap\" SET \"Datum\" = ?, \"EtkTip\" = ?, \"FokSzam\" = ?, \"EtelKod\" = ?, "
                        "\"Mennyiseg\" = ? WHERE \"EtlapAzon\" = ?"));
-    query.addBindValue(row.date);
+    query.addBindValue(Sql::date(row.date));
     query.addBindValue(row.meal);
     query.addBindValue(row.account);
     query.addBindValue(row.dish);
     query.addBindValue(row.quantity);
     query.addBindValue(id);
     if (!query.exec() || !guard.commit())
-        return RecipeWriteFailure::refusal();
+        return WriteFailure::failed();
     return Refusal();
 }
 
@@ -155,8 +157,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &
         return false;
 
     TransactionGuard guard(db);
-    const Refusal late
-        = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : RecipeWriteFailure::refusal();
+    const Refusal late = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : WriteFailure::busy();
     if (late) {
         late.show(messenger);
         return false;
@@ -165,7 +166,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &
     query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));
     query.addBindValue(id);
     if (!query.exec() || !guard.commit()) {
-        RecipeWriteFailure::refusal().show(messenger);
+        WriteFailure::failed().show(messenger);
         return false;
     }
     return true;

@@ -5,13 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
-#include <QStorageInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QVariant>
-
 #include <libpq-fe.h>
-#include <sqlite3.h>
 
 namespace Database {
 
@@ -146,20 +144,6 @@ QString connectionName(const QString &target)
     return QStringLiteral("salvia:") + target;
 }
 
-// Unicode case folding for the case-insensitive search (SQLite's own lower() and LIKE know
-// ASCII letters only).
-void foldFunction(sqlite3_context *context, int argc, sqlite3_value **argv)
-{
-    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto *text = static_cast<const char16_t *>(sqlite3_value_text16(argv[0]));
-    const int bytes = sqlite3_value_bytes16(argv[0]);
-    const QString folded = QString::fromUtf16(text, bytes / 2).toCaseFolded();
-    sqlite3_result_text16(context, folded.utf16(), int(folded.size() * 2), SQLITE_TRANSIENT);
-}
-
 QSqlDatabase openSqlite(const QString &file)
 {
     const QString name = connectionName(QFileInfo(file).absoluteFilePath());
@@ -238,12 +222,6 @@ QString configureSqlite(QSqlDatabase db)
                                     .arg(db.databaseName(), synchronous);
     query.finish();
 
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        if (auto *sqlite = *static_cast<sqlite3 *const *>(handle.constData()))
-            sqlite3_create_function_v2(sqlite, "salvia_fold", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
-                foldFunction, nullptr, nullptr, nullptr);
-    }
     HungarianCollation::install(db);
     return mode;
 }

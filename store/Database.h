@@ -47,7 +47,8 @@ QString connectionInfo(const QString &uri, QString *error = nullptr);
 QSqlDatabase shared(const QString &location);
 QSqlDatabase warehouse(const QString &location, int warehouse);
 
-// Sets up a freshly opened SQLite connection: journal mode, synchronous, the case-folding function.
+// Sets up a freshly opened SQLite connection: journal mode, synchronous, the Hungarian collation and
+// the Unicode lower().
 // Returns the journal mode it ended with ("wal", or a rollback journal such as "delete").
 QString configureSqlite(QSqlDatabase db);
 

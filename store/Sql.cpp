@@ -1,6 +1,7 @@
 #include "store/Sql.h"
 
 #include "store/Database.h"
+#include "store/HungarianCollation.h"
 
 #include <QSqlError>
 #include <cmath>
@@ -131,14 +132,20 @@ qint64 insertReturningId(QSqlDatabase db, const QString &table, const QStringLis
     return query.value(0).toLongLong();
 }
 
-QString prefixCondition(QSqlDatabase db, const QString &field)
+// lower() of an expression for every letter: PostgreSQL's follows the case rules of the collation
+// it is given (the column's own "C" knows ASCII only), SQLite's is the Unicode one that
+// HungarianCollation registers on every connection.
+static QString lowered(QSqlDatabase db, const QString &expression)
 {
     if (Database::engineOf(db) == Database::Engine::PostgreSQL)
-        return QStringLiteral("lower(%1 COLLATE \"und-x-icu\") LIKE lower(CAST(? AS TEXT) COLLATE \"und-x-icu\") "
-                              "ESCAPE '\\'")
-            .arg(quoted(field));
-    // salvia_fold() is registered on every SQLite connection by Database.
-    return QStringLiteral("salvia_fold(%1) LIKE salvia_fold(?) ESCAPE '\\'").arg(quoted(field));
+        return QStringLiteral("lower(CAST(%1 AS TEXT) COLLATE %2)").arg(expression, HungarianCollation::sqlName());
+    return QStringLiteral("lower(%1)").arg(expression);
+}
+
+QString prefixCondition(QSqlDatabase db, const QString &expression)
+{
+    return lowered(db, expression) + QStringLiteral(" LIKE ") + lowered(db, QStringLiteral("?"))
+        + QStringLiteral(" ESCAPE '\\'");
 }
 
 QString prefixPattern(const QString &typed)
@@ -150,6 +157,11 @@ QString prefixPattern(const QString &typed)
         escaped += c;
     }
     return escaped + QLatin1Char('%');
+}
+
+QString equalNoCaseCondition(QSqlDatabase db, const QString &expression)
+{
+    return lowered(db, expression) + QStringLiteral(" = ") + lowered(db, QStringLiteral("?"));
 }
 
 } // namespace Sql

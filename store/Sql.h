@@ -40,10 +40,12 @@ QString upsertStatement(const QString &table, const QStringList &fields, const Q
 qint64 insertReturningId(QSqlDatabase db, const QString &table, const QStringList &fields,
     const QVariantList &values, const QString &idField, QString *error = nullptr);
 
-// Case-insensitive prefix search, for every letter (Hungarian accented capitals too):
-// prefixCondition(db, "Megnevezes") is an SQL condition with one "?" that takes
-// prefixPattern(typed). "%" and "_" typed by the user match themselves.
-QString prefixCondition(QSqlDatabase db, const QString &field);
+// Case-insensitive text search for every letter (Hungarian accented capitals too), the typed text
+// always a bound parameter. prefixCondition(db, "\"Megnevezes\"") is an SQL condition with one
+// "?" that takes prefixPattern(typed): "%", "_", "\\" and quotes typed by the user match themselves.
+// equalNoCaseCondition(db, expression) has one "?" that takes the typed text as it is.
+QString prefixCondition(QSqlDatabase db, const QString &expression);
 QString prefixPattern(const QString &typed);
+QString equalNoCaseCondition(QSqlDatabase db, const QString &expression);
 
 } // namespace Sql

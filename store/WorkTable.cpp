@@ -1,6 +1,7 @@
 #include "store/WorkTable.h"
 
 #include "store/Catalogue.h"
+#include "store/Database.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,7 +30,7 @@ bool prepare(QSqlDatabase db, const QString &name, QString *error)
     // No key and no index: the copy holds one screen's rows, read in the order its query asks for.
     QStringList columns;
     for (const FieldDef &field : table->fields)
-        columns << Catalogue::columnDefinition(field, false);
+        columns << Catalogue::columnDefinition(field, false, Database::engineOf(db));
     const QString quotedName = QLatin1Char('"') + table->name + QLatin1Char('"');
     return run(db,
                QStringLiteral("CREATE TEMPORARY TABLE IF NOT EXISTS ") + quotedName + QStringLiteral(" (")

@@ -303,6 +303,7 @@ void TfrmUjKodtar::btnRogzitClick()
         return;
     }
     if (!isNewMode()) {
+        m_store.followActiveWarehouse(m_services.settings, m_key);
         if (m_services.settings.displayModify())
             Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
         accept();

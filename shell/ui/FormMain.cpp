@@ -279,6 +279,8 @@ void TFormMain::runCommand(const QString &command)
     }
     if (entry->followUp == MainMenuEntry::FollowUp::ReloadWorkYear && m_workYearReload)
         m_workYearReload();
+    // A command may have renamed the active warehouse.
+    setStatusPanel(2, m_settings.aktivRaktarNev());
     if (showsPath)
         setStatusPanel(4, MainMenuModel::mainMenuStatus());
 }

@@ -2,8 +2,8 @@
 #include "master/BrowseQuery.h"
 #include "master/CodeTable.h"
 #include "master/Materials.h"
-
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,9 +17,11 @@ class TestBrowseQuery : public QObject
 {
     Q_OBJECT
 
-    TempDatabase db;
+    // One database per engine for the whole run, filled by fill().
+    EngineDatabases m_databases {QDate::currentDate(), fill};
+    TempDatabase &db() { return m_databases.current(); }
 
-    QSqlDatabase wh() { return db.warehouse(1); }
+    QSqlDatabase wh() { return db().warehouse(1); }
 
     QStringList column(const QString &sql, int index)
     {
@@ -32,11 +34,10 @@ class TestBrowseQuery : public QObject
         return values;
     }
 
-private slots:
-    void initTestCase()
+    // The materials every test searches and orders.
+    static void fill(const TempDatabase &db)
     {
-        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
-        QSqlQuery query(wh());
+        QSqlQuery query(db.warehouse(1));
         QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Anyag\"")));
         query.prepare(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\") "
                                      "VALUES (?, ?, ?, ?)"));
@@ -50,6 +51,10 @@ private slots:
         }
     }
 
+private slots:
+    void init() { QVERIFY2(db().isValid(), qPrintable(db().errorText())); }
+
+    void orders_data() { TestEngines::addRows(); }
     void orders()
     {
         BrowseQuery browse(wh(), Materials::browse());
@@ -64,28 +69,34 @@ private slots:
 
     void locate_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<int>("order");
         QTest::addColumn<int>("search");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("refusal");
-        const QString notFound = QStringLiteral("A keresett elem nem található!");
-        QTest::newRow("name prefix in name order") << 2 << 2 << "cs" << 4 << "";
-        QTest::newRow("accented capital") << 2 << 2 << "étol" << 5 << "";
-        QTest::newRow("accent is not case") << 0 << 2 << "a" << 2 << "";
-        QTest::newRow("first in name order") << 2 << 2 << "a" << 1 << "";
-        QTest::newRow("percent literal") << 2 << 2 << "100%" << 0 << "";
-        QTest::newRow("underscore literal") << 2 << 2 << "_" << -1 << notFound;
-        QTest::newRow("ledger padded exact") << 0 << 0 << "12" << 2 << "";
-        QTest::newRow("ledger out of range") << 0 << 0 << "1000" << -1
-                                             << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..999 közötti számot tartalmazhat!";
-        QTest::newRow("register padded") << 0 << 1 << "7" << 6 << "";
-        QTest::newRow("register letters") << 0 << 1 << "x" << -1
-                                          << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!";
-        QTest::newRow("group") << 0 << 3 << "3" << 2 << "";
-        QTest::newRow("group missing") << 0 << 3 << "9" << -1 << notFound;
-        QTest::newRow("group 100") << 0 << 3 << "100" << -1
-                                   << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..99 közötti számot tartalmazhat!";
+        for (const QString &engine : TestEngines::names()) {
+            const QString notFound = QStringLiteral("A keresett elem nem található!");
+            TestEngines::newRow(engine, "name prefix in name order") << 2 << 2 << "cs" << 4 << "";
+            TestEngines::newRow(engine, "accented capital") << 2 << 2 << "étol" << 5 << "";
+            TestEngines::newRow(engine, "accent is not case") << 0 << 2 << "a" << 2 << "";
+            TestEngines::newRow(engine, "first in name order") << 2 << 2 << "a" << 1 << "";
+            TestEngines::newRow(engine, "percent literal") << 2 << 2 << "100%" << 0 << "";
+            TestEngines::newRow(engine, "underscore literal") << 2 << 2 << "_" << -1 << notFound;
+            TestEngines::newRow(engine, "ledger padded exact") << 0 << 0 << "12" << 2 << "";
+            TestEngines::newRow(engine, "ledger out of range")
+                << 0 << 0 << "1000" << -1
+                << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..999 közötti számot tartalmazhat!";
+            TestEngines::newRow(engine, "register padded") << 0 << 1 << "7" << 6 << "";
+            TestEngines::newRow(engine, "register letters")
+                << 0 << 1 << "x" << -1
+                << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..9999 közötti számot tartalmazhat!";
+            TestEngines::newRow(engine, "group") << 0 << 3 << "3" << 2 << "";
+            TestEngines::newRow(engine, "group missing") << 0 << 3 << "9" << -1 << notFound;
+            TestEngines::newRow(engine, "group 100")
+                << 0 << 3 << "100" << -1
+                << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..99 közötti számot tartalmazhat!";
+        }
     }
     void locate()
     {
@@ -103,25 +114,49 @@ private slots:
 
     void codeSearches_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<CodeTableId>("id");
         QTest::addColumn<int>("search");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("refusal");
-        const QString numbers = QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak számot tartalmazhat!");
-        QTest::newRow("movement prefix as typed") << CodeTableId::MovementTypes << 0 << "0" << "00" << "";
-        QTest::newRow("movement prefix") << CodeTableId::MovementTypes << 0 << "07" << "07" << "";
-        QTest::newRow("movement letters") << CodeTableId::MovementTypes << 0 << "a" << "" << numbers;
-        QTest::newRow("VAT code padded") << CodeTableId::VatRates << 0 << "3" << "03" << "";
-        QTest::newRow("VAT date") << CodeTableId::VatRates << 1 << "2012.01.01." << "01" << "";
-        QTest::newRow("VAT not a date") << CodeTableId::VatRates << 1 << "tegnap" << ""
-                                        << "Hibás keresési értékadás!\rA megadott érték nem dátum!";
-        QTest::newRow("VAT value comma") << CodeTableId::VatRates << 2 << "18,0" << "02" << "";
-        QTest::newRow("VAT value 101") << CodeTableId::VatRates << 2 << "101" << ""
-                                       << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..100 közötti szám lehet!";
-        QTest::newRow("unit ignoring case") << CodeTableId::Units << 0 << "gr" << "GRM" << "";
-        QTest::newRow("meal type whole value") << CodeTableId::MealTypes << 0 << "3" << "" << "A keresett elem nem található!";
-        QTest::newRow("meal type name") << CodeTableId::MealTypes << 1 << "EBÉ" << "03" << "";
+        for (const QString &engine : TestEngines::names()) {
+            const QString numbers
+                = QStringLiteral("Hibás keresési értékadás!\rEz a mezőfajta csak számot tartalmazhat!");
+            TestEngines::newRow(engine, "movement prefix as typed") << CodeTableId::MovementTypes << 0 << "0"
+                                                                    << "00"
+                                                                    << "";
+            TestEngines::newRow(engine, "movement prefix") << CodeTableId::MovementTypes << 0 << "07"
+                                                           << "07"
+                                                           << "";
+            TestEngines::newRow(engine, "movement letters") << CodeTableId::MovementTypes << 0 << "a"
+                                                            << "" << numbers;
+            TestEngines::newRow(engine, "VAT code padded") << CodeTableId::VatRates << 0 << "3"
+                                                           << "03"
+                                                           << "";
+            TestEngines::newRow(engine, "VAT date") << CodeTableId::VatRates << 1 << "2012.01.01."
+                                                    << "01"
+                                                    << "";
+            TestEngines::newRow(engine, "VAT not a date") << CodeTableId::VatRates << 1 << "tegnap"
+                                                          << ""
+                                                          << "Hibás keresési értékadás!\rA megadott érték nem dátum!";
+            TestEngines::newRow(engine, "VAT value comma") << CodeTableId::VatRates << 2 << "18,0"
+                                                           << "02"
+                                                           << "";
+            TestEngines::newRow(engine, "VAT value 101")
+                << CodeTableId::VatRates << 2 << "101"
+                << ""
+                << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..100 közötti szám lehet!";
+            TestEngines::newRow(engine, "unit ignoring case") << CodeTableId::Units << 0 << "gr"
+                                                              << "GRM"
+                                                              << "";
+            TestEngines::newRow(engine, "meal type whole value") << CodeTableId::MealTypes << 0 << "3"
+                                                                 << ""
+                                                                 << "A keresett elem nem található!";
+            TestEngines::newRow(engine, "meal type name") << CodeTableId::MealTypes << 1 << "EBÉ"
+                                                          << "03"
+                                                          << "";
+        }
     }
     void codeSearches()
     {
@@ -138,6 +173,7 @@ private slots:
             QCOMPARE(found.value, browse.rowOf(0, {key}));
     }
 
+    void pagesFollowTheOrder_data() { TestEngines::addRows(); }
     void pagesFollowTheOrder()
     {
         QSqlQuery query(wh());
@@ -161,6 +197,7 @@ private slots:
         QVERIFY(query.exec(QStringLiteral("DELETE FROM \"Anyag\" WHERE \"FokonyviSzam\" = '099'")));
     }
 
+    void rowOfKey_data() { TestEngines::addRows(); }
     void rowOfKey()
     {
         BrowseQuery browse(wh(), Materials::browse());

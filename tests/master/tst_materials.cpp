@@ -1,6 +1,7 @@
 #include "master/Materials.h"
-
+#include "support/EngineTools.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,9 +13,11 @@ class TestMaterials : public QObject
 {
     Q_OBJECT
 
-    TempDatabase db;
+    // One database per engine for the whole run.
+    EngineDatabases m_databases {QDate::currentDate()};
+    TempDatabase &db() { return m_databases.current(); }
 
-    QSqlDatabase wh() { return db.warehouse(1); }
+    QSqlDatabase wh() { return db().warehouse(1); }
 
     static MaterialEntry valid(const QString &ledger, const QString &number)
     {
@@ -42,14 +45,15 @@ class TestMaterials : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(db.isValid(), qPrintable(db.errorText())); }
 
     void init()
     {
+        QVERIFY2(db().isValid(), qPrintable(db().errorText()));
         for (const char *table : {"Anyag", "AllergenAny", "AllergenAnyT", "Raktar", "Recept", "Etlap", "CartEtlap", "CartBear"})
             exec(QStringLiteral("DELETE FROM \"%1\"").arg(QString::fromLatin1(table)));
     }
 
+    void proposedRegisterNumber_data() { TestEngines::addRows(); }
     void proposedRegisterNumber()
     {
         QCOMPARE(Materials::proposeRegisterNumber(wh()), QStringLiteral("0000"));
@@ -60,6 +64,7 @@ private slots:
         QCOMPARE(Materials::proposeRegisterNumber(wh()), QString());
     }
 
+    void registerNumberIsUniqueWithinItsLedgerAccount_data() { TestEngines::addRows(); }
     void registerNumberIsUniqueWithinItsLedgerAccount()
     {
         QCOMPARE(Materials::insert(wh(), valid(QStringLiteral("011"), QStringLiteral("43"))), Refusal());
@@ -72,22 +77,35 @@ private slots:
 
     void recordingChecks_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("minimum");
         QTest::addColumn<double>("maximum");
         QTest::addColumn<double>("multiplier");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("valid") << "Liszt" << 0.0 << 0.0 << 1.0 << "1" << "";
-        QTest::newRow("short name") << "L" << 0.0 << 0.0 << 1.0 << "1" << "edtMegnevezes";
-        QTest::newRow("min 0 max 3") << "Liszt" << 0.0 << 3.0 << 1.0 << "1" << "";
-        QTest::newRow("min 5 max 5") << "Liszt" << 5.0 << 5.0 << 1.0 << "1" << "edtKeszletMax";
-        QTest::newRow("min 5 max 0") << "Liszt" << 5.0 << 0.0 << 1.0 << "1" << "edtKeszletMax";
-        QTest::newRow("name before stock") << "" << 5.0 << 5.0 << 1.0 << "1" << "edtMegnevezes";
-        QTest::newRow("multiplier zero") << "Liszt" << 0.0 << 0.0 << 0.0 << "1" << "edtMenySzorzo";
-        QTest::newRow("multiplier negative") << "Liszt" << 0.0 << 0.0 << -1.0 << "1" << "edtMenySzorzo";
-        QTest::newRow("register 10000") << "Liszt" << 0.0 << 0.0 << 1.0 << "10000" << "edtNyilvSzam";
-        QTest::newRow("register letters") << "Liszt" << 0.0 << 0.0 << 1.0 << "12a" << "edtNyilvSzam";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "valid") << "Liszt" << 0.0 << 0.0 << 1.0 << "1"
+                                                 << "";
+            TestEngines::newRow(engine, "short name") << "L" << 0.0 << 0.0 << 1.0 << "1"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "min 0 max 3") << "Liszt" << 0.0 << 3.0 << 1.0 << "1"
+                                                       << "";
+            TestEngines::newRow(engine, "min 5 max 5") << "Liszt" << 5.0 << 5.0 << 1.0 << "1"
+                                                       << "edtKeszletMax";
+            TestEngines::newRow(engine, "min 5 max 0") << "Liszt" << 5.0 << 0.0 << 1.0 << "1"
+                                                       << "edtKeszletMax";
+            TestEngines::newRow(engine, "name before stock") << "" << 5.0 << 5.0 << 1.0 << "1"
+                                                             << "edtMegnevezes";
+            TestEngines::newRow(engine, "multiplier zero") << "Liszt" << 0.0 << 0.0 << 0.0 << "1"
+                                                           << "edtMenySzorzo";
+            TestEngines::newRow(engine, "multiplier negative") << "Liszt" << 0.0 << 0.0 << -1.0 << "1"
+                                                               << "edtMenySzorzo";
+            TestEngines::newRow(engine, "register 10000") << "Liszt" << 0.0 << 0.0 << 1.0 << "10000"
+                                                          << "edtNyilvSzam";
+            TestEngines::newRow(engine, "register letters") << "Liszt" << 0.0 << 0.0 << 1.0 << "12a"
+                                                            << "edtNyilvSzam";
+        }
     }
     void recordingChecks()
     {
@@ -106,6 +124,7 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")), focus.isEmpty() ? 1 : 0);
     }
 
+    void nutrientsAreStoredPerUnitAndShownPer100g_data() { TestEngines::addRows(); }
     void nutrientsAreStoredPerUnitAndShownPer100g()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0001"));
@@ -125,6 +144,7 @@ private slots:
             1);
     }
 
+    void damagedZeroMultiplierIsShownNotDividedBy_data() { TestEngines::addRows(); }
     void damagedZeroMultiplierIsShownNotDividedBy()
     {
         exec(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"MenySzorzo\", "
@@ -135,6 +155,7 @@ private slots:
         QCOMPARE(Materials::update(wh(), *back).focus, QStringLiteral("edtMenySzorzo"));
     }
 
+    void allergensAreWrittenWithTheMaterial_data() { TestEngines::addRows(); }
     void allergensAreWrittenWithTheMaterial()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0003"));
@@ -152,15 +173,16 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAnyT\"")), 0);
     }
 
+    void refusedMaterialLeavesNoAllergenRows_data() { TestEngines::addRows(); }
     void refusedMaterialLeavesNoAllergenRows()
     {
-        exec(QStringLiteral("CREATE TRIGGER full_disk BEFORE INSERT ON \"AllergenAnyT\" "
-                            "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END"));
+        QString error;
+        QVERIFY2(EngineTools::refuseInserts(wh(), QStringLiteral("AllergenAnyT"), &error), qPrintable(error));
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0004"));
         e.contains = {QStringLiteral("01")};
         e.mayContain = {QStringLiteral("02")};
         const Refusal refusal = Materials::insert(wh(), e);
-        exec(QStringLiteral("DROP TRIGGER full_disk"));
+        EngineTools::allowInserts(wh(), QStringLiteral("AllergenAnyT"));
         QVERIFY(refusal.text.startsWith(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!")));
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")), 0);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"AllergenAny\"")), 0);
@@ -172,12 +194,20 @@ private slots:
 
     void materialThatAnotherTableNamesStays_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("usage");
-        QTest::newRow("movement row") << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-        QTest::newRow("recipe line") << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
-        QTest::newRow("daily menu") << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
-        QTest::newRow("a-la-carte menu") << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
-        QTest::newRow("a-la-carte price") << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "movement row")
+                << "INSERT INTO \"Raktar\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "recipe line")
+                << "INSERT INTO \"Recept\" (\"FokSzla\", \"NyilvSzam\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "daily menu")
+                << "INSERT INTO \"Etlap\" (\"FokSzam\", \"EtelKod\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "a-la-carte menu")
+                << "INSERT INTO \"CartEtlap\" (\"FokSzam\", \"Etelkod\") VALUES ('011', '0005')";
+            TestEngines::newRow(engine, "a-la-carte price")
+                << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\") VALUES ('011', '0005')";
+        }
     }
     void materialThatAnotherTableNamesStays()
     {
@@ -200,6 +230,7 @@ private slots:
             usage.contains(QLatin1String("Recept")));
     }
 
+    void unusedMaterialGoesWithItsAllergenLinks_data() { TestEngines::addRows(); }
     void unusedMaterialGoesWithItsAllergenLinks()
     {
         MaterialEntry e = valid(QStringLiteral("011"), QStringLiteral("0006"));

@@ -1,6 +1,6 @@
 #include "master/Partners.h"
-
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,9 +11,11 @@ class TestPartners : public QObject
 {
     Q_OBJECT
 
-    TempDatabase db;
+    // One database per engine for the whole run.
+    EngineDatabases m_databases {QDate::currentDate()};
+    TempDatabase &db() { return m_databases.current(); }
 
-    QSqlDatabase wh() { return db.warehouse(1); }
+    QSqlDatabase wh() { return db().warehouse(1); }
 
     static PartnerEntry valid(const QString &id)
     {
@@ -29,15 +31,16 @@ class TestPartners : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(db.isValid(), qPrintable(db.errorText())); }
 
     void init()
     {
+        QVERIFY2(db().isValid(), qPrintable(db().errorText()));
         exec(QStringLiteral("DELETE FROM \"Partner\""));
         exec(QStringLiteral("DELETE FROM \"Raktar\""));
         exec(QStringLiteral("INSERT INTO \"Partner\" (\"PartAzon\", \"Nev\") VALUES ('00000', 'Egyéb'), ('00001', 'Mi')"));
     }
 
+    void nextId_data() { TestEngines::addRows(); }
     void nextId()
     {
         QCOMPARE(Partners::nextId(wh()), QStringLiteral("00002"));
@@ -51,21 +54,39 @@ private slots:
 
     void recordingChecksInOrder_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("id exists") << "id" << "00001"
-                                   << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
-                                   << "edtPartAzon";
-        QTest::newRow("id before name") << "id+name" << "00001"
-                                        << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
-                                        << "edtPartAzon";
-        QTest::newRow("name") << "name" << "Z" << "A partnernév megadása kötelező!" << "edtNev";
-        QTest::newRow("postal code of three") << "postalCode" << "672" << "Az irányítószám megadása kötelező!"
-                                              << "edtIrszam";
-        QTest::newRow("settlement") << "settlement" << "" << "A település nevének megadása kötelező!" << "edtTelepules";
-        QTest::newRow("street") << "street" << "x" << "Az utca. és házszám megadása kötelező!" << "edtUtca";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "id exists")
+                << "id"
+                << "00001"
+                << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
+                << "edtPartAzon";
+            TestEngines::newRow(engine, "id before name")
+                << "id+name"
+                << "00001"
+                << "A partner azonosító már létezik!\rMég nem létező számot adhat meg csak"
+                << "edtPartAzon";
+            TestEngines::newRow(engine, "name") << "name"
+                                                << "Z"
+                                                << "A partnernév megadása kötelező!"
+                                                << "edtNev";
+            TestEngines::newRow(engine, "postal code of three") << "postalCode"
+                                                                << "672"
+                                                                << "Az irányítószám megadása kötelező!"
+                                                                << "edtIrszam";
+            TestEngines::newRow(engine, "settlement") << "settlement"
+                                                      << ""
+                                                      << "A település nevének megadása kötelező!"
+                                                      << "edtTelepules";
+            TestEngines::newRow(engine, "street") << "street"
+                                                  << "x"
+                                                  << "Az utca. és házszám megadása kötelező!"
+                                                  << "edtUtca";
+        }
     }
     void recordingChecksInOrder()
     {
@@ -90,6 +111,7 @@ private slots:
             QCOMPARE(Partners::update(wh(), PartnerEntry(entry)), Refusal::error(message, focus));
     }
 
+    void recordedWithMasksAndIdPadded_data() { TestEngines::addRows(); }
     void recordedWithMasksAndIdPadded()
     {
         PartnerEntry entry = valid(QStringLiteral("18"));
@@ -104,9 +126,12 @@ private slots:
 
     void fixedPartnersStay_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("id");
-        QTest::newRow("other") << "00000";
-        QTest::newRow("institution") << "00001";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "other") << "00000";
+            TestEngines::newRow(engine, "institution") << "00001";
+        }
     }
     void fixedPartnersStay()
     {
@@ -120,6 +145,7 @@ private slots:
         QCOMPARE(Partners::read(wh(), id), before);
     }
 
+    void partnerOfAMovementRowStays_data() { TestEngines::addRows(); }
     void partnerOfAMovementRowStays()
     {
         QCOMPARE(Partners::insert(wh(), valid(QStringLiteral("7"))), Refusal());

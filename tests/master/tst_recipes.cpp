@@ -6,7 +6,9 @@
 #include "master/RecipeLines.h"
 #include "master/RecipeRecompute.h"
 #include "session/Settings.h"
+#include "store/Sql.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -35,7 +37,8 @@ class TestRecipes : public QObject
     static void addRecipe(QSqlDatabase db, const QString &code, const QString &name = QStringLiteral("Gulyásleves"))
     {
         exec(db,
-            QStringLiteral("INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma, ValtAzon, Leiras, Netto, Afa) "
+            QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\", \"ValtAzon\", "
+                           "\"Leiras\", \"Netto\", \"Afa\") "
                            "VALUES ('%1', '%2', '01', '1', 'Főzni kell.', 0, 0)")
                 .arg(code, name));
     }
@@ -44,20 +47,23 @@ class TestRecipes : public QObject
         double salt, bool addedSugar, bool addedSalt)
     {
         exec(db,
-            QStringLiteral("INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Mertekegyseg, AfaCsoport, "
-                           "NyilvAr, Kerekites, Energia, Cukor, So, Hcukor, Hso) VALUES ('211', '%1', 'Anyag %1', "
+            QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", "
+                           "\"AfaCsoport\", "
+                           "\"NyilvAr\", \"Kerekites\", \"Energia\", \"Cukor\", \"So\", \"Hcukor\", \"Hso\") VALUES "
+                           "('211', '%1', 'Anyag %1', "
                            "'kg', '%2', %3, 3, 10, %4, %5, %6, %7)")
                 .arg(number, group)
                 .arg(price)
                 .arg(sugar)
                 .arg(salt)
-                .arg(addedSugar ? 1 : 0)
-                .arg(addedSalt ? 1 : 0));
+                .arg(addedSugar ? "TRUE" : "FALSE")
+                .arg(addedSalt ? "TRUE" : "FALSE"));
     }
     static void addLine(QSqlDatabase db, const QString &code, const QString &number, double quantity)
     {
         exec(db,
-            QStringLiteral("INSERT INTO Recept (EtelKod, FokSzla, NyilvSzam, Mennyiseg) VALUES ('%1', '211', '%2', %3)")
+            QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") VALUES "
+                           "('%1', '211', '%2', %3)")
                 .arg(code, number)
                 .arg(quantity));
     }
@@ -84,9 +90,11 @@ private slots:
         QCOMPARE(RecipeLines::per100(typed, portions), stored);
     }
 
+    void newLineStoresPer100AndChangeStoresAsTyped_data() { TestEngines::addRows(); }
     void newLineStoresPer100AndChangeStoresAsTyped()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"));
@@ -94,23 +102,25 @@ private slots:
         const Checked<qint64> added = RecipeLines::add(
             w, {QStringLiteral("0001"), QStringLiteral("211"), QStringLiteral("0005"), 2.5}, 50, m_today);
         QVERIFY(added.ok());
-        QCOMPARE(value(w, "SELECT Mennyiseg FROM Recept").toDouble(), 5.0);
-        QCOMPARE(value(w, "SELECT ModDat FROM ReceptFej").toDate(), m_today);
+        QCOMPARE(value(w, "SELECT \"Mennyiseg\" FROM \"Recept\"").toDouble(), 5.0);
+        QCOMPARE(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").toDate(), m_today);
 
-        exec(w, "UPDATE ReceptFej SET ModDat = NULL");
+        exec(w, "UPDATE \"ReceptFej\" SET \"ModDat\" = NULL");
         QVERIFY(RecipeLines::change(
             w, added.value, {QStringLiteral("0001"), QStringLiteral("211"), QStringLiteral("0006"), 5.0}, m_today)
                     .isNull());
-        QCOMPARE(value(w, "SELECT Mennyiseg FROM Recept").toDouble(), 5.0);
-        QCOMPARE(value(w, "SELECT NyilvSzam FROM Recept").toString(), QStringLiteral("0006"));
-        QCOMPARE(value(w, "SELECT ModDat FROM ReceptFej").toDate(), m_today);
+        QCOMPARE(value(w, "SELECT \"Mennyiseg\" FROM \"Recept\"").toDouble(), 5.0);
+        QCOMPARE(value(w, "SELECT \"NyilvSzam\" FROM \"Recept\"").toString(), QStringLiteral("0006"));
+        QCOMPARE(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").toDate(), m_today);
     }
 
     // Changing a header keeps its code, checks the name and stamps ModDat; deleting a line asks
     // first and stamps ModDat too.
+    void headerChangeAndLineDeletion_data() { TestEngines::addRows(); }
     void headerChangeAndLineDeletion()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"));
@@ -120,53 +130,58 @@ private slots:
             {QStringLiteral("0001"), QStringLiteral("Xy"), QStringLiteral("02"), QStringLiteral("4"), QString()},
             m_today);
         QCOMPARE(shortName.text, QStringLiteral("A receptnevet kötelező megadni!"));
-        QCOMPARE(value(w, "SELECT Megnevezes FROM ReceptFej").toString(), QStringLiteral("Gulyásleves"));
+        QCOMPARE(value(w, "SELECT \"Megnevezes\" FROM \"ReceptFej\"").toString(), QStringLiteral("Gulyásleves"));
         QVERIFY(RecipeHeaders::change(w,
             {QStringLiteral("0001"), QStringLiteral("Babgulyás"), QStringLiteral("02"), QStringLiteral("4"),
                 QStringLiteral("Új")},
             m_today)
                     .isNull());
         QCOMPARE(value(w,
-                     "SELECT Megnevezes || '|' || Enorma || '|' || ValtAzon || '|' || Leiras || '|' || ModDat "
-                     "FROM ReceptFej")
+                     "SELECT \"Megnevezes\" || '|' || \"Enorma\" || '|' || \"ValtAzon\" || '|' || \"Leiras\" || '|' || "
+                     "\"ModDat\" "
+                     "FROM \"ReceptFej\"")
                      .toString(),
             QStringLiteral("Babgulyás|02|4|Új|2026-03-10"));
 
-        exec(w, "UPDATE ReceptFej SET ModDat = NULL");
-        const qint64 line = value(w, "SELECT ReceptAzon FROM Recept").toLongLong();
+        exec(w, "UPDATE \"ReceptFej\" SET \"ModDat\" = NULL");
+        const qint64 line = value(w, "SELECT \"ReceptAzon\" FROM \"Recept\"").toLongLong();
         ScriptedMessenger messenger;
         messenger.answer(MsgResult::Cancel);
         QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
         QCOMPARE(
             messenger.last().text, QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!"));
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept"), 1);
-        QVERIFY(value(w, "SELECT ModDat FROM ReceptFej").isNull());
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 1);
+        QVERIFY(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").isNull());
         messenger.answer(MsgResult::Ok);
         QVERIFY(RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept"), 0);
-        QCOMPARE(value(w, "SELECT ModDat FROM ReceptFej").toDate(), m_today);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 0);
+        QCOMPARE(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").toDate(), m_today);
         QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), 0, m_today));
         QCOMPARE(messenger.last().text, QStringLiteral("Nincs kiválasztott adatsor!"));
     }
 
     void codeProposals_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QStringList>("codes");
         QTest::addColumn<QString>("newCode");
         QTest::addColumn<QString>("copyCode");
-        QTest::newRow("gap") << QStringList {"0000", "0001", "0003"} << "0004"
-                             << "0002";
-        QTest::newRow("empty table") << QStringList {} << "0001"
-                                     << "0000";
-        QTest::newRow("highest taken") << QStringList {"0000", "9999"} << ""
-                                       << "0001";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "gap") << QStringList {"0000", "0001", "0003"} << "0004"
+                                               << "0002";
+            TestEngines::newRow(engine, "empty table") << QStringList {} << "0001"
+                                                       << "0000";
+            TestEngines::newRow(engine, "highest taken") << QStringList {"0000", "9999"} << ""
+                                                         << "0001";
+        }
     }
     void codeProposals()
     {
         QFETCH(QStringList, codes);
         QFETCH(QString, newCode);
         QFETCH(QString, copyCode);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         for (const QString &code : codes)
             addRecipe(db.warehouse(1), code);
@@ -176,35 +191,38 @@ private slots:
 
     void newRecipeChecks_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        const QString badCode = "Az azonosító értéke hibás!\rCsak 0 és 9999 közötti értéket adhat meg!";
-        QTest::newRow("letters") << "12a"
-                                 << "Rakott krumpli" << badCode << "edtEtelKod";
-        QTest::newRow("too high") << "10000"
-                                  << "Rakott krumpli" << badCode << "edtEtelKod";
-        QTest::newRow("negative") << "-1"
-                                  << "Rakott krumpli" << badCode << "edtEtelKod";
-        QTest::newRow("empty") << ""
-                               << "Rakott krumpli" << badCode << "edtEtelKod";
-        QTest::newRow("exists padded") << "7"
-                                       << "Rakott krumpli"
-                                       << "Az azonosító már létezik!\rVálasszon más azonosítót!"
-                                       << "edtEtelKod";
-        QTest::newRow("short name") << "8"
-                                    << "Ab"
-                                    << "A receptnevet kötelező megadni!"
-                                    << "edtMegnevezes";
-        QTest::newRow("blank name") << "8"
-                                    << "     "
-                                    << "A receptnevet kötelező megadni!"
-                                    << "edtMegnevezes";
-        QTest::newRow("accepted") << "8"
-                                  << "Rakott krumpli"
-                                  << ""
-                                  << "";
+        for (const QString &engine : TestEngines::names()) {
+            const QString badCode = "Az azonosító értéke hibás!\rCsak 0 és 9999 közötti értéket adhat meg!";
+            TestEngines::newRow(engine, "letters") << "12a"
+                                                   << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "too high") << "10000"
+                                                    << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "negative") << "-1"
+                                                    << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "empty") << ""
+                                                 << "Rakott krumpli" << badCode << "edtEtelKod";
+            TestEngines::newRow(engine, "exists padded") << "7"
+                                                         << "Rakott krumpli"
+                                                         << "Az azonosító már létezik!\rVálasszon más azonosítót!"
+                                                         << "edtEtelKod";
+            TestEngines::newRow(engine, "short name") << "8"
+                                                      << "Ab"
+                                                      << "A receptnevet kötelező megadni!"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "blank name") << "8"
+                                                      << "     "
+                                                      << "A receptnevet kötelező megadni!"
+                                                      << "edtMegnevezes";
+            TestEngines::newRow(engine, "accepted") << "8"
+                                                    << "Rakott krumpli"
+                                                    << ""
+                                                    << "";
+        }
     }
     void newRecipeChecks()
     {
@@ -212,7 +230,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0007"));
@@ -224,28 +243,33 @@ private slots:
         if (message.isEmpty()) {
             QCOMPARE(result.value, QStringLiteral("0008"));
             QCOMPARE(value(w,
-                         "SELECT Megnevezes || '|' || Enorma || '|' || ValtAzon || '|' || Leiras FROM ReceptFej "
-                         "WHERE EtelKod = '0008'")
+                         "SELECT \"Megnevezes\" || '|' || \"Enorma\" || '|' || \"ValtAzon\" || '|' || \"Leiras\" FROM "
+                         "\"ReceptFej\" "
+                         "WHERE \"EtelKod\" = '0008'")
                          .toString(),
                 QStringLiteral("Rakott krumpli|02|3|Sütni."));
-            QCOMPARE(value(w, "SELECT LetrDat FROM ReceptFej WHERE EtelKod = '0008'").toDate(), m_today);
+            QCOMPARE(value(w, "SELECT \"LetrDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0008'").toDate(), m_today);
         } else {
             QCOMPARE(result.refusal.caption, QStringLiteral("HIBA!"));
-            QCOMPARE(count(w, "SELECT COUNT(*) FROM ReceptFej"), 1);
+            QCOMPARE(count(w, "SELECT COUNT(*) FROM \"ReceptFej\""), 1);
         }
     }
 
     // Two lines: sugar product 2 from a material without added sugar, 100 from one with it.
     void addedSugarAndSaltInEitherOrder_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<bool>("addedFirst");
-        QTest::newRow("added sugar first") << true;
-        QTest::newRow("added sugar last") << false;
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "added sugar first") << true;
+            TestEngines::newRow(engine, "added sugar last") << false;
+        }
     }
     void addedSugarAndSaltInEitherOrder()
     {
         QFETCH(bool, addedFirst);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"));
@@ -259,23 +283,26 @@ private slots:
             addLine(w, QStringLiteral("0001"), QStringLiteral("0002"), 1);
         }
         QVERIFY(RecipeRecompute::one(w, QStringLiteral("0001"), m_today));
-        QCOMPARE(value(w, "SELECT Cukor FROM ReceptFej").toDouble(), 102.0);
-        QCOMPARE(value(w, "SELECT HCukor FROM ReceptFej").toDouble(), 100.0);
-        QCOMPARE(value(w, "SELECT So FROM ReceptFej").toDouble(), 1.25);
-        QCOMPARE(value(w, "SELECT HSo FROM ReceptFej").toDouble(), 1.0);
-        QCOMPARE(value(w, "SELECT Energia FROM ReceptFej").toDouble(), 30.0);
+        QCOMPARE(value(w, "SELECT \"Cukor\" FROM \"ReceptFej\"").toDouble(), 102.0);
+        QCOMPARE(value(w, "SELECT \"HCukor\" FROM \"ReceptFej\"").toDouble(), 100.0);
+        QCOMPARE(value(w, "SELECT \"So\" FROM \"ReceptFej\"").toDouble(), 1.25);
+        QCOMPARE(value(w, "SELECT \"HSo\" FROM \"ReceptFej\"").toDouble(), 1.0);
+        QCOMPARE(value(w, "SELECT \"Energia\" FROM \"ReceptFej\"").toDouble(), 30.0);
     }
 
     // Price 300, quantity 2, 27 % in force today: 600 net and 162 VAT. A rate dated later is not
     // yet in force; an earlier one is superseded; another group's rate does not apply.
+    void costAndVatInForceToday_data() { TestEngines::addRows(); }
     void costAndVatInForceToday()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
-        exec(w, "DELETE FROM Afa");
+        exec(w, "DELETE FROM \"Afa\"");
         exec(w,
-            "INSERT INTO Afa (Afakod, AfaCsoport, Datum, AfaErtek) VALUES ('01', '91', '2020-01-01', 18), "
+            "INSERT INTO \"Afa\" (\"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\") VALUES ('01', '91', "
+            "'2020-01-01', 18), "
             "('02', '91', '2026-03-10', 27), ('03', '91', '2026-03-11', 5), ('04', '92', '2020-01-01', 50)");
         addRecipe(w, QStringLiteral("0001"));
         addMaterial(w, QStringLiteral("0001"), 300, QStringLiteral("91"), 0, 0, false, false);
@@ -283,13 +310,15 @@ private slots:
         addLine(w, QStringLiteral("0001"), QStringLiteral("0001"), 2);
         addLine(w, QStringLiteral("0001"), QStringLiteral("0002"), 3);
         QVERIFY(RecipeRecompute::one(w, QStringLiteral("0001"), m_today));
-        QCOMPARE(value(w, "SELECT Netto FROM ReceptFej").toDouble(), 600.9999);
-        QCOMPARE(value(w, "SELECT Afa FROM ReceptFej").toDouble(), 162.0);
+        QCOMPARE(value(w, "SELECT \"Netto\" FROM \"ReceptFej\"").toDouble(), 600.9999);
+        QCOMPARE(value(w, "SELECT \"Afa\" FROM \"ReceptFej\"").toDouble(), 162.0);
     }
 
+    void recomputeAllCoversEveryRecipeInOneRun_data() { TestEngines::addRows(); }
     void recomputeAllCoversEveryRecipeInOneRun()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addMaterial(w, QStringLiteral("0001"), 10, QStringLiteral("91"), 0, 0, false, false);
@@ -299,7 +328,7 @@ private slots:
         }
         // A recipe whose lines are gone gets zero values, not stale ones.
         addRecipe(w, QStringLiteral("0003"));
-        exec(w, "UPDATE ReceptFej SET Netto = 55, Energia = 7 WHERE EtelKod = '0003'");
+        exec(w, "UPDATE \"ReceptFej\" SET \"Netto\" = 55, \"Energia\" = 7 WHERE \"EtelKod\" = '0003'");
 
         QTemporaryDir programDir;
         Settings settings;
@@ -316,43 +345,52 @@ private slots:
         QCOMPARE(messenger.progressTexts(),
             QStringList {"Kérem várjon, tápanyagszámítás folyamatban...\rEz nagyon hosszú időt is igénybevehet!"});
         QVERIFY(!messenger.progressVisible());
-        QCOMPARE(value(w, "SELECT Netto FROM ReceptFej WHERE EtelKod = '9999'").toDouble(), 99990.0);
-        QCOMPARE(value(w, "SELECT Energia FROM ReceptFej WHERE EtelKod = '0500'").toDouble(), 5000.0);
-        QCOMPARE(value(w, "SELECT Netto FROM ReceptFej WHERE EtelKod = '0003'").toDouble(), 0.0);
-        QCOMPARE(value(w, "SELECT Energia FROM ReceptFej WHERE EtelKod = '0003'").toDouble(), 0.0);
+        QCOMPARE(value(w, "SELECT \"Netto\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '9999'").toDouble(), 99990.0);
+        QCOMPARE(value(w, "SELECT \"Energia\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0500'").toDouble(), 5000.0);
+        QCOMPARE(value(w, "SELECT \"Netto\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0003'").toDouble(), 0.0);
+        QCOMPARE(value(w, "SELECT \"Energia\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0003'").toDouble(), 0.0);
     }
 
     void deletionLooksAtEveryTableThatNamesTheRecipe_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("usage");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("outcome");
-        const int discontinued = int(RecipeDeletion::Outcome::Discontinued);
-        const int nothing = int(RecipeDeletion::Outcome::Nothing);
-        QTest::newRow("daily menu") << "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) "
-                                       "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
-                                    << int(MsgResult::Ok) << discontinued;
-        QTest::newRow("a-la-carte menu") << "INSERT INTO CartEtlap (Datum, Csoport, FokSzam, Etelkod, Mennyiseg) "
-                                            "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
-                                         << int(MsgResult::Ok) << discontinued;
-        QTest::newRow("a-la-carte prices") << "INSERT INTO CartBear (Fokszam, Etelkod, Haszonkulcs, Fixar) "
-                                              "VALUES ('1000', '0005', 10, 500)"
-                                           << int(MsgResult::Ok) << discontinued;
-        QTest::newRow("used, cancelled") << "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) "
-                                            "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
-                                         << int(MsgResult::Cancel) << nothing;
-        // A raw material with the same register number is not the recipe.
-        QTest::newRow("material of same number") << "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) "
-                                                    "VALUES ('2026-03-01', '01', '211', '0005', 1)"
-                                                 << int(MsgResult::Ok) << int(RecipeDeletion::Outcome::Deleted);
-        QTest::newRow("unused, cancelled") << "" << int(MsgResult::Cancel) << nothing;
+        for (const QString &engine : TestEngines::names()) {
+            const int discontinued = int(RecipeDeletion::Outcome::Discontinued);
+            const int nothing = int(RecipeDeletion::Outcome::Nothing);
+            TestEngines::newRow(engine, "daily menu")
+                << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                   "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
+                << int(MsgResult::Ok) << discontinued;
+            TestEngines::newRow(engine, "a-la-carte menu")
+                << "INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", \"Mennyiseg\") "
+                   "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
+                << int(MsgResult::Ok) << discontinued;
+            TestEngines::newRow(engine, "a-la-carte prices")
+                << "INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\", \"Haszonkulcs\", \"Fixar\") "
+                   "VALUES ('1000', '0005', 10, 500)"
+                << int(MsgResult::Ok) << discontinued;
+            TestEngines::newRow(engine, "used, cancelled")
+                << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                   "VALUES ('2026-03-01', '01', '1000', '0005', 1)"
+                << int(MsgResult::Cancel) << nothing;
+            // A raw material with the same register number is not the recipe.
+            TestEngines::newRow(engine, "material of same number")
+                << "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                   "VALUES ('2026-03-01', '01', '211', '0005', 1)"
+                << int(MsgResult::Ok) << int(RecipeDeletion::Outcome::Deleted);
+            TestEngines::newRow(engine, "unused, cancelled") << "" << int(MsgResult::Cancel) << nothing;
+        }
     }
     void deletionLooksAtEveryTableThatNamesTheRecipe()
     {
         QFETCH(QString, usage);
         QFETCH(int, answer);
         QFETCH(int, outcome);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0005"));
@@ -374,31 +412,36 @@ private slots:
         QCOMPARE(messenger.last().buttons, (QStringList {"Mégse", "OK"}));
 
         const bool deleted = outcome == int(RecipeDeletion::Outcome::Deleted);
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM ReceptFej WHERE EtelKod = '0005'"), deleted ? 0 : 1);
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept WHERE EtelKod = '0005'"), deleted ? 0 : 2);
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept WHERE EtelKod = '0006'"), 1);
-        QCOMPARE(value(w, "SELECT EndDat FROM ReceptFej WHERE EtelKod = '0005'").toDate(),
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"ReceptFej\" WHERE \"EtelKod\" = '0005'"), deleted ? 0 : 1);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\" WHERE \"EtelKod\" = '0005'"), deleted ? 0 : 2);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\" WHERE \"EtelKod\" = '0006'"), 1);
+        QCOMPARE(value(w, "SELECT \"EndDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0005'").toDate(),
             outcome == int(RecipeDeletion::Outcome::Discontinued) ? m_today : QDate());
     }
 
+    void deletionWithoutRecipeSaysSo_data() { TestEngines::addRows(); }
     void deletionWithoutRecipeSaysSo()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         ScriptedMessenger messenger;
         QCOMPARE(RecipeDeletion::run(db.warehouse(1), messenger, QString(), m_today), RecipeDeletion::Outcome::Nothing);
         QCOMPARE(messenger.texts(), QStringList {"Nincs kiválasztott adatsor!"});
     }
 
+    void copyTakesHeaderValuesAndLines_data() { TestEngines::addRows(); }
     void copyTakesHeaderValuesAndLines()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"), QString(48, QLatin1Char('x')));
         exec(w,
-            "UPDATE ReceptFej SET Netto = 12.5, Afa = 3.375, Energia = 800, HCukor = 4, EndDat = '2026-01-01', "
-            "UseDat = '2026-02-01'");
+            "UPDATE \"ReceptFej\" SET \"Netto\" = 12.5, \"Afa\" = 3.375, \"Energia\" = 800, \"HCukor\" = 4, \"EndDat\" "
+            "= '2026-01-01', "
+            "\"UseDat\" = '2026-02-01'");
         addLine(w, QStringLiteral("0001"), QStringLiteral("0001"), 1.25);
         addLine(w, QStringLiteral("0001"), QStringLiteral("0002"), 3);
 
@@ -407,34 +450,44 @@ private slots:
         QVERIFY2(copied.ok(), qPrintable(copied.refusal.text));
         QCOMPARE(copied.value, QStringLiteral("0002"));
         // The name field holds 50 characters: the name is cut so that the mark stays whole.
-        QCOMPARE(value(w, "SELECT Megnevezes FROM ReceptFej WHERE EtelKod = '0002'").toString(),
+        QCOMPARE(value(w, "SELECT \"Megnevezes\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0002'").toString(),
             QString(42, QLatin1Char('x')) + QStringLiteral("-Másolat"));
-        QCOMPARE(value(w,
-                     "SELECT Netto || '|' || Afa || '|' || Energia || '|' || HCukor || '|' || Enorma || '|' || Leiras "
-                     "FROM ReceptFej WHERE EtelKod = '0002'")
-                     .toString(),
-            QStringLiteral("12.5|3.375|800.0|4.0|01|Új leírás"));
-        QCOMPARE(value(w, "SELECT LetrDat FROM ReceptFej WHERE EtelKod = '0002'").toDate(), m_today);
-        QVERIFY(value(w, "SELECT EndDat FROM ReceptFej WHERE EtelKod = '0002'").isNull());
-        QCOMPARE(
-            count(w,
-                "SELECT COUNT(*) FROM Recept WHERE EtelKod = '0002' AND ((NyilvSzam = '0001' AND Mennyiseg = 1.25) "
-                "OR (NyilvSzam = '0002' AND Mennyiseg = 3))"),
+        const auto copiedValue = [&w](const char *field) {
+            return value(w,
+                QStringLiteral("SELECT \"%1\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0002'")
+                    .arg(QLatin1String(field)));
+        };
+        QCOMPARE(Sql::toMoney(copiedValue("Netto")), *Money::fromText(QStringLiteral("12.5")));
+        QCOMPARE(Sql::toMoney(copiedValue("Afa")), *Money::fromText(QStringLiteral("3.375")));
+        QCOMPARE(copiedValue("Energia").toDouble(), 800.0);
+        QCOMPARE(copiedValue("HCukor").toDouble(), 4.0);
+        QCOMPARE(copiedValue("Enorma").toString(), QStringLiteral("01"));
+        QCOMPARE(copiedValue("Leiras").toString(), QStringLiteral("Új leírás"));
+        QCOMPARE(value(w, "SELECT \"LetrDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0002'").toDate(), m_today);
+        QVERIFY(value(w, "SELECT \"EndDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0002'").isNull());
+        QCOMPARE(count(w,
+                     "SELECT COUNT(*) FROM \"Recept\" WHERE \"EtelKod\" = '0002' AND ((\"NyilvSzam\" = '0001' AND "
+                     "\"Mennyiseg\" = 1.25) "
+                     "OR (\"NyilvSzam\" = '0002' AND \"Mennyiseg\" = 3))"),
             2);
     }
 
     void copyRefusesUnusableCode_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("typed");
-        QTest::newRow("taken") << "1";
-        QTest::newRow("not a number") << "x";
-        QTest::newRow("too long") << "12345";
-        QTest::newRow("empty") << "";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "taken") << "1";
+            TestEngines::newRow(engine, "not a number") << "x";
+            TestEngines::newRow(engine, "too long") << "12345";
+            TestEngines::newRow(engine, "empty") << "";
+        }
     }
     void copyRefusesUnusableCode()
     {
         QFETCH(QString, typed);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"));
@@ -442,8 +495,8 @@ private slots:
         const Checked<QString> copied = RecipeCopy::copy(w, QStringLiteral("0001"), typed, QString(), m_today);
         QCOMPARE(copied.refusal.text, QStringLiteral("Nem generálható új azonosító!\rA másolás nem hajtható végre."));
         QCOMPARE(copied.refusal.caption, QStringLiteral("HIBA!"));
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM ReceptFej"), 1);
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Recept"), 1);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"ReceptFej\""), 1);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 1);
     }
 };
 

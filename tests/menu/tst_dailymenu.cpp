@@ -3,8 +3,10 @@
 #include "menu/MenuList.h"
 #include "menu/MenuRows.h"
 #include "store/Database.h"
+#include "support/EngineTools.h"
 #include "support/SqlRows.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -33,48 +35,59 @@ class TestDailyMenu : public QObject
     // menu of m_day: the recipe for lunch, bread for breakfast, the odd material for lunch.
     void fill(QSqlDatabase db)
     {
-        exec(db, "DELETE FROM Mertegys");
-        exec(db, "INSERT INTO Mertegys (MertKod, Megnevezes) VALUES ('kg', 'kilogramm'), ('db', 'darab')");
+        exec(db, "DELETE FROM \"Mertegys\"");
+        exec(db, "INSERT INTO \"Mertegys\" (\"MertKod\", \"Megnevezes\") VALUES ('kg', 'kilogramm'), ('db', 'darab')");
         exec(db,
-            "INSERT INTO Etkezesek (EtkTip, Megnevezes, Tip, Enorma) VALUES ('01', 'Ebéd', '2', '01'), "
+            "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Megnevezes\", \"Tip\", \"Enorma\") VALUES ('01', 'Ebéd', '2', "
+            "'01'), "
             "('02', 'Reggeli', '1', '01'), ('03', 'Uzsonna', '1', '00')");
-        exec(db, "INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma) VALUES ('0007', 'Gulyásleves', '01')");
         exec(db,
-            "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Mertekegyseg) VALUES "
+            "INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\") VALUES ('0007', 'Gulyásleves', '01')");
+        exec(db,
+            "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\") VALUES "
             "('211', '0007', 'Kenyér', 'kg'), ('211', '0008', 'Alma', 'xx')");
-        exec(db, "INSERT INTO Napizaras (Datum, Megjegyzes) VALUES ('2026-02-28', 'Havi zárás')");
+        exec(db, "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-02-28', 'Havi zárás')");
         exec(db,
-            "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES "
+            "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") VALUES "
             "('2026-03-12', '01', '1000', '0007', 1), ('2026-03-12', '02', '211', '0007', 0.25), "
             "('2026-03-12', '01', '211', '0008', 2), ('2026-03-13', '03', '1000', '0007', 0.5)");
     }
     static QString etlap()
     {
-        return QStringLiteral("SELECT Datum, EtkTip, FokSzam, EtelKod, Mennyiseg FROM Etlap ORDER BY EtlapAzon");
+        return QStringLiteral("SELECT \"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\" FROM \"Etlap\" "
+                              "ORDER BY \"EtlapAzon\"");
     }
 
 private slots:
     void saveChecks_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("headcount");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<double>("quantity");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        const QString issued = "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
-        QTest::newRow("accepted") << "" << QDate(2026, 3, 12) << 1.5 << ""
-                                  << "";
-        QTest::newRow("headcount not issued") << "0" << QDate(2026, 3, 12) << 1.5 << ""
-                                              << "";
-        QTest::newRow("meal issued") << "1" << QDate(2026, 3, 12) << 1.5 << issued << "";
-        QTest::newRow("issued is checked before quantity") << "1" << QDate(2026, 3, 12) << 0.0 << issued << "";
-        QTest::newRow("zero quantity") << "" << QDate(2026, 3, 12) << 0.0 << "Túl kevés a megadott mennyiség!"
-                                       << "edtMennyiseg";
-        QTest::newRow("negative quantity") << "" << QDate(2026, 3, 12) << -1.0 << "Túl kevés a megadott mennyiség!"
-                                           << "edtMennyiseg";
-        QTest::newRow("closing day") << "" << QDate(2026, 2, 28) << 1.0
-                                     << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!"
-                                     << "dtpEtlap";
+        for (const QString &engine : TestEngines::names()) {
+            const QString issued
+                = "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
+            TestEngines::newRow(engine, "accepted") << "" << QDate(2026, 3, 12) << 1.5 << ""
+                                                    << "";
+            TestEngines::newRow(engine, "headcount not issued") << "FALSE" << QDate(2026, 3, 12) << 1.5 << ""
+                                                                << "";
+            TestEngines::newRow(engine, "meal issued") << "TRUE" << QDate(2026, 3, 12) << 1.5 << issued << "";
+            TestEngines::newRow(engine, "issued is checked before quantity")
+                << "TRUE" << QDate(2026, 3, 12) << 0.0 << issued << "";
+            TestEngines::newRow(engine, "zero quantity")
+                << "" << QDate(2026, 3, 12) << 0.0 << "Túl kevés a megadott mennyiség!"
+                << "edtMennyiseg";
+            TestEngines::newRow(engine, "negative quantity")
+                << "" << QDate(2026, 3, 12) << -1.0 << "Túl kevés a megadott mennyiség!"
+                << "edtMennyiseg";
+            TestEngines::newRow(engine, "closing day")
+                << "" << QDate(2026, 2, 28) << 1.0
+                << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!"
+                << "dtpEtlap";
+        }
     }
     void saveChecks()
     {
@@ -83,13 +96,15 @@ private slots:
         QFETCH(double, quantity);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         fill(w);
         if (!headcount.isEmpty())
             exec(w,
-                QStringLiteral("INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('%1', '02', 30, %2)")
+                QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES "
+                               "('%1', '02', 30, %2)")
                     .arg(date.toString(Qt::ISODate), headcount));
         const QStringList before = rows(w, etlap());
 
@@ -103,7 +118,7 @@ private slots:
             QCOMPARE(rows(w, etlap()), before);
 
         // A change to the same values meets the same checks.
-        const qint64 first = rows(w, "SELECT MIN(EtlapAzon) FROM Etlap").value(0).toLongLong();
+        const qint64 first = rows(w, "SELECT MIN(\"EtlapAzon\") FROM \"Etlap\"").value(0).toLongLong();
         const Refusal changed = MenuRows::change(w, first, row, m_closed);
         QCOMPARE(changed.text, message);
     }
@@ -112,19 +127,22 @@ private slots:
     // deletion but allows changes; a closed screen date refuses both.
     void browseProtections_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("kiadva");
         QTest::addColumn<QDate>("screenDate");
         QTest::addColumn<QString>("changeMessage");
         QTest::addColumn<QString>("deleteMessage");
-        const QString closed = "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-        const QString hasHeadcount = "A tétel nem törölhető!\rA tételhez tartozik létszám. Először törölje azt!";
-        const QString ask = "Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!";
-        QTest::newRow("no headcount") << "" << QDate(2026, 3, 12) << "" << ask;
-        QTest::newRow("headcount not issued") << "0" << QDate(2026, 3, 12) << "" << hasHeadcount;
-        QTest::newRow("issued") << "1" << QDate(2026, 3, 12)
-                                << "A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal."
-                                << hasHeadcount;
-        QTest::newRow("closed screen date") << "" << QDate(2026, 2, 28) << closed << closed;
+        for (const QString &engine : TestEngines::names()) {
+            const QString closed = "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
+            const QString hasHeadcount = "A tétel nem törölhető!\rA tételhez tartozik létszám. Először törölje azt!";
+            const QString ask = "Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!";
+            TestEngines::newRow(engine, "no headcount") << "" << QDate(2026, 3, 12) << "" << ask;
+            TestEngines::newRow(engine, "headcount not issued") << "FALSE" << QDate(2026, 3, 12) << "" << hasHeadcount;
+            TestEngines::newRow(engine, "issued")
+                << "TRUE" << QDate(2026, 3, 12) << "A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal."
+                << hasHeadcount;
+            TestEngines::newRow(engine, "closed screen date") << "" << QDate(2026, 2, 28) << closed << closed;
+        }
     }
     void browseProtections()
     {
@@ -132,14 +150,15 @@ private slots:
         QFETCH(QDate, screenDate);
         QFETCH(QString, changeMessage);
         QFETCH(QString, deleteMessage);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         fill(w);
         if (!kiadva.isEmpty())
             exec(w,
-                QStringLiteral(
-                    "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-12', '01', 30, %1)")
+                QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES "
+                               "('2026-03-12', '01', 30, %1)")
                     .arg(kiadva));
         const qint64 lunch = 1;
         QCOMPARE(MenuRows::checkChange(w, lunch, screenDate, m_closed).text, changeMessage);
@@ -149,12 +168,14 @@ private slots:
         const bool deleted = MenuRows::removeAsked(w, messenger, lunch, screenDate, m_closed);
         QCOMPARE(messenger.last().text, deleteMessage);
         QCOMPARE(deleted, deleteMessage.startsWith(QStringLiteral("Valóban")));
-        QCOMPARE(count(w, "SELECT COUNT(*) FROM Etlap WHERE EtlapAzon = 1"), deleted ? 0 : 1);
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Etlap\" WHERE \"EtlapAzon\" = 1"), deleted ? 0 : 1);
     }
 
+    void emptyListRefusesChangeAndDelete_data() { TestEngines::addRows(); }
     void emptyListRefusesChangeAndDelete()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QCOMPARE(MenuRows::checkChange(db.warehouse(1), 0, m_day, m_closed).text,
             QStringLiteral("Nincs kiválasztott adatsor!"));
@@ -167,34 +188,42 @@ private slots:
     // may be issued there; a refused copy writes nothing.
     void copyWithinWarehouse_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QDate>("target");
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("message");
-        const QString itself = "Hibás értékadás!\rNem másolható önmagára!";
-        QTest::newRow("copied") << QDate(2026, 3, 13) << ""
-                                << "";
-        QTest::newRow("onto itself") << QDate(2026, 3, 12) << "" << itself;
-        QTest::newRow("prompt cancelled") << QDate(1900, 1, 1) << "" << itself;
-        QTest::newRow("target closed") << QDate(2026, 2, 27) << ""
-                                       << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-        QTest::newRow("closed meanwhile by another computer")
-            << QDate(2026, 3, 13) << "INSERT INTO Napizaras (Datum, Megjegyzes) VALUES ('2026-03-31', 'Havi zárás')"
-            << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-        QTest::newRow("target meal issued")
-            << QDate(2026, 3, 13)
-            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-13', '02', 5, 1)"
-            << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
-        QTest::newRow("other meal issued is no obstacle")
-            << QDate(2026, 3, 13)
-            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-13', '03', 5, 1)"
-            << "";
+        for (const QString &engine : TestEngines::names()) {
+            const QString itself = "Hibás értékadás!\rNem másolható önmagára!";
+            TestEngines::newRow(engine, "copied") << QDate(2026, 3, 13) << ""
+                                                  << "";
+            TestEngines::newRow(engine, "onto itself") << QDate(2026, 3, 12) << "" << itself;
+            TestEngines::newRow(engine, "prompt cancelled") << QDate(1900, 1, 1) << "" << itself;
+            TestEngines::newRow(engine, "target closed")
+                << QDate(2026, 2, 27) << ""
+                << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
+            TestEngines::newRow(engine, "closed meanwhile by another computer")
+                << QDate(2026, 3, 13)
+                << "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-03-31', 'Havi zárás')"
+                << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
+            TestEngines::newRow(engine, "target meal issued")
+                << QDate(2026, 3, 13)
+                << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-13', "
+                   "'02', 5, TRUE)"
+                << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
+            TestEngines::newRow(engine, "other meal issued is no obstacle")
+                << QDate(2026, 3, 13)
+                << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-13', "
+                   "'03', 5, TRUE)"
+                << "";
+        }
     }
     void copyWithinWarehouse()
     {
         QFETCH(QDate, target);
         QFETCH(QString, setup);
         QFETCH(QString, message);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         fill(w);
@@ -216,29 +245,35 @@ private slots:
 
     void copyIntoAnotherWarehouse_data()
     {
+        TestEngines::addColumn();
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QDate>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("same date elsewhere") << "" << QDate(2026, 3, 12) << "";
-        QTest::newRow("target warehouse closed later")
-            << "INSERT INTO Napizaras (Datum, Megjegyzes) VALUES ('2026-03-31', 'Havi zárás')" << QDate(2026, 3, 12)
-            << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-        QTest::newRow("target meal issued")
-            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-12', '01', 5, 1)"
-            << QDate(2026, 3, 12)
-            << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "same date elsewhere") << "" << QDate(2026, 3, 12) << "";
+            TestEngines::newRow(engine, "target warehouse closed later")
+                << "INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\") VALUES ('2026-03-31', 'Havi zárás')"
+                << QDate(2026, 3, 12) << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
+            TestEngines::newRow(engine, "target meal issued")
+                << "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES ('2026-03-12', "
+                   "'01', 5, TRUE)"
+                << QDate(2026, 3, 12)
+                << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal.";
+        }
     }
     void copyIntoAnotherWarehouse()
     {
         QFETCH(QString, setup);
         QFETCH(QDate, target);
         QFETCH(QString, message);
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         fill(db.warehouse(1));
         QSqlDatabase other = db.warehouse(2);
         exec(other,
-            "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES ('2026-03-12', '09', '1000', "
+            "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") VALUES "
+            "('2026-03-12', '09', '1000', "
             "'0001', 3)");
         if (!setup.isEmpty())
             exec(other, setup);
@@ -251,12 +286,14 @@ private slots:
                      << "2026-03-12|02|211|0007|0.25"
                      << "2026-03-12|01|211|0008|2";
         QCOMPARE(rows(other, etlap()), expected);
-        QCOMPARE(count(db.warehouse(1), "SELECT COUNT(*) FROM Etlap"), 4);
+        QCOMPARE(count(db.warehouse(1), "SELECT COUNT(*) FROM \"Etlap\""), 4);
     }
 
+    void listShowsRecipesAndMaterialsWithKnownUnits_data() { TestEngines::addRows(); }
     void listShowsRecipesAndMaterialsWithKnownUnits()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         fill(w);
@@ -264,8 +301,8 @@ private slots:
         QCOMPARE(rows(w, MenuList::selectSql(MenuList::Order::DateMealName)),
             (QStringList {
                 "1|2026-03-12|Ebéd|0007|Gulyásleves|1|Adag|01", "2|2026-03-12|Reggeli|0007|Kenyér|0.25|kg|02"}));
-        QCOMPARE(
-            rows(w, "SELECT Tip, Enorma, FokSzam FROM TmpEtlap ORDER BY EtlapAzon"), (QStringList {"2|01|", "1|01|"}));
+        QCOMPARE(rows(w, "SELECT \"Tip\", \"Enorma\", \"FokSzam\" FROM \"TmpEtlap\" ORDER BY \"EtlapAzon\""),
+            (QStringList {"2|01|", "1|01|"}));
 
         QVERIFY(MenuList::rebuild(w, {m_day, true, false}));
         QCOMPARE(rows(w, MenuList::selectSql(MenuList::Order::Name)),
@@ -274,31 +311,34 @@ private slots:
     }
 
     // Two computers in one warehouse: each connection has its own display copy.
+    void displayCopyIsPrivateToTheConnection_data() { TestEngines::addRows(); }
     void displayCopyIsPrivateToTheConnection()
     {
-        TempDatabase db(m_today);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         fill(w);
         {
-            QSqlDatabase second = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("second"));
-            second.setDatabaseName(Database::warehouseFile(db.path(), 1));
-            QVERIFY(second.open());
+            QSqlDatabase second = EngineTools::otherComputer(db, 1, QStringLiteral("second"));
+            QVERIFY(second.isOpen());
             QVERIFY(MenuList::rebuild(w, {m_day, false, true}));
             QVERIFY(MenuList::rebuild(second, {QDate(2026, 3, 13), false, true}));
-            QCOMPARE(count(w, "SELECT COUNT(*) FROM TmpEtlap"), 2);
-            QCOMPARE(count(second, "SELECT COUNT(*) FROM TmpEtlap"), 1);
+            QCOMPARE(count(w, "SELECT COUNT(*) FROM \"TmpEtlap\""), 2);
+            QCOMPARE(count(second, "SELECT COUNT(*) FROM \"TmpEtlap\""), 1);
             QVERIFY(MenuList::rebuild(second, {QDate(2026, 3, 14), false, true}));
-            QCOMPARE(count(w, "SELECT COUNT(*) FROM TmpEtlap"), 2);
+            QCOMPARE(count(w, "SELECT COUNT(*) FROM \"TmpEtlap\""), 2);
             second.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("second"));
-        // The shared work table of the file is never written.
-        QSqlDatabase third = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("third"));
-        third.setDatabaseName(Database::warehouseFile(db.path(), 1));
-        QVERIFY(third.open());
-        QCOMPARE(count(third, "SELECT COUNT(*) FROM main.TmpEtlap"), 0);
-        third.close();
+        // The shared work table of the warehouse is never written.
+        const QString shared = db.isServer() ? Database::warehouseSchema(1) : QStringLiteral("main");
+        {
+            QSqlDatabase third = EngineTools::otherComputer(db, 1, QStringLiteral("third"));
+            QCOMPARE(count(third, QStringLiteral("SELECT COUNT(*) FROM \"%1\".\"TmpEtlap\"").arg(shared)), 0);
+            third.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("third"));
     }
 };
 

@@ -191,7 +191,7 @@ private slots:
         }
         QSqlQuery query(warehouse());
         QVERIFY(query.prepare(QStringLiteral("SELECT \"Nev\" FROM \"Partner\" WHERE \"PartAzon\" > '00099' AND ")
-            + Sql::prefixCondition(warehouse(), QStringLiteral("Nev")) + QStringLiteral(" ORDER BY \"Nev\"")));
+            + Sql::prefixCondition(warehouse(), QStringLiteral("\"Nev\"")) + QStringLiteral(" ORDER BY \"Nev\"")));
         query.addBindValue(Sql::prefixPattern(typed));
         QVERIFY(exec(query));
         QStringList names;

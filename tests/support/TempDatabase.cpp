@@ -56,7 +56,10 @@ TempDatabase &EngineDatabases::current()
 {
     const QString engine = TestEngines::current();
     std::unique_ptr<TempDatabase> &made = m_made[engine];
-    if (!made)
+    if (!made) {
         made = std::make_unique<TempDatabase>(m_today, engine);
+        if (made->isValid() && m_prepare)
+            m_prepare(*made);
+    }
     return *made;
 }

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -48,12 +49,14 @@ private:
     QString m_error;
 };
 
-// One database per engine for the cases of a test that share a database, made at first use.
+// One database per engine for the cases of a test that share a database, made at first use and
+// then handed to `prepare` once.
 class EngineDatabases
 {
 public:
-    explicit EngineDatabases(const QDate &today)
+    explicit EngineDatabases(const QDate &today, std::function<void(const TempDatabase &)> prepare = {})
         : m_today(today)
+        , m_prepare(std::move(prepare))
     {
     }
     // The database of the row under test (TestEngines::current()).
@@ -61,5 +64,6 @@ public:
 
 private:
     QDate m_today;
+    std::function<void(const TempDatabase &)> m_prepare;
     std::map<QString, std::unique_ptr<TempDatabase>> m_made;
 };

@@ -3,6 +3,7 @@
 #include "core/ScriptedMessenger.h"
 #include "menu/ui/frmTallozasEtlap.h"
 #include "menu/ui/frmTallozasLetszam.h"
+#include "menu/ui/frmUjEtlap.h"
 #include "menu/ui/frmUjLetszam.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -12,8 +13,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QQueue>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -114,6 +118,101 @@ private slots:
         QCOMPARE(run.messenger.last().text, QStringLiteral("Az étlap másolása megtörtént."));
         QCOMPARE(run.value(2, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-20'"), QStringLiteral("2"));
         QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-20'"), QStringLiteral("0"));
+    }
+
+    // A new menu row from the keyboard alone: Enter walks the fields, the typed recipe code picks
+    // the dish, and the row lands on the chosen meal with the typed quantity.
+    void keyboardAddsADishToAMeal()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.exec(1, "INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma) VALUES ('0008', 'Rakott krumpli', '01')");
+        TfrmUjEtlap screen(run.services, run.db.warehouse(1));
+        QList<qint64> added;
+        screen.setOnAdded([&added](qint64 id) { added << id; });
+        screen.setNewMode(QDate(2026, 3, 13));
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QApplication::setActiveWindow(&screen);
+        screen.dtpEtlap->setFocus();
+
+        const auto enter = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); };
+        enter();
+        QCOMPARE(QApplication::focusWidget(), screen.dbcEtkTip);
+        // Breakfast (meal type 1) comes first, lunch next.
+        QTest::keyClick(screen.dbcEtkTip, Qt::Key_Down);
+        QCOMPARE(screen.dbcEtkTip->currentData().toString(), QStringLiteral("01"));
+        enter();
+        QCOMPARE(QApplication::focusWidget(), screen.rbRecept);
+        enter();
+        // The ledger account is the recipes' own while a recipe is chosen: skipped.
+        QCOMPARE(QApplication::focusWidget(), screen.edtAzon);
+        screen.edtAzon->selectAll();
+        QTest::keyClicks(screen.edtAzon, QStringLiteral("0008"));
+        enter();
+        QCOMPARE(screen.dbcAnyag->currentText(), QStringLiteral("Rakott krumpli"));
+        QCOMPARE(QApplication::focusWidget(), screen.dbcAnyag);
+        enter();
+        QCOMPARE(QApplication::focusWidget(), screen.edtMennyiseg);
+        screen.edtMennyiseg->selectAll();
+        QTest::keyClicks(screen.edtMennyiseg, QStringLiteral("2"));
+        enter();
+        QCOMPARE(QApplication::focusWidget(), screen.btnRogzit);
+        enter();
+
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(run.value(1,
+                     QStringLiteral("SELECT Datum || '|' || EtkTip || '|' || FokSzam || '|' || EtelKod || '|' || "
+                                    "Mennyiseg FROM Etlap WHERE EtlapAzon = %1")
+                         .arg(added.first())),
+            QStringLiteral("2026-03-13|01|1000|0008|2.0"));
+        QCOMPARE(run.messenger.last().text, QStringLiteral("Az új adat bekerült az adatbázisba"));
+        // The screen stays open for the next dish, with a fresh quantity.
+        QVERIFY(screen.isVisible());
+        QCOMPARE(screen.edtMennyiseg->value(), 1.0);
+    }
+
+    // A refused row shows the reason, puts the focus where it points and writes nothing.
+    void refusedDishWritesNothing_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("zero quantity") << "" << 0.0 << "Túl kevés a megadott mennyiség!"
+                                       << "edtMennyiseg";
+        QTest::newRow("meal already issued")
+            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-13', '02', 5, 1)" << 1.0
+            << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal."
+            << "";
+    }
+    void refusedDishWritesNothing()
+    {
+        QFETCH(QString, setup);
+        QFETCH(double, quantity);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        if (!setup.isEmpty())
+            run.exec(1, setup);
+        TfrmUjEtlap screen(run.services, run.db.warehouse(1));
+        bool added = false;
+        screen.setOnAdded([&added](qint64) { added = true; });
+        screen.setNewMode(QDate(2026, 3, 13));
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QApplication::setActiveWindow(&screen);
+        screen.edtMennyiseg->setValue(quantity);
+        screen.btnRogzit->setFocus();
+        QTest::keyClick(screen.btnRogzit, Qt::Key_Return);
+
+        QCOMPARE(run.messenger.last().text, message);
+        QVERIFY(!added);
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap WHERE Datum = '2026-03-13'"), QStringLiteral("0"));
+        if (!focus.isEmpty())
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(screen.isVisible());
     }
 
     void closedDateRefusesNewRows()

@@ -124,6 +124,20 @@ private slots:
         QVERIFY(window.findChildren<QDialog *>().isEmpty());
     }
 
+    // A command that renamed the active warehouse leaves its new name on the status line.
+    void warehouseNameFollowsACommand()
+    {
+        Settings settings;
+        freshSettings(settings);
+        settings.setAktivRaktarNev(QStringLiteral("Konyha"));
+        TFormMain window(settings);
+        window.setStatusPanel(2, settings.aktivRaktarNev());
+        window.registerAction(
+            QStringLiteral("zemekkarbantartsa1"), [&] { settings.setAktivRaktarNev(QStringLiteral("Főkonyha")); });
+        window.runCommand(QStringLiteral("zemekkarbantartsa1"));
+        QCOMPARE(window.statusPanelText(2), QStringLiteral("Főkonyha"));
+    }
+
     void statusLine_data()
     {
         QTest::addColumn<int>("panel");
