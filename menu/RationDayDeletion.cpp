@@ -43,7 +43,7 @@ static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions 
     if (closed.isValid() && date <= closed)
         return warning(StockMessages::closedMonth());
     QSqlQuery query(db);
-    const QVariant day = StockSql::toSql(date);
+    const QVariant day = Sql::date(date);
     StockSql::run(query, QStringLiteral("DELETE FROM \"Kiszabat\" WHERE \"Datum\" = ?"), {day});
     StockSql::run(query,
         QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = FALSE, \"Mozgnem\" = '' WHERE \"Datum\" = ?"), {day});

@@ -10,6 +10,7 @@
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
@@ -43,7 +44,7 @@ QString vatCode(QSqlDatabase db, const QString &account, const QString &number, 
         QStringLiteral("SELECT f.\"Afakod\" FROM \"Afa\" f JOIN \"Anyag\" a ON a.\"AfaCsoport\" = f.\"AfaCsoport\" "
                        "WHERE a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ? AND f.\"Datum\" <= ? "
                        "ORDER BY f.\"Datum\", f.\"Afakod\""),
-        {account, number, StockSql::toSql(date)});
+        {account, number, Sql::date(date)});
     QString code;
     while (query.next())
         code = query.value(0).toString();
@@ -199,7 +200,7 @@ static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const Ratio
     // A sheet of zeros posts no row: its lines are kept with an empty (not a null) voucher number.
     const QString number = bizSzam.isEmpty() ? QStringLiteral("") : bizSzam;
     const QStringList codes = sheet.mealCodes();
-    QVariantList values {header.mozgnem, StockSql::toSql(sheet.date())};
+    QVariantList values {header.mozgnem, Sql::date(sheet.date())};
     for (const QString &code : codes)
         values << code;
     StockSql::run(query,
@@ -212,11 +213,11 @@ static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const Ratio
                 "INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
                 "\"Mertekegyseg\", \"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", "
                 "\"NyilvAr\", \"Anyagar\", \"BizSzam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            {line.account, line.number, line.dishName, line.quantity, line.unit, StockSql::toSql(line.date),
-                line.mealCode, line.mealName, line.headcount, StockSql::toSql(line.normPerPerson),
-                StockSql::toSql(line.normMeal), StockSql::toSql(line.price), StockSql::toSql(line.value), number});
+            {line.account, line.number, line.dishName, line.quantity, line.unit, Sql::date(line.date), line.mealCode,
+                line.mealName, line.headcount, Sql::money(line.normPerPerson), Sql::money(line.normMeal),
+                Sql::money(line.price), Sql::money(line.value), number});
         StockSql::run(query, QStringLiteral("UPDATE \"ReceptFej\" SET \"UseDat\" = ? WHERE \"Megnevezes\" = ?"),
-            {StockSql::toSql(today), line.dishName});
+            {Sql::date(today), line.dishName});
     }
 }
 

@@ -4,12 +4,11 @@
 #include "stock/StockAtDate.h"
 #include "stock/StockFormat.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-
-using StockSql::toSql;
 
 InventoryDifference::Row InventoryDifference::withDifferences(Row row)
 {
@@ -51,7 +50,7 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
                 const QVariantList values {row.fokSzam, row.nyilvSzam, row.megnevezes, row.mertekegyseg,
                     row.keszletMenny,
                     storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)), row.elteres,
-                    toSql(row.keszletErtek), toSql(row.nyilvAr), toSql(row.elteresAr)};
+                    Sql::money(row.keszletErtek), Sql::money(row.nyilvAr), Sql::money(row.elteresAr)};
                 for (int i = 0; i < values.size(); ++i)
                     query.bindValue(i, values.at(i));
                 StockSql::exec(query);
@@ -87,15 +86,15 @@ bool InventoryDifference::setRealStock(
             return false;
         Row row;
         row.keszletMenny = query.value(0).toDouble();
-        row.keszletErtek = StockSql::money(query.value(1));
-        row.nyilvAr = StockSql::money(query.value(2));
+        row.keszletErtek = Sql::toMoney(query.value(1));
+        row.nyilvAr = Sql::toMoney(query.value(2));
         row.valosKeszlet = quantity;
         row = withDifferences(row);
         StockSql::run(query,
             QStringLiteral("UPDATE \"TmpLeltarHason\" SET \"ValosKeszlet\" = ?, \"Elteres\" = ?, \"ElteresAr\" = ? "
                            "WHERE \"FokSzam\" = ? "
                            "AND \"NyilvSzam\" = ?"),
-            {quantity, row.elteres, toSql(row.elteresAr), fokSzam, nyilvSzam});
+            {quantity, row.elteres, Sql::money(row.elteresAr), fokSzam, nyilvSzam});
     } catch (const StockSql::Failure &failure) {
         if (error)
             *error = failure.detail;
@@ -126,9 +125,9 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
         row.keszletMenny = query.value(4).toDouble();
         row.valosKeszlet = query.value(5).toDouble();
         row.elteres = query.value(6).toDouble();
-        row.keszletErtek = StockSql::money(query.value(7));
-        row.nyilvAr = StockSql::money(query.value(8));
-        row.elteresAr = StockSql::money(query.value(9));
+        row.keszletErtek = Sql::toMoney(query.value(7));
+        row.nyilvAr = Sql::toMoney(query.value(8));
+        row.elteresAr = Sql::toMoney(query.value(9));
         list << row;
     }
     return list;
@@ -140,8 +139,8 @@ InventoryDifference::Totals InventoryDifference::totals() const
     QSqlQuery query(m_db);
     if (query.exec(QStringLiteral("SELECT SUM(\"KeszletErtek\"), SUM(\"ElteresAr\") FROM \"TmpLeltarHason\""))
         && query.next()) {
-        totals.value = StockSql::money(query.value(0));
-        totals.difference = StockSql::money(query.value(1));
+        totals.value = Sql::toMoney(query.value(0));
+        totals.difference = Sql::toMoney(query.value(1));
     }
     return totals;
 }

@@ -3,6 +3,7 @@
 #include "core/NumberFormat.h"
 #include "stock/StockFormat.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
 
@@ -25,8 +26,8 @@ bool MaterialCard::run(
             m_material.mertekegyseg = query.value(1).toString();
             m_material.kerekites = query.value(2).toInt();
             m_material.keszletMennyiseg = query.value(3).toDouble();
-            m_material.keszletErtek = StockSql::money(query.value(4));
-            m_material.nyilvAr = StockSql::money(query.value(5));
+            m_material.keszletErtek = Sql::toMoney(query.value(4));
+            m_material.nyilvAr = Sql::toMoney(query.value(5));
             m_material.keszletMin = query.value(6).toDouble();
             m_material.keszletMax = query.value(7).toDouble();
             m_material.menySzorzo = query.value(8).toDouble();
@@ -44,23 +45,23 @@ bool MaterialCard::run(
                 "JOIN \"Partner\" p ON p.\"PartAzon\" = r.\"PartAzon\" "
                 "WHERE r.\"FokSzla\" = ? AND r.\"NyilvSzam\" = ? AND r.\"Datum\" >= ? AND r.\"Datum\" <= ? "
                 "ORDER BY r.\"Datum\", r.\"BK\", r.\"Mozgnem\", r.\"RaktAzon\""),
-            {fokSzla, nyilvSzam, StockSql::toSql(from), StockSql::toSql(to)});
+            {fokSzla, nyilvSzam, Sql::date(from), Sql::date(to)});
         Money receiptPrices;
         int receipts = 0;
         while (query.next()) {
             Row row;
-            row.datum = StockSql::date(query.value(0));
+            row.datum = Sql::toDate(query.value(0));
             row.bizSzam = query.value(1).toString();
             row.bk = query.value(2).toString();
             row.fokSzla = query.value(3).toString();
             row.mozgnemNev = query.value(4).toString();
-            row.kiAr = StockSql::money(query.value(5));
-            row.beAr = StockSql::money(query.value(6));
+            row.kiAr = Sql::toMoney(query.value(5));
+            row.beAr = Sql::toMoney(query.value(6));
             row.tetelMenny = query.value(7).toDouble();
-            row.tetelErtek = StockSql::money(query.value(8));
+            row.tetelErtek = Sql::toMoney(query.value(8));
             row.keszletMenny = query.value(9).toDouble();
-            row.keszletErtek = StockSql::money(query.value(10));
-            row.lejarat = StockSql::date(query.value(11));
+            row.keszletErtek = Sql::toMoney(query.value(10));
+            row.lejarat = Sql::toDate(query.value(11));
             row.partnerNev = query.value(12).toString();
             row.irszam = query.value(13).toString();
             row.telepules = query.value(14).toString();

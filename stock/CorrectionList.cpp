@@ -2,6 +2,7 @@
 
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -44,12 +45,12 @@ QList<CorrectionList::Row> CorrectionList::rows(
                 + (order == Order::DateVoucher ? QStringLiteral("r.\"Datum\", r.\"BizSzam\"")
                                                : QStringLiteral("r.\"BizSzam\", r.\"Datum\""))
                 + QStringLiteral(", r.\"FokSzla\", r.\"NyilvSzam\", r.\"RaktAzon\""),
-            {direction, StockSql::toSql(closed.isValid() ? closed : QDate(1900, 1, 1)),
+            {direction, Sql::date(closed.isValid() ? closed : QDate(1900, 1, 1)),
                 QStringLiteral("%") + escaped(numberPart) + QStringLiteral("%")});
         while (query.next()) {
             Row row;
             row.raktAzon = query.value(0).toLongLong();
-            row.datum = StockSql::date(query.value(1));
+            row.datum = Sql::toDate(query.value(1));
             row.bizSzam = query.value(2).toString();
             row.fokSzla = query.value(3).toString();
             row.nyilvSzam = query.value(4).toString();
@@ -65,7 +66,7 @@ QList<CorrectionList::Row> CorrectionList::rows(
             row.telepules = query.value(14).toString();
             row.utca = query.value(15).toString();
             row.user = query.value(16).toString();
-            row.stat = StockSql::flag(query.value(17));
+            row.stat = Sql::toFlag(query.value(17));
             list << row;
         }
     } catch (const StockSql::Failure &failure) {

@@ -1,11 +1,10 @@
 #include "stock/MovementTable.h"
 
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-using StockSql::toSql;
 
 namespace {
 
@@ -21,7 +20,7 @@ MovementRow rowFrom(const QSqlQuery &query)
     row.bk = query.value(1).toString();
     row.mozgnem = query.value(2).toString();
     row.bizSzam = query.value(3).toString();
-    row.datum = StockSql::date(query.value(4));
+    row.datum = Sql::toDate(query.value(4));
     row.sorszam = query.value(5).toString();
     row.fokSzla = query.value(6).toString();
     row.nyilvSzam = query.value(7).toString();
@@ -29,24 +28,24 @@ MovementRow rowFrom(const QSqlQuery &query)
     row.user = query.value(9).toString();
     row.afaKod = query.value(10).toString();
     row.tetelMenny = query.value(11).toDouble();
-    row.beAr = StockSql::money(query.value(12));
-    row.kiAr = StockSql::money(query.value(13));
-    row.tetelErtek = StockSql::money(query.value(14));
-    row.afaErtek = StockSql::money(query.value(15));
-    row.brutto = StockSql::money(query.value(16));
+    row.beAr = Sql::toMoney(query.value(12));
+    row.kiAr = Sql::toMoney(query.value(13));
+    row.tetelErtek = Sql::toMoney(query.value(14));
+    row.afaErtek = Sql::toMoney(query.value(15));
+    row.brutto = Sql::toMoney(query.value(16));
     row.keszletMenny = query.value(17).toDouble();
-    row.keszletErtek = StockSql::money(query.value(18));
-    row.lejarat = StockSql::date(query.value(19));
-    row.stat = StockSql::flag(query.value(20));
+    row.keszletErtek = Sql::toMoney(query.value(18));
+    row.lejarat = Sql::toDate(query.value(19));
+    row.stat = Sql::toFlag(query.value(20));
     return row;
 }
 
 QVariantList fieldValues(const MovementRow &row)
 {
-    return {row.bk, row.mozgnem, row.bizSzam, toSql(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam, row.partAzon,
-        row.user, row.afaKod, row.tetelMenny, toSql(row.beAr), toSql(row.kiAr), toSql(row.tetelErtek),
-        toSql(row.afaErtek), toSql(row.brutto), row.keszletMenny, toSql(row.keszletErtek), toSql(row.lejarat),
-        StockSql::flag(row.stat)};
+    return {row.bk, row.mozgnem, row.bizSzam, Sql::date(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam,
+        row.partAzon, row.user, row.afaKod, row.tetelMenny, Sql::money(row.beAr), Sql::money(row.kiAr),
+        Sql::money(row.tetelErtek), Sql::money(row.afaErtek), Sql::money(row.brutto), row.keszletMenny,
+        Sql::money(row.keszletErtek), Sql::date(row.lejarat), Sql::flag(row.stat)};
 }
 
 } // namespace
@@ -55,7 +54,7 @@ QDate MovementTable::closingDate() const
 {
     QSqlQuery query(m_db);
     StockSql::run(query, QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""));
-    return query.next() ? StockSql::date(query.value(0)) : QDate();
+    return query.next() ? Sql::toDate(query.value(0)) : QDate();
 }
 
 QString MovementTable::direction(const QString &mozgnem) const
@@ -90,7 +89,7 @@ MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId)
     StockSql::run(query,
         QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
                        "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, toSql(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
+        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
     pass.sameMaterial = query.next() && query.value(0).toInt() > 0;
 
     StockSql::run(query,
@@ -99,13 +98,13 @@ MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId)
             "AND \"RaktAzon\" <> ?"),
         {row.fokSzla, row.nyilvSzam, exceptId});
     if (query.next())
-        pass.openingDate = StockSql::date(query.value(0));
+        pass.openingDate = Sql::toDate(query.value(0));
 
     StockSql::run(query,
         QStringLiteral(
             "SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
             "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, toSql(row.datum), row.bk, row.partAzon, exceptId});
+        {row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId});
     if (query.next() && !query.value(0).isNull())
         pass.otherPartner = query.value(0).toString();
     return pass;
@@ -119,7 +118,7 @@ QString MovementTable::voucherSorszam(
         QStringLiteral("SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? AND "
                        "\"RaktAzon\" <> ? "
                        "ORDER BY \"RaktAzon\" LIMIT 1"),
-        {bizSzam, toSql(datum), bk, exceptId});
+        {bizSzam, Sql::date(datum), bk, exceptId});
     return query.next() ? query.value(0).toString() : QString();
 }
 
@@ -176,7 +175,7 @@ QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QStr
             + QStringLiteral(
                 " FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = 'KI' AND \"Stat\" = ? "
                 "AND \"Mozgnem\" <> '08' ORDER BY \"RaktAzon\""),
-        {bizSzam, toSql(datum), StockSql::flag(false)});
+        {bizSzam, Sql::date(datum), Sql::flag(false)});
     QList<MovementRow> rows;
     while (query.next())
         rows << rowFrom(query);

@@ -3,13 +3,12 @@
 #include "core/Dates.h"
 #include "core/Rounding.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
-
-using StockSql::toSql;
 
 namespace {
 
@@ -50,7 +49,7 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
                            "SUM(\"AfaErtek\"), "
                            "SUM(\"Brutto\") FROM \"Raktar\" WHERE \"Datum\" >= ? AND \"Datum\" <= ? "
                            "GROUP BY \"FokSzla\", \"NyilvSzam\", \"BK\""),
-            {toSql(periodStart(date, workYear)), toSql(date)});
+            {Sql::date(periodStart(date, workYear)), Sql::date(date)});
         QHash<QString, Movement> movements;
         while (query.next()) {
             const QString bk = query.value(2).toString();
@@ -59,9 +58,9 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
             Movement &movement = movements[keyOf(query.value(0).toString(), query.value(1).toString())];
             Sums &sums = bk == QLatin1String("BE") ? movement.in : movement.out;
             sums.quantity = query.value(3).toDouble();
-            sums.value = StockSql::money(query.value(4));
-            sums.vat = StockSql::money(query.value(5));
-            sums.gross = StockSql::money(query.value(6));
+            sums.value = Sql::toMoney(query.value(4));
+            sums.vat = Sql::toMoney(query.value(5));
+            sums.gross = Sql::toMoney(query.value(6));
         }
 
         // Every material with a movement row at any date, zero rows included.
@@ -110,8 +109,8 @@ void StockAtDate::writeRows(const QList<StockLine> &lines)
             "\"KeszletErtek\", \"KeszletAFA\", \"KeszletBrutto\", \"NyilvAr\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const StockLine &line : lines) {
         const QVariantList values {line.fokSzam, line.nyilvSzam, line.megnevezes, line.mertekegyseg, line.szorzo,
-            line.keszletMenny, toSql(line.keszletErtek), toSql(line.keszletAfa), toSql(line.keszletBrutto),
-            toSql(line.nyilvAr)};
+            line.keszletMenny, Sql::money(line.keszletErtek), Sql::money(line.keszletAfa),
+            Sql::money(line.keszletBrutto), Sql::money(line.nyilvAr)};
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values.at(i));
         StockSql::exec(query);

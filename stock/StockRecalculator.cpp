@@ -2,10 +2,9 @@
 
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
-
-using StockSql::toSql;
 
 namespace {
 
@@ -44,8 +43,8 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
         material.keszletMin = query.value(2).toDouble();
         material.keszletMax = query.value(3).toDouble();
         material.keszletMennyiseg = query.value(4).toDouble();
-        material.keszletErtek = StockSql::money(query.value(5));
-        material.nyilvAr = StockSql::money(query.value(6));
+        material.keszletErtek = Sql::toMoney(query.value(5));
+        material.nyilvAr = Sql::toMoney(query.value(6));
     } else {
         // Rows of a material missing from the master (an import): quantities to three decimals.
         material.kerekites = 3;
@@ -79,9 +78,9 @@ StockRecalculator::Result StockRecalculator::run(
                 "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
                 "AND \"Datum\" < ? ORDER BY ")
                 + orderBy(true) + QStringLiteral(" LIMIT 1"),
-            {fokSzla, nyilvSzam, toSql(from)});
+            {fokSzla, nyilvSzam, Sql::date(from)});
         if (query.next())
-            start = Recalculation::Balance {query.value(0).toDouble(), StockSql::money(query.value(1))};
+            start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
     }
 
     QSqlQuery query(m_db);
@@ -93,7 +92,7 @@ StockRecalculator::Result StockRecalculator::run(
         "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
     if (from.isValid())
         StockSql::run(query, select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
-            {fokSzla, nyilvSzam, toSql(from)});
+            {fokSzla, nyilvSzam, Sql::date(from)});
     else
         StockSql::run(query, select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
 
@@ -106,16 +105,16 @@ StockRecalculator::Result StockRecalculator::run(
         row.receipt = query.value(1).toString() == QLatin1String("BE");
         row.opening = row.receipt && query.value(2).toString() == QLatin1String("00");
         row.quantity = query.value(3).toDouble();
-        row.value = StockSql::money(query.value(4));
+        row.value = Sql::toMoney(query.value(4));
         vatCodes << (row.receipt ? QString() : query.value(5).toString());
         Stored before;
         before.tetelErtek = row.value;
-        before.beAr = StockSql::money(query.value(6));
-        before.kiAr = StockSql::money(query.value(7));
-        before.afaErtek = StockSql::money(query.value(8));
-        before.brutto = StockSql::money(query.value(9));
+        before.beAr = Sql::toMoney(query.value(6));
+        before.kiAr = Sql::toMoney(query.value(7));
+        before.afaErtek = Sql::toMoney(query.value(8));
+        before.brutto = Sql::toMoney(query.value(9));
         before.keszletMenny = query.value(10).toDouble();
-        before.keszletErtek = StockSql::money(query.value(11));
+        before.keszletErtek = Sql::toMoney(query.value(11));
         rows << row;
         stored << before;
     }
@@ -151,8 +150,8 @@ StockRecalculator::Result StockRecalculator::run(
             if (balanceSame)
                 continue;
             receipt.bindValue(0, row.after.quantity);
-            receipt.bindValue(1, toSql(row.after.value));
-            receipt.bindValue(2, toSql(row.averagePrice));
+            receipt.bindValue(1, Sql::money(row.after.value));
+            receipt.bindValue(2, Sql::money(row.averagePrice));
             receipt.bindValue(3, row.id);
             StockSql::exec(receipt);
         } else {
@@ -160,12 +159,12 @@ StockRecalculator::Result StockRecalculator::run(
                 && before.afaErtek == row.vat && before.brutto == row.gross)
                 continue;
             issue.bindValue(0, row.after.quantity);
-            issue.bindValue(1, toSql(row.after.value));
-            issue.bindValue(2, toSql(row.averagePrice));
-            issue.bindValue(3, toSql(row.unitPrice));
-            issue.bindValue(4, toSql(row.value));
-            issue.bindValue(5, toSql(row.vat));
-            issue.bindValue(6, toSql(row.gross));
+            issue.bindValue(1, Sql::money(row.after.value));
+            issue.bindValue(2, Sql::money(row.averagePrice));
+            issue.bindValue(3, Sql::money(row.unitPrice));
+            issue.bindValue(4, Sql::money(row.value));
+            issue.bindValue(5, Sql::money(row.vat));
+            issue.bindValue(6, Sql::money(row.gross));
             issue.bindValue(7, row.id);
             StockSql::exec(issue);
         }
@@ -182,7 +181,8 @@ StockRecalculator::Result StockRecalculator::run(
         StockSql::run(update,
             QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
                            "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-            {material.keszletMennyiseg, toSql(material.keszletErtek), toSql(material.nyilvAr), fokSzla, nyilvSzam});
+            {material.keszletMennyiseg, Sql::money(material.keszletErtek), Sql::money(material.nyilvAr), fokSzla,
+                nyilvSzam});
     }
     return result;
 }

@@ -2,10 +2,9 @@
 
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
+#include "store/Sql.h"
 
 #include <QSqlQuery>
-
-using StockSql::toSql;
 
 QString VoucherLookups::Partner::address() const
 {
@@ -63,7 +62,7 @@ QList<VoucherLookups::Material> VoucherLookups::materials(const QString &fokSzla
         while (query.next())
             list << Material {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString(), qBound(0, query.value(5).toInt(), 4),
-                StockSql::money(query.value(6))};
+                Sql::toMoney(query.value(6))};
     }
     return list;
 }
@@ -75,7 +74,7 @@ QList<VoucherLookups::Vat> VoucherLookups::vatRows() const
     if (query.exec(QStringLiteral("SELECT \"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\" FROM \"Afa\" ORDER BY "
                                   "\"Datum\", \"AfaErtek\", \"Afakod\""))) {
         while (query.next())
-            list << Vat {query.value(0).toString(), query.value(1).toString(), StockSql::date(query.value(2)),
+            list << Vat {query.value(0).toString(), query.value(1).toString(), Sql::toDate(query.value(2)),
                 query.value(3).toDouble()};
     }
     return list;
@@ -102,13 +101,13 @@ QList<VoucherLookups::Item> VoucherLookups::items(const QString &bizSzam, const 
                        "ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
                        "WHERE r.\"BizSzam\" = ? AND r.\"Datum\" = ? AND r.\"BK\" = ? ORDER BY r.\"RaktAzon\""));
     query.addBindValue(bizSzam);
-    query.addBindValue(toSql(datum));
+    query.addBindValue(Sql::date(datum));
     query.addBindValue(bk);
     if (query.exec()) {
         while (query.next())
             list << Item {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toDouble(), query.value(5).toString(),
-                StockSql::money(query.value(6))};
+                Sql::toMoney(query.value(6))};
     }
     return list;
 }
@@ -121,13 +120,13 @@ VoucherLookups::Totals VoucherLookups::totals(const QString &bizSzam, const QDat
         "SELECT \"TetelErtek\", \"AfaErtek\", \"Brutto\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? "
         "AND \"BK\" = ?"));
     query.addBindValue(bizSzam);
-    query.addBindValue(toSql(datum));
+    query.addBindValue(Sql::date(datum));
     query.addBindValue(bk);
     if (query.exec()) {
         while (query.next()) {
-            totals.net += StockSql::money(query.value(0));
-            totals.vat += StockSql::money(query.value(1));
-            totals.gross += StockSql::money(query.value(2));
+            totals.net += Sql::toMoney(query.value(0));
+            totals.vat += Sql::toMoney(query.value(1));
+            totals.gross += Sql::toMoney(query.value(2));
         }
     }
     return totals;

@@ -1,7 +1,6 @@
 #include "reports/InventoryDifferenceReport.h"
 #include "reports/InventoryListReport.h"
 #include "reports/MaterialCardReport.h"
-#include "stock/StockLedger.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
@@ -38,15 +37,7 @@ class TestReportQueries : public QObject
             : db(QDate(2025, 6, 1), engine)
         {
             wh = db.warehouse(1);
-            addMaterial(wh, "100", "0001", "Liszt", 3);
-            addMaterial(wh, "100", "0002", "Cukor", 3);
-            addMaterial(wh, "200", "0003", "Alma", 3);
-            StockLedger ledger(wh, StockOptions {"anna", false});
-            ledger.record(receipt("00000001", QDate(2025, 3, 1), "0001", 10, "150"));
-            ledger.record(issue("00000002", QDate(2025, 3, 2), "0001", 2));
-            ledger.record(receipt("00000003", QDate(2025, 3, 1), "0002", 5, "10"));
-            ledger.record(issue("00000004", QDate(2025, 3, 5), "0002", 5));
-            ledger.record(receipt("00000005", QDate(2025, 4, 1), "0003", 3, "100", "200"));
+            addReportStock(wh);
         }
     };
 

@@ -1,6 +1,7 @@
 #include "StockFixture.h"
 
 #include "stock/ItemPrices.h"
+#include "stock/StockLedger.h"
 #include "store/Sql.h"
 
 #include <QSqlError>
@@ -14,7 +15,8 @@ void addMaterial(QSqlDatabase db, const QString &fokSzla, const QString &nyilvSz
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", \"MenySzorzo\", \"AfaCsoport\", "
+        "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", "
+        "\"MenySzorzo\", \"AfaCsoport\", "
         "\"NyilvAr\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", \"KeszletErtek\") "
         "VALUES (?, ?, ?, '01', 'KG', 10, '01', 0, ?, ?, ?, 0, 0)"));
     const QVariantList values {fokSzla, nyilvSzam, name, kerekites, keszletMin, keszletMax};
@@ -96,15 +98,15 @@ qint64 addRow(QSqlDatabase db, const MovementRow &row)
     QString error;
     const qint64 id = Sql::insertReturningId(db, QStringLiteral("Raktar"),
         {QStringLiteral("BK"), QStringLiteral("Mozgnem"), QStringLiteral("BizSzam"), QStringLiteral("Datum"),
-            QStringLiteral("Sorszam"), QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("PartAzon"),
-            QStringLiteral("User"), QStringLiteral("AfaKod"), QStringLiteral("TetelMenny"), QStringLiteral("BeAr"),
-            QStringLiteral("KiAr"), QStringLiteral("TetelErtek"), QStringLiteral("AfaErtek"), QStringLiteral("Brutto"),
-            QStringLiteral("KeszletMenny"), QStringLiteral("KeszletErtek"), QStringLiteral("Lejarat"),
-            QStringLiteral("Stat")},
+            QStringLiteral("Sorszam"), QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"),
+            QStringLiteral("PartAzon"), QStringLiteral("User"), QStringLiteral("AfaKod"), QStringLiteral("TetelMenny"),
+            QStringLiteral("BeAr"), QStringLiteral("KiAr"), QStringLiteral("TetelErtek"), QStringLiteral("AfaErtek"),
+            QStringLiteral("Brutto"), QStringLiteral("KeszletMenny"), QStringLiteral("KeszletErtek"),
+            QStringLiteral("Lejarat"), QStringLiteral("Stat")},
         {row.bk, row.mozgnem, row.bizSzam, Sql::date(row.datum), row.sorszam, row.fokSzla, row.nyilvSzam, row.partAzon,
-            row.user, row.afaKod, row.tetelMenny, Sql::money(row.beAr), Sql::money(row.kiAr), Sql::money(row.tetelErtek),
-            Sql::money(row.afaErtek), Sql::money(row.brutto), row.keszletMenny, Sql::money(row.keszletErtek),
-            Sql::date(row.lejarat), Sql::flag(row.stat)},
+            row.user, row.afaKod, row.tetelMenny, Sql::money(row.beAr), Sql::money(row.kiAr),
+            Sql::money(row.tetelErtek), Sql::money(row.afaErtek), Sql::money(row.brutto), row.keszletMenny,
+            Sql::money(row.keszletErtek), Sql::date(row.lejarat), Sql::flag(row.stat)},
         QStringLiteral("RaktAzon"), &error);
     if (id < 0)
         QTest::qFail(qPrintable(error), __FILE__, __LINE__);
@@ -143,12 +145,26 @@ void addExampleVouchers(QSqlDatabase db)
     addMaterial(db, "200", "0001", "Tej");
     addPartner(db, "00010", "Gabona Kft.", "1111", "Budapest", "Malom u. 2.");
     addPartner(db, "00011", "Tejüzem Zrt.", "2000", "Szentendre", "Fő tér 1.");
-    addRow(db, voucherItem("BE", "01", "00000010", day(1, 2), "100", "0002", "00010", "01", "1000.0001", "270", "1270.0001"));
+    addRow(db,
+        voucherItem("BE", "01", "00000010", day(1, 2), "100", "0002", "00010", "01", "1000.0001", "270", "1270.0001"));
     addRow(db, voucherItem("BE", "01", "00000010", day(1, 2), "100", "0001", "00010", "01", "0.1", "0.03", "0.13"));
     addRow(db, voucherItem("BE", "02", "00000009", day(1, 3), "200", "0001", "00011", "03", "200", "10", "210"));
     addRow(db, voucherItem("BE", "01", "00000011", day(1, 20), "100", "0009", "99999", "01", "50", "13.5", "63.5"));
     addRow(db, voucherItem("BE", "01", "00000010", day(2, 5), "100", "0001", "00010", "01", "10", "2.7", "12.7"));
     addRow(db, voucherItem("KI", "03", "00000010", day(1, 2), "100", "0001", "00001", "01", "40", "10.8", "50.8"));
+}
+
+void addReportStock(QSqlDatabase db)
+{
+    addMaterial(db, "100", "0001", "Liszt", 3);
+    addMaterial(db, "100", "0002", "Cukor", 3);
+    addMaterial(db, "200", "0003", "Alma", 3);
+    StockLedger ledger(db, StockOptions {"anna", false});
+    ledger.record(receipt("00000001", QDate(2025, 3, 1), "0001", 10, "150"));
+    ledger.record(issue("00000002", QDate(2025, 3, 2), "0001", 2));
+    ledger.record(receipt("00000003", QDate(2025, 3, 1), "0002", 5, "10"));
+    ledger.record(issue("00000004", QDate(2025, 3, 5), "0002", 5));
+    ledger.record(receipt("00000005", QDate(2025, 4, 1), "0003", 3, "100", "200"));
 }
 
 } // namespace StockFixture

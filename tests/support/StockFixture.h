@@ -50,5 +50,10 @@ MovementRow voucherItem(const QString &bk, const QString &mozgnem, const QString
 // 00000010 on 01-02 and 00000009 on 01-03 give the same sum of number, month and day and follow
 // each other in date order.
 void addExampleVouchers(QSqlDatabase db);
+// Three materials with three decimals recorded through the stock engine, for the stock reports:
+//   100/0001 Liszt: 10 in at 150 on 2025-03-01, 2 out on 03-02;
+//   100/0002 Cukor: 5 in at 10 on 03-01, all 5 out on 03-05;
+//   200/0003 Alma: 3 in at 100 on 04-01 (ledger account 200).
+void addReportStock(QSqlDatabase db);
 
 } // namespace StockFixture
