@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -46,6 +47,40 @@ std::optional<qint64> unitsFromFixedText(const QString &text)
     return units;
 }
 
+// Ten-thousandths straight from the shortest decimal text of a value, when that text has at
+// most four decimals (as every amount read back from a database has); none otherwise.
+std::optional<qint64> unitsFromShortestText(double value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (written.ec != std::errc())
+        return std::nullopt;
+    const char *p = buffer;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    qint64 units = 0;
+    int digits = 0;
+    int decimals = -1;
+    for (; p != written.ptr; ++p) {
+        if (*p == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (decimals >= 0 && ++decimals > 4)
+            return std::nullopt;
+        ++digits;
+        units = units * 10 + (*p - '0');
+        if (digits > 18)
+            return std::nullopt;
+    }
+    if (digits + 4 - qMax(decimals, 0) > 18)
+        return std::nullopt;
+    for (int scale = qMax(decimals, 0); scale < 4; ++scale)
+        units *= 10;
+    return negative ? -units : units;
+}
+
 bool isGroupBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
@@ -76,6 +111,8 @@ Money Money::fromDouble(double value)
         return Money();
     if (std::isinf(value))
         return Money(value > 0 ? Max : Min);
+    if (const std::optional<qint64> units = unitsFromShortestText(value))
+        return Money(*units);
     const std::optional<qint64> units = unitsFromFixedText(Rounding::fixedText(value, Decimals));
     if (!units)
         return Money(value > 0 ? Max : Min);
@@ -122,12 +159,22 @@ std::optional<Money> Money::fromText(const QString &text)
 QString Money::toString() const
 {
     const Wide magnitude = m_units < 0 ? -Wide(m_units) : Wide(m_units);
-    const quint64 whole = quint64(magnitude / Scale);
-    const quint64 fraction = quint64(magnitude % Scale);
-    return QStringLiteral("%1%2.%3")
-        .arg(m_units < 0 ? QStringLiteral("-") : QString())
-        .arg(whole)
-        .arg(fraction, Decimals, 10, QLatin1Char('0'));
+    quint64 whole = quint64(magnitude / Scale);
+    quint64 fraction = quint64(magnitude % Scale);
+    // Written from the right: the decimals, the point, the whole part, the sign.
+    char buffer[32];
+    char *const end = buffer + sizeof buffer;
+    char *p = end;
+    for (int i = 0; i < Decimals; ++i, fraction /= 10)
+        *--p = char('0' + fraction % 10);
+    *--p = '.';
+    do {
+        *--p = char('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    if (m_units < 0)
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 Money Money::rounded(int decimals) const

@@ -30,11 +30,9 @@ QString StockRecalculator::orderBy(bool descending)
 MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
 {
     MaterialStock material;
-    QSqlQuery query(m_db);
-    StockSql::run(query,
+    QSqlQuery &query = execute(
         QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
-                       "\"KeszletErtek\", "
-                       "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
+                       "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
         {fokSzla, nyilvSzam});
     if (query.next()) {
         material.found = true;
@@ -49,6 +47,7 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
         // Rows of a material missing from the master (an import): quantities to three decimals.
         material.kerekites = 3;
     }
+    query.finish();
     return material;
 }
 
@@ -64,6 +63,20 @@ double StockRecalculator::vatPercent(const QString &afaKod)
     return m_vat.value(afaKod, 0.0);
 }
 
+QSqlQuery &StockRecalculator::execute(const QString &sql, const QVariantList &values)
+{
+    auto found = m_statements.find(sql);
+    if (found == m_statements.end()) {
+        found = m_statements.insert(sql, QSqlQuery(m_db));
+        found->setForwardOnly(true);
+        StockSql::prepare(*found, sql);
+    }
+    for (int i = 0; i < values.size(); ++i)
+        found->bindValue(i, values.at(i));
+    StockSql::exec(*found);
+    return *found;
+}
+
 StockRecalculator::Result StockRecalculator::run(
     const QString &fokSzla, const QString &nyilvSzam, const QDate &from, bool write)
 {
@@ -72,8 +85,7 @@ StockRecalculator::Result StockRecalculator::run(
 
     Recalculation::Balance start;
     if (from.isValid()) {
-        QSqlQuery query(m_db);
-        StockSql::run(query,
+        QSqlQuery &query = execute(
             QStringLiteral(
                 "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
                 "AND \"Datum\" < ? ORDER BY ")
@@ -81,20 +93,17 @@ StockRecalculator::Result StockRecalculator::run(
             {fokSzla, nyilvSzam, Sql::date(from)});
         if (query.next())
             start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
+        query.finish();
     }
-
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
 
     const QString select = QStringLiteral(
         "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "
         "\"AfaErtek\", \"Brutto\", "
         "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
-    if (from.isValid())
-        StockSql::run(query, select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
-            {fokSzla, nyilvSzam, Sql::date(from)});
-    else
-        StockSql::run(query, select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
+    QSqlQuery &query = from.isValid()
+        ? execute(select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
+            {fokSzla, nyilvSzam, Sql::date(from)})
+        : execute(select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
@@ -132,42 +141,33 @@ StockRecalculator::Result StockRecalculator::run(
     if (result.negative || !write)
         return result;
 
-    QSqlQuery receipt(m_db);
-    StockSql::prepare(receipt,
-        QStringLiteral(
-            "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? WHERE \"RaktAzon\" = ?"));
-    QSqlQuery issue(m_db);
-    StockSql::prepare(issue,
-        QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, \"BeAr\" = ?, "
-                       "\"TetelErtek\" = ?, "
-                       "\"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"));
     for (int i = 0; i < rows.size(); ++i) {
         const Recalculation::Row &row = rows.at(i);
         const Stored &before = stored.at(i);
-        const bool balanceSame = before.keszletMenny == row.after.quantity && before.keszletErtek == row.after.value
-            && before.kiAr == row.averagePrice;
-        if (row.receipt) {
-            if (balanceSame)
-                continue;
-            receipt.bindValue(0, row.after.quantity);
-            receipt.bindValue(1, Sql::money(row.after.value));
-            receipt.bindValue(2, Sql::money(row.averagePrice));
-            receipt.bindValue(3, row.id);
-            StockSql::exec(receipt);
-        } else {
-            if (balanceSame && before.beAr == row.unitPrice && before.tetelErtek == row.value
-                && before.afaErtek == row.vat && before.brutto == row.gross)
-                continue;
-            issue.bindValue(0, row.after.quantity);
-            issue.bindValue(1, Sql::money(row.after.value));
-            issue.bindValue(2, Sql::money(row.averagePrice));
-            issue.bindValue(3, Sql::money(row.unitPrice));
-            issue.bindValue(4, Sql::money(row.value));
-            issue.bindValue(5, Sql::money(row.vat));
-            issue.bindValue(6, Sql::money(row.gross));
-            issue.bindValue(7, row.id);
-            StockSql::exec(issue);
-        }
+        const bool balanceSame = before.keszletMenny == row.after.quantity && before.keszletErtek == row.after.value;
+        const bool ownSame = before.kiAr == row.averagePrice
+            && (row.receipt
+                || (before.beAr == row.unitPrice && before.tetelErtek == row.value && before.afaErtek == row.vat
+                    && before.brutto == row.gross));
+        if (balanceSame && ownSame)
+            continue;
+        // Only the fields that changed: a back-dated row mostly moves the balances alone.
+        const QVariantList balance {row.after.quantity, Sql::money(row.after.value)};
+        if (ownSame)
+            execute(QStringLiteral(
+                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"),
+                balance + QVariantList {row.id});
+        else if (row.receipt)
+            execute(QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
+                                   "WHERE \"RaktAzon\" = ?"),
+                balance + QVariantList {Sql::money(row.averagePrice), row.id});
+        else
+            execute(QStringLiteral(
+                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
+                        "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
+                balance
+                    + QVariantList {Sql::money(row.averagePrice), Sql::money(row.unitPrice), Sql::money(row.value),
+                        Sql::money(row.vat), Sql::money(row.gross), row.id});
         ++result.rowsWritten;
     }
 
@@ -177,10 +177,8 @@ StockRecalculator::Result StockRecalculator::run(
     if (outcome.hasPrice)
         material.nyilvAr = outcome.lastPrice;
     if (material.found) {
-        QSqlQuery update(m_db);
-        StockSql::run(update,
-            QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
-                           "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
+        execute(QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
+                               "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
             {material.keszletMennyiseg, Sql::money(material.keszletErtek), Sql::money(material.nyilvAr), fokSzla,
                 nyilvSzam});
     }

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 // Runs the stock recalculation for one material inside the caller's transaction:
@@ -39,9 +40,13 @@ public:
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
     double vatPercent(const QString &afaKod);
+    // Runs one of this recalculator's statements, prepared on first use and kept for every later
+    // material; the values are bound in order. A read is finished by its caller.
+    QSqlQuery &execute(const QString &sql, const QVariantList &values);
 
     QSqlDatabase m_db;
     bool m_kiadAr;
     QHash<QString, double> m_vat;
     bool m_vatLoaded = false;
+    QHash<QString, QSqlQuery> m_statements;
 };

@@ -58,9 +58,12 @@ QList<TableDef> stockTables()
                           QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},
                       Catalogue::orderCalTerms())
                   // The stock engine's look-ups: a voucher's rows; a material's rows by direction and
-                  // date, which also lets the stock at a date sum each material in index order.
+                  // date, carrying the summed fields so that the stock at a date sums every material
+                  // from the index alone; a material's latest opening row.
                   .index("OrderBizSzam", {"BizSzam", "Datum", "BK"})
-                  .index("OrderAnyagDatum", {"FokSzla", "NyilvSzam", "BK", "Datum"})
+                  .index("OrderAnyagDatum",
+                      {"FokSzla", "NyilvSzam", "BK", "Datum", "TetelMenny", "TetelErtek", "AfaErtek", "Brutto"})
+                  .index("OrderAnyagMozgnem", {"FokSzla", "NyilvSzam", "Mozgnem", "Datum"})
                   .build();
 
     tables << TableBuilder("Leltar")

@@ -34,6 +34,12 @@ private slots:
         QTest::newRow("0.00015") << 0.00015 << qint64(2);
         QTest::newRow("negative") << -12.5 << qint64(-125000);
         QTest::newRow("NaN") << std::nan("") << qint64(0);
+        QTest::newRow("whole") << 42.0 << qint64(420000);
+        QTest::newRow("a tenth") << 0.1 << qint64(1000);
+        QTest::newRow("negative zero") << -0.0 << qint64(0);
+        QTest::newRow("four decimals, many digits") << 123456789012.3456 << qint64(1234567890123456);
+        QTest::newRow("largest whole that fits") << 99999999999999.0 << qint64(999999999999990000);
+        QTest::newRow("whole beyond the units") << 1e15 << MaxUnits;
         QTest::newRow("too large") << 1e20 << MaxUnits;
         QTest::newRow("too small") << -1e20 << MinUnits;
     }
@@ -97,7 +103,9 @@ private slots:
         QTest::newRow("negative") << qint64(-12345600) << "-1234.5600";
         QTest::newRow("small") << qint64(5) << "0.0005";
         QTest::newRow("zero") << qint64(0) << "0.0000";
+        QTest::newRow("negative small") << qint64(-5) << "-0.0005";
         QTest::newRow("minimum") << MinUnits << "-922337203685477.5808";
+        QTest::newRow("maximum") << MaxUnits << "922337203685477.5807";
     }
     void toStringRoundTrips()
     {
