@@ -13,6 +13,7 @@
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -207,18 +208,22 @@ static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const Ratio
         QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE, \"Mozgnem\" = ? WHERE \"Datum\" = ? AND ")
             + RationSql::anyOf(QStringLiteral("\"Etkezesek\""), int(codes.size())),
         values);
+    // Each dish of the sheet once, however many of its lines there are.
+    QSet<QString> dishes;
+    StockSql::prepare(query,
+        QStringLiteral("INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
+                       "\"Mertekegyseg\", \"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", "
+                       "\"NyilvAr\", \"Anyagar\", \"BizSzam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const RationLine &line : sheet.lines()) {
-        StockSql::run(query,
-            QStringLiteral(
-                "INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
-                "\"Mertekegyseg\", \"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", "
-                "\"NyilvAr\", \"Anyagar\", \"BizSzam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        StockSql::exec(query,
             {line.account, line.number, line.dishName, line.quantity, line.unit, Sql::date(line.date), line.mealCode,
                 line.mealName, line.headcount, Sql::money(line.normPerPerson), Sql::money(line.normMeal),
                 Sql::money(line.price), Sql::money(line.value), number});
-        StockSql::run(query, QStringLiteral("UPDATE \"ReceptFej\" SET \"UseDat\" = ? WHERE \"Megnevezes\" = ?"),
-            {Sql::date(today), line.dishName});
+        dishes.insert(line.dishName);
     }
+    for (const QString &dish : std::as_const(dishes))
+        StockSql::run(query, QStringLiteral("UPDATE \"ReceptFej\" SET \"UseDat\" = ? WHERE \"Megnevezes\" = ?"),
+            {Sql::date(today), dish});
 }
 
 RationIssueOutcome RationIssue::issue(

@@ -51,9 +51,7 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
                     row.keszletMenny,
                     storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)), row.elteres,
                     Sql::money(row.keszletErtek), Sql::money(row.nyilvAr), Sql::money(row.elteresAr)};
-                for (int i = 0; i < values.size(); ++i)
-                    query.bindValue(i, values.at(i));
-                StockSql::exec(query);
+                StockSql::exec(query, values);
             }
             if (!guard.commit())
                 throw StockSql::Failure {m_db.lastError().text()};

@@ -111,9 +111,7 @@ void StockAtDate::writeRows(const QList<StockLine> &lines)
         const QVariantList values {line.fokSzam, line.nyilvSzam, line.megnevezes, line.mertekegyseg, line.szorzo,
             line.keszletMenny, Sql::money(line.keszletErtek), Sql::money(line.keszletAfa),
             Sql::money(line.keszletBrutto), Sql::money(line.nyilvAr)};
-        for (int i = 0; i < values.size(); ++i)
-            query.bindValue(i, values.at(i));
-        StockSql::exec(query);
+        StockSql::exec(query, values);
     }
 }
 

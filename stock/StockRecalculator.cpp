@@ -71,9 +71,7 @@ QSqlQuery &StockRecalculator::execute(const QString &sql, const QVariantList &va
         found->setForwardOnly(true);
         StockSql::prepare(*found, sql);
     }
-    for (int i = 0; i < values.size(); ++i)
-        found->bindValue(i, values.at(i));
-    StockSql::exec(*found);
+    StockSql::exec(*found, values);
     return *found;
 }
 

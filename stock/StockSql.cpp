@@ -16,12 +16,17 @@ void exec(QSqlQuery &query)
         throw Failure {query.lastError().text()};
 }
 
-void run(QSqlQuery &query, const QString &sql, const QVariantList &values)
+void exec(QSqlQuery &query, const QVariantList &values)
 {
-    prepare(query, sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     exec(query);
+}
+
+void run(QSqlQuery &query, const QString &sql, const QVariantList &values)
+{
+    prepare(query, sql);
+    exec(query, values);
 }
 
 } // namespace StockSql

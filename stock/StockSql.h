@@ -15,6 +15,8 @@ struct Failure
 
 void prepare(QSqlQuery &query, const QString &sql);
 void exec(QSqlQuery &query);
+// Binds the values in order and runs a prepared statement.
+void exec(QSqlQuery &query, const QVariantList &values);
 // Prepares, binds the values in order and runs.
 void run(QSqlQuery &query, const QString &sql, const QVariantList &values = {});
 
