@@ -1,12 +1,18 @@
 #include "core/DatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "menu/RationIssue.h"
+#include "menu/RationStockAtDate.h"
+#include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmTallozasKiszabat.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "stock/StockLedger.h"
 #include "support/RationFixture.h"
+#include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -20,7 +26,8 @@ public:
 };
 } // namespace
 
-// The ration-sheet screen: the views in both modes, the shortage marking and the restored sheet.
+// The ration-sheet screen: the views in both modes, the shortage marking, the restored sheet and
+// the issue by menu.
 class TestMenuUiRationSheet : public QObject
 {
     Q_OBJECT
@@ -118,6 +125,65 @@ private slots:
         QCOMPARE(screen.model()->rowCount(), 2);
         QCOMPARE(screen.sheet().totals()[1].quantity, 2.0);
         QVERIFY(screen.btnKiadas->isEnabled());
+    }
+
+    // The issue from view 4 of ration mode on the real stock: the question first, the voucher
+    // header confirmed, one voucher written and the meal marked issued; the success message and
+    // the print question come after. The issued meal is not offered for a second issue.
+    void issuesTheSheetAsOneVoucher()
+    {
+        const QDate day(2026, 3, 12);
+        RationFixture kitchen(db());
+        QVERIFY(kitchen.headcount(day, "01", 10));
+        QVERIFY(kitchen.menu(day, "01", "1000", "0007", 1));
+        const StockOptions options {QStringLiteral("anna"), false};
+        StockLedger ledger(db(), options);
+        QVERIFY(ledger.record(StockFixture::receipt("00000101", QDate(2026, 3, 1), "0001", 10, "200", "042")).ok());
+        QVERIFY(ledger.record(StockFixture::receipt("00000101", QDate(2026, 3, 1), "0002", 5, "400", "042")).ok());
+
+        auto stock = std::make_shared<RationStockAtDate>(db(), 2026);
+        TfrmTallozasKiszabat screen(m_services, db(), stock, options);
+        QVERIFY(screen.open(day, {"01"}));
+        screen.btnTorol->click();
+        QVERIFY(screen.btnKiadas->isEnabled());
+        QCOMPARE(screen.lblHiany->text(), QString());
+
+        m_messenger.clear();
+        m_messenger.answer(MsgResult::Yes);
+        QString headerCaption;
+        QTimer::singleShot(0, [&headerCaption] {
+            auto *header = qobject_cast<TfrmRaktarAutoKivetel *>(QApplication::activeModalWidget());
+            QVERIFY(header);
+            headerCaption = header->windowTitle();
+            header->btnRogzit->click();
+        });
+        screen.btnKiadas->click();
+        QVERIFY(!headerCaption.isEmpty());
+        const QStringList texts = m_messenger.texts();
+        QCOMPARE(texts.first(), RationIssue::question());
+        QCOMPARE(texts.at(texts.size() - 2), RationIssue::success());
+        QCOMPARE(texts.last(), RationIssue::printQuestion());
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
+
+        // 10 people: flour 10 / 100 each is 1 kg, sugar 5 / 100 each is 0.5 kg, in one voucher.
+        const QString issued
+            = QStringLiteral("SELECT %1 FROM \"Raktar\" WHERE \"Datum\" = '2026-03-12' AND \"BK\" = 'KI'");
+        QCOMPARE(StockFixture::value(db(), issued.arg("COUNT(*)")).toInt(), 2);
+        QCOMPARE(StockFixture::value(db(), issued.arg("COUNT(DISTINCT \"BizSzam\")")).toInt(), 1);
+        QCOMPARE(StockFixture::value(db(), issued.arg("SUM(\"TetelMenny\")")).toDouble(), 1.5);
+        QCOMPARE(StockFixture::value(db(), "SELECT \"KeszletMennyiseg\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0001'")
+                     .toDouble(),
+            9.0);
+        QVERIFY(StockFixture::value(
+            db(), "SELECT \"Kiadva\" FROM \"Letszam\" WHERE \"Datum\" = '2026-03-12' AND \"Etkezesek\" = '01'")
+                    .toBool());
+
+        m_messenger.clear();
+        TfrmTallozasKiszabat again(m_services, db(), stock, options);
+        QVERIFY(!again.open(day, {"01"}));
+        QVERIFY(!m_messenger.shown().isEmpty());
+        QCOMPARE(m_messenger.last().text, QStringLiteral("Erre a napra nincs kiadható étkezés!"));
+        QCOMPARE(StockFixture::value(db(), issued.arg("COUNT(*)")).toInt(), 2);
     }
 };
 
