@@ -1,7 +1,6 @@
 #include "menu/RationVoucherHeader.h"
 
 #include "core/Codes.h"
-#include "store/Sql.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -32,26 +31,6 @@ Partner partner(QSqlDatabase db, const QString &partAzon)
     return Partner {query.value(0).toString(),
         query.value(1).toString() + QLatin1Char(' ') + query.value(2).toString() + QStringLiteral(", ")
             + query.value(3).toString()};
-}
-
-QList<Item> items(QSqlDatabase db, const QDate &date, const QString &bizSzam)
-{
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "SELECT r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", r.\"TetelMenny\", a.\"Mertekegyseg\", "
-        "r.\"TetelErtek\" "
-        "FROM \"Raktar\" r JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = "
-        "r.\"NyilvSzam\" "
-        "WHERE r.\"Datum\" = ? AND r.\"BizSzam\" = ? AND r.\"BK\" = ? ORDER BY a.\"Megnevezes\", r.\"RaktAzon\""));
-    query.addBindValue(Sql::date(date));
-    query.addBindValue(bizSzam);
-    query.addBindValue(QStringLiteral("KI"));
-    QList<Item> found;
-    if (query.exec())
-        while (query.next())
-            found << Item {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
-                query.value(3).toDouble(), query.value(4).toString(), Sql::toMoney(query.value(5))};
-    return found;
 }
 
 QString normalizedNumber(const QString &typed, const QString &proposed)

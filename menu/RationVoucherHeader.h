@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/Money.h"
-
-#include <QDate>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
@@ -21,19 +18,6 @@ struct Partner
     QString address; // Irszam + " " + Telepules + ", " + Utca
 };
 Partner partner(QSqlDatabase db, const QString &partAzon);
-
-// One item of an issued voucher, for its printout.
-struct Item
-{
-    QString account;
-    QString number;
-    QString name;
-    double quantity = 0;
-    QString unit;
-    Money value;
-};
-// The items of the voucher of this date and number, in material name order.
-QList<Item> items(QSqlDatabase db, const QDate &date, const QString &bizSzam);
 
 // Leaving the voucher number field: digits between 1 and 99999999 padded to eight digits,
 // anything else replaced by the proposed number.

@@ -6,6 +6,7 @@
 #include "stock/StockSql.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
+#include "store/WorkTable.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,13 +25,15 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
     const QList<StockLine> lines = stock.compute(date, workYear, &failure);
     if (failure.isEmpty())
         stock.writeLeltar(lines, &failure);
+    // The sheet is this connection's own copy: another computer's sheet never mixes into it.
+    if (failure.isEmpty())
+        WorkTable::prepare(m_db, QStringLiteral("TmpLeltarHason"), &failure);
     if (failure.isEmpty()) {
         TransactionGuard guard(m_db);
         try {
             if (!guard.isActive())
                 throw StockSql::Failure {m_db.lastError().text()};
             QSqlQuery query(m_db);
-            StockSql::run(query, QStringLiteral("DELETE FROM \"TmpLeltarHason\""));
             StockSql::prepare(query,
                 QStringLiteral(
                     "INSERT INTO \"TmpLeltarHason\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", "
@@ -66,8 +69,7 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
 
 bool InventoryDifference::clear()
 {
-    QSqlQuery query(m_db);
-    return query.exec(QStringLiteral("DELETE FROM \"TmpLeltarHason\""));
+    return WorkTable::prepare(m_db, QStringLiteral("TmpLeltarHason"));
 }
 
 bool InventoryDifference::setRealStock(

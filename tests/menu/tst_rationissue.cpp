@@ -137,10 +137,6 @@ private slots:
         QCOMPARE(rows.value(1).toDouble(), 1.5);
         QCOMPARE(rows.value(6).toDouble(), 3.5);
 
-        const QList<RationVoucherHeader::Item> items = RationVoucherHeader::items(db(), m_date, outcome.bizSzam);
-        QCOMPARE(items.size(), 2);
-        QCOMPARE(items[0].name, QStringLiteral("Cukor"));
-        QCOMPARE(items[1].value, Money::fromDouble(600));
         QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = TRUE AND \"Mozgnem\" = '07'"), 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Kiszabat\" WHERE \"BizSzam\" = '00000002'"), 4);
         QCOMPARE(value("SELECT \"UseDat\" FROM \"ReceptFej\" WHERE \"EtelKod\" = '0007'").toDate(), m_today);

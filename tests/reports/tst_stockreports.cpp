@@ -3,6 +3,7 @@
 #include "reports/MaterialCard.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockLedger.h"
+#include "support/EngineTools.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
@@ -159,6 +160,32 @@ private slots:
         // The stock comparison takes the stored stock as the real one: no difference.
         QVERIFY(sheet.start(QDate(2025, 12, 31), 2025, true));
         QCOMPARE(sheet.rows(false, true).size(), 0);
+    }
+
+    // Two computers in one warehouse each keep their own sheet: starting, typing and emptying
+    // one never reaches the other's.
+    void inventoryDifferenceIsPrivateToTheConnection_data() { TestEngines::addRows(); }
+    void inventoryDifferenceIsPrivateToTheConnection()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        InventoryDifference mine(w.wh);
+        QVERIFY(mine.start(QDate(2025, 6, 30), 2025, false));
+        QVERIFY(mine.setRealStock("100", "0001", 6.5));
+        {
+            QSqlDatabase second = EngineTools::otherComputer(w.db, 1, QStringLiteral("second"));
+            QVERIFY(second.isOpen());
+            InventoryDifference theirs(second);
+            QVERIFY(theirs.clear());
+            QCOMPARE(theirs.rows(false, false).size(), 0);
+            QVERIFY(theirs.start(QDate(2025, 6, 30), 2025, true));
+            QCOMPARE(theirs.rows(false, true).size(), 0);
+            second.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("second"));
+        QCOMPARE(mine.rows(false, false).size(), 3);
+        QCOMPARE(mine.rows(false, true).value(0).elteres, 1.5);
+        QCOMPARE(mine.rows(false, true).size(), 2);
     }
 };
 
