@@ -642,7 +642,7 @@ bool DemoKitchen::turnYear(int year, QString *error)
     return true;
 }
 
-bool DemoKitchen::runDay(const QDate &day, QString *error)
+bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
 {
     TransactionGuard guard(m_db);
     if (!guard.isActive()) {
@@ -664,6 +664,13 @@ bool DemoKitchen::runDay(const QDate &day, QString *error)
     computed.value.sheet.buildTotals();
     if (!receive(day, computed.value.sheet.totals(), error))
         return false;
+    if (!issued) {
+        if (!guard.commit()) {
+            *error = guard.errorText();
+            return false;
+        }
+        return true;
+    }
     computed = RationBuilder::compute(m_db, day, codes, stock);
     if (failed(computed.refusal, QStringLiteral("Kiszabat"), error))
         return false;
@@ -685,6 +692,13 @@ bool DemoKitchen::runDay(const QDate &day, QString *error)
     return true;
 }
 
+// School days: Monday to Friday, outside the winter break.
+static bool isSchoolDay(const QDate &day)
+{
+    const bool winterBreak = (day.month() == 12 && day.day() >= 22) || (day.month() == 1 && day.day() <= 2);
+    return day.dayOfWeek() <= 5 && !winterBreak;
+}
+
 bool DemoKitchen::fill(const Progress &progress, QString *error)
 {
     if (progress)
@@ -692,20 +706,25 @@ bool DemoKitchen::fill(const Progress &progress, QString *error)
     if (!writeMasterData(error))
         return false;
     QList<QDate> days;
-    // School days: Monday to Friday, outside the winter break.
-    const auto winterBreak = [](const QDate &day) {
-        return (day.month() == 12 && day.day() >= 22) || (day.month() == 1 && day.day() <= 2);
-    };
     for (QDate day = m_first; day <= m_last; day = day.addDays(1))
-        if (day.dayOfWeek() <= 5 && !winterBreak(day))
+        if (isSchoolDay(day))
             days << day;
+    // The next school day is planned but left for the user: its menu, headcounts and morning
+    // receipts are there, so its ration sheet can be opened and issued at once. A day of the
+    // next year is left out, as its year is not opened yet.
+    QDate planned = m_last.addDays(1);
+    while (!isSchoolDay(planned))
+        planned = planned.addDays(1);
+    const int total = int(days.size());
+    if (planned.year() == m_last.year())
+        days << planned;
     for (int i = 0; i < days.size(); ++i) {
         const QDate day = days.at(i);
-        if (progress)
-            progress(day, i, int(days.size()));
+        if (progress && i < total)
+            progress(day, i, total);
         bool ok = true;
         try {
-            ok = (day.year() <= m_workYear || turnYear(day.year(), error)) && runDay(day, error);
+            ok = (day.year() <= m_workYear || turnYear(day.year(), error)) && runDay(day, i < total, error);
         } catch (const StockSql::Failure &failure) {
             // Voucher numbers report a database error by throwing; the day's guard rolls back.
             *error = failure.detail;
@@ -716,7 +735,7 @@ bool DemoKitchen::fill(const Progress &progress, QString *error)
             return false;
         }
     }
-    if (progress && !days.isEmpty())
-        progress(days.last(), int(days.size()), int(days.size()));
+    if (progress && total > 0)
+        progress(days.at(total - 1), total, total);
     return true;
 }

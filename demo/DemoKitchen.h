@@ -17,8 +17,9 @@ struct RationTotal;
 // Fills warehouse 1 of a freshly created database with a school kitchen: ledger accounts, meal
 // norms, meals, loss codes, suppliers, raw materials and recipes, then every school day of the
 // period its menu, headcounts, the receipts the day needs and the ration sheet computed and issued,
-// each day in one transaction. Everything goes through the same calls the screens use. The
-// random choices come from a fixed seed, so two runs differ only in their dates.
+// each day in one transaction, and the next school day planned but not issued. Everything goes
+// through the same calls the screens use. The random choices come from a fixed seed, so two runs
+// differ only in their dates.
 class DemoKitchen
 {
 public:
@@ -66,7 +67,8 @@ private:
     bool writePartners(QString *error);
     bool writeMaterials(QString *error);
     bool writeRecipes(QString *error);
-    bool runDay(const QDate &day, QString *error);
+    // The day's menu, headcounts and receipts; with `issued` its ration sheet issued as well.
+    bool runDay(const QDate &day, bool issued, QString *error);
     bool turnYear(int year, QString *error);
     bool writeMenu(const QDate &day, QString *error);
     bool receive(const QDate &day, const QList<RationTotal> &totals, QString *error);
