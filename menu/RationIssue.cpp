@@ -38,10 +38,9 @@ Refusal stockWarning(const QString &text)
 
 // The VAT code in force on the date for the material's VAT group: the last Afa row of the group
 // dated on or before it; empty when there is none.
-QString vatCode(QSqlDatabase db, const QString &account, const QString &number, const QDate &date)
+QString vatCode(StockSql::Statements &statements, const QString &account, const QString &number, const QDate &date)
 {
-    QSqlQuery query(db);
-    StockSql::run(query,
+    QSqlQuery &query = statements.run(
         QStringLiteral("SELECT f.\"Afakod\" FROM \"Afa\" f JOIN \"Anyag\" a ON a.\"AfaCsoport\" = f.\"AfaCsoport\" "
                        "WHERE a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ? AND f.\"Datum\" <= ? "
                        "ORDER BY f.\"Datum\", f.\"Afakod\""),
@@ -142,6 +141,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         return;
     }
     StockRecalculator recalculator(db, options.kiadAr);
+    StockSql::Statements lookups(db);
     for (const RationTotal &total : sheet.totals()) {
         if (!(total.quantity > 0))
             continue;
@@ -159,7 +159,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         row.nyilvSzam = total.number;
         row.partAzon = header.partAzon;
         row.user = options.user;
-        row.afaKod = vatCode(db, total.account, total.number, sheet.date());
+        row.afaKod = vatCode(lookups, total.account, total.number, sheet.date());
         row.tetelMenny = Rounding::round(total.quantity, *decimals);
         row.stat = true;
         row.keszletMenny = MovementRow::InProgress;

@@ -52,22 +52,20 @@ QVariantList fieldValues(const MovementRow &row)
 
 QDate MovementTable::closingDate() const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""));
+    QSqlQuery &query = m_statements.run(QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""));
     return query.next() ? Sql::toDate(query.value(0)) : QDate();
 }
 
 QString MovementTable::direction(const QString &mozgnem) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem});
+    QSqlQuery &query
+        = m_statements.run(QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem});
     return query.next() ? query.value(0).toString() : QString();
 }
 
 std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query,
+    QSqlQuery &query = m_statements.run(
         QStringLiteral("SELECT \"Kerekites\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
         {fokSzla, nyilvSzam});
     if (!query.next())
@@ -77,44 +75,42 @@ std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const
 
 bool MovementTable::numberTaken(const QString &bizSzam) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam});
+    QSqlQuery &query
+        = m_statements.run(QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam});
     return query.next() && query.value(0).toInt() > 0;
 }
 
 MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
 {
     Pass pass;
-    QSqlQuery query(m_db);
-    StockSql::run(query,
+    QSqlQuery *query = &m_statements.run(
         QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
                        "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?"),
         {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
-    pass.sameMaterial = query.next() && query.value(0).toInt() > 0;
+    pass.sameMaterial = query->next() && query->value(0).toInt() > 0;
 
-    StockSql::run(query,
+    query = &m_statements.run(
         QStringLiteral(
             "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
             "AND \"RaktAzon\" <> ?"),
         {row.fokSzla, row.nyilvSzam, exceptId});
-    if (query.next())
-        pass.openingDate = Sql::toDate(query.value(0));
+    if (query->next())
+        pass.openingDate = Sql::toDate(query->value(0));
 
-    StockSql::run(query,
+    query = &m_statements.run(
         QStringLiteral(
             "SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
             "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?"),
         {row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId});
-    if (query.next() && !query.value(0).isNull())
-        pass.otherPartner = query.value(0).toString();
+    if (query->next() && !query->value(0).isNull())
+        pass.otherPartner = query->value(0).toString();
     return pass;
 }
 
 QString MovementTable::voucherSorszam(
     const QString &bizSzam, const QDate &datum, const QString &bk, qint64 exceptId) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query,
+    QSqlQuery &query = m_statements.run(
         QStringLiteral("SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? AND "
                        "\"RaktAzon\" <> ? "
                        "ORDER BY \"RaktAzon\" LIMIT 1"),
@@ -124,8 +120,7 @@ QString MovementTable::voucherSorszam(
 
 std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query,
+    QSqlQuery &query = m_statements.run(
         QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
     if (!query.next())
         return std::nullopt;
@@ -134,23 +129,24 @@ std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
 
 qint64 MovementTable::insert(const MovementRow &row)
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query,
-        QStringLiteral("INSERT INTO \"Raktar\" (") + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
+    QSqlQuery &query = m_statements.run(QStringLiteral("INSERT INTO \"Raktar\" (")
+            + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
             + QStringLiteral(
                 ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING \"RaktAzon\""),
         fieldValues(row));
     if (!query.next())
         throw StockSql::Failure {QStringLiteral("RETURNING RaktAzon")};
-    return query.value(0).toLongLong();
+    const qint64 id = query.value(0).toLongLong();
+    // A write left open would stop the commit.
+    query.finish();
+    return id;
 }
 
 void MovementTable::update(const MovementRow &row)
 {
-    QSqlQuery query(m_db);
     QVariantList values = fieldValues(row);
     values << row.raktAzon;
-    StockSql::run(query,
+    m_statements.run(
         QStringLiteral("UPDATE \"Raktar\" SET \"BK\" = ?, \"Mozgnem\" = ?, \"BizSzam\" = ?, \"Datum\" = ?, \"Sorszam\" "
                        "= ?, \"FokSzla\" = ?, "
                        "\"NyilvSzam\" = ?, \"PartAzon\" = ?, \"User\" = ?, \"AfaKod\" = ?, \"TetelMenny\" = ?, "
@@ -163,15 +159,12 @@ void MovementTable::update(const MovementRow &row)
 
 void MovementTable::remove(qint64 raktAzon)
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("DELETE FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
+    m_statements.run(QStringLiteral("DELETE FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
 }
 
 QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QString &bizSzam) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query,
-        QStringLiteral("SELECT ") + Columns
+    QSqlQuery &query = m_statements.run(QStringLiteral("SELECT ") + Columns
             + QStringLiteral(
                 " FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = 'KI' AND \"Stat\" = ? "
                 "AND \"Mozgnem\" <> '08' ORDER BY \"RaktAzon\""),

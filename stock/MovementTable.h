@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stock/MovementRow.h"
+#include "stock/StockSql.h"
 
 #include <QDate>
 #include <QList>
@@ -15,7 +16,7 @@ class MovementTable
 {
 public:
     explicit MovementTable(QSqlDatabase db)
-        : m_db(db)
+        : m_statements(db)
     {
     }
 
@@ -50,5 +51,6 @@ public:
     QList<MovementRow> manualIssueRows(const QDate &datum, const QString &bizSzam) const;
 
 private:
-    QSqlDatabase m_db;
+    // Kept for the operation: a voucher of many items prepares each look-up once.
+    mutable StockSql::Statements m_statements;
 };

@@ -30,7 +30,7 @@ QString StockRecalculator::orderBy(bool descending)
 MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
 {
     MaterialStock material;
-    QSqlQuery &query = execute(
+    QSqlQuery &query = m_statements.run(
         QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
                        "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
         {fokSzla, nyilvSzam});
@@ -47,7 +47,6 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
         // Rows of a material missing from the master (an import): quantities to three decimals.
         material.kerekites = 3;
     }
-    query.finish();
     return material;
 }
 
@@ -63,18 +62,6 @@ double StockRecalculator::vatPercent(const QString &afaKod)
     return m_vat.value(afaKod, 0.0);
 }
 
-QSqlQuery &StockRecalculator::execute(const QString &sql, const QVariantList &values)
-{
-    auto found = m_statements.find(sql);
-    if (found == m_statements.end()) {
-        found = m_statements.insert(sql, QSqlQuery(m_db));
-        found->setForwardOnly(true);
-        StockSql::prepare(*found, sql);
-    }
-    StockSql::exec(*found, values);
-    return *found;
-}
-
 StockRecalculator::Result StockRecalculator::run(
     const QString &fokSzla, const QString &nyilvSzam, const QDate &from, bool write)
 {
@@ -83,7 +70,7 @@ StockRecalculator::Result StockRecalculator::run(
 
     Recalculation::Balance start;
     if (from.isValid()) {
-        QSqlQuery &query = execute(
+        QSqlQuery &query = m_statements.run(
             QStringLiteral(
                 "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
                 "AND \"Datum\" < ? ORDER BY ")
@@ -91,7 +78,6 @@ StockRecalculator::Result StockRecalculator::run(
             {fokSzla, nyilvSzam, Sql::date(from)});
         if (query.next())
             start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
-        query.finish();
     }
 
     const QString select = QStringLiteral(
@@ -99,9 +85,9 @@ StockRecalculator::Result StockRecalculator::run(
         "\"AfaErtek\", \"Brutto\", "
         "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
     QSqlQuery &query = from.isValid()
-        ? execute(select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
+        ? m_statements.walk(select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
             {fokSzla, nyilvSzam, Sql::date(from)})
-        : execute(select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
+        : m_statements.walk(select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
@@ -152,17 +138,20 @@ StockRecalculator::Result StockRecalculator::run(
         // Only the fields that changed: a back-dated row mostly moves the balances alone.
         const QVariantList balance {row.after.quantity, Sql::money(row.after.value)};
         if (ownSame)
-            execute(QStringLiteral(
-                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"),
+            m_statements.run(
+                QStringLiteral(
+                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"),
                 balance + QVariantList {row.id});
         else if (row.receipt)
-            execute(QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
-                                   "WHERE \"RaktAzon\" = ?"),
+            m_statements.run(
+                QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
+                               "WHERE \"RaktAzon\" = ?"),
                 balance + QVariantList {Sql::money(row.averagePrice), row.id});
         else
-            execute(QStringLiteral(
-                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
-                        "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
+            m_statements.run(
+                QStringLiteral(
+                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
+                    "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
                 balance
                     + QVariantList {Sql::money(row.averagePrice), Sql::money(row.unitPrice), Sql::money(row.value),
                         Sql::money(row.vat), Sql::money(row.gross), row.id});
@@ -175,8 +164,9 @@ StockRecalculator::Result StockRecalculator::run(
     if (outcome.hasPrice)
         material.nyilvAr = outcome.lastPrice;
     if (material.found) {
-        execute(QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
-                               "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
+        m_statements.run(
+            QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
+                           "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
             {material.keszletMennyiseg, Sql::money(material.keszletErtek), Sql::money(material.nyilvAr), fokSzla,
                 nyilvSzam});
     }

@@ -2,11 +2,11 @@
 
 #include "stock/MaterialStock.h"
 #include "stock/Recalculation.h"
+#include "stock/StockSql.h"
 
 #include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
 // Runs the stock recalculation for one material inside the caller's transaction:
@@ -19,6 +19,7 @@ public:
     StockRecalculator(QSqlDatabase db, bool kiadAr)
         : m_db(db)
         , m_kiadAr(kiadAr)
+        , m_statements(db)
     {
     }
 
@@ -40,13 +41,9 @@ public:
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
     double vatPercent(const QString &afaKod);
-    // Runs one of this recalculator's statements, prepared on first use and kept for every later
-    // material; the values are bound in order. A read is finished by its caller.
-    QSqlQuery &execute(const QString &sql, const QVariantList &values);
-
     QSqlDatabase m_db;
     bool m_kiadAr;
     QHash<QString, double> m_vat;
     bool m_vatLoaded = false;
-    QHash<QString, QSqlQuery> m_statements;
+    StockSql::Statements m_statements;
 };

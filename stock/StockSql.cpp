@@ -29,4 +29,31 @@ void run(QSqlQuery &query, const QString &sql, const QVariantList &values)
     exec(query, values);
 }
 
+QSqlQuery &Statements::run(const QString &sql, const QVariantList &values)
+{
+    return execute(false, sql, values);
+}
+
+QSqlQuery &Statements::walk(const QString &sql, const QVariantList &values)
+{
+    return execute(true, sql, values);
+}
+
+QSqlQuery &Statements::execute(bool forwardOnly, const QString &sql, const QVariantList &values)
+{
+    for (QSqlQuery &open : m_prepared) {
+        if (open.isActive())
+            open.finish();
+    }
+    const QString key = (forwardOnly ? QLatin1Char('W') : QLatin1Char('R')) + sql;
+    auto found = m_prepared.find(key);
+    if (found == m_prepared.end()) {
+        found = m_prepared.insert(key, QSqlQuery(m_db));
+        found->setForwardOnly(forwardOnly);
+        prepare(*found, sql);
+    }
+    exec(*found, values);
+    return *found;
+}
+
 } // namespace StockSql

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -19,5 +21,29 @@ void exec(QSqlQuery &query);
 void exec(QSqlQuery &query, const QVariantList &values);
 // Prepares, binds the values in order and runs.
 void run(QSqlQuery &query, const QString &sql, const QVariantList &values = {});
+
+// The statements of one stock operation on one connection, each prepared on first use and kept,
+// so a voucher of many items or a long recalculation parses each statement once. Running one
+// finishes the others first, so at most one result is open at a time.
+class Statements
+{
+public:
+    explicit Statements(QSqlDatabase db)
+        : m_db(db)
+    {
+    }
+
+    // Binds the values in order and runs the statement; its rows are held by the answer.
+    QSqlQuery &run(const QString &sql, const QVariantList &values = {});
+    // The same for a long read that the caller walks once to its end and then finishes: rows are
+    // fetched as they are read, not held.
+    QSqlQuery &walk(const QString &sql, const QVariantList &values = {});
+
+private:
+    QSqlQuery &execute(bool forwardOnly, const QString &sql, const QVariantList &values);
+
+    QSqlDatabase m_db;
+    QHash<QString, QSqlQuery> m_prepared;
+};
 
 } // namespace StockSql
