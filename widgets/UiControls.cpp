@@ -1,6 +1,8 @@
 #include "widgets/UiControls.h"
 
 #include "core/Refusal.h"
+#include "session/Services.h"
+#include "session/Settings.h"
 
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses)
 {
@@ -19,4 +21,16 @@ bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal)
     if (QWidget *field = screen->findChild<QWidget *>(refusal.focus); field && field->isEnabled())
         field->setFocus();
     return true;
+}
+
+void noticeAdded(const Services &services)
+{
+    if (services.settings.displayNew())
+        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(services.messenger);
+}
+
+void noticeModified(const Services &services)
+{
+    if (services.settings.displayModify())
+        Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(services.messenger);
 }

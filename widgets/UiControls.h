@@ -5,6 +5,7 @@
 
 class Messenger;
 struct Refusal;
+struct Services;
 
 // Gives a control its objectName (the member's name, which screen tests look up) and returns it.
 template <typename T> T *named(T *widget, const QString &name)
@@ -24,3 +25,7 @@ QPushButton *pushButton(QWidget *parent, const QString &name, const QString &cap
 // Shows a refusal with its "OK" button and moves the focus to the control of the screen that it
 // names, when that control can take it. False for a null refusal (nothing shown).
 bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal);
+
+// The notices after a saved edit, each shown unless the user has switched it off in the settings.
+void noticeAdded(const Services &services);
+void noticeModified(const Services &services);

@@ -2,10 +2,11 @@
 
 #include "core/Messenger.h"
 #include "exchange/ui/frmCsvExport.h"
-#include "master/ui/UiControls.h"
+#include "master/ui/MasterControls.h"
 #include "printing/ui/ListReport.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -41,7 +42,7 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     DBGrid1->setModel(&m_model);
 
-    edtSearch = UiControls::lineEdit(this, QStringLiteral("edtSearch"));
+    edtSearch = MasterControls::lineEdit(this, QStringLiteral("edtSearch"));
     edtSearch->setPlaceholderText(QStringLiteral("Kereséshez üsse le az ENTER-t"));
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
     comSearch = new QComboBox(this);
@@ -53,20 +54,20 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     for (const SortOrder &order : spec.orders)
         comOrder->addItem(order.caption);
 
-    btnFelvitel = UiControls::button(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"));
-    btnModosit = UiControls::button(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"));
-    btnTorol = UiControls::button(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"));
-    btnPrint = UiControls::button(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"));
-    btnExport = UiControls::button(this, QStringLiteral("btnExport"), QStringLiteral("&Export"));
-    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
-    btnKilep = UiControls::button(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"));
+    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
+    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
+    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(UiControls::label(this, QStringLiteral("Keresés:"), edtSearch));
+    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Keresés:"), edtSearch));
     searchRow->addWidget(edtSearch, 2);
     searchRow->addWidget(comSearch, 1);
     searchRow->addSpacing(12);
-    searchRow->addWidget(UiControls::label(this, QStringLiteral("Rendezés:"), comOrder));
+    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Rendezés:"), comOrder));
     searchRow->addWidget(comOrder, 2);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport, btnSugo})
@@ -146,8 +147,8 @@ bool TfrmTallozasBase::hasRow()
 bool TfrmTallozasBase::confirmDelete()
 {
     return m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
-               QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"), QStringLiteral("Mégse"),
-               QStringLiteral("OK"))
+               QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"),
+               QStringLiteral("Mégse"), QStringLiteral("OK"))
         == MsgResult::Ok;
 }
 
@@ -187,8 +188,8 @@ void TfrmTallozasBase::btnPrintClick()
     QList<ListColumn> columns;
     const QString pictures = QDir(m_services.settings.programPath()).filePath(QStringLiteral("Pictures"));
     for (const PrintColumn &print : m_spec.report) {
-        ListColumn column{print.caption, print.field, print.width, print.right ? Qt::AlignRight : Qt::AlignLeft,
-            print.format};
+        ListColumn column {
+            print.caption, print.field, print.width, print.right ? Qt::AlignRight : Qt::AlignLeft, print.format};
         if (print.date)
             column.dateFormat = QStringLiteral("yyyy.MM.dd.");
         if (print.picture)

@@ -2,9 +2,10 @@
 
 #include "core/NumberFormat.h"
 #include "core/Rounding.h"
-#include "master/ui/UiControls.h"
+#include "master/ui/MasterControls.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
 
@@ -33,9 +34,9 @@ const QString Units = QStringLiteral(
     "SELECT \"MertKod\", \"MertKod\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Mertegys\" ORDER BY \"MertKod\"");
 // Every VAT row, shown by group, value and date; the item keeps the group, which is what a
 // material names.
-const QString VatRows = QStringLiteral(
-    "SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' || "
-    "CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\"");
+const QString VatRows
+    = QStringLiteral("SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' || "
+                     "CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\"");
 
 // The nutrients in the order of the screen, with their labels and decimals.
 struct NutrientField
@@ -51,14 +52,15 @@ const NutrientField NutrientFields[] = {{"Energia", "Energia:", 0}, {"Feherje", 
 
 QLineEdit *numberEdit(QWidget *parent, const QString &name)
 {
-    QLineEdit *edit = UiControls::lineEdit(parent, name, 15);
+    QLineEdit *edit = MasterControls::lineEdit(parent, name, 15);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
 QString shown(double value, int decimals)
 {
-    return NumberFormat::format(value, decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
+    return NumberFormat::format(
+        value, decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
 }
 
 // A typed number with "," or "."; an empty field is 0.
@@ -74,8 +76,8 @@ std::optional<double> typed(const QLineEdit *edit)
 
 } // namespace
 
-TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QString &ledger,
-    const QString &registerNumber, QWidget *parent)
+TfrmUjAnyag::TfrmUjAnyag(
+    const Services &services, QSqlDatabase db, const QString &ledger, const QString &registerNumber, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
     , m_db(db)
@@ -88,10 +90,10 @@ TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QStrin
 
     dbcFokonyviSzam = new QComboBox(this);
     dbcFokonyviSzam->setObjectName(QStringLiteral("dbcFokonyviSzam"));
-    edtNyilvSzam = UiControls::lineEdit(this, QStringLiteral("edtNyilvSzam"), 4);
+    edtNyilvSzam = MasterControls::lineEdit(this, QStringLiteral("edtNyilvSzam"), 4);
     dbcCsoport = new QComboBox(this);
     dbcCsoport->setObjectName(QStringLiteral("dbcCsoport"));
-    edtMegnevezes = UiControls::lineEdit(this, QStringLiteral("edtMegnevezes"), 50);
+    edtMegnevezes = MasterControls::lineEdit(this, QStringLiteral("edtMegnevezes"), 50);
     dbcVkod = new QComboBox(this);
     dbcVkod->setObjectName(QStringLiteral("dbcVkod"));
     dbcMertekegyseg = new QComboBox(this);
@@ -101,45 +103,46 @@ TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QStrin
     edtKeszletMax = numberEdit(this, QStringLiteral("edtKeszletMax"));
     comKerekites = new QComboBox(this);
     comKerekites->setObjectName(QStringLiteral("comKerekites"));
-    comKerekites->addItems({QStringLiteral("0 - egészre"), QStringLiteral("1 - 1 tizedes"), QStringLiteral("2 - 2 tizedes"),
-        QStringLiteral("3 - 3 tizedes")});
+    comKerekites->addItems({QStringLiteral("0 - egészre"), QStringLiteral("1 - 1 tizedes"),
+        QStringLiteral("2 - 2 tizedes"), QStringLiteral("3 - 3 tizedes")});
     edtNyilvAr = numberEdit(this, QStringLiteral("edtNyilvAr"));
     dbcAfa = new QComboBox(this);
     dbcAfa->setObjectName(QStringLiteral("dbcAfa"));
-    UiControls::fillLookup(dbcFokonyviSzam, db, Ledgers);
-    UiControls::fillLookup(dbcCsoport, db, Groups);
-    UiControls::fillLookup(dbcVkod, db, LossCodes);
-    UiControls::fillLookup(dbcMertekegyseg, db, Units);
-    UiControls::fillLookup(dbcAfa, db, VatRows);
+    MasterControls::fillLookup(dbcFokonyviSzam, db, Ledgers);
+    MasterControls::fillLookup(dbcCsoport, db, Groups);
+    MasterControls::fillLookup(dbcVkod, db, LossCodes);
+    MasterControls::fillLookup(dbcMertekegyseg, db, Units);
+    MasterControls::fillLookup(dbcAfa, db, VatRows);
 
     auto *form = new QFormLayout;
-    form->addRow(UiControls::label(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
-    form->addRow(UiControls::label(this, QStringLiteral("Nyilvántartási szám:"), edtNyilvSzam), edtNyilvSzam);
-    form->addRow(UiControls::label(this, QStringLiteral("Csoport:"), dbcCsoport), dbcCsoport);
-    form->addRow(UiControls::label(this, QStringLiteral("Megnevezés:"), edtMegnevezes), edtMegnevezes);
-    form->addRow(UiControls::label(this, QStringLiteral("Veszt.:"), dbcVkod), dbcVkod);
+    form->addRow(MasterControls::label(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
+    form->addRow(MasterControls::label(this, QStringLiteral("Nyilvántartási szám:"), edtNyilvSzam), edtNyilvSzam);
+    form->addRow(MasterControls::label(this, QStringLiteral("Csoport:"), dbcCsoport), dbcCsoport);
+    form->addRow(MasterControls::label(this, QStringLiteral("Megnevezés:"), edtMegnevezes), edtMegnevezes);
+    form->addRow(MasterControls::label(this, QStringLiteral("Veszt.:"), dbcVkod), dbcVkod);
     auto *unitRow = new QHBoxLayout;
     unitRow->addWidget(dbcMertekegyseg);
     unitRow->addWidget(new QLabel(QStringLiteral("<--       Ez kb.:"), this));
     unitRow->addWidget(edtMenySzorzo);
     unitRow->addWidget(new QLabel(QStringLiteral("x 100g"), this));
-    form->addRow(UiControls::label(this, QStringLiteral("Mértékegység:"), dbcMertekegyseg), unitRow);
-    form->addRow(UiControls::label(this, QStringLiteral("Készlet minimum:"), edtKeszletMin), edtKeszletMin);
-    form->addRow(UiControls::label(this, QStringLiteral("Készlet maximum:"), edtKeszletMax), edtKeszletMax);
-    form->addRow(UiControls::label(this, QStringLiteral("Kerekítés:"), comKerekites), comKerekites);
+    form->addRow(MasterControls::label(this, QStringLiteral("Mértékegység:"), dbcMertekegyseg), unitRow);
+    form->addRow(MasterControls::label(this, QStringLiteral("Készlet minimum:"), edtKeszletMin), edtKeszletMin);
+    form->addRow(MasterControls::label(this, QStringLiteral("Készlet maximum:"), edtKeszletMax), edtKeszletMax);
+    form->addRow(MasterControls::label(this, QStringLiteral("Kerekítés:"), comKerekites), comKerekites);
     auto *priceRow = new QHBoxLayout;
     priceRow->addWidget(edtNyilvAr);
     priceRow->addWidget(new QLabel(QStringLiteral("Ft"), this));
-    form->addRow(UiControls::label(this, QStringLiteral("Nyilvántartási ár:"), edtNyilvAr), priceRow);
-    form->addRow(UiControls::label(this, QStringLiteral("ÁFA csoport:"), dbcAfa), dbcAfa);
+    form->addRow(MasterControls::label(this, QStringLiteral("Nyilvántartási ár:"), edtNyilvAr), priceRow);
+    form->addRow(MasterControls::label(this, QStringLiteral("ÁFA csoport:"), dbcAfa), dbcAfa);
 
-    QList<QWidget *> chain{dbcFokonyviSzam, edtNyilvSzam, dbcCsoport, edtMegnevezes, dbcVkod, dbcMertekegyseg,
+    QList<QWidget *> chain {dbcFokonyviSzam, edtNyilvSzam, dbcCsoport, edtMegnevezes, dbcVkod, dbcMertekegyseg,
         edtMenySzorzo, edtKeszletMin, edtKeszletMax, comKerekites, edtNyilvAr, dbcAfa};
 
     auto *nutrients = new QGroupBox(QStringLiteral("Tápanyagértékek"), this);
     auto *grid = new QGridLayout(nutrients);
-    grid->addWidget(new QLabel(QStringLiteral("Az értékeket 100 grammra vonatkoztatva grammban kell megadni!"), nutrients),
-        0, 0, 1, 6);
+    grid->addWidget(
+        new QLabel(QStringLiteral("Az értékeket 100 grammra vonatkoztatva grammban kell megadni!"), nutrients), 0, 0, 1,
+        6);
     // Energy on a row of its own with its kcal, then the other nutrients in two columns.
     int index = -1;
     for (const NutrientField &n : NutrientFields) {
@@ -149,7 +152,7 @@ TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QStrin
         chain << edit;
         const int row = index < 0 ? 1 : 2 + index / 2;
         const int column = index < 0 ? 0 : (index % 2) * 3;
-        grid->addWidget(UiControls::label(nutrients, QString::fromUtf8(n.label), edit), row, column);
+        grid->addWidget(MasterControls::label(nutrients, QString::fromUtf8(n.label), edit), row, column);
         grid->addWidget(edit, row, column + 1);
         if (index < 0) {
             edtKcal = numberEdit(nutrients, QStringLiteral("edtKcal"));
@@ -177,12 +180,12 @@ TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QStrin
     lstAllergen->setSelectionMode(QAbstractItemView::MultiSelection);
     chkTartalmazhat = new QCheckBox(QStringLiteral("Tartalmazhat"), this);
     chkTartalmazhat->setObjectName(QStringLiteral("chkTartalmazhat"));
-    btnOsszes = UiControls::button(this, QStringLiteral("btnOsszes"), QStringLiteral(" Összes kijelölése "));
-    btnTorles = UiControls::button(this, QStringLiteral("btnTorles"), QStringLiteral("Kijelölés törlése"));
+    btnOsszes = pushButton(this, QStringLiteral("btnOsszes"), QStringLiteral(" Összes kijelölése "), false);
+    btnTorles = pushButton(this, QStringLiteral("btnTorles"), QStringLiteral("Kijelölés törlése"), false);
     btnOsszes->setFlat(true);
     btnTorles->setFlat(true);
     auto *allergens = new QVBoxLayout;
-    allergens->addWidget(UiControls::label(this, QStringLiteral("Allergén összetevők:"), lstAllergen));
+    allergens->addWidget(MasterControls::label(this, QStringLiteral("Allergén összetevők:"), lstAllergen));
     allergens->addWidget(lstAllergen, 1);
     allergens->addWidget(chkTartalmazhat);
     auto *links = new QHBoxLayout;
@@ -192,15 +195,16 @@ TfrmUjAnyag::TfrmUjAnyag(const Services &services, QSqlDatabase db, const QStrin
     QSqlQuery query(db);
     if (query.exec(QStringLiteral("SELECT \"AzonAl\", \"Allergen\" FROM \"Allergen\" ORDER BY \"AzonAl\""))) {
         while (query.next()) {
-            auto *item = new QListWidgetItem(query.value(0).toString() + QStringLiteral(" - ") + query.value(1).toString());
+            auto *item
+                = new QListWidgetItem(query.value(0).toString() + QStringLiteral(" - ") + query.value(1).toString());
             item->setData(Qt::UserRole, query.value(0).toString());
             lstAllergen->addItem(item);
         }
     }
 
-    btnRogzit = UiControls::button(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"));
-    btnMegse = UiControls::button(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"));
-    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnRogzit);
     buttons->addWidget(btnMegse);
@@ -249,11 +253,11 @@ void TfrmUjAnyag::prepareNew()
 {
     const Settings &settings = m_services.settings;
     edtNyilvSzam->setText(Materials::proposeRegisterNumber(m_db));
-    UiControls::selectKey(dbcFokonyviSzam, settings.defaultFokszam());
-    UiControls::selectKey(dbcCsoport, settings.defaultCsoport());
-    UiControls::selectKey(dbcAfa, settings.defaultAfa());
-    UiControls::selectKey(dbcMertekegyseg, settings.defaultMertegys());
-    UiControls::selectKey(dbcVkod, settings.defaultVeszteseg());
+    MasterControls::selectKey(dbcFokonyviSzam, settings.defaultFokszam());
+    MasterControls::selectKey(dbcCsoport, settings.defaultCsoport());
+    MasterControls::selectKey(dbcAfa, settings.defaultAfa());
+    MasterControls::selectKey(dbcMertekegyseg, settings.defaultMertegys());
+    MasterControls::selectKey(dbcVkod, settings.defaultVeszteseg());
     edtMegnevezes->clear();
     comKerekites->setCurrentIndex(2);
     edtMenySzorzo->setText(shown(1, 3));
@@ -274,21 +278,22 @@ void TfrmUjAnyag::prepareNew()
 
 void TfrmUjAnyag::fill(const MaterialEntry &m)
 {
-    UiControls::selectKey(dbcFokonyviSzam, m.ledger);
+    MasterControls::selectKey(dbcFokonyviSzam, m.ledger);
     edtNyilvSzam->setText(m.registerNumber);
-    UiControls::selectKey(dbcCsoport, m.group);
+    MasterControls::selectKey(dbcCsoport, m.group);
     edtMegnevezes->setText(m.name);
-    UiControls::selectKey(dbcVkod, m.lossCode);
-    UiControls::selectKey(dbcMertekegyseg, m.unit);
+    MasterControls::selectKey(dbcVkod, m.lossCode);
+    MasterControls::selectKey(dbcMertekegyseg, m.unit);
     edtMenySzorzo->setText(shown(m.multiplier, 3));
     // A stored rounding outside 0..3 (an imported row) is shown as the nearest choice.
     comKerekites->setCurrentIndex(std::clamp(m.rounding, 0, 3));
     edtKeszletMin->setText(shown(m.minimum, comKerekites->currentIndex()));
     edtKeszletMax->setText(shown(m.maximum, comKerekites->currentIndex()));
     edtNyilvAr->setText(NumberFormat::format(m.price, QStringLiteral("0.0000")));
-    UiControls::selectKey(dbcAfa, m.vatGroup);
+    MasterControls::selectKey(dbcAfa, m.vatGroup);
     for (const NutrientField &n : NutrientFields)
-        nutrient(QString::fromLatin1(n.field))->setText(shown(m.nutrients.value(QString::fromLatin1(n.field)), n.decimals));
+        nutrient(QString::fromLatin1(n.field))
+            ->setText(shown(m.nutrients.value(QString::fromLatin1(n.field)), n.decimals));
     edtKcal->setText(shown(Rounding::round(m.nutrients.value(QStringLiteral("Energia")) * 0.239, 0), 0));
     chkHso->setChecked(m.addedSalt);
     chkHcukor->setChecked(m.addedSugar);
@@ -350,26 +355,27 @@ Checked<MaterialEntry> TfrmUjAnyag::entry() const
     e.addedSugar = chkHcukor->isChecked();
     e.contains = m_contains;
     e.mayContain = m_mayContain;
-    QList<std::pair<QLineEdit *, double *>> numbers{
+    QList<std::pair<QLineEdit *, double *>> numbers {
         {edtMenySzorzo, &e.multiplier}, {edtKeszletMin, &e.minimum}, {edtKeszletMax, &e.maximum}};
     QHash<QString, double> nutrients;
     for (const NutrientField &n : NutrientFields)
         nutrients.insert(QString::fromLatin1(n.field), 0);
     for (auto it = nutrients.begin(); it != nutrients.end(); ++it)
-        numbers << std::pair<QLineEdit *, double *>{nutrient(it.key()), &it.value()};
+        numbers << std::pair<QLineEdit *, double *> {nutrient(it.key()), &it.value()};
     for (const auto &number : numbers) {
         const std::optional<double> value = typed(number.first);
         if (!value)
-            return Checked<MaterialEntry>::refused(
-                Refusal::error(QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), number.first->objectName()));
+            return Checked<MaterialEntry>::refused(Refusal::error(
+                QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), number.first->objectName()));
         *number.second = *value;
     }
     for (auto it = nutrients.cbegin(); it != nutrients.cend(); ++it)
         e.nutrients.insert(it.key(), it.value());
-    const std::optional<Money> price = Money::fromText(edtNyilvAr->text().trimmed().isEmpty() ? QStringLiteral("0") : edtNyilvAr->text());
+    const std::optional<Money> price
+        = Money::fromText(edtNyilvAr->text().trimmed().isEmpty() ? QStringLiteral("0") : edtNyilvAr->text());
     if (!price)
-        return Checked<MaterialEntry>::refused(
-            Refusal::error(QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), QStringLiteral("edtNyilvAr")));
+        return Checked<MaterialEntry>::refused(Refusal::error(
+            QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), QStringLiteral("edtNyilvAr")));
     e.price = *price;
     return Checked<MaterialEntry>::accepted(e);
 }
@@ -387,18 +393,13 @@ void TfrmUjAnyag::btnRogzitClick()
         }
         refusal = isNewMode() ? Materials::insert(m_db, e) : Materials::update(m_db, e);
     }
-    if (refusal) {
-        refusal.show(m_services.messenger);
-        UiControls::focus(this, refusal.focus);
+    if (showRefusal(this, m_services.messenger, refusal))
         return;
-    }
     if (!isNewMode()) {
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     prepareNew();
 }

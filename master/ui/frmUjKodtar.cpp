@@ -4,9 +4,10 @@
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
-#include "master/ui/UiControls.h"
+#include "master/ui/MasterControls.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
 
@@ -43,7 +44,6 @@ void upperCaseWhileTyping(QLineEdit *edit)
     });
 }
 
-
 } // namespace
 
 TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, const QString &key, QWidget *parent)
@@ -72,7 +72,7 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
             const int width = field.kind == FieldKind::Code && member.keyForm == KeyForm::Padded
                 ? QString::number(member.keyMaximum).size()
                 : field.width;
-            auto *edit = UiControls::lineEdit(this, field.control, width);
+            auto *edit = MasterControls::lineEdit(this, field.control, width);
             if (field.kind == FieldKind::Code && member.keyForm == KeyForm::UpperCase)
                 upperCaseWhileTyping(edit);
             control = edit;
@@ -80,7 +80,7 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         }
         case FieldKind::Number:
         case FieldKind::Average: {
-            auto *edit = UiControls::lineEdit(this, field.control, 3);
+            auto *edit = MasterControls::lineEdit(this, field.control, 3);
             edit->setValidator(new QIntValidator(0, 100, edit));
             edit->setReadOnly(field.kind == FieldKind::Average);
             if (field.kind == FieldKind::Number)
@@ -99,7 +99,7 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         case FieldKind::Lookup: {
             auto *combo = new QComboBox(this);
             combo->setObjectName(field.control);
-            UiControls::fillLookup(combo, store.database(),
+            MasterControls::fillLookup(combo, store.database(),
                 QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%1\"")
                     .arg(field.lookupKey, field.lookupShown, field.lookupTable));
             control = combo;
@@ -121,11 +121,11 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
                 months = new QFormLayout(group);
                 form->addRow(group);
             }
-            months->addRow(UiControls::label(this, field.label, control), control);
+            months->addRow(MasterControls::label(this, field.label, control), control);
         } else if (field.kind == FieldKind::Average && months) {
-            months->addRow(UiControls::label(this, field.label, control), control);
+            months->addRow(MasterControls::label(this, field.label, control), control);
         } else {
-            form->addRow(UiControls::label(this, field.label, control), control);
+            form->addRow(MasterControls::label(this, field.label, control), control);
         }
         if (field.kind != FieldKind::Average)
             chain << control;
@@ -133,16 +133,17 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
             imgJelzes = new QLabel(this);
             imgJelzes->setObjectName(QStringLiteral("imgJelzes"));
             imgJelzes->setFixedSize(36, 36);
-            bbtOpenPicture = UiControls::button(this, QStringLiteral("bbtOpenPicture"), QStringLiteral("..."));
+            bbtOpenPicture = pushButton(this, QStringLiteral("bbtOpenPicture"), QStringLiteral("..."), false);
             auto *row = new QHBoxLayout;
             row->addWidget(imgJelzes);
             row->addWidget(bbtOpenPicture);
             row->addStretch();
             form->addRow(row);
-            auto *note = new QLabel(QStringLiteral("A kép formátuma 32x32 pixel .BMP, helye a telepítési könyvtár Pictures "
-                                                   "könyvtára. Nem lehet 15 karakternél hosszabb a neve kiterjesztéssel "
-                                                   "együtt."),
-                this);
+            auto *note
+                = new QLabel(QStringLiteral("A kép formátuma 32x32 pixel .BMP, helye a telepítési könyvtár Pictures "
+                                            "könyvtára. Nem lehet 15 karakternél hosszabb a neve kiterjesztéssel "
+                                            "együtt."),
+                    this);
             note->setWordWrap(true);
             form->addRow(note);
             connect(bbtOpenPicture, &QPushButton::clicked, this, &TfrmUjKodtar::bbtOpenPictureClick);
@@ -151,9 +152,9 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         }
     }
 
-    btnRogzit = UiControls::button(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"));
-    btnMegse = UiControls::button(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"));
-    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnRogzit);
     buttons->addWidget(btnMegse);
@@ -191,9 +192,8 @@ void TfrmUjKodtar::clearFields()
     for (const CodeField &field : m_store.member().fields) {
         QWidget *widget = control(field.field);
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            edit->setText(field.kind == FieldKind::Number || field.kind == FieldKind::Average
-                    ? QStringLiteral("0")
-                    : QString());
+            edit->setText(
+                field.kind == FieldKind::Number || field.kind == FieldKind::Average ? QStringLiteral("0") : QString());
         else if (auto *combo = qobject_cast<QComboBox *>(widget))
             combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
         else if (auto *picker = qobject_cast<QDateEdit *>(widget))
@@ -297,20 +297,15 @@ void TfrmUjKodtar::btnRogzitClick()
 {
     const CodeTable &member = m_store.member();
     const Refusal refusal = isNewMode() ? m_store.insert(entry()) : m_store.update(m_key, entry());
-    if (refusal) {
-        refusal.show(m_services.messenger);
-        UiControls::focus(this, refusal.focus);
+    if (showRefusal(this, m_services.messenger, refusal))
         return;
-    }
     if (!isNewMode()) {
         m_store.followActiveWarehouse(m_services.settings, m_key);
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     if (member.closeAfterNew)
         accept();
     else

@@ -1,8 +1,9 @@
 #include "master/ui/frmUjPartner.h"
 
-#include "master/ui/UiControls.h"
+#include "master/ui/MasterControls.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 QLineEdit *masked(QWidget *parent, const QString &name, const QString &mask)
 {
-    QLineEdit *edit = UiControls::lineEdit(parent, name);
+    QLineEdit *edit = MasterControls::lineEdit(parent, name);
     // The unfilled places are kept as blanks.
     edit->setInputMask(mask + QStringLiteral("; "));
     return edit;
@@ -35,16 +36,16 @@ TfrmUjPartner::TfrmUjPartner(const Services &services, QSqlDatabase db, const QS
     setWindowTitle(isNewMode() ? QStringLiteral("Új adat felvitele") : QStringLiteral("Adat módosítása"));
     setModal(true);
 
-    edtPartAzon = UiControls::lineEdit(this, QStringLiteral("edtPartAzon"), 6);
+    edtPartAzon = MasterControls::lineEdit(this, QStringLiteral("edtPartAzon"), 6);
     edtPartAzon->setEnabled(false);
-    edtNev = UiControls::lineEdit(this, QStringLiteral("edtNev"), 50);
-    edtIrszam = UiControls::lineEdit(this, QStringLiteral("edtIrszam"), 8);
-    edtTelepules = UiControls::lineEdit(this, QStringLiteral("edtTelepules"), 20);
-    edtUtca = UiControls::lineEdit(this, QStringLiteral("edtUtca"), 30);
+    edtNev = MasterControls::lineEdit(this, QStringLiteral("edtNev"), 50);
+    edtIrszam = MasterControls::lineEdit(this, QStringLiteral("edtIrszam"), 8);
+    edtTelepules = MasterControls::lineEdit(this, QStringLiteral("edtTelepules"), 20);
+    edtUtca = MasterControls::lineEdit(this, QStringLiteral("edtUtca"), 30);
     edtTelefon = masked(this, QStringLiteral("edtTelefon"), QStringLiteral("(99) 000-0009"));
     edtMobil = masked(this, QStringLiteral("edtMobil"), QStringLiteral("(00) 000-0000"));
     edtFax = masked(this, QStringLiteral("edtFax"), QStringLiteral("(00) 000-0000"));
-    edtEmail = UiControls::lineEdit(this, QStringLiteral("edtEmail"), 30);
+    edtEmail = MasterControls::lineEdit(this, QStringLiteral("edtEmail"), 30);
     edtAdoszam = masked(this, QStringLiteral("edtAdoszam"), QStringLiteral("00000000-0-00"));
     edtSzamlaszam = masked(this, QStringLiteral("edtSzamlaszam"), QStringLiteral("00000000-00000000-00000000"));
 
@@ -54,11 +55,11 @@ TfrmUjPartner::TfrmUjPartner(const Services &services, QSqlDatabase db, const QS
         {"Telefonszám:", edtTelefon}, {"Mobiltelefon:", edtMobil}, {"FAX:", edtFax}, {"E-mail:", edtEmail},
         {"Adószám:", edtAdoszam}, {"Számlaszám:", edtSzamlaszam}};
     for (const auto &row : rows)
-        form->addRow(UiControls::label(this, QString::fromUtf8(row.first), row.second), row.second);
+        form->addRow(MasterControls::label(this, QString::fromUtf8(row.first), row.second), row.second);
 
-    btnRogzit = UiControls::button(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"));
-    btnMegse = UiControls::button(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"));
-    btnSugo = UiControls::button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
+    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
+    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(btnRogzit);
     buttons->addWidget(btnMegse);
@@ -105,7 +106,7 @@ void TfrmUjPartner::prepareNew()
 
 PartnerEntry TfrmUjPartner::entry() const
 {
-    return PartnerEntry{edtPartAzon->text(), edtNev->text(), edtIrszam->text(), edtTelepules->text(), edtUtca->text(),
+    return PartnerEntry {edtPartAzon->text(), edtNev->text(), edtIrszam->text(), edtTelepules->text(), edtUtca->text(),
         edtTelefon->displayText(), edtMobil->displayText(), edtFax->displayText(), edtEmail->text(),
         edtAdoszam->displayText(), edtSzamlaszam->displayText()};
 }
@@ -113,18 +114,13 @@ PartnerEntry TfrmUjPartner::entry() const
 void TfrmUjPartner::btnRogzitClick()
 {
     const Refusal refusal = isNewMode() ? Partners::insert(m_db, entry()) : Partners::update(m_db, entry());
-    if (refusal) {
-        refusal.show(m_services.messenger);
-        UiControls::focus(this, refusal.focus);
+    if (showRefusal(this, m_services.messenger, refusal))
         return;
-    }
     if (!isNewMode()) {
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     prepareNew();
 }

@@ -120,20 +120,14 @@ void TfrmUjRecept::btnRogzitClick()
             edtMegnevezes->setFocus();
             return;
         }
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
     const Checked<QString> added = RecipeHeaders::add(m_db, header, today);
-    if (!added.ok()) {
-        added.refusal.show(m_services.messenger);
-        if (QWidget *focus = findChild<QWidget *>(added.refusal.focus))
-            focus->setFocus();
+    if (showRefusal(this, m_services.messenger, added.refusal))
         return;
-    }
     m_lastAdded = added.value;
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     clearForNext();
 }

@@ -133,8 +133,7 @@ void TfrmUjReceptA::btnRogzitClick()
             refusal.show(m_services.messenger);
             return;
         }
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
@@ -143,8 +142,7 @@ void TfrmUjReceptA::btnRogzitClick()
         added.refusal.show(m_services.messenger);
         return;
     }
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     edtMennyiseg->setValue(0);
     dbcFokszam->setFocus();
 }

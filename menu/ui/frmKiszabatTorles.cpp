@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
 #include <QDateEdit>
@@ -12,20 +13,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
-static QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
 TfrmKiszabatTorles::TfrmKiszabatTorles(const Services &services, MealSource meals, Deletion deletion, QWidget *parent)
     : QDialog(parent)
     , dtpKezdet(new QDateEdit(QDate::currentDate(), this))
     , lstEtkezesek(new QListWidget(this))
-    , btnRogzit(button(this, "btnRogzit", QStringLiteral("&Töröl")))
-    , btnMegse(button(this, "btnMegse", QStringLiteral("&Bezár")))
-    , btnSugo(button(this, "btnSugo", QStringLiteral("&Súgó")))
+    , btnRogzit(pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Töröl"), true))
+    , btnMegse(pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Bezár"), true))
+    , btnSugo(pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
     , m_services(services)
     , m_meals(std::move(meals))
     , m_deletion(std::move(deletion))

@@ -8,6 +8,7 @@
 #include "printing/ui/ListReport.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
 #include <QHBoxLayout>
@@ -20,20 +21,6 @@
 
 namespace {
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text = QString())
-{
-    auto *created = new QLabel(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
 const QString HelpPage = QStringLiteral("LekTallozasKiszabat.htm");
 
 } // namespace
@@ -41,14 +28,14 @@ const QString HelpPage = QStringLiteral("LekTallozasKiszabat.htm");
 TfrmLekTallozasKiszabat::TfrmLekTallozasKiszabat(const Services &services, QSqlDatabase db, QWidget *parent)
     : QDialog(parent)
     , DBGrid1(new QTableView(this))
-    , btnFelvitel(button(this, "btnFelvitel", QStringLiteral("Né&zet")))
-    , btnPrint(button(this, "btnPrint", QStringLiteral("&Nyomtat")))
-    , btnSugo(button(this, "btnSugo", QStringLiteral("&Súgó")))
-    , btnKilep(button(this, "btnKilep", QStringLiteral("&Bezár")))
-    , lblDatumTart(label(this, "lblDatumTart"))
-    , lblEtkezesek(label(this, "lblEtkezesek"))
-    , lblHiany(label(this, "lblHiany"))
-    , lblNorma(label(this, "lblNorma", QStringLiteral("Norma (3. nézet számítja)")))
+    , btnFelvitel(pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("Né&zet"), true))
+    , btnPrint(pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true))
+    , btnSugo(pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
+    , btnKilep(pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true))
+    , lblDatumTart(named(new QLabel(this), "lblDatumTart"))
+    , lblEtkezesek(named(new QLabel(this), "lblEtkezesek"))
+    , lblHiany(named(new QLabel(this), "lblHiany"))
+    , lblNorma(named(new QLabel(QStringLiteral("Norma (3. nézet számítja)"), this), "lblNorma"))
     , m_services(services)
     , m_db(db)
     , m_model(new QStandardItemModel(this))

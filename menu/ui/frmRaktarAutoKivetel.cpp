@@ -2,6 +2,7 @@
 
 #include "menu/RationVoucherHeader.h"
 #include "session/Services.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
 #include <QComboBox>
@@ -13,12 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-template <typename W> static W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 TfrmRaktarAutoKivetel::TfrmRaktarAutoKivetel(const Services &services, QSqlDatabase db, const QDate &date,
     const QString &proposedNumber, const QString &runningNumber, QWidget *parent)

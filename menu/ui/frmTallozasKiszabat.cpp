@@ -17,6 +17,7 @@
 #include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
 #include <QGroupBox>
@@ -30,20 +31,6 @@
 
 namespace {
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text = QString())
-{
-    auto *created = new QLabel(text, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
 const QString ShortageLabel = QStringLiteral("Nincs elég készlet a kiadáshoz!");
 
 } // namespace
@@ -53,20 +40,20 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabas
     : QDialog(parent)
     , DBGrid1(new QTableView(this))
     , pnlButtons(new QWidget(this))
-    , btnFelvitel(button(pnlButtons, "btnFelvitel", QStringLiteral("Né&zet")))
-    , btnTorol(button(pnlButtons, "btnTorol", QStringLiteral("&Kiszabat")))
-    , btnModosit(button(pnlButtons, "btnModosit", QStringLiteral("&Módosít")))
-    , btnUj(button(pnlButtons, "btnUj", QStringLiteral("Új an&yag")))
-    , btnKiadas(button(pnlButtons, "btnKiadas", QStringLiteral("Ki&adás")))
-    , btnPrint(button(pnlButtons, "btnPrint", QStringLiteral("&Nyomtat")))
-    , btnExport(button(pnlButtons, "btnExport", QStringLiteral("&Export")))
-    , btnSugo(button(pnlButtons, "btnSugo", QStringLiteral("&Súgó")))
-    , btnKilep(button(pnlButtons, "btnKilep", QStringLiteral("&Bezár")))
+    , btnFelvitel(pushButton(pnlButtons, QStringLiteral("btnFelvitel"), QStringLiteral("Né&zet"), true))
+    , btnTorol(pushButton(pnlButtons, QStringLiteral("btnTorol"), QStringLiteral("&Kiszabat"), true))
+    , btnModosit(pushButton(pnlButtons, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true))
+    , btnUj(pushButton(pnlButtons, QStringLiteral("btnUj"), QStringLiteral("Új an&yag"), true))
+    , btnKiadas(pushButton(pnlButtons, QStringLiteral("btnKiadas"), QStringLiteral("Ki&adás"), true))
+    , btnPrint(pushButton(pnlButtons, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true))
+    , btnExport(pushButton(pnlButtons, QStringLiteral("btnExport"), QStringLiteral("&Export"), true))
+    , btnSugo(pushButton(pnlButtons, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
+    , btnKilep(pushButton(pnlButtons, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true))
     , grpInfo(new QGroupBox(QStringLiteral("Kiszabat információ"), this))
-    , lblDatumTart(label(grpInfo, "lblDatumTart"))
-    , lblEtkezesek(label(grpInfo, "lblEtkezesek"))
-    , lblHiany(label(grpInfo, "lblHiany"))
-    , lblNorma(label(this, "lblNorma", QStringLiteral("Norma (4. nézet számítja)")))
+    , lblDatumTart(named(new QLabel(grpInfo), "lblDatumTart"))
+    , lblEtkezesek(named(new QLabel(grpInfo), "lblEtkezesek"))
+    , lblHiany(named(new QLabel(grpInfo), "lblHiany"))
+    , lblNorma(named(new QLabel(QStringLiteral("Norma (4. nézet számítja)"), this), "lblNorma"))
     , m_services(services)
     , m_db(db)
     , m_stock(std::move(stock))
@@ -343,8 +330,7 @@ void TfrmTallozasKiszabat::btnModositClick()
         dialog.editExisting(key, quantity);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         showTotals(false);
         selectKey(key);
         return;
@@ -396,8 +382,7 @@ void TfrmTallozasKiszabat::btnUjClick()
         dialog.editNew();
         if (dialog.exec() != QDialog::Accepted)
             return;
-        if (m_services.settings.displayNew())
-            Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+        noticeAdded(m_services);
         showTotals(false);
         selectKey(added);
         return;

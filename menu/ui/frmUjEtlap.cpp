@@ -198,20 +198,14 @@ void TfrmUjEtlap::btnRogzitClick()
     } else {
         refusal = MenuRows::change(m_db, m_id, row, closed);
     }
-    if (refusal) {
-        refusal.show(m_services.messenger);
-        if (QWidget *focus = findChild<QWidget *>(refusal.focus))
-            focus->setFocus();
+    if (showRefusal(this, m_services.messenger, refusal))
         return;
-    }
     if (m_id != 0) {
-        if (m_services.settings.displayModify())
-            Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+        noticeModified(m_services);
         accept();
         return;
     }
-    if (m_services.settings.displayNew())
-        Refusal::information(QStringLiteral("Az új adat bekerült az adatbázisba")).show(m_services.messenger);
+    noticeAdded(m_services);
     resetForNext();
     if (m_onAdded)
         m_onAdded(added);

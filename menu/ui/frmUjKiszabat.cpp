@@ -1,6 +1,7 @@
 #include "menu/ui/frmUjKiszabat.h"
 
 #include "session/Services.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
 #include <QDateEdit>
@@ -9,13 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-static QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
 
 static QDateEdit *datePicker(QWidget *parent, const char *name)
 {
@@ -34,11 +28,11 @@ TfrmUjKiszabat::TfrmUjKiszabat(const Services &services, MealSource meals, QWidg
     , dtpVeg(datePicker(this, "dtpVeg"))
     , lblEtkezesek(new QLabel(QStringLiteral("Étkezések:"), this))
     , lstEtkezesek(new QListWidget(this))
-    , lblOsszes(button(this, "lblOsszes", QStringLiteral(" Összes kijelölése ")))
-    , lblTorles(button(this, "lblTorles", QStringLiteral("Kijelölés törlése")))
-    , btnRogzit(button(this, "btnRogzit", QStringLiteral("M&ehet")))
-    , btnMegse(button(this, "btnMegse", QStringLiteral("&Mégse")))
-    , btnSugo(button(this, "btnSugo", QStringLiteral("&Súgó")))
+    , lblOsszes(pushButton(this, QStringLiteral("lblOsszes"), QStringLiteral(" Összes kijelölése "), true))
+    , lblTorles(pushButton(this, QStringLiteral("lblTorles"), QStringLiteral("Kijelölés törlése"), true))
+    , btnRogzit(pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("M&ehet"), true))
+    , btnMegse(pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true))
+    , btnSugo(pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
     , m_services(services)
     , m_meals(std::move(meals))
     , m_helpPage(QStringLiteral("UjKiszabat.htm"))

@@ -3,6 +3,7 @@
 #include "core/NumberFormat.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
 
@@ -13,19 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-static QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(QString::fromLatin1(name));
-    return created;
-}
-
-template <typename W> static W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save, QWidget *parent)
@@ -40,9 +28,9 @@ TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     , lblMertegys(named(new QLabel(this), "lblMertegys"))
     , lblRaktCaption(new QLabel(QStringLiteral("Raktárkészlet:"), this))
     , lblRakt(named(new QLabel(this), "lblRakt"))
-    , btnRogzit(button(this, "btnRogzit", QStringLiteral("&Rögzít")))
-    , btnMegse(button(this, "btnMegse", QStringLiteral("&Mégse")))
-    , btnSugo(button(this, "btnSugo", QStringLiteral("&Súgó")))
+    , btnRogzit(pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true))
+    , btnMegse(pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true))
+    , btnSugo(pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
     , m_services(services)
     , m_sheet(sheet)
     , m_save(std::move(save))
@@ -157,11 +145,7 @@ void TfrmUjKiszabat_mod::showMaterial()
 void TfrmUjKiszabat_mod::record()
 {
     const Refusal refusal = m_save(currentKey(), edtMennyiseg->value());
-    if (refusal) {
-        refusal.show(m_services.messenger);
-        if (QWidget *focus = findChild<QWidget *>(refusal.focus))
-            focus->setFocus();
+    if (showRefusal(this, m_services.messenger, refusal))
         return;
-    }
     accept();
 }

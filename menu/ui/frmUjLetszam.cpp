@@ -63,7 +63,6 @@ void TfrmUjLetszam::btnRogzitClick()
         fleLetszam->setFocus();
         return;
     }
-    if (m_services.settings.displayModify())
-        Refusal::information(QStringLiteral("A módosítás sikeresen végrehajtódott")).show(m_services.messenger);
+    noticeModified(m_services);
     accept();
 }

@@ -1,13 +1,14 @@
 #include "printing/ui/ReportPreview.h"
 
-#include "widgets/UiFilePrompt.h"
-#include "widgets/UiFitToScreen.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
+#include "printing/QrpFile.h"
 #include "printing/ui/PageOutput.h"
 #include "printing/ui/PreviewPage.h"
-#include "printing/QrpFile.h"
 #include "printing/ui/qrpOffline.h"
+#include "widgets/UiControls.h"
+#include "widgets/UiFilePrompt.h"
+#include "widgets/UiFitToScreen.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,14 +34,6 @@ bool choosePrinter(QPrinter &printer, QWidget *parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    return created;
-}
-
 } // namespace
 
 ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger, FilePrompt *prompt, QWidget *parent)
@@ -56,10 +49,10 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(900, 1000);
 
-    btnFirst = button(QStringLiteral("btnFirst"), QStringLiteral("|<"), this);
-    btnPrev = button(QStringLiteral("btnPrev"), QStringLiteral("<"), this);
-    btnNext = button(QStringLiteral("btnNext"), QStringLiteral(">"), this);
-    btnLast = button(QStringLiteral("btnLast"), QStringLiteral(">|"), this);
+    btnFirst = pushButton(this, QStringLiteral("btnFirst"), QStringLiteral("|<"), false);
+    btnPrev = pushButton(this, QStringLiteral("btnPrev"), QStringLiteral("<"), false);
+    btnNext = pushButton(this, QStringLiteral("btnNext"), QStringLiteral(">"), false);
+    btnLast = pushButton(this, QStringLiteral("btnLast"), QStringLiteral(">|"), false);
     // The arrows need no more room than their text, so the preview fits a small screen.
     for (QPushButton *arrow : {btnFirst, btnPrev, btnNext, btnLast})
         arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(arrow->text()) + 24);
@@ -73,10 +66,10 @@ ReportPreview::ReportPreview(const PreparedReport &report, Messenger &messenger,
     cmbZoom->addItem(QStringLiteral("Oldalszélesség"), -double(PageWidth) - 1);
     for (int percent : {50, 75, 100, 150, 200})
         cmbZoom->addItem(QString::number(percent) + QLatin1Char('%'), percent / 100.0);
-    btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtatás"), this);
-    btnSave = button(QStringLiteral("btnSave"), QStringLiteral("&Mentés"), this);
-    btnPdf = button(QStringLiteral("btnPdf"), QStringLiteral("&PDF"), this);
-    btnKilep = button(QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), this);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtatás"), false);
+    btnSave = pushButton(this, QStringLiteral("btnSave"), QStringLiteral("&Mentés"), false);
+    btnPdf = pushButton(this, QStringLiteral("btnPdf"), QStringLiteral("&PDF"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     m_canvas = new PreviewPage(m_report, this);
     m_canvas->setObjectName(QStringLiteral("pagePreview"));

@@ -1,14 +1,14 @@
 #include "proceedings/ui/frmEditbox.h"
 
-#include "session/Services.h"
-
-#include "session/Settings.h"
-#include "widgets/UiHelp.h"
-#include "widgets/UiWheelAsArrowKeys.h"
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 #include "proceedings/JegyzokonyvFile.h"
 #include "proceedings/ui/qrpJegyzokonyv.h"
+#include "session/Services.h"
+#include "session/Settings.h"
+#include "widgets/UiControls.h"
+#include "widgets/UiHelp.h"
+#include "widgets/UiWheelAsArrowKeys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,18 +17,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    created->setAutoDefault(false);
-    return created;
-}
-
-} // namespace
 
 TfrmEditbox::TfrmEditbox(const Services &services, QWidget *parent)
     : QDialog(parent)
@@ -50,11 +38,11 @@ TfrmEditbox::TfrmEditbox(const Services &services, QWidget *parent)
     memJegyzokonyv->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memJegyzokonyv->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    btnMegnyit = button(this, QStringLiteral("btnMegnyit"), QStringLiteral("M&egnyit"));
-    btnMent = button(this, QStringLiteral("btnMent"), QStringLiteral("&Ment"));
-    btnNyomtat = button(this, QStringLiteral("btnNyomtat"), QStringLiteral("&Nyomtat"));
-    btnSugo = button(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"));
-    btnKilep = button(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"));
+    btnMegnyit = pushButton(this, QStringLiteral("btnMegnyit"), QStringLiteral("M&egnyit"), false);
+    btnMent = pushButton(this, QStringLiteral("btnMent"), QStringLiteral("&Ment"), false);
+    btnNyomtat = pushButton(this, QStringLiteral("btnNyomtat"), QStringLiteral("&Nyomtat"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *each : {btnMegnyit, btnMent, btnNyomtat, btnSugo})

@@ -1,21 +1,11 @@
-#include "master/ui/UiControls.h"
+#include "master/ui/MasterControls.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSqlQuery>
 
-namespace UiControls {
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
-{
-    auto *created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    // Enter belongs to the fields (search, moving on); a button is pressed by itself or its key.
-    created->setAutoDefault(false);
-    return created;
-}
+namespace MasterControls {
 
 QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength)
 {
@@ -49,12 +39,4 @@ void selectKey(QComboBox *combo, const QString &key)
     combo->setCurrentIndex(index >= 0 ? index : (combo->count() > 0 ? 0 : -1));
 }
 
-void focus(QWidget *screen, const QString &name)
-{
-    if (name.isEmpty())
-        return;
-    if (auto *control = screen->findChild<QWidget *>(name))
-        control->setFocus();
-}
-
-} // namespace UiControls
+} // namespace MasterControls
