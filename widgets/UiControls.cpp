@@ -4,11 +4,23 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 
+#include <QTableView>
+
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses)
 {
     auto *created = named(new QPushButton(caption, parent), name);
     created->setAutoDefault(enterPresses);
     return created;
+}
+
+QTableView *browseGrid(QWidget *parent, const QString &name, QAbstractItemModel *model)
+{
+    auto *grid = named(new QTableView(parent), name);
+    grid->setModel(model);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    return grid;
 }
 
 bool showRefusal(QWidget *screen, Messenger &messenger, const Refusal &refusal)

@@ -4,6 +4,8 @@
 #include <QString>
 
 class Messenger;
+class QAbstractItemModel;
+class QTableView;
 struct Refusal;
 struct Services;
 
@@ -21,6 +23,9 @@ template <typename T> T *named(T *widget, const char *name)
 
 // A named push button; enterPresses: Enter on the focused button presses it (autoDefault).
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses);
+
+// A named read-only grid on the model that selects one whole row at a time.
+QTableView *browseGrid(QWidget *parent, const QString &name, QAbstractItemModel *model);
 
 // Shows a refusal with its "OK" button and moves the focus to the control of the screen that it
 // names, when that control can take it. False for a null refusal (nothing shown).

@@ -34,13 +34,8 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     setModal(true);
     resize(860, 560);
 
-    DBGrid1 = new QTableView(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), &m_model);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    DBGrid1->setModel(&m_model);
 
     edtSearch = MasterControls::lineEdit(this, QStringLiteral("edtSearch"));
     edtSearch->setPlaceholderText(QStringLiteral("Kereséshez üsse le az ENTER-t"));

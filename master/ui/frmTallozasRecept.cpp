@@ -63,11 +63,7 @@ const QList<QPair<QString, QString>> &recipeColumns()
 
 QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
 {
-    auto *view = named(new QTableView(parent), name);
-    view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableView *view = browseGrid(parent, QLatin1String(name), model);
     view->verticalHeader()->hide();
     return view;
 }

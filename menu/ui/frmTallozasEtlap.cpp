@@ -45,11 +45,7 @@ TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
     dtpEtlap->setCalendarPopup(true);
     dtpEtlap->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
     chkDatum = named(new QCheckBox(QStringLiteral("Minden bejegyzést mutasson"), this), "chkDatum");
-    DBGrid1 = named(new QTableView(this), "DBGrid1");
-    DBGrid1->setModel(m_model);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), m_model);
     DBGrid1->verticalHeader()->hide();
     comOrder = named(new QComboBox(this), "comOrder");
     comOrder->addItems({QStringLiteral("Dátum + étkezés + ételnév rendezés"), QStringLiteral("Ételnév szerint rendez"),

@@ -28,11 +28,7 @@ const QString HelpPage = QStringLiteral("TallozasLetszam.htm");
 
 QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
 {
-    auto *view = named(new QTableView(parent), name);
-    view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QTableView *view = browseGrid(parent, QLatin1String(name), model);
     view->verticalHeader()->hide();
     return view;
 }

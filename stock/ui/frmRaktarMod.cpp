@@ -9,6 +9,7 @@
 #include "stock/StockMessages.h"
 #include "stock/ui/frmRaktarBevitel.h"
 #include "stock/ui/frmRaktarKivetel.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -60,13 +61,8 @@ TfrmRaktarMod::TfrmRaktarMod(const Services &services, QSqlDatabase warehouse, M
     comRendez = new QComboBox(this);
     comRendez->setObjectName(QStringLiteral("comRendez"));
     comRendez->addItems({QStringLiteral("Dátum+bizonylat"), QStringLiteral("Bizonylat+dátum")});
-    DBGrid1 = new QTableView(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     m_model = new CorrectionListModel(this);
-    DBGrid1->setModel(m_model);
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), m_model);
 
     btnModosit = new QPushButton(QStringLiteral("&Módosít"), this);
     btnModosit->setObjectName(QStringLiteral("btnModosit"));
