@@ -655,8 +655,8 @@ bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
     for (const Meal &meal : m_meals)
         codes << meal.code;
 
-    // The sheet at the day's stock shows what is missing; it is received, then the sheet is
-    // computed again at the new stock and issued.
+    // The sheet at the day's stock shows what is missing; it is received, then (for a day that
+    // is issued) the sheet is computed again at the new stock and issued.
     RationStockAtDate stock(m_db, m_workYear);
     Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, day, codes, stock);
     if (failed(computed.refusal, QStringLiteral("Kiszabat"), error))
@@ -664,14 +664,18 @@ bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
     computed.value.sheet.buildTotals();
     if (!receive(day, computed.value.sheet.totals(), error))
         return false;
-    if (!issued) {
-        if (!guard.commit()) {
-            *error = guard.errorText();
-            return false;
-        }
-        return true;
+    if (issued && !issue(day, codes, stock, error))
+        return false;
+    if (!guard.commit()) {
+        *error = guard.errorText();
+        return false;
     }
-    computed = RationBuilder::compute(m_db, day, codes, stock);
+    return true;
+}
+
+bool DemoKitchen::issue(const QDate &day, const QStringList &codes, RationStockAtDate &stock, QString *error)
+{
+    Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, day, codes, stock);
     if (failed(computed.refusal, QStringLiteral("Kiszabat"), error))
         return false;
     RationSheet &sheet = computed.value.sheet;
@@ -683,13 +687,7 @@ bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
     RationIssueHeader header;
     header.bizSzam = issue.proposeNumber();
     const RationIssueOutcome outcome = issue.issue(sheet, header, user(), day);
-    if (failed(outcome.refusal, QStringLiteral("Kiadás"), error))
-        return false;
-    if (!guard.commit()) {
-        *error = guard.errorText();
-        return false;
-    }
-    return true;
+    return !failed(outcome.refusal, QStringLiteral("Kiadás"), error);
 }
 
 // School days: Monday to Friday, outside the winter break.

@@ -13,6 +13,7 @@
 struct DemoDish;
 struct DemoMaterial;
 struct RationTotal;
+class RationStockAtDate;
 
 // Fills warehouse 1 of a freshly created database with a school kitchen: ledger accounts, meal
 // norms, meals, loss codes, suppliers, raw materials and recipes, then every school day of the
@@ -69,6 +70,8 @@ private:
     bool writeRecipes(QString *error);
     // The day's menu, headcounts and receipts; with `issued` its ration sheet issued as well.
     bool runDay(const QDate &day, bool issued, QString *error);
+    // The day's ration sheet computed at its stock and issued, inside runDay's transaction.
+    bool issue(const QDate &day, const QStringList &codes, RationStockAtDate &stock, QString *error);
     bool turnYear(int year, QString *error);
     bool writeMenu(const QDate &day, QString *error);
     bool receive(const QDate &day, const QList<RationTotal> &totals, QString *error);

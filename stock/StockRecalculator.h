@@ -41,6 +41,7 @@ public:
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
     double vatPercent(const QString &afaKod);
+
     QSqlDatabase m_db;
     bool m_kiadAr;
     QHash<QString, double> m_vat;
