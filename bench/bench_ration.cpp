@@ -33,6 +33,7 @@ constexpr int Recipes = 500;
 constexpr int Lines = 15;
 constexpr int Meals = 6;
 constexpr int Dishes = 8;
+constexpr int VatPercent = 27; // of VAT code 01 in a new database
 
 QString code(int value, int width)
 {
@@ -76,7 +77,8 @@ bool buildMaterials(QSqlDatabase db)
 }
 
 // Receipts of 10 and issues of 5 at 100, in calculation order within each day, with their
-// running balances, from 2 January to the end of December.
+// running balances and the issues' VAT, from 2 January to the end of December: the rows as the
+// stock engine writes them, so a recalculation moves only the balances.
 bool buildRows(QSqlDatabase db)
 {
     QSqlQuery query(db);
@@ -85,7 +87,7 @@ bool buildRows(QSqlDatabase db)
         "\"PartAzon\", \"User\", \"AfaKod\", "
         "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
         "\"KeszletErtek\", \"Stat\") "
-        "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, 0, 0, ?, ?, 0)"));
+        "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, ?, ?, ?, ?, 0)"));
     struct Row
     {
         QDate date;
@@ -109,8 +111,10 @@ bool buildRows(QSqlDatabase db)
             query.bindValue(4, code(m, 4));
             query.bindValue(5, quantity);
             query.bindValue(6, quantity * 100);
-            query.bindValue(7, stock);
-            query.bindValue(8, stock * 100);
+            query.bindValue(7, row.receipt ? 0.0 : quantity * 100 * VatPercent / 100);
+            query.bindValue(8, row.receipt ? 0.0 : quantity * 100 * (100 + VatPercent) / 100);
+            query.bindValue(9, stock);
+            query.bindValue(10, stock * 100);
             if (!exec(query))
                 return false;
         }

@@ -191,6 +191,9 @@ Money Money::multiplied(double quantity) const
 {
     if (!std::isfinite(quantity))
         return Money();
+    // A whole quantity (the usual case) needs no decimal digits: the product fits 128 bits.
+    if (quantity == std::trunc(quantity) && std::fabs(quantity) < 1e15)
+        return Money(saturate(Wide(m_units) * Wide(qint64(quantity))));
     const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
     // The shortest text has at most 17 digits, so the product fits 128 bits.
     Wide product = Wide(m_units) * Wide(decimal.digits.toLongLong());
@@ -217,6 +220,10 @@ std::optional<Money> Money::dividedBy(double quantity) const
 {
     if (!std::isfinite(quantity) || quantity == 0)
         return std::nullopt;
+    if (quantity == std::trunc(quantity) && std::fabs(quantity) < 1e15) {
+        const Wide quotient = divideHalfEven(Wide(m_units), Wide(qint64(std::fabs(quantity))));
+        return Money(saturate(quantity < 0 ? -quotient : quotient));
+    }
     const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
     const Wide limit = Wide(Max) * Wide(100000000000000000LL); // beyond this no result fits
     Wide numerator = m_units;

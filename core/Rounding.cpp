@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace Rounding {
 
@@ -122,10 +123,23 @@ static double toDouble(const QString &fixed)
     return result;
 }
 
+// 10^decimals for the places a value already on its grid is checked at.
+static constexpr double Scales[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
 double round(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
+    if (decimals < 0)
+        decimals = 0;
+    // A value that is k / 10^decimals for a whole k (495, 12.25 at two places) reads back from
+    // that text, so its shortest text has no more places and rounding leaves it as it is.
+    if (decimals < int(std::size(Scales)) && std::fabs(value) < 1e15) {
+        const double scale = Scales[decimals];
+        const double scaled = value * scale;
+        if (scaled == std::nearbyint(scaled) && scaled / scale == value)
+            return value + 0.0;
+    }
     return toDouble(fixedText(value, decimals));
 }
 

@@ -140,8 +140,12 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         outcome.refusal = Refusal::error(StockMessages::badVoucherNumber(), QStringLiteral("edtBizSorsz"));
         return;
     }
-    StockRecalculator recalculator(db, options.kiadAr);
+    // Every check first, against the rows stored before this issue: the rows it adds share its
+    // partner and never repeat a material (checked here), so checking each against the rows before
+    // it would answer the same while re-reading a growing voucher.
     StockSql::Statements lookups(db);
+    QList<MovementRow> rows;
+    QSet<std::pair<QString, QString>> materials;
     for (const RationTotal &total : sheet.totals()) {
         if (!(total.quantity > 0))
             continue;
@@ -165,7 +169,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         row.keszletMenny = MovementRow::InProgress;
         row.keszletErtek = row.kiAr = row.beAr = row.afaErtek = row.brutto = row.tetelErtek = Marker;
         const MovementTable::Pass pass = table.pass(row, 0);
-        if (pass.sameMaterial) {
+        if (pass.sameMaterial || materials.contains({row.fokSzla, row.nyilvSzam})) {
             outcome.refusal = Refusal::error(StockMessages::sameMaterialTwice());
             return;
         }
@@ -177,9 +181,19 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
             outcome.refusal = stockWarning(StockMessages::beforeOpening());
             return;
         }
-        row.sorszam = table.voucherSorszam(bizSzam, row.datum, bk, 0);
-        if (row.sorszam.isEmpty())
-            row.sorszam = numbers.takeRunningNumber(row.datum.year());
+        materials.insert({row.fokSzla, row.nyilvSzam});
+        rows << row;
+    }
+    if (rows.isEmpty())
+        return;
+
+    // The voucher's running number: that of its rows stored already, or the next one.
+    QString sorszam = table.voucherSorszam(bizSzam, sheet.date(), bk, 0);
+    if (sorszam.isEmpty())
+        sorszam = numbers.takeRunningNumber(sheet.date().year());
+    StockRecalculator recalculator(db, options.kiadAr);
+    for (MovementRow &row : rows) {
+        row.sorszam = sorszam;
         table.insert(row);
         const StockRecalculator::Result result = recalculator.run(row.fokSzla, row.nyilvSzam, row.datum, true);
         if (result.negative) {
@@ -187,10 +201,10 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
             return;
         }
         addNotices(outcome, result.material);
-        outcome.bizSzam = bizSzam;
-        outcome.sorszam = row.sorszam;
         ++outcome.rows;
     }
+    outcome.bizSzam = bizSzam;
+    outcome.sorszam = sorszam;
 }
 
 // Marks the meals issued, copies the lines and stamps the recipes used.

@@ -68,26 +68,27 @@ StockRecalculator::Result StockRecalculator::run(
     Result result;
     result.material = loadMaterial(fokSzla, nyilvSzam);
 
+    // Built once: the calculation order is the same for every material.
+    static const QString startSql = QStringLiteral(
+        "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
+        "AND \"Datum\" < ? ORDER BY ")
+        + orderBy(true) + QStringLiteral(" LIMIT 1");
+    static const QString select = QStringLiteral(
+        "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "
+        "\"AfaErtek\", \"Brutto\", "
+        "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
+    static const QString walkFromSql = select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false);
+    static const QString walkAllSql = select + QStringLiteral(" ORDER BY ") + orderBy(false);
+
     Recalculation::Balance start;
     if (from.isValid()) {
-        QSqlQuery &query = m_statements.run(
-            QStringLiteral(
-                "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
-                "AND \"Datum\" < ? ORDER BY ")
-                + orderBy(true) + QStringLiteral(" LIMIT 1"),
-            {fokSzla, nyilvSzam, Sql::date(from)});
+        QSqlQuery &query = m_statements.run(startSql, {fokSzla, nyilvSzam, Sql::date(from)});
         if (query.next())
             start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
     }
 
-    const QString select = QStringLiteral(
-        "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "
-        "\"AfaErtek\", \"Brutto\", "
-        "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
-    QSqlQuery &query = from.isValid()
-        ? m_statements.walk(select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false),
-            {fokSzla, nyilvSzam, Sql::date(from)})
-        : m_statements.walk(select + QStringLiteral(" ORDER BY ") + orderBy(false), {fokSzla, nyilvSzam});
+    QSqlQuery &query = from.isValid() ? m_statements.walk(walkFromSql, {fokSzla, nyilvSzam, Sql::date(from)})
+                                      : m_statements.walk(walkAllSql, {fokSzla, nyilvSzam});
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;

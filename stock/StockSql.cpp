@@ -41,19 +41,20 @@ QSqlQuery &Statements::walk(const QString &sql, const QVariantList &values)
 
 QSqlQuery &Statements::execute(bool forwardOnly, const QString &sql, const QVariantList &values)
 {
-    for (QSqlQuery &open : m_prepared) {
-        if (open.isActive())
-            open.finish();
+    // Only the statement run last can still hold a result.
+    if (m_open && m_open->isActive())
+        m_open->finish();
+    m_open = nullptr;
+    std::unordered_map<QString, QSqlQuery> &prepared = forwardOnly ? m_walk : m_run;
+    auto found = prepared.find(sql);
+    if (found == prepared.end()) {
+        found = prepared.emplace(sql, QSqlQuery(m_db)).first;
+        found->second.setForwardOnly(forwardOnly);
+        prepare(found->second, sql);
     }
-    const QString key = (forwardOnly ? QLatin1Char('W') : QLatin1Char('R')) + sql;
-    auto found = m_prepared.find(key);
-    if (found == m_prepared.end()) {
-        found = m_prepared.insert(key, QSqlQuery(m_db));
-        found->setForwardOnly(forwardOnly);
-        prepare(*found, sql);
-    }
-    exec(*found, values);
-    return *found;
+    exec(found->second, values);
+    m_open = &found->second;
+    return found->second;
 }
 
 } // namespace StockSql

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <unordered_map>
 
 // SQL statements of the stock engine that throw StockFailure instead of returning false, so one
 // catch per operation rolls everything back. Values cross the SQL boundary through Sql.
@@ -43,7 +43,10 @@ private:
     QSqlQuery &execute(bool forwardOnly, const QString &sql, const QVariantList &values);
 
     QSqlDatabase m_db;
-    QHash<QString, QSqlQuery> m_prepared;
+    // Node-based, so a statement stays where it is while others are added.
+    std::unordered_map<QString, QSqlQuery> m_run;
+    std::unordered_map<QString, QSqlQuery> m_walk;
+    QSqlQuery *m_open = nullptr;
 };
 
 } // namespace StockSql

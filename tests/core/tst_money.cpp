@@ -154,6 +154,9 @@ private slots:
         QTest::newRow("large quantity") << "12.3456" << 1e6 << "12345600.0000";
         QTest::newRow("tiny quantity") << "300" << 1e-40 << "0.0000";
         QTest::newRow("overflow held") << "1000" << 1e20 << "922337203685477.5807";
+        QTest::newRow("whole quantity overflow held") << "1000" << 1e14 << "922337203685477.5807";
+        QTest::newRow("whole negative overflow held") << "-1000" << 1e14 << "-922337203685477.5808";
+        QTest::newRow("whole negative quantity") << "2.0001" << -3.0 << "-6.0003";
     }
     void multiplied()
     {
@@ -178,6 +181,8 @@ private slots:
         QTest::newRow("decimal quantity 0.3") << "1" << 0.3 << "3.3333";
         QTest::newRow("huge quantity") << "1" << 1e30 << "0.0000";
         QTest::newRow("overflow held") << "1" << 1e-20 << "922337203685477.5807";
+        QTest::newRow("negative half to even") << "-0.0003" << 2.0 << "-0.0002";
+        QTest::newRow("large whole quantity to even") << "25000000000" << 1e14 << "0.0002";
     }
     void dividedBy()
     {

@@ -45,6 +45,13 @@ private slots:
         QTest::newRow("large") << 123456789012.3456 << 4 << "123456789012.3456";
         QTest::newRow("1e20") << 1e20 << 1 << "100000000000000000000.0";
         QTest::newRow("negative places as zero") << 2.5 << -1 << "2";
+        // Values already on the grid of their places stay as they are.
+        QTest::newRow("whole stays") << 495.0 << 0 << "495";
+        QTest::newRow("on the grid") << 12.25 << 2 << "12.25";
+        QTest::newRow("negative on the grid") << -12.25 << 4 << "-12.2500";
+        QTest::newRow("negative zero") << -0.0 << 2 << "0.00";
+        QTest::newRow("large on the grid") << 99999999999999.5 << 1 << "99999999999999.5";
+        QTest::newRow("large half to even") << 99999999999999.5 << 0 << "100000000000000";
     }
     void halvesToEven()
     {
@@ -55,6 +62,28 @@ private slots:
         // The double result is the one nearest to the rounded decimal.
         QCOMPARE(Rounding::round(value, decimals), text.toDouble());
         QVERIFY(!std::signbit(Rounding::round(value, decimals)) || text.startsWith('-'));
+    }
+
+    // The rounded double is always the one read back from the rounded text, for values on and
+    // off the grid of their places, sums that miss it by binary noise and large magnitudes.
+    void roundAgreesWithText()
+    {
+        const double bases[] = {0, 0.1, 0.125, 0.3, 1.005, 2.675, 12.25, 495, 1234.5678, 99999.99995, 1e9 + 0.5,
+            123456789.123456789, 4.5e14};
+        for (const double base : bases) {
+            for (const double value : {base, -base, base * 3, base + 0.1 + 0.2, base / 7, base * 1e-6}) {
+                for (int decimals = 0; decimals <= 10; ++decimals) {
+                    const QString text = Rounding::fixedText(value, decimals);
+                    const double rounded = Rounding::round(value, decimals);
+                    QVERIFY2(rounded == text.toDouble() && std::signbit(rounded) == text.startsWith('-'),
+                        qPrintable(QStringLiteral("%1 at %2: %3 / %4")
+                                .arg(value, 0, 'g', 17)
+                                .arg(decimals)
+                                .arg(rounded, 0, 'g', 17)
+                                .arg(text)));
+                }
+            }
+        }
     }
 
     void upwards_data()

@@ -196,6 +196,16 @@ private slots:
             TestEngines::newRow(engine, "stock would turn negative")
                 << "negative"
                 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!";
+            TestEngines::newRow(engine, "a material twice on a restored sheet")
+                << "twice"
+                << "Ezen a bizonylaton már létezik ilyen anyag!\rEgy bizonylaton nem lehetnek azonos anyagok!";
+            TestEngines::newRow(engine, "the typed voucher holds the material")
+                << "held"
+                << "Ezen a bizonylaton már létezik ilyen anyag!\rEgy bizonylaton nem lehetnek azonos anyagok!";
+            TestEngines::newRow(engine, "the typed voucher is another partner's")
+                << "partner"
+                << "Nem írt be szállítót, vagy ez a bizonylat már létezik!\rLétező bizonylatnál nem változtathat "
+                   "szállítót!";
             TestEngines::newRow(engine, "voucher number not eight digits")
                 << "number"
                 << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!";
@@ -219,6 +229,20 @@ private slots:
             QVERIFY(issued.changeTotal(rationKey("100", "0001"), 11).isNull());
         if (change == QLatin1String("number"))
             voucher = RationIssueHeader {QStringLiteral("12"), false};
+        if (change == QLatin1String("twice"))
+            issued.restore(issued.lines(), issued.totals() + QList<RationTotal> {issued.totals().constLast()});
+        // Voucher 00000009 of the ration date already holds an issue of flour, or of salt.
+        StockLedger ledger(db(), options());
+        if (change == QLatin1String("held"))
+            QVERIFY(ledger.record(StockFixture::issue("00000009", m_date, "0001", 1)).ok());
+        if (change == QLatin1String("partner")) {
+            QVERIFY(m_kitchen->material("100", "0003", "Só", "KG", 0));
+            QVERIFY(ledger.record(StockFixture::receipt("00000008", QDate(2026, 3, 1), "0003", 2, "100")).ok());
+            QVERIFY(ledger.record(StockFixture::issue("00000009", m_date, "0003", 1)).ok());
+        }
+        if (change == QLatin1String("held") || change == QLatin1String("partner"))
+            voucher = RationIssueHeader {QStringLiteral("00000009"), false, QStringLiteral("07"),
+                change == QLatin1String("held") ? QStringLiteral("00001") : QStringLiteral("00002")};
         const Snapshot before = snapshot();
         const RationIssueOutcome outcome = RationIssue(db(), options()).issue(issued, voucher, "anna", m_today);
         QCOMPARE(outcome.refusal.text, message);
