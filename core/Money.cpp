@@ -156,14 +156,13 @@ std::optional<Money> Money::fromText(const QString &text)
     return Money(*units);
 }
 
-QString Money::toString() const
+// Writes the text ending at `end`, from the right: the decimals, the point, the whole part, the
+// sign; returns where it starts.
+char *Money::writeText(char *end) const
 {
     const Wide magnitude = m_units < 0 ? -Wide(m_units) : Wide(m_units);
     quint64 whole = quint64(magnitude / Scale);
     quint64 fraction = quint64(magnitude % Scale);
-    // Written from the right: the decimals, the point, the whole part, the sign.
-    char buffer[32];
-    char *const end = buffer + sizeof buffer;
     char *p = end;
     for (int i = 0; i < Decimals; ++i, fraction /= 10)
         *--p = char('0' + fraction % 10);
@@ -174,7 +173,21 @@ QString Money::toString() const
     } while (whole > 0);
     if (m_units < 0)
         *--p = '-';
-    return QString::fromLatin1(p, end - p);
+    return p;
+}
+
+QString Money::toString() const
+{
+    char buffer[32];
+    const char *start = writeText(buffer + sizeof buffer);
+    return QString::fromLatin1(start, buffer + sizeof buffer - start);
+}
+
+QByteArray Money::toLatin1() const
+{
+    char buffer[32];
+    const char *start = writeText(buffer + sizeof buffer);
+    return QByteArray(start, buffer + sizeof buffer - start);
 }
 
 Money Money::rounded(int decimals) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
@@ -29,6 +30,8 @@ public:
     double toDouble() const { return double(m_units) / double(Scale); }
     // Plain text with "." and all four decimals: "-1234.5600" (reads back with fromText).
     QString toString() const;
+    // The same text in Latin-1 bytes, for a database handle that takes them as they are.
+    QByteArray toLatin1() const;
 
     // Rounded to 0..4 decimals, halves to even.
     Money rounded(int decimals) const;
@@ -47,6 +50,7 @@ public:
 
 private:
     constexpr explicit Money(qint64 units) : m_units(units) {}
+    char *writeText(char *end) const;
 
     qint64 m_units = 0;
 };

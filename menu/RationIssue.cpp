@@ -10,6 +10,7 @@
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -224,15 +225,29 @@ static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const Ratio
         values);
     // Each dish of the sheet once, however many of its lines there are.
     QSet<QString> dishes;
-    StockSql::prepare(query,
+    PreparedStatement insert(db,
         QStringLiteral("INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
                        "\"Mertekegyseg\", \"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", "
                        "\"NyilvAr\", \"Anyagar\", \"BizSzam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    if (!insert.isValid())
+        throw StockSql::Failure {insert.error()};
     for (const RationLine &line : sheet.lines()) {
-        StockSql::exec(query,
-            {line.account, line.number, line.dishName, line.quantity, line.unit, Sql::date(line.date), line.mealCode,
-                line.mealName, line.headcount, Sql::money(line.normPerPerson), Sql::money(line.normMeal),
-                Sql::money(line.price), Sql::money(line.value), number});
+        insert.bindText(0, line.account);
+        insert.bindText(1, line.number);
+        insert.bindText(2, line.dishName);
+        insert.bindReal(3, line.quantity);
+        insert.bindText(4, line.unit);
+        insert.bindDate(5, line.date);
+        insert.bindText(6, line.mealCode);
+        insert.bindText(7, line.mealName);
+        insert.bindInteger(8, line.headcount);
+        insert.bindMoney(9, line.normPerPerson);
+        insert.bindMoney(10, line.normMeal);
+        insert.bindMoney(11, line.price);
+        insert.bindMoney(12, line.value);
+        insert.bindText(13, number);
+        if (!insert.exec())
+            throw StockSql::Failure {insert.error()};
         dishes.insert(line.dishName);
     }
     for (const QString &dish : std::as_const(dishes))

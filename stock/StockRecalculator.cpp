@@ -50,6 +50,19 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
     return material;
 }
 
+PreparedStatement &StockRecalculator::prepared(std::unique_ptr<PreparedStatement> &statement, const QString &sql)
+{
+    if (!statement) {
+        statement = std::make_unique<PreparedStatement>(m_db, sql);
+        if (!statement->isValid()) {
+            const QString error = statement->error();
+            statement.reset();
+            throw StockSql::Failure {error};
+        }
+    }
+    return *statement;
+}
+
 double StockRecalculator::vatPercent(const QString &afaKod)
 {
     if (!m_vatLoaded) {
@@ -87,32 +100,41 @@ StockRecalculator::Result StockRecalculator::run(
             start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
     }
 
-    QSqlQuery &query = from.isValid() ? m_statements.walk(walkFromSql, {fokSzla, nyilvSzam, Sql::date(from)})
-                                      : m_statements.walk(walkAllSql, {fokSzla, nyilvSzam});
+    m_statements.finish();
+    PreparedStatement &walk = from.isValid() ? prepared(m_walkFrom, walkFromSql) : prepared(m_walkAll, walkAllSql);
+    walk.bindText(0, fokSzla);
+    walk.bindText(1, nyilvSzam);
+    if (from.isValid())
+        walk.bindDate(2, from);
+    if (!walk.exec())
+        throw StockSql::Failure {walk.error()};
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
     QStringList vatCodes;
-    while (query.next()) {
+    while (walk.next()) {
         Recalculation::Row row;
-        row.id = query.value(0).toLongLong();
-        row.receipt = query.value(1).toString() == QLatin1String("BE");
-        row.opening = row.receipt && query.value(2).toString() == QLatin1String("00");
-        row.quantity = query.value(3).toDouble();
-        row.value = Sql::toMoney(query.value(4));
-        vatCodes << (row.receipt ? QString() : query.value(5).toString());
+        row.id = walk.integer(0);
+        const QString bk = walk.text(1);
+        row.receipt = bk == QLatin1String("BE");
+        row.opening = row.receipt && walk.text(2) == QLatin1String("00");
+        row.quantity = walk.real(3);
+        row.value = walk.money(4);
+        vatCodes << (row.receipt ? QString() : walk.text(5));
         Stored before;
         before.tetelErtek = row.value;
-        before.beAr = Sql::toMoney(query.value(6));
-        before.kiAr = Sql::toMoney(query.value(7));
-        before.afaErtek = Sql::toMoney(query.value(8));
-        before.brutto = Sql::toMoney(query.value(9));
-        before.keszletMenny = query.value(10).toDouble();
-        before.keszletErtek = Sql::toMoney(query.value(11));
+        before.beAr = walk.money(6);
+        before.kiAr = walk.money(7);
+        before.afaErtek = walk.money(8);
+        before.brutto = walk.money(9);
+        before.keszletMenny = walk.real(10);
+        before.keszletErtek = walk.money(11);
         rows << row;
         stored << before;
     }
-    query.finish();
+    if (!walk.error().isEmpty())
+        throw StockSql::Failure {walk.error()};
+    walk.finish();
     // The VAT rates are read after the walk: the server's driver reads a forward-only result row
     // by row, and a statement run in between would cut the walk short.
     for (int i = 0; i < rows.size(); ++i) {
@@ -137,25 +159,31 @@ StockRecalculator::Result StockRecalculator::run(
         if (balanceSame && ownSame)
             continue;
         // Only the fields that changed: a back-dated row mostly moves the balances alone.
-        const QVariantList balance {row.after.quantity, Sql::money(row.after.value)};
-        if (ownSame)
-            m_statements.run(
+        if (ownSame) {
+            PreparedStatement &update = prepared(m_balance,
                 QStringLiteral(
-                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"),
-                balance + QVariantList {row.id});
-        else if (row.receipt)
-            m_statements.run(
-                QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
-                               "WHERE \"RaktAzon\" = ?"),
-                balance + QVariantList {Sql::money(row.averagePrice), row.id});
-        else
-            m_statements.run(
-                QStringLiteral(
-                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
-                    "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
-                balance
-                    + QVariantList {Sql::money(row.averagePrice), Sql::money(row.unitPrice), Sql::money(row.value),
-                        Sql::money(row.vat), Sql::money(row.gross), row.id});
+                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"));
+            update.bindReal(0, row.after.quantity);
+            update.bindMoney(1, row.after.value);
+            update.bindInteger(2, row.id);
+            if (!update.exec())
+                throw StockSql::Failure {update.error()};
+        } else {
+            const QVariantList balance {row.after.quantity, Sql::money(row.after.value)};
+            if (row.receipt)
+                m_statements.run(
+                    QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
+                                   "WHERE \"RaktAzon\" = ?"),
+                    balance + QVariantList {Sql::money(row.averagePrice), row.id});
+            else
+                m_statements.run(
+                    QStringLiteral(
+                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
+                        "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
+                    balance
+                        + QVariantList {Sql::money(row.averagePrice), Sql::money(row.unitPrice),
+                            Sql::money(row.value), Sql::money(row.vat), Sql::money(row.gross), row.id});
+        }
         ++result.rowsWritten;
     }
 

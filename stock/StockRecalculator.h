@@ -3,11 +3,13 @@
 #include "stock/MaterialStock.h"
 #include "stock/Recalculation.h"
 #include "stock/StockSql.h"
+#include "store/PreparedStatement.h"
 
 #include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 
 // Runs the stock recalculation for one material inside the caller's transaction:
 // loads the balance before a date and the rows from that date on (OrderCal order, indexed),
@@ -40,6 +42,7 @@ public:
 
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
+    PreparedStatement &prepared(std::unique_ptr<PreparedStatement> &statement, const QString &sql);
     double vatPercent(const QString &afaKod);
 
     QSqlDatabase m_db;
@@ -47,4 +50,8 @@ private:
     QHash<QString, double> m_vat;
     bool m_vatLoaded = false;
     StockSql::Statements m_statements;
+    // The walk over the rows and the balance write, run once per row: straight on the engine.
+    std::unique_ptr<PreparedStatement> m_walkFrom;
+    std::unique_ptr<PreparedStatement> m_walkAll;
+    std::unique_ptr<PreparedStatement> m_balance;
 };

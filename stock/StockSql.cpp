@@ -31,30 +31,23 @@ void run(QSqlQuery &query, const QString &sql, const QVariantList &values)
 
 QSqlQuery &Statements::run(const QString &sql, const QVariantList &values)
 {
-    return execute(false, sql, values);
-}
-
-QSqlQuery &Statements::walk(const QString &sql, const QVariantList &values)
-{
-    return execute(true, sql, values);
-}
-
-QSqlQuery &Statements::execute(bool forwardOnly, const QString &sql, const QVariantList &values)
-{
-    // Only the statement run last can still hold a result.
-    if (m_open && m_open->isActive())
-        m_open->finish();
-    m_open = nullptr;
-    std::unordered_map<QString, QSqlQuery> &prepared = forwardOnly ? m_walk : m_run;
-    auto found = prepared.find(sql);
-    if (found == prepared.end()) {
-        found = prepared.emplace(sql, QSqlQuery(m_db)).first;
-        found->second.setForwardOnly(forwardOnly);
+    finish();
+    auto found = m_prepared.find(sql);
+    if (found == m_prepared.end()) {
+        found = m_prepared.emplace(sql, QSqlQuery(m_db)).first;
         prepare(found->second, sql);
     }
     exec(found->second, values);
     m_open = &found->second;
     return found->second;
+}
+
+void Statements::finish()
+{
+    // Only the statement run last can still hold a result.
+    if (m_open && m_open->isActive())
+        m_open->finish();
+    m_open = nullptr;
 }
 
 } // namespace StockSql

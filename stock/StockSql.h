@@ -35,17 +35,13 @@ public:
 
     // Binds the values in order and runs the statement; its rows are held by the answer.
     QSqlQuery &run(const QString &sql, const QVariantList &values = {});
-    // The same for a long read that the caller walks once to its end and then finishes: rows are
-    // fetched as they are read, not held.
-    QSqlQuery &walk(const QString &sql, const QVariantList &values = {});
+    // Finishes the statement run last, before a statement of another kind runs on the connection.
+    void finish();
 
 private:
-    QSqlQuery &execute(bool forwardOnly, const QString &sql, const QVariantList &values);
-
     QSqlDatabase m_db;
     // Node-based, so a statement stays where it is while others are added.
-    std::unordered_map<QString, QSqlQuery> m_run;
-    std::unordered_map<QString, QSqlQuery> m_walk;
+    std::unordered_map<QString, QSqlQuery> m_prepared;
     QSqlQuery *m_open = nullptr;
 };
 

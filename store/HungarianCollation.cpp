@@ -1,7 +1,6 @@
 #include "store/HungarianCollation.h"
 
-#include <QSqlDriver>
-#include <QVariant>
+#include "store/SqliteHandle.h"
 
 #include <sqlite3.h>
 #include <unicode/uchar.h>
@@ -62,12 +61,9 @@ QString sqlName()
 
 bool install(QSqlDatabase db)
 {
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return db.driverName() != QLatin1String("QSQLITE");
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.data());
+    sqlite3 *connection = sqliteHandle(db);
     if (!connection)
-        return false;
+        return db.driverName() != QLatin1String("QSQLITE");
     UErrorCode status = U_ZERO_ERROR;
     UCollator *collator = ucol_open("hu_HU", &status);
     if (U_FAILURE(status))

@@ -35,12 +35,8 @@ Money toMoney(const QVariant &value, bool *ok)
         break;
     }
     case QMetaType::Double:
-    case QMetaType::Float: {
-        const double number = value.toDouble();
-        if (std::isfinite(number))
-            return Money::fromDouble(number);
-        break;
-    }
+    case QMetaType::Float:
+        return toMoney(value.toDouble(), ok);
     default: {
         const std::optional<Money> parsed = Money::fromText(value.toString().trimmed());
         if (parsed)
@@ -51,6 +47,13 @@ Money toMoney(const QVariant &value, bool *ok)
     if (ok)
         *ok = false;
     return Money();
+}
+
+Money toMoney(double value, bool *ok)
+{
+    if (ok)
+        *ok = std::isfinite(value);
+    return std::isfinite(value) ? Money::fromDouble(value) : Money();
 }
 
 QVariant date(const QDate &day)

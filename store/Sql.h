@@ -21,6 +21,8 @@ QVariant money(const Money &amount);
 // integer), rounded to four decimals halves to even; NULL is zero. *ok is false for a value that
 // is no amount at all.
 Money toMoney(const QVariant &value, bool *ok = nullptr);
+// The same for a REAL as the engine hands it back.
+Money toMoney(double value, bool *ok = nullptr);
 
 // A date into SQL (ISO text, which PostgreSQL reads as DATE) and out of it (SQLite's text or
 // PostgreSQL's date); an invalid QDate and NULL stand for each other.

@@ -1,0 +1,181 @@
+#include "store/PreparedStatement.h"
+
+#include "store/SqliteHandle.h"
+#include "store/Sql.h"
+
+#include <QSqlError>
+
+#include <sqlite3.h>
+
+PreparedStatement::PreparedStatement(QSqlDatabase db, const QString &sql)
+    : m_connection(sqliteHandle(db))
+    , m_query(m_connection ? QSqlQuery() : QSqlQuery(db))
+{
+    if (m_connection) {
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v3(m_connection, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT,
+                &m_statement, nullptr)
+            != SQLITE_OK) {
+            m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+            m_statement = nullptr;
+        }
+        return;
+    }
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(sql))
+        m_error = m_query.lastError().text();
+}
+
+PreparedStatement::~PreparedStatement()
+{
+    if (m_statement)
+        sqlite3_finalize(m_statement);
+}
+
+bool PreparedStatement::isValid() const
+{
+    return m_connection ? m_statement != nullptr : m_error.isEmpty();
+}
+
+void PreparedStatement::bindText(int index, const QString &text)
+{
+    if (!m_connection) {
+        m_query.bindValue(index, text);
+        return;
+    }
+    if (m_statement) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(m_statement, index + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+}
+
+void PreparedStatement::bindInteger(int index, qint64 number)
+{
+    if (!m_connection)
+        m_query.bindValue(index, number);
+    else if (m_statement)
+        sqlite3_bind_int64(m_statement, index + 1, number);
+}
+
+void PreparedStatement::bindReal(int index, double number)
+{
+    if (!m_connection)
+        m_query.bindValue(index, number);
+    else if (m_statement)
+        sqlite3_bind_double(m_statement, index + 1, number);
+}
+
+void PreparedStatement::bindMoney(int index, const Money &amount)
+{
+    if (!m_connection) {
+        m_query.bindValue(index, Sql::money(amount));
+        return;
+    }
+    if (m_statement) {
+        const QByteArray text = amount.toLatin1();
+        sqlite3_bind_text(m_statement, index + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+}
+
+void PreparedStatement::bindDate(int index, const QDate &day)
+{
+    if (!m_connection) {
+        m_query.bindValue(index, Sql::date(day));
+        return;
+    }
+    if (!m_statement)
+        return;
+    if (day.isValid())
+        bindText(index, day.toString(Qt::ISODate));
+    else
+        sqlite3_bind_null(m_statement, index + 1);
+}
+
+bool PreparedStatement::stepped(int code)
+{
+    if (code == SQLITE_ROW)
+        return true;
+    if (code != SQLITE_DONE)
+        m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+    sqlite3_reset(m_statement);
+    return false;
+}
+
+bool PreparedStatement::exec()
+{
+    m_error.clear();
+    if (!m_connection) {
+        if (!m_query.exec())
+            m_error = m_query.lastError().text();
+        return m_error.isEmpty();
+    }
+    if (!m_statement) {
+        m_error = QStringLiteral("SQL statement not prepared");
+        return false;
+    }
+    sqlite3_reset(m_statement);
+    // A write runs to its end; a read keeps its first row for next().
+    m_rowWaiting = stepped(sqlite3_step(m_statement));
+    return m_error.isEmpty();
+}
+
+bool PreparedStatement::next()
+{
+    if (!m_connection) {
+        if (m_query.next())
+            return true;
+        if (m_query.lastError().isValid())
+            m_error = m_query.lastError().text();
+        return false;
+    }
+    if (!m_statement)
+        return false;
+    if (m_rowWaiting) {
+        m_rowWaiting = false;
+        return true;
+    }
+    return stepped(sqlite3_step(m_statement));
+}
+
+void PreparedStatement::finish()
+{
+    m_rowWaiting = false;
+    if (!m_connection)
+        m_query.finish();
+    else if (m_statement)
+        sqlite3_reset(m_statement);
+}
+
+qint64 PreparedStatement::integer(int column) const
+{
+    return m_connection ? sqlite3_column_int64(m_statement, column) : m_query.value(column).toLongLong();
+}
+
+double PreparedStatement::real(int column) const
+{
+    return m_connection ? sqlite3_column_double(m_statement, column) : m_query.value(column).toDouble();
+}
+
+QString PreparedStatement::text(int column) const
+{
+    if (!m_connection)
+        return m_query.value(column).toString();
+    const auto *utf8 = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+    return QString::fromUtf8(utf8, sqlite3_column_bytes(m_statement, column));
+}
+
+Money PreparedStatement::money(int column) const
+{
+    if (!m_connection)
+        return Sql::toMoney(m_query.value(column));
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_NULL:
+        return Money();
+    case SQLITE_INTEGER:
+        return Sql::toMoney(QVariant(qint64(sqlite3_column_int64(m_statement, column))));
+    case SQLITE_FLOAT:
+        return Sql::toMoney(sqlite3_column_double(m_statement, column));
+    default:
+        return Sql::toMoney(QVariant(text(column)));
+    }
+}
