@@ -30,37 +30,47 @@ QString StockRecalculator::orderBy(bool descending)
 MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
 {
     MaterialStock material;
-    QSqlQuery &query = m_statements.run(
+    PreparedStatement &query = statement(
         QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
-                       "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-        {fokSzla, nyilvSzam});
+                       "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
+    query.bindText(0, fokSzla);
+    query.bindText(1, nyilvSzam);
+    exec(query);
     if (query.next()) {
         material.found = true;
-        material.megnevezes = query.value(0).toString();
-        material.kerekites = qBound(0, query.value(1).toInt(), 4);
-        material.keszletMin = query.value(2).toDouble();
-        material.keszletMax = query.value(3).toDouble();
-        material.keszletMennyiseg = query.value(4).toDouble();
-        material.keszletErtek = Sql::toMoney(query.value(5));
-        material.nyilvAr = Sql::toMoney(query.value(6));
+        material.megnevezes = query.text(0);
+        material.kerekites = int(qBound(qint64(0), query.integer(1), qint64(4)));
+        material.keszletMin = query.real(2);
+        material.keszletMax = query.real(3);
+        material.keszletMennyiseg = query.real(4);
+        material.keszletErtek = query.money(5);
+        material.nyilvAr = query.money(6);
     } else {
         // Rows of a material missing from the master (an import): quantities to three decimals.
         material.kerekites = 3;
     }
+    query.finish();
     return material;
 }
 
-PreparedStatement &StockRecalculator::prepared(std::unique_ptr<PreparedStatement> &statement, const QString &sql)
+PreparedStatement &StockRecalculator::statement(const QString &sql)
 {
-    if (!statement) {
-        statement = std::make_unique<PreparedStatement>(m_db, sql);
-        if (!statement->isValid()) {
-            const QString error = statement->error();
-            statement.reset();
+    std::unique_ptr<PreparedStatement> &prepared = m_prepared[sql];
+    if (!prepared) {
+        prepared = std::make_unique<PreparedStatement>(m_db, sql);
+        if (!prepared->isValid()) {
+            const QString error = prepared->error();
+            m_prepared.erase(sql);
             throw StockSql::Failure {error};
         }
     }
-    return *statement;
+    return *prepared;
+}
+
+void StockRecalculator::exec(PreparedStatement &statement)
+{
+    if (!statement.exec())
+        throw StockSql::Failure {statement.error()};
 }
 
 double StockRecalculator::vatPercent(const QString &afaKod)
@@ -95,19 +105,22 @@ StockRecalculator::Result StockRecalculator::run(
 
     Recalculation::Balance start;
     if (from.isValid()) {
-        QSqlQuery &query = m_statements.run(startSql, {fokSzla, nyilvSzam, Sql::date(from)});
+        PreparedStatement &query = statement(startSql);
+        query.bindText(0, fokSzla);
+        query.bindText(1, nyilvSzam);
+        query.bindDate(2, from);
+        exec(query);
         if (query.next())
-            start = Recalculation::Balance {query.value(0).toDouble(), Sql::toMoney(query.value(1))};
+            start = Recalculation::Balance {query.real(0), query.money(1)};
+        query.finish();
     }
 
-    m_statements.finish();
-    PreparedStatement &walk = from.isValid() ? prepared(m_walkFrom, walkFromSql) : prepared(m_walkAll, walkAllSql);
+    PreparedStatement &walk = statement(from.isValid() ? walkFromSql : walkAllSql);
     walk.bindText(0, fokSzla);
     walk.bindText(1, nyilvSzam);
     if (from.isValid())
         walk.bindDate(2, from);
-    if (!walk.exec())
-        throw StockSql::Failure {walk.error()};
+    exec(walk);
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
@@ -159,31 +172,28 @@ StockRecalculator::Result StockRecalculator::run(
         if (balanceSame && ownSame)
             continue;
         // Only the fields that changed: a back-dated row mostly moves the balances alone.
-        if (ownSame) {
-            PreparedStatement &update = prepared(m_balance,
-                QStringLiteral(
-                    "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"));
-            update.bindReal(0, row.after.quantity);
-            update.bindMoney(1, row.after.value);
-            update.bindInteger(2, row.id);
-            if (!update.exec())
-                throw StockSql::Failure {update.error()};
-        } else {
-            const QVariantList balance {row.after.quantity, Sql::money(row.after.value)};
-            if (row.receipt)
-                m_statements.run(
-                    QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ? "
-                                   "WHERE \"RaktAzon\" = ?"),
-                    balance + QVariantList {Sql::money(row.averagePrice), row.id});
-            else
-                m_statements.run(
-                    QStringLiteral(
-                        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, \"KiAr\" = ?, "
-                        "\"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ? WHERE \"RaktAzon\" = ?"),
-                    balance
-                        + QVariantList {Sql::money(row.averagePrice), Sql::money(row.unitPrice),
-                            Sql::money(row.value), Sql::money(row.vat), Sql::money(row.gross), row.id});
+        PreparedStatement &update = statement(ownSame ? QStringLiteral(
+                                                  "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? "
+                                                  "WHERE \"RaktAzon\" = ?")
+                : row.receipt ? QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
+                                               "\"KiAr\" = ? WHERE \"RaktAzon\" = ?")
+                              : QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
+                                               "\"KiAr\" = ?, \"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, "
+                                               "\"Brutto\" = ? WHERE \"RaktAzon\" = ?"));
+        int index = 0;
+        update.bindReal(index++, row.after.quantity);
+        update.bindMoney(index++, row.after.value);
+        if (!ownSame) {
+            update.bindMoney(index++, row.averagePrice);
+            if (!row.receipt) {
+                update.bindMoney(index++, row.unitPrice);
+                update.bindMoney(index++, row.value);
+                update.bindMoney(index++, row.vat);
+                update.bindMoney(index++, row.gross);
+            }
         }
+        update.bindInteger(index, row.id);
+        exec(update);
         ++result.rowsWritten;
     }
 
@@ -193,11 +203,15 @@ StockRecalculator::Result StockRecalculator::run(
     if (outcome.hasPrice)
         material.nyilvAr = outcome.lastPrice;
     if (material.found) {
-        m_statements.run(
+        PreparedStatement &update = statement(
             QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
-                           "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-            {material.keszletMennyiseg, Sql::money(material.keszletErtek), Sql::money(material.nyilvAr), fokSzla,
-                nyilvSzam});
+                           "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
+        update.bindReal(0, material.keszletMennyiseg);
+        update.bindMoney(1, material.keszletErtek);
+        update.bindMoney(2, material.nyilvAr);
+        update.bindText(3, fokSzla);
+        update.bindText(4, nyilvSzam);
+        exec(update);
     }
     return result;
 }

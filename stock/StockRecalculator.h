@@ -2,7 +2,6 @@
 
 #include "stock/MaterialStock.h"
 #include "stock/Recalculation.h"
-#include "stock/StockSql.h"
 #include "store/PreparedStatement.h"
 
 #include <QDate>
@@ -10,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <memory>
+#include <unordered_map>
 
 // Runs the stock recalculation for one material inside the caller's transaction:
 // loads the balance before a date and the rows from that date on (OrderCal order, indexed),
@@ -21,7 +21,6 @@ public:
     StockRecalculator(QSqlDatabase db, bool kiadAr)
         : m_db(db)
         , m_kiadAr(kiadAr)
-        , m_statements(db)
     {
     }
 
@@ -42,16 +41,15 @@ public:
 
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
-    PreparedStatement &prepared(std::unique_ptr<PreparedStatement> &statement, const QString &sql);
+    // The statement of this SQL, prepared on first use and kept for the operation; a statement
+    // that reads is walked to its end or finished before the next one runs.
+    PreparedStatement &statement(const QString &sql);
+    static void exec(PreparedStatement &statement);
     double vatPercent(const QString &afaKod);
 
     QSqlDatabase m_db;
     bool m_kiadAr;
     QHash<QString, double> m_vat;
     bool m_vatLoaded = false;
-    StockSql::Statements m_statements;
-    // The walk over the rows and the balance write, run once per row: straight on the engine.
-    std::unique_ptr<PreparedStatement> m_walkFrom;
-    std::unique_ptr<PreparedStatement> m_walkAll;
-    std::unique_ptr<PreparedStatement> m_balance;
+    std::unordered_map<QString, std::unique_ptr<PreparedStatement>> m_prepared;
 };
