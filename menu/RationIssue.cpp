@@ -145,6 +145,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
     // partner and never repeat a material (checked here), so checking each against the rows before
     // it would answer the same while re-reading a growing voucher.
     StockSql::Statements lookups(db);
+    const bool voucherStored = table.voucherStored(bizSzam, sheet.date());
     QList<MovementRow> rows;
     QSet<std::pair<QString, QString>> materials;
     for (const RationTotal &total : sheet.totals()) {
@@ -169,7 +170,11 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         row.stat = true;
         row.keszletMenny = MovementRow::InProgress;
         row.keszletErtek = row.kiAr = row.beAr = row.afaErtek = row.brutto = row.tetelErtek = Marker;
-        const MovementTable::Pass pass = table.pass(row, 0);
+        MovementTable::Pass pass;
+        if (voucherStored)
+            pass = table.pass(row, 0);
+        else
+            pass.openingDate = table.openingDate(row.fokSzla, row.nyilvSzam, 0);
         if (pass.sameMaterial || materials.contains({row.fokSzla, row.nyilvSzam})) {
             outcome.refusal = Refusal::error(StockMessages::sameMaterialTwice());
             return;
@@ -189,7 +194,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         return;
 
     // The voucher's running number: that of its rows stored already, or the next one.
-    QString sorszam = table.voucherSorszam(bizSzam, sheet.date(), bk, 0);
+    QString sorszam = voucherStored ? table.voucherSorszam(bizSzam, sheet.date(), bk, 0) : QString();
     if (sorszam.isEmpty())
         sorszam = numbers.takeRunningNumber(sheet.date().year());
     StockRecalculator recalculator(db, options.kiadAr);

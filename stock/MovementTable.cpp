@@ -89,13 +89,7 @@ MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId)
         {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
     pass.sameMaterial = query->next() && query->value(0).toInt() > 0;
 
-    query = &m_statements.run(
-        QStringLiteral(
-            "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
-            "AND \"RaktAzon\" <> ?"),
-        {row.fokSzla, row.nyilvSzam, exceptId});
-    if (query->next())
-        pass.openingDate = Sql::toDate(query->value(0));
+    pass.openingDate = openingDate(row.fokSzla, row.nyilvSzam, exceptId);
 
     query = &m_statements.run(
         QStringLiteral(
@@ -105,6 +99,24 @@ MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId)
     if (query->next() && !query->value(0).isNull())
         pass.otherPartner = query->value(0).toString();
     return pass;
+}
+
+QDate MovementTable::openingDate(const QString &fokSzla, const QString &nyilvSzam, qint64 exceptId) const
+{
+    QSqlQuery &query = m_statements.run(
+        QStringLiteral(
+            "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
+            "AND \"RaktAzon\" <> ?"),
+        {fokSzla, nyilvSzam, exceptId});
+    return query.next() ? Sql::toDate(query.value(0)) : QDate();
+}
+
+bool MovementTable::voucherStored(const QString &bizSzam, const QDate &datum) const
+{
+    QSqlQuery &query = m_statements.run(
+        QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ?"),
+        {bizSzam, Sql::date(datum)});
+    return query.next() && query.value(0).toInt() > 0;
 }
 
 QString MovementTable::voucherSorszam(

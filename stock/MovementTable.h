@@ -36,6 +36,11 @@ public:
         QString otherPartner; // a row of this voucher (number, date, direction) names this partner
     };
     Pass pass(const MovementRow &row, qint64 exceptId) const;
+    // The material's latest opening row other than `exceptId` (Pass::openingDate alone).
+    QDate openingDate(const QString &fokSzla, const QString &nyilvSzam, qint64 exceptId) const;
+    // Whether the voucher of this number has rows on this date: without any, a pass can only
+    // find the opening date.
+    bool voucherStored(const QString &bizSzam, const QDate &datum) const;
 
     // The running number of the voucher's first row other than `exceptId`; empty when none.
     QString voucherSorszam(const QString &bizSzam, const QDate &datum, const QString &bk, qint64 exceptId) const;

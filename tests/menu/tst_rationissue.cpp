@@ -206,6 +206,9 @@ private slots:
                 << "partner"
                 << "Nem írt be szállítót, vagy ez a bizonylat már létezik!\rLétező bizonylatnál nem változtathat "
                    "szállítót!";
+            TestEngines::newRow(engine, "an opening after the ration date")
+                << "opening"
+                << "A nyitótétel előtti dátumra nem vihet fel\ranyagot! Kérem válasszon későbbi dátumot!";
             TestEngines::newRow(engine, "voucher number not eight digits")
                 << "number"
                 << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!";
@@ -240,6 +243,11 @@ private slots:
             QVERIFY(ledger.record(StockFixture::receipt("00000008", QDate(2026, 3, 1), "0003", 2, "100")).ok());
             QVERIFY(ledger.record(StockFixture::issue("00000009", m_date, "0003", 1)).ok());
         }
+        // Flour's stock opened afresh the day after the ration date.
+        if (change == QLatin1String("opening"))
+            StockFixture::addRow(db(),
+                StockFixture::voucherItem("BE", "00", "00000007", m_date.addDays(1), "100", "0001", "00000", "01",
+                    "100", "27", "127"));
         if (change == QLatin1String("held") || change == QLatin1String("partner"))
             voucher = RationIssueHeader {QStringLiteral("00000009"), false, QStringLiteral("07"),
                 change == QLatin1String("held") ? QStringLiteral("00001") : QStringLiteral("00002")};
