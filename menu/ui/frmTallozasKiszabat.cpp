@@ -232,6 +232,8 @@ void TfrmTallozasKiszabat::showTotals(bool rebuild)
         if (const RationMaterial *material = m_sheet.material(total.key()))
             decimals.insert(total.key(), material->decimals);
     RationModels::fillTotals(*m_model, m_sheet.totals(), decimals, QStringLiteral("Mért. egys."));
+    // A changed total refills the grid: the columns fit their contents again, as when it opened.
+    DBGrid1->resizeColumnsToContents();
     afterChange();
 }
 

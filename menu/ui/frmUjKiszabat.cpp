@@ -103,7 +103,8 @@ void TfrmUjKiszabat::chooseAmong(const QDate &date, const QList<RationMeal> &mea
 
 void TfrmUjKiszabat::refill()
 {
-    if (m_fixed)
+    // The meal chooser of an open sheet has no source: its meals are given by chooseAmong().
+    if (m_fixed || !m_meals)
         return;
     fill(m_meals(dtpKezdet->date(), m_period ? dtpVeg->date() : dtpKezdet->date()), true);
 }

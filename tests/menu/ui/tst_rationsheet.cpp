@@ -5,6 +5,8 @@
 #include "menu/RationStockAtDate.h"
 #include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmTallozasKiszabat.h"
+#include "menu/ui/frmUjKiszabat.h"
+#include "menu/ui/frmUjKiszabat_Mod3.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/StockLedger.h"
@@ -13,10 +15,15 @@
 #include "support/TempDatabase.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QtTest>
+#include <functional>
 
 namespace {
 class NoDates : public DatePrompt
@@ -24,6 +31,49 @@ class NoDates : public DatePrompt
 public:
     QDate askDate(const QString &) override { return noDate(); }
 };
+
+// Runs `act` on the next modal dialog of type Dialog once it is the active one (a dialog opened
+// right after another one closes is not yet active when a zero timer fires).
+template <typename Dialog>
+void whenShown(std::function<void(Dialog *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start();
+}
+
+// Chooses the first offered meal in the meal chooser that opens next, then records `quantity` of
+// salt in the material dialog that follows it.
+void addSaltThroughTheDialogs(double quantity, int *mealsOffered, bool *recorded)
+{
+    whenShown<TfrmUjKiszabat>([=](TfrmUjKiszabat *meals) {
+        *mealsOffered = meals->lstEtkezesek->count();
+        meals->lstEtkezesek->item(0)->setSelected(true);
+        whenShown<TfrmUjKiszabat_mod>([=](TfrmUjKiszabat_mod *material) {
+            material->dbcFokszam->setCurrentIndex(material->dbcFokszam->findData(QStringLiteral("042")));
+            material->dbcAnyag->setCurrentIndex(material->dbcAnyag->findData(rationKey("042", "0003")));
+            material->edtMennyiseg->setValue(quantity);
+            *recorded = true;
+            material->btnRogzit->click();
+        });
+        meals->btnRogzit->click();
+    });
+}
+
+int rowOf(QStandardItemModel *model, const QString &name, int column)
+{
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->item(row, column)->text() == name)
+            return row;
+    return -1;
+}
 } // namespace
 
 // The ration-sheet screen: the views in both modes, the shortage marking, the restored sheet and
@@ -59,8 +109,13 @@ private slots:
         QVERIFY(kitchen.recipe("0007", "Palacsinta", {{"042", "0001", 10}, {"042", "0002", 5}}));
         QVERIFY(kitchen.headcount(m_date, "01", 11));
         QVERIFY(kitchen.menu(m_date, "01", "1000", "0007", 1));
+        QVERIFY(kitchen.material("042", "0003", "Só", "KG", 1));
+        QSqlQuery account(db());
+        QVERIFY(account.exec(
+            QStringLiteral("INSERT INTO \"Fokszam\" (\"FokonyviSzam\", \"Megnevezes\") VALUES ('042', 'Élelmiszer')")));
         m_stock->set("042", "0001", 100, 150);
         m_stock->set("042", "0002", 0.1, 400);
+        m_stock->set("042", "0003", 5, 100);
     }
 
     void viewsAndModes()
@@ -105,6 +160,37 @@ private slots:
         QCOMPARE(screen.model()->item(1, 0)->background().style(), Qt::NoBrush);
         QCOMPARE(screen.lblNorma->text(),
             QStringLiteral("Norma keret: 5 500,00 Ft  Valós érték: 540,00 Ft  Megtakarítás: 4 960,00 Ft"));
+    }
+
+    // "Új anyag" in view 4 adds a total, in view 3 a detail line of the one meal chosen: the meal
+    // chooser of the open sheet first, then the material's dialog.
+    void addsMaterialsToTheSheet()
+    {
+        m_messenger.clear();
+        TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
+        QVERIFY(screen.open(m_date, {"01"}));
+        screen.btnTorol->click();
+        QCOMPARE(screen.view(), 4);
+
+        int offered = 0;
+        bool recorded = false;
+        addSaltThroughTheDialogs(2.5, &offered, &recorded);
+        screen.btnUj->click();
+        QCOMPARE(offered, 1);
+        QVERIFY(recorded);
+        QCOMPARE(screen.model()->rowCount(), 3);
+        const int salt = rowOf(screen.model(), QStringLiteral("Só"), 2);
+        QVERIFY(salt >= 0);
+        QCOMPARE(screen.model()->item(salt, 3)->text(), QStringLiteral("2,5"));
+
+        screen.btnFelvitel->click();
+        QCOMPARE(screen.view(), 3);
+        const int linesBefore = screen.model()->rowCount();
+        recorded = false;
+        addSaltThroughTheDialogs(1, &offered, &recorded);
+        screen.btnUj->click();
+        QVERIFY(recorded);
+        QCOMPARE(screen.model()->rowCount(), linesBefore + 1);
     }
 
     void unfinishedSheetIsRestored()
