@@ -44,7 +44,6 @@ QSqlQuery &Statements::run(const QString &sql, const QVariantList &values)
 
 void Statements::finish()
 {
-    // Only the statement run last can still hold a result.
     if (m_open && m_open->isActive())
         m_open->finish();
     m_open = nullptr;

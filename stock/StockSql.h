@@ -35,10 +35,11 @@ public:
 
     // Binds the values in order and runs the statement; its rows are held by the answer.
     QSqlQuery &run(const QString &sql, const QVariantList &values = {});
-    // Finishes the statement run last, before a statement of another kind runs on the connection.
-    void finish();
 
 private:
+    // Finishes the statement run last (only it can still hold a result).
+    void finish();
+
     QSqlDatabase m_db;
     // Node-based, so a statement stays where it is while others are added.
     std::unordered_map<QString, QSqlQuery> m_prepared;
