@@ -85,10 +85,11 @@ void PreparedStatement::bindDate(int index, const QDate &day)
     }
     if (!m_statement)
         return;
-    if (day.isValid())
-        bindText(index, day.toString(Qt::ISODate));
-    else
+    const QVariant value = Sql::date(day);
+    if (value.isNull())
         sqlite3_bind_null(m_statement, index + 1);
+    else
+        bindText(index, value.toString());
 }
 
 bool PreparedStatement::stepped(int code)

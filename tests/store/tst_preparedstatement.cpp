@@ -7,8 +7,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
-#include <map>
-#include <memory>
 
 // The hot-loop statement: the same values in and out as through Qt, inside the connection's
 // transaction, on both engines.
@@ -16,13 +14,9 @@ class TestStorePreparedStatement : public QObject
 {
     Q_OBJECT
 private:
-    std::map<QString, std::unique_ptr<TempDatabase>> m_databases;
+    EngineDatabases m_databases {QDate(2025, 1, 10)};
 
-    QSqlDatabase warehouse() const
-    {
-        QFETCH(QString, engine);
-        return m_databases.at(engine)->warehouse(2);
-    }
+    QSqlDatabase warehouse() { return m_databases.current().warehouse(2); }
 
     int count(const QString &where)
     {
@@ -61,19 +55,10 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        for (const QString &engine : TestEngines::names()) {
-            auto db = std::make_unique<TempDatabase>(QDate(2025, 1, 10), engine);
-            QVERIFY2(db->isValid(), qPrintable(db->errorText()));
-            m_databases[engine] = std::move(db);
-        }
-    }
-
-    void cleanup()
-    {
-        for (const auto &[engine, db] : m_databases)
-            QSqlQuery(db->warehouse(2)).exec(QStringLiteral("DELETE FROM \"Raktar\""));
+        QVERIFY2(m_databases.current().isValid(), qPrintable(m_databases.current().errorText()));
+        QSqlQuery(warehouse()).exec(QStringLiteral("DELETE FROM \"Raktar\""));
     }
 
     // Text with accents, an empty text (not NULL), quantities, exact amounts and dates (a missing
