@@ -1,8 +1,7 @@
 #include "core/Money.h"
 
 #include "core/Rounding.h"
-
-#include <QStringList>
+#include "core/TypedNumber.h"
 
 #include <charconv>
 #include <cmath>
@@ -81,28 +80,6 @@ std::optional<qint64> unitsFromShortestText(double value)
     return negative ? -units : units;
 }
 
-bool isGroupBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
-}
-
-// Whole-number part with optional blanks between groups of three: "1234", "1 234", "12 345 678".
-bool readIntegerPart(const QString &text, QByteArray &digits)
-{
-    const QStringList groups = text.split(QLatin1Char(' '));
-    for (int i = 0; i < groups.size(); ++i) {
-        const QString &group = groups.at(i);
-        if (groups.size() > 1 && (group.isEmpty() || group.size() > 3 || (i > 0 && group.size() != 3)))
-            return false;
-        for (QChar c : group) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-            digits.append(char(c.unicode()));
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 Money Money::fromDouble(double value)
@@ -121,36 +98,10 @@ Money Money::fromDouble(double value)
 
 std::optional<Money> Money::fromText(const QString &text)
 {
-    QString rest = text.trimmed();
-    for (QChar &c : rest) {
-        if (isGroupBlank(c))
-            c = QLatin1Char(' ');
-    }
-    Rounding::Decimal decimal;
-    if (rest.startsWith(QLatin1Char('-')) || rest.startsWith(QLatin1Char('+'))) {
-        decimal.negative = rest.startsWith(QLatin1Char('-'));
-        rest.remove(0, 1);
-    }
-    qsizetype separator = rest.indexOf(QLatin1Char(','));
-    if (separator < 0)
-        separator = rest.indexOf(QLatin1Char('.'));
-    const QString integerPart = separator < 0 ? rest : rest.left(separator);
-    const QString fractionPart = separator < 0 ? QString() : rest.mid(separator + 1);
-    if (separator >= 0 && fractionPart.isEmpty())
+    const std::optional<Rounding::Decimal> decimal = TypedNumber::decimal(text);
+    if (!decimal)
         return std::nullopt;
-    if (integerPart.isEmpty() && fractionPart.isEmpty())
-        return std::nullopt;
-    QByteArray digits;
-    if (!readIntegerPart(integerPart, digits))
-        return std::nullopt;
-    for (QChar c : fractionPart) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        digits.append(char(c.unicode()));
-    }
-    decimal.digits = digits;
-    decimal.exponent = -int(fractionPart.size());
-    const std::optional<qint64> units = unitsFromFixedText(Rounding::fixedText(decimal, Decimals));
+    const std::optional<qint64> units = unitsFromFixedText(Rounding::fixedText(*decimal, Decimals));
     if (!units)
         return std::nullopt;
     return Money(*units);

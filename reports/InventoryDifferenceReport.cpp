@@ -60,7 +60,7 @@ Refusal InventoryDifferenceReport::setRealStock(int row, const QString &typed, c
     if (m_comparison || row < 0 || row >= m_rows.size())
         return Refusal();
     Refusal refused;
-    const std::optional<double> quantity = StockFormat::typedQuantity(typed);
+    const std::optional<double> quantity = StockFormat::typedQuantity(typed, 3);
     if (!quantity) {
         refused = Refusal::error(QStringLiteral("Hibás számot adott meg!"));
     } else {

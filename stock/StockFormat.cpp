@@ -1,6 +1,7 @@
 #include "stock/StockFormat.h"
 
 #include "core/NumberFormat.h"
+#include "core/TypedNumber.h"
 
 namespace StockFormat {
 
@@ -28,18 +29,11 @@ std::optional<Money> typedMoney(const QString &text)
     return Money::fromText(text);
 }
 
-std::optional<double> typedQuantity(const QString &text)
+std::optional<double> typedQuantity(const QString &text, int decimals)
 {
-    QString plain = text.trimmed();
-    if (plain.isEmpty())
+    if (text.trimmed().isEmpty())
         return 0.0;
-    plain.remove(QLatin1Char(' '));
-    plain.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    return TypedNumber::quantity(text, decimals);
 }
 
 } // namespace StockFormat

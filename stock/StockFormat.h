@@ -14,8 +14,10 @@ QString money(const Money &value);
 QString price(const Money &value);
 // A quantity with the material's decimals ("12,500").
 QString quantity(double value, int decimals);
-// A typed amount or quantity ("12,5", "12.5", "1 234"); none when it is not a number.
+// A typed amount or quantity ("12,5", "12.5", "1 234"), parsed strictly (TypedNumber); an empty
+// field is zero, anything else that is not a number (or out of range) gives none. A quantity is
+// rounded to `decimals` places.
 std::optional<Money> typedMoney(const QString &text);
-std::optional<double> typedQuantity(const QString &text);
+std::optional<double> typedQuantity(const QString &text, int decimals);
 
 } // namespace StockFormat

@@ -306,7 +306,7 @@ double VoucherScreen::vatPercent() const
 
 double VoucherScreen::quantity() const
 {
-    return StockFormat::typedQuantity(edtMennyiseg->text()).value_or(0);
+    return StockFormat::typedQuantity(edtMennyiseg->text(), 3).value_or(0);
 }
 
 ItemPrices VoucherScreen::pricesInFields() const
