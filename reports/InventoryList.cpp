@@ -9,10 +9,9 @@ bool InventoryList::run(const Parameters &parameters, QString *error)
 {
     StockAtDate stock(m_db);
     QString failure;
-    // The period starts in the chosen year when it lies before the work year.
-    const int startYear
-        = parameters.chosenYear > 0 ? qMin(parameters.chosenYear, parameters.workYear) : parameters.workYear;
-    m_all = stock.compute(parameters.date, startYear, &failure);
+    // The period starts in the date's year when that lies before the work year, else in the work
+    // year: a later year's opening rows already carry the years before it.
+    m_all = stock.compute(parameters.date, parameters.workYear, &failure);
     if (failure.isEmpty())
         stock.writeLeltar(m_all, &failure);
     if (!failure.isEmpty()) {

@@ -16,7 +16,6 @@ public:
     struct Parameters
     {
         QDate date;
-        int chosenYear = 0; // the year list's choice
         int workYear = 0;
         bool showZero = false; // "Nullás tételeket is mutassa"
         QString ledgerAccount; // "Főkönyvi számra szűrés": empty for every account

@@ -22,7 +22,6 @@ InventoryList::Parameters InventoryListReport::listParameters(const ReportParame
 {
     InventoryList::Parameters values;
     values.date = parameters.date;
-    values.chosenYear = parameters.year;
     values.workYear = parameters.filters.value(WorkYear).toInt();
     values.showZero = parameters.filters.value(ShowZero).toBool();
     values.ledgerAccount = parameters.filters.value(LedgerAccount).toString();

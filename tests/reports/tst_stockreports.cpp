@@ -1,8 +1,11 @@
+#include "core/ScriptedMessenger.h"
 #include "reports/InventoryDifference.h"
 #include "reports/InventoryList.h"
+#include "reports/InventoryListReport.h"
 #include "reports/MaterialCard.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockLedger.h"
+#include "stock/YearOpening.h"
 #include "support/EngineTools.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
@@ -59,7 +62,7 @@ private slots:
         QFETCH(QString, value);
         Warehouse w(engine);
         InventoryList list(w.wh);
-        InventoryList::Parameters parameters {QDate(2025, 6, 30), 2025, 2025, showZero, ledger, false};
+        InventoryList::Parameters parameters {QDate(2025, 6, 30), 2025, showZero, ledger, false};
         QVERIFY(list.run(parameters));
         QStringList found;
         for (const StockLine &line : list.rows())
@@ -76,6 +79,46 @@ private slots:
         QCOMPARE(
             StockFixture::value(w.wh, "SELECT \"NyilvAr\" FROM \"Leltar\" WHERE \"NyilvSzam\" = '0001'").toDouble(),
             150.0);
+    }
+
+    // After a year opening the stock of the new year is counted once, whichever year the list
+    // offers was chosen: the opening rows carry the years before, never added to their movements.
+    void inventoryListAfterYearOpening_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("workYear");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "new year's date, work year") << QDate(2026, 6, 30) << 2026;
+            TestEngines::newRow(engine, "old year's last day") << QDate(2025, 12, 31) << 2026;
+            TestEngines::newRow(engine, "opening day") << QDate(2026, 1, 1) << 2026;
+        }
+    }
+    void inventoryListAfterYearOpening()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QDate, date);
+        QFETCH(int, workYear);
+        Warehouse w(engine);
+        QVERIFY(StockAtDate(w.wh).fillLeltar(QDate(2025, 12, 31), 2025));
+        QVERIFY(QSqlQuery(w.wh).exec("UPDATE \"Munkaev\" SET \"AktivEv\" = FALSE"));
+        ScriptedMessenger messenger;
+        const Checked<int> opened = YearOpening(w.wh).open(2026, "anna", messenger);
+        QVERIFY2(opened.refusal.isNull(), qPrintable(opened.refusal.text));
+        QCOMPARE(opened.value, 3);
+        InventoryListReport report(w.wh);
+        for (int chosenYear : {2025, 2026, 2027}) {
+            ReportParameters parameters;
+            parameters.year = chosenYear;
+            parameters.date = date;
+            parameters.filters.insert(InventoryListReport::WorkYear, workYear);
+            QVERIFY(report.run(parameters).isNull());
+            QCOMPARE(report.lines().size(), 2);
+            QCOMPARE(report.lines().at(0).keszletMenny, 8.0);
+            QCOMPARE(report.lines().at(0).keszletErtek, money("1200"));
+            QCOMPARE(report.lines().at(1).keszletMenny, 3.0);
+            QCOMPARE(report.totals(), QString("Napi készletérték: 1 500,00 Ft"));
+        }
     }
 
     // Quantities are summed unrounded and the stock rounded to three decimals; a material whose
