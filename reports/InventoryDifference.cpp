@@ -4,12 +4,12 @@
 #include "stock/StockAtDate.h"
 #include "stock/StockFormat.h"
 #include "stock/StockSql.h"
+#include "store/Catalogue.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
-#include "store/WorkTable.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
+#include <QSysInfo>
 
 InventoryDifference::Row InventoryDifference::withDifferences(Row row)
 {
@@ -18,27 +18,44 @@ InventoryDifference::Row InventoryDifference::withDifferences(Row row)
     return row;
 }
 
+InventoryDifference::Owner InventoryDifference::Owner::here(const QString &user)
+{
+    return Owner {user, QSysInfo::machineHostName()};
+}
+
+bool InventoryDifference::ensureOwnedTable(QString *error) const
+{
+    QSqlQuery probe(m_db);
+    // Qualified names: SQLite reads an unknown bare "name" as a text constant.
+    if (probe.exec(QStringLiteral("SELECT t.\"Felhasznalo\", t.\"Gep\" FROM \"TmpLeltarHason\" t WHERE 1 = 0")))
+        return true;
+    QSqlQuery(m_db).exec(QStringLiteral("DROP TABLE IF EXISTS \"TmpLeltarHason\""));
+    return Catalogue::createTables(m_db, {*Catalogue::table(QStringLiteral("TmpLeltarHason"))}, error);
+}
+
 bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsReal, QString *error)
 {
-    StockAtDate stock(m_db);
     QString failure;
-    const QList<StockLine> lines = stock.compute(date, workYear, &failure);
-    if (failure.isEmpty())
-        stock.writeLeltar(lines, &failure);
-    // The sheet is this connection's own copy: another computer's sheet never mixes into it.
-    if (failure.isEmpty())
-        WorkTable::prepare(m_db, QStringLiteral("TmpLeltarHason"), &failure);
-    if (failure.isEmpty()) {
+    if (ensureOwnedTable(&failure)) {
         TransactionGuard guard(m_db);
         try {
             if (!guard.isActive())
-                throw StockSql::Failure {m_db.lastError().text()};
+                throw StockSql::Failure {guard.errorText()};
+            StockAtDate stock(m_db);
+            const QList<StockLine> lines = stock.compute(date, workYear, &failure);
+            if (failure.isEmpty())
+                stock.writeLeltar(lines, &failure);
+            if (!failure.isEmpty())
+                throw StockSql::Failure {failure};
             QSqlQuery query(m_db);
+            StockSql::run(query,
+                QStringLiteral("DELETE FROM \"TmpLeltarHason\" WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?"),
+                {m_owner.user, m_owner.computer});
             StockSql::prepare(query,
                 QStringLiteral(
                     "INSERT INTO \"TmpLeltarHason\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", "
-                    "\"KeszletMenny\", \"ValosKeszlet\", \"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\") "
-                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                    "\"KeszletMenny\", \"ValosKeszlet\", \"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\", "
+                    "\"Felhasznalo\", \"Gep\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             for (const StockLine &line : lines) {
                 Row row;
                 row.fokSzam = line.fokSzam;
@@ -53,11 +70,12 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
                 const QVariantList values {row.fokSzam, row.nyilvSzam, row.megnevezes, row.mertekegyseg,
                     row.keszletMenny,
                     storedAsReal ? QVariant(row.valosKeszlet) : QVariant(QMetaType(QMetaType::Double)), row.elteres,
-                    Sql::money(row.keszletErtek), Sql::money(row.nyilvAr), Sql::money(row.elteresAr)};
+                    Sql::money(row.keszletErtek), Sql::money(row.nyilvAr), Sql::money(row.elteresAr), m_owner.user,
+                    m_owner.computer};
                 StockSql::exec(query, values);
             }
             if (!guard.commit())
-                throw StockSql::Failure {m_db.lastError().text()};
+                throw StockSql::Failure {guard.errorText()};
         } catch (const StockSql::Failure &caught) {
             failure = caught.detail;
         }
@@ -67,9 +85,32 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
     return failure.isEmpty();
 }
 
-bool InventoryDifference::clear()
+bool InventoryDifference::clear(QString *error)
 {
-    return WorkTable::prepare(m_db, QStringLiteral("TmpLeltarHason"));
+    QString failure;
+    if (ensureOwnedTable(&failure)) {
+        try {
+            QSqlQuery query(m_db);
+            StockSql::run(query,
+                QStringLiteral("DELETE FROM \"TmpLeltarHason\" WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?"),
+                {m_owner.user, m_owner.computer});
+        } catch (const StockSql::Failure &caught) {
+            failure = caught.detail;
+        }
+    }
+    if (error)
+        *error = failure;
+    return failure.isEmpty();
+}
+
+bool InventoryDifference::hasTypedCounts() const
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM \"TmpLeltarHason\" WHERE \"Felhasznalo\" = ? AND \"Gep\" = ? "
+                                 "AND \"ValosKeszlet\" IS NOT NULL"));
+    query.addBindValue(m_owner.user);
+    query.addBindValue(m_owner.computer);
+    return query.exec() && query.next() && query.value(0).toInt() > 0;
 }
 
 bool InventoryDifference::setRealStock(
@@ -80,8 +121,8 @@ bool InventoryDifference::setRealStock(
         StockSql::run(query,
             QStringLiteral(
                 "SELECT \"KeszletMenny\", \"KeszletErtek\", \"NyilvAr\" FROM \"TmpLeltarHason\" WHERE \"FokSzam\" = ? "
-                "AND \"NyilvSzam\" = ?"),
-            {fokSzam, nyilvSzam});
+                "AND \"NyilvSzam\" = ? AND \"Felhasznalo\" = ? AND \"Gep\" = ?"),
+            {fokSzam, nyilvSzam, m_owner.user, m_owner.computer});
         if (!query.next())
             return false;
         Row row;
@@ -92,9 +133,8 @@ bool InventoryDifference::setRealStock(
         row = withDifferences(row);
         StockSql::run(query,
             QStringLiteral("UPDATE \"TmpLeltarHason\" SET \"ValosKeszlet\" = ?, \"Elteres\" = ?, \"ElteresAr\" = ? "
-                           "WHERE \"FokSzam\" = ? "
-                           "AND \"NyilvSzam\" = ?"),
-            {quantity, row.elteres, Sql::money(row.elteresAr), fokSzam, nyilvSzam});
+                           "WHERE \"FokSzam\" = ? AND \"NyilvSzam\" = ? AND \"Felhasznalo\" = ? AND \"Gep\" = ?"),
+            {quantity, row.elteres, Sql::money(row.elteresAr), fokSzam, nyilvSzam, m_owner.user, m_owner.computer});
     } catch (const StockSql::Failure &failure) {
         if (error)
             *error = failure.detail;
@@ -109,12 +149,16 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
     QSqlQuery query(m_db);
     QString sql = QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"KeszletMenny\", \"ValosKeszlet\", "
-        "\"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\" FROM \"TmpLeltarHason\"");
+        "\"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\" FROM \"TmpLeltarHason\" "
+        "WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?");
     if (onlyDifferences)
-        sql += QStringLiteral(" WHERE \"Elteres\" <> 0");
+        sql += QStringLiteral(" AND \"Elteres\" <> 0");
     sql += byName ? QStringLiteral(" ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\"")
                   : QStringLiteral(" ORDER BY \"FokSzam\", \"NyilvSzam\"");
-    if (!query.exec(sql))
+    query.prepare(sql);
+    query.addBindValue(m_owner.user);
+    query.addBindValue(m_owner.computer);
+    if (!query.exec())
         return list;
     while (query.next()) {
         Row row;
@@ -137,8 +181,11 @@ InventoryDifference::Totals InventoryDifference::totals() const
 {
     Totals totals;
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT SUM(\"KeszletErtek\"), SUM(\"ElteresAr\") FROM \"TmpLeltarHason\""))
-        && query.next()) {
+    query.prepare(QStringLiteral("SELECT SUM(\"KeszletErtek\"), SUM(\"ElteresAr\") FROM \"TmpLeltarHason\" "
+                                 "WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?"));
+    query.addBindValue(m_owner.user);
+    query.addBindValue(m_owner.computer);
+    if (query.exec() && query.next()) {
         totals.value = Sql::toMoney(query.value(0));
         totals.difference = Sql::toMoney(query.value(1));
     }

@@ -5,8 +5,9 @@
 #include "stock/StockFormat.h"
 #include "stock/StockMessages.h"
 
-InventoryDifferenceReport::InventoryDifferenceReport(QSqlDatabase warehouse, bool comparison)
-    : m_sheet(warehouse)
+InventoryDifferenceReport::InventoryDifferenceReport(
+    QSqlDatabase warehouse, const InventoryDifference::Owner &owner, bool comparison)
+    : m_sheet(warehouse, owner)
     , m_comparison(comparison)
 {
 }
@@ -20,9 +21,20 @@ Refusal InventoryDifferenceReport::run(const ReportParameters &parameters)
     return started ? Refusal() : Refusal::error(StockMessages::databaseError(error));
 }
 
-void InventoryDifferenceReport::clear()
+Refusal InventoryDifferenceReport::clear()
 {
-    m_sheet.clear();
+    QString error;
+    return m_sheet.clear(&error) ? Refusal() : Refusal::error(StockMessages::databaseError(error));
+}
+
+bool InventoryDifferenceReport::wouldDiscardTypedCounts() const
+{
+    return !m_comparison && m_sheet.hasTypedCounts();
+}
+
+QString InventoryDifferenceReport::discardQuestion()
+{
+    return QStringLiteral("Az új leltár különbözet törli a begépelt valós készleteket!\rFolytatja?");
 }
 
 void InventoryDifferenceReport::show(const ReportParameters &parameters)

@@ -17,7 +17,7 @@ public:
     static inline const QString OnlyDifferences = QStringLiteral("onlyDifferences");
     static constexpr int RealStockColumn = 6;
 
-    InventoryDifferenceReport(QSqlDatabase warehouse, bool comparison);
+    InventoryDifferenceReport(QSqlDatabase warehouse, const InventoryDifference::Owner &owner, bool comparison);
 
     Refusal run(const ReportParameters &parameters) override;
     QAbstractItemModel *rows() override { return &m_model; }
@@ -29,7 +29,11 @@ public:
     // Stores the typed real stock of the row shown at `row` and shows the sheet again.
     Refusal setRealStock(int row, const QString &typed, const ReportParameters &parameters);
     // An empty sheet (the stock comparison opens on one).
-    void clear();
+    Refusal clear();
+    // True when a new sheet would discard real stock the user typed (never in the comparison).
+    bool wouldDiscardTypedCounts() const;
+    // Asked (caption "Megerősítés", symbol 1, "Igen" / "Nem") before such a sheet is replaced.
+    static QString discardQuestion();
     const QList<InventoryDifference::Row> &shownRows() const { return m_rows; }
 
 private:

@@ -179,6 +179,7 @@ static QList<TableDef> reportWorkTables()
 {
     QList<TableDef> tables;
     // Elteres is the seventh field: the difference sheet highlights the rows where it is not 0.
+    // Felhasznalo and Gep: whose sheet the row belongs to (the user on one computer).
     tables << TableBuilder("TmpLeltarHason")
                   .work()
                   .text("FokSzam", 3)
@@ -191,7 +192,9 @@ static QList<TableDef> reportWorkTables()
                   .money("KeszletErtek")
                   .money("NyilvAr")
                   .money("ElteresAr")
-                  .key({"FokSzam", "NyilvSzam"})
+                  .text("Felhasznalo", 20)
+                  .text("Gep", 64)
+                  .key({"Felhasznalo", "Gep", "FokSzam", "NyilvSzam"})
                   .index("OrderMegn", {"Megnevezes"})
                   .build();
     tables << TableBuilder("TmpLetszam")

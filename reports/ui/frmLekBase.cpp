@@ -242,6 +242,8 @@ void TfrmLekBase::applyYear(int year)
 
 void TfrmLekBase::BitBtn1Click()
 {
+    if (!runConfirmed())
+        return;
     m_messenger.showProgress(progressText());
     DBGrid1->setModel(nullptr); // no repaint while the rows are read
     BitBtn1->setEnabled(false);

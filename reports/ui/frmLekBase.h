@@ -88,6 +88,9 @@ protected:
     // What the query is run with: the chosen year and the dates of the frame's controls.
     virtual ReportParameters parameters() const;
     ReportQuery &query() const { return *m_query; }
+    // Before a run: false leaves the shown result as it is (a run that would discard the user's
+    // typing asks first).
+    virtual bool runConfirmed() { return true; }
     // After a run that succeeded: a screen that shows more than the rows and totals updates it.
     virtual void runFinished() {}
     // The printout of the current result; the screen owns it until the preview closes.

@@ -1,5 +1,6 @@
 #include "reports/ui/frmLekLeltarHason.h"
 
+#include "core/Messenger.h"
 #include "core/Refusal.h"
 #include "reports/ui/qrpLeltarKul.h"
 #include "session/Services.h"
@@ -16,7 +17,10 @@
 
 TfrmLekLeltarHason::TfrmLekLeltarHason(
     const Services &services, QSqlDatabase warehouse, bool comparison, QWidget *parent)
-    : TfrmLekBase(services, Dates::Date, std::make_unique<InventoryDifferenceReport>(warehouse, comparison), parent)
+    : TfrmLekBase(services, Dates::Date,
+        std::make_unique<InventoryDifferenceReport>(
+            warehouse, InventoryDifference::Owner::here(services.settings.loginUser()), comparison),
+        parent)
     , m_comparison(comparison)
 {
     setObjectName(QStringLiteral("frmLekLeltarHason"));
@@ -24,6 +28,9 @@ TfrmLekLeltarHason::TfrmLekLeltarHason(
                               : QStringLiteral("Leltár külömbözet kidolgozása"));
     lblDatum->setText(QStringLiteral("Leltár zárási dátuma:"));
     BitBtn1->setText(comparison ? QStringLiteral("Indít") : QStringLiteral("Új"));
+    // Enter in the date or the grid must never start a new sheet over the typed counts.
+    BitBtn1->setDefault(false);
+    BitBtn1->setAutoDefault(false);
     comOrder = new QComboBox(this);
     comOrder->setObjectName(QStringLiteral("comOrder"));
     comOrder->addItems(
@@ -41,8 +48,16 @@ TfrmLekLeltarHason::TfrmLekLeltarHason(
     connect(chkErrorPrint, &QCheckBox::toggled, this, &TfrmLekLeltarHason::showSheet);
     // The kept sheet is shown again; the stock comparison always starts empty.
     if (comparison)
-        sheet().clear();
+        sheet().clear().show(m_messenger);
     showSheet();
+}
+
+bool TfrmLekLeltarHason::runConfirmed()
+{
+    return !sheet().wouldDiscardTypedCounts()
+        || m_messenger.showMessage(QStringLiteral("Megerősítés"), Symbol::Warning,
+               InventoryDifferenceReport::discardQuestion(), QStringLiteral("Igen"), QStringLiteral("Nem"))
+        == MsgResult::Yes;
 }
 
 InventoryDifferenceReport &TfrmLekLeltarHason::sheet() const

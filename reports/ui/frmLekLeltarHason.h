@@ -24,6 +24,7 @@ public:
 
 protected:
     ReportParameters parameters() const override;
+    bool runConfirmed() override;
     std::unique_ptr<Printout> createPrintout() override;
     QString helpPage() const override { return QStringLiteral("LekLeltarHason.htm"); }
     QString exportFileName() const override { return QStringLiteral("LeltarHason.csv"); }

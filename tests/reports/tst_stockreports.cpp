@@ -184,7 +184,7 @@ private slots:
     {
         QFETCH(QString, engine);
         Warehouse w(engine);
-        InventoryDifference sheet(w.wh);
+        InventoryDifference sheet(w.wh, {"anna", "konyha-1"});
         QVERIFY(sheet.start(QDate(2025, 6, 30), 2025, false));
         QCOMPARE(sheet.rows(false, false).size(), 3);
         QVERIFY(sheet.setRealStock("100", "0001", 6.5));
@@ -205,30 +205,85 @@ private slots:
         QCOMPARE(sheet.rows(false, true).size(), 0);
     }
 
-    // Two computers in one warehouse each keep their own sheet: starting, typing and emptying
-    // one never reaches the other's.
-    void inventoryDifferenceIsPrivateToTheConnection_data() { TestEngines::addRows(); }
-    void inventoryDifferenceIsPrivateToTheConnection()
+    // Each sheet belongs to one user on one computer: starting, typing and emptying one never
+    // reaches another's, whether another user or the same user on another computer.
+    void inventoryDifferenceIsPrivateToItsOwner_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("computer");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "other computer") << "anna" << "konyha-2";
+            TestEngines::newRow(engine, "other user") << "bela" << "konyha-1";
+        }
+    }
+    void inventoryDifferenceIsPrivateToItsOwner()
     {
         QFETCH(QString, engine);
+        QFETCH(QString, user);
+        QFETCH(QString, computer);
         Warehouse w(engine);
-        InventoryDifference mine(w.wh);
+        InventoryDifference mine(w.wh, {"anna", "konyha-1"});
         QVERIFY(mine.start(QDate(2025, 6, 30), 2025, false));
         QVERIFY(mine.setRealStock("100", "0001", 6.5));
         {
             QSqlDatabase second = EngineTools::otherComputer(w.db, 1, QStringLiteral("second"));
             QVERIFY(second.isOpen());
-            InventoryDifference theirs(second);
+            InventoryDifference theirs(second, {user, computer});
+            QCOMPARE(theirs.rows(false, false).size(), 0);
+            QVERIFY(!theirs.hasTypedCounts());
+            QVERIFY(theirs.start(QDate(2025, 6, 30), 2025, false));
+            QVERIFY(theirs.setRealStock("100", "0001", 1));
+            QCOMPARE(theirs.totals().difference, money("1350"));
             QVERIFY(theirs.clear());
             QCOMPARE(theirs.rows(false, false).size(), 0);
-            QVERIFY(theirs.start(QDate(2025, 6, 30), 2025, true));
-            QCOMPARE(theirs.rows(false, true).size(), 0);
             second.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("second"));
         QCOMPARE(mine.rows(false, false).size(), 3);
         QCOMPARE(mine.rows(false, true).value(0).elteres, 1.5);
         QCOMPARE(mine.rows(false, true).size(), 2);
+        QCOMPARE(mine.totals().difference, money("525"));
+    }
+
+    // The typed counts outlive the connection (the program closed or killed): the owner finds
+    // the sheet again, until a new sheet is started.
+    void inventoryDifferenceOutlivesTheProgram_data() { TestEngines::addRows(); }
+    void inventoryDifferenceOutlivesTheProgram()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        {
+            QSqlDatabase first = EngineTools::otherComputer(w.db, 1, QStringLiteral("first"));
+            InventoryDifference sheet(first, {"anna", "konyha-1"});
+            QVERIFY(sheet.start(QDate(2025, 6, 30), 2025, false));
+            QVERIFY(!sheet.hasTypedCounts());
+            QVERIFY(sheet.setRealStock("100", "0001", 6.5));
+            first.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("first"));
+        InventoryDifference again(w.wh, {"anna", "konyha-1"});
+        QVERIFY(again.hasTypedCounts());
+        QCOMPARE(again.rows(false, false).size(), 3);
+        QCOMPARE(again.rows(false, false).value(0).valosKeszlet, 6.5);
+        QCOMPARE(again.totals().difference, money("525"));
+        QVERIFY(again.start(QDate(2025, 6, 30), 2025, false));
+        QVERIFY(!again.hasTypedCounts());
+        QCOMPARE(again.totals().difference, money("1500"));
+    }
+
+    // A database made when the sheet had no owner fields gets the owned table on first use.
+    void inventoryDifferenceOnAnOlderDatabase_data() { TestEngines::addRows(); }
+    void inventoryDifferenceOnAnOlderDatabase()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        QVERIFY(QSqlQuery(w.wh).exec("DROP TABLE \"TmpLeltarHason\""));
+        QVERIFY(QSqlQuery(w.wh).exec("CREATE TABLE \"TmpLeltarHason\" (\"FokSzam\" TEXT, \"NyilvSzam\" TEXT)"));
+        InventoryDifference sheet(w.wh, {"anna", "konyha-1"});
+        QString error;
+        QVERIFY2(sheet.start(QDate(2025, 6, 30), 2025, false, &error), qPrintable(error));
+        QCOMPARE(sheet.rows(false, false).size(), 3);
     }
 };
 

@@ -130,6 +130,47 @@ private slots:
         screen.chkErrorPrint->setChecked(true);
         QCOMPARE(screen.DBGrid1->model()->rowCount(), 1);
     }
+
+    // Enter never starts a new sheet over typed counts, and "Új" asks before it discards them;
+    // the sheet is there again when the screen is opened anew.
+    void inventoryDifferenceKeepsTypedCounts()
+    {
+        Run run;
+        const QString kept("Összérték: 1 200,00 Ft Összes eltérés: 300,00 Ft");
+        {
+            TfrmLekLeltarHason screen(run.services, run.wh);
+            screen.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&screen));
+            screen.dtpDatum->setDate(QDate(2025, 6, 30));
+            screen.BitBtn1->click();
+            QVERIFY(run.messenger.shown().isEmpty());
+            screen.DBGrid1->model()->setData(screen.DBGrid1->model()->index(0, 6), "6");
+            QTRY_COMPARE(screen.pnlStatus->text(), kept);
+
+            screen.dtpDatum->setFocus();
+            QTest::keyClick(screen.dtpDatum, Qt::Key_Return);
+            QTest::keyClick(screen.dtpDatum, Qt::Key_Enter);
+            QCOMPARE(screen.pnlStatus->text(), kept);
+            QVERIFY(run.messenger.shown().isEmpty());
+
+            run.messenger.answer(MsgResult::No);
+            screen.BitBtn1->click();
+            QCOMPARE(run.messenger.last().caption, QString("Megerősítés"));
+            QCOMPARE(run.messenger.last().text,
+                QString("Az új leltár különbözet törli a begépelt valós készleteket!\rFolytatja?"));
+            QCOMPARE(run.messenger.last().buttons, QStringList({"Igen", "Nem"}));
+            QCOMPARE(screen.pnlStatus->text(), kept);
+        }
+        TfrmLekLeltarHason reopened(run.services, run.wh);
+        QCOMPARE(reopened.pnlStatus->text(), kept);
+        QCOMPARE(reopened.DBGrid1->model()->index(0, 6).data().toString(), QString("6"));
+        run.messenger.clear();
+        run.messenger.answer(MsgResult::Yes);
+        reopened.dtpDatum->setDate(QDate(2025, 6, 30));
+        reopened.BitBtn1->click();
+        QCOMPARE(run.messenger.texts().size(), 1);
+        QCOMPARE(reopened.pnlStatus->text(), QString("Összérték: 1 200,00 Ft Összes eltérés: 1 200,00 Ft"));
+    }
 };
 
 QTEST_MAIN(TestStockScreens)
