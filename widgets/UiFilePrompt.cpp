@@ -1,5 +1,7 @@
 #include "widgets/UiFilePrompt.h"
 
+#include "widgets/UiQtTranslation.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -31,6 +33,7 @@ QString UiFilePrompt::openFileName(const QString &caption, const QString &dir, c
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    UiQtTranslation::hungarianFileList(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -44,6 +47,7 @@ QString UiFilePrompt::saveFileName(const QString &caption, const QString &dir, c
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    UiQtTranslation::hungarianFileList(dialog);
     QString suffix = defaultSuffix;
     while (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
@@ -55,5 +59,11 @@ QString UiFilePrompt::saveFileName(const QString &caption, const QString &dir, c
 
 QString UiFilePrompt::folder(const QString &caption, const QString &dir)
 {
-    return QFileDialog::getExistingDirectory(m_parent, caption, dir);
+    QFileDialog dialog(m_parent, caption, dir);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    UiQtTranslation::hungarianFileList(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -60,8 +61,8 @@ TfrmDialog::TfrmDialog(QWidget *parent)
 
     LabelMessage = new QLabel(this);
     LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
-    LabelMessage->setGeometry(72, 16, 265, 54);
-    LabelMessage->setFixedSize(265, 54);
+    LabelMessage->setGeometry(LabelLeft, LabelTop, LabelWidth, LabelHeight);
+    LabelMessage->setFixedSize(LabelWidth, LabelHeight);
     LabelMessage->setWordWrap(true);
     LabelMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Texts such as "<[page]>" must show as typed.
@@ -75,10 +76,88 @@ TfrmDialog::TfrmDialog(QWidget *parent)
 
 TfrmDialog::~TfrmDialog() = default;
 
-int TfrmDialog::buttonLeft(int k, int n)
+int TfrmDialog::buttonLeft(int k, int n, int clientWidth)
 {
-    const int column = ClientWidth / (2 * n);
-    return (2 * k - 1) * column - 40;
+    const int column = clientWidth / (2 * n);
+    return (2 * k - 1) * column - ButtonWidth / 2;
+}
+
+QSize TfrmDialog::labelLimit() const
+{
+    QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // Room for the window frame and the dialog's own margins around the label.
+    return QSize(qMax(LabelWidth, available.width() - 40 - (ClientWidth - LabelWidth)),
+        qMax(LabelHeight, available.height() - 60 - (ClientHeight - LabelHeight)));
+}
+
+QString TfrmDialog::wrappable(const QString &shown) const
+{
+    const QFontMetrics metrics(LabelMessage->font());
+    const int maxWidth = labelLimit().width();
+    QString result;
+    qsizetype done = 0;
+    static const QRegularExpression word(QStringLiteral("\\S+"));
+    for (const QRegularExpressionMatch &match : word.globalMatch(shown)) {
+        if (metrics.horizontalAdvance(match.captured()) <= maxWidth)
+            continue;
+        // A word wider than the screen (a long path) gets a break opportunity after every
+        // character, so it wraps instead of being cut.
+        result += shown.mid(done, match.capturedStart() - done);
+        const QString tooWide = match.captured();
+        for (qsizetype i = 0; i < tooWide.size(); ++i) {
+            result += tooWide.at(i);
+            if (!tooWide.at(i).isHighSurrogate())
+                result += QChar(0x200B);
+        }
+        done = match.capturedEnd();
+    }
+    return result + shown.mid(done);
+}
+
+QSize TfrmDialog::labelSizeFor(const QString &shown) const
+{
+    const int maxWidth = labelLimit().width();
+    const int maxHeight = labelLimit().height();
+    const QFontMetrics metrics(LabelMessage->font());
+    const auto needed = [&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, shown).size();
+    };
+    // Wider first up to a comfortable line length, then taller, then as wide as the screen.
+    const int comfortable = qMin(maxWidth, 2 * LabelWidth);
+    int width = LabelWidth;
+    QSize size = needed(width);
+    while (size.height() > LabelHeight && width < comfortable) {
+        width = qMin(comfortable, width + 40);
+        size = needed(width);
+    }
+    while (size.height() > maxHeight && width < maxWidth) {
+        width = qMin(maxWidth, width + 80);
+        size = needed(width);
+    }
+    // A word wider than the line (a long path) widens the label to it.
+    width = qMin(maxWidth, qMax(width, size.width()));
+    return QSize(width, qBound(LabelHeight, size.height(), maxHeight));
+}
+
+void TfrmDialog::showText(const QString &text)
+{
+    const QString shown = wrappable(displayText(text));
+    LabelMessage->setText(shown);
+    const QSize label = labelSizeFor(shown);
+    LabelMessage->setFixedSize(label);
+    LabelMessage->move(LabelLeft, LabelTop);
+    const int clientWidth = ClientWidth + label.width() - LabelWidth;
+    const int clientHeight = ClientHeight + label.height() - LabelHeight;
+    const bool grew = size() != QSize(clientWidth, clientHeight);
+    setFixedSize(clientWidth, clientHeight);
+    const int last = m_slots.isEmpty() ? 0 : m_slots.last();
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i]->setGeometry(buttonLeft(m_slots[i], last, clientWidth), ButtonTop + label.height() - LabelHeight,
+            ButtonWidth, ButtonHeight);
+    }
+    if (grew && isVisible())
+        centre();
 }
 
 int TfrmDialog::ShowMessage(const QString &caption, int symbol, const QString &message, const QString &button1,
@@ -108,7 +187,6 @@ int TfrmDialog::showMessage(const QString &caption, int symbol, const QString &t
     if (symbol > 0 && symbol < 20)
         setSymbol(symbol + m_symbolOffset);
     setWindowTitle(caption);
-    LabelMessage->setText(displayText(text));
 
     clearButtons();
     const QString captions[4] = {button1, button2, button3, button4};
@@ -124,13 +202,14 @@ int TfrmDialog::showMessage(const QString &caption, int symbol, const QString &t
         const int result = buttonResult(buttonCaption);
         auto *button = new QPushButton(buttonCaption, this);
         button->setObjectName(QStringLiteral("Button%1").arg(k));
-        button->setGeometry(buttonLeft(k, last), ButtonTop, ButtonWidth, ButtonHeight);
         button->setIcon(style()->standardIcon(buttonPicture(buttonCaption, result)));
         button->setDefault(result == MsgResult::Ok || result == MsgResult::Yes);
         connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
         button->show();
         m_buttons << button;
+        m_slots << k;
     }
+    showText(text);
 
     if (nonModal) {
         m_progressShown = true;
@@ -178,7 +257,7 @@ void TfrmDialog::setProgressText(const QString &text)
 {
     if (!m_progressShown)
         return;
-    LabelMessage->setText(displayText(text));
+    showText(text);
     LabelMessage->repaint();
 }
 
@@ -193,11 +272,16 @@ void TfrmDialog::reject()
     done(MsgResult::Cancel);
 }
 
-void TfrmDialog::showEvent(QShowEvent *event)
+void TfrmDialog::centre()
 {
     QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfrmDialog::showEvent(QShowEvent *event)
+{
+    centre();
     QDialog::showEvent(event);
     // Above every other window of the program, even a modal screen shown after this dialog was made.
     raise();
@@ -280,6 +364,7 @@ void TfrmDialog::clearButtons()
         button->deleteLater();
     }
     m_buttons.clear();
+    m_slots.clear();
 }
 
 void TfrmDialog::closeNotice()

@@ -47,14 +47,20 @@ public:
     // True while the progress notice is on screen.
     bool progressShown() const { return m_progressShown; }
 
-    // The fixed layout.
+    // The layout for a text that fits the label; a longer text widens and then heightens the label
+    // (and the dialog with it) as far as the screen allows, the buttons following below it.
     static constexpr int ClientWidth = 345;
     static constexpr int ClientHeight = 103;
+    static constexpr int LabelLeft = 72;
+    static constexpr int LabelTop = 16;
+    static constexpr int LabelWidth = 265;
+    static constexpr int LabelHeight = 54;
     static constexpr int ButtonWidth = 80;
     static constexpr int ButtonHeight = 25;
     static constexpr int ButtonTop = 72;
-    // Left edge of the button in slot k (1..n) when n is the last slot used.
-    static int buttonLeft(int k, int n);
+    // Left edge of the button in slot k (1..n) when n is the last slot used, in a dialog of that
+    // client width.
+    static int buttonLeft(int k, int n, int clientWidth = ClientWidth);
 
 public slots:
     // The window's close box answers 2.
@@ -71,14 +77,22 @@ private slots:
 
 private:
     void setSymbol(int number);
+    // Shows the text, sizing the label and the dialog to it (never below the fixed layout).
+    void showText(const QString &text);
+    QString wrappable(const QString &shown) const;
+    QSize labelSizeFor(const QString &shown) const;
+    // The largest label the screen leaves room for.
+    QSize labelLimit() const;
     void clearButtons();
     void closeNotice();
     QPushButton *escapeButton() const;
+    void centre();
 
     QLabel *imgSzimbolum;
     QLabel *LabelMessage;
     QTimer *timBlink;
     QList<QPushButton *> m_buttons;
+    QList<int> m_slots; // the slot (1..4) of each button
     QString m_symbolName;
     int m_symbolOffset = 0;
     bool m_nonModal = false;

@@ -261,27 +261,84 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QString("Figyelmeztetés"));
     }
 
-    void longTextDoesNotGrow()
+    // A text longer than the label widens and then heightens the dialog until every line shows,
+    // within the screen; a short text keeps the fixed layout.
+    void longTextGrowsToFit_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("short") << QString("Biztos?") << QStringList {"Igen", "Nem"};
+        QTest::newRow("shortage")
+            << QString("Nincs elegendő készlet a következő anyagokból: Darált sertéshús, Burgonya, Vöröshagyma, "
+                       "Tejföl 20%, Napraforgó étolaj!\rA kiadás nem hajtható végre, mert a készlet nem fedezi!")
+            << QStringList {"OK"};
+        QString startup = "Az adatbázis hiányos, a következő raktárak nem használhatók:";
+        for (int i = 1; i <= 12; ++i)
+            startup += QString("\rRaktar_%1: hiányzik a raktar.sqlite fájl").arg(i);
+        QTest::newRow("start-up") << startup << QStringList {"OK", "", "Súgó"};
+        QTest::newRow("long path") << QString("Nem írható: /home/konyha/" + QString(120, 'x') + "/salvia.ini")
+                                   << QStringList {"OK"};
+    }
+    void longTextGrowsToFit()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, captions);
+        while (captions.size() < 4)
+            captions << QString();
+        TfrmDialog dialog;
+        QRect label;
+        QSize size;
+        QRect frame;
+        QList<QRect> buttons;
+        int needed = 0;
+        int neededWidth = 0;
+        whenWaiting(&dialog, [&] {
+            QApplication::processEvents();
+            auto *shown = dialog.findChild<QLabel *>("LabelMessage");
+            label = shown->geometry();
+            needed = shown->heightForWidth(label.width());
+            neededWidth = shown->fontMetrics()
+                              .boundingRect(QRect(0, 0, label.width(), 1 << 20), Qt::TextWordWrap, shown->text())
+                              .width();
+            size = dialog.size();
+            frame = dialog.geometry();
+            for (QPushButton *button : dialog.buttons())
+                buttons << button->geometry();
+            dialog.buttons().first()->click();
+        });
+        QCOMPARE(dialog.showMessage("Figyelmeztetés", 1, text, captions[0], captions[1], captions[2], captions[3]),
+            buttonResult(captions[0]));
+        QVERIFY(size.width() >= 345 && size.height() >= 103);
+        QCOMPARE(label.topLeft(), QPoint(72, 16));
+        QVERIFY(label.width() >= 265 && label.height() >= 54);
+        QVERIFY2(needed <= label.height(), qPrintable(QString("%1 > %2").arg(needed).arg(label.height())));
+        QVERIFY(neededWidth <= label.width());
+        QCOMPARE(size, QSize(label.width() + 80, label.height() + 49));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+        for (const QRect &button : buttons) {
+            QCOMPARE(button.top(), label.bottom() + 3);
+            QVERIFY(button.left() >= 0 && button.right() < size.width());
+        }
+        if (QTest::currentDataTag() == QByteArray("short"))
+            QCOMPARE(size, QSize(345, 103));
+    }
+
+    // More text than the screen can hold: the dialog stops at the screen's edges.
+    void hugeTextStaysOnTheScreen()
     {
         TfrmDialog dialog;
         QString longText;
-        for (int i = 0; i < 60; ++i)
+        for (int i = 0; i < 200; ++i)
             longText += QString("A %1. sor egy nagyon hosszú üzenet része,\r").arg(i);
-        longText += QString(400, 'x'); // one word wider than the label
-        QSize size;
-        QRect labelGeometry;
-        QRect firstButton;
+        QRect frame;
         whenWaiting(&dialog, [&] {
             QApplication::processEvents();
-            size = dialog.size();
-            labelGeometry = dialog.findChild<QLabel *>("LabelMessage")->geometry();
-            firstButton = dialog.buttons().first()->geometry();
+            frame = dialog.geometry();
             dialog.buttons().first()->click();
         });
         QCOMPARE(dialog.showMessage("Információ", 3, longText, "OK"), 1);
-        QCOMPARE(size, QSize(345, 103));
-        QCOMPARE(labelGeometry, QRect(72, 16, 265, 54));
-        QCOMPARE(firstButton.topLeft(), QPoint(132, 72));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+        QVERIFY(frame.height() > 103);
     }
 
     void progressNotice()

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTreeView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,6 +53,39 @@ private slots:
         QVERIFY(!captions.isEmpty());
         for (const char *english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
             QVERIFY2(!captions.contains(QLatin1String(english)), qPrintable(captions.join(", ")));
+    }
+
+    // The file dialog's list: a folder's type and the modification dates in Hungarian.
+    void fileDialogListInHungarian()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("mentesek"));
+        QFile file(dir.filePath("leltar.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 10), QTime(14, 5)), QFileDevice::FileModificationTime));
+        file.close();
+        QFileDialog dialog(nullptr, "Megnyitás", dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        UiQtTranslation::hungarianFileList(dialog);
+        dialog.show();
+        auto *view = dialog.findChild<QTreeView *>("treeView");
+        QVERIFY(view);
+        QAbstractItemModel *model = view->model();
+        const QModelIndex root = view->rootIndex();
+        QTRY_COMPARE(model->rowCount(root), 2);
+        QStringList types;
+        QStringList dates;
+        QStringList headers;
+        for (int column = 0; column < model->columnCount(root); ++column)
+            headers << model->headerData(column, Qt::Horizontal).toString();
+        for (int row = 0; row < 2; ++row) {
+            types << model->index(row, 2, root).data().toString();
+            dates << model->index(row, 3, root).data().toString();
+        }
+        QVERIFY2(!types.contains("Folder"), qPrintable(types.join(", ")));
+        QVERIFY2(dates.contains("2026.12.10. 14:05"), qPrintable(dates.join(", ")));
+        for (const QString &header : headers)
+            QVERIFY2(!QStringList({"Name", "Size", "Type", "Kind", "Date Modified"}).contains(header), qPrintable(header));
     }
 
     void calendarInHungarian()
