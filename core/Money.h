@@ -15,6 +15,10 @@ class Money
 public:
     static constexpr int Decimals = 4;
     static constexpr qint64 Scale = 10000;
+    // The largest amount one voucher item may hold as a price or a total (ten thousand million):
+    // far above any kitchen's use, and small enough that net + VAT, and the values of ninety
+    // thousand such items added up, stay inside the range. The stock engine refuses larger ones.
+    static constexpr qint64 AmountLimit = 10'000'000'000LL;
 
     constexpr Money() = default;
     static constexpr Money fromUnits(qint64 units) { return Money(units); }
@@ -27,6 +31,11 @@ public:
 
     constexpr qint64 units() const { return m_units; }
     constexpr bool isZero() const { return m_units == 0; }
+    // Whether the amount lies within ±AmountLimit.
+    constexpr bool withinAmountLimit() const
+    {
+        return m_units >= -AmountLimit * Scale && m_units <= AmountLimit * Scale;
+    }
     double toDouble() const { return double(m_units) / double(Scale); }
     // Plain text with "." and all four decimals: "-1234.5600" (reads back with fromText).
     QString toString() const;

@@ -5,6 +5,7 @@
 #include "menu/RationDraft.h"
 #include "menu/RationInput.h"
 #include "menu/RationSql.h"
+#include "stock/ItemChecks.h"
 #include "stock/MovementTable.h"
 #include "stock/StockMessages.h"
 #include "stock/StockRecalculator.h"
@@ -170,6 +171,10 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         row.stat = true;
         row.keszletMenny = MovementRow::InProgress;
         row.keszletErtek = row.kiAr = row.beAr = row.afaErtek = row.brutto = row.tetelErtek = Marker;
+        if (const Refusal refusal = ItemChecks::check(table, row)) {
+            outcome.refusal = refusal;
+            return;
+        }
         MovementTable::Pass pass;
         if (voucherStored)
             pass = table.pass(row, 0);

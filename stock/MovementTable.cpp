@@ -80,6 +80,25 @@ bool MovementTable::numberTaken(const QString &bizSzam) const
     return query.next() && query.value(0).toInt() > 0;
 }
 
+bool MovementTable::vatCodeExists(const QString &afaKod) const
+{
+    QSqlQuery &query
+        = m_statements.run(QStringLiteral("SELECT COUNT(*) FROM \"Afa\" WHERE \"Afakod\" = ?"), {afaKod});
+    return query.next() && query.value(0).toInt() > 0;
+}
+
+MovementTable::MaterialVat MovementTable::materialVat(const QString &fokSzla, const QString &nyilvSzam) const
+{
+    QSqlQuery &query = m_statements.run(
+        QStringLiteral(
+            "SELECT \"Megnevezes\", \"AfaCsoport\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
+        {fokSzla, nyilvSzam});
+    MaterialVat material;
+    if (query.next())
+        material = MaterialVat {query.value(0).toString(), query.value(1).toString()};
+    return material;
+}
+
 MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
 {
     Pass pass;

@@ -27,6 +27,15 @@ public:
     // The material's quantity decimals (Kerekites); none when the material does not exist.
     std::optional<int> materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const;
     bool numberTaken(const QString &bizSzam) const;
+    // Whether the VAT code names a row of Afa.
+    bool vatCodeExists(const QString &afaKod) const;
+    // The material's name and VAT group (AfaCsoport); both empty when the material does not exist.
+    struct MaterialVat
+    {
+        QString megnevezes;
+        QString afaCsoport;
+    };
+    MaterialVat materialVat(const QString &fokSzla, const QString &nyilvSzam) const;
 
     // The pass over the rows other than `exceptId`.
     struct Pass

@@ -2,6 +2,12 @@
 
 #include "core/Rounding.h"
 
+namespace {
+
+const Money OneUnit = Money::fromUnits(Money::Scale);
+
+} // namespace
+
 Recalculation::Outcome Recalculation::run(Balance start, QList<Row> &rows, int kerekites, bool kiadAr)
 {
     Outcome outcome;
@@ -13,13 +19,17 @@ Recalculation::Outcome Recalculation::run(Balance start, QList<Row> &rows, int k
             // The average price before the issue.
             const Money price = quantity > 0 ? value.dividedBy(quantity).value_or(Money()) : Money();
             quantity = Rounding::round(quantity - row.quantity, kerekites);
-            Money amount = kiadAr ? row.value : price.multiplied(row.quantity);
-            if (!kiadAr && quantity == 0)
+            // A value of -1 or less is no typed value: the in-progress marker of a row being
+            // posted (an issue by menu writes no value of its own). Such a row is priced at the
+            // average even with KiadAr on.
+            const bool typed = kiadAr && row.value > -OneUnit;
+            Money amount = typed ? row.value : price.multiplied(row.quantity);
+            if (!typed && quantity == 0)
                 amount = value;
             value -= amount;
             if (quantity == 0)
                 value = Money();
-            if (!kiadAr)
+            if (!typed)
                 row.value = amount;
             row.averagePrice = price;
             if (kiadAr)

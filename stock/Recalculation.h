@@ -53,8 +53,9 @@ public:
 
     // Walks the rows from `start` (the balance after the row just before the first one), rounding
     // quantities to `kerekites` decimals. With `kiadAr` on an issue subtracts its typed value,
-    // otherwise its quantity times the average price before it; an issue that empties the stock
-    // subtracts exactly the value left, so the value becomes 0 and stays the sum of the stored row
-    // values. Every row is computed even after a negative one.
+    // otherwise (and always when its value is -1 or less, the mark of a row not priced yet) its
+    // quantity times the average price before it; such an issue that empties the stock subtracts
+    // exactly the value left, so the value becomes 0 and stays the sum of the stored row values.
+    // Every row is computed even after a negative one.
     static Outcome run(Balance start, QList<Row> &rows, int kerekites, bool kiadAr);
 };

@@ -2,6 +2,7 @@
 
 #include "core/Messenger.h"
 #include "core/Rounding.h"
+#include "stock/ItemChecks.h"
 #include "stock/MovementTable.h"
 #include "stock/StockMessages.h"
 #include "stock/StockRecalculator.h"
@@ -32,6 +33,17 @@ bool isVoucherNumber(const QString &text)
             return false;
     }
     return true;
+}
+
+// Only a movement type of Mozgnem, with a direction of "BE" or "KI", is recorded.
+bool isDirection(const QString &bk)
+{
+    return bk == QLatin1String("BE") || bk == QLatin1String("KI");
+}
+
+QString unknownMovementType()
+{
+    return QStringLiteral("Hibás értékadás!\rNem létező mozgásnemet adott meg!");
 }
 
 void addNotices(StockOutcome &outcome, const MaterialStock &material)
@@ -171,7 +183,7 @@ Refusal StockLedger::checkItem(
         if (newMode && (row.tetelMenny == 0 || row.beAr < Money()))
             return Refusal::error(StockMessages::zeroQuantity(), FocusQuantity);
     }
-    return Refusal();
+    return ItemChecks::check(table, row);
 }
 
 StockOutcome StockLedger::record(const StockItem &item)
@@ -179,9 +191,11 @@ StockOutcome StockLedger::record(const StockItem &item)
     return inTransaction(m_db, [&](StockOutcome &outcome) {
         MovementTable table(m_db);
         VoucherNumbers numbers(m_db);
-        QString bk = table.direction(item.mozgnem);
-        if (bk.isEmpty())
-            bk = QStringLiteral("BE");
+        const QString bk = table.direction(item.mozgnem);
+        if (!isDirection(bk)) {
+            outcome.refusal = Refusal::error(unknownMovementType(), FocusMovementType);
+            return;
+        }
         MovementRow row = rowFor(item, bk);
         // A proposal that another computer has taken meanwhile is proposed afresh; a typed
         // number joins its voucher.
@@ -221,6 +235,10 @@ StockOutcome StockLedger::change(qint64 raktAzon, const StockItem &item)
         const QDate closed = table.closingDate();
         if (closed.isValid() && old->datum <= closed) {
             outcome.refusal = warningRefusal(StockMessages::closedMonth(), FocusDate);
+            return;
+        }
+        if (!isDirection(table.direction(item.mozgnem))) {
+            outcome.refusal = Refusal::error(unknownMovementType(), FocusMovementType);
             return;
         }
         MovementRow row = rowFor(item, old->bk);

@@ -93,7 +93,7 @@ StockRecalculator::Result StockRecalculator::run(
 
     // Built once: the calculation order is the same for every material.
     static const QString startSql = QStringLiteral(
-        "SELECT \"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
+        "SELECT \"KeszletMenny\", \"KeszletErtek\", \"KiAr\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
         "AND \"Datum\" < ? ORDER BY ")
         + orderBy(true) + QStringLiteral(" LIMIT 1");
     static const QString select = QStringLiteral(
@@ -104,14 +104,19 @@ StockRecalculator::Result StockRecalculator::run(
     static const QString walkAllSql = select + QStringLiteral(" ORDER BY ") + orderBy(false);
 
     Recalculation::Balance start;
+    // The price of the row before the walk (its KiAr: the average after a receipt, before an
+    // issue): the register price when no row is left from `from` on.
+    Money startPrice;
     if (from.isValid()) {
         PreparedStatement &query = statement(startSql);
         query.bindText(0, fokSzla);
         query.bindText(1, nyilvSzam);
         query.bindDate(2, from);
         exec(query);
-        if (query.next())
+        if (query.next()) {
             start = Recalculation::Balance {query.real(0), query.money(1)};
+            startPrice = query.money(2);
+        }
         query.finish();
     }
 
@@ -200,8 +205,9 @@ StockRecalculator::Result StockRecalculator::run(
     MaterialStock &material = result.material;
     material.keszletMennyiseg = outcome.end.quantity;
     material.keszletErtek = outcome.end.value;
-    if (outcome.hasPrice)
-        material.nyilvAr = outcome.lastPrice;
+    // The price of the material's last row, also when its latest rows were deleted or moved
+    // away; 0 when it has no row left.
+    material.nyilvAr = outcome.hasPrice ? outcome.lastPrice : startPrice;
     if (material.found) {
         PreparedStatement &update = statement(
             QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "

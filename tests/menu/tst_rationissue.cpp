@@ -212,6 +212,10 @@ private slots:
             TestEngines::newRow(engine, "voucher number not eight digits")
                 << "number"
                 << "Hibás értékadás!\rA bizonylat sorszáma csak pozitív egész szám lehet!";
+            TestEngines::newRow(engine, "a VAT group without a VAT row")
+                << "vat"
+                << "A(z) Liszt anyag ÁFA csoportjának (09) nincs a bizonylat dátumán érvényes ÁFA kulcsa!\rVegye fel "
+                   "az ÁFA kódok között, a tétel nem lett rögzítve.";
         }
     }
 
@@ -232,6 +236,8 @@ private slots:
             QVERIFY(issued.changeTotal(rationKey("100", "0001"), 11).isNull());
         if (change == QLatin1String("number"))
             voucher = RationIssueHeader {QStringLiteral("12"), false};
+        if (change == QLatin1String("vat"))
+            QVERIFY(query.exec(QStringLiteral("UPDATE \"Anyag\" SET \"AfaCsoport\" = '09' WHERE \"NyilvSzam\" = '0001'")));
         if (change == QLatin1String("twice"))
             issued.restore(issued.lines(), issued.totals() + QList<RationTotal> {issued.totals().constLast()});
         // Voucher 00000009 of the ration date already holds an issue of flour, or of salt.

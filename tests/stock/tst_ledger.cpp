@@ -8,6 +8,7 @@
 
 #include <QSqlQuery>
 #include <QtTest>
+#include <limits>
 
 using namespace StockFixture;
 
@@ -181,6 +182,34 @@ private slots:
             TestEngines::newRow(engine, "issue before the receipt")
                 << "early" << warning << 1 << "A készletek negatívba fordulnának, így\ra rekord nem lett rögzítve!"
                 << "edtMennyiseg";
+            // Whatever the caller, the engine records only numbers that the fields and Money hold,
+            // a known movement type and a VAT row.
+            const QString badQuantity
+                = "Hibás mennyiség!\rA mennyiség csak -1 000 000 000 és 1 000 000 000 közötti szám lehet!";
+            const QString badAmount = "Hibás összeg!\rEgy tétel egységára és értéke legfeljebb 10 000 000 000 Ft "
+                                      "lehet!\rA tétel nem lett rögzítve.";
+            TestEngines::newRow(engine, "infinite quantity") << "inf" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "quantity not a number") << "nan" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "quantity beyond the limit")
+                << "hugeQuantity" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "infinite issue") << "infIssue" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "price beyond the limit")
+                << "hugePrice" << "HIBA!" << 2 << badAmount << "fleNEar";
+            TestEngines::newRow(engine, "value beyond the limit")
+                << "hugeValue" << "HIBA!" << 2 << badAmount << "fleNEar";
+            TestEngines::newRow(engine, "unknown movement type")
+                << "movementType" << "HIBA!" << 2 << "Hibás értékadás!\rNem létező mozgásnemet adott meg!"
+                << "dbcMozgnem";
+            const QString noVat = "A(z) Liszt anyag ÁFA csoportjának (09) nincs a bizonylat dátumán érvényes ÁFA "
+                                  "kulcsa!\rVegye fel az ÁFA kódok között, a tétel nem lett rögzítve.";
+            TestEngines::newRow(engine, "VAT group without a VAT row") << "noVat" << "HIBA!" << 2 << noVat << "dbcAfa";
+            TestEngines::newRow(engine, "issue of a VAT group without a VAT row")
+                << "noVatIssue" << "HIBA!" << 2 << noVat << "dbcAfa";
+            TestEngines::newRow(engine, "unknown VAT code")
+                << "vatCode" << "HIBA!" << 2
+                << "A(z) Liszt anyag ÁFA csoportjának (01) nincs a bizonylat dátumán érvényes ÁFA kulcsa!\rVegye fel "
+                   "az ÁFA kódok között, a tétel nem lett rögzítve."
+                << "dbcAfa";
         }
     }
 
@@ -199,6 +228,13 @@ private slots:
         opening.mozgnem = "00";
         w.record(opening);
         w.record(issue("00000003", day(3, 5), "0001", 4));
+        if (kind.startsWith("noVat")) {
+            // The group has a VAT row from a later date only: the screen preselects none.
+            QSqlQuery query(w.wh);
+            QVERIFY(query.exec("UPDATE \"Anyag\" SET \"AfaCsoport\" = '09' WHERE \"NyilvSzam\" = '0001'"));
+            QVERIFY(query.exec("INSERT INTO \"Afa\" (\"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\") "
+                               "VALUES ('09', '09', '2025-12-01', 5)"));
+        }
         const QStringList before = w.snapshot();
 
         StockItem item = receipt("00000009", day(3, 10), "0001", 1, "100");
@@ -226,6 +262,26 @@ private slots:
             item = receipt("00000009", day(3, 2), "0001", -7, "100");
         else if (kind == "early")
             item = issue("00000009", day(3, 1), "0001", 7);
+        else if (kind == "inf")
+            item.quantity = std::numeric_limits<double>::infinity();
+        else if (kind == "nan")
+            item.quantity = std::numeric_limits<double>::quiet_NaN();
+        else if (kind == "hugeQuantity")
+            item = receipt("00000009", day(3, 10), "0001", 1000000000.01, "0.01");
+        else if (kind == "infIssue")
+            item = issue("00000009", day(3, 10), "0001", std::numeric_limits<double>::infinity());
+        else if (kind == "hugePrice")
+            item = receipt("00000009", day(3, 10), "0001", 2, "900000000000000");
+        else if (kind == "hugeValue")
+            item = receipt("00000009", day(3, 10), "0001", 1000000, "10000.01");
+        else if (kind == "movementType")
+            item.mozgnem = "99";
+        else if (kind == "noVat")
+            item.afaKod.clear();
+        else if (kind == "noVatIssue")
+            item = issue("00000009", day(3, 10), "0001", 1), item.afaKod.clear();
+        else if (kind == "vatCode")
+            item.afaKod = "77";
 
         const StockOutcome outcome = w.ledger().record(item);
         QCOMPARE(outcome.refusal.caption, caption);
@@ -247,6 +303,9 @@ private slots:
         QVERIFY(w.record(receipt("00000002", day(3, 2), "0001", -4, "100")) > 0);
         QVERIFY(w.record(issue("00000003", day(3, 3), "0001", 0)) > 0);
         compareMaterial(w, "0001", 6, "600", "100");
+        // The largest quantity at a price that makes the largest value.
+        QVERIFY(w.record(receipt("00000004", day(3, 4), "0002", 1000000000, "10")) > 0);
+        compareMaterial(w, "0002", 1000000000, "10000000000", "10");
     }
 
     void backDatedReceiptRepricesLaterIssues_data() { TestEngines::addRows(); }
@@ -415,7 +474,7 @@ private slots:
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QVERIFY(outcome.raktAzon != id);
         QCOMPARE(w.value(QString("SELECT COUNT(*) FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(id)).toInt(), 0);
-        compareMaterial(w, "0001", 0, "0", "100");
+        compareMaterial(w, "0001", 0, "0", "0");
         // 12 units worth 1100 before the issue of 2: average 91.6667.
         QCOMPARE(w.value(QString("SELECT \"KiAr\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1").arg(issued)).toDouble(),
             91.6667);
@@ -474,9 +533,112 @@ private slots:
         QVERIFY(w.ledger().remove(issued).ok());
         compareMaterial(w, "0001", 10, "1000", "100");
         QVERIFY(w.ledger().remove(onlyReceipt).ok());
-        compareMaterial(w, "0001", 0, "0", "100");
+        compareMaterial(w, "0001", 0, "0", "0");
         QCOMPARE(w.ledger().remove(onlyReceipt).refusal.text,
             QString("A tételt időközben törölték vagy módosították!\rFrissítse a listát!"));
+    }
+
+    // The register price is that of the material's last remaining row (0 with none), also when
+    // the latest rows are deleted or moved to another material and no row is walked.
+    void registerPriceAfterTheLatestRowGoes_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("priceBefore");
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("price");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "latest receipt deleted") << "receipt" << "550" << 10.0 << "1000" << "100";
+            TestEngines::newRow(engine, "issue left last") << "issue" << "250" << 5.0 << "500" << "100";
+            TestEngines::newRow(engine, "latest receipt moved away") << "moved" << "550" << 10.0 << "1000" << "100";
+            TestEngines::newRow(engine, "only row deleted") << "only" << "100" << 0.0 << "0" << "0";
+        }
+    }
+
+    void registerPriceAfterTheLatestRowGoes()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, kind);
+        QFETCH(QString, priceBefore);
+        QFETCH(double, quantity);
+        QFETCH(QString, value);
+        QFETCH(QString, price);
+        Warehouse w(engine);
+        const qint64 first = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
+        qint64 latest = first;
+        if (kind == "issue") {
+            w.record(issue("00000002", day(3, 2), "0001", 5));
+            latest = w.record(receipt("00000003", day(3, 3), "0001", 5, "400"));
+        } else if (kind != "only") {
+            latest = w.record(receipt("00000002", day(3, 2), "0001", 10, "1000"));
+        }
+        QCOMPARE(Sql::toMoney(w.value("SELECT \"NyilvAr\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0001'")),
+            money(priceBefore));
+
+        const StockOutcome outcome = kind == "moved"
+            ? w.ledger().change(latest, receipt("00000002", day(3, 2), "0002", 10, "1000"))
+            : w.ledger().remove(latest);
+        QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
+        compareMaterial(w, "0001", quantity, value, price);
+        if (kind == "moved")
+            compareMaterial(w, "0002", 10, "10000", "1000");
+    }
+
+    // An issue row still holding the in-progress marker as its value (as the issue by menu writes
+    // it) is priced at the average price also with typed issue values, and stores that value.
+    void markedIssueIsPricedAtTheAverage_data() { TestEngines::addRows(); }
+    void markedIssueIsPricedAtTheAverage()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        w.record(receipt("00000001", day(3, 1), "0001", 10, "100"), true);
+        const Money marker = Money::fromUnits(qint64(MovementRow::InProgress) * Money::Scale);
+        MovementRow row = voucherItem("KI", "07", "00000002", day(3, 5), "100", "0001", "00001", "01", "0", "0", "0");
+        row.tetelMenny = 3;
+        row.stat = true;
+        row.keszletMenny = MovementRow::InProgress;
+        row.keszletErtek = row.kiAr = row.beAr = row.afaErtek = row.brutto = row.tetelErtek = marker;
+        const qint64 id = addRow(w.wh, row);
+        QVERIFY2(w.ledger(true).recalculate("100", "0001").ok(), "recalculation refused");
+        QSqlQuery stored(w.wh);
+        QVERIFY(stored.exec(QString("SELECT \"TetelErtek\", \"KiAr\", \"BeAr\", \"AfaErtek\", \"Brutto\", "
+                                    "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"RaktAzon\" = %1")
+                                .arg(id))
+            && stored.next());
+        QCOMPARE(Sql::toMoney(stored.value(0)), money("300"));
+        QCOMPARE(Sql::toMoney(stored.value(1)), money("100"));
+        QCOMPARE(Sql::toMoney(stored.value(2)), money("100"));
+        QCOMPARE(Sql::toMoney(stored.value(3)), money("81"));
+        QCOMPARE(Sql::toMoney(stored.value(4)), money("381"));
+        QCOMPARE(stored.value(5).toDouble(), 7.0);
+        QCOMPARE(Sql::toMoney(stored.value(6)), money("700"));
+        compareMaterial(w, "0001", 7, "700", "100");
+    }
+
+    // A change passes the same engine checks as a new item: numbers the fields hold, a known
+    // movement type; a typed issue value beyond the limit is refused too.
+    void changesAndTypedValuesBeyondTheLimits_data() { TestEngines::addRows(); }
+    void changesAndTypedValuesBeyondTheLimits()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        const qint64 id = w.record(receipt("00000001", day(3, 1), "0001", 10, "100"));
+        const QStringList before = w.snapshot();
+
+        StockItem changed = receipt("00000001", day(3, 1), "0001", 10, "100");
+        changed.quantity = std::numeric_limits<double>::quiet_NaN();
+        QCOMPARE(w.ledger().change(id, changed).refusal.focus, QString("edtMennyiseg"));
+        changed = receipt("00000001", day(3, 1), "0001", 10, "100");
+        changed.mozgnem = "99";
+        QCOMPARE(w.ledger().change(id, changed).refusal.text, QString("Hibás értékadás!\rNem létező mozgásnemet adott meg!"));
+        changed = receipt("00000001", day(3, 1), "0001", 10, "100");
+        changed.afaKod.clear();
+        QCOMPARE(w.ledger().change(id, changed).refusal.focus, QString("dbcAfa"));
+        const StockOutcome typed = w.ledger(true).record(issue("00000002", day(3, 2), "0001", 1, "10000000000.01"));
+        QCOMPARE(typed.refusal.focus, QString("fleKiadAr"));
+        QCOMPARE(w.snapshot(), before);
+        QVERIFY(w.ledger(true).record(issue("00000002", day(3, 2), "0001", 1, "10000000000")).ok());
     }
 
     void wholeIssueVoucherIsDeletedAllOrNothing_data() { TestEngines::addRows(); }

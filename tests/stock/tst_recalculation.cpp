@@ -117,6 +117,20 @@ private slots:
         QTest::newRow("typed value with the quantity zero")
             << true << 2 << "0 0"
             << "BE 10 1000; KI 0 50" << -1 << "10/1000/100/1000;10/950/100/50";
+        // A value of -1 or less is the mark of a row not priced yet (an issue by menu): priced at
+        // the average with typed values too, and the price written as its value.
+        QTest::newRow("marked issue with typed values")
+            << true << 2 << "0 0"
+            << "BE 10 1000; KI 3 -101010" << -1 << "10/1000/100/1000;7/700/100/300";
+        QTest::newRow("marked issue emptying the stock")
+            << true << 3 << "0 0"
+            << "BE 3 10; KI 3 -101010" << -1 << "3/10/3.3333/10;0/0/3.3333/10";
+        QTest::newRow("value of -1 with typed values")
+            << true << 2 << "0 0"
+            << "BE 10 1000; KI 4 -1" << -1 << "10/1000/100/1000;6/600/100/400";
+        QTest::newRow("typed value just above -1")
+            << true << 2 << "0 0"
+            << "BE 10 1000; KI 4 -0.9999" << -1 << "10/1000/100/1000;6/1000.9999/100/-0.9999";
     }
 
     void run()

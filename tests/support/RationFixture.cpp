@@ -37,8 +37,8 @@ bool RationFixture::material(const QString &account, const QString &number, cons
     int decimals, double price, double stock)
 {
     return exec(QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", "
-                               "\"Mertekegyseg\", \"Kerekites\", \"NyilvAr\", \"KeszletMennyiseg\", \"KeszletErtek\") "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                               "\"Mertekegyseg\", \"Kerekites\", \"NyilvAr\", \"KeszletMennyiseg\", \"KeszletErtek\", "
+                               "\"AfaCsoport\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, '01')"),
         {account, number, name, unit, decimals, Sql::money(Money::fromDouble(price)), stock,
             Sql::money(Money::fromDouble(price).multiplied(stock))});
 }

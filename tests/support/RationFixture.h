@@ -30,6 +30,7 @@ public:
     };
 
     bool meal(const QString &code, const QString &name, double norm = 0);
+    // A material of VAT group "01" (27 %).
     bool material(const QString &account, const QString &number, const QString &name, const QString &unit, int decimals,
         double price = 0, double stock = 0);
     bool recipe(const QString &code, const QString &name, const QList<Ingredient> &ingredients);
