@@ -2,8 +2,13 @@
 
 #include "core/TextCodec.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <unistd.h>
 
 IniFile::IniFile(const QString &path)
     : m_path(path)
@@ -25,18 +30,69 @@ bool IniFile::load()
     return true;
 }
 
+namespace {
+
+// Writes every byte and pushes it to the disk; false on any shortfall (a full disk).
+bool writeThrough(QFile &file, const QByteArray &content)
+{
+    return file.write(content) == content.size() && file.flush() && ::fsync(file.handle()) == 0;
+}
+
+// A new file beside the original, renamed over it only once all of it is on the disk: a failed
+// write leaves the original as it was.
+enum class Replaced { Done, Failed, NoRoomBeside };
+Replaced replaceBeside(const QString &path, const QByteArray &content)
+{
+    const QFileInfo info(path);
+    QTemporaryFile file(info.absoluteDir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX")));
+    if (!file.open())
+        return Replaced::NoRoomBeside;
+    if (info.exists())
+        file.setPermissions(info.permissions());
+    if (!writeThrough(file, content))
+        return Replaced::Failed;
+    file.close();
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return Replaced::Failed;
+    file.setAutoRemove(false);
+    return Replaced::Done;
+}
+
+// Where no file can be made beside it (a read-only folder) the file itself is overwritten without
+// being cut first, so its own space takes the original back after a failed write.
+bool rewriteInPlace(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return false;
+    const QByteArray original = file.readAll();
+    if (file.seek(0) && writeThrough(file, content) && file.resize(content.size()))
+        return ::fsync(file.handle()) == 0;
+    if (file.seek(0) && file.write(original) == original.size())
+        file.resize(original.size());
+    ::fsync(file.handle());
+    return false;
+}
+
+} // namespace
+
 bool IniFile::save() const
 {
     if (m_unreadable)
         return false;
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    const QFileInfo info(m_path);
+    // A link stays a link: its target is written.
+    const QString path = info.isSymLink() ? info.symLinkTarget() : m_path;
     const QByteArray content = bytes();
-    if (file.write(content) != content.size())
+    switch (replaceBeside(path, content)) {
+    case Replaced::Done:
+        return true;
+    case Replaced::Failed:
         return false;
-    return file.commit();
+    case Replaced::NoRoomBeside:
+        break;
+    }
+    return QFileInfo::exists(path) && rewriteInPlace(path, content);
 }
 
 IniFile::Line IniFile::parseLine(const QByteArray &text, const QByteArray &end)

@@ -17,8 +17,9 @@ public:
     // Reads the file; a missing file is an empty one. False when the file exists but cannot be
     // read: save() then refuses, since it would drop every other key.
     bool load();
-    // Writes the whole file; false when it cannot be written or was unreadable. Where no file
-    // can be created beside it (a read-only folder) a writable file is overwritten in place.
+    // Writes the whole file; false when it cannot be written or was unreadable, and then the file
+    // on the disk is the original byte for byte. Where no file can be created beside it (a
+    // read-only folder) a writable file is overwritten in place.
     bool save() const;
 
     // The file's content as bytes and back, without touching the disk.

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 QByteArray fileBytes(const QString &path)
@@ -39,6 +42,32 @@ QMap<QPair<QString, QString>, QString> answers(const IniFile &ini, const QString
     }
     return found;
 }
+
+// Lets this process write files of at most `bytes` bytes while it lives: a write beyond fails as
+// on a full disk (EFBIG instead of ENOSPC), for root as well.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved {};
+    void (*m_signal)(int) = nullptr;
+    bool m_active = false;
+};
 
 } // namespace
 
@@ -168,9 +197,55 @@ private slots:
         QVERIFY(ini.load());
         QVERIFY(ini.setValue("A", "x", "2"));
         const bool saved = ini.save();
+        // In place too, a write that runs out of space gives the original back.
+        IniFile longer(path);
+        QVERIFY(longer.load());
+        QVERIFY(longer.setValue("A", "x", QString(500, QLatin1Char('9'))));
+        bool savedLonger = true;
+        {
+            FileSizeLimit full(64);
+            savedLonger = longer.save();
+        }
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(saved);
+        QVERIFY(!savedLonger);
         QCOMPARE(fileBytes(path), QByteArray("; marad\r\n[A]\r\nx=2\r\n"));
+    }
+
+    // A write that runs out of space (a full disk) leaves the original file byte for byte and
+    // says so; no half-written file is left beside it.
+    void failedWriteKeepsTheOriginal_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("valueLength");
+        QTest::newRow("nothing can be written") << 0 << 10;
+        QTest::newRow("the new file is cut short") << 48 << 200;
+        QTest::newRow("cut beyond the write buffer") << 20000 << 40000;
+    }
+    void failedWriteKeepsTheOriginal()
+    {
+        QFETCH(int, limit);
+        QFETCH(int, valueLength);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("salvia.ini");
+        const QByteArray original("; marad\r\n[Adatbazis]\r\nPath=/adat/salvia\r\n[A]\r\nx=1\r\n");
+        QVERIFY(writeBytes(path, original));
+        IniFile ini(path);
+        QVERIFY(ini.load());
+        QVERIFY(ini.setValue("A", "x", QString(valueLength, QLatin1Char('9'))));
+        bool saved = true;
+        {
+            FileSizeLimit full(limit);
+            QVERIFY(full.active());
+            saved = ini.save();
+        }
+        QVERIFY(!saved);
+        QCOMPARE(fileBytes(path), original);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"salvia.ini"});
+        // Once there is room the same save goes through.
+        QVERIFY(ini.save());
+        QCOMPARE(IniFile(path).load(), true);
+        QCOMPARE(fileBytes(path).size(), original.size() - 1 + valueLength);
     }
 
     // Damaged and random files: reading and writing back unchanged gives the same bytes; a value
