@@ -301,7 +301,7 @@ Refusal CodeTableStore::insert(const CodeEntry &entry)
     {
         TransactionGuard guard(m_db);
         if (!guard.isActive())
-            return WriteFailure::busy();
+            return WriteFailure::failed(guard.error());
         const Checked<bool> there = present(key);
         if (!there.ok())
             return there.refusal;
@@ -320,7 +320,7 @@ Refusal CodeTableStore::insert(const CodeEntry &entry)
             query.addBindValue(value);
         if (query.exec() && guard.commit())
             return Refusal();
-        error = query.lastError().isValid() ? query.lastError() : m_db.lastError();
+        error = query.lastError().isValid() ? query.lastError() : guard.error();
     }
     // A unique key that another computer filled in between still reads as "already exists".
     if (exists(key))
@@ -335,7 +335,7 @@ Refusal CodeTableStore::update(const QString &key, const CodeEntry &entry)
         return values.refusal;
     TransactionGuard guard(m_db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     if (const Refusal refused = checkModify(key))
         return refused;
     // The direction of a movement type that vouchers already use stays as it is.
@@ -360,7 +360,7 @@ Refusal CodeTableStore::update(const QString &key, const CodeEntry &entry)
     if (query.numRowsAffected() == 0)
         return WriteFailure::vanished();
     if (!guard.commit())
-        return WriteFailure::failed(m_db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 
@@ -368,7 +368,7 @@ Refusal CodeTableStore::remove(const QString &key)
 {
     TransactionGuard guard(m_db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     if (const Refusal refused = checkDelete(key))
         return refused;
     QSqlQuery query(m_db);
@@ -377,7 +377,7 @@ Refusal CodeTableStore::remove(const QString &key)
     if (!query.exec())
         return WriteFailure::failed(query.lastError());
     if (!guard.commit())
-        return WriteFailure::failed(m_db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 

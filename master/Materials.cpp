@@ -165,7 +165,7 @@ Refusal insert(QSqlDatabase db, const MaterialEntry &entry)
     {
         TransactionGuard guard(db);
         if (!guard.isActive())
-            return WriteFailure::busy();
+            return WriteFailure::failed(guard.error());
         const Checked<bool> there = exists(db, e.ledger, number);
         if (!there.ok())
             return there.refusal;
@@ -193,7 +193,7 @@ Refusal insert(QSqlDatabase db, const MaterialEntry &entry)
             if (!error.isValid() && guard.commit())
                 return Refusal();
             if (!error.isValid())
-                error = db.lastError();
+                error = guard.error();
         } else {
             error = query.lastError();
         }
@@ -210,7 +210,7 @@ Refusal update(QSqlDatabase db, const MaterialEntry &entry)
         return refused;
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     const QList<std::pair<QString, QVariant>> values = masterValues(entry);
     QStringList assignments;
     for (const auto &value : values)
@@ -230,7 +230,7 @@ Refusal update(QSqlDatabase db, const MaterialEntry &entry)
     if (error.isValid())
         return WriteFailure::failed(error);
     if (!guard.commit())
-        return WriteFailure::failed(db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 
@@ -283,7 +283,7 @@ Refusal remove(QSqlDatabase db, const QString &ledger, const QString &registerNu
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     if (const Refusal refused = checkDelete(db, ledger, registerNumber))
         return refused;
     QSqlQuery query(db);
@@ -299,7 +299,7 @@ Refusal remove(QSqlDatabase db, const QString &ledger, const QString &registerNu
             return WriteFailure::failed(query.lastError());
     }
     if (!guard.commit())
-        return WriteFailure::failed(db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 

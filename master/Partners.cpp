@@ -152,7 +152,7 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
     {
         TransactionGuard guard(db);
         if (!guard.isActive())
-            return WriteFailure::busy();
+            return WriteFailure::failed(guard.error());
         const Checked<bool> there = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
         if (!there.ok())
             return there.refusal;
@@ -167,7 +167,7 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
             query.addBindValue(value);
         if (query.exec() && guard.commit())
             return Refusal();
-        error = query.lastError().isValid() ? query.lastError() : db.lastError();
+        error = query.lastError().isValid() ? query.lastError() : guard.error();
     }
     const Checked<bool> after = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
     if (after.ok() && after.value)
@@ -190,7 +190,7 @@ Refusal update(QSqlDatabase db, const PartnerEntry &entry)
         return refused;
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     QStringList assignments;
     for (const QString &field : Fields)
         assignments << QStringLiteral("\"%1\" = ?").arg(field);
@@ -204,7 +204,7 @@ Refusal update(QSqlDatabase db, const PartnerEntry &entry)
     if (query.numRowsAffected() == 0)
         return WriteFailure::vanished();
     if (!guard.commit())
-        return WriteFailure::failed(db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 
@@ -222,7 +222,7 @@ Refusal remove(QSqlDatabase db, const QString &id)
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     if (const Refusal refused = checkDelete(db, id))
         return refused;
     QSqlQuery query(db);
@@ -231,7 +231,7 @@ Refusal remove(QSqlDatabase db, const QString &id)
     if (!query.exec())
         return WriteFailure::failed(query.lastError());
     if (!guard.commit())
-        return WriteFailure::failed(db.lastError());
+        return WriteFailure::failed(guard.error());
     return Refusal();
 }
 

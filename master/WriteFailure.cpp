@@ -1,5 +1,7 @@
 #include "master/WriteFailure.h"
 
+#include "store/EngineError.h"
+
 #include <QSqlError>
 
 namespace WriteFailure {
@@ -12,10 +14,8 @@ Refusal busy()
 
 Refusal failed(const QSqlError &error)
 {
-    const QString detail = error.text().trimmed();
-    return detail.isEmpty()
-        ? failed()
-        : Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!\r") + detail);
+    return Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!")
+        + EngineError::causeLine(EngineError::cause(error)));
 }
 
 Refusal failed()

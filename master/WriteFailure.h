@@ -9,8 +9,8 @@ namespace WriteFailure {
 
 // The write transaction could not start (another computer has been writing for too long).
 Refusal busy();
-// A statement or the commit failed (disk full, lost connection); the driver's text follows when
-// there is one.
+// A statement, the start or the commit failed: its cause follows in Hungarian ("a lemez
+// megtelt"); a transaction's failure is its guard's error().
 Refusal failed(const QSqlError &error);
 Refusal failed();
 // The row was deleted by another computer meanwhile.

@@ -5,6 +5,7 @@
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -32,13 +33,14 @@ QString issuedWarning()
                           "módosítsa!");
 }
 
-static bool exec(QSqlDatabase db, const QString &sql, const QVariantList &values)
+// The statement's error; invalid when it ran.
+static QSqlError exec(QSqlDatabase db, const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(db);
     query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
-    return query.exec();
+    return query.exec() ? QSqlError() : query.lastError();
 }
 
 Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count, const QDate &closedThrough)
@@ -47,26 +49,27 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
         return MenuGuards::closedMonth();
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     const Entry entry = read(db, date, meal);
     if (count == 0 && entry.issued)
         return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
 
-    bool written = true;
-    if (count == 0)
-        written = !entry.exists
-            || exec(db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
+    QSqlError error;
+    if (count == 0 && entry.exists)
+        error = exec(db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
                 {Sql::date(date), meal});
-    else if (entry.exists)
-        written = exec(db,
+    else if (count != 0 && entry.exists)
+        error = exec(db,
             QStringLiteral("UPDATE \"Letszam\" SET \"Letszam\" = ? WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
             {count, Sql::date(date), meal});
-    else
-        written = exec(db,
+    else if (count != 0)
+        error = exec(db,
             QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
                            "VALUES (?, ?, ?, ?, ?)"),
             {Sql::date(date), meal, count, Sql::flag(false), QString()});
-    return written && guard.commit() ? Refusal() : WriteFailure::failed();
+    if (error.isValid())
+        return WriteFailure::failed(error);
+    return guard.commit() ? Refusal() : WriteFailure::failed(guard.error());
 }
 
 } // namespace Headcount

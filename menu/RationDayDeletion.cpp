@@ -73,7 +73,7 @@ Checked<int> remove(QSqlDatabase db, const QDate &date, const StockOptions &opti
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(db.lastError().text())));
+        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(guard.errorText())));
     int rows = 0;
     try {
         if (const Refusal refusal = removeDay(db, date, options, &rows))
@@ -82,7 +82,7 @@ Checked<int> remove(QSqlDatabase db, const QDate &date, const StockOptions &opti
         return Checked<int>::refused(Refusal::error(StockMessages::databaseError(failure.detail)));
     }
     if (!guard.commit())
-        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(db.lastError().text())));
+        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(guard.errorText())));
     return Checked<int>::accepted(rows);
 }
 

@@ -271,7 +271,7 @@ RationIssueOutcome RationIssue::issue(
     RationIssueOutcome outcome;
     TransactionGuard guard(m_db);
     if (!guard.isActive()) {
-        outcome.refusal = Refusal::error(StockMessages::databaseError(m_db.lastError().text()));
+        outcome.refusal = Refusal::error(StockMessages::databaseError(guard.errorText()));
         return outcome;
     }
     try {
@@ -298,6 +298,6 @@ RationIssueOutcome RationIssue::issue(
         return RationIssueOutcome {Refusal::error(StockMessages::databaseError(failure.detail))};
     }
     if (!guard.commit())
-        return RationIssueOutcome {Refusal::error(StockMessages::databaseError(m_db.lastError().text()))};
+        return RationIssueOutcome {Refusal::error(StockMessages::databaseError(guard.errorText()))};
     return outcome;
 }

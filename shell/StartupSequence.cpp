@@ -15,6 +15,7 @@
 #include "core/Messenger.h"
 #include "store/Database.h"
 #include "store/DatabaseCreator.h"
+#include "store/EngineError.h"
 #include "store/VersionCheck.h"
 
 #include <QDir>
@@ -56,6 +57,12 @@ QString StartupSequence::ownerPartnerFailureText()
     return QStringLiteral("A tulajdonos partner (00001) adatai nem írhatók a raktár partnerei közé!\r");
 }
 
+QString StartupSequence::damagedWarehouseText(const QString &cause)
+{
+    return QStringLiteral("A kiválasztott raktár adatbázisa sérült, ebbe a raktárba a javításig nem lehet írni!")
+        + EngineError::causeLine(cause);
+}
+
 QString StartupSequence::lockMarker()
 {
     return QString(QChar(0x2022));
@@ -83,13 +90,19 @@ StartupSequence::Outcome StartupSequence::run()
     // A server that cannot be asked, or a creation that never finished: say why and end. A new
     // database is offered only where nothing of one is found.
     const DatabaseCreator::Inspection found = DatabaseCreator::inspect(dbPath);
-    if (found.state == DatabaseCreator::State::Unreachable || found.state == DatabaseCreator::State::Unfinished) {
-        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error,
-            found.state == DatabaseCreator::State::Unreachable ? DatabaseCreator::unreachableText(dbPath, found.detail)
-                                                               : DatabaseCreator::unfinishedText(dbPath, found.detail),
-            QStringLiteral("OK"));
+    if (found.state == DatabaseCreator::State::Unreachable || found.state == DatabaseCreator::State::Unfinished
+        || (found.state == DatabaseCreator::State::Incomplete && found.sharedMissing)) {
+        const QString text = found.state == DatabaseCreator::State::Unreachable
+            ? DatabaseCreator::unreachableText(dbPath, found.detail)
+            : found.state == DatabaseCreator::State::Unfinished ? DatabaseCreator::unfinishedText(dbPath, found.detail)
+                                                                : DatabaseCreator::incompleteText(dbPath, found.detail);
+        m_messenger.showMessage(QStringLiteral("HIBA!"), Symbol::Error, text, QStringLiteral("OK"));
         return end(Outcome::NoDatabase);
     }
+    // A database that lost warehouses: the whole ones can still be worked in.
+    if (found.state == DatabaseCreator::State::Incomplete)
+        m_messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
+            DatabaseCreator::missingWarehousesText(dbPath, found.detail), QStringLiteral("OK"));
     // First start: no database where the alias points. The dialog creates one (owner and
     // superuser); without it there is nobody to log in.
     if (found.state == DatabaseCreator::State::Empty && !m_prompts.createDatabase(dbPath))
@@ -119,7 +132,8 @@ StartupSequence::Outcome StartupSequence::run()
         return end(Outcome::LoginFailed);
 
     // 5.
-    WarehouseChoice::choose(m_settings, m_prompts, m_hooks.aliasDirectory(m_settings.bdeAlias()));
+    WarehouseChoice::choose(
+        m_settings, m_prompts, m_hooks.aliasDirectory(m_settings.bdeAlias()), m_messenger, found.missingWarehouses);
     if (m_settings.aktivRaktar() <= 0) {
         m_messenger.showMessage(QStringLiteral("STOP!"), Symbol::Stop, warehouseStopText(), QStringLiteral("OK"));
         return end(Outcome::NoWarehouse);
@@ -142,9 +156,16 @@ StartupSequence::Outcome StartupSequence::run()
     if (!disabled.isEmpty())
         m_window.disableTopMenus(disabled);
 
+    // A damaged warehouse is said at once; nothing is written into it until it is repaired.
+    const QSqlDatabase warehouse = Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar());
+    const QString damage = Database::damage(warehouse);
+    if (!damage.isEmpty())
+        m_messenger.showMessage(
+            QStringLiteral("Figyelmeztetés"), Symbol::Warning, damagedWarehouseText(damage), QStringLiteral("OK"));
+
     // 9. A failure here only warns: the partner is fixed up at the next start.
     QString error;
-    if (!OwnerPartner::update(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()), m_settings, &error))
+    if (damage.isEmpty() && !OwnerPartner::update(warehouse, m_settings, &error))
         m_messenger.showMessage(
             QStringLiteral("Figyelmeztetés"), Symbol::Warning, ownerPartnerFailureText() + error, QStringLiteral("OK"));
 

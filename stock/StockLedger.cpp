@@ -60,7 +60,7 @@ template <typename Body> StockOutcome inTransaction(QSqlDatabase db, Body body)
     StockOutcome outcome;
     TransactionGuard guard(db);
     if (!guard.isActive()) {
-        outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.refusal = Refusal::error(StockMessages::databaseError(guard.errorText()));
         outcome.failed = true;
         return outcome;
     }
@@ -76,7 +76,7 @@ template <typename Body> StockOutcome inTransaction(QSqlDatabase db, Body body)
         return outcome;
     if (!guard.commit()) {
         outcome = StockOutcome();
-        outcome.refusal = Refusal::error(StockMessages::databaseError(db.lastError().text()));
+        outcome.refusal = Refusal::error(StockMessages::databaseError(guard.errorText()));
         outcome.failed = true;
     }
     return outcome;

@@ -103,9 +103,15 @@ QString voucherDeleted()
     return QStringLiteral("A bizonylat sikeresen törölve lett.");
 }
 
-QString databaseError(const QString &detail)
+QString databaseError(const QString &cause)
 {
-    return QStringLiteral("Az adatbázis nem fogadta el a műveletet, semmi nem változott!\r") + detail;
+    QString reason = cause.trimmed();
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    if (reason.isEmpty())
+        reason = QStringLiteral("ismeretlen adatbázishiba");
+    return QStringLiteral("Az adatbázis nem fogadta el a műveletet, semmi nem változott!\rOka: ") + reason
+        + QLatin1Char('.');
 }
 
 } // namespace StockMessages

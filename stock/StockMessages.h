@@ -26,6 +26,7 @@ QString aboveMaximum(const QString &material);
 QString rowMissing();
 QString noIssueVoucher();
 QString voucherDeleted();
-QString databaseError(const QString &detail);
+// `cause` as EngineError gives it ("a lemez megtelt").
+QString databaseError(const QString &cause);
 
 } // namespace StockMessages

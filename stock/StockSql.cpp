@@ -1,5 +1,7 @@
 #include "stock/StockSql.h"
 
+#include "store/EngineError.h"
+
 #include <QSqlError>
 
 namespace StockSql {
@@ -13,7 +15,7 @@ void prepare(QSqlQuery &query, const QString &sql)
 void exec(QSqlQuery &query)
 {
     if (!query.exec())
-        throw Failure {query.lastError().text()};
+        throw Failure {EngineError::cause(query.lastError())};
 }
 
 void exec(QSqlQuery &query, const QVariantList &values)

@@ -1,8 +1,10 @@
 #include "store/Database.h"
 
+#include "store/EngineError.h"
 #include "store/HungarianCollation.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -144,6 +146,13 @@ QString connectionName(const QString &target)
     return QStringLiteral("salvia:") + target;
 }
 
+// The damage found on each connection (by connection name).
+QHash<QString, QString> &damages()
+{
+    static QHash<QString, QString> found;
+    return found;
+}
+
 QSqlDatabase openSqlite(const QString &file)
 {
     const QString name = connectionName(QFileInfo(file).absoluteFilePath());
@@ -156,8 +165,14 @@ QSqlDatabase openSqlite(const QString &file)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(QFileInfo(file).absoluteFilePath());
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=8000"));
-    if (db.open())
+    damages().remove(name);
+    if (db.open()) {
         configureSqlite(db);
+        if (const QString problem = quickCheck(db); !problem.isEmpty()) {
+            qWarning().noquote() << QStringLiteral("SQLite: sérült adatbázisfájl (%1): %2").arg(db.databaseName(), problem);
+            damages().insert(name, problem);
+        }
+    }
     return db;
 }
 
@@ -198,6 +213,33 @@ QSqlDatabase openServer(const QString &uri, const QString &schema)
 }
 
 } // namespace
+
+QString damage(const QSqlDatabase &db)
+{
+    return damages().value(db.connectionName());
+}
+
+void markDamaged(const QSqlDatabase &db, const QString &cause)
+{
+    if (engineOf(db) == Engine::SQLite)
+        damages().insert(db.connectionName(), cause);
+}
+
+QString quickCheck(QSqlDatabase db)
+{
+    if (engineOf(db) != Engine::SQLite)
+        return QString();
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")))
+        return EngineError::cause(query.lastError());
+    if (!query.next())
+        return EngineError::cause(query.lastError().isValid() ? EngineError::kindOf(query.lastError())
+                                                              : EngineError::Kind::Damaged,
+            query.lastError().text());
+    if (query.value(0).toString() == QLatin1String("ok"))
+        return QString();
+    return EngineError::cause(EngineError::Kind::Damaged, QString());
+}
 
 QString configureSqlite(QSqlDatabase db)
 {
@@ -282,6 +324,7 @@ void closeAll(const QString &location)
             QSqlDatabase db = QSqlDatabase::database(name, false);
             db.close();
         }
+        damages().remove(name);
         QSqlDatabase::removeDatabase(name);
     }
 }

@@ -47,6 +47,15 @@ QString connectionInfo(const QString &uri, QString *error = nullptr);
 QSqlDatabase shared(const QString &location);
 QSqlDatabase warehouse(const QString &location, int warehouse);
 
+// What SQLite's quick check found wrong with the file when the connection was opened, or a later
+// write found damaged, as EngineError names it; empty for a whole file and on a server. A
+// transaction is refused on a damaged connection until the file is repaired and opened anew.
+QString damage(const QSqlDatabase &db);
+void markDamaged(const QSqlDatabase &db, const QString &cause);
+// Runs SQLite's quick check (the structure of every page, without the costly index comparison);
+// empty when the file is whole.
+QString quickCheck(QSqlDatabase db);
+
 // Sets up a freshly opened SQLite connection: journal mode, synchronous, the Hungarian collation and
 // the Unicode lower().
 // Returns the journal mode it ended with ("wal", or a rollback journal such as "delete").

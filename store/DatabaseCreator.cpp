@@ -513,14 +513,19 @@ DatabaseCreator::Inspection inspectServer(const QString &location)
                 tables.insert(query.value(0).toString(), query.value(1).toInt());
             if (tables.isEmpty())
                 return true;
-            if (tables.value(Database::sharedSchema()) < Catalogue::sharedTables().size())
+            // A creation on a server is one transaction: what is missing was lost afterwards.
+            if (tables.value(Database::sharedSchema()) < Catalogue::sharedTables().size()) {
                 missing << Database::sharedSchema();
+                result.sharedMissing = true;
+            }
             for (int n = 1; n <= Database::WarehouseCount; ++n) {
                 // Every warehouse table and db_version.
-                if (tables.value(Database::warehouseSchema(n)) < Catalogue::WarehouseTableCount + 1)
+                if (tables.value(Database::warehouseSchema(n)) < Catalogue::WarehouseTableCount + 1) {
                     missing << Database::warehouseSchema(n);
+                    result.missingWarehouses << n;
+                }
             }
-            result.state = missing.isEmpty() ? DatabaseCreator::State::Complete : DatabaseCreator::State::Unfinished;
+            result.state = missing.isEmpty() ? DatabaseCreator::State::Complete : DatabaseCreator::State::Incomplete;
             return true;
         },
         &error);
@@ -567,14 +572,28 @@ DatabaseCreator::Inspection DatabaseCreator::inspect(const QString &location)
         return result;
     }
     QStringList missing;
-    if (!QFileInfo::exists(Database::sharedFile(location)))
+    if (!QFileInfo::exists(Database::sharedFile(location))) {
         missing << QFileInfo(Database::sharedFile(location)).fileName();
-    for (int n = 1; n <= Database::WarehouseCount; ++n) {
-        if (!QFileInfo::exists(Database::warehouseFile(location, n)))
-            missing << Database::warehouseFolderName(n);
+        result.sharedMissing = true;
     }
-    result.state = missing.isEmpty() ? State::Complete : State::Unfinished;
+    for (int n = 1; n <= Database::WarehouseCount; ++n) {
+        if (!QFileInfo::exists(Database::warehouseFile(location, n))) {
+            missing << Database::warehouseFolderName(n);
+            result.missingWarehouses << n;
+        }
+    }
     result.detail = missing.join(QStringLiteral(", "));
+    if (missing.isEmpty()) {
+        result.state = State::Complete;
+        return result;
+    }
+    // Only a creation leaves its building folder beside the database; without it the parts were
+    // lost from a database that was whole once.
+    const QString dir = QDir::cleanPath(QDir(location).absolutePath());
+    const bool building = !QDir(QFileInfo(dir).absolutePath())
+                               .entryList({stagingPrefix(dir) + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)
+                               .isEmpty();
+    result.state = building ? State::Unfinished : State::Incomplete;
     return result;
 }
 
@@ -592,6 +611,23 @@ QString DatabaseCreator::unfinishedText(const QString &location, const QString &
         + where + QStringLiteral("\rHiányzik: ") + detail
         + QStringLiteral("\rTörölje a hiányos adatbázist, és hozza létre újra, vagy állítsa vissza egy biztonsági "
                          "mentésből.");
+}
+
+QString DatabaseCreator::incompleteText(const QString &location, const QString &detail)
+{
+    const QString where = Database::isServerLocation(location) ? Database::serverName(location)
+                                                                : QDir::toNativeSeparators(location);
+    return QStringLiteral("Az adatbázis hiányos, a program nem indítható:\r") + where + QStringLiteral("\rHiányzik: ")
+        + detail + QStringLiteral("\rÁllítsa vissza a hiányzó részt egy biztonsági mentésből.");
+}
+
+QString DatabaseCreator::missingWarehousesText(const QString &location, const QString &detail)
+{
+    const QString where = Database::isServerLocation(location) ? Database::serverName(location)
+                                                                : QDir::toNativeSeparators(location);
+    return QStringLiteral("Az adatbázisból raktárak hiányoznak:\r") + where + QStringLiteral("\rHiányzik: ") + detail
+        + QStringLiteral("\rEzekben a raktárakban nem lehet dolgozni, a többiben igen. "
+                         "A hiányzó raktárakat egy biztonsági mentésből lehet visszaállítani.");
 }
 
 QString DatabaseCreator::unreachableText(const QString &location, const QString &reason)

@@ -3,6 +3,7 @@
 #include "core/Refusal.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -42,13 +43,16 @@ public:
     enum class State {
         Empty, // nothing of a database: a new one may be created there
         Complete,
-        Unfinished, // parts of a database whose creation did not finish
+        Unfinished, // parts of a database whose creation did not finish (its hidden building folder is beside it)
+        Incomplete, // a database that lost parts (a warehouse folder, the shared tables) after it was made
         Unreachable, // a server that cannot be reached or logged in to, or an unreadable URI
     };
     struct Inspection
     {
         State state = State::Empty;
         QString detail; // what is missing, or libpq's reason
+        bool sharedMissing = false; // Incomplete: the shared tables are missing (nobody can log in)
+        QList<int> missingWarehouses; // Incomplete: the warehouses that are missing
     };
     static Inspection inspect(const QString &location);
 
@@ -59,6 +63,10 @@ public:
 
     // The message for a start that finds an unfinished creation (caption "HIBA!").
     static QString unfinishedText(const QString &location, const QString &detail);
+    // The message for a start that finds a database without its shared tables (caption "HIBA!"),
+    // and the warning for one that lacks warehouses, whose other warehouses stay usable.
+    static QString incompleteText(const QString &location, const QString &detail);
+    static QString missingWarehousesText(const QString &location, const QString &detail);
     // The message for a server that cannot be reached (caption "HIBA!").
     static QString unreachableText(const QString &location, const QString &reason);
 

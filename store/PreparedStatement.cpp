@@ -1,5 +1,6 @@
 #include "store/PreparedStatement.h"
 
+#include "store/EngineError.h"
 #include "store/SqliteHandle.h"
 #include "store/Sql.h"
 
@@ -97,7 +98,7 @@ bool PreparedStatement::stepped(int code)
     if (code == SQLITE_ROW)
         return true;
     if (code != SQLITE_DONE)
-        m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+        m_error = EngineError::sqliteCause(sqlite3_extended_errcode(m_connection), QString::fromUtf8(sqlite3_errmsg(m_connection)));
     sqlite3_reset(m_statement);
     return false;
 }
@@ -107,7 +108,7 @@ bool PreparedStatement::exec()
     m_error.clear();
     if (!m_connection) {
         if (!m_query.exec())
-            m_error = m_query.lastError().text();
+            m_error = EngineError::cause(m_query.lastError());
         return m_error.isEmpty();
     }
     if (!m_statement) {
@@ -126,7 +127,7 @@ bool PreparedStatement::next()
         if (m_query.next())
             return true;
         if (m_query.lastError().isValid())
-            m_error = m_query.lastError().text();
+            m_error = EngineError::cause(m_query.lastError());
         return false;
     }
     if (!m_statement)

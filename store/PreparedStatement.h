@@ -25,7 +25,8 @@ public:
     PreparedStatement(const PreparedStatement &) = delete;
     PreparedStatement &operator=(const PreparedStatement &) = delete;
 
-    // False when the statement could not be prepared; error() tells why.
+    // False when the statement could not be prepared; error() tells why (a failed run in
+    // Hungarian, as EngineError::cause gives it).
     bool isValid() const;
     QString error() const { return m_error; }
 

@@ -1,6 +1,7 @@
 #include "store/TransactionGuard.h"
 
 #include "store/Database.h"
+#include "store/EngineError.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -51,9 +52,9 @@ QString serverTransactionProblem(QSqlDatabase db)
         return QString();
     PGconn *connection = serverConnection(db);
     if (!connection || PQstatus(connection) != CONNECTION_OK)
-        return QStringLiteral("Megszakadt a kapcsolat az adatbázis-kiszolgálóval.");
+        return EngineError::cause(EngineError::Kind::ConnectionLost, QString());
     if (PQtransactionStatus(connection) == PQTRANS_INERROR)
-        return QStringLiteral("A tranzakció egy korábbi hiba miatt megszakadt, semmi nem íródott ki.");
+        return QStringLiteral("a tranzakció egy korábbi hiba miatt megszakadt, semmi nem íródott ki");
     return QString();
 }
 
@@ -68,14 +69,29 @@ bool transactionOpen(QSqlDatabase db)
 
 } // namespace
 
+void TransactionGuard::failWith(const QSqlError &error)
+{
+    m_sqlError = error;
+    m_error = EngineError::cause(error);
+    // A file found damaged while writing takes no further writes until it is repaired.
+    const EngineError::Kind kind = EngineError::kindOf(error);
+    if (kind == EngineError::Kind::Damaged || kind == EngineError::Kind::NotADatabase)
+        Database::markDamaged(m_db, m_error);
+}
+
+QSqlError TransactionGuard::error() const
+{
+    if (m_sqlError.isValid() || m_error.isEmpty())
+        return m_sqlError;
+    return QSqlError(QString(), m_error, QSqlError::TransactionError);
+}
+
 bool TransactionGuard::run(const QString &sql)
 {
     QSqlQuery query(m_db);
     if (query.exec(sql))
         return true;
-    m_error = query.lastError().text();
-    if (m_error.trimmed().isEmpty())
-        m_error = m_db.lastError().text();
+    failWith(query.lastError().text().trimmed().isEmpty() ? m_db.lastError() : query.lastError());
     return false;
 }
 
@@ -84,10 +100,18 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
     , m_key(db.connectionName())
 {
     if (!m_db.isOpen()) {
-        m_error = m_db.lastError().text();
+        failWith(m_db.lastError());
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("az adatbázis nincs megnyitva");
         return;
     }
     const int open = openLevels().value(m_key);
+    if (open == 0) {
+        if (const QString damage = Database::damage(m_db); !damage.isEmpty()) {
+            m_error = damage;
+            return;
+        }
+    }
     if (open > 0) {
         m_level = open + 1;
         m_active = run(QStringLiteral("SAVEPOINT ") + savepointName(m_level));
@@ -100,7 +124,7 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
                 lock.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
                 lock.addBindValue(qint64(lockKey >= 0 ? lockKey : lockKeyOf(m_db)));
                 if (!lock.exec()) {
-                    m_error = lock.lastError().text();
+                    failWith(lock.lastError());
                     run(QStringLiteral("ROLLBACK"));
                     m_active = false;
                 }
@@ -132,10 +156,11 @@ bool TransactionGuard::commit()
 {
     if (!m_active) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("Nincs nyitott tranzakció.");
+            m_error = QStringLiteral("nincs nyitott tranzakció");
         return false;
     }
     m_error.clear();
+    m_sqlError = QSqlError();
     if (m_level > 1) {
         if (!run(QStringLiteral("RELEASE SAVEPOINT ") + savepointName(m_level)))
             return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // Runs a multi-step write in one transaction: commit() makes it permanent; a guard destroyed
@@ -23,20 +24,27 @@ public:
     TransactionGuard(const TransactionGuard &) = delete;
     TransactionGuard &operator=(const TransactionGuard &) = delete;
 
-    // False when the transaction could not be started (the database is locked or closed).
+    // False when the transaction could not be started (the database is locked, closed, or was
+    // found damaged when it was opened: nothing is written into a damaged file).
     bool isActive() const { return m_active; }
     // True for a guard that became a savepoint inside another guard.
     bool isNested() const { return m_level > 1; }
     bool commit();
-    // The database's reason for the last failure (start or commit); empty when nothing failed.
+    // The reason of the last failure (start or commit) in Hungarian, as EngineError::cause gives
+    // it ("a lemez megtelt"); empty when nothing failed.
     QString errorText() const { return m_error; }
+    // The failure as an error for the write's message: the engine's own, or one that carries the
+    // guard's reason (a damaged file, a lost server); invalid when nothing failed.
+    QSqlError error() const;
 
 private:
     bool run(const QString &sql);
+    void failWith(const QSqlError &error);
 
     QSqlDatabase m_db;
     QString m_key;
     int m_level = 0;
     bool m_active = false;
     QString m_error;
+    QSqlError m_sqlError;
 };

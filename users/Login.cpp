@@ -5,6 +5,10 @@
 #include "session/Settings.h"
 #include "core/Messenger.h"
 #include "core/PasswordHash.h"
+#include "store/Database.h"
+#include "store/EngineError.h"
+
+#include <QDir>
 
 QString Login::cancelName()
 {
@@ -18,7 +22,7 @@ Login::Result Login::check(const QString &dbPath, const LoginEntry &entry, Setti
     LoginTable table(dbPath);
     const std::optional<LoginRow> row = table.find(entry.userName);
     if (!row)
-        return UnknownUser;
+        return table.lastError().isEmpty() ? UnknownUser : Unreadable;
     if (!PasswordHash::verify(row->password, entry.password))
         return WrongPassword;
     settings.setLoginUser(entry.userName);
@@ -36,19 +40,36 @@ Refusal Login::refusal(Result result)
         return Refusal{QStringLiteral("HIBA!"), Symbol::Sad, QStringLiteral("Hibás jelszó!")};
     case Success:
     case Cancelled:
+    case Unreadable:
         break;
     }
     return Refusal();
 }
 
+Refusal Login::unreadable(const QString &dbPath, const QString &cause)
+{
+    const QString where = Database::isServerLocation(dbPath) ? Database::serverName(dbPath)
+                                                              : QDir::toNativeSeparators(Database::sharedFile(dbPath));
+    return Refusal{QStringLiteral("HIBA!"), Symbol::Error,
+        QStringLiteral("Az adatbázis nem olvasható, a program nem indítható:\r") + where + EngineError::causeLine(cause)};
+}
+
 bool Login::run(const std::function<LoginEntry()> &ask, Messenger &messenger, const QString &dbPath, Settings &settings)
 {
+    if (const QString problem = LoginTable(dbPath).readProblem(); !problem.isEmpty()) {
+        unreadable(dbPath, problem).show(messenger);
+        return false;
+    }
     for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
         const Result result = check(dbPath, ask(), settings);
         if (result == Success)
             return true;
         if (result == Cancelled)
             break;
+        if (result == Unreadable) {
+            unreadable(dbPath, LoginTable(dbPath).readProblem()).show(messenger);
+            return false;
+        }
         refusal(result).show(messenger);
     }
     Refusal{QStringLiteral("STOP!"), Symbol::Stop,

@@ -1,6 +1,7 @@
 #include "users/LoginTable.h"
 
 #include "store/Database.h"
+#include "store/EngineError.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,6 +10,22 @@
 LoginTable::LoginTable(const QString &dbPath)
     : m_dbPath(dbPath)
 {
+}
+
+QString LoginTable::readProblem()
+{
+    QSqlDatabase db = Database::shared(m_dbPath);
+    if (!db.isOpen()) {
+        const QString cause = EngineError::cause(db.lastError());
+        return cause.isEmpty() ? QStringLiteral("az adatbázis nem nyitható meg") : cause;
+    }
+    // The repair works inside a warehouse, which cannot be reached without the shared tables.
+    if (const QString damage = Database::damage(db); !damage.isEmpty())
+        return damage == EngineError::cause(EngineError::Kind::Damaged, QString()) ? EngineError::damagedFile() : damage;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"login\"")) || !query.next())
+        return EngineError::cause(query.lastError());
+    return QString();
 }
 
 std::optional<LoginRow> LoginTable::find(const QString &loginName)

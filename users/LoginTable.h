@@ -27,6 +27,10 @@ public:
     // The database's text of the last failure; empty when it was a missing row.
     QString lastError() const { return m_lastError; }
 
+    // Why the shared tables cannot be read, in Hungarian ("a lemez megtelt", a damaged file); empty
+    // when the user table reads.
+    QString readProblem();
+
 private:
     QString m_dbPath;
     QString m_lastError;

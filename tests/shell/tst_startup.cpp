@@ -6,6 +6,7 @@
 #include "core/ScriptedMessenger.h"
 #include "store/Database.h"
 #include "store/DatabaseCreator.h"
+#include "shell/WarehouseChoice.h"
 #include "support/RecordingMainWindow.h"
 #include "support/ScriptedStartupPrompts.h"
 #include "support/TempDatabase.h"
@@ -91,6 +92,13 @@ class TestAppStartup : public QObject
     };
 
     static QString stopLogin() { return "Hibás felhasználó azonosítás!\rA program biztonsági okból kilép."; }
+
+    // Overwrites `length` bytes of a closed database file at `offset` with zeros.
+    static bool zero(const QString &file, qint64 offset, qint64 length)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadWrite) && f.seek(offset) && f.write(QByteArray(length, '\0')) == length;
+    }
 
 private slots:
     void successfulStartReachesTheWorkingState_data()
@@ -396,11 +404,8 @@ private slots:
         QCOMPARE(start.prompts.createCalls, 0);
         QCOMPARE(start.prompts.loginCalls, 0);
         QCOMPARE(start.messenger.texts(),
-            QStringList {"Az adatbázis létrehozása nem fejeződött be, ez az adatbázis hiányos, a program nem "
-                         "indítható:\r"
-                + broken.path() + "\rHiányzik: " + missing.join(", ")
-                + "\rTörölje a hiányos adatbázist, és hozza létre újra, vagy állítsa vissza egy biztonsági "
-                  "mentésből."});
+            QStringList {"Az adatbázis hiányos, a program nem indítható:\r" + broken.path() + "\rHiányzik: "
+                + missing.join(", ") + "\rÁllítsa vissza a hiányzó részt egy biztonsági mentésből."});
         QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
         QCOMPARE(start.window.endedWithoutAsking, 1);
     }
@@ -450,6 +455,98 @@ private slots:
         Start start;
         QCOMPARE(start.runAsAnna(), StartupSequence::Outcome::Working);
         QCOMPARE(start.prompts.createCalls, 0);
+    }
+
+    // A warehouse folder lost from a database that was whole: the start names it, never advises
+    // deleting anything, and lets the user work in the whole warehouses; the lost one cannot be
+    // chosen.
+    void missingWarehouseFolderLeavesTheOthersUsable_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("refusedChoices");
+        QTest::newRow("a whole warehouse chosen") << 1 << 2 << 0;
+        QTest::newRow("the missing one chosen every time") << 2 << 1 << 3;
+    }
+    void missingWarehouseFolderLeavesTheOthersUsable()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, chosen);
+        QFETCH(int, refusedChoices);
+        Start start;
+        Database::closeAll(start.db.path());
+        QVERIFY(QDir(Database::warehouseFolder(start.db.path(), 3)).removeRecursively());
+        start.prompts.addLogin("anna", "titok");
+        start.prompts.setWarehouseAnswer(answer);
+
+        QCOMPARE(start.sequence.run(), StartupSequence::Outcome::Working);
+        QCOMPARE(start.settings.aktivRaktar(), chosen);
+        QStringList expected {DatabaseCreator::missingWarehousesText(start.db.path(), "Raktar_3")};
+        for (int n = 0; n < refusedChoices; ++n)
+            expected << WarehouseChoice::missingText("3. konyha");
+        expected << "Az adatbázist frissíteni kell a megfelelő működéshez!\rNincs verzióinfó: 3,  raktár\r"
+                    "Futtasson le egy programfrissítést (upgrade)!";
+        QCOMPARE(start.messenger.texts(), expected);
+        QCOMPARE(start.messenger.shown().first().caption, QString("Figyelmeztetés"));
+        QCOMPARE(start.window.endedWithoutAsking, 0);
+    }
+
+    // A shared.sqlite that cannot be read is said as such, with its cause, instead of a wrong
+    // user name; nobody is asked to log in.
+    void unreadableSharedFileIsSaid_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("truncated") << "truncated" << "az adatbázisfájl sérült";
+        QTest::newRow("header damaged") << "header" << "az adatbázisfájl fejléce sérült, vagy a fájl nem adatbázis";
+        QTest::newRow("emptied") << "empty" << "hiányzik egy tábla az adatbázisból";
+    }
+    void unreadableSharedFileIsSaid()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, cause);
+        Start start;
+        Database::closeAll(start.db.path());
+        const QString file = Database::sharedFile(start.db.path());
+        QFile shared(file);
+        if (damage == "truncated")
+            QVERIFY(shared.resize(shared.size() / 2));
+        else if (damage == "header")
+            QVERIFY(zero(file, 0, 100));
+        else
+            QVERIFY(shared.resize(0));
+        start.prompts.addLogin("anna", "titok");
+
+        QCOMPARE(start.sequence.run(), StartupSequence::Outcome::LoginFailed);
+        QCOMPARE(start.messenger.texts(),
+            QStringList {"Az adatbázis nem olvasható, a program nem indítható:\r" + QDir::toNativeSeparators(file)
+                + "\rOka: " + cause + "."});
+        QCOMPARE(start.messenger.last().caption, QString("HIBA!"));
+        QCOMPARE(start.prompts.loginCalls, 0);
+        QCOMPARE(start.window.endedWithoutAsking, 1);
+    }
+
+    // A warehouse file with a damaged page is found when it is opened: the start says so and goes
+    // on, and nothing is written into it (not even the owner partner).
+    void damagedWarehouseIsSaidAndNotWritten()
+    {
+        Start start;
+        start.exec(2, "DELETE FROM \"Partner\" WHERE \"PartAzon\" = '00001'");
+        QSqlQuery root(start.db.warehouse(2));
+        QVERIFY(root.exec("SELECT rootpage FROM sqlite_master WHERE name = 'Veszteseg'") && root.next());
+        const qint64 page = root.value(0).toLongLong();
+        QVERIFY(root.exec("PRAGMA page_size") && root.next());
+        const qint64 pageSize = root.value(0).toLongLong();
+        root = QSqlQuery();
+        Database::closeAll(start.db.path());
+        QVERIFY(zero(Database::warehouseFile(start.db.path(), 2), (page - 1) * pageSize, pageSize));
+
+        QCOMPARE(start.runAsAnna(), StartupSequence::Outcome::Working);
+        QCOMPARE(start.messenger.texts(),
+            QStringList {"A kiválasztott raktár adatbázisa sérült, ebbe a raktárba a javításig nem lehet írni!\r"
+                         "Oka: az adatbázisfájl sérült, futtassa le az adatbázis javítását (Egyebek -> Adatbázis "
+                         "javító)."});
+        QCOMPARE(start.count(2, "SELECT COUNT(*) FROM \"Partner\" WHERE \"PartAzon\" = '00001'"), 0);
     }
 
     void failedOwnerPartnerWriteWarnsAndGoesOn()

@@ -577,25 +577,47 @@ private slots:
         QFETCH(int, warehouses);
         QFETCH(bool, lastWithoutTables);
         QFETCH(QString, missing);
-        QTemporaryDir temp;
+        QTemporaryDir parent;
+        const QString dir = parent.filePath(QStringLiteral("adat"));
+        QVERIFY(QDir().mkdir(dir));
         if (sharedFile)
-            writeFile(Database::sharedFile(temp.path()), "");
+            writeFile(Database::sharedFile(dir), "");
         for (int n = 1; n <= warehouses; ++n) {
-            QVERIFY(QDir().mkdir(Database::warehouseFolder(temp.path(), n)));
+            QVERIFY(QDir().mkdir(Database::warehouseFolder(dir, n)));
             if (!(lastWithoutTables && n == warehouses))
-                writeFile(Database::warehouseFile(temp.path(), n), "");
+                writeFile(Database::warehouseFile(dir, n), "");
         }
-        const DatabaseCreator::Inspection found = DatabaseCreator::inspect(temp.path());
+        // Without a building folder beside it, the parts were lost from a database once whole:
+        // the message names what is missing and never advises deleting it.
+        DatabaseCreator::Inspection found = DatabaseCreator::inspect(dir);
+        QCOMPARE(found.state, DatabaseCreator::State::Incomplete);
+        QCOMPARE(found.detail, missing);
+        QCOMPARE(found.sharedMissing, !sharedFile);
+        QCOMPARE(found.missingWarehouses.size(), missing.count(QLatin1String("Raktar_")));
+        QCOMPARE(DatabaseCreator::incompleteText(dir, found.detail),
+            QStringLiteral("Az adatbázis hiányos, a program nem indítható:\r") + QDir::toNativeSeparators(dir)
+                + QStringLiteral("\rHiányzik: ") + missing
+                + QStringLiteral("\rÁllítsa vissza a hiányzó részt egy biztonsági mentésből."));
+        QCOMPARE(DatabaseCreator::missingWarehousesText(dir, found.detail),
+            QStringLiteral("Az adatbázisból raktárak hiányoznak:\r") + QDir::toNativeSeparators(dir)
+                + QStringLiteral("\rHiányzik: ") + missing
+                + QStringLiteral("\rEzekben a raktárakban nem lehet dolgozni, a többiben igen. "
+                                 "A hiányzó raktárakat egy biztonsági mentésből lehet visszaállítani."));
+        QVERIFY(DatabaseCreator::holdsDatabase(dir));
+
+        // A creation's building folder beside it: the creation did not finish.
+        QVERIFY(QDir(parent.path()).mkdir(QStringLiteral(".adat.salvia-uj-0123")));
+        found = DatabaseCreator::inspect(dir);
         QCOMPARE(found.state, DatabaseCreator::State::Unfinished);
         QCOMPARE(found.detail, missing);
-        QCOMPARE(DatabaseCreator::unfinishedText(temp.path(), found.detail),
+        QCOMPARE(DatabaseCreator::unfinishedText(dir, found.detail),
             QStringLiteral("Az adatbázis létrehozása nem fejeződött be, ez az adatbázis hiányos, a program nem "
                            "indítható:\r")
-                + QDir::toNativeSeparators(temp.path()) + QStringLiteral("\rHiányzik: ") + missing
+                + QDir::toNativeSeparators(dir) + QStringLiteral("\rHiányzik: ") + missing
                 + QStringLiteral("\rTörölje a hiányos adatbázist, és hozza létre újra, vagy állítsa vissza egy "
                                  "biztonsági mentésből."));
         // Never taken for a place to create in.
-        QVERIFY(DatabaseCreator::holdsDatabase(temp.path()));
+        QVERIFY(DatabaseCreator::holdsDatabase(dir));
     }
 
     // Two creations into one folder at once: one makes the database, the other is refused at
