@@ -90,4 +90,11 @@ std::optional<double> quantity(const QString &text, int decimals, double limit)
     return value == 0 ? 0.0 : value;
 }
 
+Refusal refusal(const QString &text, const QString &field)
+{
+    return Refusal::error(decimal(text) ? QStringLiteral("Hibás értékadás!\rA megadott szám túl nagy!")
+                                        : QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"),
+        field);
+}
+
 } // namespace TypedNumber

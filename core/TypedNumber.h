@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/Refusal.h"
 #include "core/Rounding.h"
 
 #include <QString>
-
 #include <optional>
 
 // Numbers as a user types them, parsed once and strictly: an optional sign, digits with single
@@ -22,5 +22,9 @@ std::optional<Rounding::Decimal> decimal(const QString &text);
 // The typed quantity rounded to `decimals` places halves to even; none when the text is not a
 // number or the value lies beyond ±limit.
 std::optional<double> quantity(const QString &text, int decimals, double limit = QuantityLimit);
+
+// The refusal of a field whose text was not taken: no number at all, or a number beyond what the
+// field holds; the focus goes to `field`.
+Refusal refusal(const QString &text, const QString &field);
 
 } // namespace TypedNumber

@@ -2,6 +2,7 @@
 
 #include "core/Codes.h"
 #include "core/Dates.h"
+#include "core/TypedNumber.h"
 #include "store/HungarianCollation.h"
 #include "store/Sql.h"
 
@@ -62,13 +63,12 @@ Checked<Condition> condition(const QSqlDatabase &db, const SearchField &search, 
         return Checked<Condition>::accepted({field + QStringLiteral(" = ?"), {Sql::date(date)}});
     }
     case Match::PercentExact: {
-        bool ok = false;
-        const double value = QString(typed).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&ok);
-        if (!ok || !(value >= 0 && value <= 100))
+        const std::optional<double> value = TypedNumber::quantity(typed, 6, 100);
+        if (!value || *value < 0)
             return Checked<Condition>::refused(bad);
         // Stored rates carry two decimals; a margin far below that absorbs binary noise.
         return Checked<Condition>::accepted(
-            {field + QStringLiteral(" BETWEEN ? AND ?"), {value - 0.000001, value + 0.000001}});
+            {field + QStringLiteral(" BETWEEN ? AND ?"), {*value - 0.000001, *value + 0.000001}});
     }
     }
     return Checked<Condition>::refused(bad);

@@ -4,6 +4,7 @@
 #include "core/Dates.h"
 #include "core/Money.h"
 #include "core/Rounding.h"
+#include "core/TypedNumber.h"
 #include "master/WriteFailure.h"
 #include "session/Session.h"
 #include "store/Sql.h"
@@ -126,12 +127,12 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
             values.insert(field.field, lossAverage(months));
             break;
         case FieldKind::Percent: {
-            bool ok = false;
-            const double value = QString(typed).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&ok);
-            if (!ok || !(value >= 0 && value <= 100))
+            // The range holds for the value as typed; the stored rate is rounded to two decimals.
+            const std::optional<double> value = TypedNumber::quantity(typed, 6, 100);
+            if (!value || *value < 0)
                 return Checked<QVariantMap>::refused(Refusal::error(
                     QStringLiteral("Az ÁFA értéke hibás!\rCsak 0 és 100 közötti értéket adhat meg!"), field.control));
-            values.insert(field.field, Rounding::round(value, 2));
+            values.insert(field.field, Rounding::round(*value, 2));
             break;
         }
         case FieldKind::Date: {

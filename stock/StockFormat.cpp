@@ -3,6 +3,8 @@
 #include "core/NumberFormat.h"
 #include "core/TypedNumber.h"
 
+#include <cmath>
+
 namespace StockFormat {
 
 QString money(const Money &value)
@@ -26,7 +28,10 @@ std::optional<Money> typedMoney(const QString &text)
 {
     if (text.trimmed().isEmpty())
         return Money();
-    return Money::fromText(text);
+    const std::optional<Money> amount = Money::fromText(text);
+    if (!amount || std::fabs(amount->toDouble()) > AmountLimit)
+        return std::nullopt;
+    return amount;
 }
 
 std::optional<double> typedQuantity(const QString &text, int decimals)

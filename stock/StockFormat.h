@@ -14,9 +14,13 @@ QString money(const Money &value);
 QString price(const Money &value);
 // A quantity with the material's decimals ("12,500").
 QString quantity(double value, int decimals);
+// The largest amount a price field of a voucher takes, typed or computed: far beyond any kitchen's
+// item, and small enough that the totals of a voucher or a year stay inside Money's range.
+inline constexpr double AmountLimit = 1e12;
+
 // A typed amount or quantity ("12,5", "12.5", "1 234"), parsed strictly (TypedNumber); an empty
-// field is zero, anything else that is not a number (or out of range) gives none. A quantity is
-// rounded to `decimals` places.
+// field is zero, anything else that is not a number (or out of range: an amount beyond
+// ±AmountLimit) gives none. A quantity is rounded to `decimals` places.
 std::optional<Money> typedMoney(const QString &text);
 std::optional<double> typedQuantity(const QString &text, int decimals);
 

@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Rounding.h"
+#include "core/TypedNumber.h"
 #include "master/ui/MasterControls.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -63,15 +64,15 @@ QString shown(double value, int decimals)
         value, decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
 }
 
-// A typed number with "," or "."; an empty field is 0.
+// Decimals kept of a typed number: finer than any field shows, so typed digits are not lost.
+constexpr int TypedDecimals = 6;
+
+// A typed number, read strictly (TypedNumber); an empty field is 0.
 std::optional<double> typed(const QLineEdit *edit)
 {
-    const QString text = edit->text().trimmed().remove(QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char('.'));
-    if (text.isEmpty())
+    if (edit->text().trimmed().isEmpty())
         return 0.0;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return TypedNumber::quantity(edit->text(), TypedDecimals);
 }
 
 } // namespace
@@ -252,6 +253,7 @@ TfrmUjAnyag::TfrmUjAnyag(
 void TfrmUjAnyag::prepareNew()
 {
     const Settings &settings = m_services.settings;
+    m_stored.clear();
     edtNyilvSzam->setText(Materials::proposeRegisterNumber(m_db));
     MasterControls::selectKey(dbcFokonyviSzam, settings.defaultFokszam());
     MasterControls::selectKey(dbcCsoport, settings.defaultCsoport());
@@ -284,16 +286,17 @@ void TfrmUjAnyag::fill(const MaterialEntry &m)
     edtMegnevezes->setText(m.name);
     MasterControls::selectKey(dbcVkod, m.lossCode);
     MasterControls::selectKey(dbcMertekegyseg, m.unit);
-    edtMenySzorzo->setText(shown(m.multiplier, 3));
+    showStored(edtMenySzorzo, m.multiplier, 3);
     // A stored rounding outside 0..3 (an imported row) is shown as the nearest choice.
     comKerekites->setCurrentIndex(std::clamp(m.rounding, 0, 3));
-    edtKeszletMin->setText(shown(m.minimum, comKerekites->currentIndex()));
-    edtKeszletMax->setText(shown(m.maximum, comKerekites->currentIndex()));
+    showStored(edtKeszletMin, m.minimum, comKerekites->currentIndex());
+    showStored(edtKeszletMax, m.maximum, comKerekites->currentIndex());
     edtNyilvAr->setText(NumberFormat::format(m.price, QStringLiteral("0.0000")));
     MasterControls::selectKey(dbcAfa, m.vatGroup);
-    for (const NutrientField &n : NutrientFields)
-        nutrient(QString::fromLatin1(n.field))
-            ->setText(shown(m.nutrients.value(QString::fromLatin1(n.field)), n.decimals));
+    for (const NutrientField &n : NutrientFields) {
+        const QString field = QString::fromLatin1(n.field);
+        showStored(nutrient(field), m.nutrients.value(field), n.decimals);
+    }
     edtKcal->setText(shown(Rounding::round(m.nutrients.value(QStringLiteral("Energia")) * 0.239, 0), 0));
     chkHso->setChecked(m.addedSalt);
     chkHcukor->setChecked(m.addedSugar);
@@ -302,10 +305,31 @@ void TfrmUjAnyag::fill(const MaterialEntry &m)
     showAllergens();
 }
 
+void TfrmUjAnyag::showStored(QLineEdit *edit, double value, int decimals)
+{
+    const QString text = shown(value, decimals);
+    edit->setText(text);
+    m_stored.insert(edit, {text, value});
+}
+
+std::optional<double> TfrmUjAnyag::valueOf(const QLineEdit *edit) const
+{
+    const auto stored = m_stored.constFind(edit);
+    if (stored != m_stored.constEnd() && stored->first == edit->text())
+        return stored->second;
+    return typed(edit);
+}
+
 void TfrmUjAnyag::kerekitesChange(int decimals)
 {
     for (QLineEdit *edit : {edtKeszletMin, edtKeszletMax}) {
-        if (const std::optional<double> value = typed(edit))
+        const bool unchanged = m_stored.contains(edit) && m_stored.value(edit).first == edit->text();
+        const std::optional<double> value = valueOf(edit);
+        if (!value)
+            continue;
+        if (unchanged)
+            showStored(edit, *value, decimals);
+        else
             edit->setText(shown(*value, decimals));
     }
 }
@@ -363,10 +387,10 @@ Checked<MaterialEntry> TfrmUjAnyag::entry() const
     for (auto it = nutrients.begin(); it != nutrients.end(); ++it)
         numbers << std::pair<QLineEdit *, double *> {nutrient(it.key()), &it.value()};
     for (const auto &number : numbers) {
-        const std::optional<double> value = typed(number.first);
+        const std::optional<double> value = valueOf(number.first);
         if (!value)
-            return Checked<MaterialEntry>::refused(Refusal::error(
-                QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), number.first->objectName()));
+            return Checked<MaterialEntry>::refused(
+                TypedNumber::refusal(number.first->text(), number.first->objectName()));
         *number.second = *value;
     }
     for (auto it = nutrients.cbegin(); it != nutrients.cend(); ++it)
@@ -374,8 +398,7 @@ Checked<MaterialEntry> TfrmUjAnyag::entry() const
     const std::optional<Money> price
         = Money::fromText(edtNyilvAr->text().trimmed().isEmpty() ? QStringLiteral("0") : edtNyilvAr->text());
     if (!price)
-        return Checked<MaterialEntry>::refused(Refusal::error(
-            QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!"), QStringLiteral("edtNyilvAr")));
+        return Checked<MaterialEntry>::refused(TypedNumber::refusal(edtNyilvAr->text(), edtNyilvAr->objectName()));
     e.price = *price;
     return Checked<MaterialEntry>::accepted(e);
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QHash>
 #include <QSqlDatabase>
+#include <optional>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -60,6 +62,12 @@ private:
     void showAllergens();
     void keepAllergens();
     void kerekitesChange(int decimals);
+    // Shows a stored number rounded for display and remembers it: recorded unchanged, the field
+    // gives the stored value back, not its rounded display.
+    void showStored(QLineEdit *edit, double value, int decimals);
+    // The field's number: the stored one while its text is as shown, else the typed one (none
+    // when that is no number in range).
+    std::optional<double> valueOf(const QLineEdit *edit) const;
     Checked<MaterialEntry> entry() const;
 
     const Services &m_services;
@@ -67,6 +75,7 @@ private:
     QString m_ledger;
     QString m_registerNumber;
     QHash<QString, QLineEdit *> m_nutrients;
+    QHash<const QLineEdit *, std::pair<QString, double>> m_stored; // shown text and stored value
     QStringList m_contains;
     QStringList m_mayContain;
 };

@@ -4,6 +4,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
+#include "core/TypedNumber.h"
 #include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -29,6 +30,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <map>
 
 namespace {
 
@@ -170,6 +172,7 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
     connect(edtAnyagKod, &QLineEdit::returnPressed, this, &VoucherScreen::edtAnyagKodEnter);
     connect(dbcAfa, &QComboBox::activated, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
     connect(edtMennyiseg, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
+    connect(edtMennyiseg, &QLineEdit::editingFinished, this, &VoucherScreen::showRoundedQuantity);
     connect(fleNEar, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetUnit); });
     connect(fleBrEar, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::GrossUnit); });
     connect(fleKiadAr, &QLineEdit::textEdited, this, [this] { recomputePrices(ItemPrices::Typed::NetTotal); });
@@ -229,6 +232,7 @@ void VoucherScreen::startNewVoucher(const QString &movementType, const QString &
         const QSignalBlocker block(dtpBizDatum);
         dtpBizDatum->setDate(QDate::currentDate());
     }
+    voucherDateSet();
     selectData(dbcMozgnem, movementType);
     if (dbcPartner->findData(partner) >= 0)
         selectData(dbcPartner, partner);
@@ -269,6 +273,7 @@ bool VoucherScreen::openOnRow(qint64 raktAzon)
         const QSignalBlocker block(dtpBizDatum);
         dtpBizDatum->setDate(row->datum);
     }
+    voucherDateSet();
     selectData(dbcMozgnem, row->mozgnem);
     selectData(dbcPartner, row->partAzon);
     dbcPartnerChange();
@@ -304,19 +309,23 @@ double VoucherScreen::vatPercent() const
     return 0;
 }
 
-double VoucherScreen::quantity() const
+int VoucherScreen::quantityDecimals() const
 {
-    return StockFormat::typedQuantity(edtMennyiseg->text(), 3).value_or(0);
+    const VoucherLookups::Material *material = currentMaterial();
+    return material ? material->kerekites : 3;
 }
 
-ItemPrices VoucherScreen::pricesInFields() const
+std::optional<double> VoucherScreen::quantity() const
 {
-    ItemPrices prices;
-    prices.netUnit = StockFormat::typedMoney(fleNEar->text()).value_or(Money());
-    prices.grossUnit = StockFormat::typedMoney(fleBrEar->text()).value_or(Money());
-    prices.netTotal = StockFormat::typedMoney(fleKiadAr->text()).value_or(Money());
-    prices.grossTotal = StockFormat::typedMoney(fleBroar->text()).value_or(Money());
-    return prices;
+    return StockFormat::typedQuantity(edtMennyiseg->text(), quantityDecimals());
+}
+
+void VoucherScreen::showRoundedQuantity()
+{
+    if (edtMennyiseg->text().trimmed().isEmpty())
+        return;
+    if (const std::optional<double> typed = quantity())
+        edtMennyiseg->setText(StockFormat::quantity(*typed, quantityDecimals()));
 }
 
 void VoucherScreen::showPrices(const ItemPrices &prices)
@@ -329,16 +338,25 @@ void VoucherScreen::showPrices(const ItemPrices &prices)
 
 void VoucherScreen::recomputePrices(ItemPrices::Typed typed)
 {
-    const ItemPrices prices = ItemPrices::compute(typed, pricesInFields(), quantity(), vatPercent());
+    const std::map<ItemPrices::Typed, std::pair<QLineEdit *, Money ItemPrices::*>> fields {
+        {ItemPrices::Typed::NetUnit, {fleNEar, &ItemPrices::netUnit}},
+        {ItemPrices::Typed::GrossUnit, {fleBrEar, &ItemPrices::grossUnit}},
+        {ItemPrices::Typed::NetTotal, {fleKiadAr, &ItemPrices::netTotal}},
+        {ItemPrices::Typed::GrossTotal, {fleBroar, &ItemPrices::grossTotal}}};
+    const auto &[driving, member] = fields.at(typed);
+    const std::optional<double> typedQuantity = quantity();
+    const std::optional<Money> value = StockFormat::typedMoney(driving->text());
+    if (!typedQuantity || !value)
+        return;
+    ItemPrices current;
+    current.*member = *value;
+    const ItemPrices prices = ItemPrices::compute(typed, current, *typedQuantity, vatPercent());
     // The field that drives the others keeps the user's text.
-    if (typed != ItemPrices::Typed::NetUnit)
-        fleNEar->setText(StockFormat::price(prices.netUnit));
-    if (typed != ItemPrices::Typed::GrossUnit)
-        fleBrEar->setText(StockFormat::price(prices.grossUnit));
-    if (typed != ItemPrices::Typed::NetTotal)
-        fleKiadAr->setText(StockFormat::price(prices.netTotal));
-    if (typed != ItemPrices::Typed::GrossTotal)
-        fleBroar->setText(StockFormat::price(prices.grossTotal));
+    for (const auto &[kind, field] : fields) {
+        if (kind != typed)
+            field.first->setText(StockFormat::price(prices.*field.second));
+    }
+    pricesComputed(prices);
 }
 
 void VoucherScreen::chooseVatRow()
@@ -357,6 +375,7 @@ void VoucherScreen::materialChosen(bool)
     const VoucherLookups::Material *material = currentMaterial();
     edtAnyagKod->setText(material ? material->nyilvSzam : QString());
     lblMertekegyseg->setText(material ? material->mertekegyseg : QString());
+    showRoundedQuantity();
     chooseVatRow();
     recomputePrices(ItemPrices::Typed::NetUnit);
 }
@@ -461,7 +480,7 @@ void VoucherScreen::refreshView()
     lblSorszam->setText(running);
 }
 
-StockItem VoucherScreen::collectItem() const
+Checked<StockItem> VoucherScreen::collectItem() const
 {
     StockItem item;
     item.mozgnem = dbcMozgnem->currentData().toString();
@@ -473,13 +492,26 @@ StockItem VoucherScreen::collectItem() const
     item.nyilvSzam = material ? material->nyilvSzam : QString();
     item.partAzon = dbcPartner->currentData().toString();
     item.afaKod = dbcAfa->currentData().toString();
-    item.quantity = quantity();
-    const ItemPrices prices = pricesInFields();
+    const std::optional<double> typedQuantity = quantity();
+    if (!typedQuantity)
+        return Checked<StockItem>::refused(TypedNumber::refusal(edtMennyiseg->text(), edtMennyiseg->objectName()));
+    item.quantity = *typedQuantity;
+    if (!pricesTyped())
+        return Checked<StockItem>::accepted(item);
+    ItemPrices prices;
+    for (const auto &[field, member] : std::initializer_list<std::pair<QLineEdit *, Money ItemPrices::*>> {
+             {fleNEar, &ItemPrices::netUnit}, {fleBrEar, &ItemPrices::grossUnit}, {fleKiadAr, &ItemPrices::netTotal},
+             {fleBroar, &ItemPrices::grossTotal}}) {
+        const std::optional<Money> value = StockFormat::typedMoney(field->text());
+        if (!value)
+            return Checked<StockItem>::refused(TypedNumber::refusal(field->text(), field->objectName()));
+        prices.*member = *value;
+    }
     item.netUnit = prices.netUnit;
     item.netTotal = prices.netTotal;
     item.grossTotal = prices.grossTotal;
     item.vatTotal = prices.grossTotal - prices.netTotal;
-    return item;
+    return Checked<StockItem>::accepted(item);
 }
 
 void VoucherScreen::btnRogzitClick()
@@ -487,8 +519,10 @@ void VoucherScreen::btnRogzitClick()
     btnRogzit->setEnabled(false);
     Settings &settings = m_services.settings;
     StockLedger ledger(m_db, StockOptions {settings.loginUser(), settings.kiadAr()});
-    const StockItem item = collectItem();
-    const Refusal refusal = ledger.precheck(item);
+    showRoundedQuantity();
+    const Checked<StockItem> typed = collectItem();
+    const StockItem &item = typed.value;
+    const Refusal refusal = typed.ok() ? ledger.precheck(item) : typed.refusal;
     if (refusal) {
         StockOutcome outcome;
         outcome.refusal = refusal;

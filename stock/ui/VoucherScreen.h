@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Refusal.h"
 #include "printing/ui/Printout.h"
 #include "stock/ItemPrices.h"
 #include "stock/StockItem.h"
@@ -7,6 +8,7 @@
 
 #include <QDialog>
 #include <QSqlDatabase>
+#include <optional>
 
 struct Services;
 struct StockOutcome;
@@ -80,24 +82,36 @@ protected:
     // Fills the lists and proposes a new voucher (opening for a new voucher).
     void startNewVoucher(const QString &movementType, const QString &partner);
 
-    // The item as the fields hold it.
-    virtual StockItem collectItem() const;
-    // The price fields after `typed` was typed (or the quantity, VAT row, material or date changed).
-    virtual void recomputePrices(ItemPrices::Typed typed);
+    // The item as the fields hold it, every typed number read strictly; the refusal names the
+    // first field that holds no number or one out of its range.
+    virtual Checked<StockItem> collectItem() const;
+    // Whether the price fields are the user's (read and checked on recording).
+    virtual bool pricesTyped() const = 0;
+    // The price fields after `typed` was typed (or the quantity, VAT row, material or date
+    // changed). An unreadable quantity or driving field changes nothing: recording refuses it.
+    void recomputePrices(ItemPrices::Typed typed);
+    // The prices just computed and shown, for a screen's own fields.
+    virtual void pricesComputed(const ItemPrices &) { }
     virtual void fillPricesFromRow(const struct MovementRow &row) = 0;
     // After a successful recording in new mode.
     virtual void afterRecorded() = 0;
     // A material was chosen (by list or register number); `presetPrice` when the issue screen
     // presets its price.
     virtual void materialChosen(bool byUser);
+    // The voucher date was set by the program (opening for a new voucher or on a row).
+    virtual void voucherDateSet() { }
     virtual QString helpPage() const = 0;
     virtual QString modifyTitle() const = 0;
 
-    ItemPrices pricesInFields() const;
     void showPrices(const ItemPrices &prices);
     const VoucherLookups::Material *currentMaterial() const;
     double vatPercent() const;
-    double quantity() const;
+    // The quantity field rounded to the chosen material's decimals, so that the value computed
+    // from it is the value of the quantity stored; none when it holds no number in range.
+    std::optional<double> quantity() const;
+    int quantityDecimals() const;
+    // Writes the quantity as it will be stored (the material's decimals) back into its field.
+    void showRoundedQuantity();
     void chooseVatRow();
     void selectLedger(const QString &fokSzla);
     void refreshView();

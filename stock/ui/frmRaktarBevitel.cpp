@@ -1,5 +1,7 @@
 #include "stock/ui/frmRaktarBevitel.h"
 
+#include "core/TypedNumber.h"
+#include "master/ui/frmTallozasAnyag.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/MovementRow.h"
@@ -36,7 +38,10 @@ TfrmRaktarBevitel::TfrmRaktarBevitel(const Services &services, QSqlDatabase ware
     priceLayout()->addWidget(dtpLejarat, 2, 1);
     spdNew->setToolTip(QStringLiteral("Új anyag felvitele"));
     spdNew->setText(QStringLiteral("+"));
-    spdNew->setVisible(false);
+    setMaterialBrowser([this](QWidget *parent) {
+        TfrmTallozasAnyag browse(m_services, parent);
+        browse.exec();
+    });
     connect(spdNew, &QToolButton::clicked, this, &TfrmRaktarBevitel::spdNewClick);
     finishLayout();
     UiEnterMovesFocus::install({edtBizSorsz, dtpBizDatum, dbcMozgnem, dbcPartner, dbcFokszam, edtAnyagKod, dbcAnyag,
@@ -74,18 +79,21 @@ void TfrmRaktarBevitel::spdNewClick()
     materialChosen(false);
 }
 
-StockItem TfrmRaktarBevitel::collectItem() const
+Checked<StockItem> TfrmRaktarBevitel::collectItem() const
 {
-    StockItem item = VoucherScreen::collectItem();
-    item.vatTotal = StockFormat::typedMoney(fleAfa->text()).value_or(Money());
-    item.lejarat = dtpLejarat->date();
+    Checked<StockItem> item = VoucherScreen::collectItem();
+    if (!item.ok())
+        return item;
+    const std::optional<Money> vatTotal = StockFormat::typedMoney(fleAfa->text());
+    if (!vatTotal)
+        return Checked<StockItem>::refused(TypedNumber::refusal(fleAfa->text(), fleAfa->objectName()));
+    item.value.vatTotal = *vatTotal;
+    item.value.lejarat = dtpLejarat->date();
     return item;
 }
 
-void TfrmRaktarBevitel::recomputePrices(ItemPrices::Typed typed)
+void TfrmRaktarBevitel::pricesComputed(const ItemPrices &prices)
 {
-    VoucherScreen::recomputePrices(typed);
-    const ItemPrices prices = ItemPrices::compute(typed, pricesInFields(), quantity(), vatPercent());
     fleAfa->setText(StockFormat::price(prices.vatTotal));
 }
 

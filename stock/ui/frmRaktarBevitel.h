@@ -12,8 +12,8 @@ class TfrmRaktarBevitel : public VoucherScreen
 public:
     TfrmRaktarBevitel(const Services &services, QSqlDatabase warehouse, QWidget *parent = nullptr);
 
-    // What spdNew ("Új anyag felvitele") opens: the raw-material browse screen; the material list
-    // is read again afterwards. Without it the button is hidden.
+    // What spdNew ("Új anyag felvitele") opens, the raw-material browse screen unless replaced
+    // (tests); the material list is read again afterwards. Without it the button is hidden.
     void setMaterialBrowser(std::function<void(QWidget *parent)> browser);
     // The entry operation of the menu command: a new voucher, shown modally.
     int runNew();
@@ -22,8 +22,9 @@ public:
     QDateEdit *dtpLejarat;
 
 protected:
-    StockItem collectItem() const override;
-    void recomputePrices(ItemPrices::Typed typed) override;
+    Checked<StockItem> collectItem() const override;
+    bool pricesTyped() const override { return true; }
+    void pricesComputed(const ItemPrices &prices) override;
     void fillPricesFromRow(const MovementRow &row) override;
     void afterRecorded() override;
     QString helpPage() const override { return QStringLiteral("raktarbevitel.htm"); }

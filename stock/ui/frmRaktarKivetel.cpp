@@ -40,8 +40,11 @@ TfrmRaktarKivetel::TfrmRaktarKivetel(const Services &services, QSqlDatabase ware
     lblFigyelmeztet = new QLabel(QStringLiteral("Leltár újrakalkuláció szükséges!"), m_item);
     lblFigyelmeztet->setObjectName(QStringLiteral("lblFigyelmeztet"));
     lblFigyelmeztet->setStyleSheet(QStringLiteral("color: red;"));
+    lblLeltarMertekegyseg = new QLabel(m_item);
+    lblLeltarMertekegyseg->setObjectName(QStringLiteral("lblLeltarMertekegyseg"));
     m_itemLayout->addWidget(new QLabel(QStringLiteral("Készlet:"), m_item), 4, 0);
     m_itemLayout->addWidget(lblLeltar, 4, 1);
+    m_itemLayout->addWidget(lblLeltarMertekegyseg, 4, 2);
     m_itemLayout->addWidget(lblFigyelmeztet, 7, 0, 1, 3);
     spdNew->setToolTip(QStringLiteral("Leltár újrakalkuláció"));
     spdNew->setText(QStringLiteral("L"));
@@ -66,10 +69,6 @@ TfrmRaktarKivetel::TfrmRaktarKivetel(const Services &services, QSqlDatabase ware
     const QDate closed = services.settings.lezartHoDat();
     if (closed.isValid())
         dtpBizDatum->setMinimumDate(closed.addDays(1));
-    if (services.settings.autoLeltar())
-        spdNewClick();
-    else
-        stockOutOfDate();
     startNewVoucher(QStringLiteral("03"), QStringLiteral("00001"));
     materialChosen(true);
 }
@@ -97,15 +96,22 @@ void TfrmRaktarKivetel::spdNewClick()
     }
     for (const StockLine &line : lines)
         m_stock.insert(keyOf(line.fokSzam, line.nyilvSzam), line.keszletMenny);
-    m_stockKnown = true;
     lblFigyelmeztet->setVisible(false);
     showStock();
+}
+
+void TfrmRaktarKivetel::voucherDateSet()
+{
+    // The stock shown is the stock on the voucher date: computed once the date is in place.
+    if (m_services.settings.autoLeltar())
+        spdNewClick();
+    else
+        stockOutOfDate();
 }
 
 void TfrmRaktarKivetel::stockOutOfDate()
 {
     m_stock.clear();
-    m_stockKnown = false;
     lblFigyelmeztet->setVisible(true);
     showStock();
 }
@@ -116,6 +122,12 @@ void TfrmRaktarKivetel::showStock()
     const auto found = material ? m_stock.constFind(keyOf(material->fokSzla, material->nyilvSzam)) : m_stock.constEnd();
     lblLeltar->setText(
         found == m_stock.constEnd() ? QStringLiteral("-") : NumberFormat::format(*found, QStringLiteral("0.00")));
+    lblLeltarMertekegyseg->setText(material ? material->mertekegyseg : QString());
+}
+
+bool TfrmRaktarKivetel::pricesTyped() const
+{
+    return m_services.settings.kiadAr();
 }
 
 void TfrmRaktarKivetel::materialChosen(bool byUser)

@@ -14,6 +14,7 @@ public:
     int runNew();
 
     QLabel *lblLeltar;
+    QLabel *lblLeltarMertekegyseg; // the unit beside the stock
     QLabel *lblFigyelmeztet;
 
     // Closing with movement type "06" offers the loss report first.
@@ -24,7 +25,9 @@ public slots:
     void spdNewClick();
 
 protected:
+    bool pricesTyped() const override;
     void materialChosen(bool byUser) override;
+    void voucherDateSet() override;
     void fillPricesFromRow(const MovementRow &row) override;
     void afterRecorded() override;
     QString helpPage() const override { return QStringLiteral("RaktarKivetel.htm"); }
@@ -34,6 +37,5 @@ private:
     void showStock();
     void stockOutOfDate();
 
-    QHash<QString, double> m_stock; // the stock at m_stockDate by material key
-    bool m_stockKnown = false;
+    QHash<QString, double> m_stock; // the stock on the voucher date by material key
 };

@@ -64,14 +64,11 @@ TfrmRaktarMod::TfrmRaktarMod(const Services &services, QSqlDatabase warehouse, M
     m_model = new CorrectionListModel(this);
     DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), m_model);
 
-    btnModosit = new QPushButton(QStringLiteral("&Módosít"), this);
-    btnModosit->setObjectName(QStringLiteral("btnModosit"));
-    btnTorol = new QPushButton(QStringLiteral("&Töröl"), this);
-    btnTorol->setObjectName(QStringLiteral("btnTorol"));
-    btnSugo = new QPushButton(QStringLiteral("&Súgó"), this);
-    btnSugo->setObjectName(QStringLiteral("btnSugo"));
-    btnKilep = new QPushButton(QStringLiteral("&Bezár"), this);
-    btnKilep->setObjectName(QStringLiteral("btnKilep"));
+    // No button takes Enter on the dialog's behalf: Enter in the search field searches.
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
+    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
     btnModosit->setVisible(!isDeleteMode());
     btnTorol->setVisible(isDeleteMode());
     lblKek = new QLabel(QStringLiteral("*kék = kiszabatos tétel"), this);
@@ -102,6 +99,7 @@ TfrmRaktarMod::TfrmRaktarMod(const Services &services, QSqlDatabase warehouse, M
     resize(1000, 560);
 
     connect(edtBizSzam, &QLineEdit::textChanged, this, &TfrmRaktarMod::refresh);
+    connect(edtBizSzam, &QLineEdit::returnPressed, this, &TfrmRaktarMod::refresh);
     connect(comRendez, &QComboBox::currentIndexChanged, this, &TfrmRaktarMod::refresh);
     connect(btnModosit, &QPushButton::clicked, this, &TfrmRaktarMod::btnModositClick);
     connect(btnTorol, &QPushButton::clicked, this, &TfrmRaktarMod::btnTorolClick);

@@ -53,6 +53,27 @@ private slots:
         if (accepted)
             QCOMPARE(*parsed, value);
     }
+
+    void refusalSaysWhyAndFocusesTheField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString notANumber = QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!");
+        QTest::newRow("letters") << "12abc" << notANumber;
+        QTest::newRow("inf") << "inf" << notANumber;
+        QTest::newRow("nan") << "nan" << notANumber;
+        QTest::newRow("beyond the range")
+            << "2 000 000 000" << QStringLiteral("Hibás értékadás!\rA megadott szám túl nagy!");
+    }
+    void refusalSaysWhyAndFocusesTheField()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        const Refusal refusal = TypedNumber::refusal(text, QStringLiteral("edtMennyiseg"));
+        QCOMPARE(refusal.text, message);
+        QCOMPARE(refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(refusal.focus, QStringLiteral("edtMennyiseg"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCoreTypedNumber)

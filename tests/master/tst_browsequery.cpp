@@ -147,6 +147,10 @@ private slots:
                 << CodeTableId::VatRates << 2 << "101"
                 << ""
                 << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..100 közötti szám lehet!";
+            for (const char *none : {"inf", "nan", "1e1", "18abc"})
+                TestEngines::newRow(engine, (QByteArray("VAT value ") + none).constData())
+                    << CodeTableId::VatRates << 2 << QString::fromLatin1(none) << ""
+                    << "Hibás keresési értékadás!\rEz a mezőfajta csak 0..100 közötti szám lehet!";
             TestEngines::newRow(engine, "unit ignoring case") << CodeTableId::Units << 0 << "gr"
                                                               << "GRM"
                                                               << "";

@@ -387,6 +387,9 @@ private slots:
             TestEngines::newRow(engine, "text") << "5"
                                                 << "20"
                                                 << "sok" << valueMessage << 0.0;
+            for (const char *none : {"inf", "nan", "-inf", "1e1", "12abc"})
+                TestEngines::newRow(engine, none) << "5"
+                                                  << "20" << QString::fromLatin1(none) << valueMessage << 0.0;
             TestEngines::newRow(engine, "group before code") << "x"
                                                              << "x"
                                                              << "x" << groupMessage << 0.0;

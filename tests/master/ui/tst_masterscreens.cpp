@@ -1,24 +1,26 @@
 #include "core/DatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
+#include "master/Materials.h"
+#include "master/ui/MasterCommands.h"
 #include "master/ui/frmTallozasAnyag.h"
 #include "master/ui/frmTallozasKodtar.h"
 #include "master/ui/frmUjAnyag.h"
 #include "master/ui/frmUjKodtar.h"
-#include "master/ui/MasterCommands.h"
 #include "master/ui/frmUjPartner.h"
 #include "printing/PreparedReport.h"
-#include "shell/MainMenuModel.h"
-#include "widgets/CommandRegistry.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "shell/MainMenuModel.h"
 #include "support/TempDatabase.h"
+#include "widgets/CommandRegistry.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -331,6 +333,146 @@ private slots:
             const std::unique_ptr<QDialog> screen = it.value()(nullptr);
             QCOMPARE(screen->objectName(), entry->screen);
         }
+    }
+
+    void materialKeepsStoredValuesThatItsFieldsShowRounded()
+    {
+        QSqlDatabase wh = db.warehouse(1);
+        MaterialEntry walnut;
+        walnut.ledger = QStringLiteral("011");
+        walnut.registerNumber = QStringLiteral("0901");
+        walnut.name = QStringLiteral("Dió");
+        walnut.multiplier = 10;
+        walnut.rounding = 0;
+        walnut.minimum = 2.5;
+        walnut.maximum = 10.25;
+        walnut.nutrients = {
+            {QStringLiteral("Energia"), 3004.5}, {QStringLiteral("Feherje"), 1.2345}, {QStringLiteral("So"), 0.00125}};
+        QVERIFY(Materials::insert(wh, walnut).isNull());
+        const auto stored = [&](const QString &field) {
+            QSqlQuery query(wh);
+            query.exec(QStringLiteral("SELECT \"%1\" FROM \"Anyag\" WHERE \"NyilvSzam\" = '0901'").arg(field));
+            return query.next() ? query.value(0).toDouble() : -1.0;
+        };
+
+        // Recorded unchanged, nothing is rewritten from its rounded display.
+        {
+            TfrmUjAnyag editor(services, wh, QStringLiteral("011"), QStringLiteral("0901"));
+            QCOMPARE(editor.nutrient(QStringLiteral("Energia"))->text(), QStringLiteral("3004"));
+            QCOMPARE(editor.nutrient(QStringLiteral("Feherje"))->text(), QStringLiteral("1,23"));
+            QCOMPARE(editor.edtKeszletMin->text(), QStringLiteral("2"));
+            editor.comKerekites->setCurrentIndex(1);
+            editor.btnRogzit->click();
+            QVERIFY(messenger.texts().isEmpty() || messenger.last().symbol == Symbol::Information);
+        }
+        QCOMPARE(stored(QStringLiteral("Energia")), 30045.0);
+        QCOMPARE(stored(QStringLiteral("Feherje")), 12.345);
+        QCOMPARE(stored(QStringLiteral("So")), 0.0125);
+        QCOMPARE(stored(QStringLiteral("KeszletMin")), 2.5);
+        QCOMPARE(stored(QStringLiteral("KeszletMax")), 10.25);
+        QCOMPARE(stored(QStringLiteral("Kerekites")), 1.0);
+
+        // An edited field is the user's; the kJ typed through the kcal field too.
+        {
+            TfrmUjAnyag editor(services, wh, QStringLiteral("011"), QStringLiteral("0901"));
+            editor.nutrient(QStringLiteral("Feherje"))->setText(QStringLiteral("2"));
+            editor.edtKcal->setText(QStringLiteral("100"));
+            emit editor.edtKcal->textEdited(editor.edtKcal->text());
+            editor.edtKeszletMin->setText(QStringLiteral("3"));
+            editor.btnRogzit->click();
+        }
+        QCOMPARE(stored(QStringLiteral("Feherje")), 20.0);
+        QCOMPARE(stored(QStringLiteral("Energia")), 4190.0);
+        QCOMPARE(stored(QStringLiteral("So")), 0.0125);
+        QCOMPARE(stored(QStringLiteral("KeszletMin")), 3.0);
+    }
+
+    void materialRefusesNumbersThatAreNone_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString notANumber = QStringLiteral("Hibás értékadás!\rA mezőbe csak számot írhat!");
+        const QString tooLarge = QStringLiteral("Hibás értékadás!\rA megadott szám túl nagy!");
+        QTest::newRow("energy inf") << "edtEnergia"
+                                    << "inf" << notANumber;
+        QTest::newRow("protein nan") << "edtFeherje"
+                                     << "nan" << notANumber;
+        QTest::newRow("salt exponent") << "edtSo"
+                                       << "1e3" << notANumber;
+        QTest::newRow("multiplier -inf") << "edtMenySzorzo"
+                                         << "-inf" << notANumber;
+        QTest::newRow("minimum letters") << "edtKeszletMin"
+                                         << "12abc" << notANumber;
+        QTest::newRow("maximum beyond") << "edtKeszletMax"
+                                        << "5 000 000 000" << tooLarge;
+        QTest::newRow("price nan") << "edtNyilvAr"
+                                   << "nan" << notANumber;
+        QTest::newRow("price beyond Money") << "edtNyilvAr"
+                                            << "999999999999999" << tooLarge;
+    }
+
+    void materialRefusesNumbersThatAreNone()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TfrmUjAnyag editor(services, db.warehouse(1));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QApplication::setActiveWindow(&editor);
+        const int before = count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\""));
+        editor.edtMegnevezes->setText(QStringLiteral("Mák"));
+        editor.findChild<QLineEdit *>(field)->setText(typed);
+        editor.btnRogzit->click();
+        QCOMPARE(messenger.texts(), QStringList {message});
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"Anyag\"")), before);
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    }
+
+    void enterOnTheFocusedRecordButtonRecords_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("partner") << "partner";
+        QTest::newRow("material") << "material";
+        QTest::newRow("code table") << "code table";
+    }
+
+    void enterOnTheFocusedRecordButtonRecords()
+    {
+        QFETCH(QString, screen);
+        std::unique_ptr<QDialog> editor;
+        CodeTableStore store(db.warehouse(1), CodeTables::member(CodeTableId::Units));
+        QString countSql;
+        if (screen == QLatin1String("partner")) {
+            auto *partner = new TfrmUjPartner(services, db.warehouse(1));
+            partner->edtNev->setText(QStringLiteral("Enter Bt."));
+            partner->edtIrszam->setText(QStringLiteral("6720"));
+            partner->edtTelepules->setText(QStringLiteral("Szeged"));
+            partner->edtUtca->setText(QStringLiteral("Tisza u. 2."));
+            editor.reset(partner);
+            countSql = QStringLiteral("SELECT COUNT(*) FROM \"Partner\" WHERE \"Nev\" = 'Enter Bt.'");
+        } else if (screen == QLatin1String("material")) {
+            auto *material = new TfrmUjAnyag(services, db.warehouse(1));
+            material->edtMegnevezes->setText(QStringLiteral("Enter-liszt"));
+            editor.reset(material);
+            countSql = QStringLiteral("SELECT COUNT(*) FROM \"Anyag\" WHERE \"Megnevezes\" = 'Enter-liszt'");
+        } else {
+            auto *units = new TfrmUjKodtar(services, store);
+            qobject_cast<QLineEdit *>(units->control(QStringLiteral("MertKod")))->setText(QStringLiteral("EN"));
+            qobject_cast<QLineEdit *>(units->control(QStringLiteral("Megnevezes")))->setText(QStringLiteral("Enter"));
+            editor.reset(units);
+            countSql = QStringLiteral("SELECT COUNT(*) FROM \"Mertegys\" WHERE \"MertKod\" = 'EN'");
+        }
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        QApplication::setActiveWindow(editor.get());
+        auto *record = editor->findChild<QPushButton *>(QStringLiteral("btnRogzit"));
+        record->setFocus();
+        QCOMPARE(count(countSql), 0);
+        QTest::keyClick(record, Qt::Key_Return);
+        QCOMPARE(messenger.texts(), QStringList {QStringLiteral("Az új adat bekerült az adatbázisba")});
+        QCOMPARE(count(countSql), 1);
     }
 
     void partnerPhoneKeepsItsBlanks()

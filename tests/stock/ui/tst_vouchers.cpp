@@ -2,7 +2,9 @@
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "session/Services.h"
+#include "session/SettingKeys.h"
 #include "session/Settings.h"
+#include "session/SettingsFile.h"
 #include "stock/StockLedger.h"
 #include "stock/ui/frmKibizTorles.h"
 #include "stock/ui/frmRaktarBevitel.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace StockFixture;
@@ -30,6 +33,28 @@ class NoDates : public DatePrompt
 public:
     QDate askDate(const QString &) override { return noDate(); }
 };
+
+void showAndWait(QWidget *screen)
+{
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    QApplication::setActiveWindow(screen);
+}
+
+// Types into a field as a user would, over what it held.
+void typeInto(QLineEdit *field, const QString &text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+// Looks the material up by its register number and Enter.
+void chooseByRegisterNumber(VoucherScreen &screen, const QString &number)
+{
+    typeInto(screen.edtAnyagKod, number);
+    QTest::keyClick(screen.edtAnyagKod, Qt::Key_Return);
+}
 
 } // namespace
 
@@ -65,9 +90,28 @@ class TestVouchers : public QObject
             addMaterial(wh, "100", "0002", "Cukor", 2);
         }
         QVariant value(const QString &sql) const { return StockFixture::value(wh, sql); }
+        void setFlag(SettingKey::Id key, bool on)
+        {
+            SettingsFile file = settings.file();
+            file.setFlag(key, on);
+            QVERIFY(file.save().isNull());
+        }
     };
 
+    enum Screen { Receipt, Issue };
+
+    std::unique_ptr<Run> m_refusals;
+
+    static std::unique_ptr<VoucherScreen> open(Run &run, Screen screen)
+    {
+        if (screen == Receipt)
+            return std::make_unique<TfrmRaktarBevitel>(run.services, run.wh);
+        return std::make_unique<TfrmRaktarKivetel>(run.services, run.wh);
+    }
+
 private slots:
+    void cleanupTestCase() { m_refusals.reset(); }
+
     void receiptScreenRecordsItems()
     {
         Run run;
@@ -115,6 +159,277 @@ private slots:
         QVERIFY(texts.contains("Dátumtartomány: " + QDate::currentDate().toString("yyyy.MM.dd.")));
         QVERIFY(texts.contains("Liszt"));
         QVERIFY(texts.contains("Nettó összes: 30,00 Ft"));
+    }
+
+    void registerNumberAndEnterChooseTheMaterialThatIsRecorded_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("receipt") << int(Receipt) << "0068"
+                                 << "dbcAnyag";
+        QTest::newRow("issue") << int(Issue) << "68"
+                               << "edtMennyiseg";
+    }
+
+    void registerNumberAndEnterChooseTheMaterialThatIsRecorded()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, typed);
+        QFETCH(QString, focusAfter);
+        Run run;
+        QSqlQuery(run.wh).exec("INSERT INTO Fokszam (FokonyviSzam, Megnevezes) VALUES ('213', 'Zöldség')");
+        addMaterial(run.wh, "213", "0001", "Alma");
+        addMaterial(run.wh, "213", "0068", "Burgonya");
+        QVERIFY(run.settings.writeString("DefaultValues", "DefaultFokszam", "213"));
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
+        const QDate today = QDate::currentDate();
+        QVERIFY(ledger.record(receipt("00000001", today, "0001", 10, "100", "213")).ok());
+        QVERIFY(ledger.record(receipt("00000001", today, "0068", 10, "100", "213")).ok());
+
+        const std::unique_ptr<VoucherScreen> voucher = open(run, Screen(screen));
+        showAndWait(voucher.get());
+        QCOMPARE(voucher->dbcAnyag->currentText(), QString("Alma"));
+        chooseByRegisterNumber(*voucher, typed);
+        QCOMPARE(voucher->dbcAnyag->currentText(), QString("Burgonya"));
+        QCOMPARE(voucher->edtAnyagKod->text(), QString("0068"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
+        typeInto(voucher->edtMennyiseg, "2");
+        if (screen == Receipt)
+            typeInto(voucher->fleNEar, "100");
+        voucher->btnRogzit->click();
+        QCOMPARE(run.messenger.texts(), QStringList {"Az új adat bekerült az adatbázisba"});
+        const QString bk = screen == Receipt ? "BE" : "KI";
+        QCOMPARE(run.value("SELECT NyilvSzam FROM Raktar WHERE BizSzam <> '00000001' AND BK = '" + bk + "'").toString(),
+            QString("0068"));
+        QCOMPARE(run.value("SELECT KeszletMennyiseg FROM Anyag WHERE FokonyviSzam = '213' AND NyilvSzam = '0001'")
+                     .toDouble(),
+            10.0);
+    }
+
+    void unreadableOrOutOfRangeNumbersAreRefusedAtTheirField_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString notANumber = "Hibás értékadás!\rA mezőbe csak számot írhat!";
+        const QString tooLarge = "Hibás értékadás!\rA megadott szám túl nagy!";
+        QTest::newRow("receipt quantity abc") << int(Receipt) << "edtMennyiseg"
+                                              << "abc" << notANumber;
+        QTest::newRow("receipt quantity inf") << int(Receipt) << "edtMennyiseg"
+                                              << "inf" << notANumber;
+        QTest::newRow("receipt quantity nan") << int(Receipt) << "edtMennyiseg"
+                                              << "nan" << notANumber;
+        QTest::newRow("receipt quantity exponent") << int(Receipt) << "edtMennyiseg"
+                                                   << "1e5" << notANumber;
+        QTest::newRow("receipt quantity beyond") << int(Receipt) << "edtMennyiseg"
+                                                 << "2 000 000 000" << tooLarge;
+        QTest::newRow("net unit price 12abc") << int(Receipt) << "fleNEar"
+                                              << "12abc" << notANumber;
+        QTest::newRow("net unit price abc") << int(Receipt) << "fleNEar"
+                                            << "abc" << notANumber;
+        QTest::newRow("net unit price -inf") << int(Receipt) << "fleNEar"
+                                             << "-inf" << notANumber;
+        QTest::newRow("net unit price beyond") << int(Receipt) << "fleNEar"
+                                               << "900 000 000 000 000" << tooLarge;
+        QTest::newRow("gross unit price nan") << int(Receipt) << "fleBrEar"
+                                              << "nan" << notANumber;
+        QTest::newRow("net total 12abc") << int(Receipt) << "fleKiadAr"
+                                         << "12abc" << notANumber;
+        QTest::newRow("gross total inf") << int(Receipt) << "fleBroar"
+                                         << "inf" << notANumber;
+        QTest::newRow("issue quantity inf") << int(Issue) << "edtMennyiseg"
+                                            << "inf" << notANumber;
+        QTest::newRow("issue quantity abc") << int(Issue) << "edtMennyiseg"
+                                            << "abc" << notANumber;
+        QTest::newRow("issue value nan") << int(Issue) << "fleKiadAr"
+                                         << "nan" << notANumber;
+        QTest::newRow("issue value beyond") << int(Issue) << "fleKiadAr"
+                                            << "5 000 000 000 000" << tooLarge;
+    }
+
+    void unreadableOrOutOfRangeNumbersAreRefusedAtTheirField()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        // Nothing is written: one warehouse serves every case.
+        if (!m_refusals) {
+            m_refusals = std::make_unique<Run>();
+            m_refusals->setFlag(SettingKey::KiadAr, true);
+            QVERIFY(StockLedger(m_refusals->wh, StockOptions {"anna", true})
+                        .record(receipt("00000001", QDate::currentDate(), "0002", 10, "100"))
+                        .ok());
+        }
+        Run &run = *m_refusals;
+        run.messenger.clear();
+        const int rows = run.value("SELECT COUNT(*) FROM Raktar").toInt();
+        const std::unique_ptr<VoucherScreen> voucher = open(run, Screen(screen));
+        showAndWait(voucher.get());
+        typeInto(voucher->edtMennyiseg, "2");
+        typeInto(voucher->fleNEar, "100");
+        typeInto(voucher->findChild<QLineEdit *>(field), typed);
+        voucher->btnRogzit->setFocus();
+        voucher->btnRogzit->click();
+        QCOMPARE(run.messenger.texts(), QStringList {message});
+        QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), rows);
+        QCOMPARE(QApplication::focusWidget()->objectName(), field);
+    }
+
+    void amountsBeyondWhatAFieldHoldsAreRefused()
+    {
+        // 1 000 000 × 10 000 000 Ft computes a net total of 10^13: past what a field takes.
+        Run run;
+        TfrmRaktarBevitel screen(run.services, run.wh);
+        showAndWait(&screen);
+        typeInto(screen.edtMennyiseg, "1 000 000");
+        typeInto(screen.fleNEar, "10 000 000");
+        screen.btnRogzit->click();
+        QCOMPARE(run.messenger.texts(), QStringList {"Hibás értékadás!\rA megadott szám túl nagy!"});
+        QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), 0);
+        QCOMPARE(QApplication::focusWidget(), screen.fleKiadAr);
+    }
+
+    void quantityIsRoundedToTheMaterialBeforeItIsValued_data()
+    {
+        QTest::addColumn<QString>("nyilvSzam");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("netTotal");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<double>("value");
+        QTest::newRow("two decimals") << "0001"
+                                      << "1,23456789"
+                                      << "1000"
+                                      << "1,23"
+                                      << "1230,00" << 1.23 << 1230.0;
+        QTest::newRow("whole pieces, half to even") << "0003"
+                                                    << "2,5"
+                                                    << "100"
+                                                    << "2"
+                                                    << "200,00" << 2.0 << 200.0;
+        QTest::newRow("whole pieces, up") << "0003"
+                                          << "3,5"
+                                          << "100"
+                                          << "4"
+                                          << "400,00" << 4.0 << 400.0;
+        QTest::newRow("as typed") << "0001"
+                                  << "3"
+                                  << "10"
+                                  << "3,00"
+                                  << "30,00" << 3.0 << 30.0;
+    }
+
+    void quantityIsRoundedToTheMaterialBeforeItIsValued()
+    {
+        QFETCH(QString, nyilvSzam);
+        QFETCH(QString, typed);
+        QFETCH(QString, price);
+        QFETCH(QString, shown);
+        QFETCH(QString, netTotal);
+        QFETCH(double, stored);
+        QFETCH(double, value);
+        Run run;
+        addMaterial(run.wh, "100", "0003", "Tojás", 0);
+        TfrmRaktarBevitel screen(run.services, run.wh);
+        showAndWait(&screen);
+        chooseByRegisterNumber(screen, nyilvSzam);
+        typeInto(screen.fleNEar, price);
+        typeInto(screen.edtMennyiseg, typed);
+        QCOMPARE(screen.fleKiadAr->text(), netTotal);
+        QTest::keyClick(screen.edtMennyiseg, Qt::Key_Return);
+        QCOMPARE(screen.edtMennyiseg->text(), shown);
+        screen.btnRogzit->click();
+        QCOMPARE(run.messenger.texts(), QStringList {"Az új adat bekerült az adatbázisba"});
+        QCOMPARE(run.value("SELECT TetelMenny FROM Raktar").toDouble(), stored);
+        QCOMPARE(run.value("SELECT TetelErtek FROM Raktar").toDouble(), value);
+    }
+
+    void issueScreenShowsTheStockOnTheVoucherDateWithItsUnit()
+    {
+        Run run;
+        const QDate today = QDate::currentDate();
+        run.settings.setLezartHoDat(QDate(today.year() - 3, 12, 31));
+        run.setFlag(SettingKey::AutoLeltar, true);
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
+        QVERIFY(ledger.record(receipt("00000001", today.addDays(-2), "0002", 10, "100")).ok());
+        QVERIFY(ledger.record(issue("00000002", today.addDays(-1), "0002", 4)).ok());
+        QVERIFY(ledger.record(receipt("00000003", today, "0002", 5, "100")).ok());
+        const qint64 issued = run.value("SELECT RaktAzon FROM Raktar WHERE BK = 'KI'").toLongLong();
+
+        TfrmRaktarKivetel screen(run.services, run.wh);
+        QCOMPARE(screen.dbcAnyag->currentText(), QString("Cukor"));
+        QCOMPARE(screen.lblLeltar->text(), QString("11,00"));
+        QCOMPARE(screen.lblLeltarMertekegyseg->text(), QString("KG"));
+        QVERIFY(screen.lblFigyelmeztet->isHidden());
+
+        TfrmRaktarKivetel change(run.services, run.wh);
+        QVERIFY(change.openOnRow(issued));
+        QCOMPARE(change.dtpBizDatum->date(), today.addDays(-1));
+        QCOMPARE(change.lblLeltar->text(), QString("6,00"));
+        QCOMPARE(change.lblLeltarMertekegyseg->text(), QString("KG"));
+        QVERIFY(change.lblFigyelmeztet->isHidden());
+
+        // Without AutoLeltar the stock waits for "Leltár újrakalkuláció", on the row's date too.
+        run.setFlag(SettingKey::AutoLeltar, false);
+        TfrmRaktarKivetel stale(run.services, run.wh);
+        QVERIFY(stale.openOnRow(issued));
+        QCOMPARE(stale.lblLeltar->text(), QString("-"));
+        QVERIFY(!stale.lblFigyelmeztet->isHidden());
+        stale.spdNew->click();
+        QCOMPARE(stale.lblLeltar->text(), QString("6,00"));
+        QVERIFY(stale.lblFigyelmeztet->isHidden());
+    }
+
+    void receiptScreenOffersNewMaterials()
+    {
+        Run run;
+        TfrmRaktarBevitel screen(run.services, run.wh);
+        showAndWait(&screen);
+        QVERIFY(screen.spdNew->isVisible());
+        QCOMPARE(screen.spdNew->toolTip(), QString("Új anyag felvitele"));
+        screen.setMaterialBrowser([&](QWidget *) { addMaterial(run.wh, "100", "0005", "Bors"); });
+        screen.spdNew->click();
+        QCOMPARE(screen.dbcAnyag->count(), 3);
+        screen.setMaterialBrowser(nullptr);
+        QVERIFY(!screen.spdNew->isVisible());
+    }
+
+    void enterInTheCorrectionListSearchesWithoutOpeningARow_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("receipt change") << int(TfrmRaktarMod::Mode::ReceiptChange);
+        QTest::newRow("receipt delete") << int(TfrmRaktarMod::Mode::ReceiptDelete);
+        QTest::newRow("issue change") << int(TfrmRaktarMod::Mode::IssueChange);
+        QTest::newRow("issue delete") << int(TfrmRaktarMod::Mode::IssueDelete);
+    }
+
+    void enterInTheCorrectionListSearchesWithoutOpeningARow()
+    {
+        QFETCH(int, mode);
+        Run run;
+        const QDate day = QDate::currentDate();
+        StockLedger ledger(run.wh, StockOptions {"anna", false});
+        QVERIFY(ledger.record(receipt("00000041", day, "0001", 10, "100")).ok());
+        QVERIFY(ledger.record(receipt("00000042", day, "0002", 10, "100")).ok());
+        QVERIFY(ledger.record(issue("00000043", day, "0001", 1)).ok());
+        QVERIFY(ledger.record(issue("00000044", day, "0002", 1)).ok());
+
+        TfrmRaktarMod list(run.services, run.wh, TfrmRaktarMod::Mode(mode));
+        int opened = 0;
+        list.setScreenRunner([&](QDialog *) { ++opened; });
+        showAndWait(&list);
+        typeInto(list.edtBizSzam, "4");
+        QTest::keyClick(list.edtBizSzam, Qt::Key_Return);
+        QCOMPARE(opened, 0);
+        QCOMPARE(run.messenger.texts(), QStringList());
+        QVERIFY(list.isVisible());
+        QCOMPARE(run.value("SELECT COUNT(*) FROM Raktar").toInt(), 4);
+        QCOMPARE(list.DBGrid1->model()->rowCount(), 2);
+        QCOMPARE(QApplication::focusWidget(), list.edtBizSzam);
     }
 
     void issueScreenPrintsTheIssueVoucher()
