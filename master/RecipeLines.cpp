@@ -2,6 +2,7 @@
 
 #include "core/Messenger.h"
 #include "core/Rounding.h"
+#include "master/Materials.h"
 #include "master/RecipeHeader.h"
 #include "master/WriteFailure.h"
 #include "store/TransactionGuard.h"
@@ -12,6 +13,19 @@
 
 namespace RecipeLines {
 
+// A line must name a material of the chosen ledger account: a ledger account without materials
+// (or a line whose stored account is gone) leaves the key empty, and such a row is neither shown
+// nor deletable.
+static Refusal checkMaterial(QSqlDatabase db, const Line &line)
+{
+    const Refusal missing
+        = Refusal::error(QStringLiteral("Hibás értékadás!\rNem adott meg anyagnevet!"), QStringLiteral("dbcAnyag"));
+    if (line.account.trimmed().isEmpty() || line.registerNumber.trimmed().isEmpty()
+        || !Materials::read(db, line.account, line.registerNumber))
+        return missing;
+    return Refusal();
+}
+
 double per100(double typed, int portions)
 {
     const int held = std::clamp(portions, 1, 100);
@@ -21,6 +35,10 @@ double per100(double typed, int portions)
 Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate &today)
 {
     TransactionGuard guard(db);
+    if (!guard.isActive())
+        return Checked<qint64>::refused(WriteFailure::busy());
+    if (const Refusal refusal = checkMaterial(db, line))
+        return Checked<qint64>::refused(refusal);
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
                                  "VALUES (?, ?, ?, ?) RETURNING \"ReceptAzon\""));
@@ -28,7 +46,7 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
     query.addBindValue(line.account);
     query.addBindValue(line.registerNumber);
     query.addBindValue(per100(line.quantity, portions));
-    if (!guard.isActive() || !query.exec() || !query.next())
+    if (!query.exec() || !query.next())
         return Checked<qint64>::refused(WriteFailure::failed());
     const qint64 id = query.value(0).toLongLong();
     query.finish();
@@ -40,14 +58,18 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
 Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &today)
 {
     TransactionGuard guard(db);
+    if (!guard.isActive())
+        return WriteFailure::busy();
+    if (const Refusal refusal = checkMaterial(db, line))
+        return refusal;
     QSqlQuery query(db);
     query.prepare(QStringLiteral("UPDATE \"Recept\" SET \"FokSzla\" = ?, \"NyilvSzam\" = ?, \"Mennyiseg\" = ? "
                                  "WHERE \"ReceptAzon\" = ?"));
     query.addBindValue(line.account);
     query.addBindValue(line.registerNumber);
-    query.addBindValue(Rounding::round(line.quantity, 3));
+    query.addBindValue(line.quantity);
     query.addBindValue(lineId);
-    if (!guard.isActive() || !query.exec() || !RecipeHeaders::touch(db, line.code, today) || !guard.commit())
+    if (!query.exec() || !RecipeHeaders::touch(db, line.code, today) || !guard.commit())
         return WriteFailure::failed();
     return Refusal();
 }

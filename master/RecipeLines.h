@@ -21,13 +21,17 @@ struct Line
     QString code; // EtelKod of the recipe
     QString account; // FokSzla
     QString registerNumber; // NyilvSzam
-    double quantity = 0; // as typed
+    double quantity = 0; // as typed (TypedQuantity), or as stored when the user left it alone
 };
 
 // Inserts a line whose quantity was typed for `portions` portions; accepted: the new ReceptAzon.
+// A line without a material of its ledger account is refused ("Hibás értékadás!\rNem adott meg
+// anyagnevet!").
 Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate &today);
 
-// Rewrites a line (found by its ReceptAzon) with a quantity already given for 100 portions.
+// Rewrites a line (found by its ReceptAzon) with a quantity already given for 100 portions, written
+// as given: a typed quantity has its three decimals, an untouched one keeps what was stored. The
+// material is checked as on adding.
 Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &today);
 
 // Deleting the current line: "Nincs kiválasztott adatsor!" without one (lineId 0), otherwise asks

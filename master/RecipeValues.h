@@ -34,7 +34,8 @@ struct RecipeValues
 
     // Each line's nutrient product rounded to three decimals and summed per nutrient; the sugar and
     // salt products of the lines whose material is marked as added sugar / salt summed apart;
-    // net cost and VAT at the rate of the material's group.
+    // net cost and VAT at the rate of the material's group, each summed exactly over the lines and
+    // rounded to four decimals once.
     static RecipeValues compute(const QList<RecipeIngredient> &ingredients, const RecipeVatRates &rates);
 
     double nutrient(const QString &headerField) const;

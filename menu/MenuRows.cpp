@@ -1,6 +1,8 @@
 #include "menu/MenuRows.h"
 
 #include "core/Messenger.h"
+#include "master/Materials.h"
+#include "master/RecipeCodes.h"
 #include "master/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "store/Sql.h"
@@ -58,6 +60,23 @@ Refusal checkChange(QSqlDatabase db, qint64 id, const QDate &screenDate, const Q
     return Refusal();
 }
 
+// The row must name a meal and a dish that exist: a row with an empty or unknown key is left out
+// of every list, so it could be neither seen nor deleted.
+static Refusal checkKeys(QSqlDatabase db, const MenuRow &row)
+{
+    QSqlQuery meal(db);
+    meal.prepare(QStringLiteral("SELECT 1 FROM \"Etkezesek\" WHERE \"EtkTip\" = ?"));
+    meal.addBindValue(row.meal);
+    if (row.meal.trimmed().isEmpty() || !meal.exec() || !meal.next())
+        return Refusal::error(QStringLiteral("Hibás értékadás!\rNem adott meg étkezést!"), QStringLiteral("dbcEtkTip"));
+    const bool dishExists = row.account == recipeAccount()
+        ? RecipeCodes::exists(db, row.dish)
+        : Materials::read(db, row.account, row.dish).has_value();
+    if (row.account.trimmed().isEmpty() || row.dish.trimmed().isEmpty() || !dishExists)
+        return Refusal::error(QStringLiteral("A megadott azonosítón nem létezik tétel!"), QStringLiteral("edtAzon"));
+    return Refusal();
+}
+
 // The checks of the edit screen's "&Rögzít", in its order.
 static Refusal checkSave(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough)
 {
@@ -66,6 +85,8 @@ static Refusal checkSave(QSqlDatabase db, const MenuRow &row, const QDate &close
         refusal.focus = QStringLiteral("dtpEtlap");
         return refusal;
     }
+    if (const Refusal refusal = checkKeys(db, row))
+        return refusal;
     if (MenuGuards::hasHeadcount(db, row.date, row.meal, true))
         return MenuGuards::issuedMealForNewRow();
     if (!(row.quantity > 0))

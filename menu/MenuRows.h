@@ -30,7 +30,9 @@ Refusal checkAdd(const QDate &screenDate, const QDate &closedThrough);
 // "&Módosít": a current row, an open screen date, a meal not issued.
 Refusal checkChange(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough);
 
-// Saving the edit screen. New: accepted with the new EtlapAzon.
+// Saving the edit screen. New: accepted with the new EtlapAzon. Besides the protections, the meal
+// must exist ("Hibás értékadás!\rNem adott meg étkezést!") and so must the dish, a recipe or a
+// material of the row's ledger account ("A megadott azonosítón nem létezik tétel!").
 Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough);
 Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &closedThrough);
 

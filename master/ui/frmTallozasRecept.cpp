@@ -91,19 +91,23 @@ TfrmTallozasRecept::TfrmTallozasRecept(const Services &services, QWidget *parent
     comSearch->setCurrentIndex(1);
     edtSearch = named(new QLineEdit(this), "edtSearch");
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), true);
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
-    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), true);
-    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), true);
-    btnUjAnyag = pushButton(this, QStringLiteral("btnUjAnyag"), QStringLiteral("Ú&j"), true);
-    btnModAnyag = pushButton(this, QStringLiteral("btnModAnyag"), QStringLiteral("Mó&dosít"), true);
-    btnTorAnyag = pushButton(this, QStringLiteral("btnTorAnyag"), QStringLiteral("Tö&röl"), true);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true);
-    btnTapSzam = pushButton(this, QStringLiteral("btnTapSzam"), QStringLiteral("&Táp. szám."), true);
+    // Room for a dish name or a date however crowded the row gets.
+    edtSearch->setMinimumWidth(edtSearch->fontMetrics().averageCharWidth() * 24);
+    // No button presses itself on Enter, so the screen has no default button: Enter in the search
+    // box searches and never opens an edit dialog.
+    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
+    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
+    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), false);
+    btnUjAnyag = pushButton(this, QStringLiteral("btnUjAnyag"), QStringLiteral("Ú&j"), false);
+    btnModAnyag = pushButton(this, QStringLiteral("btnModAnyag"), QStringLiteral("Mó&dosít"), false);
+    btnTorAnyag = pushButton(this, QStringLiteral("btnTorAnyag"), QStringLiteral("Tö&röl"), false);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
+    btnTapSzam = pushButton(this, QStringLiteral("btnTapSzam"), QStringLiteral("&Táp. szám."), false);
     btnTapSzam->setEnabled(services.settings.tapValt());
-    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), true);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true);
+    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Rendezés:"), this));

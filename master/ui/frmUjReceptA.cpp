@@ -1,6 +1,7 @@
 #include "master/ui/frmUjReceptA.h"
 
 #include "master/RecipeLines.h"
+#include "master/TypedQuantity.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
@@ -8,16 +9,17 @@
 #include "widgets/UiLookup.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSqlQuery>
 #include <algorithm>
 
 namespace {
 
 const QString HelpPage = QStringLiteral("UjReceptA.htm");
+const double QuantityMaximum = 1000000;
 
 } // namespace
 
@@ -30,8 +32,8 @@ TfrmUjReceptA::TfrmUjReceptA(const Services &services, QSqlDatabase db, const QS
     setObjectName(QStringLiteral("frmUjReceptA"));
     dbcFokszam = named(new QComboBox(this), "dbcFokszam");
     dbcAnyag = named(new QComboBox(this), "dbcAnyag");
-    edtMennyiseg = named(new QDoubleSpinBox(this), "edtMennyiseg");
-    edtMennyiseg->setRange(0, 1000000);
+    edtMennyiseg = named(new QLineEdit(this), "edtMennyiseg");
+    edtMennyiseg->setAlignment(Qt::AlignRight);
     lblMertegys = named(new QLabel(this), "lblMertegys");
     lblMegjegyzes = named(new QLabel(this), "lblMegjegyzes");
     btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
@@ -91,7 +93,15 @@ void TfrmUjReceptA::materialChanged()
     query.addBindValue(dbcAnyag->currentData());
     const bool found = query.exec() && query.next();
     lblMertegys->setText(found ? query.value(0).toString() : QString());
-    edtMennyiseg->setDecimals(found ? std::clamp(query.value(1).toInt(), 0, 6) : 3);
+    m_decimals = found ? std::clamp(query.value(1).toInt(), 0, TypedQuantity::Decimals) : TypedQuantity::Decimals;
+    if (!edtMennyiseg->isModified())
+        showQuantity(m_quantity);
+}
+
+void TfrmUjReceptA::showQuantity(double quantity)
+{
+    m_quantity = quantity;
+    edtMennyiseg->setText(TypedQuantity::shown(quantity, m_decimals));
 }
 
 void TfrmUjReceptA::setNewMode()
@@ -103,7 +113,7 @@ void TfrmUjReceptA::setNewMode()
     const int account = dbcFokszam->findData(m_services.settings.defaultFokszam());
     dbcFokszam->setCurrentIndex(account >= 0 ? account : 0);
     fillMaterials();
-    edtMennyiseg->setValue(0);
+    showQuantity(0);
 }
 
 void TfrmUjReceptA::setChangeMode(qint64 lineId)
@@ -120,29 +130,30 @@ void TfrmUjReceptA::setChangeMode(qint64 lineId)
     dbcFokszam->setCurrentIndex(dbcFokszam->findData(query.value(0).toString()));
     fillMaterials();
     dbcAnyag->setCurrentIndex(dbcAnyag->findData(query.value(1).toString()));
-    edtMennyiseg->setValue(query.value(2).toDouble());
+    showQuantity(query.value(2).toDouble());
 }
 
 void TfrmUjReceptA::btnRogzitClick()
 {
+    const Checked<double> quantity = edtMennyiseg->isModified()
+        ? TypedQuantity::read(edtMennyiseg->text(), QuantityMaximum, edtMennyiseg->objectName())
+        : Checked<double>::accepted(m_quantity);
+    if (showRefusal(this, m_services.messenger, quantity.refusal))
+        return;
     const RecipeLines::Line line {
-        m_code, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString(), edtMennyiseg->value()};
+        m_code, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString(), quantity.value};
     const QDate today = QDate::currentDate();
     if (m_lineId != 0) {
-        if (const Refusal refusal = RecipeLines::change(m_db, m_lineId, line, today)) {
-            refusal.show(m_services.messenger);
+        if (showRefusal(this, m_services.messenger, RecipeLines::change(m_db, m_lineId, line, today)))
             return;
-        }
         noticeModified(m_services);
         accept();
         return;
     }
     const Checked<qint64> added = RecipeLines::add(m_db, line, m_services.settings.receptFo(), today);
-    if (!added.ok()) {
-        added.refusal.show(m_services.messenger);
+    if (showRefusal(this, m_services.messenger, added.refusal))
         return;
-    }
     noticeAdded(m_services);
-    edtMennyiseg->setValue(0);
+    showQuantity(0);
     dbcFokszam->setFocus();
 }

@@ -6,8 +6,8 @@
 #include <QSqlDatabase>
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // Recipe line edit screen: "Új anyag felvitele" (quantity typed for ReceptFo portions, stays open)
@@ -23,7 +23,7 @@ public:
 
     QComboBox *dbcFokszam;
     QComboBox *dbcAnyag;
-    QDoubleSpinBox *edtMennyiseg;
+    QLineEdit *edtMennyiseg;
     QLabel *lblMertegys;
     QLabel *lblMegjegyzes;
     QPushButton *btnRogzit;
@@ -33,10 +33,14 @@ public:
 private:
     void fillMaterials();
     void materialChanged();
+    void showQuantity(double quantity);
     void btnRogzitClick();
 
     const Services &m_services;
     QSqlDatabase m_db;
     QString m_code;
     qint64 m_lineId = 0;
+    // The quantity the field shows: recorded as it is unless the user edits the field.
+    double m_quantity = 0;
+    int m_decimals = 3;
 };

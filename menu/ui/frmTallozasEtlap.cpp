@@ -54,15 +54,19 @@ TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
     comSearch->addItems({QStringLiteral("Ételnév"), QStringLiteral("Dátum")});
     edtSearch = named(new QLineEdit(this), "edtSearch");
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), true);
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
-    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), true);
-    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), true);
-    btnRaktMasol = pushButton(this, QStringLiteral("btnRaktMasol"), QStringLiteral("Raktárba átmáso&l"), true);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true);
-    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), true);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true);
+    // Room for a dish name or a date however crowded the row gets.
+    edtSearch->setMinimumWidth(edtSearch->fontMetrics().averageCharWidth() * 24);
+    // No button presses itself on Enter, so the screen has no default button: Enter in the search
+    // box searches and never opens an edit dialog.
+    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
+    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
+    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
+    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), false);
+    btnRaktMasol = pushButton(this, QStringLiteral("btnRaktMasol"), QStringLiteral("Raktárba átmáso&l"), false);
+    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
+    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
+    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
+    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     auto *top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Étlap dátuma:"), this));

@@ -87,7 +87,8 @@ TfrmTallozasLetszam::TfrmTallozasLetszam(const Services &services, QWidget *pare
         btnModosit->setEnabled(MenuGuards::isOpen(date, m_services.settings.lezartHoDat()));
         rebuild();
     });
-    connect(DBGrid2, &QTableView::doubleClicked, this, [this] { btnModositClick(); });
+    // A double click or Enter in the meal list is "&Módosít", so it does nothing while that is disabled.
+    connect(DBGrid2, &QTableView::doubleClicked, btnModosit, &QPushButton::click);
     connect(btnModosit, &QPushButton::clicked, this, [this] { btnModositClick(); });
     connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
     connect(btnSugo, &QPushButton::clicked, this,
@@ -101,8 +102,7 @@ bool TfrmTallozasLetszam::eventFilter(QObject *watched, QEvent *event)
     if (watched == DBGrid2 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (btnModosit->isEnabled())
-                btnModositClick();
+            btnModosit->click();
             return true;
         }
     }

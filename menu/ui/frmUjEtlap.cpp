@@ -1,6 +1,7 @@
 #include "menu/ui/frmUjEtlap.h"
 
 #include "core/Messenger.h"
+#include "master/TypedQuantity.h"
 #include "menu/MenuRows.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
@@ -10,13 +11,19 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlQuery>
+
+namespace {
+
+// The quantity per person a menu row takes.
+const double QuantityMaximum = 1000;
+
+} // namespace
 
 TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *parent)
     : QDialog(parent)
@@ -36,8 +43,8 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     edtAzon = named(new QLineEdit(this), "edtAzon");
     edtAzon->setMaxLength(4);
     dbcAnyag = named(new QComboBox(this), "dbcAnyag");
-    edtMennyiseg = named(new QDoubleSpinBox(this), "edtMennyiseg");
-    edtMennyiseg->setRange(0, 1000);
+    edtMennyiseg = named(new QLineEdit(this), "edtMennyiseg");
+    edtMennyiseg->setAlignment(Qt::AlignRight);
     lblMertegys = named(new QLabel(this), "lblMertegys");
     btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
     btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
@@ -121,7 +128,9 @@ void TfrmUjEtlap::dishChanged()
     edtAzon->setText(dbcAnyag->currentData().toString());
     if (rbRecept->isChecked()) {
         lblMertegys->setText(QStringLiteral("adag"));
-        edtMennyiseg->setDecimals(2);
+        m_decimals = 2;
+        if (!edtMennyiseg->isModified())
+            showQuantity(m_quantity);
         return;
     }
     QSqlQuery query(m_db);
@@ -132,8 +141,16 @@ void TfrmUjEtlap::dishChanged()
     query.addBindValue(dbcAnyag->currentData());
     if (query.exec() && query.next()) {
         lblMertegys->setText(query.value(0).toString());
-        edtMennyiseg->setDecimals(qBound(0, query.value(1).toInt(), 6));
+        m_decimals = qBound(0, query.value(1).toInt(), TypedQuantity::Decimals);
     }
+    if (!edtMennyiseg->isModified())
+        showQuantity(m_quantity);
+}
+
+void TfrmUjEtlap::showQuantity(double quantity)
+{
+    m_quantity = quantity;
+    edtMennyiseg->setText(TypedQuantity::shown(quantity, m_decimals));
 }
 
 void TfrmUjEtlap::edtAzonExit()
@@ -161,7 +178,7 @@ void TfrmUjEtlap::resetForNext()
         fillDishes();
     else
         rbRecept->setChecked(true);
-    edtMennyiseg->setValue(1);
+    showQuantity(1);
 }
 
 void TfrmUjEtlap::setChangeMode(qint64 id)
@@ -179,15 +196,20 @@ void TfrmUjEtlap::setChangeMode(qint64 id)
     }
     fillDishes();
     dbcAnyag->setCurrentIndex(dbcAnyag->findData(row.dish));
-    edtMennyiseg->setValue(row.quantity);
+    showQuantity(row.quantity);
 }
 
 void TfrmUjEtlap::btnRogzitClick()
 {
+    const Checked<double> quantity = edtMennyiseg->isModified()
+        ? TypedQuantity::read(edtMennyiseg->text(), QuantityMaximum, edtMennyiseg->objectName())
+        : Checked<double>::accepted(m_quantity);
+    if (showRefusal(this, m_services.messenger, quantity.refusal))
+        return;
     const bool recipe = rbRecept->isChecked();
     const MenuRow row {dtpEtlap->date(), dbcEtkTip->currentData().toString(),
         recipe ? MenuRows::recipeAccount() : dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString(),
-        edtMennyiseg->value()};
+        quantity.value};
     const QDate closed = m_services.settings.lezartHoDat();
     Refusal refusal;
     qint64 added = 0;

@@ -9,7 +9,6 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,7 +34,7 @@ public:
     QComboBox *dbcFokszam;
     QLineEdit *edtAzon;
     QComboBox *dbcAnyag;
-    QDoubleSpinBox *edtMennyiseg;
+    QLineEdit *edtMennyiseg;
     QLabel *lblMertegys;
     QPushButton *btnRogzit;
     QPushButton *btnMegse;
@@ -47,9 +46,13 @@ private:
     void edtAzonExit();
     void btnRogzitClick();
     void resetForNext();
+    void showQuantity(double quantity);
 
     const Services &m_services;
     QSqlDatabase m_db;
     qint64 m_id = 0;
+    // The quantity the field shows: recorded as it is unless the user edits the field.
+    double m_quantity = 1;
+    int m_decimals = 2;
     std::function<void(qint64)> m_onAdded;
 };

@@ -5,6 +5,8 @@
 #include "master/RecipeHeader.h"
 #include "master/RecipeLines.h"
 #include "master/RecipeRecompute.h"
+#include "master/RecipeValues.h"
+#include "master/RecipeVatRates.h"
 #include "session/Settings.h"
 #include "store/Sql.h"
 #include "support/TempDatabase.h"
@@ -98,6 +100,8 @@ private slots:
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QSqlDatabase w = db.warehouse(1);
         addRecipe(w, QStringLiteral("0001"));
+        addMaterial(w, QStringLiteral("0005"), 10, QStringLiteral("91"), 0, 0, false, false);
+        addMaterial(w, QStringLiteral("0006"), 10, QStringLiteral("91"), 0, 0, false, false);
 
         const Checked<qint64> added = RecipeLines::add(
             w, {QStringLiteral("0001"), QStringLiteral("211"), QStringLiteral("0005"), 2.5}, 50, m_today);
@@ -112,6 +116,53 @@ private slots:
         QCOMPARE(value(w, "SELECT \"Mennyiseg\" FROM \"Recept\"").toDouble(), 5.0);
         QCOMPARE(value(w, "SELECT \"NyilvSzam\" FROM \"Recept\"").toString(), QStringLiteral("0006"));
         QCOMPARE(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").toDate(), m_today);
+    }
+
+    // A line must name a material of its ledger account: an account without materials gives an
+    // empty key, and a line whose stored account is gone would be rewritten with one. Such a line is
+    // refused and nothing is written; the stored line keeps its keys.
+    void lineWithoutAMaterialIsRefused_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("number");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "account without materials") << "212" << "";
+            TestEngines::newRow(engine, "no account") << "" << "";
+            TestEngines::newRow(engine, "no account, number kept") << "" << "0001";
+            TestEngines::newRow(engine, "material of another account") << "212" << "0001";
+            TestEngines::newRow(engine, "unknown material") << "211" << "0099";
+            TestEngines::newRow(engine, "blank number") << "211" << "    ";
+        }
+    }
+    void lineWithoutAMaterialIsRefused()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, number);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase w = db.warehouse(1);
+        addRecipe(w, QStringLiteral("0001"));
+        addMaterial(w, QStringLiteral("0001"), 10, QStringLiteral("91"), 0, 0, false, false);
+        addLine(w, QStringLiteral("0001"), QStringLiteral("0001"), 1.5);
+        const qint64 line = value(w, "SELECT \"ReceptAzon\" FROM \"Recept\"").toLongLong();
+        const RecipeLines::Line typed {QStringLiteral("0001"), account, number, 2};
+        const QString missing = QStringLiteral("Hibás értékadás!\rNem adott meg anyagnevet!");
+
+        const Checked<qint64> added = RecipeLines::add(w, typed, 100, m_today);
+        QCOMPARE(added.refusal.text, missing);
+        QCOMPARE(added.refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(added.refusal.focus, QStringLiteral("dbcAnyag"));
+        const Refusal changed = RecipeLines::change(w, line, typed, m_today);
+        QCOMPARE(changed.text, missing);
+        QCOMPARE(changed.focus, QStringLiteral("dbcAnyag"));
+
+        QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 1);
+        QCOMPARE(value(w, "SELECT \"FokSzla\" || '|' || \"NyilvSzam\" || '|' || \"Mennyiseg\" FROM \"Recept\"")
+                     .toString(),
+            QStringLiteral("211|0001|1.5"));
+        QVERIFY(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").isNull());
     }
 
     // Changing a header keeps its code, checks the name and stamps ModDat; deleting a line asks
@@ -312,6 +363,81 @@ private slots:
         QVERIFY(RecipeRecompute::one(w, QStringLiteral("0001"), m_today));
         QCOMPARE(value(w, "SELECT \"Netto\" FROM \"ReceptFej\"").toDouble(), 600.9999);
         QCOMPARE(value(w, "SELECT \"Afa\" FROM \"ReceptFej\"").toDouble(), 162.0);
+    }
+
+    // Cost and VAT are summed over the lines exactly and rounded to four decimals once; rounding
+    // each line first drifts by a ten-thousandth per few lines.
+    void costIsSummedBeforeRounding_data()
+    {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QList<double>>("quantities");
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<QString>("netto");
+        QTest::addColumn<QString>("afa");
+        // 3 × 41.6666625: lines rounded first give 125.0001.
+        QTest::newRow("thirds of a price") << "333.3333" << QList<double> {0.125, 0.125, 0.125} << 27.0 << "125"
+                                           << "33.75";
+        // Two half units: rounded first, each goes to the even 0.
+        QTest::newRow("half units") << "0.0001" << QList<double> {0.5, 0.5} << 0.0 << "0.0001"
+                                    << "0";
+        QTest::newRow("half-unit VAT") << "0.0001" << QList<double> {1, 1} << 50.0 << "0.0002"
+                                       << "0.0001";
+        // A true half of the total goes to the even neighbour: 0.00125 -> 0.0012.
+        QTest::newRow("tie of the sum") << "0.0025" << QList<double> {0.25, 0.25} << 5.0 << "0.0012"
+                                        << "0.0001";
+        QTest::newRow("stored quantity with three decimals") << "412.5" << QList<double> {16.667, 0.013, 2.5} << 18.0
+                                                             << "7911.75"
+                                                             << "1424.115";
+        QTest::newRow("no lines") << "100" << QList<double> {} << 27.0 << "0"
+                                  << "0";
+    }
+    void costIsSummedBeforeRounding()
+    {
+        QFETCH(QString, price);
+        QFETCH(QList<double>, quantities);
+        QFETCH(double, percent);
+        QFETCH(QString, netto);
+        QFETCH(QString, afa);
+        RecipeVatRates rates;
+        rates.set(QStringLiteral("91"), percent);
+        QList<RecipeIngredient> lines;
+        for (double quantity : quantities) {
+            RecipeIngredient line;
+            line.quantity = quantity;
+            line.price = *Money::fromText(price);
+            line.vatGroup = QStringLiteral("91");
+            lines << line;
+        }
+        const RecipeValues values = RecipeValues::compute(lines, rates);
+        QCOMPARE(values.netto, *Money::fromText(netto));
+        QCOMPARE(values.afa, *Money::fromText(afa));
+    }
+
+    // The stored header holds the once-rounded totals on either engine.
+    void storedCostIsRoundedOnce_data() { TestEngines::addRows(); }
+    void storedCostIsRoundedOnce()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase w = db.warehouse(1);
+        exec(w, "DELETE FROM \"Afa\"");
+        exec(w,
+            "INSERT INTO \"Afa\" (\"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\") VALUES ('01', '91', "
+            "'2020-01-01', 50)");
+        addRecipe(w, QStringLiteral("0001"));
+        addMaterial(w, QStringLiteral("0001"), 0, QStringLiteral("91"), 0, 0, false, false);
+        addMaterial(w, QStringLiteral("0002"), 0, QStringLiteral("91"), 0, 0, false, false);
+        exec(w, "UPDATE \"Anyag\" SET \"NyilvAr\" = 333.3333 WHERE \"NyilvSzam\" = '0001'");
+        exec(w, "UPDATE \"Anyag\" SET \"NyilvAr\" = 0.0001 WHERE \"NyilvSzam\" = '0002'");
+        for (int i = 0; i < 3; ++i)
+            addLine(w, QStringLiteral("0001"), QStringLiteral("0001"), 0.125);
+        addLine(w, QStringLiteral("0001"), QStringLiteral("0002"), 1);
+        addLine(w, QStringLiteral("0001"), QStringLiteral("0002"), 1);
+        QVERIFY(RecipeRecompute::one(w, QStringLiteral("0001"), m_today));
+        // 124.9999875 + 0.0002 and half of it: 62.49999375 + 0.0001.
+        QCOMPARE(Sql::toMoney(value(w, "SELECT \"Netto\" FROM \"ReceptFej\"")).toString(), QStringLiteral("125.0002"));
+        QCOMPARE(Sql::toMoney(value(w, "SELECT \"Afa\" FROM \"ReceptFej\"")).toString(), QStringLiteral("62.5001"));
     }
 
     void recomputeAllCoversEveryRecipeInOneRun_data() { TestEngines::addRows(); }

@@ -123,6 +123,55 @@ private slots:
         QCOMPARE(changed.text, message);
     }
 
+    // A row must name a meal and a dish that exist; a row with an empty or unknown key would be left
+    // out of every list. Neither a new row nor a change is written, and the stored row keeps its keys.
+    void rowWithoutAKeyIsRefused_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("meal");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("dish");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        for (const QString &engine : TestEngines::names()) {
+            const QString noMeal = "Hibás értékadás!\rNem adott meg étkezést!";
+            const QString noDish = "A megadott azonosítón nem létezik tétel!";
+            TestEngines::newRow(engine, "no meal") << "" << "1000" << "0007" << noMeal << "dbcEtkTip";
+            TestEngines::newRow(engine, "unknown meal") << "09" << "1000" << "0007" << noMeal << "dbcEtkTip";
+            TestEngines::newRow(engine, "no recipe") << "02" << "1000" << "" << noDish << "edtAzon";
+            TestEngines::newRow(engine, "unknown recipe") << "02" << "1000" << "0099" << noDish << "edtAzon";
+            TestEngines::newRow(engine, "account without materials") << "02" << "212" << "" << noDish << "edtAzon";
+            TestEngines::newRow(engine, "no account") << "02" << "" << "0007" << noDish << "edtAzon";
+            TestEngines::newRow(engine, "material of another account") << "02" << "212" << "0007" << noDish << "edtAzon";
+            TestEngines::newRow(engine, "material without a known unit") << "02" << "211" << "0008" << "" << "";
+        }
+    }
+    void rowWithoutAKeyIsRefused()
+    {
+        QFETCH(QString, meal);
+        QFETCH(QString, account);
+        QFETCH(QString, dish);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        QFETCH(QString, engine);
+        TempDatabase db(m_today, engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase w = db.warehouse(1);
+        fill(w);
+        const QStringList before = rows(w, etlap());
+
+        const MenuRow row {m_day, meal, account, dish, 1.5};
+        const Checked<qint64> added = MenuRows::add(w, row, m_closed);
+        QCOMPARE(added.refusal.text, message);
+        QCOMPARE(added.refusal.focus, focus);
+        const Refusal changed = MenuRows::change(w, 1, row, m_closed);
+        QCOMPARE(changed.text, message);
+        if (message.isEmpty())
+            return;
+        QCOMPARE(added.refusal.caption, QStringLiteral("HIBA!"));
+        QCOMPARE(rows(w, etlap()), before);
+    }
+
     // An issued meal refuses changes and deletion; a headcount that was not issued still refuses
     // deletion but allows changes; a closed screen date refuses both.
     void browseProtections_data()

@@ -7,13 +7,14 @@
 #include "menu/ui/frmUjLetszam.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "support/OpenedDialog.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 #include "widgets/frmRaktarKiv.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QQueue>
@@ -45,7 +46,7 @@ class TestMenuScreens : public QObject
 
     struct Run
     {
-        TempDatabase db {QDate(2026, 3, 10)};
+        TempDatabase db;
         QTemporaryDir programDir;
         Settings settings;
         ScriptedMessenger messenger;
@@ -53,18 +54,21 @@ class TestMenuScreens : public QObject
         ScriptedDates dates;
         Services services {settings, messenger, files, dates};
 
-        Run()
+        explicit Run(const QString &engine = TestEngines::sqlite())
+            : db(QDate(2026, 3, 10), engine)
         {
             settings.setIniPath(programDir.filePath(QStringLiteral("salvia.ini")));
             settings.setDbPath(db.path());
             settings.setAktivRaktar(1);
             settings.setLezartHoDat(QDate(2026, 2, 28));
             exec(1,
-                "INSERT INTO Etkezesek (EtkTip, Megnevezes, Tip, Enorma) VALUES ('01', 'Ebéd', '2', '01'), "
-                "('02', 'Reggeli', '1', '01')");
-            exec(1, "INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma) VALUES ('0007', 'Gulyásleves', '01')");
+                "INSERT INTO \"Etkezesek\" (\"EtkTip\", \"Megnevezes\", \"Tip\", \"Enorma\") VALUES ('01', 'Ebéd', "
+                "'2', '01'), ('02', 'Reggeli', '1', '01')");
             exec(1,
-                "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES "
+                "INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\") VALUES ('0007', 'Gulyásleves', "
+                "'01')");
+            exec(1,
+                "INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") VALUES "
                 "('2026-03-12', '01', '1000', '0007', 1), ('2026-03-12', '02', '1000', '0007', 0.5)");
         }
         void exec(int warehouse, const QString &sql)
@@ -77,7 +81,24 @@ class TestMenuScreens : public QObject
             QSqlQuery query(db.warehouse(warehouse));
             return query.exec(sql) && query.next() ? query.value(0).toString() : QStringLiteral("-");
         }
+        // Bread by the kilogram, a material dish served as it is.
+        void addBread(int decimals)
+        {
+            exec(1, "INSERT INTO \"Fokszam\" (\"FokonyviSzam\", \"Megnevezes\") VALUES ('211', 'Élelmiszer')");
+            exec(1,
+                QStringLiteral("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", "
+                               "\"Mertekegyseg\", \"Kerekites\") VALUES ('211', '0031', 'Kenyér', 'kg', %1)")
+                    .arg(decimals));
+        }
     };
+
+    // Replaces the field's text as a user does, key by key.
+    static void type(QLineEdit *field, const QString &text)
+    {
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
 
 private slots:
     void copyingADayWithinAndIntoAnotherWarehouse()
@@ -169,27 +190,36 @@ private slots:
         QCOMPARE(run.messenger.last().text, QStringLiteral("Az új adat bekerült az adatbázisba"));
         // The screen stays open for the next dish, with a fresh quantity.
         QVERIFY(screen.isVisible());
-        QCOMPARE(screen.edtMennyiseg->value(), 1.0);
+        QCOMPARE(screen.edtMennyiseg->text(), QStringLiteral("1,00"));
     }
 
     // A refused row shows the reason, puts the focus where it points and writes nothing.
     void refusedDishWritesNothing_data()
     {
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<double>("quantity");
+        QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("zero quantity") << "" << 0.0 << "Túl kevés a megadott mennyiség!"
+        const QString notANumber = "Hibás értékadás!\rA mezőbe csak számot írhat!";
+        QTest::newRow("zero quantity") << "" << "0" << "Túl kevés a megadott mennyiség!"
                                        << "edtMennyiseg";
+        QTest::newRow("negative quantity") << "" << "-0,5" << "Túl kevés a megadott mennyiség!"
+                                           << "edtMennyiseg";
+        QTest::newRow("letters") << "" << "1,5kg" << notANumber << "edtMennyiseg";
+        QTest::newRow("not a number") << "" << "nan" << notANumber << "edtMennyiseg";
+        QTest::newRow("empty") << "" << "" << notANumber << "edtMennyiseg";
+        QTest::newRow("above the field's range") << "" << "1000,5"
+                                                 << "Hibás értékadás!\rA mennyiség legfeljebb 1000 lehet!"
+                                                 << "edtMennyiseg";
         QTest::newRow("meal already issued")
-            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-13', '02', 5, 1)" << 1.0
+            << "INSERT INTO Letszam (Datum, Etkezesek, Letszam, Kiadva) VALUES ('2026-03-13', '02', 5, 1)" << "1"
             << "Erre az étkezésre új tétel nem vihető fel!\rMár ki lett adva a raktárból kiszabattal."
             << "";
     }
     void refusedDishWritesNothing()
     {
         QFETCH(QString, setup);
-        QFETCH(double, quantity);
+        QFETCH(QString, quantity);
         QFETCH(QString, message);
         QFETCH(QString, focus);
         Run run;
@@ -203,7 +233,7 @@ private slots:
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         QApplication::setActiveWindow(&screen);
-        screen.edtMennyiseg->setValue(quantity);
+        type(screen.edtMennyiseg, quantity);
         screen.btnRogzit->setFocus();
         QTest::keyClick(screen.btnRogzit, Qt::Key_Return);
 
@@ -213,6 +243,123 @@ private slots:
         if (!focus.isEmpty())
             QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QVERIFY(screen.isVisible());
+    }
+
+    // A row opened and recorded unchanged keeps its stored quantity whatever the dish's rounding:
+    // bread at 0.05 kg per person of a one-decimal material stays 0.05 instead of doubling to 0.1.
+    void untouchedMenuQuantityIsKept_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("dish");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "bread, one decimal") << "211" << "0031" << 1 << 0.05 << "0,05";
+            TestEngines::newRow(engine, "whole pieces") << "211" << "0031" << 0 << 0.667 << "0,667";
+            TestEngines::newRow(engine, "a third of a portion") << "1000" << "0007" << 3 << 0.333 << "0,333";
+            TestEngines::newRow(engine, "two portions") << "1000" << "0007" << 3 << 2.0 << "2,00";
+        }
+    }
+    void untouchedMenuQuantityIsKept()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, dish);
+        QFETCH(int, decimals);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, engine);
+        Run run(engine);
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.addBread(decimals);
+        run.exec(1,
+            QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                           "VALUES ('2026-03-13', '02', '%1', '%2', %3)")
+                .arg(account, dish)
+                .arg(stored));
+        const qint64 id = run.value(1, "SELECT MAX(\"EtlapAzon\") FROM \"Etlap\"").toLongLong();
+        TfrmUjEtlap screen(run.services, run.db.warehouse(1));
+        screen.setChangeMode(id);
+        QCOMPARE(screen.dbcAnyag->currentData().toString(), dish);
+        QCOMPARE(screen.edtMennyiseg->text(), shown);
+        screen.btnRogzit->click();
+        QCOMPARE(run.messenger.last().text, QStringLiteral("A módosítás sikeresen végrehajtódott"));
+        QCOMPARE(run.value(1, QStringLiteral("SELECT \"Mennyiseg\" FROM \"Etlap\" WHERE \"EtlapAzon\" = %1").arg(id))
+                     .toDouble(),
+            stored);
+    }
+
+    // A quantity finer than the material's rounding can be typed and is stored with three decimals.
+    void finerQuantityCanBeTyped()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.addBread(0);
+        TfrmUjEtlap screen(run.services, run.db.warehouse(1));
+        QList<qint64> added;
+        screen.setOnAdded([&added](qint64 id) { added << id; });
+        screen.setNewMode(QDate(2026, 3, 13));
+        screen.rbAnyag->setChecked(true);
+        QCOMPARE(screen.dbcAnyag->currentText(), QStringLiteral("Kenyér"));
+        QCOMPARE(screen.edtMennyiseg->text(), QStringLiteral("1"));
+        type(screen.edtMennyiseg, QStringLiteral("0,0525"));
+        screen.btnRogzit->click();
+        QCOMPARE(added.size(), 1);
+        QCOMPARE(run.value(1, QStringLiteral("SELECT Mennyiseg FROM Etlap WHERE EtlapAzon = %1").arg(added.first())),
+            QStringLiteral("0.052"));
+    }
+
+    // A stored row whose ledger account is gone shows no dish; recording it unchanged is refused
+    // and leaves its keys as they were instead of blanking them.
+    void rowOfAMissingAccountKeepsItsKeys()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.exec(1,
+            "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES ('2026-03-13', '02', '299', '0031', "
+            "0.5)");
+        const qint64 id = run.value(1, "SELECT MAX(EtlapAzon) FROM Etlap").toLongLong();
+        TfrmUjEtlap screen(run.services, run.db.warehouse(1));
+        screen.setChangeMode(id);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QApplication::setActiveWindow(&screen);
+        screen.btnRogzit->click();
+        QCOMPARE(run.messenger.last().text, QStringLiteral("A megadott azonosítón nem létezik tétel!"));
+        QCOMPARE(QApplication::focusWidget(), screen.edtAzon);
+        QCOMPARE(run.value(1,
+                     QStringLiteral("SELECT EtkTip || '|' || FokSzam || '|' || EtelKod || '|' || Mennyiseg FROM Etlap "
+                                    "WHERE EtlapAzon = %1")
+                         .arg(id)),
+            QStringLiteral("02|299|0031|0.5"));
+        QVERIFY(screen.isVisible());
+    }
+
+    // Enter in the search box finds the dish and opens nothing; the box is wide enough to read.
+    void enterInTheSearchBoxSearches()
+    {
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.exec(1, "INSERT INTO ReceptFej (EtelKod, Megnevezes, Enorma) VALUES ('0008', 'Rakott krumpli', '01')");
+        run.exec(1,
+            "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES ('2026-03-12', '01', '1000', "
+            "'0008', 1)");
+        TfrmTallozasEtlap screen(run.services);
+        screen.dtpEtlap->setDate(QDate(2026, 3, 12));
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QApplication::setActiveWindow(&screen);
+
+        screen.edtSearch->setFocus();
+        QTest::keyClicks(screen.edtSearch, QStringLiteral("rak"));
+        QCOMPARE(openedDialogTitle([&screen] { QTest::keyClick(screen.edtSearch, Qt::Key_Return); }), QString());
+        QCOMPARE(screen.model()->index(screen.DBGrid1->currentIndex().row(), 4).data().toString(),
+            QStringLiteral("Rakott krumpli"));
+        QVERIFY(run.messenger.shown().isEmpty());
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Etlap"), QStringLiteral("3"));
+        QVERIFY(screen.isVisible());
+        QVERIFY(screen.edtSearch->width() >= screen.edtSearch->fontMetrics().horizontalAdvance(QString(15, 'x')));
     }
 
     void closedDateRefusesNewRows()
@@ -275,6 +422,46 @@ private slots:
         QVERIFY(!screen.btnModosit->isEnabled());
         screen.dtpEtlap->setDate(QDate(2026, 3, 1));
         QVERIFY(screen.btnModosit->isEnabled());
+    }
+
+    // A double click or Enter on a meal runs "&Módosít": nothing while it is disabled for a closed
+    // date, the headcount dialog on an open one.
+    void doubleClickOnAMealFollowsModosit_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("closed date") << QDate(2026, 2, 27) << false;
+        QTest::newRow("open date") << QDate(2026, 3, 12) << true;
+    }
+    void doubleClickOnAMealFollowsModosit()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, opens);
+        Run run;
+        QVERIFY2(run.db.isValid(), qPrintable(run.db.errorText()));
+        run.exec(1,
+            "INSERT INTO Etlap (Datum, EtkTip, FokSzam, EtelKod, Mennyiseg) VALUES ('2026-02-27', '01', '1000', "
+            "'0007', 1)");
+        TfrmTallozasLetszam screen(run.services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QApplication::setActiveWindow(&screen);
+        screen.dtpEtlap->setDate(date);
+        QVERIFY(screen.meals()->rowCount() > 0);
+        QCOMPARE(screen.btnModosit->isEnabled(), opens);
+        const QModelIndex meal = screen.meals()->index(0, 0);
+        screen.DBGrid2->setCurrentIndex(meal);
+        const QPoint centre = screen.DBGrid2->visualRect(meal).center();
+        const QString caption = opens ? QStringLiteral("Létszám módosítása") : QString();
+        // A double click is a click and a second press within the interval.
+        const auto doubleClick = [&screen, centre] {
+            QTest::mouseClick(screen.DBGrid2->viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(screen.DBGrid2->viewport(), Qt::LeftButton, {}, centre);
+        };
+        QCOMPARE(openedDialogTitle(doubleClick), caption);
+        screen.DBGrid2->setFocus();
+        QCOMPARE(openedDialogTitle([&] { QTest::keyClick(screen.DBGrid2, Qt::Key_Return); }), caption);
+        QCOMPARE(run.value(1, "SELECT COUNT(*) FROM Letszam"), QStringLiteral("0"));
     }
 };
 
