@@ -80,8 +80,8 @@ Refusal RationIssue::shortage(const RationSheet &sheet)
 
 bool RationIssue::postsItems(const RationSheet &sheet)
 {
-    return std::any_of(sheet.totals().begin(), sheet.totals().end(),
-        [](const RationTotal &total) { return total.quantity > 0; });
+    return std::any_of(
+        sheet.totals().begin(), sheet.totals().end(), [](const RationTotal &total) { return total.quantity > 0; });
 }
 
 QString RationIssue::question()

@@ -42,7 +42,8 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
             continue;
         }
         index.insert(line.key(), int(plan.totals.size()));
-        plan.totals << RationTotal {material->account, material->number, material->name, 0, material->stock, material->unit};
+        plan.totals << RationTotal {
+            material->account, material->number, material->name, 0, material->stock, material->unit};
         sums << RationQuantity::fromDouble(line.quantity);
     }
     plan.normFrame = RationLines::normFrame(plan.lines);

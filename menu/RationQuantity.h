@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QtGlobal>
-
 #include <compare>
 
 // A quantity of the ration sheet held exactly: a whole count of billionths (nine decimals).

@@ -146,7 +146,8 @@ private slots:
             TestEngines::newRow(engine, "2 decimals: 2.001") << 2 << 200.1 << 1.0 << 1 << 2.0;
             TestEngines::newRow(engine, "5 decimals: unrounded") << 5 << 123.4567 << 1.0 << 1 << 1.234567;
             // Exact halves go to the even neighbour, whatever the binary product says.
-            TestEngines::newRow(engine, "3 decimals: 0.03 x 205 is 0.0615, to even") << 3 << 0.03 << 1.0 << 205 << 0.062;
+            TestEngines::newRow(engine, "3 decimals: 0.03 x 205 is 0.0615, to even")
+                << 3 << 0.03 << 1.0 << 205 << 0.062;
             TestEngines::newRow(engine, "2 decimals: 2.5 x 17 is 0.425, to even") << 2 << 2.5 << 1.0 << 17 << 0.42;
             TestEngines::newRow(engine, "2 decimals: 109 x 0.5 x 41 is 22.345, to even")
                 << 2 << 109.0 << 0.5 << 41 << 22.34;

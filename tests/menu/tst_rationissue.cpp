@@ -300,8 +300,8 @@ private slots:
             = RationIssue(db(), options()).issue(restored.value, header(), "anna", m_today);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.rows, 2);
-        QCOMPARE(value("SELECT \"TetelMenny\" FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"NyilvSzam\" = '0002'")
-                     .toDouble(),
+        QCOMPARE(
+            value("SELECT \"TetelMenny\" FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"NyilvSzam\" = '0002'").toDouble(),
             sugar);
         // What left the store is what the issued sheet records, material by material.
         for (const QString &number : {QStringLiteral("0001"), QStringLiteral("0002")}) {

@@ -293,9 +293,10 @@ private slots:
         QCOMPARE(closer.closed, issued ? QStringList() : QStringList {QStringLiteral("TfrmRaktarAutoKivetel")});
         QCOMPARE(m_messenger.last().text, issued ? RationIssue::success() : RationIssue::failure().text);
         QCOMPARE(StockFixture::value(db(), movements).toInt(), movementsBefore);
-        QCOMPARE(StockFixture::value(db(), QStringLiteral("SELECT COUNT(*) FROM \"Letszam\"") + where
-                                           + QStringLiteral(" AND \"Kiadva\" = TRUE"))
-                     .toInt(),
+        QCOMPARE(
+            StockFixture::value(db(),
+                QStringLiteral("SELECT COUNT(*) FROM \"Letszam\"") + where + QStringLiteral(" AND \"Kiadva\" = TRUE"))
+                .toInt(),
             issued ? 1 : 0);
         QCOMPARE(StockFixture::value(db(), QStringLiteral("SELECT COUNT(*) FROM \"Kiszabat\"") + where).toInt(),
             issued ? 2 : 0);
