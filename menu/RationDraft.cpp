@@ -224,10 +224,7 @@ Checked<RationSheet> RationDraft::restore(RationStockSource &stock)
     const auto lines = readLines(m_db, m_user);
     if (!lines.ok())
         return Checked<RationSheet>::refused(lines.refusal);
-    const auto totals = readTotals(m_db, m_user);
-    if (!totals.ok())
-        return Checked<RationSheet>::refused(totals.refusal);
     RationSheet sheet(date, meals.value, materials.value, stockAt.value);
-    sheet.restore(lines.value, totals.value);
+    sheet.restore(lines.value);
     return Checked<RationSheet>::accepted(sheet);
 }

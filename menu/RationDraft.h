@@ -36,7 +36,8 @@ public:
     // fits is forgotten here, so it is never offered.
     Checked<bool> offerable(const QDate &closedThrough);
 
-    // The stored sheet with the stock of its date taken afresh.
+    // The stored sheet: its detail lines, and the totals built from them (as view 4 builds them)
+    // at the stock of its date taken afresh.
     Checked<RationSheet> restore(RationStockSource &stock);
 
 private:

@@ -18,6 +18,7 @@
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +79,12 @@ Refusal RationIssue::shortage(const RationSheet &sheet)
                        "kell a mennyiségeket vagy új kiszabatot készíteni."));
 }
 
+bool RationIssue::postsItems(const RationSheet &sheet)
+{
+    return std::any_of(
+        sheet.totals().begin(), sheet.totals().end(), [](const RationTotal &total) { return total.quantity > 0; });
+}
+
 QString RationIssue::question()
 {
     return QStringLiteral("A kiszabat utólag nem módosítható! Biztos benne hogy a kiszabatot kiadja a raktárból?");
@@ -135,6 +142,8 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
             QStringLiteral("Hibás értékadás!\rNem kiadási mozgásnemet adott meg!"), QStringLiteral("dbcMozgnem"));
         return;
     }
+    if (!RationIssue::postsItems(sheet))
+        return;
     QString bizSzam = header.bizSzam;
     if (header.numberProposed && isVoucherNumber(bizSzam) && table.numberTaken(bizSzam))
         bizSzam = numbers.propose();
@@ -195,8 +204,6 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         materials.insert({row.fokSzla, row.nyilvSzam});
         rows << row;
     }
-    if (rows.isEmpty())
-        return;
 
     // The voucher's running number: that of its rows stored already, or the next one.
     QString sorszam = voucherStored ? table.voucherSorszam(bizSzam, sheet.date(), bk, 0) : QString();

@@ -42,6 +42,9 @@ public:
 
     // "Ki&adás" refuses a sheet with a shortage.
     static Refusal shortage(const RationSheet &sheet);
+    // True when some total is above 0: the sheet posts items, and the voucher header is asked
+    // for. A sheet of zeros posts none, needs no voucher number, and still counts as issued.
+    static bool postsItems(const RationSheet &sheet);
     static QString question();
     // Shown (caption "Hiba") after any refusal of the issue.
     static Refusal failure();

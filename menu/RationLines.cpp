@@ -1,5 +1,7 @@
 #include "menu/RationLines.h"
 
+#include "menu/RationQuantity.h"
+
 #include <QSet>
 
 namespace RationLines {
@@ -26,13 +28,14 @@ QList<RationLine> compute(
 {
     QList<RationLine> lines;
     for (const RationMenuRow &row : rows) {
+        const RationQuantity portions = RationQuantity::fromDouble(row.perPerson).times(row.headcount);
         if (row.account != QLatin1String("1000")) {
-            lines << lineOf(row, row.account, row.code, row.perPerson * row.headcount);
+            lines << lineOf(row, row.account, row.code, portions.toDouble());
             continue;
         }
         for (const RationInput::Ingredient &ingredient : ingredients.value(row.code))
-            lines << lineOf(
-                row, ingredient.account, ingredient.number, ingredient.per100 / 100 * row.headcount * row.perPerson);
+            lines << lineOf(row, ingredient.account, ingredient.number,
+                RationQuantity::fromDouble(ingredient.per100).times(portions).dividedBy(100).toDouble());
     }
     return lines;
 }

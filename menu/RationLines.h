@@ -8,8 +8,9 @@
 
 // The detail lines of a menu: one line per material dish (quantity per person x headcount) and
 // one per ingredient of a recipe dish ((quantity per 100 portions / 100) x headcount x portions
-// per person). The same material in several dishes gives several lines; nothing is rounded and
-// nothing priced here. A recipe without ingredient rows gives no line.
+// per person), each the exact decimal of its factors (RationQuantity). The same material in
+// several dishes gives several lines; nothing is rounded to the material's decimals and nothing
+// priced here. A recipe without ingredient rows gives no line.
 namespace RationLines {
 
 QList<RationLine> compute(

@@ -26,6 +26,7 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
     RationPlan plan;
     plan.menu = menu.value;
     QHash<QString, int> index;
+    QList<RationQuantity> sums;
     for (RationLine line : RationLines::compute(menu.value, ingredients.value)) {
         const auto material = materials.value.constFind(line.key());
         if (material == materials.value.constEnd())
@@ -37,19 +38,21 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
             continue;
         const auto it = index.constFind(line.key());
         if (it != index.constEnd()) {
-            plan.totals[it.value()].quantity += line.quantity;
+            sums[it.value()] += RationQuantity::fromDouble(line.quantity);
             continue;
         }
         index.insert(line.key(), int(plan.totals.size()));
         plan.totals << RationTotal {
-            material->account, material->number, material->name, line.quantity, material->stock, material->unit};
+            material->account, material->number, material->name, 0, material->stock, material->unit};
+        sums << RationQuantity::fromDouble(line.quantity);
     }
     plan.normFrame = RationLines::normFrame(plan.lines);
     plan.realValue = RationLines::value(plan.lines);
-    for (RationTotal &total : plan.totals) {
+    for (qsizetype i = 0; i < plan.totals.size(); ++i) {
+        RationTotal &total = plan.totals[i];
         const int decimals = materials.value.value(total.key()).decimals;
         plan.decimals.insert(total.key(), decimals);
-        total.quantity = RationRounding::planned(total.quantity, decimals);
+        total.quantity = RationRounding::planned(sums.at(i), decimals).toDouble();
     }
     std::stable_sort(plan.totals.begin(), plan.totals.end(),
         [](const RationTotal &a, const RationTotal &b) { return a.name < b.name; });

@@ -1,23 +1,32 @@
 #include "menu/RationRounding.h"
 
-#include "core/Rounding.h"
-
 namespace RationRounding {
+
+static bool rounds(int decimals)
+{
+    return decimals >= 0 && decimals <= 3;
+}
+
+RationQuantity sheet(RationQuantity quantity, int decimals)
+{
+    if (decimals == 0)
+        return quantity.roundedUp(0);
+    return rounds(decimals) ? quantity.rounded(decimals) : quantity;
+}
 
 double sheet(double quantity, int decimals)
 {
-    if (decimals == 0)
-        return Rounding::roundUp(quantity, 0);
-    if (decimals >= 1 && decimals <= 3)
-        return Rounding::round(quantity, decimals);
-    return quantity;
+    return rounds(decimals) ? sheet(RationQuantity::fromDouble(quantity), decimals).toDouble() : quantity;
+}
+
+RationQuantity planned(RationQuantity quantity, int decimals)
+{
+    return rounds(decimals) ? quantity.roundedUp(decimals) : quantity;
 }
 
 double planned(double quantity, int decimals)
 {
-    if (decimals >= 0 && decimals <= 3)
-        return Rounding::roundUp(quantity, decimals);
-    return quantity;
+    return rounds(decimals) ? planned(RationQuantity::fromDouble(quantity), decimals).toDouble() : quantity;
 }
 
 } // namespace RationRounding

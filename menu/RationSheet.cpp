@@ -1,6 +1,7 @@
 #include "menu/RationSheet.h"
 
 #include "menu/RationLines.h"
+#include "menu/RationQuantity.h"
 #include "menu/RationRounding.h"
 
 #include <QtMath>
@@ -64,14 +65,12 @@ void RationSheet::setLines(const QList<RationLine> &lines)
     }
 }
 
-void RationSheet::restore(const QList<RationLine> &lines, const QList<RationTotal> &totals)
+void RationSheet::restore(const QList<RationLine> &lines)
 {
     m_lines = lines;
     for (RationLine &line : m_lines)
         line.id = m_nextId++;
-    m_totals = totals;
-    for (RationTotal &total : m_totals)
-        total.stock = m_stock.value(total.key()).quantity;
+    buildTotals();
 }
 
 static void sortByName(QList<RationTotal> &totals)
@@ -83,21 +82,25 @@ static void sortByName(QList<RationTotal> &totals)
 void RationSheet::buildTotals()
 {
     QHash<QString, int> index;
+    QList<RationQuantity> sums;
     m_totals.clear();
     for (const RationLine &line : std::as_const(m_lines)) {
         const RationMaterial *known = material(line.key());
         if (!known || !known->listed)
             continue;
+        const RationQuantity quantity = RationQuantity::fromDouble(line.quantity);
         const auto it = index.constFind(line.key());
         if (it != index.constEnd()) {
-            m_totals[it.value()].quantity += line.quantity;
+            sums[it.value()] += quantity;
             continue;
         }
         index.insert(line.key(), int(m_totals.size()));
-        m_totals << RationTotal {known->account, known->number, known->name, line.quantity, 0, known->unit};
+        m_totals << RationTotal {known->account, known->number, known->name, 0, 0, known->unit};
+        sums << quantity;
     }
-    for (RationTotal &total : m_totals) {
-        total.quantity = RationRounding::sheet(total.quantity, material(total.key())->decimals);
+    for (qsizetype i = 0; i < m_totals.size(); ++i) {
+        RationTotal &total = m_totals[i];
+        total.quantity = RationRounding::sheet(sums.at(i), material(total.key())->decimals).toDouble();
         total.stock = m_stock.value(total.key()).quantity;
     }
     sortByName(m_totals);
@@ -106,35 +109,32 @@ void RationSheet::buildTotals()
 }
 
 // Spreads a corrected total over its detail lines: one line takes it whole; several lines share
-// the difference in proportion to their quantities, or equally when they add up to 0.
+// the difference in proportion to their quantities, or equally when they add up to 0. The lines
+// then add up to the total exactly, so building the totals again gives the same totals.
 void RationSheet::reconcile(const RationTotal &total)
 {
     QList<RationLine *> lines;
-    double sum = 0;
+    QList<RationQuantity> quantities;
+    RationQuantity sum;
     for (RationLine &line : m_lines)
         if (line.account == total.account && line.number == total.number) {
             lines << &line;
-            sum += line.quantity;
+            quantities << RationQuantity::fromDouble(line.quantity);
+            sum += quantities.last();
         }
     if (lines.isEmpty()) {
         m_warnings << QStringLiteral("Figyelem! Anyag nem található a táblában: Kiszabat.db\r")
                 + QStringLiteral("FokSzam = '%1' AND NyilvSzam = '%2'").arg(total.account, total.number);
         return;
     }
-    const double target = total.quantity;
+    const RationQuantity target = RationQuantity::fromDouble(total.quantity);
     if (target == sum)
         return;
-    if (lines.size() == 1) {
-        lines.first()->quantity = target;
-    } else if (sum != 0) {
-        for (RationLine *line : lines)
-            line->quantity += line->quantity * (target - sum) / sum;
-    } else {
-        for (RationLine *line : lines)
-            line->quantity += target / lines.size();
+    const QList<RationQuantity> shares = RationQuantity::spread(target, quantities);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        lines[i]->quantity = shares.at(i).toDouble();
+        lines[i]->value = lines[i]->price.multiplied(lines[i]->quantity);
     }
-    for (RationLine *line : lines)
-        line->value = line->price.multiplied(line->quantity);
 }
 
 static Refusal checkQuantity(double quantity)
@@ -217,19 +217,18 @@ Refusal RationSheet::addMaterial(const QString &key, double quantity, const QStr
     if (const Refusal refusal = checkQuantity(quantity))
         return refusal;
     QList<const RationMeal *> chosen;
-    int headcount = 0;
+    QList<RationQuantity> headcounts;
     for (const QString &code : mealCodes)
         if (const RationMeal *found = meal(code)) {
             chosen << found;
-            headcount += found->headcount;
+            headcounts << RationQuantity::fromDouble(found->headcount);
         }
     if (chosen.isEmpty())
         return noMeal();
-    for (const RationMeal *found : std::as_const(chosen)) {
-        // Meals without any headcount share the total equally instead of dividing by zero.
-        const double share = headcount > 0 ? quantity / headcount * found->headcount : quantity / chosen.size();
-        m_lines << lineFor(*found, *known, share);
-    }
+    // Meals without any headcount share the total equally.
+    const QList<RationQuantity> shares = RationQuantity::spread(RationQuantity::fromDouble(quantity), headcounts);
+    for (qsizetype i = 0; i < chosen.size(); ++i)
+        m_lines << lineFor(*chosen.at(i), *known, shares.at(i).toDouble());
     m_totals << RationTotal {
         known->account, known->number, known->name, quantity, m_stock.value(key).quantity, known->unit};
     sortByName(m_totals);

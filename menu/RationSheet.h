@@ -34,8 +34,9 @@ public:
 
     // The detail lines, priced at the date (ids are given here).
     void setLines(const QList<RationLine> &lines);
-    // A stored sheet: its lines and totals as they were; the totals' stock is taken afresh.
-    void restore(const QList<RationLine> &lines, const QList<RationTotal> &totals);
+    // A stored sheet: its lines as they were (a line changed in view 3 included) and the totals
+    // built from them, with the stock of the date.
+    void restore(const QList<RationLine> &lines);
 
     // View 4: one total per material shown (listed), the sum of its lines rounded to its
     // decimals, ordered by name; then every total is reconciled with its lines.

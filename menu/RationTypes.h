@@ -56,7 +56,8 @@ struct RationMaterial
     double stock = 0;
 };
 
-// One detail line. `id` identifies it within the sheet.
+// One detail line. `id` identifies it within the sheet. Its quantity is an exact decimal of at
+// most nine places (RationQuantity) carried in a double.
 struct RationLine
 {
     qint64 id = 0;

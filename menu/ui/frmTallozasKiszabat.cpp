@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -105,7 +106,21 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabas
         if (btnModosit->isEnabled())
             btnModositClick();
     });
+    DBGrid1->installEventFilter(this);
     installHelpKey(this, m_services.settings, m_services.messenger, QStringLiteral("TallozasKiszabat.htm"));
+}
+
+bool TfrmTallozasKiszabat::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (btnModosit->isEnabled())
+                btnModositClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool TfrmTallozasKiszabat::showRefusal(const Refusal &refusal)
@@ -289,7 +304,7 @@ void TfrmTallozasKiszabat::btnTorolClick()
         showView(4);
         return;
     }
-    // A restored sheet shows its stored totals without building them again.
+    // A restored sheet shows the totals it was restored with (built from its lines).
     m_view = 4;
     showTotals(false);
     btnKiadas->setEnabled(true);
@@ -413,7 +428,9 @@ void TfrmTallozasKiszabat::btnKiadasClick()
     RationIssue issue(m_db, m_options);
     TfrmRaktarAutoKivetel header(
         m_services, m_db, m_sheet.date(), issue.proposeNumber(), issue.nextRunningNumber(m_sheet.date().year()), this);
-    if (header.exec() != QDialog::Accepted) {
+    // The header comes with the first item posted: a sheet of zeros posts none and is issued with
+    // the preset header, unseen. Closing the header posts nothing.
+    if (RationIssue::postsItems(m_sheet) && header.exec() != QDialog::Accepted) {
         RationIssue::failure().show(messenger);
         return;
     }

@@ -66,6 +66,11 @@ public:
     void btnPrintClick();
     void btnExportClick();
 
+protected:
+    // Enter in the grid runs "Módosít" when it is enabled, like a double click; it never reaches
+    // the default button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showView(int view);
     void showTotals(bool rebuild);

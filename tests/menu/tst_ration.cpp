@@ -145,6 +145,12 @@ private slots:
             TestEngines::newRow(engine, "1 decimal: 0.75 to even") << 1 << 75.0 << 1.0 << 1 << 0.8;
             TestEngines::newRow(engine, "2 decimals: 2.001") << 2 << 200.1 << 1.0 << 1 << 2.0;
             TestEngines::newRow(engine, "5 decimals: unrounded") << 5 << 123.4567 << 1.0 << 1 << 1.234567;
+            // Exact halves go to the even neighbour, whatever the binary product says.
+            TestEngines::newRow(engine, "3 decimals: 0.03 x 205 is 0.0615, to even")
+                << 3 << 0.03 << 1.0 << 205 << 0.062;
+            TestEngines::newRow(engine, "2 decimals: 2.5 x 17 is 0.425, to even") << 2 << 2.5 << 1.0 << 17 << 0.42;
+            TestEngines::newRow(engine, "2 decimals: 109 x 0.5 x 41 is 22.345, to even")
+                << 2 << 109.0 << 0.5 << 41 << 22.34;
         }
     }
 
@@ -178,6 +184,7 @@ private slots:
         QTest::newRow("0.25 at 1 decimal") << 1 << 0.25 << 0.3 << 0.2;
         QTest::newRow("0.1 + 0.2 at 1 decimal") << 1 << 0.1 + 0.2 << 0.3 << 0.3;
         QTest::newRow("12.2 at 0 decimals") << 0 << 12.2 << 13.0 << 13.0;
+        QTest::newRow("0.03 / 100 x 205 at 3 decimals") << 3 << 0.03 / 100 * 205 << 0.062 << 0.062;
         QTest::newRow("4 decimals unrounded") << 4 << 1.23456 << 1.23456 << 1.23456;
         QTest::newRow("negative count unrounded") << -1 << 1.25 << 1.25 << 1.25;
     }
@@ -213,6 +220,10 @@ private slots:
                 << Quantities {2.0, 1.0} << 1 << 0.0 << 0.0 << Quantities {0.0, 0.0};
             TestEngines::newRow(engine, "corrected total of three lines")
                 << Quantities {1.0, 2.0, 3.0} << 3 << 12.0 << 12.0 << Quantities {2.0, 4.0, 6.0};
+            TestEngines::newRow(engine, "exact sum 0.105 + 0.1 is 0.205, to even")
+                << Quantities {0.105, 0.1} << 2 << -1.0 << 0.2 << Quantities {0.102439024, 0.097560976};
+            TestEngines::newRow(engine, "thirds of a whole")
+                << Quantities {0.1, 0.1, 0.1} << 0 << -1.0 << 1.0 << Quantities {0.333333334, 0.333333333, 0.333333333};
         }
     }
 
@@ -235,6 +246,12 @@ private slots:
         for (const RationLine &line : sheet.lines())
             QCOMPARE(line.value, Money::fromDouble(200).multiplied(line.quantity));
         QVERIFY(sheet.takeWarnings().isEmpty());
+        // The reconciled lines add up to their total exactly: building view 4 again keeps both.
+        const QList<RationLine> reconciled = sheet.lines();
+        sheet.buildTotals();
+        QCOMPARE(sheet.totals().first().quantity, total);
+        for (int i = 0; i < reconciled.size(); ++i)
+            QCOMPARE(sheet.lines()[i].quantity, reconciled[i].quantity);
     }
 
     void correctionsOutOfRangeChangeNothing_data()

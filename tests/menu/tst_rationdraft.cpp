@@ -115,7 +115,8 @@ private slots:
             QCOMPARE(restored.value.lines()[i].value, lines[i].value);
             QCOMPARE(restored.value.lines()[i].mealCode, lines[i].mealCode);
         }
-        // The totals as stored, their stock taken afresh for the date.
+        // The totals built again from the lines give the corrected total; the stock is taken
+        // afresh for the date.
         QCOMPARE(restored.value.totals()[0].name, QStringLiteral("Cukor"));
         QCOMPARE(restored.value.totals()[0].stock, 5.0);
         QCOMPARE(restored.value.totals()[1].quantity, 5.0);

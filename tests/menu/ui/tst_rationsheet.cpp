@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QtTest>
 #include <functional>
 
@@ -66,6 +67,29 @@ void addSaltThroughTheDialogs(double quantity, int *mealsOffered, bool *recorded
         meals->btnRogzit->click();
     });
 }
+
+// Closes every modal dialog that opens while it lives and remembers its class names, so a
+// dialog that should not open fails the test instead of waiting for a user.
+class ModalCloser
+{
+public:
+    ModalCloser()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                closed << QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+            }
+        });
+        m_timer.start();
+    }
+
+    QStringList closed;
+
+private:
+    QTimer m_timer;
+};
 
 int rowOf(QStandardItemModel *model, const QString &name, int column)
 {
@@ -191,6 +215,92 @@ private slots:
         screen.btnUj->click();
         QVERIFY(recorded);
         QCOMPARE(screen.model()->rowCount(), linesBefore + 1);
+    }
+
+    // Enter in the grid runs "Módosít" when it is enabled (the total's dialog in view 4, the
+    // line's in view 3) and otherwise does nothing: it never switches the view.
+    void enterInTheGridRunsModosit_data()
+    {
+        QTest::addColumn<bool>("rationMode");
+        QTest::addColumn<int>("view");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("normal mode, view 1") << false << 1 << QString();
+        QTest::newRow("normal mode, view 4") << false << 4 << QString();
+        QTest::newRow("ration mode, view 4") << true << 4 << QStringLiteral("TfrmUjKiszabat_mod");
+        QTest::newRow("ration mode, view 3") << true << 3 << QStringLiteral("TfrmUjKiszabat_Mod3");
+    }
+
+    void enterInTheGridRunsModosit()
+    {
+        QFETCH(bool, rationMode);
+        QFETCH(int, view);
+        QFETCH(QString, dialog);
+        m_messenger.clear();
+        TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
+        QVERIFY(screen.open(m_date, {"01"}));
+        if (rationMode)
+            screen.btnTorol->click();
+        while (screen.view() != view)
+            screen.btnFelvitel->click();
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        screen.DBGrid1->setFocus();
+        QVERIFY(screen.model()->rowCount() > 0);
+
+        ModalCloser closer;
+        QTest::keyClick(screen.DBGrid1, Qt::Key_Return);
+        QCOMPARE(screen.view(), view);
+        QCOMPARE(closer.closed, dialog.isEmpty() ? QStringList() : QStringList {dialog});
+        QVERIFY(screen.isVisible());
+    }
+
+    // The voucher header is asked for when the sheet posts items: closing it issues nothing and
+    // says so; a sheet whose totals are all 0 posts nothing and is issued without it.
+    void issueAsksForTheHeaderOnlyWhenItemsArePosted_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<double>("perPerson");
+        QTest::addColumn<bool>("issued");
+        QTest::newRow("header closed") << QDate(2026, 3, 13) << 1.0 << false;
+        QTest::newRow("totals all 0") << QDate(2026, 3, 14) << 0.0 << true;
+    }
+
+    void issueAsksForTheHeaderOnlyWhenItemsArePosted()
+    {
+        QFETCH(QDate, day);
+        QFETCH(double, perPerson);
+        QFETCH(bool, issued);
+        RationFixture kitchen(db());
+        QVERIFY(kitchen.headcount(day, "01", 10));
+        QVERIFY(kitchen.menu(day, "01", "1000", "0007", perPerson));
+        const StockOptions options {QStringLiteral("anna"), false};
+        auto stock = std::make_shared<FixedStock>();
+        stock->set("042", "0001", 100, 150);
+        stock->set("042", "0002", 100, 400);
+        TfrmTallozasKiszabat screen(m_services, db(), stock, options);
+        QVERIFY(screen.open(day, {"01"}));
+        screen.btnTorol->click();
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const QString where = QStringLiteral(" WHERE \"Datum\" = '%1'").arg(day.toString(Qt::ISODate));
+        const QString movements = QStringLiteral("SELECT COUNT(*) FROM \"Raktar\"");
+        const int movementsBefore = StockFixture::value(db(), movements).toInt();
+
+        m_messenger.clear();
+        m_messenger.answer(MsgResult::Yes);
+        ModalCloser closer;
+        screen.btnKiadas->click();
+        QCOMPARE(closer.closed, issued ? QStringList() : QStringList {QStringLiteral("TfrmRaktarAutoKivetel")});
+        QCOMPARE(m_messenger.last().text, issued ? RationIssue::success() : RationIssue::failure().text);
+        QCOMPARE(StockFixture::value(db(), movements).toInt(), movementsBefore);
+        QCOMPARE(
+            StockFixture::value(db(),
+                QStringLiteral("SELECT COUNT(*) FROM \"Letszam\"") + where + QStringLiteral(" AND \"Kiadva\" = TRUE"))
+                .toInt(),
+            issued ? 1 : 0);
+        QCOMPARE(StockFixture::value(db(), QStringLiteral("SELECT COUNT(*) FROM \"Kiszabat\"") + where).toInt(),
+            issued ? 2 : 0);
+        QCOMPARE(screen.result(), int(issued ? QDialog::Accepted : QDialog::Rejected));
     }
 
     void unfinishedSheetIsRestored()
