@@ -1,5 +1,7 @@
 #include "printing/ReportElement.h"
 
+#include "printing/TextFit.h"
+
 ReportElement::ReportElement(Kind kind, const QRectF &rect)
     : m_kind(kind)
     , m_rect(rect)
@@ -22,6 +24,17 @@ ReportElement &ReportElement::setDateFormat(const QString &pattern)
 {
     m_dateFormat = pattern;
     return *this;
+}
+
+ReportElement &ReportElement::setWhole(bool whole)
+{
+    m_whole = whole;
+    return *this;
+}
+
+bool ReportElement::isWhole(const QString &text) const
+{
+    return m_whole ? *m_whole : TextFit::isFigure(text);
 }
 
 ReportElement &ReportElement::setFontFamily(const QString &family)

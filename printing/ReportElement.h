@@ -49,9 +49,14 @@ public:
 
     Qt::Alignment alignment() const { return m_alignment; }
     ReportElement &setAlignment(Qt::Alignment alignment);
-    // Breaks the text into lines at the element's width; the band grows to hold them.
+    // Breaks the text into lines at the element's width; the band grows to hold them. A text of
+    // one line keeps its box and alignment.
     bool wordWrap() const { return m_wordWrap; }
     ReportElement &setWordWrap(bool wrap = true);
+    // A number, date or code is printed whole: wider than its box, it prints in a smaller font.
+    // Unless set, a text counts as one when it reads as a number, date or code.
+    ReportElement &setWhole(bool whole = true);
+    bool isWhole(const QString &text) const;
 
     QColor color() const { return m_color; }
     ReportElement &setColor(const QColor &color);
@@ -104,6 +109,7 @@ private:
     std::optional<bool> m_underline;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     bool m_wordWrap = false;
+    std::optional<bool> m_whole;
     QColor m_color = Qt::black;
     QColor m_fill;
     double m_penWidth = 0.2;

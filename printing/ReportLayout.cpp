@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "printing/Report.h"
 #include "printing/ReportData.h"
+#include "printing/TextFit.h"
 #include "printing/ValueFormat.h"
 
 #include <QDir>
@@ -295,7 +296,7 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
     for (const ReportElement &element : band.elements()) {
         if (!element.isVisible())
             continue;
-        Pending entry {&element, QString(), QStringList(), -1, element.m_fontIndex};
+        Pending entry {&element, QString(), QStringList(), -1, element.m_fontIndex, 0};
         if (element.isText()) {
             if (band.fontFunction()) {
                 ReportFont font = m_out.fonts.at(element.m_fontIndex);
@@ -308,6 +309,8 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
                 entry.lines = m_measure.breakLines(font, entry.text, element.rect().width());
                 const double textHeight = entry.lines.size() * m_measure.lineHeight(font);
                 height = std::max(height, element.rect().top() + std::max(textHeight, element.rect().height()));
+            } else if (element.isWhole(entry.text)) {
+                fitFigure(entry);
             }
         } else if (element.kind() == ReportElement::Kind::Picture
             || element.kind() == ReportElement::Kind::PictureField) {
@@ -326,6 +329,19 @@ void ReportLayout::placeBand(ReportBand &band, int level, double keepSpace, bool
     m_y += height;
     if (body)
         m_bodyOnPage = true;
+}
+
+void ReportLayout::fitFigure(Pending &entry)
+{
+    const double box = entry.element->rect().width();
+    const ReportFont font = m_out.fonts.at(entry.font);
+    const ReportFont fitted = TextFit::fitted(m_measure, font, entry.text, box);
+    if (fitted == font)
+        return;
+    entry.font = m_out.fontIndex(fitted);
+    const double width = m_measure.width(fitted, entry.text);
+    if (width > box)
+        entry.width = width;
 }
 
 QString ReportLayout::textOf(const ReportElement &element, int level) const
@@ -486,7 +502,7 @@ void ReportLayout::emitItems(const ReportBand &band, const std::vector<Pending> 
             } else {
                 item.text = entry.text;
             }
-        } else if (element.wordWrap()) {
+        } else if (element.wordWrap() && entry.lines.size() > 1) {
             const double lineHeight = m_measure.lineHeight(m_out.fonts.at(item.font));
             item.h = float(lineHeight);
             item.flags = quint16((element.alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
@@ -500,6 +516,14 @@ void ReportLayout::emitItems(const ReportBand &band, const std::vector<Pending> 
             continue;
         } else {
             item.text = entry.text;
+            if (entry.width > 0) {
+                const double grow = entry.width - rect.width();
+                if (element.alignment() & Qt::AlignRight)
+                    item.x -= float(grow);
+                else if (element.alignment() & Qt::AlignHCenter)
+                    item.x -= float(grow / 2);
+                item.w = float(entry.width);
+            }
         }
         if (item.text.isEmpty() && !item.fill)
             continue;

@@ -16,6 +16,7 @@ class ReportElement;
 // every page, the title band once, group headers, one detail band per row, group footers with
 // their totals, the summary and its child, and the page footer at the bottom of every page.
 // A band never splits: one that does not fit below the last band goes to the next page.
+// A number, date or code wider than its box prints in a font just small enough to fit.
 class ReportLayout
 {
 public:
@@ -48,6 +49,7 @@ private:
         QStringList lines;
         int image;
         int font;
+        double width; // a figure too wide even in the smallest font widens its box to this
     };
 
     void resolve(ReportBand &band);
@@ -62,6 +64,7 @@ private:
     void placeChain(ReportBand &band, int level, double keepSpace = 0, bool body = true);
     void placeBand(ReportBand &band, int level, double keepSpace, bool body);
     QString textOf(const ReportElement &element, int level) const;
+    void fitFigure(Pending &entry);
     int pictureOf(const ReportElement &element);
     void emitItems(const ReportBand &band, const std::vector<Pending> &pending, double height);
     double chainHeight(ReportBand &band) const;

@@ -5,6 +5,9 @@
 namespace {
 constexpr double MeasureDpi = 1200.0;
 constexpr double PixelsPerMm = MeasureDpi / 25.4;
+// Kerning moves a line's width by far less than this share: a text whose plain advances stay
+// this far inside the width is one line without shaping it.
+constexpr double SureFit = 0.97;
 } // namespace
 
 TextMeasure::TextMeasure()
@@ -24,6 +27,7 @@ TextMeasure::Entry &TextMeasure::entry(const ReportFont &font)
     Entry added;
     added.font = font.toQFont();
     added.metrics = std::make_unique<QFontMetricsF>(added.font, &m_device);
+    added.advances.fill(-1);
     m_entries.push_back(std::move(added));
     return m_entries.back();
 }
@@ -36,6 +40,22 @@ double TextMeasure::lineHeight(const ReportFont &font)
 double TextMeasure::width(const ReportFont &font, const QString &text)
 {
     return entry(font).metrics->horizontalAdvance(text) / PixelsPerMm;
+}
+
+double TextMeasure::advanceSum(const ReportFont &font, const QString &text)
+{
+    Entry &e = entry(font);
+    double sum = 0;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code > 0xff)
+            return -1;
+        double &advance = e.advances[code];
+        if (advance < 0)
+            advance = e.metrics->horizontalAdvance(c);
+        sum += advance;
+    }
+    return sum / PixelsPerMm;
 }
 
 QStringList TextMeasure::breakLines(const ReportFont &font, const QString &text, double widthMm)
@@ -53,7 +73,9 @@ QStringList TextMeasure::breakLines(const ReportFont &font, const QString &text,
 
     QStringList lines;
     for (const QString &paragraph : paragraphs) {
-        if (paragraph.isEmpty() || e.metrics->horizontalAdvance(paragraph) <= widthPx) {
+        const double estimate = advanceSum(font, paragraph) * PixelsPerMm;
+        if (paragraph.isEmpty() || (estimate >= 0 && estimate <= widthPx * SureFit)
+            || e.metrics->horizontalAdvance(paragraph) <= widthPx) {
             lines.append(paragraph);
             continue;
         }

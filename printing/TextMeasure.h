@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QStringList>
+#include <array>
 #include <memory>
 
 // Measures text in millimetres at a fixed high resolution with unhinted fonts, so a layout made
@@ -17,6 +18,9 @@ public:
 
     double lineHeight(const ReportFont &font);
     double width(const ReportFont &font, const QString &text);
+    // A quick estimate: the sum of the characters' own advances, without kerning or shaping;
+    // -1 for a text with characters beyond Latin-1 (measure it with width()).
+    double advanceSum(const ReportFont &font, const QString &text);
     // The text broken into lines no wider than the width: at its own line breaks, then between
     // words, and inside a word only when one word alone is wider.
     QStringList breakLines(const ReportFont &font, const QString &text, double widthMm);
@@ -26,6 +30,7 @@ private:
     {
         QFont font;
         std::unique_ptr<QFontMetricsF> metrics;
+        std::array<double, 256> advances; // in pixels; negative until measured
     };
     Entry &entry(const ReportFont &font);
 

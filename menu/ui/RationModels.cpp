@@ -125,10 +125,10 @@ QList<ListColumn> printColumns(int view)
         return {column("Ételnév", "Ételnév", 80), column("Létszám", "Létszám", 25, true),
             column("Össz me.", "Össz Me.", 30, true), column("Mértékegység", "Mértékegység", 30)};
     case 3:
-        return {column("Étkezés", "Étkezések", 24), column("Létszám", "Létszám", 14, true),
-            column("Ételnév", "Ételnév", 34), column("Fők. sz.", "Főksz.", 14), column("Anyagkód", "Nyilv. sz.", 16),
-            column("Megnevezés", "Anyagnév", 36), column("Mennyiség", "Mennyiség", 20, true),
-            column("Anyagár", "Anyagár", 20, true), column("Mértékegység", "Mértékegység", 12)};
+        // The meal, headcount and dish stand in the group header above their lines.
+        return {column("Fők. sz.", "Főksz.", 16), column("Anyagkód", "Nyilv. sz.", 20),
+            column("Megnevezés", "Anyagnév", 70), column("Mennyiség", "Mennyiség", 25, true),
+            column("Anyagár", "Anyagár", 25, true), column("Mértékegység", "Mértékegység", 24)};
     default:
         return {column("Fők. sz.", "Fők. sz.", 16), column("Anyagkód", "Anyagkód", 20),
             column("Megnevezés", "Anyagnév", 60), column("Mennyiség", "Össz. menny.", 25, true),

@@ -5,6 +5,7 @@
 #include "menu/RationViews.h"
 #include "menu/ui/RationModels.h"
 #include "menu/ui/frmLekUjKiszabat.h"
+#include "menu/ui/RationSheetPrintout.h"
 #include "printing/ui/ListReport.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -146,9 +147,10 @@ void TfrmLekTallozasKiszabat::btnPrintClick()
     } else {
         columns.last().column = QStringLiteral("Mértékegység");
         if (!lblHiany->text().isEmpty())
-            options.parameters << lblHiany->text();
-        options.parameters << lblNorma->text();
+            options.summaryLines << lblHiany->text();
+        options.summaryLines << lblNorma->text();
     }
-    ListReport::print(
-        m_services.settings, m_services.messenger, title, columns, m_model, this, &m_services.files, options);
+    RationSheetPrintout printout(m_services.settings, m_services.messenger, title,
+        m_view == 3 ? RationSheetPrintout::Rows::Totals : RationSheetPrintout::Rows::Plain, columns, m_model, options);
+    printout.preview(this, &m_services.files);
 }

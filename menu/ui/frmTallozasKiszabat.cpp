@@ -13,6 +13,7 @@
 #include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmUjKiszabat.h"
 #include "menu/ui/frmUjKiszabat_Mod3.h"
+#include "menu/ui/RationSheetPrintout.h"
 #include "printing/ui/ListReport.h"
 #include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
@@ -485,11 +486,15 @@ void TfrmTallozasKiszabat::btnPrintClick()
         RationModels::fillTotals(printed, issued, decimals, QStringLiteral("Mért. egys."));
         rows = &printed;
         if (!lblHiany->text().isEmpty())
-            options.parameters << lblHiany->text();
-        options.parameters << lblNorma->text();
+            options.summaryLines << lblHiany->text();
+        options.summaryLines << lblNorma->text();
     }
-    ListReport::print(m_services.settings, m_services.messenger, titles.at(m_view - 1),
-        RationModels::printColumns(m_view), rows, this, &m_services.files, options);
+    const auto kind = m_view == 3 ? RationSheetPrintout::Rows::MaterialLines
+        : m_view == 4             ? RationSheetPrintout::Rows::Totals
+                                  : RationSheetPrintout::Rows::Plain;
+    RationSheetPrintout printout(m_services.settings, m_services.messenger, titles.at(m_view - 1), kind,
+        RationModels::printColumns(m_view), rows, options);
+    printout.preview(this, &m_services.files);
 }
 
 void TfrmTallozasKiszabat::btnExportClick()

@@ -26,6 +26,7 @@ struct ListColumn
     QString pictureFolder; // the column holds picture file names in this folder
     QString sumFormat; // mask of the total ("###,###,##0.00 Ft"); empty: the column's own mask
     bool printValue = true; // false: the caption only, the column left empty to fill in by hand
+    QString sumCaption; // printed before the total ("Készlet érték:"), which then takes a line of its own
 };
 
 // How a list printout differs from the browse screens' plain list.
@@ -36,6 +37,8 @@ struct ListReportOptions
     bool landscape = false;
     bool signatureFooter = true;
     bool rowCount = true; // "Sorok száma:" and the count in the summary
+    bool firstParameterBold = false; // the first parameter line (a date, a material) in bold
+    QStringList summaryLines; // the report's own lines at the end of the summary, one line each
 };
 
 // The list printout of the browse screens' "&Nyomtat" and of list-like reports: the standard
@@ -58,8 +61,9 @@ class ListReport
 public:
     using Options = ListReportOptions;
 
-    // Defines the printout's bands over the rows. Columns wider together than the page are
-    // narrowed in proportion.
+    // Defines the printout's bands over the rows. The columns share the page as ListColumnPlan
+    // says: numbers, dates and codes keep room for their widest value and total, names and
+    // captions wrap, and a list that does not fit prints smaller or landscape.
     static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
         const ReportData *data, const Options &options);
     static void build(Printout &printout, const QString &title, const QList<ListColumn> &columns,
@@ -74,4 +78,5 @@ public:
     static constexpr double LineHeight = 5;
     static constexpr double PictureLineHeight = 9;
     static constexpr double ParameterLineHeight = 5;
+    static constexpr double SummaryLineHeight = 5.5;
 };

@@ -1,6 +1,7 @@
 #include "reports/ui/qrpAnyagKarton.h"
 
 #include "core/NumberFormat.h"
+#include "printing/TextMeasure.h"
 #include "printing/ui/ListReport.h"
 
 TqrpAnyagKarton::TqrpAnyagKarton(const Settings &settings, Messenger &messenger, const MaterialCard &card,
@@ -35,7 +36,6 @@ TqrpAnyagKarton::TqrpAnyagKarton(const Settings &settings, Messenger &messenger,
     };
     ListReportOptions options;
     options.warehouseName = false;
-    options.rowCount = false;
     options.parameters = {material.megnevezes, QStringLiteral("Azonosító: ") + nyilvSzam,
         QStringLiteral("Érték: ") + NumberFormat::format(material.keszletErtek, QStringLiteral("0.00 "))
             + QStringLiteral("Ft") + QStringLiteral("   Készlet: ")
@@ -43,8 +43,36 @@ TqrpAnyagKarton::TqrpAnyagKarton(const Settings &settings, Messenger &messenger,
             + material.mertekegyseg,
         QStringLiteral("Dátumtartomány: ") + from.toString(QStringLiteral("yyyy.MM.dd")) + QStringLiteral(" - ")
             + to.toString(QStringLiteral("yyyy.MM.dd"))};
+    options.firstParameterBold = true;
+    options.rowCount = false;
     ListReport::build(*this, QStringLiteral("Anyagkarton"), columns, &m_data, options);
-    const QStringList lines = card.statusLines();
-    report().summary().label(QRectF(40, 2, 220, 5), lines.value(0));
-    report().summary().label(QRectF(40, 8, 220, 5), lines.value(1));
+    addStatusLines(card.statusLines());
+}
+
+void TqrpAnyagKarton::addStatusLines(const QStringList &lines)
+{
+    // Each line holds four "caption: amount" texts; they share the page width in four cells, the
+    // amount right-aligned after its caption.
+    ReportBand &summary = report().summary();
+    const double cell = report().contentWidth() / 4;
+    constexpr double LineHeight = 5.5;
+    constexpr double Top = 8;
+    TextMeasure measure;
+    ReportFont font = report().baseFont();
+    font.pointSize = SummaryPointSize;
+    for (int line = 0; line < lines.size(); ++line) {
+        const QStringList texts = lines[line].split(QStringLiteral("   "), Qt::SkipEmptyParts);
+        for (int i = 0; i < texts.size() && i < 4; ++i) {
+            const qsizetype colon = texts[i].indexOf(QStringLiteral(": "));
+            const QString caption = texts[i].left(colon + 1);
+            const QString amount = texts[i].mid(colon + 2);
+            const double y = Top + line * LineHeight;
+            const double captionWidth = measure.width(font, caption) + 1;
+            summary.label(QRectF(i * cell, y, captionWidth, 5), caption).setFontSize(SummaryPointSize);
+            summary.label(QRectF(i * cell + captionWidth, y, cell - captionWidth - 1, 5), amount)
+                .setFontSize(SummaryPointSize)
+                .setAlignment(Qt::AlignRight | Qt::AlignTop);
+        }
+    }
+    summary.setHeight(std::max(summary.height(), Top + lines.size() * LineHeight + 2));
 }

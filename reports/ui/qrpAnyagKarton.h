@@ -13,5 +13,8 @@ public:
         const QDate &from, const QDate &to);
 
 private:
+    void addStatusLines(const QStringList &lines);
+
+    static constexpr double SummaryPointSize = 9;
     TableReportData m_data;
 };

@@ -36,7 +36,11 @@ TqrpLeltar::TqrpLeltar(const Settings &settings, Messenger &messenger, const QLi
         if (i != 4)
             columns[i].printValue = values;
     }
+    columns[6].sumCaption = QStringLiteral("Készlet érték:");
+    columns[7].sumCaption = QStringLiteral("ÁFA:");
+    columns[8].sumCaption = QStringLiteral("Bruttó:");
     ListReportOptions options;
+    options.firstParameterBold = true;
     options.parameters = {blankSheet ? QStringLiteral("Üres ív") : Dates::shortText(date)};
     ListReport::build(*this, QStringLiteral("Anyagleltár"), columns, &m_data, options);
 }

@@ -1,6 +1,7 @@
 #include "reports/ui/qrpLeltarKul.h"
 
 #include "core/Dates.h"
+#include "printing/ReportContext.h"
 #include "printing/ui/ListReport.h"
 
 TqrpLeltarKul::TqrpLeltarKul(
@@ -26,12 +27,21 @@ TqrpLeltarKul::TqrpLeltarKul(
         {QStringLiteral("Készlet"), QStringLiteral("KeszletMenny"), 18, Qt::AlignRight, quantity},
         {QStringLiteral("Mért.e."), QStringLiteral("Mertekegyseg"), 11},
         {QStringLiteral("Nyilvánt. ár"), QStringLiteral("NyilvAr"), 19, Qt::AlignRight, money},
-        {QStringLiteral("Készlet érték"), QStringLiteral("KeszletErtek"), 22, Qt::AlignRight, money, {}, true, {}, sum},
+        {QStringLiteral("Készlet érték"), QStringLiteral("KeszletErtek"), 22, Qt::AlignRight, money, {}, true, {}, sum,
+            true, QStringLiteral("Készlet érték:")},
         {QStringLiteral("Valós készlet"), QStringLiteral("ValosKeszlet"), 18, Qt::AlignRight, quantity},
         {QStringLiteral("Eltérés"), QStringLiteral("Elteres"), 16, Qt::AlignRight, quantity},
-        {QStringLiteral("Eltérés érték"), QStringLiteral("ElteresAr"), 22, Qt::AlignRight, money, {}, true, {}, sum},
+        {QStringLiteral("Eltérés érték"), QStringLiteral("ElteresAr"), 22, Qt::AlignRight, money, {}, true, {}, sum,
+            true, QStringLiteral("Eltérés:")},
     };
     ListReportOptions options;
     options.parameters = {::Dates::shortText(date)};
+    options.firstParameterBold = true;
     ListReport::build(*this, QStringLiteral("Anyagleltár külömbözet"), columns, &m_data, options);
+    report().setJobTitle(QString());
+    // The rows with a difference, highlighted on the screen, print on silver.
+    const int difference = m_data.columnIndex(QStringLiteral("Elteres"));
+    report().detail().setBackground([difference](const ReportContext &row) {
+        return row.value(difference).toDouble() != 0 ? QColor(192, 192, 192) : QColor();
+    });
 }

@@ -2,6 +2,8 @@
 #include "printing/ReportContext.h"
 #include "printing/ReportLayout.h"
 #include "printing/TableReportData.h"
+#include "printing/TextFit.h"
+#include "printing/TextMeasure.h"
 #include "support/PrintedPages.h"
 
 #include <QTemporaryDir>
@@ -76,6 +78,8 @@ private slots:
     void fontFunctionStylesWholeRows();
     void computedPictureFilesAndRequiredOnes();
     void bandKeptWithItsChildren();
+    void figuresPrintWholeInASmallerFont_data();
+    void figuresPrintWholeInASmallerFont();
 };
 
 void TestPrintingLayout::pageBreaksKeepBandsWhole_data()
@@ -641,6 +645,72 @@ void TestPrintingLayout::bandKeptWithItsChildren()
     QCOMPARE(texts(kept, 1),
         (QStringList {QStringLiteral("Vacsora"), QStringLiteral("energia:"), QStringLiteral("allergének")}));
     QCOMPARE(find(kept, 1, QStringLiteral("Vacsora")).y, 10.0f);
+}
+
+void TestPrintingLayout::figuresPrintWholeInASmallerFont_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("box");
+    QTest::addColumn<int>("align");
+    QTest::addColumn<bool>("figure");
+    const int right = int(Qt::AlignRight | Qt::AlignVCenter);
+    const int left = int(Qt::AlignLeft | Qt::AlignVCenter);
+    QTest::newRow("7-digit total") << QStringLiteral("4 114 045,52 Ft") << 20.0 << right << true;
+    QTest::newRow("negative amount") << QStringLiteral("-1 108 689,78") << 18.0 << right << true;
+    QTest::newRow("8-digit voucher number") << QStringLiteral("00000023") << 12.0 << left << true;
+    QTest::newRow("date") << QStringLiteral("2026.09.15") << 14.0 << left << true;
+    QTest::newRow("quantity with unit") << QStringLiteral("112 968,745 kg") << 16.0 << right << true;
+    QTest::newRow("fits as it is") << QStringLiteral("600,00") << 20.0 << right << true;
+    QTest::newRow("a name may run past") << QStringLiteral("Sertés comb csont nélkül") << 20.0 << left << false;
+    QTest::newRow("code-like word") << QStringLiteral("Tejföl 20%") << 5.0 << left << false;
+}
+
+void TestPrintingLayout::figuresPrintWholeInASmallerFont()
+{
+    QFETCH(QString, text);
+    QFETCH(double, box);
+    QFETCH(int, align);
+    QFETCH(bool, figure);
+    QCOMPARE(TextFit::isFigure(text), figure);
+
+    // The same text as a label, as a data field and as a total: each kind prints whole.
+    TableReportData data({QStringLiteral("Szoveg")});
+    data.addRow({text});
+    Report report;
+    report.setData(&data);
+    report.detail().setHeight(6);
+    report.detail().label(QRectF(0, 0, box, 5), text).setAlignment(Qt::Alignment(align));
+    report.detail().field(QRectF(50, 0, box, 5), QStringLiteral("Szoveg")).setAlignment(Qt::Alignment(align));
+    report.summary().setHeight(6);
+    report.summary().expression(QRectF(100, 0, box, 5), [text](const ReportContext &) { return text; })
+        .setBold()
+        .setAlignment(Qt::Alignment(align));
+    const PreparedReport pages = ReportLayout::prepare(report);
+
+    TextMeasure measure;
+    const double natural = measure.width(ReportFont(), text);
+    int printed = 0;
+    for (const PageItem &item : pages.pages.first().items) {
+        if (item.kind != PageItem::Text || item.text != text)
+            continue;
+        ++printed;
+        const ReportFont font = pages.fonts.at(item.font);
+        const double width = measure.width(font, text);
+        QCOMPARE(item.w, float(box));
+        if (!figure) {
+            QCOMPARE(font.pointSize, 10.0);
+        } else if (natural <= box) {
+            QCOMPARE(font.pointSize, 10.0);
+        } else {
+            QVERIFY2(width <= box + 0.01, qPrintable(QStringLiteral("%1 mm in %2 mm").arg(width).arg(box)));
+            // Just small enough: a quarter point larger would not fit.
+            ReportFont larger = font;
+            larger.pointSize += 0.25;
+            QVERIFY(measure.width(larger, text) > box);
+            QCOMPARE(font.bold, item.x >= 100);
+        }
+    }
+    QCOMPARE(printed, 3);
 }
 
 QTEST_MAIN(TestPrintingLayout)

@@ -5,6 +5,8 @@
 #include "printing/ui/PageOutput.h"
 #include "printing/ui/Printout.h"
 #include "support/PrintedPages.h"
+#include "support/TextFitCheck.h"
+#include "printing/TableReportData.h"
 
 #include <QProcess>
 #include <QSortFilterProxyModel>
@@ -29,6 +31,9 @@ private slots:
     void reportListWithParametersOnALandscapePage();
     void filteredGridKeepsTheQuerysFieldNames();
     void browseScreenPrintsItsModelInOneCall();
+    void figuresGetRoomAndWideListsTurnOrShrink_data();
+    void figuresGetRoomAndWideListsTurnOrShrink();
+    void summaryCaptionsAndLinesUnderTheTotals();
 
 private:
     QTemporaryDir m_dir;
@@ -278,6 +283,97 @@ void TestPrintingListReport::browseScreenPrintsItsModelInOneCall()
     QCOMPARE(lines.mid(date + 1, 3),
         (QStringList {QStringLiteral("Ételnév"), QStringLiteral("Mozgásnem 4"), QStringLiteral("Mozgásnem 3")}));
     QCOMPARE(lines.last(), QStringLiteral("5"));
+}
+
+void TestPrintingListReport::figuresGetRoomAndWideListsTurnOrShrink_data()
+{
+    QTest::addColumn<int>("amountColumns");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<bool>("smaller");
+    // Designed widths too narrow for 7-digit amounts and 8-digit voucher numbers: the names give
+    // way; more amounts than a portrait page holds turn it; more than a landscape page holds at
+    // 10 point print smaller.
+    QTest::newRow("names give way") << 2 << false << false;
+    QTest::newRow("landscape") << 6 << true << false;
+    QTest::newRow("smaller font") << 11 << true << true;
+}
+
+void TestPrintingListReport::figuresGetRoomAndWideListsTurnOrShrink()
+{
+    QFETCH(int, amountColumns);
+    QFETCH(bool, landscape);
+    QFETCH(bool, smaller);
+    QStringList names {QStringLiteral("BizSzam"), QStringLiteral("Datum"), QStringLiteral("Nev")};
+    QList<ListColumn> columns {{QStringLiteral("Biz. szám"), QStringLiteral("BizSzam"), 10},
+        {QStringLiteral("Dátum"), QStringLiteral("Datum"), 10, Qt::AlignLeft, {}, QStringLiteral("yyyy.MM.dd")},
+        {QStringLiteral("Megnevezés"), QStringLiteral("Nev"), 90}};
+    for (int i = 0; i < amountColumns; ++i) {
+        names << QStringLiteral("Ertek%1").arg(i);
+        ListColumn amount {QStringLiteral("Tétel érték"), names.last(), 15, Qt::AlignRight,
+            QStringLiteral("###,###,##0.00"), {}, true};
+        amount.sumFormat = QStringLiteral("###,###,##0.00 Ft");
+        columns << amount;
+    }
+    TableReportData data(names);
+    for (int row = 0; row < 3; ++row) {
+        QVariantList values {QStringLiteral("%1").arg(10000023 + row, 8, 10, QLatin1Char('0')),
+            QStringLiteral("2026-09-1%1").arg(row),
+            QStringLiteral("Sertés comb csont nélkül, fagyasztott, vákuumcsomagolt, tálcás kiszerelés %1").arg(row)};
+        for (int i = 0; i < amountColumns; ++i)
+            values << 1371348.5 + row;
+        data.addRow(values);
+    }
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Anyagkarton"), columns, &data, false);
+    const PreparedReport pages = printout.prepare();
+
+    QCOMPARE(pages.isLandscape(), landscape);
+    QCOMPARE(TextFitCheck::figuresCut(pages), QStringList());
+    QCOMPARE(TextFitCheck::overlaps(pages), QStringList());
+    const PageItem voucher = find(pages, 0, QStringLiteral("10000023"));
+    QCOMPARE(pages.fonts.at(voucher.font).pointSize < 10, smaller);
+    const QStringList lines = allTexts(pages);
+    QVERIFY(lines.contains(QStringLiteral("2026.09.10")));
+    QCOMPARE(lines.count(QStringLiteral("4 114 048,50 Ft")), amountColumns);
+    // The long name wraps inside its column instead of running under the amounts.
+    QVERIFY(!lines.contains(
+        QStringLiteral("Sertés comb csont nélkül, fagyasztott, vákuumcsomagolt, tálcás kiszerelés 0")));
+}
+
+void TestPrintingListReport::summaryCaptionsAndLinesUnderTheTotals()
+{
+    TableReportData data({QStringLiteral("Nev"), QStringLiteral("Ertek"), QStringLiteral("Afa")});
+    data.addRow({QStringLiteral("Liszt"), 3000000.25, 810000.07});
+    data.addRow({QStringLiteral("Cukor"), 1114045.27, 300792.22});
+    ListColumn value {QStringLiteral("Készlet érték"), QStringLiteral("Ertek"), 30, Qt::AlignRight,
+        QStringLiteral("###,###,##0.00"), {}, true, {}, QStringLiteral("###,###,##0.00 Ft")};
+    value.sumCaption = QStringLiteral("Készlet érték:");
+    ListColumn vat = value;
+    vat.caption = QStringLiteral("ÁFA");
+    vat.column = QStringLiteral("Afa");
+    vat.sumCaption = QStringLiteral("ÁFA:");
+    ListReport::Options options;
+    options.parameters = {QStringLiteral("2026.09.15."), QStringLiteral("második sor")};
+    options.firstParameterBold = true;
+    options.signatureFooter = false;
+    options.summaryLines = {QStringLiteral("Nincs elég készlet a kiadáshoz!"), QStringLiteral("Norma keret: 1,00 Ft")};
+    ScriptedMessenger messenger;
+    Printout printout(m_settings, messenger);
+    ListReport::build(printout, QStringLiteral("Anyagleltár"),
+        {{QStringLiteral("Megnevezés"), QStringLiteral("Nev"), 120}, value, vat}, &data, options);
+    const PreparedReport pages = printout.prepare();
+
+    QVERIFY(pages.fonts.at(find(pages, 0, QStringLiteral("2026.09.15.")).font).bold);
+    QVERIFY(!pages.fonts.at(find(pages, 0, QStringLiteral("második sor")).font).bold);
+    const QStringList lines = texts(pages, 0);
+    QCOMPARE(lines.mid(lines.indexOf(QStringLiteral("Összesítés:"))),
+        (QStringList {QStringLiteral("Összesítés:"), QStringLiteral("Készlet érték:"), QStringLiteral("4 114 045,52 Ft"),
+            QStringLiteral("ÁFA:"), QStringLiteral("1 110 792,29 Ft"), QStringLiteral("Sorok száma:"),
+            QStringLiteral("2"), QStringLiteral("Nincs elég készlet a kiadáshoz!"),
+            QStringLiteral("Norma keret: 1,00 Ft")}));
+    QCOMPARE(TextFitCheck::figuresCut(pages), QStringList());
+    QCOMPARE(TextFitCheck::overlaps(pages), QStringList());
 }
 
 QTEST_MAIN(TestPrintingListReport)
