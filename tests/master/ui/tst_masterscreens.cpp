@@ -319,6 +319,15 @@ private slots:
             QVERIFY2(header->sectionSize(column) >= header->fontMetrics().horizontalAdvance(caption),
                 qPrintable(caption));
         }
+        // The export takes the numbers themselves, not the grid's grouping.
+        const QString path = program.filePath(QStringLiteral("Anyag.csv"));
+        files.answer(path);
+        screen.btnExport->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray exported = file.readAll();
+        QVERIFY(exported.contains("\"2576,66\""));
+        QVERIFY(exported.contains("\"1234567,5"));
     }
 
     void listPrintoutInTheGridsOrder()
