@@ -87,6 +87,8 @@ private slots:
         QVERIFY(screen.DBGrid1->isColumnHidden(7));
         QVERIFY(screen.DBGrid1->isColumnHidden(8));
         QVERIFY(!screen.DBGrid1->isColumnHidden(6));
+        // Money with two decimals and grouped thousands.
+        QCOMPARE(screen.DBGrid1->model()->index(0, 6).data().toString(), QString("1 200,00"));
         screen.chkNullas->setChecked(true);
         QCOMPARE(screen.DBGrid1->model()->rowCount(), 2);
         QVERIFY(screen.btnNyomtat->isEnabled());
