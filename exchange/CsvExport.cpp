@@ -91,6 +91,17 @@ static QStringList headerNames(const QAbstractItemModel &model)
     return names;
 }
 
+// A cell's value: a grid that shows its numbers formatted (grouped money) keeps the number itself
+// in the edit role, and the file takes the number.
+static QVariant cellValue(const QAbstractItemModel &model, int row, int column)
+{
+    const QModelIndex index = model.index(row, column);
+    const QVariant edit = model.data(index, Qt::EditRole);
+    if (!edit.isNull() && (edit.typeId() == QMetaType::Double || edit.typeId() == QMetaType::Float))
+        return edit;
+    return model.data(index, Qt::DisplayRole);
+}
+
 static bool isReal(const QVariant &value)
 {
     return !value.isNull() && (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float);
@@ -102,7 +113,7 @@ static QList<int> columnDecimals(const QAbstractItemModel &model)
     QList<int> decimals(model.columnCount(), 0);
     for (int row = 0; row < model.rowCount(); ++row) {
         for (int column = 0; column < decimals.size(); ++column) {
-            const QVariant value = model.data(model.index(row, column), Qt::DisplayRole);
+            const QVariant value = cellValue(model, row, column);
             if (isReal(value))
                 decimals[column] = std::max(decimals[column], NumberFormat::plainDecimals(value.toDouble()));
         }
@@ -136,7 +147,7 @@ Sheet read(QAbstractItemModel &model, const Progress &progress)
     for (int row = 0; row < rowCount; ++row) {
         QStringList fields;
         for (int column = 0; column < columnCount; ++column) {
-            const QVariant value = model.data(model.index(row, column), Qt::DisplayRole);
+            const QVariant value = cellValue(model, row, column);
             if (isReal(value))
                 fields << NumberFormat::fixed(value.toDouble(), decimals.at(column));
             else if (value.typeId() == QMetaType::QString)

@@ -1,10 +1,19 @@
 #include "master/BrowseModel.h"
 
 #include "core/Dates.h"
+#include "core/NumberFormat.h"
 #include "store/Catalogue.h"
 
 #include <QColor>
 #include <QSqlQuery>
+
+// The stock quantities of a material, shown with its Kerekites decimals.
+static const QStringList &quantityFields()
+{
+    static const QStringList names {QStringLiteral("KeszletMennyiseg"), QStringLiteral("KeszletMin"),
+        QStringLiteral("KeszletMax")};
+    return names;
+}
 
 BrowseModel::BrowseModel(QSqlDatabase db, const BrowseSpec &spec, QObject *parent)
     : QAbstractTableModel(parent)
@@ -26,13 +35,23 @@ int BrowseModel::open(int order, const QStringList &keep)
     empty.exec();
     m_fields = empty.record();
     m_dateColumns.clear();
+    m_moneyColumns.clear();
+    m_numberColumns.clear();
+    m_quantityColumns.clear();
     if (const TableDef *table = Catalogue::table(m_query.spec().table)) {
         for (int column = 0; column < m_fields.count(); ++column) {
             const FieldDef *field = table->field(m_fields.fieldName(column));
             if (field && field->type == FieldType::Date)
                 m_dateColumns << column;
+            if (field && field->type == FieldType::Money)
+                m_moneyColumns << column;
+            if (field && field->type == FieldType::Float)
+                m_numberColumns << column;
+            if (field && field->type == FieldType::Float && quantityFields().contains(field->name))
+                m_quantityColumns << column;
         }
     }
+    m_decimalsColumn = m_fields.indexOf(QStringLiteral("Kerekites"));
     m_keyColumn = m_query.spec().key.isEmpty() ? -1 : m_fields.indexOf(m_query.spec().key.first());
     endResetModel();
     return keep.isEmpty() ? -1 : m_query.rowOf(order, keep);
@@ -102,13 +121,28 @@ QVariant BrowseModel::data(const QModelIndex &index, int role) const
 {
     if (role == Qt::BackgroundRole && index.column() == m_keyColumn)
         return QColor(Qt::yellow);
+    if (role == Qt::TextAlignmentRole
+        && (m_moneyColumns.contains(index.column()) || m_numberColumns.contains(index.column())))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     const QVariantList *values = rowAt(index.row());
     if (!values || index.column() < 0 || index.column() >= values->size())
         return QVariant();
     const QVariant value = values->at(index.column());
-    if (role != Qt::DisplayRole || !m_dateColumns.contains(index.column()) || value.isNull())
+    if (role != Qt::DisplayRole || value.isNull())
+        return value;
+    if (m_moneyColumns.contains(index.column()))
+        return NumberFormat::format(value.toDouble(), QStringLiteral("### ### ##0.00"));
+    if (m_numberColumns.contains(index.column())) {
+        // A material's quantities with its own decimals; other numbers in full.
+        const QVariant decimals = m_decimalsColumn >= 0 && m_quantityColumns.contains(index.column())
+            ? values->value(m_decimalsColumn)
+            : QVariant();
+        return decimals.isNull() ? NumberFormat::plain(value.toDouble())
+                                 : NumberFormat::fixed(value.toDouble(), qBound(0, decimals.toInt(), 3));
+    }
+    if (!m_dateColumns.contains(index.column()))
         return value;
     const QDate date = value.typeId() == QMetaType::QDate ? value.toDate() : Dates::fromIso(value.toString());
     return date.isValid() ? QVariant(Dates::shortText(date)) : value;

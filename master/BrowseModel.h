@@ -33,7 +33,9 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    // Dates as the program shows them, whatever the engine hands over; the key column on yellow.
+    // Dates as the program shows them, whatever the engine hands over; money with two decimals and
+    // thousands grouped, quantities with the material's decimals (in full without them), both on
+    // the right; the key column on yellow.
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
@@ -46,6 +48,10 @@ private:
     BrowseQuery m_query;
     QSqlRecord m_fields;
     QList<int> m_dateColumns;
+    QList<int> m_moneyColumns;
+    QList<int> m_numberColumns;
+    QList<int> m_quantityColumns;
+    int m_decimalsColumn = -1; // the material's Kerekites, when the rows carry it
     QHash<int, QString> m_captions;
     mutable QHash<int, QList<QVariantList>> m_pages;
     int m_rows = 0;

@@ -3,6 +3,7 @@
 #include "core/Codes.h"
 #include "core/Dates.h"
 #include "core/Money.h"
+#include "core/NameText.h"
 #include "core/Rounding.h"
 #include "core/TypedNumber.h"
 #include "master/WriteFailure.h"
@@ -98,6 +99,8 @@ Checked<QVariantMap> CodeTableStore::checkValues(const CodeEntry &entry) const
         case FieldKind::Picture:
             if (field.width > 0 && typed.size() > field.width)
                 return Checked<QVariantMap>::refused(tooLong(field));
+            if (const Refusal unclean = NameText::check(typed, field.control))
+                return Checked<QVariantMap>::refused(unclean);
             values.insert(field.field, typed);
             break;
         case FieldKind::Group: {

@@ -1,6 +1,7 @@
 #include "master/Materials.h"
 
 #include "core/Codes.h"
+#include "core/NameText.h"
 #include "master/WriteFailure.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
@@ -131,6 +132,8 @@ Refusal checkEntry(const MaterialEntry &e, bool isNew)
     if (e.name.size() > 50)
         return Refusal::error(QStringLiteral("Túl hosszú értéket adott meg!\rLegfeljebb 50 karakter lehet."),
             QStringLiteral("edtMegnevezes"));
+    if (const Refusal unclean = NameText::check(e.name, QStringLiteral("edtMegnevezes")))
+        return unclean;
     if ((e.minimum != 0 || e.maximum != 0) && !(e.maximum > e.minimum))
         return Refusal::error(
             QStringLiteral("Hibás értékadás!\rA Készlet maximumnak nagyobbnak kell lennie\ra minimumnál!"),

@@ -1,6 +1,7 @@
 #include "master/Partners.h"
 
 #include "core/Codes.h"
+#include "core/NameText.h"
 #include "master/WriteFailure.h"
 #include "store/TransactionGuard.h"
 
@@ -128,6 +129,8 @@ Refusal checkFields(const PartnerEntry &e)
         if (rule.value.size() > rule.maximum)
             return Refusal::error(
                 QStringLiteral("Túl hosszú értéket adott meg!\rLegfeljebb %1 karakter lehet.").arg(rule.maximum), focus);
+        if (const Refusal unclean = NameText::check(rule.value, focus))
+            return unclean;
     }
     return Refusal();
 }

@@ -1,5 +1,6 @@
 #include "master/RecipeHeader.h"
 
+#include "core/NameText.h"
 #include "master/RecipeCodes.h"
 #include "master/WriteFailure.h"
 #include "store/Sql.h"
@@ -13,7 +14,7 @@ static Refusal checkName(const QString &name)
 {
     if (name.trimmed().size() < 3)
         return Refusal::error(QStringLiteral("A receptnevet kötelező megadni!"), QStringLiteral("edtMegnevezes"));
-    return Refusal();
+    return NameText::check(name, QStringLiteral("edtMegnevezes"));
 }
 
 Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &today)

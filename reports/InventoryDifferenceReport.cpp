@@ -5,6 +5,9 @@
 #include "stock/StockFormat.h"
 #include "stock/StockMessages.h"
 
+// Money in the grid: two decimals, thousands grouped.
+static const QString GroupedMoney = QStringLiteral("### ### ##0.00");
+
 InventoryDifferenceReport::InventoryDifferenceReport(
     QSqlDatabase warehouse, const InventoryDifference::Owner &owner, bool comparison)
     : m_sheet(warehouse, owner)
@@ -49,10 +52,10 @@ void InventoryDifferenceReport::show(const ReportParameters &parameters)
             QStringLiteral("Mért. egys."), QStringLiteral("Eltérés érték")});
     for (const InventoryDifference::Row &row : m_rows) {
         const QList<QStandardItem *> cells = TextRows::cells(
-            {row.fokSzam, row.nyilvSzam, row.megnevezes, StockFormat::price(row.nyilvAr),
-                StockFormat::price(row.keszletErtek), NumberFormat::format(row.keszletMenny, QStringLiteral("0.000")),
+            {row.fokSzam, row.nyilvSzam, row.megnevezes, NumberFormat::format(row.nyilvAr, GroupedMoney),
+                NumberFormat::format(row.keszletErtek, GroupedMoney), NumberFormat::format(row.keszletMenny, QStringLiteral("0.000")),
                 NumberFormat::plain(row.valosKeszlet), NumberFormat::format(row.elteres, QStringLiteral("0.000")),
-                row.mertekegyseg, StockFormat::price(row.elteresAr)},
+                row.mertekegyseg, NumberFormat::format(row.elteresAr, GroupedMoney)},
             {3, 4, 5, 6, 7, 9});
         cells[RealStockColumn]->setEditable(!m_comparison);
         if (m_comparison)

@@ -10,6 +10,9 @@ const QStringList Captions {QStringLiteral("Fk. sz."), QStringLiteral("Azon."), 
     QStringLiteral("Készlet"), QStringLiteral("Me."), QStringLiteral("Nyilv. ár"), QStringLiteral("Készlet érték"),
     QStringLiteral("ÁFA"), QStringLiteral("Bruttó"), QStringLiteral("Szorzó")};
 
+// Money in the grid: two decimals, thousands grouped.
+const QString GroupedMoney = QStringLiteral("### ### ##0.00");
+
 } // namespace
 
 InventoryListReport::InventoryListReport(QSqlDatabase warehouse)
@@ -57,10 +60,10 @@ void InventoryListReport::fill()
     for (const StockLine &line : m_list.rows()) {
         TextRows::append(m_model,
             {line.fokSzam, line.nyilvSzam, line.megnevezes, NumberFormat::format(line.keszletMenny, QStringLiteral("0.000")),
-                line.mertekegyseg, NumberFormat::format(line.nyilvAr, QStringLiteral("0.00")),
-                NumberFormat::format(line.keszletErtek, QStringLiteral("0.00")),
-                NumberFormat::format(line.keszletAfa, QStringLiteral("0.00")),
-                NumberFormat::format(line.keszletBrutto, QStringLiteral("0.00")), NumberFormat::plain(line.szorzo)},
+                line.mertekegyseg, NumberFormat::format(line.nyilvAr, GroupedMoney),
+                NumberFormat::format(line.keszletErtek, GroupedMoney),
+                NumberFormat::format(line.keszletAfa, GroupedMoney),
+                NumberFormat::format(line.keszletBrutto, GroupedMoney), NumberFormat::plain(line.szorzo)},
             {3, 5, 6, 7, 8, 9});
     }
 }

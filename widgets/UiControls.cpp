@@ -1,5 +1,7 @@
 #include "widgets/UiControls.h"
 
+#include "widgets/UiGridFormat.h"
+
 #include "core/Refusal.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -20,6 +22,7 @@ QTableView *browseGrid(QWidget *parent, const QString &name, QAbstractItemModel 
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    UiGridFormat::install(grid);
     return grid;
 }
 

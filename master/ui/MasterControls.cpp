@@ -1,5 +1,7 @@
 #include "master/ui/MasterControls.h"
 
+#include "widgets/UiBoundedField.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,7 @@ QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength)
     auto *created = new QLineEdit(parent);
     created->setObjectName(name);
     if (maxLength > 0)
-        created->setMaxLength(maxLength);
+        UiBoundedField::limit(created, maxLength);
     return created;
 }
 

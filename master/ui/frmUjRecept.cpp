@@ -3,6 +3,7 @@
 #include "master/RecipeCodes.h"
 #include "master/RecipeHeader.h"
 #include "session/Settings.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
@@ -29,9 +30,9 @@ TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *p
 {
     setObjectName(QStringLiteral("frmUjRecept"));
     edtEtelKod = named(new QLineEdit(this), "edtEtelKod");
-    edtEtelKod->setMaxLength(4);
+    UiBoundedField::limit(edtEtelKod, 4);
     edtMegnevezes = named(new QLineEdit(this), "edtMegnevezes");
-    edtMegnevezes->setMaxLength(50);
+    UiBoundedField::limit(edtMegnevezes, 50);
     dbcEnorma = named(new QComboBox(this), "dbcEnorma");
     dbcValtAzon = named(new QComboBox(this), "dbcValtAzon");
     memLeiras = named(new QPlainTextEdit(this), "memLeiras");

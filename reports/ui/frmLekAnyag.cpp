@@ -6,6 +6,7 @@
 #include "reports/ui/qrpAnyagKarton.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiBoundedField.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -39,7 +40,7 @@ TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWi
     dbcAnyag->setObjectName(QStringLiteral("dbcAnyag"));
     edtAnyagKod = new QLineEdit(this);
     edtAnyagKod->setObjectName(QStringLiteral("edtAnyagKod"));
-    edtAnyagKod->setMaxLength(4);
+    UiBoundedField::limit(edtAnyagKod, 4);
     edtAnyagKod->setToolTip(QStringLiteral("Entert ütve keres"));
     parameterLayout()->addWidget(new QLabel(QStringLiteral("Főkönyvi szám:"), this), 0, 0);
     parameterLayout()->addWidget(dbcFokszam, 0, 1);

@@ -4,6 +4,7 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
+#include "widgets/UiGridFormat.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 #include "core/Messenger.h"
@@ -114,6 +115,7 @@ TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<
     gridColours.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
     gridColours.setColor(QPalette::Text, QApplication::palette().color(QPalette::ToolTipText));
     DBGrid1->setPalette(gridColours);
+    UiGridFormat::install(DBGrid1);
 
     pnlStatus = new QLabel(this);
     pnlStatus->setObjectName(QStringLiteral("pnlStatus"));
@@ -245,6 +247,12 @@ void TfrmLekBase::BitBtn1Click()
     if (!runConfirmed())
         return;
     m_messenger.showProgress(progressText());
+    // Detaching the grid forgets which columns the screen hides (ÁFA, Bruttó without ShowAFA).
+    QList<int> hidden;
+    for (int column = 0; DBGrid1->model() && column < DBGrid1->model()->columnCount(); ++column) {
+        if (DBGrid1->isColumnHidden(column))
+            hidden << column;
+    }
     DBGrid1->setModel(nullptr); // no repaint while the rows are read
     BitBtn1->setEnabled(false);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -252,6 +260,9 @@ void TfrmLekBase::BitBtn1Click()
     const Refusal refused = m_query->run(parameters());
 
     DBGrid1->setModel(m_query->rows());
+    for (int column : std::as_const(hidden))
+        DBGrid1->setColumnHidden(column, true);
+    UiGridFormat::fitColumns(DBGrid1);
     pnlStatus->setText(m_query->totals());
     btnNyomtat->setEnabled(m_printAlways || (refused.isNull() && m_query->rows()->rowCount() > 0));
     BitBtn1->setEnabled(true);

@@ -534,6 +534,12 @@ private slots:
         entry.insert(QStringLiteral("Megnevezes"), QString(21, QLatin1Char('x')));
         QCOMPARE(store.insert(entry).focus, QStringLiteral("edtMegnevezes"));
         QVERIFY(!store.exists(QStringLiteral("ABC")));
+        // A control character in a name is refused too.
+        entry.insert(QStringLiteral("Megnevezes"), QString("Kilo") + QChar(0) + "gramm");
+        const Refusal unclean = store.insert(entry);
+        QCOMPARE(unclean.text, QStringLiteral("Hibás értékadás!\rA megnevezés nem tartalmazhat vezérlőkaraktert!"));
+        QCOMPARE(unclean.focus, QStringLiteral("edtMegnevezes"));
+        QVERIFY(!store.exists(QStringLiteral("ABC")));
     }
 };
 

@@ -105,6 +105,10 @@ private slots:
                                                           << "edtNyilvSzam";
             TestEngines::newRow(engine, "register letters") << "Liszt" << 0.0 << 0.0 << 1.0 << "12a"
                                                             << "edtNyilvSzam";
+            TestEngines::newRow(engine, "NUL in the name") << QString("Liszt") + QChar(0) + "BL55" << 0.0 << 0.0
+                                                           << 1.0 << "1" << "edtMegnevezes";
+            TestEngines::newRow(engine, "line break in the name") << "Liszt\nBL55" << 0.0 << 0.0 << 1.0 << "1"
+                                                                  << "edtMegnevezes";
         }
     }
     void recordingChecks()

@@ -86,6 +86,10 @@ private slots:
                                                   << "x"
                                                   << "Az utca. és házszám megadása kötelező!"
                                                   << "edtUtca";
+            const QString unclean = "Hibás értékadás!\rA megnevezés nem tartalmazhat vezérlőkaraktert!";
+            TestEngines::newRow(engine, "NUL in the name")
+                << "name" << QString("Zöldség") + QChar(0) + "Bt." << unclean << "edtNev";
+            TestEngines::newRow(engine, "tab in the street") << "street" << "Fő tér\t2." << unclean << "edtUtca";
         }
     }
     void recordingChecksInOrder()

@@ -269,6 +269,9 @@ private slots:
                                                       << "     "
                                                       << "A receptnevet kötelező megadni!"
                                                       << "edtMegnevezes";
+            TestEngines::newRow(engine, "control character in the name")
+                << "8" << QString("Rakott") + QChar(0x1B) + "krumpli"
+                << "Hibás értékadás!\rA megnevezés nem tartalmazhat vezérlőkaraktert!" << "edtMegnevezes";
             TestEngines::newRow(engine, "accepted") << "8"
                                                     << "Rakott krumpli"
                                                     << ""

@@ -290,6 +290,48 @@ private slots:
             QStringLiteral("Tejföl"));
     }
 
+    // Money with two decimals and grouped thousands, a material's quantities with its decimals,
+    // and columns wide enough for their captions.
+    void browseGridFormatsNumbersAndFitsColumns()
+    {
+        QSqlQuery query(db.warehouse(1));
+        QVERIFY(query.exec(QStringLiteral(
+            "UPDATE \"Anyag\" SET \"NyilvAr\" = 2576.66, \"KeszletErtek\" = 1234567.5, \"KeszletMennyiseg\" = 703.51263, "
+            "\"Kerekites\" = 3, \"Energia\" = 30045.25 WHERE \"Megnevezes\" = 'Tejföl'")));
+        TfrmTallozasAnyag screen(services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        BrowseModel &model = screen.model();
+        int row = 0;
+        while (row < model.rowCount() && model.value(row, QStringLiteral("Megnevezes")).toString() != "Tejföl")
+            ++row;
+        QVERIFY(row < model.rowCount());
+        const auto shown = [&](const char *field) {
+            return model.index(row, model.fields().indexOf(QLatin1String(field))).data().toString();
+        };
+        QCOMPARE(shown("NyilvAr"), QString("2 576,66"));
+        QCOMPARE(shown("KeszletErtek"), QString("1 234 567,50"));
+        QCOMPARE(shown("KeszletMennyiseg"), QString("703,513"));
+        QCOMPARE(shown("Energia"), QString("30045,25"));
+        QHeaderView *header = screen.DBGrid1->horizontalHeader();
+        for (int column = 0; column < model.columnCount(); ++column) {
+            if (screen.DBGrid1->isColumnHidden(column))
+                continue;
+            const QString caption = model.headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(header->sectionSize(column) >= header->fontMetrics().horizontalAdvance(caption),
+                qPrintable(caption));
+        }
+        // The export takes the numbers themselves, not the grid's grouping.
+        const QString path = program.filePath(QStringLiteral("Anyag.csv"));
+        files.answer(path);
+        screen.btnExport->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray exported = file.readAll();
+        QVERIFY(exported.contains("\"2576,66\""));
+        QVERIFY(exported.contains("\"1234567,5"));
+    }
+
     void listPrintoutInTheGridsOrder()
     {
         TfrmTallozasKodtar screen(services, CodeTableId::MealTypes);

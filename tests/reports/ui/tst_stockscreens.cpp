@@ -79,9 +79,16 @@ private slots:
         QCOMPARE(screen.windowTitle(), QString("Anyagleltár lista"));
         QCOMPARE(screen.pnlStatus->text(), QString("Összesítés:"));
         screen.dtpDatum->setDate(QDate(2025, 6, 30));
+        QVERIFY(!run.settings.showAFA());
         screen.BitBtn1->click();
         QCOMPARE(screen.DBGrid1->model()->rowCount(), 1);
         QCOMPARE(screen.pnlStatus->text(), QString("Napi készletérték: 1 200,00 Ft"));
+        // Without ShowAFA the ÁFA and Bruttó columns stay hidden after a run.
+        QVERIFY(screen.DBGrid1->isColumnHidden(7));
+        QVERIFY(screen.DBGrid1->isColumnHidden(8));
+        QVERIFY(!screen.DBGrid1->isColumnHidden(6));
+        // Money with two decimals and grouped thousands.
+        QCOMPARE(screen.DBGrid1->model()->index(0, 6).data().toString(), QString("1 200,00"));
         screen.chkNullas->setChecked(true);
         QCOMPARE(screen.DBGrid1->model()->rowCount(), 2);
         QVERIFY(screen.btnNyomtat->isEnabled());
