@@ -237,7 +237,8 @@ private slots:
         if (change == QLatin1String("number"))
             voucher = RationIssueHeader {QStringLiteral("12"), false};
         if (change == QLatin1String("vat"))
-            QVERIFY(query.exec(QStringLiteral("UPDATE \"Anyag\" SET \"AfaCsoport\" = '09' WHERE \"NyilvSzam\" = '0001'")));
+            QVERIFY(query.exec(
+                QStringLiteral("UPDATE \"Anyag\" SET \"AfaCsoport\" = '09' WHERE \"NyilvSzam\" = '0001'")));
         if (change == QLatin1String("twice"))
             issued.restore(issued.lines(), issued.totals() + QList<RationTotal> {issued.totals().constLast()});
         // Voucher 00000009 of the ration date already holds an issue of flour, or of salt.
