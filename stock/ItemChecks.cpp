@@ -23,7 +23,8 @@ bool amountsWithin(const MovementRow &row)
     if (!row.beAr.withinAmountLimit() || !row.tetelErtek.withinAmountLimit() || !row.afaErtek.withinAmountLimit())
         return false;
     const double limit = double(Money::AmountLimit);
-    return std::fabs(row.brutto.toDouble()) <= 2 * limit && std::fabs(row.tetelMenny) * std::fabs(row.beAr.toDouble()) <= limit;
+    return std::fabs(row.brutto.toDouble()) <= 2 * limit
+        && std::fabs(row.tetelMenny) * std::fabs(row.beAr.toDouble()) <= limit;
 }
 
 } // namespace
@@ -51,8 +52,7 @@ Refusal check(MovementTable &table, const MovementRow &row)
     if (!isQuantity(row.tetelMenny))
         return Refusal::error(badQuantity(), QStringLiteral("edtMennyiseg"));
     if (!amountsWithin(row))
-        return Refusal::error(
-            badAmount(), row.isReceipt() ? QStringLiteral("fleNEar") : QStringLiteral("fleKiadAr"));
+        return Refusal::error(badAmount(), row.isReceipt() ? QStringLiteral("fleNEar") : QStringLiteral("fleKiadAr"));
     // A missing VAT row is a gap in the master data, not a rate of 0 %.
     if (row.afaKod.isEmpty() || !table.vatCodeExists(row.afaKod)) {
         const MovementTable::MaterialVat material = table.materialVat(row.fokSzla, row.nyilvSzam);

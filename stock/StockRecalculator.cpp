@@ -93,8 +93,8 @@ StockRecalculator::Result StockRecalculator::run(
 
     // Built once: the calculation order is the same for every material.
     static const QString startSql = QStringLiteral(
-        "SELECT \"KeszletMenny\", \"KeszletErtek\", \"KiAr\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? "
-        "AND \"Datum\" < ? ORDER BY ")
+        "SELECT \"KeszletMenny\", \"KeszletErtek\", \"KiAr\" FROM \"Raktar\" WHERE \"FokSzla\" = ? "
+        "AND \"NyilvSzam\" = ? AND \"Datum\" < ? ORDER BY ")
         + orderBy(true) + QStringLiteral(" LIMIT 1");
     static const QString select = QStringLiteral(
         "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "

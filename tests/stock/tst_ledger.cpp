@@ -189,10 +189,12 @@ private slots:
             const QString badAmount = "Hibás összeg!\rEgy tétel egységára és értéke legfeljebb 10 000 000 000 Ft "
                                       "lehet!\rA tétel nem lett rögzítve.";
             TestEngines::newRow(engine, "infinite quantity") << "inf" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
-            TestEngines::newRow(engine, "quantity not a number") << "nan" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "quantity not a number")
+                << "nan" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
             TestEngines::newRow(engine, "quantity beyond the limit")
                 << "hugeQuantity" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
-            TestEngines::newRow(engine, "infinite issue") << "infIssue" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
+            TestEngines::newRow(engine, "infinite issue")
+                << "infIssue" << "HIBA!" << 2 << badQuantity << "edtMennyiseg";
             TestEngines::newRow(engine, "price beyond the limit")
                 << "hugePrice" << "HIBA!" << 2 << badAmount << "fleNEar";
             TestEngines::newRow(engine, "value beyond the limit")
@@ -631,7 +633,8 @@ private slots:
         QCOMPARE(w.ledger().change(id, changed).refusal.focus, QString("edtMennyiseg"));
         changed = receipt("00000001", day(3, 1), "0001", 10, "100");
         changed.mozgnem = "99";
-        QCOMPARE(w.ledger().change(id, changed).refusal.text, QString("Hibás értékadás!\rNem létező mozgásnemet adott meg!"));
+        QCOMPARE(w.ledger().change(id, changed).refusal.text,
+            QString("Hibás értékadás!\rNem létező mozgásnemet adott meg!"));
         changed = receipt("00000001", day(3, 1), "0001", 10, "100");
         changed.afaKod.clear();
         QCOMPARE(w.ledger().change(id, changed).refusal.focus, QString("dbcAfa"));

@@ -7,6 +7,7 @@
 #include "stock/ItemPrices.h"
 #include "stock/MovementTable.h"
 #include "stock/StockLedger.h"
+#include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
 #include "store/Database.h"
@@ -377,6 +378,48 @@ bool StockHistory::removeItem(StockLedger &ledger, bool *refused)
     return !outcome.failed;
 }
 
+bool StockHistory::removeLatest(StockLedger &ledger, bool *refused)
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT \"RaktAzon\", \"Stat\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND "
+                                 "\"NyilvSzam\" = ? ORDER BY ")
+        + StockRecalculator::orderBy(true) + QStringLiteral(" LIMIT 1"));
+    query.addBindValue(ledgerAccount());
+    query.addBindValue(material());
+    if (!query.exec())
+        throw StockSql::Failure {query.lastError().text()};
+    // A ration-sheet row is taken back only with its day.
+    if (!query.next() || Sql::toFlag(query.value(1))) {
+        *refused = true;
+        return true;
+    }
+    const qint64 id = query.value(0).toLongLong();
+    query.finish();
+    const std::optional<MovementRow> row = MovementTable(m_db).row(id);
+    if (!row || m_random.bounded(3) != 0) {
+        const StockOutcome outcome = ledger.remove(id);
+        *refused = !outcome.ok();
+        return !outcome.failed;
+    }
+    StockItem item;
+    item.mozgnem = row->mozgnem;
+    item.bizSzam = row->bizSzam;
+    item.datum = row->datum;
+    item.fokSzla = row->fokSzla;
+    item.nyilvSzam = material();
+    item.partAzon = row->partAzon;
+    item.afaKod = row->afaKod;
+    item.quantity = row->tetelMenny;
+    item.netUnit = row->beAr;
+    item.netTotal = row->tetelErtek;
+    item.vatTotal = row->afaErtek;
+    item.grossTotal = row->brutto;
+    item.lejarat = row->lejarat;
+    const StockOutcome outcome = ledger.change(id, item);
+    *refused = !outcome.ok();
+    return !outcome.failed;
+}
+
 bool StockHistory::removeVoucher(StockLedger &ledger, bool *refused)
 {
     const qint64 id = randomRow();
@@ -407,22 +450,24 @@ StockHistory::Result StockHistory::run(int operations)
             const quint32 kind = m_random.bounded(100);
             if (kind >= 94) {
                 ok = dayOfUse(ledger, &refused, &result.error);
-            } else if (kind < 33) {
+            } else if (kind < 32) {
                 const StockOutcome outcome = ledger.record(receipt());
                 refused = !outcome.ok();
                 ok = !outcome.failed;
                 if (outcome.failed)
                     result.error = outcome.refusal.text;
-            } else if (kind < 66) {
+            } else if (kind < 63) {
                 const StockOutcome outcome = ledger.record(issue());
                 refused = !outcome.ok();
                 ok = !outcome.failed;
                 if (outcome.failed)
                     result.error = outcome.refusal.text;
-            } else if (kind < 80) {
+            } else if (kind < 77) {
                 ok = change(ledger, &refused);
-            } else if (kind < 90) {
+            } else if (kind < 85) {
                 ok = removeItem(ledger, &refused);
+            } else if (kind < 90) {
+                ok = removeLatest(ledger, &refused);
             } else {
                 ok = removeVoucher(ledger, &refused);
             }

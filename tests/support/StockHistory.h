@@ -10,7 +10,8 @@ struct StockItem;
 
 // Random operations through the stock engine, as the voucher screens call it: receipts (some
 // back-dated, some openings, some negative), issues (some beyond the stock), item changes (quantity,
-// price, another material or date), item deletions and whole issue-voucher deletions, over three
+// price, another material or date), item deletions (some of a material's latest row, or its move
+// to another material) and whole issue-voucher deletions, over three
 // dozen materials of different decimals, across two years after the last closing. Some operations
 // are whole days of use: the day's receipts, then its ration sheet computed from a menu of the
 // history's recipes and issued by menu; now and then an issued day is deleted instead. Several
@@ -51,6 +52,8 @@ private:
     StockItem issue();
     bool change(StockLedger &ledger, bool *refused);
     bool removeItem(StockLedger &ledger, bool *refused);
+    // Deletes the latest row of a material in calculation order, or moves it to another material.
+    bool removeLatest(StockLedger &ledger, bool *refused);
     bool removeVoucher(StockLedger &ledger, bool *refused);
     bool createKitchen(QString *error);
     bool dayOfUse(StockLedger &ledger, bool *refused, QString *error);
