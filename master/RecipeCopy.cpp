@@ -84,7 +84,7 @@ Checked<QString> copy(
             return Checked<QString>::refused(WriteFailure::failed(lines.lastError()));
     }
     if (!guard.commit())
-        return Checked<QString>::refused(WriteFailure::failed());
+        return Checked<QString>::refused(WriteFailure::failed(guard.error()));
     return Checked<QString>::accepted(*code);
 }
 

@@ -49,7 +49,7 @@ static Outcome discontinue(QSqlDatabase db, Messenger &messenger, const QString 
     query.addBindValue(Sql::date(today));
     query.addBindValue(code);
     if (!query.exec()) {
-        WriteFailure::failed().show(messenger);
+        WriteFailure::failed(query.lastError()).show(messenger);
         return Outcome::Nothing;
     }
     return Outcome::Discontinued;

@@ -43,7 +43,7 @@ Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &t
     query.addBindValue(Sql::date(today));
     query.addBindValue(header.variety);
     if (!guard.isActive() || !query.exec() || !guard.commit())
-        return Checked<QString>::refused(WriteFailure::failed());
+        return Checked<QString>::refused(WriteFailure::failed(query.lastError(), guard.error()));
     return Checked<QString>::accepted(*code);
 }
 
@@ -61,7 +61,7 @@ Refusal change(QSqlDatabase db, const RecipeHeader &header, const QDate &today)
     query.addBindValue(header.variety);
     query.addBindValue(header.code);
     if (!query.exec())
-        return WriteFailure::failed();
+        return WriteFailure::failed(query.lastError());
     return Refusal();
 }
 

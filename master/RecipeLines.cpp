@@ -36,7 +36,7 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return Checked<qint64>::refused(WriteFailure::busy());
+        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
     if (const Refusal refusal = checkMaterial(db, line))
         return Checked<qint64>::refused(refusal);
     QSqlQuery query(db);
@@ -47,11 +47,11 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
     query.addBindValue(line.registerNumber);
     query.addBindValue(per100(line.quantity, portions));
     if (!query.exec() || !query.next())
-        return Checked<qint64>::refused(WriteFailure::failed());
+        return Checked<qint64>::refused(WriteFailure::failed(query.lastError()));
     const qint64 id = query.value(0).toLongLong();
     query.finish();
     if (!RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return Checked<qint64>::refused(WriteFailure::failed());
+        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
     return Checked<qint64>::accepted(id);
 }
 
@@ -59,7 +59,7 @@ Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &to
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     if (const Refusal refusal = checkMaterial(db, line))
         return refusal;
     QSqlQuery query(db);
@@ -70,7 +70,7 @@ Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &to
     query.addBindValue(line.quantity);
     query.addBindValue(lineId);
     if (!query.exec() || !RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return WriteFailure::failed();
+        return WriteFailure::failed(query.lastError(), guard.error());
     return Refusal();
 }
 
@@ -91,7 +91,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, const QString &code, qin
     query.prepare(QStringLiteral("DELETE FROM \"Recept\" WHERE \"ReceptAzon\" = ?"));
     query.addBindValue(lineId);
     if (!guard.isActive() || !query.exec() || !RecipeHeaders::touch(db, code, today) || !guard.commit()) {
-        WriteFailure::failed().show(messenger);
+        WriteFailure::failed(query.lastError(), guard.error()).show(messenger);
         return false;
     }
     return true;

@@ -18,6 +18,11 @@ Refusal failed(const QSqlError &error)
         + EngineError::causeLine(EngineError::cause(error)));
 }
 
+Refusal failed(const QSqlError &statement, const QSqlError &transaction)
+{
+    return failed(statement.isValid() ? statement : transaction);
+}
+
 Refusal failed()
 {
     return Refusal::error(QStringLiteral("Az adatbázis írása nem sikerült, az adat nem változott!"));

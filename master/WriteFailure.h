@@ -12,6 +12,9 @@ Refusal busy();
 // A statement, the start or the commit failed: its cause follows in Hungarian ("a lemez
 // megtelt"); a transaction's failure is its guard's error().
 Refusal failed(const QSqlError &error);
+// A statement or the transaction around it failed: the statement's error when it has one,
+// otherwise the transaction's.
+Refusal failed(const QSqlError &statement, const QSqlError &transaction);
 Refusal failed();
 // The row was deleted by another computer meanwhile.
 Refusal vanished();

@@ -49,7 +49,7 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
     if (!target.sameWarehouse)
         guard.emplace(target.db);
     if (!ok || !guard->isActive())
-        return WriteFailure::failed();
+        return WriteFailure::failed(guard->error());
 
     const QDate closed = qMax(target.closedThrough, MenuGuards::closedThrough(target.db));
     if (!MenuGuards::isOpen(target.date, closed))
@@ -72,7 +72,7 @@ Refusal copyDay(QSqlDatabase source, const QDate &day, const Target &target)
         if (!insert.exec())
             return WriteFailure::failed(insert.lastError());
     }
-    return guard->commit() ? Refusal() : WriteFailure::failed();
+    return guard->commit() ? Refusal() : WriteFailure::failed(guard->error());
 }
 
 } // namespace MenuCopy

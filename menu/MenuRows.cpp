@@ -98,7 +98,7 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return Checked<qint64>::refused(WriteFailure::busy());
+        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
     if (const Refusal refusal = checkSave(db, row, closedThrough))
         return Checked<qint64>::refused(refusal);
     QSqlQuery query(db);
@@ -115,7 +115,7 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
     const qint64 id = query.value(0).toLongLong();
     query.finish();
     if (!guard.commit())
-        return Checked<qint64>::refused(WriteFailure::failed());
+        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
     return Checked<qint64>::accepted(id);
 }
 
@@ -123,7 +123,7 @@ Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &clos
 {
     TransactionGuard guard(db);
     if (!guard.isActive())
-        return WriteFailure::busy();
+        return WriteFailure::failed(guard.error());
     const MenuRow stored = read(db, id);
     if (!stored.date.isValid())
         return MenuGuards::noRowSelected();
@@ -144,7 +144,7 @@ Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &clos
     query.addBindValue(row.quantity);
     query.addBindValue(id);
     if (!query.exec() || !guard.commit())
-        return WriteFailure::failed();
+        return WriteFailure::failed(query.lastError(), guard.error());
     return Refusal();
 }
 
@@ -178,7 +178,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &
         return false;
 
     TransactionGuard guard(db);
-    const Refusal late = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : WriteFailure::busy();
+    const Refusal late = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : WriteFailure::failed(guard.error());
     if (late) {
         late.show(messenger);
         return false;
@@ -187,7 +187,7 @@ bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &
     query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));
     query.addBindValue(id);
     if (!query.exec() || !guard.commit()) {
-        WriteFailure::failed().show(messenger);
+        WriteFailure::failed(query.lastError(), guard.error()).show(messenger);
         return false;
     }
     return true;

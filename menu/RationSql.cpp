@@ -1,5 +1,7 @@
 #include "menu/RationSql.h"
 
+#include "store/EngineError.h"
+
 #include <QSqlError>
 
 namespace RationSql {
@@ -21,7 +23,7 @@ void bindAll(QSqlQuery &query, const QStringList &values)
 
 Refusal failure(const QSqlQuery &query)
 {
-    return Refusal::error(QStringLiteral("Adatbázis hiba!\r") + query.lastError().text());
+    return Refusal::error(QStringLiteral("Adatbázis hiba!") + EngineError::causeLine(EngineError::cause(query.lastError())));
 }
 
 } // namespace RationSql

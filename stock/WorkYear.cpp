@@ -6,6 +6,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "store/Database.h"
+#include "store/EngineError.h"
 #include "store/Sql.h"
 
 #include <QSqlError>
@@ -49,7 +50,7 @@ bool WorkYear::read()
     // At most one row is active; should there be more, the latest year counts.
     if (!query.exec(QStringLiteral(
             "SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY \"MunkaEv\" DESC"))) {
-        Refusal::error(readFailureText() + query.lastError().text()).show(m_messenger);
+        Refusal::error(readFailureText() + EngineError::cause(query.lastError())).show(m_messenger);
         return false;
     }
     if (query.next()) {
@@ -67,7 +68,7 @@ bool WorkYear::read()
     // closed: that is what a year closing leaves behind, and it lets nothing be dated before the
     // work year.
     if (!query.exec(QStringLiteral("SELECT \"Datum\" FROM \"Napizaras\" ORDER BY \"Datum\" DESC LIMIT 1"))) {
-        Refusal::error(readFailureText() + query.lastError().text()).show(m_messenger);
+        Refusal::error(readFailureText() + EngineError::cause(query.lastError())).show(m_messenger);
         return false;
     }
     QDate closed;

@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/Money.h"
+#include "store/EngineError.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -96,10 +97,10 @@ Checked<int> YearOpening::open(int year, const QString &user, Messenger &messeng
     // year since the user typed it, and a second opening would double the opening stock.
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next())
-        return failed(query.lastError().text());
+        return failed(EngineError::cause(query.lastError()));
     const int last = lastYear();
     if (last < 0)
-        return failed(m_db.lastError().text());
+        return failed(EngineError::cause(m_db.lastError()));
     if (query.value(0).toInt() > 0 || year <= last)
         return Checked<int>::refused(Refusal::error(refusalText()));
 
@@ -107,7 +108,7 @@ Checked<int> YearOpening::open(int year, const QString &user, Messenger &messeng
     query.bindValue(QStringLiteral(":ev"), QString::number(year));
     query.bindValue(QStringLiteral(":aktiv"), Sql::flag(true));
     if (!query.exec())
-        return failed(query.lastError().text());
+        return failed(EngineError::cause(query.lastError()));
 
     const QString message = openingMessage(year, last > 0 ? last : year - 1);
     messenger.showProgress(message);
@@ -122,7 +123,7 @@ Checked<int> YearOpening::open(int year, const QString &user, Messenger &messeng
                                        "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
                                        "ORDER BY \"FokSzam\", \"NyilvSzam\""))) {
             messenger.hideProgress();
-            return failed(stock.lastError().text());
+            return failed(EngineError::cause(stock.lastError()));
         }
         while (stock.next())
             rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
@@ -163,7 +164,7 @@ Checked<int> YearOpening::open(int year, const QString &user, Messenger &messeng
         insert.bindValue(QStringLiteral(":sorszam"), sorszam);
         if (!insert.exec()) {
             messenger.hideProgress();
-            return failed(insert.lastError().text());
+            return failed(EngineError::cause(insert.lastError()));
         }
         ++count;
         // The notice stays painted; no click or key may start another command while the write is open.
