@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the folder rooms of the source tree: the includes between rooms form no circle, and a logic
-room (any folder but widgets/ and the ui/ subfolders) includes no widget or printer header.
+"""Checks the folder rooms of the source tree: every include between rooms points downward in the room
+order below (never beside or above, so no circle can form), and a logic room (any folder but widgets/ and the
+ui/ subfolders) includes no widget or printer header.
 usage: scripts/check_rooms.py [ROOT]; exit 1 with the findings printed."""
 import os
 import re
@@ -13,6 +14,39 @@ widget = re.compile(r'^\s*#\s*include\s*<(QtWidgets/|QtPrintSupport/|Q(Widget|Di
                     r'LineEdit|Label|ComboBox|TableView|Application|MessageBox|PrintDialog|Printer|Abstract'
                     r'Button|Layout|HBoxLayout|VBoxLayout|GridLayout|Menu|MenuBar|Action|StatusBar|TextEdit|'
                     r'TextBrowser|CheckBox|RadioButton|SpinBox|DateEdit|HeaderView|ListWidget|TabWidget)\b)')
+
+
+# The rooms from the floor up; rooms on one line stand beside each other. A logic room may include
+# the logic rooms below it; a room's ui/ may include its own logic, the logic and ui/ of the rooms
+# below it, widgets/ and printing/ui.
+LEVELS = [
+    ['core'],
+    ['store'],
+    ['session'],
+    ['printing'],
+    ['widgets'],
+    ['exchange', 'proceedings'],
+    ['master', 'users'],
+    ['stock'],
+    ['menu'],
+    ['alacarte', 'reports', 'maintenance'],
+    ['demo'],
+    ['shell'],
+]
+LEVEL = {room: height for height, line in enumerate(LEVELS) for room in line}
+
+
+def may_include(room, target):
+    base, target_base = room.split('/')[0], target.split('/')[0]
+    if base not in LEVEL or target_base not in LEVEL:
+        return False
+    if target in ('widgets', 'printing/ui'):
+        return room == 'widgets' or room.endswith('/ui')
+    if target.endswith('/ui') and not room.endswith('/ui'):
+        return False
+    if base == target_base:
+        return room.endswith('/ui') and not target.endswith('/ui')
+    return LEVEL[target_base] < LEVEL[base]
 
 
 def room_of(path):
@@ -36,7 +70,6 @@ for folder, dirs, files in os.walk(root):
         if name.endswith(('.cpp', '.h')):
             sources[f'{rel}/{name}'] = os.path.join(folder, name)
 
-arrows = {}
 findings = []
 for rel, full in sources.items():
     room = room_of(rel)
@@ -44,27 +77,10 @@ for rel, full in sources.items():
         for line in text:
             m = include.match(line)
             if m and m.group(1) in sources and room_of(m.group(1)) != room:
-                arrows.setdefault(room, set()).add(room_of(m.group(1)))
+                if not may_include(room, room_of(m.group(1))):
+                    findings.append(f'include beside or above: {rel}: {line.strip()}')
             if is_logic(room) and widget.match(line):
                 findings.append(f'widget header in logic room: {rel}: {line.strip()}')
-
-# A circle exists exactly when a depth-first walk meets a room that is still on its path.
-state = {}
-
-
-def walk(room, path):
-    state[room] = 'open'
-    for target in sorted(arrows.get(room, ())):
-        if state.get(target) == 'open':
-            findings.append('circle between rooms: ' + ' -> '.join(path[path.index(target):] + [room, target]))
-        elif target not in state:
-            walk(target, path + [room])
-    state[room] = 'done'
-
-
-for room in sorted(arrows):
-    if room not in state:
-        walk(room, [])
 
 for finding in findings:
     print(finding)

@@ -12,11 +12,6 @@ QString contentsPage()
     return QStringLiteral("tartalom.htm");
 }
 
-QString introductionPage()
-{
-    return QStringLiteral("bevezetes.htm");
-}
-
 QString folder(const QString &programPath)
 {
     return QDir(programPath).filePath(QStringLiteral("HtmlHelp"));

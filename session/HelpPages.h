@@ -9,8 +9,6 @@ namespace HelpPages {
 
 // The contents page, opened by F1 in the main window and by "&Tartalom".
 QString contentsPage();
-// "Általános használat".
-QString introductionPage();
 
 // ProgramPath/HtmlHelp.
 QString folder(const QString &programPath);

@@ -36,11 +36,6 @@ QDate Settings::readDate(const QString &section, const QString &key, const QDate
     return value.isValid() ? value : defaultValue;
 }
 
-bool Settings::readBool(const QString &section, const QString &key, bool defaultValue) const
-{
-    return SettingsFile::parseFlag(readString(section, key), defaultValue);
-}
-
 bool Settings::writeString(const QString &section, const QString &key, const QString &value)
 {
     SettingsFile settings = file();

@@ -27,7 +27,6 @@ public:
     int readInt(const QString &section, const QString &key, int defaultValue = 0) const;
     double readNumber(const QString &section, const QString &key, double defaultValue = 0) const;
     QDate readDate(const QString &section, const QString &key, const QDate &defaultValue = QDate()) const;
-    bool readBool(const QString &section, const QString &key, bool defaultValue = false) const;
     // Every write rewrites and flushes the file at once; false when the file cannot be written or
     // the value cannot be held in Windows-1250.
     bool writeString(const QString &section, const QString &key, const QString &value);

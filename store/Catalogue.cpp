@@ -155,29 +155,6 @@ QString Catalogue::serverCollationStatement()
                           "deterministic = false)");
 }
 
-QString Catalogue::typeLabel(FieldType type)
-{
-    switch (type) {
-    case FieldType::Text:
-        return QStringLiteral("szöveg");
-    case FieldType::Integer:
-        return QStringLiteral("egész szám");
-    case FieldType::Float:
-        return QStringLiteral("valós szám");
-    case FieldType::Money:
-        return QStringLiteral("pénzösszeg");
-    case FieldType::Date:
-        return QStringLiteral("dátum");
-    case FieldType::Boolean:
-        return QStringLiteral("logikai");
-    case FieldType::Memo:
-        return QStringLiteral("memó");
-    case FieldType::AutoIncrement:
-        return QStringLiteral("sorszámláló");
-    }
-    return QString();
-}
-
 QString Catalogue::columnDefinition(const FieldDef &field, bool soleKey, Database::Engine engine)
 {
     const bool server = engine == Database::Engine::PostgreSQL;

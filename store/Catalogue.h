@@ -37,8 +37,6 @@ public:
     // DATE, BOOLEAN; case-insensitive texts use the collation salvia.nocase, which the server's
     // creation makes first.
     static QString sqlType(FieldType type, Database::Engine engine = Database::Engine::SQLite);
-    // A short Hungarian name of the kind, for display ("szöveg", "pénz" ...).
-    static QString typeLabel(FieldType type);
     static QString columnDefinition(
         const FieldDef &field, bool soleKey, Database::Engine engine = Database::Engine::SQLite);
     static QStringList createStatements(const TableDef &table, Database::Engine engine = Database::Engine::SQLite);

@@ -15,9 +15,9 @@
 #include "menu/ui/frmUjKiszabat_Mod3.h"
 #include "menu/ui/RationSheetPrintout.h"
 #include "printing/ui/ListReport.h"
-#include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "stock/ui/VoucherPrintout.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 

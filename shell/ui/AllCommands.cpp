@@ -7,6 +7,7 @@
 #include "menu/ui/RationCommands.h"
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
+#include "reports/ui/ReportCommands.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
 #include "stock/ui/StockCommands.h"
@@ -22,4 +23,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerStockCommands(window, services);
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
+    registerReportCommands(window, services);
 }

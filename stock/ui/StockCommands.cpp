@@ -1,8 +1,5 @@
 #include "stock/ui/StockCommands.h"
 
-#include "reports/ui/frmLekAnyag.h"
-#include "reports/ui/frmLekLeltar.h"
-#include "reports/ui/frmLekLeltarHason.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/ui/frmKibizTorles.h"
@@ -47,20 +44,6 @@ void registerStockCommands(CommandRegistry &registry, const Services &services)
     registerCorrection(registry, services, StockCommands::ReceiptDelete, TfrmRaktarMod::Mode::ReceiptDelete);
     registerCorrection(registry, services, StockCommands::IssueChange, TfrmRaktarMod::Mode::IssueChange);
     registerCorrection(registry, services, StockCommands::IssueDelete, TfrmRaktarMod::Mode::IssueDelete);
-    registry.registerScreen(StockCommands::MaterialCard, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
-        return std::make_unique<TfrmLekAnyag>(services, warehouseOf(services), parent);
-    });
-    registry.registerScreen(StockCommands::InventoryList, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
-        return std::make_unique<TfrmLekLeltar>(services, warehouseOf(services), false, parent);
-    });
-    registry.registerScreen(
-        StockCommands::BlankInventorySheet, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
-            return std::make_unique<TfrmLekLeltar>(services, warehouseOf(services), true, parent);
-        });
-    registry.registerScreen(
-        StockCommands::InventoryDifference, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
-            return std::make_unique<TfrmLekLeltarHason>(services, warehouseOf(services), false, parent);
-        });
     registry.registerScreen(
         StockCommands::IssueVoucherDelete, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
             return std::make_unique<TfrmKibizTorles>(services, warehouseOf(services), parent);

@@ -15,15 +15,10 @@ inline const QString ReceiptDelete = QStringLiteral("Bevtelibizonylattrls1");
 inline const QString IssueChange = QStringLiteral("Kiadsibizonylatmdosts1");
 inline const QString IssueDelete = QStringLiteral("Kiadsibizonylattrls1");
 inline const QString IssueVoucherDelete = QStringLiteral("Kiadsibizonylattrls2");
-inline const QString MaterialCard = QStringLiteral("Anyagkarton1");
-inline const QString InventoryList = QStringLiteral("Leltr1");
-inline const QString BlankInventorySheet = QStringLiteral("resleltrvnyomtatsa1");
-inline const QString InventoryDifference = QStringLiteral("Leltrklmbzet1");
 
 } // namespace StockCommands
 
-// Registers the voucher screens, the correction list in its four modes, the whole issue-voucher
-// deletion and the stock reports, each opened on the active warehouse. The menu rights of the
-// access level are the main window's (by top-level menu): the vouchers and corrections lie under
-// "&Adatkarbantartás", closed to level 3, the reports under "&Lekérdezés", open to every level.
+// Registers the voucher screens, the correction list in its four modes and the whole issue-voucher
+// deletion, each opened on the active warehouse. The menu rights of the access level are the main
+// window's (by top-level menu): they lie under "&Adatkarbantartás", closed to level 3.
 void registerStockCommands(CommandRegistry &registry, const Services &services);

@@ -5,7 +5,6 @@
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
 #include "core/TypedNumber.h"
-#include "reports/ui/VoucherPrintout.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/MovementTable.h"
@@ -14,6 +13,7 @@
 #include "stock/StockMessages.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
+#include "stock/ui/VoucherPrintout.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 

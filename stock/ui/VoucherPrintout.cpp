@@ -1,12 +1,12 @@
-#include "reports/ui/VoucherPrintout.h"
+#include "stock/ui/VoucherPrintout.h"
 
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
 #include "core/Refusal.h"
 #include "printing/ReportContext.h"
-#include "reports/ui/qrpBevbiz.h"
-#include "reports/ui/qrpKibiz.h"
 #include "stock/StockMessages.h"
+#include "stock/ui/qrpBevbiz.h"
+#include "stock/ui/qrpKibiz.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "core/ScriptedMessenger.h"
-#include "reports/ui/qrpBevbiz.h"
-#include "reports/ui/qrpKibiz.h"
+#include "stock/ui/qrpBevbiz.h"
+#include "stock/ui/qrpKibiz.h"
 #include "session/Settings.h"
 #include "support/PrintedPages.h"
 #include "support/StockFixture.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ui/VoucherPrintout.h"
+#include "stock/ui/VoucherPrintout.h"
 
 // The issue voucher printout "Kiadási bizonylat": one or more issue vouchers, ending with the
 // signature footer.

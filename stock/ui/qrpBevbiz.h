@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/ui/VoucherPrintout.h"
+#include "stock/ui/VoucherPrintout.h"
 
 // The receipt voucher printout "Bevételi bizonylat": one or more receipt vouchers, ending with the
 // line where the receiver signs.
