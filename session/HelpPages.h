@@ -12,7 +12,7 @@ QString contentsPage();
 // "Általános használat".
 QString introductionPage();
 
-// ProgramPath/HtmlHelp.
+// The help folder: ProgramPath/HtmlHelp, or the one the program ships with (ProgramFiles).
 QString folder(const QString &programPath);
 
 // The file of a page in the help folder, or empty when there is none. The pages come from
