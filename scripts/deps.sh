@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need (only the missing ones).
+# Installs the Debian packages that building, running, testing and packaging need (only the missing
+# ones).
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libpq-dev libsqlite3-dev libicu-dev postgresql
   libsodium-dev libcurl4-openssl-dev libzip-dev libshp-dev
   fonts-liberation poppler-utils sqlite3 python3
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

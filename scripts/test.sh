@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test, on SQLite and on a throwaway PostgreSQL
-# cluster that lives only as long as this script.
+# cluster that lives only as long as this script; then makes the Debian package and checks its
+# contents.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/deps.sh"
@@ -30,3 +31,4 @@ export SALVIA_TEST_PG="postgresql://postgres@/postgres?host=$pgdir"
 
 cd "$root/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+"$root/scripts/package.sh"

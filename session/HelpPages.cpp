@@ -1,6 +1,7 @@
 #include "session/HelpPages.h"
 
 #include "core/Refusal.h"
+#include "session/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,7 @@ QString contentsPage()
 
 QString folder(const QString &programPath)
 {
-    return QDir(programPath).filePath(QStringLiteral("HtmlHelp"));
+    return ProgramFiles::folder(ProgramFiles::helpFolderName(), programPath);
 }
 
 QString findPage(const QString &folder, const QString &page)

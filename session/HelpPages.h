@@ -10,7 +10,7 @@ namespace HelpPages {
 // The contents page, opened by F1 in the main window and by "&Tartalom".
 QString contentsPage();
 
-// ProgramPath/HtmlHelp.
+// The help folder: ProgramPath/HtmlHelp, or the one the program ships with (ProgramFiles).
 QString folder(const QString &programPath);
 
 // The file of a page in the help folder, or empty when there is none. The pages come from

@@ -4,6 +4,7 @@
 #include "exchange/ui/frmCsvExport.h"
 #include "master/ui/MasterControls.h"
 #include "printing/ui/ListReport.h"
+#include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
@@ -11,7 +12,6 @@
 #include "widgets/UiWheelAsArrowKeys.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -181,7 +181,8 @@ void TfrmTallozasBase::btnPrintClick()
     while (rows.canFetchMore())
         rows.fetchMore();
     QList<ListColumn> columns;
-    const QString pictures = QDir(m_services.settings.programPath()).filePath(QStringLiteral("Pictures"));
+    const QString pictures
+        = ProgramFiles::folder(ProgramFiles::picturesFolderName(), m_services.settings.programPath());
     for (const PrintColumn &print : m_spec.report) {
         ListColumn column {
             print.caption, print.field, print.width, print.right ? Qt::AlignRight : Qt::AlignLeft, print.format};

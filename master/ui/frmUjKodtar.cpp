@@ -5,6 +5,7 @@
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
 #include "master/ui/MasterControls.h"
+#include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
@@ -258,7 +259,7 @@ void TfrmUjKodtar::updateAverage()
 
 QString TfrmUjKodtar::picturesFolder() const
 {
-    return QDir(m_services.settings.programPath()).filePath(QStringLiteral("Pictures"));
+    return ProgramFiles::folder(ProgramFiles::picturesFolderName(), m_services.settings.programPath());
 }
 
 void TfrmUjKodtar::showPicture(const QString &fileName)
@@ -279,8 +280,8 @@ void TfrmUjKodtar::bbtOpenPictureClick()
     const QString name = QFileInfo(chosen).fileName();
     const QFileInfo inFolder(QDir(picturesFolder()).filePath(name));
     if (!inFolder.exists()) {
-        Refusal::error(QStringLiteral("A megadott fájl nem létezik!\rA képnek a ") + m_services.settings.programPath()
-            + QStringLiteral("\\Pictures mappában kell lennie!"))
+        Refusal::error(QStringLiteral("A megadott fájl nem létezik!\rA képnek a ")
+            + QDir::toNativeSeparators(picturesFolder()) + QStringLiteral(" mappában kell lennie!"))
             .show(m_services.messenger);
         edit->clear();
     } else if (name.size() > 16) {

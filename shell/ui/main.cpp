@@ -7,6 +7,8 @@
 #include "shell/ui/AllCommands.h"
 #include "shell/CommandCheck.h"
 #include "shell/CommandLine.h"
+#include "shell/ProgramHome.h"
+#include "session/ProgramFiles.h"
 #include "Version.h"
 #include "session/Services.h"
 #include "widgets/UiDatePrompt.h"
@@ -64,6 +66,16 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+
+    // The run works in the user's program directory, made on the first start.
+    const Refusal homeRefused = ProgramHome::enter(ProgramHome::location());
+    if (homeRefused) {
+        QString text = homeRefused.text;
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        QTextStream(stderr) << text << Qt::endl;
+        QMessageBox::critical(nullptr, homeRefused.caption, text);
+        return 1;
+    }
     UiQtTranslation::install(app, QDir::currentPath());
 
     // One copy per computer and user: a second start says so, brings the running copy forward and ends.
@@ -104,6 +116,10 @@ int main(int argc, char *argv[])
     // The start-up sequence (login, warehouse, work year, menu rights) runs once the window is
     // painted; the work year is read again after a monthly closing or a restore.
     UiStartup::install(window, dialog, settings);
+
+    // Help pages and pictures missing from every place they may lie: say which, then go on.
+    Refusal::warning(ProgramFiles::missingText(settings.programPath(), QCoreApplication::applicationDirPath()))
+        .show(dialog);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &TFormMain::bringToFront);
 
