@@ -66,11 +66,12 @@ static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, co
         : QStringLiteral("JOIN \"Anyag\" d ON d.\"FokonyviSzam\" = e.\"FokSzam\" AND d.\"NyilvSzam\" = e.\"EtelKod\" "
                          "JOIN \"Mertegys\" m ON m.\"MertKod\" = d.\"Mertekegyseg\" "
                          "WHERE e.\"FokSzam\" <> ? AND ");
-    const QString unit = recipes ? QStringLiteral("''") : QStringLiteral("d.\"Mertekegyseg\"");
+    // The unit (recipes: none) and the decimals the dish's total is shown with.
+    const QString unitAndDecimals = recipes ? QStringLiteral("'', 3") : QStringLiteral("d.\"Mertekegyseg\", d.\"Kerekites\"");
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT e.\"Datum\", e.\"EtkTip\", k.\"Megnevezes\", e.\"FokSzam\", e.\"EtelKod\", "
                                  "d.\"Megnevezes\", e.\"Mennyiseg\", l.\"Letszam\", ")
-        + unit
+        + unitAndDecimals
         + QStringLiteral(", k.\"Norma\" FROM \"Etlap\" e "
                          "JOIN \"Letszam\" l ON l.\"Datum\" = e.\"Datum\" AND l.\"Etkezesek\" = e.\"EtkTip\" AND "
                          "l.\"Kiadva\" = FALSE "
@@ -95,7 +96,9 @@ static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, co
         row.perPerson = query.value(6).toDouble();
         row.headcount = query.value(7).toInt();
         row.unit = recipes ? QStringLiteral("Adag") : query.value(8).toString();
-        row.normPerPerson = Sql::toMoney(query.value(9));
+        row.normPerPerson = Sql::toMoney(query.value(10));
+        if (!query.value(9).isNull())
+            row.decimals = query.value(9).toInt();
         *rows << row;
     }
     return Refusal();

@@ -24,7 +24,7 @@ struct RationMeal
 };
 
 // A dish of the menu with its meal's headcount (views 1 and 2). Recipe dishes have the account
-// "1000" and the unit "Adag".
+// "1000", the unit "Adag" and the menu's three decimals; material dishes their material's.
 struct RationMenuRow
 {
     QDate date;
@@ -37,6 +37,7 @@ struct RationMenuRow
     int headcount = 0;
     QString unit;
     Money normPerPerson;
+    int decimals = 3;
 
     double total() const { return perPerson * headcount; }
 };

@@ -19,7 +19,7 @@ QList<DishRow> dishes(const QList<RationMenuRow> &menu)
         const auto it = index.constFind(key);
         if (it == index.constEnd()) {
             index.insert(key, int(rows.size()));
-            rows << DishRow {row.dishName, row.headcount, row.total(), row.unit};
+            rows << DishRow {row.dishName, row.headcount, row.total(), row.unit, row.decimals};
             continue;
         }
         rows[it.value()].headcount += row.headcount;

@@ -18,6 +18,7 @@ struct DishRow
     int headcount = 0;
     double total = 0;
     QString unit;
+    int decimals = 3;
 };
 QList<DishRow> dishes(const QList<RationMenuRow> &menu);
 

@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "reports/TextRows.h"
+#include "stock/StockFormat.h"
 #include "stock/StockMessages.h"
 
 namespace {
@@ -59,7 +60,7 @@ void InventoryListReport::fill()
     TextRows::reset(m_model, Captions);
     for (const StockLine &line : m_list.rows()) {
         TextRows::append(m_model,
-            {line.fokSzam, line.nyilvSzam, line.megnevezes, NumberFormat::format(line.keszletMenny, QStringLiteral("0.000")),
+            {line.fokSzam, line.nyilvSzam, line.megnevezes, StockFormat::quantity(line.keszletMenny, line.kerekites),
                 line.mertekegyseg, NumberFormat::format(line.nyilvAr, GroupedMoney),
                 NumberFormat::format(line.keszletErtek, GroupedMoney),
                 NumberFormat::format(line.keszletAfa, GroupedMoney),

@@ -67,7 +67,7 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
         StockSql::run(query,
             QStringLiteral(
                 "SELECT a.\"FokonyviSzam\", a.\"NyilvSzam\", a.\"Mertekegyseg\", a.\"Megnevezes\", a.\"MenySzorzo\", "
-                "a.\"KeszletMennyiseg\" FROM \"Anyag\" a WHERE EXISTS (SELECT 1 FROM \"Raktar\" r "
+                "a.\"KeszletMennyiseg\", a.\"Kerekites\" FROM \"Anyag\" a WHERE EXISTS (SELECT 1 FROM \"Raktar\" r "
                 "WHERE r.\"FokSzla\" = a.\"FokonyviSzam\" AND r.\"NyilvSzam\" = a.\"NyilvSzam\") "
                 "ORDER BY a.\"FokonyviSzam\", a.\"NyilvSzam\""));
         while (query.next()) {
@@ -78,6 +78,8 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
             line.megnevezes = query.value(3).toString();
             line.szorzo = query.value(4).toDouble();
             line.storedQuantity = query.value(5).toDouble();
+            if (!query.value(6).isNull())
+                line.kerekites = query.value(6).toInt();
             const Movement movement = movements.value(keyOf(line.fokSzam, line.nyilvSzam));
             const double difference = movement.in.quantity - movement.out.quantity;
             const double quantity = Rounding::round(difference, 3);

@@ -18,4 +18,5 @@ struct StockLine
     Money keszletBrutto;
     Money nyilvAr;
     double storedQuantity = 0; // the material's KeszletMennyiseg (the stock comparison reads it)
+    int kerekites = 3; // the material's decimals: how its quantities are shown
 };

@@ -1,5 +1,6 @@
 #include "master/ui/frmTallozasReceptEdit.h"
 
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 
 #include <QHBoxLayout>
@@ -12,7 +13,7 @@ TfrmTallozasReceptEdit::TfrmTallozasReceptEdit(const QString &offered, QWidget *
     setObjectName(QStringLiteral("frmTallozasReceptEdit"));
     setWindowTitle(QStringLiteral("Recept azonosító"));
     edtAzonosito = named(new QLineEdit(offered, this), "edtAzonosito");
-    edtAzonosito->setMaxLength(4);
+    UiBoundedField::limit(edtAzonosito, 4);
     btnOK = pushButton(this, QStringLiteral("btnOK"), QStringLiteral("OK"), true);
     btnOK->setDefault(true);
     auto *layout = new QHBoxLayout(this);

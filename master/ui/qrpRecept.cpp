@@ -156,7 +156,8 @@ TqrpReceptLista::TqrpReceptLista(const Settings &settings, Messenger &messenger,
 
     ReportBand &detail = report().detail();
     detail.setHeight(5);
-    detail.field(QRectF(30, 0, 90, 5), QStringLiteral("Anyag"));
+    // A long material name wraps instead of running over its quantity.
+    detail.field(QRectF(30, 0, 90, 5), QStringLiteral("Anyag")).setWordWrap();
     detail.field(QRectF(120, 0, 30, 5), QStringLiteral("Mennyiseg"), QStringLiteral("0.000"))
         .setAlignment(Qt::AlignRight);
     detail.field(QRectF(155, 0, 30, 5), QStringLiteral("Mertekegyseg"));

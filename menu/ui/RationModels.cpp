@@ -30,6 +30,13 @@ static QString quantityText(double value, int decimals)
         value, decimals == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, QLatin1Char('0')));
 }
 
+static QStandardItem *quantity(double value, int decimals)
+{
+    QStandardItem *created = item(quantityText(value, decimals));
+    created->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return created;
+}
+
 static void reset(QStandardItemModel &model, const QStringList &captions)
 {
     model.clear();
@@ -49,7 +56,7 @@ void fillMenu(QStandardItemModel &model, const QList<RationMenuRow> &rows, bool 
         if (withDate)
             items << item(Dates::shortText(row.date));
         items << item(row.mealCode) << item(row.mealName) << item(row.dishName) << number(row.perPerson)
-              << number(row.headcount) << number(row.total()) << item(row.unit);
+              << number(row.headcount) << quantity(row.total(), row.decimals) << item(row.unit);
         model.appendRow(items);
     }
 }
@@ -60,7 +67,7 @@ void fillDishes(QStandardItemModel &model, const QList<RationViews::DishRow> &ro
         {QStringLiteral("Ételnév"), QStringLiteral("Létszám"), QStringLiteral("Össz Me."),
             QStringLiteral("Mértékegység")});
     for (const RationViews::DishRow &row : rows)
-        model.appendRow({item(row.dishName), number(row.headcount), number(row.total), item(row.unit)});
+        model.appendRow({item(row.dishName), number(row.headcount), quantity(row.total, row.decimals), item(row.unit)});
 }
 
 void fillDetails(QStandardItemModel &model, const QList<RationViews::DetailRow> &rows)

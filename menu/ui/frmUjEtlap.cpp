@@ -4,6 +4,7 @@
 #include "master/TypedQuantity.h"
 #include "menu/MenuRows.h"
 #include "session/Settings.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "widgets/UiHelp.h"
@@ -41,7 +42,7 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     rbAnyag = named(new QRadioButton(QStringLiteral("Étel nyersanyagokból"), this), "rbAnyag");
     dbcFokszam = named(new QComboBox(this), "dbcFokszam");
     edtAzon = named(new QLineEdit(this), "edtAzon");
-    edtAzon->setMaxLength(4);
+    UiBoundedField::limit(edtAzon, 4);
     dbcAnyag = named(new QComboBox(this), "dbcAnyag");
     edtMennyiseg = named(new QLineEdit(this), "edtMennyiseg");
     edtMennyiseg->setAlignment(Qt::AlignRight);

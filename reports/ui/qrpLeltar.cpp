@@ -2,6 +2,7 @@
 
 #include "core/Dates.h"
 #include "printing/ui/ListReport.h"
+#include "stock/StockFormat.h"
 
 TqrpLeltar::TqrpLeltar(const Settings &settings, Messenger &messenger, const QList<StockLine> &rows, const QDate &date,
     bool blankSheet, bool showAfa)
@@ -11,7 +12,9 @@ TqrpLeltar::TqrpLeltar(const Settings &settings, Messenger &messenger, const QLi
           QStringLiteral("KeszletErtek"), QStringLiteral("KeszletAFA"), QStringLiteral("KeszletBrutto")})
 {
     for (const StockLine &line : rows) {
-        m_data.addRow({line.fokSzam, line.nyilvSzam, line.megnevezes, line.keszletMenny, line.mertekegyseg,
+        // Each quantity with its material's decimals.
+        m_data.addRow({line.fokSzam, line.nyilvSzam, line.megnevezes,
+            StockFormat::quantity(line.keszletMenny, line.kerekites), line.mertekegyseg,
             line.nyilvAr.toDouble(), line.keszletErtek.toDouble(), line.keszletAfa.toDouble(),
             line.keszletBrutto.toDouble()});
     }
@@ -23,7 +26,7 @@ TqrpLeltar::TqrpLeltar(const Settings &settings, Messenger &messenger, const QLi
         {QStringLiteral("Fők sz"), QStringLiteral("FokSzam"), 12},
         {QStringLiteral("Azonosító"), QStringLiteral("NyilvSzam"), 16},
         {QStringLiteral("Anyag megnevezése"), QStringLiteral("Megnevezes"), 52},
-        {QStringLiteral("Készlet"), QStringLiteral("KeszletMenny"), 20, Qt::AlignRight, QStringLiteral("0.000")},
+        {QStringLiteral("Készlet"), QStringLiteral("KeszletMenny"), 20, Qt::AlignRight},
         {QStringLiteral("Mért.e."), QStringLiteral("Mertekegyseg"), 12},
         {QStringLiteral("Nyilvánt. ár"), QStringLiteral("NyilvAr"), 22, Qt::AlignRight, money},
         {QStringLiteral("Készlet érték"), QStringLiteral("KeszletErtek"), 26, Qt::AlignRight, money, {}, values, {},

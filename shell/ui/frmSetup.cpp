@@ -3,6 +3,7 @@
 #include "session/EngineConfig.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 #include "core/FilePrompt.h"
@@ -33,7 +34,7 @@ QLineEdit *lineEdit(SettingKey::Id id)
     const SettingKey::Entry &key = SettingKey::entry(id);
     auto *edit = named(new QLineEdit, key.field);
     if (key.highest > 0)
-        edit->setMaxLength(int(key.highest));
+        UiBoundedField::limit(edit, int(key.highest));
     return edit;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Messenger.h"
 #include "store/Catalogue.h"
 #include "store/Database.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
 
@@ -29,11 +30,11 @@ int partnerWidth(const char *field)
 constexpr int UserNameWidth = 50;
 constexpr int PasswordWidth = 255;
 
-QLineEdit *makeEdit(QWidget *parent, const char *name, int maxLength)
+QLineEdit *makeEdit(QWidget *parent, const char *name, int maxLength, QValidator *rule = nullptr)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaxLength(maxLength);
+    UiBoundedField::limit(edit, maxLength, rule);
     return edit;
 }
 
@@ -67,8 +68,8 @@ TfrmUjAdatbazis::TfrmUjAdatbazis(Messenger &messenger, const QString &dbPath, QW
     auto *owner = new QGroupBox(QStringLiteral("Tulajdonos adatai"), this);
     auto *ownerForm = new QFormLayout(owner);
     edtCegNev = makeEdit(owner, "edtCegNev", partnerWidth("Nev"));
-    edtCegIrsz = makeEdit(owner, "edtCegIrsz", partnerWidth("Irszam"));
-    edtCegIrsz->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edtCegIrsz));
+    edtCegIrsz = makeEdit(owner, "edtCegIrsz", partnerWidth("Irszam"),
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*"))));
     edtCegVaros = makeEdit(owner, "edtCegVaros", partnerWidth("Telepules"));
     edtCegCim = makeEdit(owner, "edtCegCim", partnerWidth("Utca"));
     ownerForm->addRow(QStringLiteral("Intézmény neve:"), edtCegNev);

@@ -166,20 +166,21 @@ void VoucherPrintout::layOut(Kind kind, const QString &period)
         const VoucherPrintRows::Row &first = voucherOf(c).first();
         return first.mozgnem + QLatin1Char(' ') + first.mozgnemNev;
     });
-    headText(141, 30, [this](const ReportContext &c) { return voucherOf(c).first().partnerNev; });
+    // A long partner or material name wraps within its box instead of running over the numbers.
+    headText(141, 30, [this](const ReportContext &c) { return voucherOf(c).first().partnerNev; }).setWordWrap();
     headText(171, width - 171, [this](const ReportContext &c) { return voucherOf(c).first().sorszam; })
         .setAlignment(Qt::AlignRight);
 
     ReportBand &detail = report().detail();
     detail.setHeight(LineHeight);
-    auto cell = [&](const Column &column, const char *field, bool right) {
-        detail.field(place(column), QString::fromLatin1(field))
+    auto cell = [&](const Column &column, const char *field, bool right) -> ReportElement & {
+        return detail.field(place(column), QString::fromLatin1(field))
             .setFontSize(SmallFont)
             .setAlignment(right ? Qt::AlignRight : Qt::AlignLeft);
     };
     cell(FokSzla, "FokSzla", false);
     cell(NyilvSzam, "NyilvSzam", false);
-    cell(Anyag, "Anyag", false);
+    cell(Anyag, "Anyag", false).setWordWrap();
     cell(KiAr, "KiAr", true);
     cell(Netto, "TetelErtek", true);
     cell(Afa, "AfaErtek", true);

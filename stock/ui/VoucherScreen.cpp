@@ -14,6 +14,7 @@
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
 #include "stock/ui/VoucherPrintout.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -74,7 +75,7 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
     m_header = new QGroupBox(headerTitle, this);
     auto *header = new QGridLayout(m_header);
     edtBizSorsz = named<QLineEdit>(m_header, "edtBizSorsz");
-    edtBizSorsz->setMaxLength(8);
+    UiBoundedField::limit(edtBizSorsz, 8);
     dtpBizDatum = named<QDateEdit>(m_header, "dtpBizDatum");
     dtpBizDatum->setCalendarPopup(true);
     dtpBizDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
@@ -108,7 +109,7 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
     m_itemLayout = new QGridLayout(m_item);
     dbcFokszam = named<QComboBox>(m_item, "dbcFokszam");
     edtAnyagKod = named<QLineEdit>(m_item, "edtAnyagKod");
-    edtAnyagKod->setMaxLength(4);
+    UiBoundedField::limit(edtAnyagKod, 4);
     dbcAnyag = named<QComboBox>(m_item, "dbcAnyag");
     spdNew = named<QToolButton>(m_item, "spdNew");
     edtMennyiseg = named<QLineEdit>(m_item, "edtMennyiseg");

@@ -6,6 +6,7 @@
 #include "session/Settings.h"
 #include "stock/StockLedger.h"
 #include "stock/StockMessages.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiHelp.h"
 
 #include <QDateEdit>
@@ -37,7 +38,7 @@ TfrmKibizTorles::TfrmKibizTorles(const Services &services, QSqlDatabase warehous
         dtpDatum->setMinimumDate(closed.addDays(1));
     edtBizSzam = new QLineEdit(this);
     edtBizSzam->setObjectName(QStringLiteral("edtBizSzam"));
-    edtBizSzam->setMaxLength(8);
+    UiBoundedField::limit(edtBizSzam, 8);
     lblMegjegyzes = new QLabel(
         QStringLiteral("A kézi kiadási bizonylatokat lehet csak törölni! Kiszabatot törölni a kiszabat törlés "
                        "menüponttal lehet. A bizonylat sorszámát pontosan kell beírni vezető nullákkal."),

@@ -1,5 +1,7 @@
 #include "stock/ui/frmMunkaEv.h"
 
+#include "widgets/UiBoundedField.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +36,7 @@ TfrmMunkaEv::TfrmMunkaEv(QWidget *parent)
     lblUzenet->setMinimumWidth(420);
     lblAktivEv->setObjectName(QStringLiteral("lblAktivEv"));
     edtDatum->setObjectName(QStringLiteral("edtDatum"));
-    edtDatum->setMaxLength(4);
+    UiBoundedField::limit(edtDatum, 4);
     edtDatum->setFixedWidth(QFontMetrics(edtDatum->font()).horizontalAdvance(QStringLiteral("00000")) + 12);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setDefault(true);

@@ -6,6 +6,7 @@
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 
 using Quantities = QList<double>;
@@ -454,6 +455,33 @@ private slots:
         QCOMPARE(dishes[1].dishName, QStringLiteral("Palacsinta"));
         QCOMPARE(dishes[1].headcount, 14);
         QCOMPARE(dishes[1].total, 14.0);
+    }
+
+    // A material dish carries its material's decimals into views 1 and 2, a recipe the menu's
+    // three; a material without a rounding set keeps three.
+    void menuRowsCarryTheDecimalsOfTheirTotals_data() { TestEngines::addRows(); }
+    void menuRowsCarryTheDecimalsOfTheirTotals()
+    {
+        QVERIFY(m_kitchen->meal("01", "Ebéd"));
+        QVERIFY(m_kitchen->material("042", "0001", "Kenyér", "KG", 1));
+        QVERIFY(m_kitchen->material("042", "0002", "Tojás", "KG", 0));
+        QVERIFY(m_kitchen->material("042", "0003", "Vaj", "KG", 2));
+        QVERIFY(QSqlQuery(db()).exec("UPDATE \"Anyag\" SET \"Kerekites\" = NULL WHERE \"NyilvSzam\" = '0003'"));
+        QVERIFY(m_kitchen->recipe("0007", "Palacsinta", {{"042", "0001", 10}}));
+        QVERIFY(m_kitchen->headcount(m_date, "01", 205));
+        QVERIFY(m_kitchen->menu(m_date, "01", "1000", "0007", 1));
+        QVERIFY(m_kitchen->menu(m_date, "01", "042", "0001", 0.05));
+        QVERIFY(m_kitchen->menu(m_date, "01", "042", "0002", 1));
+        QVERIFY(m_kitchen->menu(m_date, "01", "042", "0003", 0.01));
+        const auto menu = RationInput::menuRows(db(), m_date, m_date, {"01"});
+        QVERIFY2(menu.ok(), qPrintable(menu.refusal.text));
+        QHash<QString, int> decimals;
+        for (const RationMenuRow &row : menu.value)
+            decimals.insert(row.dishName, row.decimals);
+        QCOMPARE(decimals,
+            (QHash<QString, int> {{"Palacsinta", 3}, {"Kenyér", 1}, {"Tojás", 0}, {"Vaj", 3}}));
+        for (const RationViews::DishRow &dish : RationViews::dishes(menu.value))
+            QCOMPARE(dish.decimals, decimals.value(dish.dishName));
     }
 };
 

@@ -81,6 +81,49 @@ private slots:
             150.0);
     }
 
+    // The list's quantities show each material's decimals ("Kerekites"), in the stock lines and
+    // the grid; a material without a rounding set shows three.
+    void inventoryListQuantitiesShowTheMaterialsDecimals_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QVariant>("kerekites");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("shown");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "whole pieces") << QVariant(0) << 0 << "8";
+            TestEngines::newRow(engine, "one decimal") << QVariant(1) << 1 << "8,0";
+            TestEngines::newRow(engine, "two decimals") << QVariant(2) << 2 << "8,00";
+            TestEngines::newRow(engine, "three decimals") << QVariant(3) << 3 << "8,000";
+            TestEngines::newRow(engine, "not set") << QVariant(QMetaType(QMetaType::Int)) << 3 << "8,000";
+        }
+    }
+    void inventoryListQuantitiesShowTheMaterialsDecimals()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QVariant, kerekites);
+        QFETCH(int, decimals);
+        QFETCH(QString, shown);
+        Warehouse w(engine);
+        QSqlQuery update(w.wh);
+        update.prepare("UPDATE \"Anyag\" SET \"Kerekites\" = ? WHERE \"NyilvSzam\" = '0001'");
+        update.addBindValue(kerekites);
+        QVERIFY(update.exec());
+        const QList<StockLine> lines = StockAtDate(w.wh).compute(QDate(2025, 6, 30), 2025);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines.at(0).kerekites, decimals);
+        QCOMPARE(lines.at(1).kerekites, 3);
+
+        InventoryListReport report(w.wh);
+        ReportParameters parameters;
+        parameters.year = 2025;
+        parameters.date = QDate(2025, 6, 30);
+        parameters.filters.insert(InventoryListReport::WorkYear, 2025);
+        QVERIFY(report.run(parameters).isNull());
+        QCOMPARE(report.rows()->headerData(3, Qt::Horizontal).toString(), QString("Készlet"));
+        QCOMPARE(report.rows()->index(0, 3).data().toString(), shown);
+        QCOMPARE(report.rows()->index(1, 3).data().toString(), QString("3,000"));
+    }
+
     // After a year opening the stock of the new year is counted once, whichever year the list
     // offers was chosen: the opening rows carry the years before, never added to their movements.
     void inventoryListAfterYearOpening_data()

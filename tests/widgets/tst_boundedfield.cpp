@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QtTest>
 
 // Text pasted or typed into a bounded field is cut where a character ends, dropping the part of
@@ -43,6 +44,41 @@ private slots:
         QCOMPARE(edit.text(), after);
         QVERIFY(edit.text().isValidUtf16());
         QVERIFY(edit.text().size() <= limit);
+    }
+
+    // A paste that brings a control character is refused whole; an inner validator judges what
+    // is left after the cut.
+    void controlCharactersAndInnerRules_data()
+    {
+        const QString smile = QString::fromUtf8("😀");
+        QTest::addColumn<bool>("digitsOnly");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("NUL") << false << QString("x") + QChar(0) + "y" << "ab";
+        QTest::newRow("start of heading") << false << QString("x\u0001y") << "ab";
+        QTest::newRow("line break") << false << QString("0068\n") << "ab";
+        QTest::newRow("tab") << false << QString("\tx") << "ab";
+        QTest::newRow("delete") << false << QString("x\u007f") << "ab";
+        QTest::newRow("C1 control") << false << QString("x\u0085") << "ab";
+        QTest::newRow("pair at the limit") << false << "c" + smile << "abc";
+        QTest::newRow("digits cut to the limit") << true << QString("123456") << "12";
+        QTest::newRow("letter refused by the inner rule") << true << QString("1a") << "";
+        QTest::newRow("control character before the inner rule") << true << QString("1\u00012") << "";
+    }
+    void controlCharactersAndInnerRules()
+    {
+        QFETCH(bool, digitsOnly);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QLineEdit edit;
+        UiBoundedField::limit(&edit, digitsOnly ? 2 : 4,
+            digitsOnly ? new QRegularExpressionValidator(QRegularExpression("\\d*")) : nullptr);
+        if (!digitsOnly)
+            edit.setText("ab");
+        QCOMPARE(edit.text(), digitsOnly ? QString() : QString("ab"));
+        QApplication::clipboard()->setText(pasted);
+        edit.paste();
+        QCOMPARE(edit.text(), after);
     }
 
     // Typing at the limit adds nothing; the field is never left over its limit.

@@ -3,6 +3,8 @@
 #include "core/ScriptedMessenger.h"
 #include "menu/RationIssue.h"
 #include "menu/RationStockAtDate.h"
+#include "menu/RationViews.h"
+#include "menu/ui/RationModels.h"
 #include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmTallozasKiszabat.h"
 #include "menu/ui/frmUjKiszabat.h"
@@ -380,6 +382,36 @@ private slots:
         QVERIFY(!m_messenger.shown().isEmpty());
         QCOMPARE(m_messenger.last().text, QStringLiteral("Erre a napra nincs kiadható étkezés!"));
         QCOMPARE(StockFixture::value(db(), issued.arg("COUNT(*)")).toInt(), 2);
+    }
+
+    // "Össz Me." of views 1 and 2 shows the dish's total with its material's decimals.
+    void menuTotalsShowTheirDecimals_data()
+    {
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole pieces") << 0 << "0";
+        QTest::newRow("one decimal") << 1 << "0,4";
+        QTest::newRow("two decimals") << 2 << "0,38";
+        QTest::newRow("three decimals, recipes too") << 3 << "0,375";
+    }
+    void menuTotalsShowTheirDecimals()
+    {
+        QFETCH(int, decimals);
+        QFETCH(QString, shown);
+        RationMenuRow row;
+        row.dishName = QStringLiteral("Vaj");
+        row.perPerson = 0.125;
+        row.headcount = 3;
+        row.unit = QStringLiteral("KG");
+        row.decimals = decimals;
+        QStandardItemModel view1;
+        RationModels::fillMenu(view1, {row}, false);
+        QCOMPARE(view1.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Össz Me."));
+        QCOMPARE(view1.item(0, 5)->text(), shown);
+        QStandardItemModel view2;
+        RationModels::fillDishes(view2, RationViews::dishes({row}));
+        QCOMPARE(view2.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Össz Me."));
+        QCOMPARE(view2.item(0, 2)->text(), shown);
     }
 };
 

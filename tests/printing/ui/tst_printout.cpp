@@ -4,6 +4,7 @@
 #include "printing/ui/Printout.h"
 #include "printing/QrpFile.h"
 #include "printing/ui/ReportPreview.h"
+#include "widgets/UiFitToScreen.h"
 #include "printing/TableReportData.h"
 #include "printing/ui/qrpOffline.h"
 #include "printing/ui/PreviewPage.h"
@@ -51,6 +52,8 @@ private slots:
     void previewReportsFailedSave();
     void previewOpensFittedToScreenAndPage_data();
     void previewOpensFittedToScreenAndPage();
+    void previewFitsA768PixelScreen_data();
+    void previewFitsA768PixelScreen();
     void offlineViewerShowsSavedPages();
     void offlineViewerRefusesDamagedFile();
     void offlineViewerIgnoresCancelAndMissingFile();
@@ -405,6 +408,29 @@ void TestPrintingPrintout::previewOpensFittedToScreenAndPage()
     const int view = scroll->maximumViewportSize().width();
     QVERIFY2(canvas->width() > view * 3 / 4 && canvas->width() <= view,
         qPrintable(QStringLiteral("page %1 px in a view of %2 px").arg(canvas->width()).arg(view)));
+}
+
+void TestPrintingPrintout::previewFitsA768PixelScreen_data()
+{
+    previewOpensFittedToScreenAndPage_data();
+}
+
+// Fitted before the platform knows its frame, as when it opens without a parent: its title bar
+// and borders still lie inside the free area of a 1366 × 768 screen above a 40-pixel task bar.
+void TestPrintingPrintout::previewFitsA768PixelScreen()
+{
+    QFETCH(bool, landscape);
+    PreparedReport pages;
+    pages.pageSize = landscape ? QSizeF(297, 210) : QSizeF(210, 297);
+    pages.pages.resize(2);
+    ReportPreview preview(pages, m_messenger);
+    const QRect laptop(0, 0, 1366, 728);
+    fitToArea(&preview, laptop);
+    const QSize decoration = UiFitToScreen::decoration(&preview);
+    QVERIFY(decoration.height() >= 30);
+    const QRect frame(preview.pos(), preview.size() + decoration);
+    QVERIFY2(laptop.contains(frame),
+        qPrintable(QStringLiteral("frame %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())));
 }
 
 void TestPrintingPrintout::offlineViewerShowsSavedPages()

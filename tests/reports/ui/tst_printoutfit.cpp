@@ -1,5 +1,11 @@
 #include "core/ScriptedMessenger.h"
 #include "master/Materials.h"
+#include "master/ui/qrpRecept.h"
+#include "proceedings/ui/qrpJegyzokonyv.h"
+#include "reports/MaterialCard.h"
+#include "reports/ui/qrpAnyagKarton.h"
+#include "reports/ui/qrpBevbiz.h"
+#include "reports/ui/qrpKibiz.h"
 #include "menu/ui/RationModels.h"
 #include "menu/ui/RationSheetPrintout.h"
 #include "printing/TableReportData.h"
@@ -8,8 +14,12 @@
 #include "reports/ui/qrpLeltarKul.h"
 #include "session/Settings.h"
 #include "support/PrintedPages.h"
+#include "support/RationFixture.h"
+#include "support/StockFixture.h"
+#include "support/TempDatabase.h"
 #include "support/TextFitCheck.h"
 
+#include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,6 +29,25 @@ using namespace PrintedPages;
 namespace {
 
 const QString LongName = QStringLiteral("Sertés comb csont nélkül, fagyasztott, vákuumcsomagolt kiszerelés");
+const QString LongPartner
+    = QStringLiteral("Zöldség-Gyümölcs Nagykereskedelmi és Szolgáltató Korlátolt Felelősségű Társaság");
+const QDate ReceiptDay(2026, 9, 15);
+const QDate IssueDay(2026, 9, 16);
+
+// One movement of a material worth seven digits, under an eight-digit voucher number.
+MovementRow bigMovement(const QString &bk, const QString &mozgnem, const QString &bizSzam, const QDate &datum)
+{
+    MovementRow row = StockFixture::voucherItem(
+        bk, mozgnem, bizSzam, datum, "213", "9990", "12345", "01", "4114045.52", "1110792.29", "5224837.81");
+    row.sorszam = QStringLiteral("2026/") + bizSzam;
+    row.tetelMenny = 112968.745;
+    row.beAr = StockFixture::money("36.4180");
+    row.kiAr = StockFixture::money("36.4180");
+    row.keszletMenny = bk == QLatin1String("BE") ? 1129687.5 : 1016718.755;
+    row.keszletErtek = StockFixture::money(bk == QLatin1String("BE") ? "41140455.2" : "37026409.68");
+    row.lejarat = QDate(2026, 12, 31);
+    return row;
+}
 
 // Stock lines whose totals reach seven digits: 4 114 045,52 Ft over three lines.
 QList<StockLine> bigStock()
@@ -32,6 +61,7 @@ QList<StockLine> bigStock()
         line.megnevezes = LongName + QString::number(i);
         line.mertekegyseg = QStringLiteral("kg");
         line.keszletMenny = 112968.745 + i;
+        line.kerekites = i == 1 ? 0 : 3;
         line.keszletErtek = Money::fromDouble(values[i]);
         line.keszletAfa = Money::fromDouble(values[i] * 0.27);
         line.keszletBrutto = line.keszletErtek + line.keszletAfa;
@@ -72,11 +102,16 @@ class TestPrintoutFit : public QObject
     QTemporaryDir m_dir;
     Settings m_settings;
     ScriptedMessenger m_messenger;
+    std::unique_ptr<TempDatabase> m_db;
+
+    QSqlDatabase wh() const { return m_db->warehouse(1); }
 
     static void checkFits(const PreparedReport &pages)
     {
-        QCOMPARE(TextFitCheck::figuresCut(pages), QStringList());
-        QCOMPARE(TextFitCheck::overlaps(pages), QStringList());
+        const QStringList cut = TextFitCheck::figuresCut(pages);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        const QStringList overlapping = TextFitCheck::overlaps(pages);
+        QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(QStringLiteral("; "))));
     }
 
 private slots:
@@ -86,7 +121,25 @@ private slots:
         m_settings.writeBool(QStringLiteral("PrintSettings"), QStringLiteral("EnableFooter"), false);
         m_settings.setCegNev(QStringLiteral("Napsugár Óvoda"));
         m_settings.setAktivRaktarNev(QStringLiteral("Központi konyha"));
+        m_settings.setCegVaros(QStringLiteral("Hódmezővásárhely"));
+
+        // A material received and issued in seven-digit amounts, from and to a long-named partner,
+        // and a recipe of it.
+        m_db = std::make_unique<TempDatabase>(QDate(2026, 9, 1));
+        QVERIFY2(m_db->isValid(), qPrintable(m_db->errorText()));
+        StockFixture::addMaterial(wh(), "213", "9990", LongName, 3);
+        StockFixture::addPartner(wh(), "12345", LongPartner, "1234", "Hódmezővásárhely", "Kossuth Lajos sugárút 123.");
+        StockFixture::addRow(wh(), bigMovement("BE", "01", "12345678", ReceiptDay));
+        StockFixture::addRow(wh(), bigMovement("KI", "03", "87654321", IssueDay));
+        QVERIFY(QSqlQuery(wh()).exec("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = 1016718.755, "
+                                     "\"KeszletErtek\" = 37026409.68, \"NyilvAr\" = 36.418"));
+        RationFixture kitchen(wh());
+        QVERIFY(kitchen.recipe("0007", LongName, {{"213", "9990", 1234567.891}}));
+        QVERIFY(QSqlQuery(wh()).exec("UPDATE \"ReceptFej\" SET \"LetrDat\" = '2026-09-15', \"ModDat\" = '2026-09-16', "
+                                     "\"Energia\" = 412345678.9, \"Feherje\" = 123456789.1, "
+                                     "\"Leiras\" = 'Kiolvasztás után 1234567 gramm húst 45 percig főzünk.'"));
     }
+    void cleanupTestCase() { m_db.reset(); }
 
     void inventoryList_data()
     {
@@ -111,6 +164,9 @@ private slots:
         QCOMPARE(lines.contains(QStringLiteral("ÁFA:")), !blank && showAfa);
         QCOMPARE(lines.contains(QStringLiteral("Bruttó:")), !blank && showAfa);
         QCOMPARE(lines.contains(QStringLiteral("5 224 837,81 Ft")), !blank && showAfa);
+        // Each quantity with its material's decimals.
+        QCOMPARE(lines.contains(QStringLiteral("112968,745")), !blank);
+        QCOMPARE(lines.contains(QStringLiteral("112970")), !blank);
     }
 
     void inventoryDifference()
@@ -128,6 +184,88 @@ private slots:
         for (const PageItem &item : pages.pages.first().items)
             silver += item.kind == PageItem::Rect && item.fill == QColor(192, 192, 192).rgba();
         QCOMPARE(silver, 1);
+    }
+
+    void materialCard()
+    {
+        MaterialCard card(wh());
+        QString error;
+        QVERIFY2(card.run("213", "9990", QDate(2026, 9, 1), QDate(2026, 9, 30), &error), qPrintable(error));
+        QCOMPARE(card.rows().size(), 2);
+        TqrpAnyagKarton printout(m_settings, m_messenger, card, "9990", QDate(2026, 9, 1), QDate(2026, 9, 30));
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        const QStringList lines = allTexts(pages);
+        QVERIFY(lines.contains(QStringLiteral("12345678")));
+        QVERIFY(lines.contains(QStringLiteral("2026.09.15")));
+        QVERIFY2(lines.contains(QStringLiteral("4 114 045,52")), qPrintable(lines.join('|')));
+    }
+
+    void vouchers_data()
+    {
+        QTest::addColumn<bool>("receipt");
+        QTest::addColumn<bool>("list");
+        QTest::newRow("receipt voucher") << true << false;
+        QTest::newRow("receipt voucher list") << true << true;
+        QTest::newRow("issue voucher") << false << false;
+        QTest::newRow("issue voucher list") << false << true;
+    }
+    void vouchers()
+    {
+        QFETCH(bool, receipt);
+        QFETCH(bool, list);
+        const QString direction = receipt ? QStringLiteral("BE") : QStringLiteral("KI");
+        const QString number = receipt ? QStringLiteral("12345678") : QStringLiteral("87654321");
+        const QDate day = receipt ? ReceiptDay : IssueDay;
+        const VoucherPrintRows rows = list
+            ? VoucherPrintRows::ofList(wh(), {direction, QDate(2026, 9, 1), QDate(2026, 9, 30)})
+            : VoucherPrintRows::ofVoucher(wh(), direction, number, day);
+        QCOMPARE(rows.vouchers().size(), 1);
+        const QDate to = list ? QDate(2026, 9, 30) : QDate();
+        const QDate from = list ? QDate(2026, 9, 1) : day;
+        std::unique_ptr<VoucherPrintout> printout;
+        if (receipt)
+            printout = std::make_unique<TqrpBevbiz>(m_settings, m_messenger, rows, from, to);
+        else
+            printout = std::make_unique<TqrpKibiz>(m_settings, m_messenger, rows, from, to);
+        const PreparedReport pages = printout->prepare();
+        checkFits(pages);
+        const QStringList lines = allTexts(pages);
+        QVERIFY2(lines.join('|').contains(number), qPrintable(lines.join('|')));
+        QVERIFY2(lines.join('|').contains(QStringLiteral("4 114 045,52")), qPrintable(lines.join('|')));
+    }
+
+    void recipeCard()
+    {
+        TqrpRecept printout(m_settings, m_messenger, wh(), "0007");
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        const QStringList lines = allTexts(pages);
+        QVERIFY2(lines.contains(QStringLiteral("1234567,891")), qPrintable(lines.join('|')));
+        QVERIFY(lines.contains(QStringLiteral("4123456,789 KJ")));
+    }
+
+    void recipeList()
+    {
+        TqrpReceptLista printout(m_settings, m_messenger, wh());
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        QVERIFY(allTexts(pages).contains(QStringLiteral("1234567,891")));
+    }
+
+    void proceedings()
+    {
+        const QString text = QStringLiteral(
+            "A bizottság a 12345678 számú bevételi és a 87654321 számú kiadási bizonylatot ellenőrizte.\n"
+            "Könyv szerinti készletérték: 4 114 045,52 Ft, leltár szerinti készletérték: 4 108 689,78 Ft, "
+            "eltérés: 5 355,74 Ft, amelyet a bizottság a raktárkezelő jelenlétében megállapított.\n"
+            "4 114 045,52 Ft");
+        TqrpJegyzokonyv printout(m_settings, m_messenger, text, QDate(2026, 9, 15));
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        const QStringList lines = allTexts(pages);
+        QVERIFY(lines.contains(QStringLiteral("4 114 045,52 Ft")));
+        QVERIFY(lines.contains(TqrpJegyzokonyv::dateLine(QStringLiteral("Hódmezővásárhely"), QDate(2026, 9, 15))));
     }
 
     void materialList()
