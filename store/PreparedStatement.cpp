@@ -3,13 +3,15 @@
 #include "store/EngineError.h"
 #include "store/SqliteHandle.h"
 #include "store/Sql.h"
+#include "store/StatementSet.h"
 
 #include <QSqlError>
 
 #include <sqlite3.h>
 
 PreparedStatement::PreparedStatement(QSqlDatabase db, const QString &sql)
-    : m_connection(sqliteHandle(db))
+    : m_db(db)
+    , m_connection(sqliteHandle(db))
     , m_query(m_connection ? QSqlQuery() : QSqlQuery(db))
 {
     if (m_connection) {
@@ -29,6 +31,10 @@ PreparedStatement::PreparedStatement(QSqlDatabase db, const QString &sql)
 
 PreparedStatement::~PreparedStatement()
 {
+    if (!m_owner) {
+        if (StatementSet *set = StatementSet::existing(m_db.connectionName()))
+            set->released(this);
+    }
     if (m_statement)
         sqlite3_finalize(m_statement);
 }
@@ -80,17 +86,46 @@ void PreparedStatement::bindMoney(int index, const Money &amount)
 
 void PreparedStatement::bindDate(int index, const QDate &day)
 {
+    bind(index, Sql::date(day));
+}
+
+void PreparedStatement::bind(int index, const QVariant &value)
+{
     if (!m_connection) {
-        m_query.bindValue(index, Sql::date(day));
+        m_query.bindValue(index, value);
         return;
     }
     if (!m_statement)
         return;
-    const QVariant value = Sql::date(day);
-    if (value.isNull())
+    if (value.isNull()) {
         sqlite3_bind_null(m_statement, index + 1);
-    else
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        bindInteger(index, value.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        bindReal(index, value.toDouble());
+        break;
+    case QMetaType::QDate:
+        bindText(index, value.toDate().toString(Qt::ISODate));
+        break;
+    default:
         bindText(index, value.toString());
+        break;
+    }
+}
+
+void PreparedStatement::bindAll(const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        bind(i, values.at(i));
 }
 
 bool PreparedStatement::stepped(int code)
@@ -99,20 +134,27 @@ bool PreparedStatement::stepped(int code)
         return true;
     if (code != SQLITE_DONE)
         m_error = EngineError::sqliteCause(sqlite3_extended_errcode(m_connection), QString::fromUtf8(sqlite3_errmsg(m_connection)));
+    // At its end a read lets go of the connection's snapshot at once.
     sqlite3_reset(m_statement);
+    m_state = State::Idle;
     return false;
 }
 
 bool PreparedStatement::exec()
 {
+    (m_owner ? *m_owner : StatementSet::of(m_db)).starting(this);
     m_error.clear();
+    m_state = State::Reading;
     if (!m_connection) {
-        if (!m_query.exec())
+        if (!m_query.exec()) {
             m_error = EngineError::cause(m_query.lastError());
+            m_state = State::Idle;
+        }
         return m_error.isEmpty();
     }
     if (!m_statement) {
         m_error = QStringLiteral("SQL statement not prepared");
+        m_state = State::Idle;
         return false;
     }
     sqlite3_reset(m_statement);
@@ -123,15 +165,20 @@ bool PreparedStatement::exec()
 
 bool PreparedStatement::next()
 {
+    if (m_state == State::Interrupted) {
+        m_error = QStringLiteral("az olvasást a kapcsolat egy későbbi utasítása lezárta");
+        return false;
+    }
+    if (m_state != State::Reading)
+        return false;
     if (!m_connection) {
         if (m_query.next())
             return true;
         if (m_query.lastError().isValid())
             m_error = EngineError::cause(m_query.lastError());
+        m_state = State::Idle;
         return false;
     }
-    if (!m_statement)
-        return false;
     if (m_rowWaiting) {
         m_rowWaiting = false;
         return true;
@@ -142,10 +189,24 @@ bool PreparedStatement::next()
 void PreparedStatement::finish()
 {
     m_rowWaiting = false;
+    m_state = State::Idle;
     if (!m_connection)
         m_query.finish();
     else if (m_statement)
         sqlite3_reset(m_statement);
+}
+
+void PreparedStatement::interrupt()
+{
+    if (m_state != State::Reading)
+        return;
+    finish();
+    m_state = State::Interrupted;
+}
+
+bool PreparedStatement::isNull(int column) const
+{
+    return m_connection ? sqlite3_column_type(m_statement, column) == SQLITE_NULL : m_query.isNull(column);
 }
 
 qint64 PreparedStatement::integer(int column) const
@@ -180,4 +241,16 @@ Money PreparedStatement::money(int column) const
     default:
         return Sql::toMoney(QVariant(text(column)));
     }
+}
+
+QDate PreparedStatement::date(int column) const
+{
+    if (!m_connection)
+        return Sql::toDate(m_query.value(column));
+    return isNull(column) ? QDate() : Sql::toDate(QVariant(text(column)));
+}
+
+bool PreparedStatement::flag(int column) const
+{
+    return m_connection ? sqlite3_column_int64(m_statement, column) != 0 : Sql::toFlag(m_query.value(column));
 }
