@@ -9,13 +9,16 @@
 #include <QVariantList>
 
 class StatementSet;
+struct pg_conn;
+struct pg_result;
 struct sqlite3;
 struct sqlite3_stmt;
 
 // One statement prepared once and run many times. Statements come from the connection's
 // StatementSet, which keeps them for the connection's life. On SQLite it runs straight on the
 // connection's handle, inside the connection's transaction, without a QVariant per value; on
-// PostgreSQL it runs through Qt. Values cross in the forms of Sql: money as its exact text, dates
+// PostgreSQL straight on libpq's connection under Qt's, as a statement prepared on the server
+// (one round trip per run, its values as text parameters). Values cross in the forms of Sql: money as its exact text, dates
 // as ISO text, flags as Sql::flag.
 //
 // Bind every parameter (counted from 0), then exec(). A statement with result columns is then read
@@ -63,6 +66,10 @@ public:
 private:
     friend class StatementSet;
     bool stepped(int code);
+    void prepareOnServer(const QString &sql);
+    void bindServer(int index, const QByteArray &text, bool null = false);
+    const char *serverValue(int column) const;
+    void clearResult();
     // Finished because another statement of the connection ran: a later next() says so.
     void interrupt();
 
@@ -76,6 +83,12 @@ private:
     sqlite3_stmt *m_statement = nullptr;
     bool m_rowWaiting = false;
     State m_state = State::Idle;
+    pg_conn *m_server = nullptr;
+    QByteArray m_serverName;
+    QList<QByteArray> m_parameters;
+    QList<bool> m_nullParameters;
+    pg_result *m_result = nullptr;
+    int m_row = -1;
     QSqlQuery m_query;
     QString m_error;
 };
