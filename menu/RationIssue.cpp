@@ -41,16 +41,16 @@ Refusal stockWarning(const QString &text)
 
 // The VAT code in force on the date for the material's VAT group: the last Afa row of the group
 // dated on or before it; empty when there is none.
-QString vatCode(StockSql::Statements &statements, const QString &account, const QString &number, const QDate &date)
+QString vatCode(QSqlDatabase db, const QString &account, const QString &number, const QDate &date)
 {
-    QSqlQuery &query = statements.run(
+    PreparedStatement &query = StockSql::run(db,
         QStringLiteral("SELECT f.\"Afakod\" FROM \"Afa\" f JOIN \"Anyag\" a ON a.\"AfaCsoport\" = f.\"AfaCsoport\" "
                        "WHERE a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ? AND f.\"Datum\" <= ? "
                        "ORDER BY f.\"Datum\", f.\"Afakod\""),
         {account, number, Sql::date(date)});
     QString code;
     while (query.next())
-        code = query.value(0).toString();
+        code = query.text(0);
     return code;
 }
 
@@ -154,7 +154,6 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
     // Every check first, against the rows stored before this issue: the rows it adds share its
     // partner and never repeat a material (checked here), so checking each against the rows before
     // it would answer the same while re-reading a growing voucher.
-    StockSql::Statements lookups(db);
     const bool voucherStored = table.voucherStored(bizSzam, sheet.date());
     QList<MovementRow> rows;
     QSet<std::pair<QString, QString>> materials;
@@ -175,7 +174,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
         row.nyilvSzam = total.number;
         row.partAzon = header.partAzon;
         row.user = options.user;
-        row.afaKod = vatCode(lookups, total.account, total.number, sheet.date());
+        row.afaKod = vatCode(db, total.account, total.number, sheet.date());
         row.tetelMenny = Rounding::round(total.quantity, *decimals);
         row.stat = true;
         row.keszletMenny = MovementRow::InProgress;

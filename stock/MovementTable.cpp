@@ -1,10 +1,8 @@
 #include "stock/MovementTable.h"
 
 #include "stock/StockSql.h"
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
-
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 
@@ -13,30 +11,37 @@ const QString Columns = QStringLiteral("\"RaktAzon\", \"BK\", \"Mozgnem\", \"Biz
                                        "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", "
                                        "\"KeszletMenny\", \"KeszletErtek\", \"Lejarat\", \"Stat\"");
 
-MovementRow rowFrom(const QSqlQuery &query)
+const QStringList Fields {QStringLiteral("BK"), QStringLiteral("Mozgnem"), QStringLiteral("BizSzam"),
+    QStringLiteral("Datum"), QStringLiteral("Sorszam"), QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"),
+    QStringLiteral("PartAzon"), QStringLiteral("User"), QStringLiteral("AfaKod"), QStringLiteral("TetelMenny"),
+    QStringLiteral("BeAr"), QStringLiteral("KiAr"), QStringLiteral("TetelErtek"), QStringLiteral("AfaErtek"),
+    QStringLiteral("Brutto"), QStringLiteral("KeszletMenny"), QStringLiteral("KeszletErtek"),
+    QStringLiteral("Lejarat"), QStringLiteral("Stat")};
+
+MovementRow rowFrom(const PreparedStatement &query)
 {
     MovementRow row;
-    row.raktAzon = query.value(0).toLongLong();
-    row.bk = query.value(1).toString();
-    row.mozgnem = query.value(2).toString();
-    row.bizSzam = query.value(3).toString();
-    row.datum = Sql::toDate(query.value(4));
-    row.sorszam = query.value(5).toString();
-    row.fokSzla = query.value(6).toString();
-    row.nyilvSzam = query.value(7).toString();
-    row.partAzon = query.value(8).toString();
-    row.user = query.value(9).toString();
-    row.afaKod = query.value(10).toString();
-    row.tetelMenny = query.value(11).toDouble();
-    row.beAr = Sql::toMoney(query.value(12));
-    row.kiAr = Sql::toMoney(query.value(13));
-    row.tetelErtek = Sql::toMoney(query.value(14));
-    row.afaErtek = Sql::toMoney(query.value(15));
-    row.brutto = Sql::toMoney(query.value(16));
-    row.keszletMenny = query.value(17).toDouble();
-    row.keszletErtek = Sql::toMoney(query.value(18));
-    row.lejarat = Sql::toDate(query.value(19));
-    row.stat = Sql::toFlag(query.value(20));
+    row.raktAzon = query.integer(0);
+    row.bk = query.text(1);
+    row.mozgnem = query.text(2);
+    row.bizSzam = query.text(3);
+    row.datum = query.date(4);
+    row.sorszam = query.text(5);
+    row.fokSzla = query.text(6);
+    row.nyilvSzam = query.text(7);
+    row.partAzon = query.text(8);
+    row.user = query.text(9);
+    row.afaKod = query.text(10);
+    row.tetelMenny = query.real(11);
+    row.beAr = query.money(12);
+    row.kiAr = query.money(13);
+    row.tetelErtek = query.money(14);
+    row.afaErtek = query.money(15);
+    row.brutto = query.money(16);
+    row.keszletMenny = query.real(17);
+    row.keszletErtek = query.money(18);
+    row.lejarat = query.date(19);
+    row.stat = query.flag(20);
     return row;
 }
 
@@ -48,154 +53,166 @@ QVariantList fieldValues(const MovementRow &row)
         Sql::money(row.keszletErtek), Sql::date(row.lejarat), Sql::flag(row.stat)};
 }
 
+// Runs a look-up of at most one row and hands its row to `read` (when there is one); the statement
+// is finished at once, so no read stays open after it.
+template <typename Read> void lookUp(QSqlDatabase db, const QString &sql, const QVariantList &values, Read read)
+{
+    PreparedStatement &query = StockSql::run(db, sql, values);
+    if (query.next())
+        read(query);
+    const QString error = query.error();
+    query.finish();
+    if (!error.isEmpty())
+        throw StockSql::Failure {error};
+}
+
 } // namespace
 
 QDate MovementTable::closingDate() const
 {
-    QSqlQuery &query = m_statements.run(QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""));
-    return query.next() ? Sql::toDate(query.value(0)) : QDate();
+    QDate closed;
+    lookUp(m_db, QStringLiteral("SELECT MAX(\"Datum\") FROM \"Napizaras\""), {},
+        [&](const PreparedStatement &query) { closed = query.date(0); });
+    return closed;
 }
 
 QString MovementTable::direction(const QString &mozgnem) const
 {
-    QSqlQuery &query
-        = m_statements.run(QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem});
-    return query.next() ? query.value(0).toString() : QString();
+    QString irany;
+    lookUp(m_db, QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem},
+        [&](const PreparedStatement &query) { irany = query.text(0); });
+    return irany;
 }
 
 std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
 {
-    QSqlQuery &query = m_statements.run(
+    std::optional<int> decimals;
+    lookUp(m_db,
         QStringLiteral("SELECT \"Kerekites\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-        {fokSzla, nyilvSzam});
-    if (!query.next())
-        return std::nullopt;
-    return qBound(0, query.value(0).toInt(), 4);
+        {fokSzla, nyilvSzam}, [&](const PreparedStatement &query) { decimals = int(qBound(qint64(0), query.integer(0), qint64(4))); });
+    return decimals;
 }
 
 bool MovementTable::numberTaken(const QString &bizSzam) const
 {
-    QSqlQuery &query
-        = m_statements.run(QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam});
-    return query.next() && query.value(0).toInt() > 0;
+    bool taken = false;
+    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam},
+        [&](const PreparedStatement &query) { taken = query.integer(0) > 0; });
+    return taken;
 }
 
 bool MovementTable::vatCodeExists(const QString &afaKod) const
 {
-    QSqlQuery &query
-        = m_statements.run(QStringLiteral("SELECT COUNT(*) FROM \"Afa\" WHERE \"Afakod\" = ?"), {afaKod});
-    return query.next() && query.value(0).toInt() > 0;
+    bool exists = false;
+    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Afa\" WHERE \"Afakod\" = ?"), {afaKod},
+        [&](const PreparedStatement &query) { exists = query.integer(0) > 0; });
+    return exists;
 }
 
 MovementTable::MaterialVat MovementTable::materialVat(const QString &fokSzla, const QString &nyilvSzam) const
 {
-    QSqlQuery &query = m_statements.run(
+    MaterialVat material;
+    lookUp(m_db,
         QStringLiteral(
             "SELECT \"Megnevezes\", \"AfaCsoport\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-        {fokSzla, nyilvSzam});
-    MaterialVat material;
-    if (query.next())
-        material = MaterialVat {query.value(0).toString(), query.value(1).toString()};
+        {fokSzla, nyilvSzam},
+        [&](const PreparedStatement &query) { material = MaterialVat {query.text(0), query.text(1)}; });
     return material;
 }
 
 MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
 {
     Pass pass;
-    QSqlQuery *query = &m_statements.run(
+    lookUp(m_db,
         QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
                        "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId});
-    pass.sameMaterial = query->next() && query->value(0).toInt() > 0;
+        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId},
+        [&](const PreparedStatement &query) { pass.sameMaterial = query.integer(0) > 0; });
 
     pass.openingDate = openingDate(row.fokSzla, row.nyilvSzam, exceptId);
 
-    query = &m_statements.run(
+    lookUp(m_db,
         QStringLiteral(
             "SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
             "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId});
-    if (query->next() && !query->value(0).isNull())
-        pass.otherPartner = query->value(0).toString();
+        {row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId}, [&](const PreparedStatement &query) {
+            if (!query.isNull(0))
+                pass.otherPartner = query.text(0);
+        });
     return pass;
 }
 
 QDate MovementTable::openingDate(const QString &fokSzla, const QString &nyilvSzam, qint64 exceptId) const
 {
-    QSqlQuery &query = m_statements.run(
+    QDate opening;
+    lookUp(m_db,
         QStringLiteral(
             "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
             "AND \"RaktAzon\" <> ?"),
-        {fokSzla, nyilvSzam, exceptId});
-    return query.next() ? Sql::toDate(query.value(0)) : QDate();
+        {fokSzla, nyilvSzam, exceptId}, [&](const PreparedStatement &query) { opening = query.date(0); });
+    return opening;
 }
 
 bool MovementTable::voucherStored(const QString &bizSzam, const QDate &datum) const
 {
-    QSqlQuery &query = m_statements.run(
-        QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ?"),
-        {bizSzam, Sql::date(datum)});
-    return query.next() && query.value(0).toInt() > 0;
+    bool stored = false;
+    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ?"),
+        {bizSzam, Sql::date(datum)}, [&](const PreparedStatement &query) { stored = query.integer(0) > 0; });
+    return stored;
 }
 
 QString MovementTable::voucherSorszam(
     const QString &bizSzam, const QDate &datum, const QString &bk, qint64 exceptId) const
 {
-    QSqlQuery &query = m_statements.run(
+    QString sorszam;
+    lookUp(m_db,
         QStringLiteral("SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? AND "
-                       "\"RaktAzon\" <> ? "
-                       "ORDER BY \"RaktAzon\" LIMIT 1"),
-        {bizSzam, Sql::date(datum), bk, exceptId});
-    return query.next() ? query.value(0).toString() : QString();
+                       "\"RaktAzon\" <> ? ORDER BY \"RaktAzon\" LIMIT 1"),
+        {bizSzam, Sql::date(datum), bk, exceptId}, [&](const PreparedStatement &query) { sorszam = query.text(0); });
+    return sorszam;
 }
 
 std::optional<MovementRow> MovementTable::row(qint64 raktAzon) const
 {
-    QSqlQuery &query = m_statements.run(
-        QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
-    if (!query.next())
-        return std::nullopt;
-    return rowFrom(query);
+    std::optional<MovementRow> found;
+    lookUp(m_db, QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM \"Raktar\" WHERE \"RaktAzon\" = ?"),
+        {raktAzon}, [&](const PreparedStatement &query) { found = rowFrom(query); });
+    return found;
 }
 
 qint64 MovementTable::insert(const MovementRow &row)
 {
-    QSqlQuery &query = m_statements.run(QStringLiteral("INSERT INTO \"Raktar\" (")
-            + Columns.mid(Columns.indexOf(QLatin1Char(',')) + 2)
-            + QStringLiteral(
-                ") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING \"RaktAzon\""),
-        fieldValues(row));
-    if (!query.next())
-        throw StockSql::Failure {QStringLiteral("RETURNING RaktAzon")};
-    const qint64 id = query.value(0).toLongLong();
-    // A write left open would stop the commit.
-    query.finish();
+    QString error;
+    const qint64 id
+        = Sql::insertReturningId(m_db, QStringLiteral("Raktar"), Fields, fieldValues(row), QStringLiteral("RaktAzon"), &error);
+    if (id < 0)
+        throw StockSql::Failure {error};
     return id;
 }
 
 void MovementTable::update(const MovementRow &row)
 {
+    static const QString sql = [] {
+        QStringList assignments;
+        for (const QString &field : Fields)
+            assignments << QLatin1Char('"') + field + QStringLiteral("\" = ?");
+        return QStringLiteral("UPDATE \"Raktar\" SET ") + assignments.join(QStringLiteral(", "))
+            + QStringLiteral(" WHERE \"RaktAzon\" = ?");
+    }();
     QVariantList values = fieldValues(row);
     values << row.raktAzon;
-    m_statements.run(
-        QStringLiteral("UPDATE \"Raktar\" SET \"BK\" = ?, \"Mozgnem\" = ?, \"BizSzam\" = ?, \"Datum\" = ?, \"Sorszam\" "
-                       "= ?, \"FokSzla\" = ?, "
-                       "\"NyilvSzam\" = ?, \"PartAzon\" = ?, \"User\" = ?, \"AfaKod\" = ?, \"TetelMenny\" = ?, "
-                       "\"BeAr\" = ?, \"KiAr\" = ?, "
-                       "\"TetelErtek\" = ?, \"AfaErtek\" = ?, \"Brutto\" = ?, \"KeszletMenny\" = ?, \"KeszletErtek\" = "
-                       "?, \"Lejarat\" = ?, "
-                       "\"Stat\" = ? WHERE \"RaktAzon\" = ?"),
-        values);
+    StockSql::run(m_db, sql, values);
 }
 
 void MovementTable::remove(qint64 raktAzon)
 {
-    m_statements.run(QStringLiteral("DELETE FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
+    StockSql::run(m_db, QStringLiteral("DELETE FROM \"Raktar\" WHERE \"RaktAzon\" = ?"), {raktAzon});
 }
 
 QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QString &bizSzam) const
 {
-    QSqlQuery &query = m_statements.run(QStringLiteral("SELECT ") + Columns
+    PreparedStatement &query = StockSql::run(m_db,
+        QStringLiteral("SELECT ") + Columns
             + QStringLiteral(
                 " FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = 'KI' AND \"Stat\" = ? "
                 "AND \"Mozgnem\" <> '08' ORDER BY \"RaktAzon\""),
@@ -203,5 +220,7 @@ QList<MovementRow> MovementTable::manualIssueRows(const QDate &datum, const QStr
     QList<MovementRow> rows;
     while (query.next())
         rows << rowFrom(query);
+    if (!query.error().isEmpty())
+        throw StockSql::Failure {query.error()};
     return rows;
 }

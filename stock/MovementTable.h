@@ -1,7 +1,6 @@
 #pragma once
 
 #include "stock/MovementRow.h"
-#include "stock/StockSql.h"
 
 #include <QDate>
 #include <QList>
@@ -16,7 +15,7 @@ class MovementTable
 {
 public:
     explicit MovementTable(QSqlDatabase db)
-        : m_statements(db)
+        : m_db(db)
     {
     }
 
@@ -65,6 +64,6 @@ public:
     QList<MovementRow> manualIssueRows(const QDate &datum, const QString &bizSzam) const;
 
 private:
-    // Kept for the operation: a voucher of many items prepares each look-up once.
-    mutable StockSql::Statements m_statements;
+    // The statements are the connection's (StatementSet): prepared once, for every operation.
+    QSqlDatabase m_db;
 };

@@ -2,9 +2,9 @@
 
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
 
-#include <QSqlQuery>
 
 namespace {
 
@@ -30,12 +30,12 @@ QString StockRecalculator::orderBy(bool descending)
 MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
 {
     MaterialStock material;
-    PreparedStatement &query = statement(
+    PreparedStatement &query = StockSql::statement(m_db, 
         QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
                        "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
     query.bindText(0, fokSzla);
     query.bindText(1, nyilvSzam);
-    exec(query);
+    StockSql::exec(query);
     if (query.next()) {
         material.found = true;
         material.megnevezes = query.text(0);
@@ -53,33 +53,14 @@ MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QStr
     return material;
 }
 
-PreparedStatement &StockRecalculator::statement(const QString &sql)
-{
-    std::unique_ptr<PreparedStatement> &prepared = m_prepared[sql];
-    if (!prepared) {
-        prepared = std::make_unique<PreparedStatement>(m_db, sql);
-        if (!prepared->isValid()) {
-            const QString error = prepared->error();
-            m_prepared.erase(sql);
-            throw StockSql::Failure {error};
-        }
-    }
-    return *prepared;
-}
-
-void StockRecalculator::exec(PreparedStatement &statement)
-{
-    if (!statement.exec())
-        throw StockSql::Failure {statement.error()};
-}
-
 double StockRecalculator::vatPercent(const QString &afaKod)
 {
     if (!m_vatLoaded) {
-        QSqlQuery query(m_db);
-        StockSql::run(query, QStringLiteral("SELECT \"Afakod\", \"AfaErtek\" FROM \"Afa\""));
+        PreparedStatement &query = StockSql::run(m_db, QStringLiteral("SELECT \"Afakod\", \"AfaErtek\" FROM \"Afa\""));
         while (query.next())
-            m_vat.insert(query.value(0).toString(), query.value(1).toDouble());
+            m_vat.insert(query.text(0), query.real(1));
+        if (!query.error().isEmpty())
+            throw StockSql::Failure {query.error()};
         m_vatLoaded = true;
     }
     return m_vat.value(afaKod, 0.0);
@@ -108,11 +89,11 @@ StockRecalculator::Result StockRecalculator::run(
     // issue): the register price when no row is left from `from` on.
     Money startPrice;
     if (from.isValid()) {
-        PreparedStatement &query = statement(startSql);
+        PreparedStatement &query = StockSql::statement(m_db, startSql);
         query.bindText(0, fokSzla);
         query.bindText(1, nyilvSzam);
         query.bindDate(2, from);
-        exec(query);
+        StockSql::exec(query);
         if (query.next()) {
             start = Recalculation::Balance {query.real(0), query.money(1)};
             startPrice = query.money(2);
@@ -120,12 +101,12 @@ StockRecalculator::Result StockRecalculator::run(
         query.finish();
     }
 
-    PreparedStatement &walk = statement(from.isValid() ? walkFromSql : walkAllSql);
+    PreparedStatement &walk = StockSql::statement(m_db, from.isValid() ? walkFromSql : walkAllSql);
     walk.bindText(0, fokSzla);
     walk.bindText(1, nyilvSzam);
     if (from.isValid())
         walk.bindDate(2, from);
-    exec(walk);
+    StockSql::exec(walk);
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
@@ -177,7 +158,7 @@ StockRecalculator::Result StockRecalculator::run(
         if (balanceSame && ownSame)
             continue;
         // Only the fields that changed: a back-dated row mostly moves the balances alone.
-        PreparedStatement &update = statement(ownSame ? QStringLiteral(
+        PreparedStatement &update = StockSql::statement(m_db, ownSame ? QStringLiteral(
                                                   "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? "
                                                   "WHERE \"RaktAzon\" = ?")
                 : row.receipt ? QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
@@ -198,7 +179,7 @@ StockRecalculator::Result StockRecalculator::run(
             }
         }
         update.bindInteger(index, row.id);
-        exec(update);
+        StockSql::exec(update);
         ++result.rowsWritten;
     }
 
@@ -209,7 +190,7 @@ StockRecalculator::Result StockRecalculator::run(
     // away; 0 when it has no row left.
     material.nyilvAr = outcome.hasPrice ? outcome.lastPrice : startPrice;
     if (material.found) {
-        PreparedStatement &update = statement(
+        PreparedStatement &update = StockSql::statement(m_db, 
             QStringLiteral("UPDATE \"Anyag\" SET \"KeszletMennyiseg\" = ?, \"KeszletErtek\" = ?, \"NyilvAr\" = ? "
                            "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
         update.bindReal(0, material.keszletMennyiseg);
@@ -217,7 +198,7 @@ StockRecalculator::Result StockRecalculator::run(
         update.bindMoney(2, material.nyilvAr);
         update.bindText(3, fokSzla);
         update.bindText(4, nyilvSzam);
-        exec(update);
+        StockSql::exec(update);
     }
     return result;
 }

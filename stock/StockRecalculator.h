@@ -2,14 +2,11 @@
 
 #include "stock/MaterialStock.h"
 #include "stock/Recalculation.h"
-#include "store/PreparedStatement.h"
 
 #include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
-#include <memory>
-#include <unordered_map>
 
 // Runs the stock recalculation for one material inside the caller's transaction:
 // loads the balance before a date and the rows from that date on (OrderCal order, indexed),
@@ -41,15 +38,10 @@ public:
 
 private:
     MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
-    // The statement of this SQL, prepared on first use and kept for the operation; a statement
-    // that reads is walked to its end or finished before the next one runs.
-    PreparedStatement &statement(const QString &sql);
-    static void exec(PreparedStatement &statement);
     double vatPercent(const QString &afaKod);
 
     QSqlDatabase m_db;
     bool m_kiadAr;
     QHash<QString, double> m_vat;
     bool m_vatLoaded = false;
-    std::unordered_map<QString, std::unique_ptr<PreparedStatement>> m_prepared;
 };

@@ -1,6 +1,8 @@
 #include "stock/StockSql.h"
 
 #include "store/EngineError.h"
+#include "store/PreparedStatement.h"
+#include "store/StatementSet.h"
 
 #include <QSqlError>
 
@@ -31,24 +33,27 @@ void run(QSqlQuery &query, const QString &sql, const QVariantList &values)
     exec(query, values);
 }
 
-QSqlQuery &Statements::run(const QString &sql, const QVariantList &values)
+PreparedStatement &statement(QSqlDatabase db, const QString &sql)
 {
-    finish();
-    auto found = m_prepared.find(sql);
-    if (found == m_prepared.end()) {
-        found = m_prepared.emplace(sql, QSqlQuery(m_db)).first;
-        prepare(found->second, sql);
-    }
-    exec(found->second, values);
-    m_open = &found->second;
-    return found->second;
+    QString error;
+    PreparedStatement *prepared = StatementSet::of(db).statement(sql, &error);
+    if (!prepared)
+        throw Failure {error};
+    return *prepared;
 }
 
-void Statements::finish()
+void exec(PreparedStatement &statement)
 {
-    if (m_open && m_open->isActive())
-        m_open->finish();
-    m_open = nullptr;
+    if (!statement.exec())
+        throw Failure {statement.error()};
+}
+
+PreparedStatement &run(QSqlDatabase db, const QString &sql, const QVariantList &values)
+{
+    PreparedStatement &prepared = statement(db, sql);
+    prepared.bindAll(values);
+    exec(prepared);
+    return prepared;
 }
 
 } // namespace StockSql

@@ -2,8 +2,8 @@
 
 #include "core/Codes.h"
 #include "stock/StockSql.h"
-
-#include <QSqlQuery>
+#include "store/PreparedStatement.h"
+#include "store/Sql.h"
 
 namespace {
 
@@ -25,29 +25,43 @@ QString counterText(qint64 value)
     return QString::number(value).rightJustified(5, QLatin1Char('0'));
 }
 
+
+// The one value of a look-up of one row (`fallback` when it gives none or NULL); the statement is
+// finished at once.
+QString single(QSqlDatabase db, const QString &sql, const QVariantList &values, const QString &fallback = QString())
+{
+    PreparedStatement &query = StockSql::run(db, sql, values);
+    const QString value = query.next() && !query.isNull(0) ? query.text(0) : fallback;
+    const QString error = query.error();
+    query.finish();
+    if (!error.isEmpty())
+        throw StockSql::Failure {error};
+    return value;
+}
+
+const QString CounterSql = QStringLiteral("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?");
+
 } // namespace
 
 QString VoucherNumbers::propose() const
 {
     // Voucher numbers are written with eight digits, so the greatest text is the greatest number
     // and the index on BizSzam answers at once.
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT MAX(\"BizSzam\") FROM \"Raktar\""));
+    const QString text = single(m_db, QStringLiteral("SELECT MAX(\"BizSzam\") FROM \"Raktar\""), {}).trimmed();
     qint64 highest = 0;
-    if (query.next() && !query.value(0).isNull()) {
-        const QString text = query.value(0).toString().trimmed();
-        if (isDigits(text) && text.size() <= 8) {
-            highest = text.toLongLong();
-        } else {
-            // A number that is not eight digits (an old import): read every number.
-            StockSql::run(query, QStringLiteral("SELECT DISTINCT \"BizSzam\" FROM \"Raktar\""));
-            while (query.next()) {
-                bool ok = false;
-                const qint64 value = query.value(0).toString().trimmed().toLongLong(&ok);
-                if (ok && value > highest)
-                    highest = value;
-            }
+    if (isDigits(text) && text.size() <= 8) {
+        highest = text.toLongLong();
+    } else if (!text.isEmpty()) {
+        // A number that is not eight digits (an old import): read every number.
+        PreparedStatement &query = StockSql::run(m_db, QStringLiteral("SELECT DISTINCT \"BizSzam\" FROM \"Raktar\""));
+        while (query.next()) {
+            bool ok = false;
+            const qint64 value = query.text(0).trimmed().toLongLong(&ok);
+            if (ok && value > highest)
+                highest = value;
         }
+        if (!query.error().isEmpty())
+            throw StockSql::Failure {query.error()};
     }
     if (highest >= Highest)
         return QString();
@@ -56,28 +70,20 @@ QString VoucherNumbers::propose() const
 
 QString VoucherNumbers::nextRunningNumber(int year) const
 {
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?"), {QString::number(year)});
-    const QString next = query.next() ? query.value(0).toString() : QStringLiteral("00001");
-    return QString::number(year) + QLatin1Char('/') + next;
+    return QString::number(year) + QLatin1Char('/')
+        + single(m_db, CounterSql, {QString::number(year)}, QStringLiteral("00001"));
 }
 
 QString VoucherNumbers::takeRunningNumber(int year)
 {
     const QString ev = QString::number(year);
-    QSqlQuery query(m_db);
-    StockSql::run(query, QStringLiteral("SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?"), {ev});
-    qint64 current = 1;
-    if (query.next()) {
-        bool ok = false;
-        current = query.value(0).toString().trimmed().toLongLong(&ok);
-        if (!ok || current < 1)
-            current = 1;
-        StockSql::run(query, QStringLiteral("UPDATE \"Sorszam\" SET \"Sorsz\" = ? WHERE \"Ev\" = ?"),
-            {counterText(current + 1), ev});
-    } else {
-        StockSql::run(query, QStringLiteral("INSERT INTO \"Sorszam\" (\"Ev\", \"Sorsz\") VALUES (?, ?)"),
-            {ev, counterText(current + 1)});
-    }
+    bool ok = false;
+    qint64 current = single(m_db, CounterSql, {ev}).trimmed().toLongLong(&ok);
+    if (!ok || current < 1)
+        current = 1;
+    // The year's row is made on first use and advanced after.
+    static const QString advance
+        = Sql::upsertStatement(QStringLiteral("Sorszam"), {QStringLiteral("Ev"), QStringLiteral("Sorsz")}, {QStringLiteral("Ev")});
+    StockSql::run(m_db, advance, {ev, counterText(current + 1)});
     return ev + QLatin1Char('/') + counterText(current);
 }

@@ -2,6 +2,7 @@
 
 #include "store/EngineError.h"
 #include "store/HungarianCollation.h"
+#include "store/StatementSet.h"
 
 #include <QDir>
 #include <QHash>
@@ -161,6 +162,8 @@ QSqlDatabase openSqlite(const QString &file)
         if (db.isOpen())
             return db;
     }
+    // Opened anew: the statements of the handle before do not carry over.
+    StatementSet::drop(name);
     QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(QFileInfo(file).absoluteFilePath());
@@ -195,6 +198,7 @@ QSqlDatabase openServer(const QString &uri, const QString &schema)
         // A lost connection is opened anew at the next use instead of failing from then on.
         if (db.isOpen() && serverConnectionAlive(db))
             return db;
+        StatementSet::drop(name);
         db.close();
     }
     QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
@@ -322,6 +326,7 @@ void closeAll(const QString &location)
             continue;
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);
+            StatementSet::drop(name);
             db.close();
         }
         damages().remove(name);

@@ -5,6 +5,7 @@
 #include "store/Database.h"
 #include "store/ReferenceRows.h"
 #include "store/Sql.h"
+#include "store/StatementSet.h"
 #include "store/TransactionGuard.h"
 
 #include <QDir>
@@ -75,6 +76,7 @@ bool withConnection(const QString &location, const QString &file,
                 Database::configureSqlite(db);
             }
             ok = work(db, error);
+            StatementSet::drop(name);
             db.close();
         }
     }

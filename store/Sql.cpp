@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 #include "store/HungarianCollation.h"
+#include "store/PreparedStatement.h"
+#include "store/StatementSet.h"
 
 #include <QSqlError>
 #include <cmath>
@@ -114,25 +116,26 @@ qint64 insertReturningId(QSqlDatabase db, const QString &table, const QStringLis
         columns << quoted(field);
         placeholders << QStringLiteral("?");
     }
-    QSqlQuery query(db);
     // RETURNING reads the id from the row itself: PostgreSQL has no last_insert_rowid(), and
     // SQLite (3.35 on) answers it the same way.
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4")
                             .arg(quoted(table), columns.join(QStringLiteral(", ")),
                                 placeholders.join(QStringLiteral(", ")), quoted(idField));
-    if (!query.prepare(sql)) {
-        if (error)
-            *error = query.lastError().text();
-        return -1;
+    QString failure;
+    PreparedStatement *insert = StatementSet::of(db).statement(sql, &failure);
+    if (insert) {
+        insert->bindAll(values);
+        if (insert->exec() && insert->next()) {
+            const qint64 id = insert->integer(0);
+            // A write left open would stop the commit.
+            insert->finish();
+            return id;
+        }
+        failure = insert->error().isEmpty() ? QStringLiteral("RETURNING ") + idField : insert->error();
     }
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec() || !query.next()) {
-        if (error)
-            *error = query.lastError().text();
-        return -1;
-    }
-    return query.value(0).toLongLong();
+    if (error)
+        *error = failure;
+    return -1;
 }
 
 // lower() of an expression for every letter: PostgreSQL's follows the case rules of the collation

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/StatementSet.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -105,6 +106,8 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
             m_error = QStringLiteral("az adatbázis nincs megnyitva");
         return;
     }
+    // A read left open would hold an old snapshot into the transaction.
+    StatementSet::finishOpenRead(m_db);
     const int open = openLevels().value(m_key);
     if (open == 0) {
         if (const QString damage = Database::damage(m_db); !damage.isEmpty()) {
