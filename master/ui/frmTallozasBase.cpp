@@ -2,7 +2,6 @@
 
 #include "core/Messenger.h"
 #include "exchange/ui/frmCsvExport.h"
-#include "master/ui/MasterControls.h"
 #include "printing/ui/ListReport.h"
 #include "session/Services.h"
 #include "session/Settings.h"
@@ -37,15 +36,13 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), &m_model);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
 
-    edtSearch = MasterControls::lineEdit(this, QStringLiteral("edtSearch"));
+    edtSearch = lineEdit(this, QStringLiteral("edtSearch"));
     edtSearch->setPlaceholderText(QStringLiteral("Kereséshez üsse le az ENTER-t"));
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    comSearch = new QComboBox(this);
-    comSearch->setObjectName(QStringLiteral("comSearch"));
+    comSearch = named(new QComboBox(this), "comSearch");
     for (const SearchField &search : spec.searches)
         comSearch->addItem(search.caption);
-    comOrder = new QComboBox(this);
-    comOrder->setObjectName(QStringLiteral("comOrder"));
+    comOrder = named(new QComboBox(this), "comOrder");
     for (const SortOrder &order : spec.orders)
         comOrder->addItem(order.caption);
 
@@ -58,11 +55,11 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
 
     auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Keresés:"), edtSearch));
+    searchRow->addWidget(buddyLabel(this, QStringLiteral("Keresés:"), edtSearch));
     searchRow->addWidget(edtSearch, 2);
     searchRow->addWidget(comSearch, 1);
     searchRow->addSpacing(12);
-    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Rendezés:"), comOrder));
+    searchRow->addWidget(buddyLabel(this, QStringLiteral("Rendezés:"), comOrder));
     searchRow->addWidget(comOrder, 2);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport, btnSugo})
