@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "master/Materials.h"
@@ -34,12 +34,6 @@ Q_DECLARE_METATYPE(CodeTableId)
 
 namespace {
 
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
-
 class RecordingRegistry : public CommandRegistry
 {
 public:
@@ -74,7 +68,7 @@ class TestMasterScreens : public QObject
     Settings settings;
     ScriptedMessenger messenger;
     ScriptedFilePrompt files;
-    NoDates dates;
+    ScriptedDatePrompt dates;
     Services services{settings, messenger, files, dates};
 
     int count(const QString &sql)
