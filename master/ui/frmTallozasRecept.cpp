@@ -2,6 +2,7 @@
 
 #include "core/Messenger.h"
 #include "exchange/ui/frmCsvExport.h"
+#include "master/RecipeBrowse.h"
 #include "master/RecipeCodes.h"
 #include "master/RecipeCopy.h"
 #include "master/RecipeDeletion.h"
@@ -11,8 +12,8 @@
 #include "master/ui/frmUjRecept.h"
 #include "master/ui/frmUjReceptA.h"
 #include "master/ui/qrpRecept.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
 
@@ -73,7 +73,7 @@ QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
 TfrmTallozasRecept::TfrmTallozasRecept(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    , m_db(Connections::activeWarehouse(services))
     , m_recipes(new QSqlQueryModel(this))
     , m_lines(new QSqlQueryModel(this))
 {
@@ -176,15 +176,8 @@ void TfrmTallozasRecept::refresh(const QString &select)
 {
     QStringList fields;
     for (const auto &column : recipeColumns())
-        fields << QLatin1Char('"') + column.second + QLatin1Char('"');
-    static const QString orders[] = {QStringLiteral("\"Megnevezes\", \"Enorma\", \"EtelKod\""),
-        QStringLiteral("\"EtelKod\""), QStringLiteral("\"Enorma\", \"EtelKod\"")};
-    m_recipes->setQuery(QStringLiteral("SELECT ") + fields.join(QStringLiteral(", "))
-            + QStringLiteral(", \"Leiras\" FROM \"ReceptFej\" ORDER BY ")
-            + orders[qBound(0, comOrder->currentIndex(), 2)],
-        m_db);
-    while (m_recipes->canFetchMore())
-        m_recipes->fetchMore();
+        fields << column.second;
+    RecipeBrowse::loadRecipes(*m_recipes, m_db, fields, comOrder->currentIndex());
     for (int i = 0; i < recipeColumns().size(); ++i)
         m_recipes->setHeaderData(i, Qt::Horizontal, recipeColumns().at(i).first);
     DBGrid1->setColumnHidden(int(recipeColumns().size()), true);
@@ -198,15 +191,7 @@ void TfrmTallozasRecept::showLines()
     const QModelIndex current = DBGrid1->currentIndex();
     memLeiras->setPlainText(
         current.isValid() ? m_recipes->index(current.row(), int(recipeColumns().size())).data().toString() : QString());
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral(
-        "SELECT a.\"Megnevezes\", r.\"Mennyiseg\", m.\"MertKod\", r.\"FokSzla\", r.\"NyilvSzam\", "
-        "r.\"ReceptAzon\" FROM \"Recept\" r LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" "
-        "AND a.\"NyilvSzam\" = r.\"NyilvSzam\" LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" "
-        "WHERE r.\"EtelKod\" = ? ORDER BY a.\"Megnevezes\", r.\"ReceptAzon\""));
-    query.addBindValue(currentCode());
-    query.exec();
-    m_lines->setQuery(std::move(query));
+    RecipeBrowse::loadLines(*m_lines, m_db, currentCode());
     const QStringList captions {QStringLiteral("Anyagnév"), QStringLiteral("Mennyiség"), QStringLiteral("M.e."),
         QStringLiteral("Fők. szám"), QStringLiteral("Nyilv. szám")};
     for (int i = 0; i < captions.size(); ++i)
@@ -359,11 +344,11 @@ void TfrmTallozasRecept::btnTapSzamClick()
 void TfrmTallozasRecept::btnExportClick()
 {
     QSqlQueryModel headers;
-    headers.setQuery(QStringLiteral("SELECT * FROM \"ReceptFej\" ORDER BY \"EtelKod\""), m_db);
+    RecipeBrowse::loadHeaderExport(headers, m_db);
     if (TfrmCsvExport::run(this, m_services.files, m_services.messenger, &headers, QStringLiteral("Receptfej.csv"))
             .isEmpty())
         return;
     QSqlQueryModel lines;
-    lines.setQuery(QStringLiteral("SELECT * FROM \"Recept\" ORDER BY \"EtelKod\", \"ReceptAzon\""), m_db);
+    RecipeBrowse::loadLineExport(lines, m_db);
     TfrmCsvExport::run(this, m_services.files, m_services.messenger, &lines, QStringLiteral("Recept.csv"));
 }

@@ -9,9 +9,9 @@
 #include "menu/MenuRows.h"
 #include "menu/ui/frmUjEtlap.h"
 #include "printing/ui/ListReport.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
 #include "session/WarehouseNames.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -36,7 +36,7 @@ const QString HelpPage = QStringLiteral("TallozasEtlap.htm");
 TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    , m_db(Connections::activeWarehouse(services))
     , m_model(new QSqlQueryModel(this))
 {
     setObjectName(QStringLiteral("frmTallozasEtlap"));
@@ -217,7 +217,7 @@ void TfrmTallozasEtlap::btnMasolClick()
 std::optional<TfrmTallozasEtlap::Warehouse> TfrmTallozasEtlap::chooseWarehouse()
 {
     // The start-up's warehouse dialog, here only to name a warehouse: the active one stays.
-    const QStringList names = WarehouseNames::all(Database::shared(m_services.settings.dbPath()));
+    const QStringList names = WarehouseNames::all(Connections::shared(m_services));
     if (names.isEmpty())
         return std::nullopt;
     TfrmRaktarKiv dialog(this);
@@ -241,7 +241,7 @@ void TfrmTallozasEtlap::btnRaktMasolClick()
         != MsgResult::Yes)
         return;
     const bool same = warehouse->number == m_services.settings.aktivRaktar();
-    const QSqlDatabase targetDb = same ? m_db : Database::warehouse(m_services.settings.dbPath(), warehouse->number);
+    const QSqlDatabase targetDb = same ? m_db : Connections::warehouse(m_services, warehouse->number);
     copied(MenuCopy::copyDay(
         m_db, dtpEtlap->date(), {targetDb, same, target, same ? m_services.settings.lezartHoDat() : QDate()}));
 }

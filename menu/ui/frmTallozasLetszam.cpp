@@ -7,8 +7,8 @@
 #include "menu/MenuList.h"
 #include "menu/ui/frmUjLetszam.h"
 #include "printing/ui/ListReport.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -44,7 +44,7 @@ void setCaptions(QSqlQueryModel *model, const QStringList &captions)
 TfrmTallozasLetszam::TfrmTallozasLetszam(const Services &services, QWidget *parent)
     : QDialog(parent)
     , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    , m_db(Connections::activeWarehouse(services))
     , m_menu(new QSqlQueryModel(this))
     , m_meals(new QSqlQueryModel(this))
 {

@@ -1,6 +1,7 @@
 #include "reports/ui/frmLekBase.h"
 
 #include "core/Refusal.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
@@ -9,7 +10,6 @@
 #include "widgets/UiWheelAsArrowKeys.h"
 #include "core/Messenger.h"
 #include "reports/ReportPeriod.h"
-#include "store/Database.h"
 #include "exchange/ui/frmCsvExport.h"
 
 #include <QAbstractItemModel>
@@ -51,6 +51,7 @@ TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<
     , m_settings(services.settings)
     , m_messenger(services.messenger)
     , m_filePrompt(services.files)
+    , m_services(services)
     , m_dates(dates)
     , m_query(std::move(query))
 {
@@ -180,7 +181,7 @@ void TfrmLekBase::showEvent(QShowEvent *event)
 void TfrmLekBase::fillYears()
 {
     const ReportPeriod::YearList list
-        = ReportPeriod::loadYears(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
+        = ReportPeriod::loadYears(Connections::activeWarehouse(m_services));
     const QSignalBlocker block(cmbEv);
     cmbEv->clear();
     cmbEv->addItems(list.years);

@@ -3,20 +3,20 @@
 #include "reports/ui/frmLekAnyag.h"
 #include "reports/ui/frmLekLeltar.h"
 #include "reports/ui/frmLekLeltarHason.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/ui/frmKibizTorles.h"
 #include "stock/ui/frmRaktarBevitel.h"
 #include "stock/ui/frmRaktarKivetel.h"
 #include "stock/ui/frmRaktarMod.h"
-#include "store/Database.h"
 #include "widgets/CommandRegistry.h"
 
 namespace {
 
 QSqlDatabase warehouseOf(const Services &services)
 {
-    return Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar());
+    return Connections::activeWarehouse(services);
 }
 
 void registerCorrection(
