@@ -115,7 +115,20 @@ private slots:
         QCOMPARE(screen.btnPrint->isVisibleTo(&screen), !member.browse.reportTitle.isEmpty());
         QCOMPARE(screen.edtSearch->isVisibleTo(&screen), !member.browse.searches.isEmpty());
         QCOMPARE(screen.edtSearch->placeholderText(), QStringLiteral("Kereséshez üsse le az ENTER-t"));
-        QCOMPARE(screen.comOrder->count(), member.browse.orders.size());
+        QStringList orders;
+        for (int i = 0; i < screen.comOrder->count(); ++i)
+            orders << screen.comOrder->itemText(i);
+        QStringList expectedOrders;
+        for (const SortOrder &order : member.browse.orders)
+            expectedOrders << order.caption;
+        QCOMPARE(orders, expectedOrders);
+        QStringList searches;
+        for (int i = 0; i < screen.comSearch->count(); ++i)
+            searches << screen.comSearch->itemText(i);
+        QStringList expectedSearches;
+        for (const SearchField &search : member.browse.searches)
+            expectedSearches << search.caption;
+        QCOMPARE(searches, expectedSearches);
         if (!member.browse.orders.isEmpty())
             QCOMPARE(screen.comOrder->currentIndex(), member.browse.initialOrder);
         QStringList captions;
