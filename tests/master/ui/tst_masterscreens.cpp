@@ -45,6 +45,14 @@ public:
     void registerAction(const QString &, std::function<void()>) override {}
 };
 
+QStringList itemTexts(const QComboBox *list)
+{
+    QStringList found;
+    for (int i = 0; i < list->count(); ++i)
+        found << list->itemText(i);
+    return found;
+}
+
 QStringList texts(const PreparedReport &pages)
 {
     QStringList found;
@@ -116,19 +124,13 @@ private slots:
         QCOMPARE(screen.edtSearch->isVisibleTo(&screen), !member.browse.searches.isEmpty());
         QCOMPARE(screen.edtSearch->placeholderText(), QStringLiteral("Kereséshez üsse le az ENTER-t"));
         QStringList orders;
-        for (int i = 0; i < screen.comOrder->count(); ++i)
-            orders << screen.comOrder->itemText(i);
-        QStringList expectedOrders;
         for (const SortOrder &order : member.browse.orders)
-            expectedOrders << order.caption;
-        QCOMPARE(orders, expectedOrders);
+            orders << order.caption;
+        QCOMPARE(itemTexts(screen.comOrder), orders);
         QStringList searches;
-        for (int i = 0; i < screen.comSearch->count(); ++i)
-            searches << screen.comSearch->itemText(i);
-        QStringList expectedSearches;
         for (const SearchField &search : member.browse.searches)
-            expectedSearches << search.caption;
-        QCOMPARE(searches, expectedSearches);
+            searches << search.caption;
+        QCOMPARE(itemTexts(screen.comSearch), searches);
         if (!member.browse.orders.isEmpty())
             QCOMPARE(screen.comOrder->currentIndex(), member.browse.initialOrder);
         QStringList captions;
