@@ -7,6 +7,7 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -24,6 +25,14 @@ QLabel *buddyLabel(QWidget *parent, const QString &caption, QWidget *buddy)
     auto *created = new QLabel(caption, parent);
     created->setBuddy(buddy);
     return created;
+}
+
+QDateEdit *datePicker(QWidget *parent, const QString &name)
+{
+    auto *picker = named(new QDateEdit(parent), name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    return picker;
 }
 
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses)
