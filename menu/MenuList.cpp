@@ -79,6 +79,13 @@ QString selectSql(Order order)
         + orderBy;
 }
 
+QString headcountDishesSql()
+{
+    return QStringLiteral("SELECT \"EtlapAzon\", \"Datum\", \"EtkTip\", \"Megnevezes\", \"Mennyiseg\", "
+                          "\"Mertekegyseg\" FROM \"TmpEtlap\" ORDER BY \"Datum\", \"EtkKod\", %1, \"EtlapAzon\"")
+        .arg(HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")));
+}
+
 QString mealSql()
 {
     return QStringLiteral("SELECT DISTINCT t.\"EtkTip\", t.\"EtkKod\", t.\"Tip\", t.\"Enorma\", "

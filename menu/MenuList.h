@@ -23,6 +23,8 @@ bool rebuild(QSqlDatabase db, const Filter &filter, QString *error = nullptr);
 // The orders of the browse screen: date + meal + dish name, dish name, row id.
 enum class Order { DateMealName, Name, Id };
 QString selectSql(Order order);
+// The day's dishes as the headcount screen lists them (no dish code), by date, meal and dish name.
+QString headcountDishesSql();
 
 // One meal of the rebuilt day with its headcount (0 and `hasCount` false when it has none).
 struct Meal

@@ -1,12 +1,39 @@
 #include "widgets/UiControls.h"
 
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiGridFormat.h"
 
 #include "core/Refusal.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableView>
+
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength)
+{
+    auto *created = named(new QLineEdit(parent), name);
+    if (maxLength > 0)
+        UiBoundedField::limit(created, maxLength);
+    return created;
+}
+
+QLabel *buddyLabel(QWidget *parent, const QString &caption, QWidget *buddy)
+{
+    auto *created = new QLabel(caption, parent);
+    created->setBuddy(buddy);
+    return created;
+}
+
+QDateEdit *datePicker(QWidget *parent, const QString &name)
+{
+    auto *picker = named(new QDateEdit(parent), name);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    return picker;
+}
 
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses)
 {

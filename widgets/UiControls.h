@@ -5,6 +5,9 @@
 
 class Messenger;
 class QAbstractItemModel;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
 class QTableView;
 struct Refusal;
 struct Services;
@@ -20,6 +23,15 @@ template <typename T> T *named(T *widget, const char *name)
 {
     return named(widget, QLatin1String(name));
 }
+
+// A named text field; a positive maxLength bounds it (UiBoundedField).
+QLineEdit *lineEdit(QWidget *parent, const QString &name, int maxLength = 0);
+
+// A caption whose mnemonic focuses `buddy`.
+QLabel *buddyLabel(QWidget *parent, const QString &caption, QWidget *buddy);
+
+// A named date field with a calendar, shown as "yyyy.MM.dd".
+QDateEdit *datePicker(QWidget *parent, const QString &name);
 
 // A named push button; enterPresses: Enter on the focused button presses it (autoDefault).
 QPushButton *pushButton(QWidget *parent, const QString &name, const QString &caption, bool enterPresses);

@@ -1,17 +1,16 @@
 #include "widgets/UiLookup.h"
 
 #include <QComboBox>
-#include <QSqlQuery>
 
-void fillLookup(QComboBox *list, QSqlDatabase db, const QString &sql, const QVariantList &values)
+void fillLookup(QComboBox *list, const LookupList &entries)
 {
     list->clear();
-    QSqlQuery query(db);
-    query.prepare(sql);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        return;
-    while (query.next())
-        list->addItem(query.value(1).toString(), query.value(0));
+    for (const LookupEntry &entry : entries)
+        list->addItem(entry.text, entry.code);
+}
+
+void selectKey(QComboBox *list, const QString &key)
+{
+    const int index = list->findData(key);
+    list->setCurrentIndex(index >= 0 ? index : (list->count() > 0 ? 0 : -1));
 }

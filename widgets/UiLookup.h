@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QSqlDatabase>
+#include "core/LookupEntry.h"
+
 #include <QString>
-#include <QVariantList>
 
 class QComboBox;
 
-// Fills a look-up list from a query whose first column is the key (item data) and whose second
-// is the shown text.
-void fillLookup(QComboBox *list, QSqlDatabase db, const QString &sql, const QVariantList &values = {});
+// Fills a look-up list: each entry's text shown, its code as the item data.
+void fillLookup(QComboBox *list, const LookupList &entries);
+
+// Selects the item of that key; the first item when there is none.
+void selectKey(QComboBox *list, const QString &key);

@@ -2,12 +2,12 @@
 
 #include "master/Materials.h"
 #include "master/ui/frmUjAnyag.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 
 TfrmTallozasAnyag::TfrmTallozasAnyag(const Services &services, QWidget *parent)
-    : TfrmTallozasBase(services, Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()),
+    : TfrmTallozasBase(services, Connections::activeWarehouse(services),
           Materials::browse(), parent)
 {
 }

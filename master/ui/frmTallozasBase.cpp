@@ -2,17 +2,13 @@
 
 #include "core/Messenger.h"
 #include "exchange/ui/frmCsvExport.h"
-#include "master/ui/MasterControls.h"
 #include "printing/ui/ListReport.h"
 #include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiHelp.h"
-#include "widgets/UiWheelAsArrowKeys.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,69 +19,37 @@
 #include <QVBoxLayout>
 
 TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, const BrowseSpec &spec, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiBrowseScreen(services, spec.screen, spec.caption, spec.helpPage, parent)
     , m_db(db)
     , m_spec(spec)
     , m_model(db, spec)
 {
-    setObjectName(spec.screen);
-    setWindowTitle(spec.caption);
     setModal(true);
     resize(860, 560);
 
     DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), &m_model);
     DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    btnFelvitel = button(QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), [this] { newRow(); });
+    btnModosit = button(QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), [this] {
+        if (hasRow())
+            modifyRow(currentKey());
+    });
+    btnTorol = button(QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), [this] {
+        if (hasRow())
+            deleteRow(currentKey());
+    });
+    btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
+    btnExport = button(QStringLiteral("btnExport"), QStringLiteral("&Export"), [this] { btnExportClick(); });
 
-    edtSearch = MasterControls::lineEdit(this, QStringLiteral("edtSearch"));
-    edtSearch->setPlaceholderText(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    comSearch = new QComboBox(this);
-    comSearch->setObjectName(QStringLiteral("comSearch"));
-    for (const SearchField &search : spec.searches)
-        comSearch->addItem(search.caption);
-    comOrder = new QComboBox(this);
-    comOrder->setObjectName(QStringLiteral("comOrder"));
+    QStringList orders;
     for (const SortOrder &order : spec.orders)
-        comOrder->addItem(order.caption);
-
-    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
-    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
-    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
-
-    auto *searchRow = new QHBoxLayout;
-    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Keresés:"), edtSearch));
-    searchRow->addWidget(edtSearch, 2);
-    searchRow->addWidget(comSearch, 1);
-    searchRow->addSpacing(12);
-    searchRow->addWidget(MasterControls::label(this, QStringLiteral("Rendezés:"), comOrder));
-    searchRow->addWidget(comOrder, 2);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport, btnSugo})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(btnKilep);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(searchRow);
-    layout->addWidget(DBGrid1, 1);
-    layout->addLayout(buttons);
-
-    connect(btnFelvitel, &QPushButton::clicked, this, &TfrmTallozasBase::btnFelvitelClick);
-    connect(btnModosit, &QPushButton::clicked, this, &TfrmTallozasBase::btnModositClick);
-    connect(btnTorol, &QPushButton::clicked, this, &TfrmTallozasBase::btnTorolClick);
-    connect(btnPrint, &QPushButton::clicked, this, &TfrmTallozasBase::btnPrintClick);
-    connect(btnExport, &QPushButton::clicked, this, &TfrmTallozasBase::btnExportClick);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, m_spec.helpPage); });
-    connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
-    connect(edtSearch, &QLineEdit::returnPressed, this, &TfrmTallozasBase::edtSearchEnter);
-    connect(comOrder, &QComboBox::currentIndexChanged, this, &TfrmTallozasBase::comOrderChange);
-    installHelpKey(this, m_services.settings, m_services.messenger, m_spec.helpPage);
-    UiWheelAsArrowKeys::install(this);
+        orders << order.caption;
+    QStringList searches;
+    for (const SearchField &search : spec.searches)
+        searches << search.caption;
+    auto *grid = new QVBoxLayout;
+    grid->addWidget(DBGrid1);
+    setBody(orderAndSearchRow({}, orders, searches), grid, {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport});
 
     const int initial = spec.orders.isEmpty() ? 0 : spec.initialOrder;
     m_model.open(initial);
@@ -133,18 +97,7 @@ void TfrmTallozasBase::selectRow(int row)
 
 bool TfrmTallozasBase::hasRow()
 {
-    if (!currentKey().isEmpty())
-        return true;
-    Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
-    return false;
-}
-
-bool TfrmTallozasBase::confirmDelete()
-{
-    return m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
-               QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"),
-               QStringLiteral("Mégse"), QStringLiteral("OK"))
-        == MsgResult::Ok;
+    return UiBrowseScreen::hasRow(!currentKey().isEmpty());
 }
 
 void TfrmTallozasBase::hideSearchAndOrder()
@@ -155,23 +108,6 @@ void TfrmTallozasBase::hideSearchAndOrder()
     // The only labels of the screen are those of the search box and the order choice.
     for (QLabel *label : findChildren<QLabel *>())
         label->hide();
-}
-
-void TfrmTallozasBase::btnFelvitelClick()
-{
-    newRow();
-}
-
-void TfrmTallozasBase::btnModositClick()
-{
-    if (hasRow())
-        modifyRow(currentKey());
-}
-
-void TfrmTallozasBase::btnTorolClick()
-{
-    if (hasRow())
-        deleteRow(currentKey());
 }
 
 void TfrmTallozasBase::btnPrintClick()
@@ -207,15 +143,13 @@ void TfrmTallozasBase::btnExportClick()
     selectRow(0);
 }
 
-void TfrmTallozasBase::comOrderChange(int order)
+void TfrmTallozasBase::orderChanged(int order)
 {
-    if (order < 0)
-        return;
     const int row = m_model.open(order, currentKey());
     selectRow(row < 0 ? 0 : row);
 }
 
-void TfrmTallozasBase::edtSearchEnter()
+void TfrmTallozasBase::search()
 {
     const Checked<int> found = m_model.search(comSearch->currentIndex(), edtSearch->text());
     if (!found.ok()) {

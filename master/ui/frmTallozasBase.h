@@ -2,19 +2,15 @@
 
 #include "master/BrowseModel.h"
 #include "printing/ui/Printout.h"
+#include "widgets/UiBrowseScreen.h"
 
-#include <QDialog>
-
-class QComboBox;
-class QLineEdit;
 class QPushButton;
 class QTableView;
-struct Services;
 
 // The browse screen of the master data: a read-only grid over the rows in the chosen order,
 // search on Enter, new, modify, delete, the list printout, CSV export and help. Each kind of
 // row adds what New, Modify and Delete do.
-class TfrmTallozasBase : public QDialog
+class TfrmTallozasBase : public UiBrowseScreen
 {
     Q_OBJECT
 public:
@@ -29,16 +25,11 @@ public:
     void setPreviewer(Printout::Previewer previewer) { m_previewer = std::move(previewer); }
 
     QTableView *DBGrid1;
-    QLineEdit *edtSearch;
-    QComboBox *comSearch;
-    QComboBox *comOrder;
     QPushButton *btnFelvitel;
     QPushButton *btnModosit;
     QPushButton *btnTorol;
     QPushButton *btnPrint;
     QPushButton *btnExport;
-    QPushButton *btnSugo;
-    QPushButton *btnKilep;
 
 protected:
     virtual void newRow() = 0;
@@ -46,11 +37,10 @@ protected:
     virtual void deleteRow(const QStringList &key) = 0;
     // "Nincs kiválasztott adatsor!" when the grid is empty; true when a row is current.
     bool hasRow();
-    // The pattern's question before a delete; true on "OK".
-    bool confirmDelete();
     void hideSearchAndOrder();
+    void search() override;
+    void orderChanged(int order) override;
 
-    const Services &m_services;
     QSqlDatabase m_db;
 
 private:
@@ -59,8 +49,6 @@ private:
     void btnTorolClick();
     void btnPrintClick();
     void btnExportClick();
-    void comOrderChange(int order);
-    void edtSearchEnter();
     void selectRow(int row);
 
     BrowseSpec m_spec;

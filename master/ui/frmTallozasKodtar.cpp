@@ -1,9 +1,9 @@
 #include "master/ui/frmTallozasKodtar.h"
 
 #include "master/ui/frmUjKodtar.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -12,9 +12,7 @@ namespace {
 
 QSqlDatabase databaseOf(const Services &services, CodeTableId id)
 {
-    const Settings &settings = services.settings;
-    return CodeTables::member(id).shared ? Database::shared(settings.dbPath())
-                                         : Database::warehouse(settings.dbPath(), settings.aktivRaktar());
+    return CodeTables::member(id).shared ? Connections::shared(services) : Connections::activeWarehouse(services);
 }
 
 } // namespace

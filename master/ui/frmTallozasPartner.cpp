@@ -2,12 +2,12 @@
 
 #include "master/Partners.h"
 #include "master/ui/frmUjPartner.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 
 TfrmTallozasPartner::TfrmTallozasPartner(const Services &services, QWidget *parent)
-    : TfrmTallozasBase(services, Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()),
+    : TfrmTallozasBase(services, Connections::activeWarehouse(services),
           Partners::browse(), parent)
 {
 }

@@ -2,6 +2,7 @@
 
 #include "core/Messenger.h"
 #include "exchange/ui/frmCsvExport.h"
+#include "master/RecipeBrowse.h"
 #include "master/RecipeCodes.h"
 #include "master/RecipeCopy.h"
 #include "master/RecipeDeletion.h"
@@ -11,11 +12,9 @@
 #include "master/ui/frmUjRecept.h"
 #include "master/ui/frmUjReceptA.h"
 #include "master/ui/qrpRecept.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiHelp.h"
-#include "widgets/UiWheelAsArrowKeys.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,13 +24,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace {
-
-const QString HelpPage = QStringLiteral("tallozasrecept.htm");
 
 // Grid columns of the upper grid: caption and field of ReceptFej.
 const QList<QPair<QString, QString>> &recipeColumns()
@@ -71,55 +68,36 @@ QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
 } // namespace
 
 TfrmTallozasRecept::TfrmTallozasRecept(const Services &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    : UiBrowseScreen(services, QStringLiteral("frmTallozasRecept"),
+          QStringLiteral("Receptek karbantartása - az értékek 100 adagra értendőek"),
+          QStringLiteral("tallozasrecept.htm"), parent)
+    , m_db(Connections::activeWarehouse(services))
     , m_recipes(new QSqlQueryModel(this))
     , m_lines(new QSqlQueryModel(this))
 {
-    setObjectName(QStringLiteral("frmTallozasRecept"));
-    setWindowTitle(QStringLiteral("Receptek karbantartása - az értékek 100 adagra értendőek"));
     DBGrid1 = grid(this, "DBGrid1", m_recipes);
     DBGrid2 = grid(this, "DBGrid2", m_lines);
     memLeiras = named(new QPlainTextEdit(this), "memLeiras");
     memLeiras->setReadOnly(true);
-    comOrder = named(new QComboBox(this), "comOrder");
-    comOrder->addItems({QStringLiteral("Receptnév + norma szerint rendez"), QStringLiteral("Ételkód szerint rendez"),
-        QStringLiteral("Norma szerint rendez")});
-    comSearch = named(new QComboBox(this), "comSearch");
-    comSearch->addItems({QStringLiteral("Ételkód"), QStringLiteral("Receptnév")});
-    comSearch->setCurrentIndex(1);
-    edtSearch = named(new QLineEdit(this), "edtSearch");
-    edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    // Room for a dish name or a date however crowded the row gets.
-    edtSearch->setMinimumWidth(edtSearch->fontMetrics().averageCharWidth() * 24);
-    // No button presses itself on Enter, so the screen has no default button: Enter in the search
-    // box searches and never opens an edit dialog.
-    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
-    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
-    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), false);
-    btnUjAnyag = pushButton(this, QStringLiteral("btnUjAnyag"), QStringLiteral("Ú&j"), false);
-    btnModAnyag = pushButton(this, QStringLiteral("btnModAnyag"), QStringLiteral("Mó&dosít"), false);
-    btnTorAnyag = pushButton(this, QStringLiteral("btnTorAnyag"), QStringLiteral("Tö&röl"), false);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
-    btnTapSzam = pushButton(this, QStringLiteral("btnTapSzam"), QStringLiteral("&Táp. szám."), false);
+    btnFelvitel = button(QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), [this] { btnFelvitelClick(); });
+    btnModosit = button(QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), [this] { btnModositClick(); });
+    btnTorol = button(QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), [this] { btnTorolClick(); });
+    btnMasol = button(QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), [this] { btnMasolClick(); });
+    btnUjAnyag = button(QStringLiteral("btnUjAnyag"), QStringLiteral("Ú&j"), [this] { editLine(true); });
+    btnModAnyag = button(QStringLiteral("btnModAnyag"), QStringLiteral("Mó&dosít"), [this] { editLine(false); });
+    btnTorAnyag = button(QStringLiteral("btnTorAnyag"), QStringLiteral("Tö&röl"), [this] { btnTorAnyagClick(); });
+    btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
+    btnTapSzam = button(QStringLiteral("btnTapSzam"), QStringLiteral("&Táp. szám."), [this] { btnTapSzamClick(); });
     btnTapSzam->setEnabled(services.settings.tapValt());
-    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
+    btnExport = button(QStringLiteral("btnExport"), QStringLiteral("&Export"), [this] { btnExportClick(); });
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Rendezés:"), this));
-    top->addWidget(comOrder);
-    top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Keresés"), this));
-    top->addWidget(comSearch);
-    top->addWidget(edtSearch);
-    auto *recipeButtons = new QHBoxLayout;
-    for (QPushButton *button :
-        {btnFelvitel, btnModosit, btnTorol, btnMasol, btnPrint, btnTapSzam, btnExport, btnSugo, btnKilep})
-        recipeButtons->addWidget(button);
+    QHBoxLayout *top = orderAndSearchRow({},
+        {QStringLiteral("Receptnév + norma szerint rendez"), QStringLiteral("Ételkód szerint rendez"),
+            QStringLiteral("Norma szerint rendez")},
+        {QStringLiteral("Ételkód"), QStringLiteral("Receptnév")});
+    comSearch->setCurrentIndex(1);
+    auto *upper = new QVBoxLayout;
+    upper->addWidget(DBGrid1);
     auto *lower = new QGridLayout;
     lower->addWidget(DBGrid2, 0, 0);
     lower->addWidget(memLeiras, 0, 1);
@@ -128,30 +106,8 @@ TfrmTallozasRecept::TfrmTallozasRecept(const Services &services, QWidget *parent
         lineButtons->addWidget(button);
     lineButtons->addStretch();
     lower->addLayout(lineButtons, 1, 0, 1, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(DBGrid1, 3);
-    layout->addLayout(recipeButtons);
-    layout->addLayout(lower, 2);
+    setBody(top, upper, {btnFelvitel, btnModosit, btnTorol, btnMasol, btnPrint, btnTapSzam, btnExport}, lower);
     resize(1000, 700);
-
-    UiWheelAsArrowKeys::install(this);
-    installHelpKey(this, services.settings, services.messenger, HelpPage);
-    connect(comOrder, &QComboBox::currentIndexChanged, this, [this] { refresh(currentCode()); });
-    connect(edtSearch, &QLineEdit::returnPressed, this, [this] { search(); });
-    connect(btnFelvitel, &QPushButton::clicked, this, [this] { btnFelvitelClick(); });
-    connect(btnModosit, &QPushButton::clicked, this, [this] { btnModositClick(); });
-    connect(btnTorol, &QPushButton::clicked, this, [this] { btnTorolClick(); });
-    connect(btnMasol, &QPushButton::clicked, this, [this] { btnMasolClick(); });
-    connect(btnUjAnyag, &QPushButton::clicked, this, [this] { editLine(true); });
-    connect(btnModAnyag, &QPushButton::clicked, this, [this] { editLine(false); });
-    connect(btnTorAnyag, &QPushButton::clicked, this, [this] { btnTorAnyagClick(); });
-    connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
-    connect(btnTapSzam, &QPushButton::clicked, this, [this] { btnTapSzamClick(); });
-    connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
-    connect(btnKilep, &QPushButton::clicked, this, &QDialog::accept);
     refresh(QString());
 }
 
@@ -176,15 +132,8 @@ void TfrmTallozasRecept::refresh(const QString &select)
 {
     QStringList fields;
     for (const auto &column : recipeColumns())
-        fields << QLatin1Char('"') + column.second + QLatin1Char('"');
-    static const QString orders[] = {QStringLiteral("\"Megnevezes\", \"Enorma\", \"EtelKod\""),
-        QStringLiteral("\"EtelKod\""), QStringLiteral("\"Enorma\", \"EtelKod\"")};
-    m_recipes->setQuery(QStringLiteral("SELECT ") + fields.join(QStringLiteral(", "))
-            + QStringLiteral(", \"Leiras\" FROM \"ReceptFej\" ORDER BY ")
-            + orders[qBound(0, comOrder->currentIndex(), 2)],
-        m_db);
-    while (m_recipes->canFetchMore())
-        m_recipes->fetchMore();
+        fields << column.second;
+    RecipeBrowse::loadRecipes(*m_recipes, m_db, fields, comOrder->currentIndex());
     for (int i = 0; i < recipeColumns().size(); ++i)
         m_recipes->setHeaderData(i, Qt::Horizontal, recipeColumns().at(i).first);
     DBGrid1->setColumnHidden(int(recipeColumns().size()), true);
@@ -198,15 +147,7 @@ void TfrmTallozasRecept::showLines()
     const QModelIndex current = DBGrid1->currentIndex();
     memLeiras->setPlainText(
         current.isValid() ? m_recipes->index(current.row(), int(recipeColumns().size())).data().toString() : QString());
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral(
-        "SELECT a.\"Megnevezes\", r.\"Mennyiseg\", m.\"MertKod\", r.\"FokSzla\", r.\"NyilvSzam\", "
-        "r.\"ReceptAzon\" FROM \"Recept\" r LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" "
-        "AND a.\"NyilvSzam\" = r.\"NyilvSzam\" LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" "
-        "WHERE r.\"EtelKod\" = ? ORDER BY a.\"Megnevezes\", r.\"ReceptAzon\""));
-    query.addBindValue(currentCode());
-    query.exec();
-    m_lines->setQuery(std::move(query));
+    RecipeBrowse::loadLines(*m_lines, m_db, currentCode());
     const QStringList captions {QStringLiteral("Anyagnév"), QStringLiteral("Mennyiség"), QStringLiteral("M.e."),
         QStringLiteral("Fők. szám"), QStringLiteral("Nyilv. szám")};
     for (int i = 0; i < captions.size(); ++i)
@@ -259,10 +200,8 @@ void TfrmTallozasRecept::btnFelvitelClick()
 void TfrmTallozasRecept::btnModositClick()
 {
     const QString code = currentCode();
-    if (code.isEmpty()) {
-        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
+    if (!hasRow(!code.isEmpty()))
         return;
-    }
     TfrmUjRecept edit(m_services, m_db, this);
     edit.setChangeMode(code);
     edit.exec();
@@ -300,10 +239,8 @@ void TfrmTallozasRecept::btnMasolClick()
 void TfrmTallozasRecept::editLine(bool isNew)
 {
     const QString code = currentCode();
-    if (code.isEmpty() || (!isNew && currentLineId() == 0)) {
-        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
+    if (!hasRow(!code.isEmpty() && (isNew || currentLineId() != 0)))
         return;
-    }
     TfrmUjReceptA edit(m_services, m_db, code, this);
     if (isNew)
         edit.setNewMode();
@@ -359,11 +296,11 @@ void TfrmTallozasRecept::btnTapSzamClick()
 void TfrmTallozasRecept::btnExportClick()
 {
     QSqlQueryModel headers;
-    headers.setQuery(QStringLiteral("SELECT * FROM \"ReceptFej\" ORDER BY \"EtelKod\""), m_db);
+    RecipeBrowse::loadHeaderExport(headers, m_db);
     if (TfrmCsvExport::run(this, m_services.files, m_services.messenger, &headers, QStringLiteral("Receptfej.csv"))
             .isEmpty())
         return;
     QSqlQueryModel lines;
-    lines.setQuery(QStringLiteral("SELECT * FROM \"Recept\" ORDER BY \"EtelKod\", \"ReceptAzon\""), m_db);
+    RecipeBrowse::loadLineExport(lines, m_db);
     TfrmCsvExport::run(this, m_services.files, m_services.messenger, &lines, QStringLiteral("Recept.csv"));
 }

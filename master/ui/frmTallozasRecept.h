@@ -1,12 +1,9 @@
 #pragma once
 
-#include "session/Services.h"
+#include "widgets/UiBrowseScreen.h"
 
-#include <QDialog>
 #include <QSqlDatabase>
 
-class QComboBox;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSqlQueryModel;
@@ -14,7 +11,7 @@ class QTableView;
 
 // "Receptek karbantartása - az értékek 100 adagra értendőek": the recipes in the upper grid, the
 // lines of the current recipe in the lower one and its preparation text beside them.
-class TfrmTallozasRecept : public QDialog
+class TfrmTallozasRecept : public UiBrowseScreen
 {
     Q_OBJECT
 public:
@@ -23,9 +20,6 @@ public:
     QTableView *DBGrid1;
     QTableView *DBGrid2;
     QPlainTextEdit *memLeiras;
-    QComboBox *comOrder;
-    QComboBox *comSearch;
-    QLineEdit *edtSearch;
     QPushButton *btnFelvitel;
     QPushButton *btnModosit;
     QPushButton *btnTorol;
@@ -36,8 +30,6 @@ public:
     QPushButton *btnPrint;
     QPushButton *btnTapSzam;
     QPushButton *btnExport;
-    QPushButton *btnSugo;
-    QPushButton *btnKilep;
 
     QSqlQueryModel *recipes() const { return m_recipes; }
     QSqlQueryModel *lines() const { return m_lines; }
@@ -49,7 +41,8 @@ private:
     void refresh(const QString &select);
     void showLines();
     qint64 currentLineId() const;
-    void search();
+    void search() override;
+    void orderChanged(int) override { refresh(currentCode()); }
     void btnFelvitelClick();
     void btnModositClick();
     void btnTorolClick();
@@ -60,7 +53,6 @@ private:
     void btnTapSzamClick();
     void btnExportClick();
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QSqlQueryModel *m_recipes;
     QSqlQueryModel *m_lines;

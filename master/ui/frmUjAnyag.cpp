@@ -3,12 +3,10 @@
 #include "core/NumberFormat.h"
 #include "core/Rounding.h"
 #include "core/TypedNumber.h"
-#include "master/ui/MasterControls.h"
-#include "session/Services.h"
+#include "master/MasterLookups.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
+#include "widgets/UiLookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,23 +19,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString Ledgers = QStringLiteral(
-    "SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Fokszam\" "
-    "ORDER BY \"FokonyviSzam\"");
-const QString Groups = QStringLiteral("SELECT \"Kod\", \"Megnevezes\" FROM \"Anyagcsoport\" ORDER BY \"Kod\"");
-const QString LossCodes = QStringLiteral("SELECT \"Vkod\", \"ElelmiAnyag\" FROM \"Veszteseg\" ORDER BY \"Vkod\"");
-const QString Units = QStringLiteral(
-    "SELECT \"MertKod\", \"MertKod\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Mertegys\" ORDER BY \"MertKod\"");
-// Every VAT row, shown by group, value and date; the item keeps the group, which is what a
-// material names.
-const QString VatRows
-    = QStringLiteral("SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' || "
-                     "CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\"");
 
 // The nutrients in the order of the screen, with their labels and decimals.
 struct NutrientField
@@ -53,7 +37,7 @@ const NutrientField NutrientFields[] = {{"Energia", "Energia:", 0}, {"Feherje", 
 
 QLineEdit *numberEdit(QWidget *parent, const QString &name)
 {
-    QLineEdit *edit = MasterControls::lineEdit(parent, name, 15);
+    QLineEdit *edit = lineEdit(parent, name, 15);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
@@ -79,62 +63,54 @@ std::optional<double> typed(const QLineEdit *edit)
 
 TfrmUjAnyag::TfrmUjAnyag(
     const Services &services, QSqlDatabase db, const QString &ledger, const QString &registerNumber, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiEditDialog(services, QStringLiteral("TfrmUjAnyag"), QStringLiteral("ujanyag.htm"), parent)
     , m_db(db)
     , m_ledger(ledger)
     , m_registerNumber(registerNumber)
 {
-    setObjectName(QStringLiteral("TfrmUjAnyag"));
-    setWindowTitle(isNewMode() ? QStringLiteral("Új adat felvitele") : QStringLiteral("Adat módosítása"));
     setModal(true);
+    setMode(registerNumber.isEmpty() ? Mode::New : Mode::Modify);
 
-    dbcFokonyviSzam = new QComboBox(this);
-    dbcFokonyviSzam->setObjectName(QStringLiteral("dbcFokonyviSzam"));
-    edtNyilvSzam = MasterControls::lineEdit(this, QStringLiteral("edtNyilvSzam"), 4);
-    dbcCsoport = new QComboBox(this);
-    dbcCsoport->setObjectName(QStringLiteral("dbcCsoport"));
-    edtMegnevezes = MasterControls::lineEdit(this, QStringLiteral("edtMegnevezes"), 50);
-    dbcVkod = new QComboBox(this);
-    dbcVkod->setObjectName(QStringLiteral("dbcVkod"));
-    dbcMertekegyseg = new QComboBox(this);
-    dbcMertekegyseg->setObjectName(QStringLiteral("dbcMertekegyseg"));
+    dbcFokonyviSzam = named(new QComboBox(this), "dbcFokonyviSzam");
+    edtNyilvSzam = lineEdit(this, QStringLiteral("edtNyilvSzam"), 4);
+    dbcCsoport = named(new QComboBox(this), "dbcCsoport");
+    edtMegnevezes = lineEdit(this, QStringLiteral("edtMegnevezes"), 50);
+    dbcVkod = named(new QComboBox(this), "dbcVkod");
+    dbcMertekegyseg = named(new QComboBox(this), "dbcMertekegyseg");
     edtMenySzorzo = numberEdit(this, QStringLiteral("edtMenySzorzo"));
     edtKeszletMin = numberEdit(this, QStringLiteral("edtKeszletMin"));
     edtKeszletMax = numberEdit(this, QStringLiteral("edtKeszletMax"));
-    comKerekites = new QComboBox(this);
-    comKerekites->setObjectName(QStringLiteral("comKerekites"));
+    comKerekites = named(new QComboBox(this), "comKerekites");
     comKerekites->addItems({QStringLiteral("0 - egészre"), QStringLiteral("1 - 1 tizedes"),
         QStringLiteral("2 - 2 tizedes"), QStringLiteral("3 - 3 tizedes")});
     edtNyilvAr = numberEdit(this, QStringLiteral("edtNyilvAr"));
-    dbcAfa = new QComboBox(this);
-    dbcAfa->setObjectName(QStringLiteral("dbcAfa"));
-    MasterControls::fillLookup(dbcFokonyviSzam, db, Ledgers);
-    MasterControls::fillLookup(dbcCsoport, db, Groups);
-    MasterControls::fillLookup(dbcVkod, db, LossCodes);
-    MasterControls::fillLookup(dbcMertekegyseg, db, Units);
-    MasterControls::fillLookup(dbcAfa, db, VatRows);
+    dbcAfa = named(new QComboBox(this), "dbcAfa");
+    fillLookup(dbcFokonyviSzam, MasterLookups::ledgerAccounts(db));
+    fillLookup(dbcCsoport, MasterLookups::materialGroups(db));
+    fillLookup(dbcVkod, MasterLookups::lossCodes(db));
+    fillLookup(dbcMertekegyseg, MasterLookups::units(db));
+    fillLookup(dbcAfa, MasterLookups::vatRows(db));
 
     auto *form = new QFormLayout;
-    form->addRow(MasterControls::label(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
-    form->addRow(MasterControls::label(this, QStringLiteral("Nyilvántartási szám:"), edtNyilvSzam), edtNyilvSzam);
-    form->addRow(MasterControls::label(this, QStringLiteral("Csoport:"), dbcCsoport), dbcCsoport);
-    form->addRow(MasterControls::label(this, QStringLiteral("Megnevezés:"), edtMegnevezes), edtMegnevezes);
-    form->addRow(MasterControls::label(this, QStringLiteral("Veszt.:"), dbcVkod), dbcVkod);
+    form->addRow(buddyLabel(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
+    form->addRow(buddyLabel(this, QStringLiteral("Nyilvántartási szám:"), edtNyilvSzam), edtNyilvSzam);
+    form->addRow(buddyLabel(this, QStringLiteral("Csoport:"), dbcCsoport), dbcCsoport);
+    form->addRow(buddyLabel(this, QStringLiteral("Megnevezés:"), edtMegnevezes), edtMegnevezes);
+    form->addRow(buddyLabel(this, QStringLiteral("Veszt.:"), dbcVkod), dbcVkod);
     auto *unitRow = new QHBoxLayout;
     unitRow->addWidget(dbcMertekegyseg);
     unitRow->addWidget(new QLabel(QStringLiteral("<--       Ez kb.:"), this));
     unitRow->addWidget(edtMenySzorzo);
     unitRow->addWidget(new QLabel(QStringLiteral("x 100g"), this));
-    form->addRow(MasterControls::label(this, QStringLiteral("Mértékegység:"), dbcMertekegyseg), unitRow);
-    form->addRow(MasterControls::label(this, QStringLiteral("Készlet minimum:"), edtKeszletMin), edtKeszletMin);
-    form->addRow(MasterControls::label(this, QStringLiteral("Készlet maximum:"), edtKeszletMax), edtKeszletMax);
-    form->addRow(MasterControls::label(this, QStringLiteral("Kerekítés:"), comKerekites), comKerekites);
+    form->addRow(buddyLabel(this, QStringLiteral("Mértékegység:"), dbcMertekegyseg), unitRow);
+    form->addRow(buddyLabel(this, QStringLiteral("Készlet minimum:"), edtKeszletMin), edtKeszletMin);
+    form->addRow(buddyLabel(this, QStringLiteral("Készlet maximum:"), edtKeszletMax), edtKeszletMax);
+    form->addRow(buddyLabel(this, QStringLiteral("Kerekítés:"), comKerekites), comKerekites);
     auto *priceRow = new QHBoxLayout;
     priceRow->addWidget(edtNyilvAr);
     priceRow->addWidget(new QLabel(QStringLiteral("Ft"), this));
-    form->addRow(MasterControls::label(this, QStringLiteral("Nyilvántartási ár:"), edtNyilvAr), priceRow);
-    form->addRow(MasterControls::label(this, QStringLiteral("ÁFA csoport:"), dbcAfa), dbcAfa);
+    form->addRow(buddyLabel(this, QStringLiteral("Nyilvántartási ár:"), edtNyilvAr), priceRow);
+    form->addRow(buddyLabel(this, QStringLiteral("ÁFA csoport:"), dbcAfa), dbcAfa);
 
     QList<QWidget *> chain {dbcFokonyviSzam, edtNyilvSzam, dbcCsoport, edtMegnevezes, dbcVkod, dbcMertekegyseg,
         edtMenySzorzo, edtKeszletMin, edtKeszletMax, comKerekites, edtNyilvAr, dbcAfa};
@@ -153,7 +129,7 @@ TfrmUjAnyag::TfrmUjAnyag(
         chain << edit;
         const int row = index < 0 ? 1 : 2 + index / 2;
         const int column = index < 0 ? 0 : (index % 2) * 3;
-        grid->addWidget(MasterControls::label(nutrients, QString::fromUtf8(n.label), edit), row, column);
+        grid->addWidget(buddyLabel(nutrients, QString::fromUtf8(n.label), edit), row, column);
         grid->addWidget(edit, row, column + 1);
         if (index < 0) {
             edtKcal = numberEdit(nutrients, QStringLiteral("edtKcal"));
@@ -168,65 +144,41 @@ TfrmUjAnyag::TfrmUjAnyag(
         ++index;
     }
     const int row = 2 + (index + 1) / 2;
-    chkHso = new QCheckBox(QStringLiteral("Hozzáadott Só"), nutrients);
-    chkHso->setObjectName(QStringLiteral("chkHso"));
-    chkHcukor = new QCheckBox(QStringLiteral("Hozzáadott Cukor"), nutrients);
-    chkHcukor->setObjectName(QStringLiteral("chkHcukor"));
+    chkHso = named(new QCheckBox(QStringLiteral("Hozzáadott Só"), nutrients), "chkHso");
+    chkHcukor = named(new QCheckBox(QStringLiteral("Hozzáadott Cukor"), nutrients), "chkHcukor");
     grid->addWidget(chkHso, row, 0, 1, 2);
     grid->addWidget(chkHcukor, row, 3, 1, 2);
     chain << chkHso << chkHcukor;
 
-    lstAllergen = new QListWidget(this);
-    lstAllergen->setObjectName(QStringLiteral("lstAllergen"));
+    lstAllergen = named(new QListWidget(this), "lstAllergen");
     lstAllergen->setSelectionMode(QAbstractItemView::MultiSelection);
-    chkTartalmazhat = new QCheckBox(QStringLiteral("Tartalmazhat"), this);
-    chkTartalmazhat->setObjectName(QStringLiteral("chkTartalmazhat"));
+    chkTartalmazhat = named(new QCheckBox(QStringLiteral("Tartalmazhat"), this), "chkTartalmazhat");
     btnOsszes = pushButton(this, QStringLiteral("btnOsszes"), QStringLiteral(" Összes kijelölése "), false);
     btnTorles = pushButton(this, QStringLiteral("btnTorles"), QStringLiteral("Kijelölés törlése"), false);
     btnOsszes->setFlat(true);
     btnTorles->setFlat(true);
     auto *allergens = new QVBoxLayout;
-    allergens->addWidget(MasterControls::label(this, QStringLiteral("Allergén összetevők:"), lstAllergen));
+    allergens->addWidget(buddyLabel(this, QStringLiteral("Allergén összetevők:"), lstAllergen));
     allergens->addWidget(lstAllergen, 1);
     allergens->addWidget(chkTartalmazhat);
     auto *links = new QHBoxLayout;
     links->addWidget(btnOsszes);
     links->addWidget(btnTorles);
     allergens->addLayout(links);
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral("SELECT \"AzonAl\", \"Allergen\" FROM \"Allergen\" ORDER BY \"AzonAl\""))) {
-        while (query.next()) {
-            auto *item
-                = new QListWidgetItem(query.value(0).toString() + QStringLiteral(" - ") + query.value(1).toString());
-            item->setData(Qt::UserRole, query.value(0).toString());
-            lstAllergen->addItem(item);
-        }
+    for (const LookupEntry &allergen : MasterLookups::allergens(db)) {
+        auto *item = new QListWidgetItem(allergen.text);
+        item->setData(Qt::UserRole, allergen.code);
+        lstAllergen->addItem(item);
     }
 
-    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
-    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
     auto *left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(nutrients);
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 3);
     columns->addLayout(allergens, 2);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addLayout(buttons);
-    chain << btnRogzit;
-    UiEnterMovesFocus::install(chain);
+    setForm(columns, chain);
 
-    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjAnyag::btnRogzitClick);
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, QStringLiteral("ujanyag.htm")); });
-    installHelpKey(this, m_services.settings, m_services.messenger, QStringLiteral("ujanyag.htm"));
     connect(btnOsszes, &QPushButton::clicked, lstAllergen, &QListWidget::selectAll);
     connect(btnTorles, &QPushButton::clicked, lstAllergen, &QListWidget::clearSelection);
     connect(chkTartalmazhat, &QCheckBox::clicked, this, &TfrmUjAnyag::chkTartalmazhatClick);
@@ -255,11 +207,11 @@ void TfrmUjAnyag::prepareNew()
     const Settings &settings = m_services.settings;
     m_stored.clear();
     edtNyilvSzam->setText(Materials::proposeRegisterNumber(m_db));
-    MasterControls::selectKey(dbcFokonyviSzam, settings.defaultFokszam());
-    MasterControls::selectKey(dbcCsoport, settings.defaultCsoport());
-    MasterControls::selectKey(dbcAfa, settings.defaultAfa());
-    MasterControls::selectKey(dbcMertekegyseg, settings.defaultMertegys());
-    MasterControls::selectKey(dbcVkod, settings.defaultVeszteseg());
+    selectKey(dbcFokonyviSzam, settings.defaultFokszam());
+    selectKey(dbcCsoport, settings.defaultCsoport());
+    selectKey(dbcAfa, settings.defaultAfa());
+    selectKey(dbcMertekegyseg, settings.defaultMertegys());
+    selectKey(dbcVkod, settings.defaultVeszteseg());
     edtMegnevezes->clear();
     comKerekites->setCurrentIndex(2);
     edtMenySzorzo->setText(shown(1, 3));
@@ -280,19 +232,19 @@ void TfrmUjAnyag::prepareNew()
 
 void TfrmUjAnyag::fill(const MaterialEntry &m)
 {
-    MasterControls::selectKey(dbcFokonyviSzam, m.ledger);
+    selectKey(dbcFokonyviSzam, m.ledger);
     edtNyilvSzam->setText(m.registerNumber);
-    MasterControls::selectKey(dbcCsoport, m.group);
+    selectKey(dbcCsoport, m.group);
     edtMegnevezes->setText(m.name);
-    MasterControls::selectKey(dbcVkod, m.lossCode);
-    MasterControls::selectKey(dbcMertekegyseg, m.unit);
+    selectKey(dbcVkod, m.lossCode);
+    selectKey(dbcMertekegyseg, m.unit);
     showStored(edtMenySzorzo, m.multiplier, 3);
     // A stored rounding outside 0..3 (an imported row) is shown as the nearest choice.
     comKerekites->setCurrentIndex(std::clamp(m.rounding, 0, 3));
     showStored(edtKeszletMin, m.minimum, comKerekites->currentIndex());
     showStored(edtKeszletMax, m.maximum, comKerekites->currentIndex());
     edtNyilvAr->setText(NumberFormat::format(m.price, QStringLiteral("0.0000")));
-    MasterControls::selectKey(dbcAfa, m.vatGroup);
+    selectKey(dbcAfa, m.vatGroup);
     for (const NutrientField &n : NutrientFields) {
         const QString field = QString::fromLatin1(n.field);
         showStored(nutrient(field), m.nutrients.value(field), n.decimals);
@@ -403,7 +355,7 @@ Checked<MaterialEntry> TfrmUjAnyag::entry() const
     return Checked<MaterialEntry>::accepted(e);
 }
 
-void TfrmUjAnyag::btnRogzitClick()
+void TfrmUjAnyag::record()
 {
     keepAllergens();
     const Checked<MaterialEntry> material = entry();
@@ -416,13 +368,6 @@ void TfrmUjAnyag::btnRogzitClick()
         }
         refusal = isNewMode() ? Materials::insert(m_db, e) : Materials::update(m_db, e);
     }
-    if (showRefusal(this, m_services.messenger, refusal))
-        return;
-    if (!isNewMode()) {
-        noticeModified(m_services);
-        accept();
-        return;
-    }
-    noticeAdded(m_services);
-    prepareNew();
+    if (!refused(refusal) && saved())
+        prepareNew();
 }

@@ -2,7 +2,8 @@
 
 #include "master/Materials.h"
 
-#include <QDialog>
+#include "widgets/UiEditDialog.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <optional>
@@ -14,12 +15,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-struct Services;
 
 // The edit screen of a raw material. Both allergen selections ("contains" and "may contain")
 // are kept on the screen: "Tartalmazhat" only switches the list, and "&Rögzít" writes them with
 // the material in one transaction.
-class TfrmUjAnyag : public QDialog
+class TfrmUjAnyag : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -27,7 +27,6 @@ public:
     TfrmUjAnyag(const Services &services, QSqlDatabase db, const QString &ledger = QString(),
         const QString &registerNumber = QString(), QWidget *parent = nullptr);
 
-    bool isNewMode() const { return m_registerNumber.isEmpty(); }
     // The nutrient field's edit box (edtFeherje ...).
     QLineEdit *nutrient(const QString &field) const { return m_nutrients.value(field); }
 
@@ -50,12 +49,9 @@ public:
     QCheckBox *chkTartalmazhat;
     QPushButton *btnOsszes;
     QPushButton *btnTorles;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
-    void btnRogzitClick();
+    void record() override;
     void chkTartalmazhatClick(bool mayContain);
     void prepareNew();
     void fill(const MaterialEntry &material);
@@ -70,7 +66,6 @@ private:
     std::optional<double> valueOf(const QLineEdit *edit) const;
     Checked<MaterialEntry> entry() const;
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QString m_ledger;
     QString m_registerNumber;

@@ -4,13 +4,13 @@
 #include "core/FilePrompt.h"
 #include "core/Messenger.h"
 #include "core/NumberFormat.h"
-#include "master/ui/MasterControls.h"
+#include "master/MasterLookups.h"
 #include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
+#include "widgets/UiLookup.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -48,15 +47,13 @@ void upperCaseWhileTyping(QLineEdit *edit)
 } // namespace
 
 TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, const QString &key, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiEditDialog(services, store.member().editScreen, store.member().editHelpPage, parent)
     , m_store(store)
     , m_key(key)
 {
     const CodeTable &member = store.member();
-    setObjectName(member.editScreen);
-    setWindowTitle(isNewMode() ? QStringLiteral("Új adat felvitele") : QStringLiteral("Adat módosítása"));
     setModal(true);
+    setMode(key.isEmpty() ? Mode::New : Mode::Modify);
 
     auto *form = new QFormLayout;
     QFormLayout *months = nullptr;
@@ -73,7 +70,7 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
             const int width = field.kind == FieldKind::Code && member.keyForm == KeyForm::Padded
                 ? QString::number(member.keyMaximum).size()
                 : field.width;
-            auto *edit = MasterControls::lineEdit(this, field.control, width);
+            auto *edit = lineEdit(this, field.control, width);
             if (field.kind == FieldKind::Code && member.keyForm == KeyForm::UpperCase)
                 upperCaseWhileTyping(edit);
             control = edit;
@@ -81,8 +78,8 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         }
         case FieldKind::Number:
         case FieldKind::Average: {
-            auto *edit = MasterControls::lineEdit(this, field.control, 3);
-            edit->setValidator(new QIntValidator(0, 100, edit));
+            auto *edit = named(new QLineEdit(this), field.control);
+            UiBoundedField::limit(edit, 3, new QIntValidator(0, 100, edit));
             edit->setReadOnly(field.kind == FieldKind::Average);
             if (field.kind == FieldKind::Number)
                 connect(edit, &QLineEdit::textChanged, this, &TfrmUjKodtar::updateAverage);
@@ -90,25 +87,22 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
             break;
         }
         case FieldKind::Direction: {
-            auto *combo = new QComboBox(this);
-            combo->setObjectName(field.control);
+            auto *combo = named(new QComboBox(this), field.control);
             combo->addItem(QStringLiteral("BE"), QStringLiteral("BE"));
             combo->addItem(QStringLiteral("KI"), QStringLiteral("KI"));
             control = combo;
             break;
         }
         case FieldKind::Lookup: {
-            auto *combo = new QComboBox(this);
-            combo->setObjectName(field.control);
-            MasterControls::fillLookup(combo, store.database(),
-                QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%1\"")
-                    .arg(field.lookupKey, field.lookupShown, field.lookupTable));
+            auto *combo = named(new QComboBox(this), field.control);
+            fillLookup(combo,
+                MasterLookups::codeTableRows(
+                    store.database(), field.lookupTable, field.lookupKey, field.lookupShown));
             control = combo;
             break;
         }
         case FieldKind::Date: {
-            auto *picker = new QDateEdit(this);
-            picker->setObjectName(field.control);
+            auto *picker = named(new QDateEdit(this), field.control);
             picker->setCalendarPopup(true);
             picker->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
             control = picker;
@@ -122,17 +116,16 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
                 months = new QFormLayout(group);
                 form->addRow(group);
             }
-            months->addRow(MasterControls::label(this, field.label, control), control);
+            months->addRow(buddyLabel(this, field.label, control), control);
         } else if (field.kind == FieldKind::Average && months) {
-            months->addRow(MasterControls::label(this, field.label, control), control);
+            months->addRow(buddyLabel(this, field.label, control), control);
         } else {
-            form->addRow(MasterControls::label(this, field.label, control), control);
+            form->addRow(buddyLabel(this, field.label, control), control);
         }
         if (field.kind != FieldKind::Average)
             chain << control;
         if (field.kind == FieldKind::Picture) {
-            imgJelzes = new QLabel(this);
-            imgJelzes->setObjectName(QStringLiteral("imgJelzes"));
+            imgJelzes = named(new QLabel(this), "imgJelzes");
             imgJelzes->setFixedSize(36, 36);
             bbtOpenPicture = pushButton(this, QStringLiteral("bbtOpenPicture"), QStringLiteral("..."), false);
             auto *row = new QHBoxLayout;
@@ -153,24 +146,7 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         }
     }
 
-    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
-    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-
-    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjKodtar::btnRogzitClick);
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, m_store.member().editHelpPage); });
-    installHelpKey(this, m_services.settings, m_services.messenger, member.editHelpPage);
-    chain << btnRogzit;
-    UiEnterMovesFocus::install(chain);
+    setForm(form, chain);
 
     QWidget *code = control(member.keyField().field);
     if (isNewMode()) {
@@ -294,19 +270,16 @@ void TfrmUjKodtar::bbtOpenPictureClick()
     showPicture(edit->text());
 }
 
-void TfrmUjKodtar::btnRogzitClick()
+void TfrmUjKodtar::record()
 {
     const CodeTable &member = m_store.member();
     const Refusal refusal = isNewMode() ? m_store.insert(entry()) : m_store.update(m_key, entry());
-    if (showRefusal(this, m_services.messenger, refusal))
+    if (refused(refusal))
         return;
-    if (!isNewMode()) {
+    if (!isNewMode())
         m_store.followActiveWarehouse(m_services.settings, m_key);
-        noticeModified(m_services);
-        accept();
+    if (!saved())
         return;
-    }
-    noticeAdded(m_services);
     if (member.closeAfterNew)
         accept();
     else

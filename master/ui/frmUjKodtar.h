@@ -2,18 +2,18 @@
 
 #include "master/CodeTableStore.h"
 
-#include <QDialog>
+#include "widgets/UiEditDialog.h"
+
 #include <QHash>
 
 class QLabel;
 class QPushButton;
 class QWidget;
-struct Services;
 
 // The edit screen of a code table, built from the member's fields: new mode (all fields empty,
 // the code enabled) or modify mode (the row's values, the code disabled). Its objectName is the
 // member's edit screen (TfrmUjMozgnem ...).
-class TfrmUjKodtar : public QDialog
+class TfrmUjKodtar : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -21,18 +21,14 @@ public:
     TfrmUjKodtar(const Services &services, CodeTableStore &store, const QString &key = QString(),
         QWidget *parent = nullptr);
 
-    bool isNewMode() const { return m_key.isEmpty(); }
     // The control of a field (edtKod, edtMegnevezes, comIrany ...).
     QWidget *control(const QString &field) const { return m_controls.value(field); }
 
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
     QLabel *imgJelzes = nullptr;
     QPushButton *bbtOpenPicture = nullptr;
 
 private:
-    void btnRogzitClick();
+    void record() override;
     void bbtOpenPictureClick();
     void clearFields();
     void fill(const QVariantMap &row);
@@ -41,7 +37,6 @@ private:
     QString picturesFolder() const;
     CodeEntry entry() const;
 
-    const Services &m_services;
     CodeTableStore &m_store;
     QString m_key;
     QHash<QString, QWidget *> m_controls;

@@ -1,24 +1,17 @@
 #include "master/ui/frmUjPartner.h"
 
-#include "master/ui/MasterControls.h"
-#include "session/Services.h"
-#include "session/Settings.h"
+
 #include "widgets/UiControls.h"
-#include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
 QLineEdit *masked(QWidget *parent, const QString &name, const QString &mask)
 {
-    QLineEdit *edit = MasterControls::lineEdit(parent, name);
+    QLineEdit *edit = lineEdit(parent, name);
     // The unfilled places are kept as blanks.
     edit->setInputMask(mask + QStringLiteral("; "));
     return edit;
@@ -27,25 +20,23 @@ QLineEdit *masked(QWidget *parent, const QString &name, const QString &mask)
 } // namespace
 
 TfrmUjPartner::TfrmUjPartner(const Services &services, QSqlDatabase db, const QString &id, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiEditDialog(services, QStringLiteral("TfrmUjPartner"), QStringLiteral("ujpartner.htm"), parent)
     , m_db(db)
     , m_id(id)
 {
-    setObjectName(QStringLiteral("TfrmUjPartner"));
-    setWindowTitle(isNewMode() ? QStringLiteral("Új adat felvitele") : QStringLiteral("Adat módosítása"));
     setModal(true);
+    setMode(id.isEmpty() ? Mode::New : Mode::Modify);
 
-    edtPartAzon = MasterControls::lineEdit(this, QStringLiteral("edtPartAzon"), 6);
+    edtPartAzon = lineEdit(this, QStringLiteral("edtPartAzon"), 6);
     edtPartAzon->setEnabled(false);
-    edtNev = MasterControls::lineEdit(this, QStringLiteral("edtNev"), 50);
-    edtIrszam = MasterControls::lineEdit(this, QStringLiteral("edtIrszam"), 8);
-    edtTelepules = MasterControls::lineEdit(this, QStringLiteral("edtTelepules"), 20);
-    edtUtca = MasterControls::lineEdit(this, QStringLiteral("edtUtca"), 30);
+    edtNev = lineEdit(this, QStringLiteral("edtNev"), 50);
+    edtIrszam = lineEdit(this, QStringLiteral("edtIrszam"), 8);
+    edtTelepules = lineEdit(this, QStringLiteral("edtTelepules"), 20);
+    edtUtca = lineEdit(this, QStringLiteral("edtUtca"), 30);
     edtTelefon = masked(this, QStringLiteral("edtTelefon"), QStringLiteral("(99) 000-0009"));
     edtMobil = masked(this, QStringLiteral("edtMobil"), QStringLiteral("(00) 000-0000"));
     edtFax = masked(this, QStringLiteral("edtFax"), QStringLiteral("(00) 000-0000"));
-    edtEmail = MasterControls::lineEdit(this, QStringLiteral("edtEmail"), 30);
+    edtEmail = lineEdit(this, QStringLiteral("edtEmail"), 30);
     edtAdoszam = masked(this, QStringLiteral("edtAdoszam"), QStringLiteral("00000000-0-00"));
     edtSzamlaszam = masked(this, QStringLiteral("edtSzamlaszam"), QStringLiteral("00000000-00000000-00000000"));
 
@@ -55,27 +46,9 @@ TfrmUjPartner::TfrmUjPartner(const Services &services, QSqlDatabase db, const QS
         {"Telefonszám:", edtTelefon}, {"Mobiltelefon:", edtMobil}, {"FAX:", edtFax}, {"E-mail:", edtEmail},
         {"Adószám:", edtAdoszam}, {"Számlaszám:", edtSzamlaszam}};
     for (const auto &row : rows)
-        form->addRow(MasterControls::label(this, QString::fromUtf8(row.first), row.second), row.second);
-
-    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), false);
-    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-
-    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjPartner::btnRogzitClick);
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, QStringLiteral("ujpartner.htm")); });
-    installHelpKey(this, m_services.settings, m_services.messenger, QStringLiteral("ujpartner.htm"));
+        form->addRow(buddyLabel(this, QString::fromUtf8(row.first), row.second), row.second);
     // FAX is left out of the Enter chain: it is reached with the mouse or Tab.
-    UiEnterMovesFocus::install({edtNev, edtIrszam, edtTelepules, edtUtca, edtTelefon, edtMobil, edtEmail, edtAdoszam,
-        edtSzamlaszam, btnRogzit});
+    setForm(form, {edtNev, edtIrszam, edtTelepules, edtUtca, edtTelefon, edtMobil, edtEmail, edtAdoszam, edtSzamlaszam});
 
     if (isNewMode()) {
         prepareNew();
@@ -111,16 +84,10 @@ PartnerEntry TfrmUjPartner::entry() const
         edtAdoszam->displayText(), edtSzamlaszam->displayText()};
 }
 
-void TfrmUjPartner::btnRogzitClick()
+void TfrmUjPartner::record()
 {
-    const Refusal refusal = isNewMode() ? Partners::insert(m_db, entry()) : Partners::update(m_db, entry());
-    if (showRefusal(this, m_services.messenger, refusal))
+    if (refused(isNewMode() ? Partners::insert(m_db, entry()) : Partners::update(m_db, entry())))
         return;
-    if (!isNewMode()) {
-        noticeModified(m_services);
-        accept();
-        return;
-    }
-    noticeAdded(m_services);
-    prepareNew();
+    if (saved())
+        prepareNew();
 }

@@ -2,23 +2,20 @@
 
 #include "master/Partners.h"
 
-#include <QDialog>
+#include "widgets/UiEditDialog.h"
+
 #include <QSqlDatabase>
 
 class QLineEdit;
-class QPushButton;
-struct Services;
 
 // The edit screen of a partner: new mode proposes the next id (not typed), modify mode shows the
 // partner with the id disabled. Masked fields are stored with their literal characters.
-class TfrmUjPartner : public QDialog
+class TfrmUjPartner : public UiEditDialog
 {
     Q_OBJECT
 public:
     // Modify mode when `id` is given.
     TfrmUjPartner(const Services &services, QSqlDatabase db, const QString &id = QString(), QWidget *parent = nullptr);
-
-    bool isNewMode() const { return m_id.isEmpty(); }
 
     QLineEdit *edtPartAzon;
     QLineEdit *edtNev;
@@ -31,16 +28,12 @@ public:
     QLineEdit *edtEmail;
     QLineEdit *edtAdoszam;
     QLineEdit *edtSzamlaszam;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
-    void btnRogzitClick();
+    void record() override;
     void prepareNew();
     PartnerEntry entry() const;
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QString m_id;
 };

@@ -1,34 +1,23 @@
 #include "master/ui/frmUjRecept.h"
 
+#include "master/MasterLookups.h"
 #include "master/RecipeCodes.h"
-#include "master/RecipeHeader.h"
-#include "session/Settings.h"
+#include "master/RecipeRecords.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
 #include "widgets/UiLookup.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSqlQuery>
-
-namespace {
-
-const QString HelpPage = QStringLiteral("ujrecept.htm");
-
-} // namespace
 
 TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiEditDialog(services, QStringLiteral("frmUjRecept"), QStringLiteral("ujrecept.htm"), parent)
     , m_db(db)
 {
-    setObjectName(QStringLiteral("frmUjRecept"));
+    setCaptions(QStringLiteral("Új recept felvitele"), QStringLiteral("Recept módosítása"));
     edtEtelKod = named(new QLineEdit(this), "edtEtelKod");
     UiBoundedField::limit(edtEtelKod, 4);
     edtMegnevezes = named(new QLineEdit(this), "edtMegnevezes");
@@ -36,9 +25,6 @@ TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *p
     dbcEnorma = named(new QComboBox(this), "dbcEnorma");
     dbcValtAzon = named(new QComboBox(this), "dbcValtAzon");
     memLeiras = named(new QPlainTextEdit(this), "memLeiras");
-    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
-    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Ételkód:"), this), 0, 0);
@@ -51,33 +37,15 @@ TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *p
     grid->addWidget(dbcValtAzon, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Elkészítési javaslat:"), this), 4, 0, 1, 2);
     grid->addWidget(memLeiras, 5, 0, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
+    setForm(grid, {edtEtelKod, edtMegnevezes, dbcEnorma, dbcValtAzon});
 
-    fillLookup(dbcEnorma, db,
-        QStringLiteral(
-            "SELECT \"Enorma\", \"Megnevezes\" || ' (' || \"Enorma\" || ')' FROM \"Etknorma\" ORDER BY \"Enorma\""));
-    fillLookup(dbcValtAzon, db,
-        QStringLiteral("SELECT \"ValtAzon\", \"Etelfeleseg\" || ' (' || \"ValtAzon\" || ')' FROM \"Etelfeleseg\" "
-                       "ORDER BY \"ValtAzon\""));
-
-    UiEnterMovesFocus::install({edtEtelKod, edtMegnevezes, dbcEnorma, dbcValtAzon, btnRogzit});
-    installHelpKey(this, services.settings, services.messenger, HelpPage);
-    connect(btnRogzit, &QPushButton::clicked, this, [this] { btnRogzitClick(); });
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
+    fillLookup(dbcEnorma, MasterLookups::mealNorms(db));
+    fillLookup(dbcValtAzon, MasterLookups::dishKinds(db));
 }
 
 void TfrmUjRecept::setNewMode()
 {
-    m_change = false;
-    setWindowTitle(QStringLiteral("Új recept felvitele"));
+    setMode(Mode::New);
     dbcEnorma->setCurrentIndex(dbcEnorma->count() > 0 ? 0 : -1);
     clearForNext();
 }
@@ -93,42 +61,32 @@ void TfrmUjRecept::clearForNext()
 
 void TfrmUjRecept::setChangeMode(const QString &code)
 {
-    m_change = true;
-    setWindowTitle(QStringLiteral("Recept módosítása"));
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT \"Megnevezes\", \"Enorma\", \"ValtAzon\", \"Leiras\" FROM \"ReceptFej\" "
-                                 "WHERE \"EtelKod\" = ?"));
-    query.addBindValue(code);
-    if (query.exec() && query.next()) {
-        edtMegnevezes->setText(query.value(0).toString());
-        dbcEnorma->setCurrentIndex(dbcEnorma->findData(query.value(1).toString()));
-        dbcValtAzon->setCurrentIndex(dbcValtAzon->findData(query.value(2).toString()));
-        memLeiras->setPlainText(query.value(3).toString());
+    setMode(Mode::Modify);
+    if (const std::optional<RecipeHeader> header = RecipeRecords::header(m_db, code)) {
+        edtMegnevezes->setText(header->name);
+        dbcEnorma->setCurrentIndex(dbcEnorma->findData(header->norm));
+        dbcValtAzon->setCurrentIndex(dbcValtAzon->findData(header->variety));
+        memLeiras->setPlainText(header->text);
     }
     edtEtelKod->setText(code);
     edtEtelKod->setEnabled(false);
     edtMegnevezes->setFocus();
 }
 
-void TfrmUjRecept::btnRogzitClick()
+void TfrmUjRecept::record()
 {
     const RecipeHeader header {edtEtelKod->text(), edtMegnevezes->text(), dbcEnorma->currentData().toString(),
         dbcValtAzon->currentData().toString(), memLeiras->toPlainText()};
     const QDate today = QDate::currentDate();
-    if (m_change) {
-        if (const Refusal refusal = RecipeHeaders::change(m_db, header, today)) {
-            refusal.show(m_services.messenger);
-            edtMegnevezes->setFocus();
-            return;
-        }
-        noticeModified(m_services);
-        accept();
+    if (!isNewMode()) {
+        if (!refused(RecipeHeaders::change(m_db, header, today)))
+            saved();
         return;
     }
     const Checked<QString> added = RecipeHeaders::add(m_db, header, today);
-    if (showRefusal(this, m_services.messenger, added.refusal))
+    if (refused(added.refusal))
         return;
     m_lastAdded = added.value;
-    noticeAdded(m_services);
-    clearForNext();
+    if (saved())
+        clearForNext();
 }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "session/Services.h"
+#include "widgets/UiEditDialog.h"
 
-#include <QDialog>
 #include <QSqlDatabase>
 
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 // Recipe header edit screen: "Új recept felvitele" (stays open for the next recipe) or
 // "Recept módosítása" (closes after recording).
-class TfrmUjRecept : public QDialog
+class TfrmUjRecept : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -28,16 +26,11 @@ public:
     QComboBox *dbcEnorma;
     QComboBox *dbcValtAzon;
     QPlainTextEdit *memLeiras;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
-    void btnRogzitClick();
+    void record() override;
     void clearForNext();
 
-    const Services &m_services;
     QSqlDatabase m_db;
-    bool m_change = false;
     QString m_lastAdded;
 };

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "session/Services.h"
+#include "widgets/UiEditDialog.h"
 
-#include <QDialog>
 #include <QSqlDatabase>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // Recipe line edit screen: "Új anyag felvitele" (quantity typed for ReceptFo portions, stays open)
 // or "Anyag módosítása" (quantity for 100 portions, closes after recording).
-class TfrmUjReceptA : public QDialog
+class TfrmUjReceptA : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -26,17 +24,13 @@ public:
     QLineEdit *edtMennyiseg;
     QLabel *lblMertegys;
     QLabel *lblMegjegyzes;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
     void fillMaterials();
     void materialChanged();
     void showQuantity(double quantity);
-    void btnRogzitClick();
+    void record() override;
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QString m_code;
     qint64 m_lineId = 0;

@@ -2,66 +2,27 @@
 
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
-#include "master/RecipeValues.h"
-
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-namespace {
-
-// Reads every row of a query into the report's rows, with the query's column names.
-void load(TableReportData &data, QSqlQuery &query)
-{
-    QStringList columns;
-    for (int i = 0; i < query.record().count(); ++i)
-        columns << query.record().fieldName(i);
-    data.setColumns(columns);
-    while (query.next()) {
-        QVariantList values;
-        for (int i = 0; i < columns.size(); ++i)
-            values << query.value(i);
-        data.addRow(values);
-    }
-}
-
-} // namespace
+#include "master/RecipeCards.h"
 
 TqrpRecept::TqrpRecept(const Settings &settings, Messenger &messenger, QSqlDatabase db, const QString &code)
     : Printout(settings, messenger)
 {
-    QStringList nutrientColumns;
-    for (const QString &field : RecipeValues::headerFields())
-        nutrientColumns << QLatin1Char('"') + field + QLatin1Char('"');
-    QSqlQuery header(db);
-    header.prepare(QStringLiteral("SELECT \"Megnevezes\", \"LetrDat\", \"ModDat\", \"EndDat\", \"Leiras\", \"HCukor\", "
-                                  "\"HSo\", ")
-        + nutrientColumns.join(QStringLiteral(", ")) + QStringLiteral(" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
-    header.addBindValue(code);
-    const bool found = header.exec() && header.next();
-    auto value = [&](const QString &name) { return found ? header.value(name) : QVariant(); };
-
-    QSqlQuery lines(db);
-    lines.prepare(QStringLiteral("SELECT a.\"Megnevezes\" AS \"Megnevezes\", r.\"Mennyiseg\" AS \"Mennyiseg\", "
-                                 "a.\"Mertekegyseg\" AS \"Mertekegyseg\" FROM \"Recept\" r LEFT JOIN \"Anyag\" a "
-                                 "ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
-                                 "WHERE r.\"EtelKod\" = ? ORDER BY a.\"Megnevezes\", r.\"ReceptAzon\""));
-    lines.addBindValue(code);
-    if (lines.exec())
-        load(m_lines, lines);
+    const RecipeCards::Card card = RecipeCards::card(db, code);
+    m_lines.setColumns({QStringLiteral("Megnevezes"), QStringLiteral("Mennyiseg"), QStringLiteral("Mertekegyseg")});
+    for (const RecipeCards::Line &line : card.lines)
+        m_lines.addRow({line.material, line.quantity, line.unit});
     report().setData(&m_lines);
 
     const double width = report().contentWidth();
     double y = addStandardHeader(QStringLiteral("Élelmiszer recept"));
     ReportBand &top = report().pageHeader();
-    top.label(QRectF(0, y, width, 6), value(QStringLiteral("Megnevezes")).toString()).setBold().setFontSize(12);
+    top.label(QRectF(0, y, width, 6), card.name).setBold().setFontSize(12);
     y += 7;
     top.label(QRectF(0, y, width, 5), QStringLiteral("Ételkód: ") + code);
     y += 5;
-    const QList<QPair<QString, QString>> dates {{QStringLiteral("Létrehozás: "), QStringLiteral("LetrDat")},
-        {QStringLiteral("Módosítás: "), QStringLiteral("ModDat")},
-        {QStringLiteral("Megszűnés: "), QStringLiteral("EndDat")}};
-    for (const auto &[caption, field] : dates) {
-        const QDate date = value(field).toDate();
+    const QList<QPair<QString, QDate>> dates {{QStringLiteral("Létrehozás: "), card.created},
+        {QStringLiteral("Módosítás: "), card.modified}, {QStringLiteral("Megszűnés: "), card.ended}};
+    for (const auto &[caption, date] : dates) {
         if (!date.isValid())
             continue;
         top.label(QRectF(0, y, width, 5), caption + Dates::shortText(date));
@@ -85,13 +46,13 @@ TqrpRecept::TqrpRecept(const Settings &settings, Messenger &messenger, QSqlDatab
     double s = 3;
     summary.label(QRectF(0, s, width, 5), QStringLiteral("Leírás:")).setBold();
     s += 5;
-    summary.label(QRectF(0, s, width, 30), value(QStringLiteral("Leiras")).toString()).setWordWrap();
+    summary.label(QRectF(0, s, width, 30), card.text).setWordWrap();
     s += 32;
     summary.label(QRectF(0, s, width, 5), QStringLiteral("Összes energia- és tápanyagtartalom 1 adagra [g]:"))
         .setBold();
     s += 6;
     // Each value of the recipe is for 100 portions.
-    auto perPortion = [&](const QString &field) { return value(field).toDouble() / 100.0; };
+    auto perPortion = [&](const QString &field) { return card.values.value(field) / 100.0; };
     const QList<QPair<QString, QString>> nutrients {{QStringLiteral("Fehérje:"), QStringLiteral("Feherje")},
         {QStringLiteral("Állati fehérje:"), QStringLiteral("Allati")},
         {QStringLiteral("Szénhidrát:"), QStringLiteral("Szenhidrat")},
@@ -123,16 +84,12 @@ TqrpRecept::TqrpRecept(const Settings &settings, Messenger &messenger, QSqlDatab
 TqrpReceptLista::TqrpReceptLista(const Settings &settings, Messenger &messenger, QSqlDatabase db)
     : Printout(settings, messenger)
 {
-    QSqlQuery query(db);
-    if (query.exec(QStringLiteral(
-            "SELECT f.\"EtelKod\" AS \"EtelKod\", f.\"Megnevezes\" AS \"Nev\", f.\"Enorma\" AS \"Enorma\", "
-            "f.\"Netto\" AS \"Netto\", f.\"Afa\" AS \"Afa\", a.\"Megnevezes\" AS \"Anyag\", r.\"Mennyiseg\" AS "
-            "\"Mennyiseg\", "
-            "a.\"Mertekegyseg\" AS \"Mertekegyseg\" FROM \"ReceptFej\" f JOIN \"Recept\" r ON r.\"EtelKod\" = "
-            "f.\"EtelKod\" "
-            "JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
-            "ORDER BY f.\"Enorma\", f.\"Megnevezes\", f.\"EtelKod\", a.\"Megnevezes\", r.\"ReceptAzon\"")))
-        load(m_rows, query);
+    m_rows.setColumns({QStringLiteral("EtelKod"), QStringLiteral("Nev"), QStringLiteral("Enorma"),
+        QStringLiteral("Netto"), QStringLiteral("Afa"), QStringLiteral("Anyag"), QStringLiteral("Mennyiseg"),
+        QStringLiteral("Mertekegyseg")});
+    for (const RecipeCards::ListRow &row : RecipeCards::list(db))
+        m_rows.addRow({row.code, row.name, row.norm, row.net.toDouble(), row.vat.toDouble(), row.line.material,
+            row.line.quantity, row.line.unit});
     report().setData(&m_rows);
 
     const double y = addStandardHeader(QStringLiteral("Receptek"));

@@ -5,16 +5,16 @@
 #include "menu/ui/frmKiszabatTorles.h"
 #include "menu/ui/frmLekTallozasKiszabat.h"
 #include "menu/ui/frmTallozasKiszabat.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "widgets/CommandRegistry.h"
 
 namespace {
 
 QSqlDatabase warehouse(const Services &services)
 {
-    return Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar());
+    return Connections::activeWarehouse(services);
 }
 
 StockOptions stockOptions(const Services &services)

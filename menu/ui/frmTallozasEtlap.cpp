@@ -9,87 +9,53 @@
 #include "menu/MenuRows.h"
 #include "menu/ui/frmUjEtlap.h"
 #include "printing/ui/ListReport.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
 #include "session/WarehouseNames.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiHelp.h"
-#include "widgets/UiWheelAsArrowKeys.h"
 #include "widgets/frmRaktarKiv.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSqlQueryModel>
 #include <QTableView>
-
-namespace {
-
-const QString HelpPage = QStringLiteral("TallozasEtlap.htm");
-
-} // namespace
+#include <QVBoxLayout>
 
 TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    : UiBrowseScreen(services, QStringLiteral("frmTallozasEtlap"),
+          QStringLiteral("Étlap karbantartása  (étlap 1 főre)"), QStringLiteral("TallozasEtlap.htm"), parent)
+    , m_db(Connections::activeWarehouse(services))
     , m_model(new QSqlQueryModel(this))
 {
-    setObjectName(QStringLiteral("frmTallozasEtlap"));
-    setWindowTitle(QStringLiteral("Étlap karbantartása  (étlap 1 főre)"));
     dtpEtlap = named(new QDateEdit(QDate::currentDate(), this), "dtpEtlap");
     dtpEtlap->setCalendarPopup(true);
     dtpEtlap->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
     chkDatum = named(new QCheckBox(QStringLiteral("Minden bejegyzést mutasson"), this), "chkDatum");
     DBGrid1 = browseGrid(this, QStringLiteral("DBGrid1"), m_model);
     DBGrid1->verticalHeader()->hide();
-    comOrder = named(new QComboBox(this), "comOrder");
-    comOrder->addItems({QStringLiteral("Dátum + étkezés + ételnév rendezés"), QStringLiteral("Ételnév szerint rendez"),
-        QStringLiteral("Azonosító szerint rendez")});
-    comSearch = named(new QComboBox(this), "comSearch");
-    comSearch->addItems({QStringLiteral("Ételnév"), QStringLiteral("Dátum")});
-    edtSearch = named(new QLineEdit(this), "edtSearch");
-    edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
-    // Room for a dish name or a date however crowded the row gets.
-    edtSearch->setMinimumWidth(edtSearch->fontMetrics().averageCharWidth() * 24);
-    // No button presses itself on Enter, so the screen has no default button: Enter in the search
-    // box searches and never opens an edit dialog.
-    btnFelvitel = pushButton(this, QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), false);
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), false);
-    btnTorol = pushButton(this, QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), false);
-    btnMasol = pushButton(this, QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), false);
-    btnRaktMasol = pushButton(this, QStringLiteral("btnRaktMasol"), QStringLiteral("Raktárba átmáso&l"), false);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), false);
-    btnExport = pushButton(this, QStringLiteral("btnExport"), QStringLiteral("&Export"), false);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), false);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), false);
+    btnFelvitel = button(QStringLiteral("btnFelvitel"), QStringLiteral("&Új"), [this] { btnFelvitelClick(); });
+    btnModosit = button(QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), [this] { btnModositClick(); });
+    btnTorol = button(QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), [this] { btnTorolClick(); });
+    btnMasol = button(QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), [this] { btnMasolClick(); });
+    btnRaktMasol = button(
+        QStringLiteral("btnRaktMasol"), QStringLiteral("Raktárba átmáso&l"), [this] { btnRaktMasolClick(); });
+    btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
+    btnExport = button(QStringLiteral("btnExport"), QStringLiteral("&Export"), [this] {
+        TfrmCsvExport::run(this, m_services.files, m_services.messenger, m_model, QStringLiteral("Etlap.csv"), DBGrid1);
+    });
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Étlap dátuma:"), this));
-    top->addWidget(dtpEtlap);
-    top->addWidget(chkDatum);
-    top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Rendezés:"), this));
-    top->addWidget(comOrder);
-    top->addWidget(new QLabel(QStringLiteral("Keresés"), this));
-    top->addWidget(comSearch);
-    top->addWidget(edtSearch);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button :
-        {btnFelvitel, btnModosit, btnTorol, btnMasol, btnRaktMasol, btnPrint, btnExport, btnSugo, btnKilep})
-        buttons->addWidget(button);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(DBGrid1);
-    layout->addLayout(buttons);
+    auto *grid = new QVBoxLayout;
+    grid->addWidget(DBGrid1);
+    setBody(orderAndSearchRow({new QLabel(QStringLiteral("Étlap dátuma:"), this), dtpEtlap, chkDatum},
+                {QStringLiteral("Dátum + étkezés + ételnév rendezés"), QStringLiteral("Ételnév szerint rendez"),
+                    QStringLiteral("Azonosító szerint rendez")},
+                {QStringLiteral("Ételnév"), QStringLiteral("Dátum")}),
+        grid, {btnFelvitel, btnModosit, btnTorol, btnMasol, btnRaktMasol, btnPrint, btnExport});
     resize(900, 560);
-
-    UiWheelAsArrowKeys::install(this);
-    installHelpKey(this, services.settings, services.messenger, HelpPage);
 
     connect(dtpEtlap, &QDateEdit::dateChanged, this, [this] { rebuild(); });
     connect(chkDatum, &QCheckBox::toggled, this, [this](bool all) {
@@ -97,20 +63,6 @@ TfrmTallozasEtlap::TfrmTallozasEtlap(const Services &services, QWidget *parent)
         btnRaktMasol->setEnabled(!all);
         rebuild();
     });
-    connect(comOrder, &QComboBox::currentIndexChanged, this, [this] { rebuild(currentId()); });
-    connect(edtSearch, &QLineEdit::returnPressed, this, [this] { search(); });
-    connect(btnFelvitel, &QPushButton::clicked, this, [this] { btnFelvitelClick(); });
-    connect(btnModosit, &QPushButton::clicked, this, [this] { btnModositClick(); });
-    connect(btnTorol, &QPushButton::clicked, this, [this] { btnTorolClick(); });
-    connect(btnMasol, &QPushButton::clicked, this, [this] { btnMasolClick(); });
-    connect(btnRaktMasol, &QPushButton::clicked, this, [this] { btnRaktMasolClick(); });
-    connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
-    connect(btnExport, &QPushButton::clicked, this, [this] {
-        TfrmCsvExport::run(this, m_services.files, m_services.messenger, m_model, QStringLiteral("Etlap.csv"), DBGrid1);
-    });
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
-    connect(btnKilep, &QPushButton::clicked, this, &QDialog::accept);
 
     rebuild();
 }
@@ -217,7 +169,7 @@ void TfrmTallozasEtlap::btnMasolClick()
 std::optional<TfrmTallozasEtlap::Warehouse> TfrmTallozasEtlap::chooseWarehouse()
 {
     // The start-up's warehouse dialog, here only to name a warehouse: the active one stays.
-    const QStringList names = WarehouseNames::all(Database::shared(m_services.settings.dbPath()));
+    const QStringList names = WarehouseNames::all(Connections::shared(m_services));
     if (names.isEmpty())
         return std::nullopt;
     TfrmRaktarKiv dialog(this);
@@ -241,7 +193,7 @@ void TfrmTallozasEtlap::btnRaktMasolClick()
         != MsgResult::Yes)
         return;
     const bool same = warehouse->number == m_services.settings.aktivRaktar();
-    const QSqlDatabase targetDb = same ? m_db : Database::warehouse(m_services.settings.dbPath(), warehouse->number);
+    const QSqlDatabase targetDb = same ? m_db : Connections::warehouse(m_services, warehouse->number);
     copied(MenuCopy::copyDay(
         m_db, dtpEtlap->date(), {targetDb, same, target, same ? m_services.settings.lezartHoDat() : QDate()}));
 }

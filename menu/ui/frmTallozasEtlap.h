@@ -1,18 +1,15 @@
 #pragma once
 
 #include "core/Refusal.h"
-#include "session/Services.h"
+#include "widgets/UiBrowseScreen.h"
 
 #include <QDate>
-#include <QDialog>
 #include <QSqlDatabase>
 #include <functional>
 #include <optional>
 
 class QCheckBox;
-class QComboBox;
 class QDateEdit;
-class QLineEdit;
 class QPushButton;
 class QSqlQueryModel;
 class QTableView;
@@ -20,7 +17,7 @@ class QTableView;
 // Browse screen of the daily menu "Étlap karbantartása  (étlap 1 főre)": the menu of a day (or of
 // every day) from the connection's own display copy, with add, change, delete, the two copies,
 // printing and export.
-class TfrmTallozasEtlap : public QDialog
+class TfrmTallozasEtlap : public UiBrowseScreen
 {
     Q_OBJECT
 public:
@@ -37,9 +34,6 @@ public:
     QDateEdit *dtpEtlap;
     QCheckBox *chkDatum;
     QTableView *DBGrid1;
-    QComboBox *comOrder;
-    QComboBox *comSearch;
-    QLineEdit *edtSearch;
     QPushButton *btnFelvitel;
     QPushButton *btnModosit;
     QPushButton *btnTorol;
@@ -47,8 +41,6 @@ public:
     QPushButton *btnRaktMasol;
     QPushButton *btnPrint;
     QPushButton *btnExport;
-    QPushButton *btnSugo;
-    QPushButton *btnKilep;
 
     QSqlQueryModel *model() const { return m_model; }
     // The EtlapAzon of the current row; 0 on an empty list.
@@ -56,7 +48,8 @@ public:
 
 private:
     void rebuild(qint64 select = 0);
-    void search();
+    void search() override;
+    void orderChanged(int) override { rebuild(currentId()); }
     void btnFelvitelClick();
     void btnModositClick();
     void btnTorolClick();
@@ -66,7 +59,6 @@ private:
     std::optional<Warehouse> chooseWarehouse();
     void copied(const Refusal &refusal);
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QSqlQueryModel *m_model;
 };

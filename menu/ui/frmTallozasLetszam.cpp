@@ -7,11 +7,9 @@
 #include "menu/MenuList.h"
 #include "menu/ui/frmUjLetszam.h"
 #include "printing/ui/ListReport.h"
+#include "session/Connections.h"
 #include "session/Settings.h"
-#include "store/Database.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiHelp.h"
-#include "widgets/UiWheelAsArrowKeys.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -23,8 +21,6 @@
 #include <QTableView>
 
 namespace {
-
-const QString HelpPage = QStringLiteral("TallozasLetszam.htm");
 
 QTableView *grid(QWidget *parent, const char *name, QSqlQueryModel *model)
 {
@@ -42,58 +38,35 @@ void setCaptions(QSqlQueryModel *model, const QStringList &captions)
 } // namespace
 
 TfrmTallozasLetszam::TfrmTallozasLetszam(const Services &services, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
-    , m_db(Database::warehouse(services.settings.dbPath(), services.settings.aktivRaktar()))
+    : UiBrowseScreen(services, QStringLiteral("frmTallozasLetszam"), QStringLiteral("Létszám karbantartása"),
+          QStringLiteral("TallozasLetszam.htm"), parent)
+    , m_db(Connections::activeWarehouse(services))
     , m_menu(new QSqlQueryModel(this))
     , m_meals(new QSqlQueryModel(this))
 {
-    setObjectName(QStringLiteral("frmTallozasLetszam"));
-    setWindowTitle(QStringLiteral("Létszám karbantartása"));
     dtpEtlap = named(new QDateEdit(QDate::currentDate(), this), "dtpEtlap");
     dtpEtlap->setCalendarPopup(true);
     dtpEtlap->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
     DBGrid1 = grid(this, "DBGrid1", m_menu);
     DBGrid2 = grid(this, "DBGrid2", m_meals);
     DBGrid2->installEventFilter(this);
-    comOrder = named(new QComboBox(this), "comOrder");
-    comOrder->addItem(QStringLiteral("Azonosító szerint rendez"));
-    btnModosit = pushButton(this, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true);
-    btnPrint = pushButton(this, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
-    btnKilep = pushButton(this, QStringLiteral("btnKilep"), QStringLiteral("&Bezár"), true);
+    btnModosit = button(QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), [this] { btnModositClick(); });
+    btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
 
-    auto *top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Étlap dátuma:"), this));
-    top->addWidget(dtpEtlap);
-    top->addStretch();
-    top->addWidget(new QLabel(QStringLiteral("Rendezés:"), this));
-    top->addWidget(comOrder);
     auto *grids = new QHBoxLayout;
     grids->addWidget(DBGrid1, 3);
     grids->addWidget(DBGrid2, 2);
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {btnModosit, btnPrint, btnSugo, btnKilep})
-        buttons->addWidget(button);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(grids);
-    layout->addLayout(buttons);
+    setBody(orderAndSearchRow({new QLabel(QStringLiteral("Étlap dátuma:"), this), dtpEtlap},
+                {QStringLiteral("Azonosító szerint rendez")}, {}),
+        grids, {btnModosit, btnPrint});
     resize(900, 500);
 
-    UiWheelAsArrowKeys::install(this);
-    installHelpKey(this, services.settings, services.messenger, HelpPage);
     connect(dtpEtlap, &QDateEdit::dateChanged, this, [this](const QDate &date) {
         btnModosit->setEnabled(MenuGuards::isOpen(date, m_services.settings.lezartHoDat()));
         rebuild();
     });
     // A double click or Enter in the meal list is "&Módosít", so it does nothing while that is disabled.
     connect(DBGrid2, &QTableView::doubleClicked, btnModosit, &QPushButton::click);
-    connect(btnModosit, &QPushButton::clicked, this, [this] { btnModositClick(); });
-    connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, HelpPage); });
-    connect(btnKilep, &QPushButton::clicked, this, &QDialog::accept);
     rebuild();
 }
 
@@ -106,7 +79,7 @@ bool TfrmTallozasLetszam::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return UiBrowseScreen::eventFilter(watched, event);
 }
 
 void TfrmTallozasLetszam::rebuild()
@@ -115,11 +88,7 @@ void TfrmTallozasLetszam::rebuild()
     QString error;
     if (!MenuList::rebuild(m_db, {dtpEtlap->date(), false, false}, &error))
         Refusal::error(error).show(m_services.messenger);
-    m_menu->setQuery(
-        QStringLiteral("SELECT \"EtlapAzon\", \"Datum\", \"EtkTip\", \"Megnevezes\", \"Mennyiseg\", "
-                       "\"Mertekegyseg\" FROM \"TmpEtlap\" ORDER BY \"Datum\", \"EtkKod\", \"Megnevezes\", "
-                       "\"EtlapAzon\""),
-        m_db);
+    m_menu->setQuery(MenuList::headcountDishesSql(), m_db);
     setCaptions(m_menu,
         {QStringLiteral("Azon."), QStringLiteral("Dátum"), QStringLiteral("Étkezés típusa"), QStringLiteral("Ételnév"),
             QStringLiteral("Mennyiség"), QStringLiteral("Mértékegység")});

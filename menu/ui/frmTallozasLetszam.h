@@ -1,11 +1,9 @@
 #pragma once
 
-#include "session/Services.h"
+#include "widgets/UiBrowseScreen.h"
 
-#include <QDialog>
 #include <QSqlDatabase>
 
-class QComboBox;
 class QDateEdit;
 class QPushButton;
 class QSqlQueryModel;
@@ -13,7 +11,7 @@ class QTableView;
 
 // "Létszám karbantartása": the day's menu and its meals with their headcounts; "&Módosít" enters
 // the headcount of the current meal.
-class TfrmTallozasLetszam : public QDialog
+class TfrmTallozasLetszam : public UiBrowseScreen
 {
     Q_OBJECT
 public:
@@ -22,11 +20,8 @@ public:
     QDateEdit *dtpEtlap;
     QTableView *DBGrid1;
     QTableView *DBGrid2;
-    QComboBox *comOrder;
     QPushButton *btnModosit;
     QPushButton *btnPrint;
-    QPushButton *btnSugo;
-    QPushButton *btnKilep;
 
     QSqlQueryModel *meals() const { return m_meals; }
 
@@ -38,7 +33,6 @@ private:
     void btnModositClick();
     void btnPrintClick();
 
-    const Services &m_services;
     QSqlDatabase m_db;
     QSqlQueryModel *m_menu;
     QSqlQueryModel *m_meals;

@@ -1,13 +1,13 @@
 #include "menu/ui/frmUjEtlap.h"
 
 #include "core/Messenger.h"
+#include "master/MasterLookups.h"
 #include "master/TypedQuantity.h"
 #include "menu/MenuRows.h"
 #include "session/Settings.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
 #include "widgets/UiLookup.h"
 
 #include <QComboBox>
@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSqlQuery>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -27,11 +27,9 @@ const double QuantityMaximum = 1000;
 } // namespace
 
 TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *parent)
-    : QDialog(parent)
-    , m_services(services)
+    : UiEditDialog(services, QStringLiteral("frmUjEtlap"), QStringLiteral("UjEtlap.htm"), parent)
     , m_db(db)
 {
-    setObjectName(QStringLiteral("frmUjEtlap"));
     dtpEtlap = named(new QDateEdit(this), "dtpEtlap");
     dtpEtlap->setCalendarPopup(true);
     dtpEtlap->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
@@ -47,9 +45,6 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     edtMennyiseg = named(new QLineEdit(this), "edtMennyiseg");
     edtMennyiseg->setAlignment(Qt::AlignRight);
     lblMertegys = named(new QLabel(this), "lblMertegys");
-    btnRogzit = pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true);
-    btnMegse = pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true);
-    btnSugo = pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true);
     auto *note = new QLabel(QStringLiteral("Az étlap ételeit 1 főre kell megadni!"), this);
     note->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
 
@@ -71,38 +66,22 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     quantity->addWidget(edtMennyiseg);
     quantity->addWidget(lblMertegys);
     grid->addLayout(quantity, 6, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(note);
-    layout->addLayout(buttons);
+    auto *form = new QVBoxLayout;
+    form->addLayout(grid);
+    form->addWidget(note);
+    setForm(form, {dtpEtlap, dbcEtkTip, rbRecept, dbcFokszam, edtAzon, dbcAnyag, edtMennyiseg});
+    UiEnterMovesFocus::install({rbAnyag, dbcFokszam});
 
-    fillLookup(dbcEtkTip, db,
-        QStringLiteral("SELECT \"EtkTip\", \"EtkTip\" || ' - ' || \"Megnevezes\" FROM \"Etkezesek\" "
-                       "ORDER BY \"Tip\", \"Enorma\", \"EtkTip\""));
-    fillLookup(dbcFokszam, db,
-        QStringLiteral("SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || \"Megnevezes\" FROM \"Fokszam\" "
-                       "ORDER BY \"FokonyviSzam\""));
-    const int account = dbcFokszam->findData(services.settings.defaultFokszam());
-    dbcFokszam->setCurrentIndex(account >= 0 ? account : 0);
+    fillLookup(dbcEtkTip, MasterLookups::meals(db));
+    fillLookup(dbcFokszam, MasterLookups::ledgerAccounts(db));
+    selectKey(dbcFokszam, services.settings.defaultFokszam());
     rbRecept->setChecked(true);
     fillDishes();
-
-    UiEnterMovesFocus::install({dtpEtlap, dbcEtkTip, rbRecept, dbcFokszam, edtAzon, dbcAnyag, edtMennyiseg, btnRogzit});
-    UiEnterMovesFocus::install({rbAnyag, dbcFokszam});
-    installHelpKey(this, services.settings, services.messenger, QStringLiteral("UjEtlap.htm"));
 
     connect(rbRecept, &QRadioButton::toggled, this, [this] { fillDishes(); });
     connect(dbcFokszam, &QComboBox::activated, this, [this] { fillDishes(); });
     connect(dbcAnyag, &QComboBox::currentIndexChanged, this, [this] { dishChanged(); });
     connect(edtAzon, &QLineEdit::editingFinished, this, [this] { edtAzonExit(); });
-    connect(btnRogzit, &QPushButton::clicked, this, [this] { btnRogzitClick(); });
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, QStringLiteral("UjEtlap.htm")); });
 }
 
 void TfrmUjEtlap::fillDishes()
@@ -110,15 +89,9 @@ void TfrmUjEtlap::fillDishes()
     const bool recipes = rbRecept->isChecked();
     dbcFokszam->setEnabled(!recipes);
     dbcAnyag->blockSignals(true);
-    if (recipes)
-        fillLookup(dbcAnyag, m_db,
-            QStringLiteral("SELECT \"EtelKod\", \"Megnevezes\" FROM \"ReceptFej\" ORDER BY \"Megnevezes\", \"Enorma\", "
-                           "\"EtelKod\""));
-    else
-        fillLookup(dbcAnyag, m_db,
-            QStringLiteral("SELECT \"NyilvSzam\", \"Megnevezes\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
-                           "ORDER BY \"Megnevezes\", \"NyilvSzam\""),
-            {dbcFokszam->currentData()});
+    fillLookup(dbcAnyag,
+        recipes ? MasterLookups::recipes(m_db)
+                : MasterLookups::materialsOf(m_db, dbcFokszam->currentData().toString()));
     dbcAnyag->blockSignals(false);
     dbcAnyag->setCurrentIndex(dbcAnyag->count() > 0 ? 0 : -1);
     dishChanged();
@@ -130,19 +103,10 @@ void TfrmUjEtlap::dishChanged()
     if (rbRecept->isChecked()) {
         lblMertegys->setText(QStringLiteral("adag"));
         m_decimals = 2;
-        if (!edtMennyiseg->isModified())
-            showQuantity(m_quantity);
-        return;
-    }
-    QSqlQuery query(m_db);
-    query.prepare(
-        QStringLiteral("SELECT m.\"Megnevezes\", a.\"Kerekites\" FROM \"Anyag\" a LEFT JOIN \"Mertegys\" m "
-                       "ON m.\"MertKod\" = a.\"Mertekegyseg\" WHERE a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ?"));
-    query.addBindValue(dbcFokszam->currentData());
-    query.addBindValue(dbcAnyag->currentData());
-    if (query.exec() && query.next()) {
-        lblMertegys->setText(query.value(0).toString());
-        m_decimals = qBound(0, query.value(1).toInt(), TypedQuantity::Decimals);
+    } else if (const std::optional<MasterLookups::MaterialUnit> unit = MasterLookups::materialUnit(
+                   m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString())) {
+        lblMertegys->setText(unit->name);
+        m_decimals = qBound(0, unit->decimals, TypedQuantity::Decimals);
     }
     if (!edtMennyiseg->isModified())
         showQuantity(m_quantity);
@@ -167,7 +131,7 @@ void TfrmUjEtlap::edtAzonExit()
 void TfrmUjEtlap::setNewMode(const QDate &date)
 {
     m_id = 0;
-    setWindowTitle(QStringLiteral("Új adat felvitele"));
+    setMode(Mode::New);
     dtpEtlap->setDate(date);
     dbcEtkTip->setCurrentIndex(dbcEtkTip->count() > 0 ? 0 : -1);
     resetForNext();
@@ -185,7 +149,7 @@ void TfrmUjEtlap::resetForNext()
 void TfrmUjEtlap::setChangeMode(qint64 id)
 {
     m_id = id;
-    setWindowTitle(QStringLiteral("Adat módosítása"));
+    setMode(Mode::Modify);
     const MenuRow row = MenuRows::read(m_db, id);
     dtpEtlap->setDate(row.date);
     dbcEtkTip->setCurrentIndex(dbcEtkTip->findData(row.meal));
@@ -200,36 +164,27 @@ void TfrmUjEtlap::setChangeMode(qint64 id)
     showQuantity(row.quantity);
 }
 
-void TfrmUjEtlap::btnRogzitClick()
+void TfrmUjEtlap::record()
 {
     const Checked<double> quantity = edtMennyiseg->isModified()
         ? TypedQuantity::read(edtMennyiseg->text(), QuantityMaximum, edtMennyiseg->objectName())
         : Checked<double>::accepted(m_quantity);
-    if (showRefusal(this, m_services.messenger, quantity.refusal))
+    if (refused(quantity.refusal))
         return;
     const bool recipe = rbRecept->isChecked();
     const MenuRow row {dtpEtlap->date(), dbcEtkTip->currentData().toString(),
         recipe ? MenuRows::recipeAccount() : dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString(),
         quantity.value};
     const QDate closed = m_services.settings.lezartHoDat();
-    Refusal refusal;
-    qint64 added = 0;
-    if (m_id == 0) {
-        const Checked<qint64> result = MenuRows::add(m_db, row, closed);
-        refusal = result.refusal;
-        added = result.value;
-    } else {
-        refusal = MenuRows::change(m_db, m_id, row, closed);
-    }
-    if (showRefusal(this, m_services.messenger, refusal))
-        return;
-    if (m_id != 0) {
-        noticeModified(m_services);
-        accept();
+    if (!isNewMode()) {
+        if (!refused(MenuRows::change(m_db, m_id, row, closed)))
+            saved();
         return;
     }
-    noticeAdded(m_services);
+    const Checked<qint64> added = MenuRows::add(m_db, row, closed);
+    if (refused(added.refusal) || !saved())
+        return;
     resetForNext();
     if (m_onAdded)
-        m_onAdded(added);
+        m_onAdded(added.value);
 }

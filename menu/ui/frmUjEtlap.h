@@ -1,9 +1,8 @@
 #pragma once
 
-#include "session/Services.h"
+#include "widgets/UiEditDialog.h"
 
 #include <QDate>
-#include <QDialog>
 #include <QSqlDatabase>
 #include <functional>
 
@@ -11,12 +10,11 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 // Edit screen of one daily-menu row: a new row ("Új adat felvitele") or the current one
 // ("Adat módosítása").
-class TfrmUjEtlap : public QDialog
+class TfrmUjEtlap : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -36,19 +34,15 @@ public:
     QComboBox *dbcAnyag;
     QLineEdit *edtMennyiseg;
     QLabel *lblMertegys;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
     void fillDishes();
     void dishChanged();
     void edtAzonExit();
-    void btnRogzitClick();
+    void record() override;
     void resetForNext();
     void showQuantity(double quantity);
 
-    const Services &m_services;
     QSqlDatabase m_db;
     qint64 m_id = 0;
     // The quantity the field shows: recorded as it is unless the user edits the field.

@@ -11,15 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-static QDateEdit *datePicker(QWidget *parent, const char *name)
-{
-    auto *picker = new QDateEdit(QDate::currentDate(), parent);
-    picker->setObjectName(QString::fromLatin1(name));
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
-    return picker;
-}
-
 TfrmUjKiszabat::TfrmUjKiszabat(const Services &services, MealSource meals, QWidget *parent)
     : QDialog(parent)
     , lblKezdet(new QLabel(QStringLiteral("Dátum:"), this))
@@ -44,6 +35,8 @@ TfrmUjKiszabat::TfrmUjKiszabat(const Services &services, MealSource meals, QWidg
     lblOsszes->setFlat(true);
     lblTorles->setFlat(true);
     lblVeg->hide();
+    dtpKezdet->setDate(QDate::currentDate());
+    dtpVeg->setDate(QDate::currentDate());
     dtpVeg->hide();
     btnRogzit->setDefault(true);
 

@@ -1,23 +1,18 @@
 #include "menu/ui/frmUjKiszabat_mod.h"
 
 #include "core/NumberFormat.h"
-#include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
-#include "widgets/UiEnterMovesFocus.h"
-#include "widgets/UiHelp.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save, QWidget *parent)
-    : QDialog(parent)
+    : UiEditDialog(services, QStringLiteral("frmUjKiszabat_mod"), QStringLiteral("UjKiszabat_mod.htm"), parent)
     , lblFokszam(new QLabel(QStringLiteral("Főkönyvi szám:"), this))
     , dbcFokszam(named(new QComboBox(this), "dbcFokszam"))
     , lblAnyag(new QLabel(QStringLiteral("Anyag megnevezése:"), this))
@@ -28,17 +23,10 @@ TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     , lblMertegys(named(new QLabel(this), "lblMertegys"))
     , lblRaktCaption(new QLabel(QStringLiteral("Raktárkészlet:"), this))
     , lblRakt(named(new QLabel(this), "lblRakt"))
-    , btnRogzit(pushButton(this, QStringLiteral("btnRogzit"), QStringLiteral("&Rögzít"), true))
-    , btnMegse(pushButton(this, QStringLiteral("btnMegse"), QStringLiteral("&Mégse"), true))
-    , btnSugo(pushButton(this, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
-    , m_services(services)
     , m_sheet(sheet)
     , m_save(std::move(save))
-    , m_helpPage(QStringLiteral("UjKiszabat_mod.htm"))
-    , m_newCaption(QStringLiteral("Új anyag felvitele"))
-    , m_changeCaption(QStringLiteral("Anyag módosítása"))
 {
-    setObjectName(QStringLiteral("frmUjKiszabat_mod"));
+    setCaptions(QStringLiteral("Új anyag felvitele"), QStringLiteral("Anyag módosítása"));
     for (const auto &account : accounts)
         dbcFokszam->addItem(account.first + QStringLiteral(" - ") + account.second, account.first);
     edtAN->setReadOnly(true);
@@ -46,7 +34,7 @@ TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     edtMennyiseg->setRange(0, RationSheet::MaxQuantity);
     btnRogzit->setDefault(true);
 
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QGridLayout;
     grid->addWidget(lblFokszam, 0, 0);
     grid->addWidget(dbcFokszam, 0, 1, 1, 2);
     grid->addWidget(lblAnyag, 1, 0);
@@ -57,32 +45,22 @@ TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
     grid->addWidget(lblMertegys, 3, 2);
     grid->addWidget(lblRaktCaption, 4, 0);
     grid->addWidget(lblRakt, 4, 1, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnRogzit);
-    buttons->addWidget(btnMegse);
-    buttons->addWidget(btnSugo);
-    grid->addLayout(buttons, 5, 0, 1, 3);
-    UiEnterMovesFocus::install({dbcFokszam, dbcAnyag, edtMennyiseg, btnRogzit});
+    setForm(grid, {dbcFokszam, dbcAnyag, edtMennyiseg});
 
     connect(dbcFokszam, &QComboBox::currentIndexChanged, this, &TfrmUjKiszabat_mod::fillMaterials);
     connect(dbcAnyag, &QComboBox::currentIndexChanged, this, &TfrmUjKiszabat_mod::showMaterial);
-    connect(btnRogzit, &QPushButton::clicked, this, &TfrmUjKiszabat_mod::record);
-    connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnSugo, &QPushButton::clicked, this,
-        [this] { showHelp(this, m_services.settings, m_services.messenger, m_helpPage); });
 }
 
 void TfrmUjKiszabat_mod::setLineCaptions()
 {
-    m_helpPage = QStringLiteral("UjKiszabat_Mod3.htm");
-    m_newCaption = QStringLiteral("Új anyag felvitele:");
-    m_changeCaption = QStringLiteral("Anyag módosítása:");
+    setHelpPage(QStringLiteral("UjKiszabat_Mod3.htm"));
+    setCaptions(QStringLiteral("Új anyag felvitele:"), QStringLiteral("Anyag módosítása:"));
 }
 
 void TfrmUjKiszabat_mod::editExisting(const QString &key, double quantity)
 {
     m_fixedKey = key;
-    setWindowTitle(m_changeCaption);
+    setMode(Mode::Modify);
     const RationMaterial *material = m_sheet.material(key);
     const QString account = material ? material->account : key.section(QLatin1Char('/'), 0, 0);
     dbcFokszam->setCurrentIndex(dbcFokszam->findData(account));
@@ -103,7 +81,7 @@ void TfrmUjKiszabat_mod::editExisting(const QString &key, double quantity)
 
 void TfrmUjKiszabat_mod::editNew()
 {
-    setWindowTitle(m_newCaption);
+    setMode(Mode::New);
     const int preset = dbcFokszam->findData(m_services.settings.defaultFokszam());
     dbcFokszam->setCurrentIndex(preset >= 0 ? preset : 0);
     fillMaterials();
@@ -144,8 +122,6 @@ void TfrmUjKiszabat_mod::showMaterial()
 
 void TfrmUjKiszabat_mod::record()
 {
-    const Refusal refusal = m_save(currentKey(), edtMennyiseg->value());
-    if (showRefusal(this, m_services.messenger, refusal))
-        return;
-    accept();
+    if (!refused(m_save(currentKey(), edtMennyiseg->value())))
+        accept();
 }

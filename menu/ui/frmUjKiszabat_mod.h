@@ -2,25 +2,23 @@
 
 #include "core/Refusal.h"
 #include "menu/RationSheet.h"
+#include "widgets/UiEditDialog.h"
 
-#include <QDialog>
 #include <QList>
 #include <QPair>
 #include <functional>
 
-struct Services;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The edit dialog of a material total (view 4, "Új anyag felvitele" / "Anyag módosítása") and, as
 // TfrmUjKiszabat_Mod3, of a detail line (view 3, the same captions with ":"). In change mode only
 // the quantity is editable; in new mode the account and the material (those with stock at the
 // ration date) are chosen. "&Rögzít" hands the choice to `save`; a refusal is shown and the
 // dialog stays open.
-class TfrmUjKiszabat_mod : public QDialog
+class TfrmUjKiszabat_mod : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -45,9 +43,6 @@ public:
     QLabel *lblMertegys;
     QLabel *lblRaktCaption;
     QLabel *lblRakt;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 protected:
     void setLineCaptions();
@@ -56,13 +51,9 @@ private:
     void fillMaterials();
     void showMaterial();
     QString currentKey() const;
-    void record();
+    void record() override;
 
-    const Services &m_services;
     const RationSheet &m_sheet;
     Save m_save;
     QString m_fixedKey;
-    QString m_helpPage;
-    QString m_newCaption;
-    QString m_changeCaption;
 };

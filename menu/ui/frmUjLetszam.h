@@ -1,18 +1,16 @@
 #pragma once
 
 #include "core/Refusal.h"
-#include "session/Services.h"
+#include "widgets/UiEditDialog.h"
 
-#include <QDialog>
 #include <functional>
 
 class QLabel;
-class QPushButton;
 class QSpinBox;
 
 // "Létszám módosítása": the headcount of one meal. "&Rögzít" hands the value to the save call and
 // closes on success; "&Mégse" closes without writing anything.
-class TfrmUjLetszam : public QDialog
+class TfrmUjLetszam : public UiEditDialog
 {
     Q_OBJECT
 public:
@@ -22,13 +20,9 @@ public:
 
     QLabel *lblEtkezes;
     QSpinBox *fleLetszam;
-    QPushButton *btnRogzit;
-    QPushButton *btnMegse;
-    QPushButton *btnSugo;
 
 private:
-    void btnRogzitClick();
+    void record() override;
 
-    const Services &m_services;
     Save m_save;
 };

@@ -1,6 +1,7 @@
 #include "reports/ui/frmLekBase.h"
 
 #include "core/Refusal.h"
+#include "session/Connections.h"
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiControls.h"
@@ -9,7 +10,6 @@
 #include "widgets/UiWheelAsArrowKeys.h"
 #include "core/Messenger.h"
 #include "reports/ReportPeriod.h"
-#include "store/Database.h"
 #include "exchange/ui/frmCsvExport.h"
 
 #include <QAbstractItemModel>
@@ -26,22 +26,16 @@
 
 namespace {
 
-QDateEdit *datePicker(QWidget *parent, const QString &name)
+QDateEdit *reportDatePicker(QWidget *parent, const QString &name)
 {
-    auto *picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    QDateEdit *picker = datePicker(parent, name);
     picker->setDateRange(ReportPeriod::widestMinimum(), ReportPeriod::widestMaximum());
     return picker;
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QString &caption, QWidget *buddy)
 {
-    auto *created = new QLabel(caption, parent);
-    created->setObjectName(name);
-    created->setBuddy(buddy);
-    return created;
+    return named(buddyLabel(parent, caption, buddy), name);
 }
 
 } // namespace
@@ -51,6 +45,7 @@ TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<
     , m_settings(services.settings)
     , m_messenger(services.messenger)
     , m_filePrompt(services.files)
+    , m_services(services)
     , m_dates(dates)
     , m_query(std::move(query))
 {
@@ -66,8 +61,8 @@ TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<
         top->addWidget(cmbEv, 0, column++);
     }
     if (dates == Dates::YearPeriod || dates == Dates::WorkYear) {
-        dtpDatumtol = datePicker(this, QStringLiteral("dtpDatumtol"));
-        dtpDatumig = datePicker(this, QStringLiteral("dtpDatumig"));
+        dtpDatumtol = reportDatePicker(this, QStringLiteral("dtpDatumtol"));
+        dtpDatumig = reportDatePicker(this, QStringLiteral("dtpDatumig"));
         lblDatumtol = label(this, QStringLiteral("lblDatumtol"), QStringLiteral("Dátumtól:"), dtpDatumtol);
         lblDatumig = label(this, QStringLiteral("lblDatumig"), QStringLiteral("Dátumig:"), dtpDatumig);
         top->addWidget(lblDatumtol, 0, column++);
@@ -76,13 +71,13 @@ TfrmLekBase::TfrmLekBase(const Services &services, Dates dates, std::unique_ptr<
         top->addWidget(dtpDatumig, 0, column++);
     }
     if (dates == Dates::DateFrom) {
-        dtpDatumtol = datePicker(this, QStringLiteral("dtpDatumtol"));
+        dtpDatumtol = reportDatePicker(this, QStringLiteral("dtpDatumtol"));
         lblDatumtol = label(this, QStringLiteral("lblDatumtol"), QStringLiteral("Dátumtól:"), dtpDatumtol);
         top->addWidget(lblDatumtol, 0, column++);
         top->addWidget(dtpDatumtol, 0, column++);
     }
     if (dates == Dates::YearDate || dates == Dates::Date) {
-        dtpDatum = datePicker(this, QStringLiteral("dtpDatum"));
+        dtpDatum = reportDatePicker(this, QStringLiteral("dtpDatum"));
         lblDatum = label(this, QStringLiteral("lblDatum"), QStringLiteral("Dátum:"), dtpDatum);
         top->addWidget(lblDatum, 0, column++);
         top->addWidget(dtpDatum, 0, column++);
@@ -180,7 +175,7 @@ void TfrmLekBase::showEvent(QShowEvent *event)
 void TfrmLekBase::fillYears()
 {
     const ReportPeriod::YearList list
-        = ReportPeriod::loadYears(Database::warehouse(m_settings.dbPath(), m_settings.aktivRaktar()));
+        = ReportPeriod::loadYears(Connections::activeWarehouse(m_services));
     const QSignalBlocker block(cmbEv);
     cmbEv->clear();
     cmbEv->addItems(list.years);

@@ -107,6 +107,7 @@ protected:
     Settings &m_settings;
     Messenger &m_messenger;
     FilePrompt &m_filePrompt;
+    const Services &m_services;
 
     void showEvent(QShowEvent *event) override;
 

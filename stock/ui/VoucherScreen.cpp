@@ -15,6 +15,7 @@
 #include "stock/VoucherNumbers.h"
 #include "stock/ui/VoucherPrintout.h"
 #include "widgets/UiBoundedField.h"
+#include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -35,16 +36,9 @@
 
 namespace {
 
-template <typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLineEdit *priceEdit(QWidget *parent, const char *name)
 {
-    QLineEdit *edit = named<QLineEdit>(parent, name);
+    QLineEdit *edit = named(new QLineEdit(parent), name);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
@@ -74,18 +68,18 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
 {
     m_header = new QGroupBox(headerTitle, this);
     auto *header = new QGridLayout(m_header);
-    edtBizSorsz = named<QLineEdit>(m_header, "edtBizSorsz");
+    edtBizSorsz = named(new QLineEdit(m_header), "edtBizSorsz");
     UiBoundedField::limit(edtBizSorsz, 8);
-    dtpBizDatum = named<QDateEdit>(m_header, "dtpBizDatum");
+    dtpBizDatum = named(new QDateEdit(m_header), "dtpBizDatum");
     dtpBizDatum->setCalendarPopup(true);
     dtpBizDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
-    dbcMozgnem = named<QComboBox>(m_header, "dbcMozgnem");
-    dbcPartner = named<QComboBox>(m_header, "dbcPartner");
-    lblCim = named<QLabel>(m_header, "lblCim");
-    lblSorszam = named<QLabel>(m_header, "lblSorszam");
-    lblNetto = named<QLabel>(m_header, "lblNetto");
-    lblAfa = named<QLabel>(m_header, "lblAfa");
-    lblBrutto = named<QLabel>(m_header, "lblBrutto");
+    dbcMozgnem = named(new QComboBox(m_header), "dbcMozgnem");
+    dbcPartner = named(new QComboBox(m_header), "dbcPartner");
+    lblCim = named(new QLabel(m_header), "lblCim");
+    lblSorszam = named(new QLabel(m_header), "lblSorszam");
+    lblNetto = named(new QLabel(m_header), "lblNetto");
+    lblAfa = named(new QLabel(m_header), "lblAfa");
+    lblBrutto = named(new QLabel(m_header), "lblBrutto");
     header->addWidget(new QLabel(QStringLiteral("Bizonylat sorszáma:"), m_header), 0, 0);
     header->addWidget(edtBizSorsz, 0, 1);
     header->addWidget(new QLabel(QStringLiteral("Bizonylat kiállítási dátuma:"), m_header), 1, 0);
@@ -107,15 +101,15 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
 
     m_item = new QGroupBox(this);
     m_itemLayout = new QGridLayout(m_item);
-    dbcFokszam = named<QComboBox>(m_item, "dbcFokszam");
-    edtAnyagKod = named<QLineEdit>(m_item, "edtAnyagKod");
+    dbcFokszam = named(new QComboBox(m_item), "dbcFokszam");
+    edtAnyagKod = named(new QLineEdit(m_item), "edtAnyagKod");
     UiBoundedField::limit(edtAnyagKod, 4);
-    dbcAnyag = named<QComboBox>(m_item, "dbcAnyag");
-    spdNew = named<QToolButton>(m_item, "spdNew");
-    edtMennyiseg = named<QLineEdit>(m_item, "edtMennyiseg");
+    dbcAnyag = named(new QComboBox(m_item), "dbcAnyag");
+    spdNew = named(new QToolButton(m_item), "spdNew");
+    edtMennyiseg = named(new QLineEdit(m_item), "edtMennyiseg");
     edtMennyiseg->setAlignment(Qt::AlignRight);
-    lblMertekegyseg = named<QLabel>(m_item, "lblMertekegyseg");
-    dbcAfa = named<QComboBox>(m_item, "dbcAfa");
+    lblMertekegyseg = named(new QLabel(m_item), "lblMertekegyseg");
+    dbcAfa = named(new QComboBox(m_item), "dbcAfa");
     m_itemLayout->addWidget(new QLabel(QStringLiteral("Főkönyvi szám:"), m_item), 0, 0);
     m_itemLayout->addWidget(dbcFokszam, 0, 1);
     m_itemLayout->addWidget(new QLabel(QStringLiteral("Nyilvántartási szám:"), m_item), 1, 0);
@@ -144,7 +138,7 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
     m_prices->addWidget(fleBroar, 1, 3);
     m_itemLayout->addLayout(m_prices, 6, 0, 1, 3);
 
-    tblTetelek = named<QTableView>(this, "tblTetelek");
+    tblTetelek = named(new QTableView(this), "tblTetelek");
     m_itemsModel = new QStandardItemModel(0, 6, this);
     m_itemsModel->setHorizontalHeaderLabels(
         {QStringLiteral("Fők. szám"), QStringLiteral("Azonosító"), QStringLiteral("Megnevezés"),
@@ -154,13 +148,13 @@ void VoucherScreen::buildCommon(const QString &headerTitle)
     tblTetelek->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblTetelek->horizontalHeader()->setStretchLastSection(true);
 
-    btnRogzit = named<QPushButton>(this, "btnRogzit");
+    btnRogzit = named(new QPushButton(this), "btnRogzit");
     btnRogzit->setText(QStringLiteral("&Rögzít"));
-    btnMegse = named<QPushButton>(this, "btnMegse");
+    btnMegse = named(new QPushButton(this), "btnMegse");
     btnMegse->setText(QStringLiteral("&Mégse"));
-    btnSugo = named<QPushButton>(this, "btnSugo");
+    btnSugo = named(new QPushButton(this), "btnSugo");
     btnSugo->setText(QStringLiteral("&Súgó"));
-    btnPrint = named<QPushButton>(this, "btnPrint");
+    btnPrint = named(new QPushButton(this), "btnPrint");
     btnPrint->setText(QStringLiteral("&Nyomtat"));
     for (QPushButton *button : {btnRogzit, btnMegse, btnSugo, btnPrint})
         button->setAutoDefault(false);

@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "master/Materials.h"
@@ -34,12 +34,6 @@ Q_DECLARE_METATYPE(CodeTableId)
 
 namespace {
 
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
-
 class RecordingRegistry : public CommandRegistry
 {
 public:
@@ -50,6 +44,14 @@ public:
     }
     void registerAction(const QString &, std::function<void()>) override {}
 };
+
+QStringList itemTexts(const QComboBox *list)
+{
+    QStringList found;
+    for (int i = 0; i < list->count(); ++i)
+        found << list->itemText(i);
+    return found;
+}
 
 QStringList texts(const PreparedReport &pages)
 {
@@ -74,7 +76,7 @@ class TestMasterScreens : public QObject
     Settings settings;
     ScriptedMessenger messenger;
     ScriptedFilePrompt files;
-    NoDates dates;
+    ScriptedDatePrompt dates;
     Services services{settings, messenger, files, dates};
 
     int count(const QString &sql)
@@ -121,7 +123,14 @@ private slots:
         QCOMPARE(screen.btnPrint->isVisibleTo(&screen), !member.browse.reportTitle.isEmpty());
         QCOMPARE(screen.edtSearch->isVisibleTo(&screen), !member.browse.searches.isEmpty());
         QCOMPARE(screen.edtSearch->placeholderText(), QStringLiteral("Kereséshez üsse le az ENTER-t"));
-        QCOMPARE(screen.comOrder->count(), member.browse.orders.size());
+        QStringList orders;
+        for (const SortOrder &order : member.browse.orders)
+            orders << order.caption;
+        QCOMPARE(itemTexts(screen.comOrder), orders);
+        QStringList searches;
+        for (const SearchField &search : member.browse.searches)
+            searches << search.caption;
+        QCOMPARE(itemTexts(screen.comSearch), searches);
         if (!member.browse.orders.isEmpty())
             QCOMPARE(screen.comOrder->currentIndex(), member.browse.initialOrder);
         QStringList captions;

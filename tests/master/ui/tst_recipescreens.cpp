@@ -1,14 +1,10 @@
-#include "core/DatePrompt.h"
-#include "core/ScriptedFilePrompt.h"
-#include "core/ScriptedMessenger.h"
 #include "master/ui/frmTallozasRecept.h"
 #include "master/ui/frmUjReceptA.h"
 #include "master/ui/qrpRecept.h"
-#include "session/Services.h"
 #include "session/Settings.h"
 #include "support/OpenedDialog.h"
 #include "support/PrintedPages.h"
-#include "support/TempDatabase.h"
+#include "support/ScreenRun.h"
 #include "support/TestEngines.h"
 
 #include <QApplication>
@@ -19,7 +15,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -28,43 +23,18 @@ class TestRecipeScreens : public QObject
 {
     Q_OBJECT
 
-    struct NoDates : DatePrompt
+    // Flour in ledger account 211 and a pancake recipe.
+    struct Run : ScreenRun
     {
-        QDate askDate(const QString &) override { return noDate(); }
-    };
-
-    struct Run
-    {
-        TempDatabase db;
-        QTemporaryDir programDir;
-        Settings settings;
-        ScriptedMessenger messenger;
-        ScriptedFilePrompt files;
-        NoDates dates;
-        Services services {settings, messenger, files, dates};
-
         explicit Run(const QString &engine = TestEngines::sqlite())
-            : db(QDate::currentDate(), engine)
+            : ScreenRun(QDate::currentDate(), engine)
         {
-            settings.setIniPath(programDir.filePath(QStringLiteral("salvia.ini")));
-            settings.setDbPath(db.path());
-            settings.setAktivRaktar(1);
             exec("INSERT INTO \"Fokszam\" (\"FokonyviSzam\", \"Megnevezes\") VALUES ('211', 'Élelmiszer')");
             exec("INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", "
                  "\"NyilvAr\", \"Kerekites\", \"Energia\", \"Feherje\") VALUES ('211', '0001', 'Liszt', 'kg', 200, 3, "
                  "1400, 100)");
             exec("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\", \"Netto\", \"Leiras\", "
                  "\"LetrDat\") VALUES ('0001', 'Palacsinta', '01', 999, 'Kisütni.', '2026-01-05')");
-        }
-        void exec(const QString &sql)
-        {
-            QSqlQuery query(db.warehouse(1));
-            QVERIFY2(query.exec(sql), qPrintable(sql + ": " + query.lastError().text()));
-        }
-        QString value(const QString &sql)
-        {
-            QSqlQuery query(db.warehouse(1));
-            return query.exec(sql) && query.next() ? query.value(0).toString() : QStringLiteral("-");
         }
     };
 

@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "menu/ui/frmKiszabatTorles.h"
@@ -15,14 +15,6 @@
 #include <QStandardItemModel>
 #include <QtTest>
 
-namespace {
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
-} // namespace
-
 // The planning screen's views and the day deletion screen's questions and answers.
 class TestMenuUiRationScreens : public QObject
 {
@@ -34,7 +26,7 @@ private:
     Settings m_settings;
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_files;
-    NoDates m_dates;
+    ScriptedDatePrompt m_dates;
     Services m_services {m_settings, m_messenger, m_files, m_dates};
 
     QSqlDatabase db() const { return m_db->warehouse(1); }

@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "menu/RationIssue.h"
@@ -29,12 +29,6 @@
 #include <functional>
 
 namespace {
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
-
 // Runs `act` on the next modal dialog of type Dialog once it is the active one (a dialog opened
 // right after another one closes is not yet active when a zero timer fires).
 template <typename Dialog>
@@ -114,7 +108,7 @@ private:
     Settings m_settings;
     ScriptedMessenger m_messenger;
     ScriptedFilePrompt m_files;
-    NoDates m_dates;
+    ScriptedDatePrompt m_dates;
     Services m_services {m_settings, m_messenger, m_files, m_dates};
     std::shared_ptr<FixedStock> m_stock = std::make_shared<FixedStock>();
 

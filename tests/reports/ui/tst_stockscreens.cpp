@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "printing/PreparedReport.h"
@@ -9,7 +9,7 @@
 #include "session/Settings.h"
 #include "stock/StockLedger.h"
 #include "support/StockFixture.h"
-#include "support/TempDatabase.h"
+#include "support/ScreenRun.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,39 +23,19 @@
 
 using namespace StockFixture;
 
-namespace {
-
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
-
-} // namespace
-
 // The stock report screens run, filtered and printed as a user would.
 class TestStockScreens : public QObject
 {
     Q_OBJECT
 
-    struct Run
+    struct Run : ScreenRun
     {
-        TempDatabase db {QDate(2025, 6, 1)};
-        QTemporaryDir programDir;
-        Settings settings;
-        ScriptedMessenger messenger;
-        ScriptedFilePrompt files;
-        NoDates dates;
-        Services services {settings, messenger, files, dates};
         QSqlDatabase wh;
 
         Run()
+            : ScreenRun(QDate(2025, 6, 1))
         {
-            settings.setProgramPath(programDir.path());
-            settings.setIniPath(programDir.filePath("salvia.ini"));
             settings.writeBool("PrintSettings", "EnableFooter", false);
-            settings.setDbPath(db.path());
-            settings.setAktivRaktar(1);
             settings.setLoginUser("anna");
             settings.setMunkaEv("2025");
             settings.setIsPrinter(1);

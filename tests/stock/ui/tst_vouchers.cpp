@@ -1,4 +1,4 @@
-#include "core/DatePrompt.h"
+#include "core/ScriptedDatePrompt.h"
 #include "core/ScriptedFilePrompt.h"
 #include "core/ScriptedMessenger.h"
 #include "session/Services.h"
@@ -12,7 +12,7 @@
 #include "stock/ui/frmRaktarMod.h"
 #include "support/PrintedPages.h"
 #include "support/StockFixture.h"
-#include "support/TempDatabase.h"
+#include "support/ScreenRun.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -27,12 +27,6 @@
 using namespace StockFixture;
 
 namespace {
-
-class NoDates : public DatePrompt
-{
-public:
-    QDate askDate(const QString &) override { return noDate(); }
-};
 
 void showAndWait(QWidget *screen)
 {
@@ -63,23 +57,12 @@ class TestVouchers : public QObject
 {
     Q_OBJECT
 
-    struct Run
+    struct Run : ScreenRun
     {
-        TempDatabase db;
-        QTemporaryDir programDir;
-        Settings settings;
-        ScriptedMessenger messenger;
-        ScriptedFilePrompt files;
-        NoDates dates;
-        Services services {settings, messenger, files, dates};
         QSqlDatabase wh;
 
         Run()
         {
-            settings.setProgramPath(programDir.path());
-            settings.setIniPath(programDir.filePath("salvia.ini"));
-            settings.setDbPath(db.path());
-            settings.setAktivRaktar(1);
             settings.setLoginUser("anna");
             settings.setMunkaEv(QString::number(QDate::currentDate().year()));
             settings.setLezartHoDat(QDate(QDate::currentDate().year() - 1, 12, 31));

@@ -1,0 +1,128 @@
+#include "master/MasterLookups.h"
+
+#include "store/HungarianCollation.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+// The rows of a query whose first column is the key and whose second is the text shown.
+LookupList entries(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
+{
+    LookupList list;
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return list;
+    while (query.next())
+        list << LookupEntry {query.value(0).toString(), query.value(1).toString()};
+    return list;
+}
+
+QString name()
+{
+    return HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\""));
+}
+
+} // namespace
+
+namespace MasterLookups {
+
+LookupList ledgerAccounts(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM "
+                       "\"Fokszam\" ORDER BY \"FokonyviSzam\""));
+}
+
+LookupList materialGroups(QSqlDatabase db)
+{
+    return entries(db, QStringLiteral("SELECT \"Kod\", \"Megnevezes\" FROM \"Anyagcsoport\" ORDER BY \"Kod\""));
+}
+
+LookupList lossCodes(QSqlDatabase db)
+{
+    return entries(db, QStringLiteral("SELECT \"Vkod\", \"ElelmiAnyag\" FROM \"Veszteseg\" ORDER BY \"Vkod\""));
+}
+
+LookupList units(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"MertKod\", \"MertKod\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Mertegys\" "
+                       "ORDER BY \"MertKod\""));
+}
+
+LookupList vatRows(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' "
+                       "|| CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\""));
+}
+
+LookupList allergens(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"AzonAl\", \"AzonAl\" || ' - ' || COALESCE(\"Allergen\", '') FROM \"Allergen\" "
+                       "ORDER BY \"AzonAl\""));
+}
+
+LookupList mealNorms(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral(
+            "SELECT \"Enorma\", \"Megnevezes\" || ' (' || \"Enorma\" || ')' FROM \"Etknorma\" ORDER BY \"Enorma\""));
+}
+
+LookupList dishKinds(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"ValtAzon\", \"Etelfeleseg\" || ' (' || \"ValtAzon\" || ')' FROM \"Etelfeleseg\" "
+                       "ORDER BY \"ValtAzon\""));
+}
+
+LookupList meals(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"EtkTip\", \"EtkTip\" || ' - ' || \"Megnevezes\" FROM \"Etkezesek\" "
+                       "ORDER BY \"Tip\", \"Enorma\", \"EtkTip\""));
+}
+
+LookupList recipes(QSqlDatabase db)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"EtelKod\", \"Megnevezes\" FROM \"ReceptFej\" ORDER BY %1, \"Enorma\", \"EtelKod\"")
+            .arg(name()));
+}
+
+LookupList materialsOf(QSqlDatabase db, const QString &account)
+{
+    return entries(db,
+        QStringLiteral("SELECT \"NyilvSzam\", \"Megnevezes\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
+                       "ORDER BY %1, \"NyilvSzam\"")
+            .arg(name()),
+        {account});
+}
+
+LookupList codeTableRows(QSqlDatabase db, const QString &table, const QString &keyField, const QString &textField)
+{
+    return entries(db, QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%1\"").arg(keyField, textField, table));
+}
+
+std::optional<MaterialUnit> materialUnit(QSqlDatabase db, const QString &account, const QString &registerNumber)
+{
+    QSqlQuery query(db);
+    query.prepare(
+        QStringLiteral("SELECT a.\"Mertekegyseg\", m.\"Megnevezes\", a.\"Kerekites\" FROM \"Anyag\" a LEFT JOIN "
+                       "\"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" WHERE a.\"FokonyviSzam\" = ? "
+                       "AND a.\"NyilvSzam\" = ?"));
+    query.addBindValue(account);
+    query.addBindValue(registerNumber);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return MaterialUnit {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+}
+
+} // namespace MasterLookups
