@@ -101,8 +101,7 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
 {
     if (!m_db.isOpen()) {
         failWith(m_db.lastError());
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("az adatbázis nincs megnyitva");
+        m_error = EngineError::notOpen(m_db);
         return;
     }
     const int open = openLevels().value(m_key);

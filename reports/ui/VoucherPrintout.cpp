@@ -6,7 +6,7 @@
 #include "printing/ReportContext.h"
 #include "reports/ui/qrpBevbiz.h"
 #include "reports/ui/qrpKibiz.h"
-#include "stock/StockMessages.h"
+#include "store/WriteFailure.h"
 
 #include <memory>
 
@@ -83,7 +83,7 @@ bool VoucherPrintout::printVoucher(const Settings &settings, Messenger &messenge
 {
     VoucherPrintRows rows = VoucherPrintRows::ofVoucher(warehouse, direction, bizSzam, datum);
     if (!rows.error().isEmpty()) {
-        Refusal::error(StockMessages::databaseError(rows.error())).show(messenger);
+        WriteFailure::readFailed(rows.error()).show(messenger);
         return false;
     }
     std::unique_ptr<VoucherPrintout> printout;
