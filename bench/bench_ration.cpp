@@ -265,7 +265,7 @@ int main(int argc, char *argv[])
         RationIssue issue(db, StockOptions {QStringLiteral("bench"), false});
         const RationIssueHeader header {issue.proposeNumber()};
         timer.restart();
-        const RationIssueOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
+        const StockOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
         const double issued = double(timer.nsecsElapsed()) / 1e9;
         if (!outcome.ok())
             return fail(outcome.refusal.text) ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "demo/DemoDatabase.h"
 
 #include "store/Database.h"
+#include "store/EngineError.h"
 #include "store/DatabaseCreator.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ Checked<QString> build(
     const auto fill = [&](const QString &place, QString *error) {
         QSqlDatabase db = Database::warehouse(place, 1);
         if (!db.isOpen()) {
-            *error = db.lastError().text();
+            *error = EngineError::notOpen(db);
             return false;
         }
         return DemoKitchen(db, size, today).fill(progress, error);

@@ -22,7 +22,7 @@
 #include "stock/VoucherNumbers.h"
 #include "stock/YearOpening.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QMap>
 #include <QSqlError>
@@ -469,20 +469,24 @@ bool DemoKitchen::writeRecipes(QString *error)
     return true;
 }
 
+// One write transaction around a step of the filling: false with the step's error, or with the
+// database's reason when the write itself failed.
+static bool inWrite(QSqlDatabase db, QString *error, const std::function<bool()> &step)
+{
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        if (step())
+            return Refusal();
+        return Refusal::error(error->isEmpty() ? QStringLiteral("ismeretlen hiba") : *error);
+    });
+    if (written.failed())
+        *error = written.cause;
+    return written.ok();
+}
+
 bool DemoKitchen::writeMasterData(QString *error)
 {
-    TransactionGuard guard(m_db);
-    if (!guard.isActive()) {
-        *error = guard.errorText();
-        return false;
-    }
-    if (!writeCodeTables(error) || !writePartners(error) || !writeMaterials(error) || !writeRecipes(error))
-        return false;
-    if (!guard.commit()) {
-        *error = guard.errorText();
-        return false;
-    }
-    return true;
+    return inWrite(m_db, error,
+        [&] { return writeCodeTables(error) && writePartners(error) && writeMaterials(error) && writeRecipes(error); });
 }
 
 QString DemoKitchen::nextDish(int course)
@@ -606,71 +610,60 @@ bool DemoKitchen::turnYear(int year, QString *error)
 {
     // What the year closing and the next start do: the stock list at 31 December, the closed
     // year, then the new year opened with that stock.
-    TransactionGuard guard(m_db);
-    if (!guard.isActive()) {
-        *error = guard.errorText();
+    const bool done = inWrite(m_db, error, [&] {
+        const QDate lastOfYear(year - 1, 12, 31);
+        if (!StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error))
+            return false;
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES (?, ?, ?)"));
+        query.addBindValue(Sql::date(lastOfYear));
+        query.addBindValue(QStringLiteral("Éves zárás"));
+        query.addBindValue(user());
+        if (!query.exec()) {
+            *error = query.lastError().text();
+            return false;
+        }
+        query.prepare(QStringLiteral("UPDATE \"Munkaev\" SET \"AktivEv\" = ? WHERE \"AktivEv\" = ?"));
+        query.addBindValue(Sql::flag(false));
+        query.addBindValue(Sql::flag(true));
+        if (!query.exec()) {
+            *error = query.lastError().text();
+            return false;
+        }
+        ScriptedMessenger quiet;
+        const Checked<int> opened = YearOpening(m_db).open(year, user(), quiet);
+        if (failed(opened.refusal, QStringLiteral("Évnyitás"), error))
+            return false;
+        return true;
+    });
+    if (!done)
         return false;
-    }
-    const QDate lastOfYear(year - 1, 12, 31);
-    if (!StockAtDate(m_db).fillLeltar(lastOfYear, m_workYear, error))
-        return false;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\", \"Megjegyzes\", \"User\") VALUES (?, ?, ?)"));
-    query.addBindValue(Sql::date(lastOfYear));
-    query.addBindValue(QStringLiteral("Éves zárás"));
-    query.addBindValue(user());
-    if (!query.exec()) {
-        *error = query.lastError().text();
-        return false;
-    }
-    query.prepare(QStringLiteral("UPDATE \"Munkaev\" SET \"AktivEv\" = ? WHERE \"AktivEv\" = ?"));
-    query.addBindValue(Sql::flag(false));
-    query.addBindValue(Sql::flag(true));
-    if (!query.exec()) {
-        *error = query.lastError().text();
-        return false;
-    }
-    ScriptedMessenger quiet;
-    const Checked<int> opened = YearOpening(m_db).open(year, user(), quiet);
-    if (failed(opened.refusal, QStringLiteral("Évnyitás"), error))
-        return false;
-    if (!guard.commit()) {
-        *error = guard.errorText();
-        return false;
-    }
     m_workYear = year;
     return true;
 }
 
 bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
 {
-    TransactionGuard guard(m_db);
-    if (!guard.isActive()) {
-        *error = guard.errorText();
-        return false;
-    }
-    if (!writeMenu(day, error))
-        return false;
-    QStringList codes;
-    for (const Meal &meal : m_meals)
-        codes << meal.code;
+    return inWrite(m_db, error, [&] {
+        if (!writeMenu(day, error))
+            return false;
+        QStringList codes;
+        for (const Meal &meal : m_meals)
+            codes << meal.code;
 
-    // The sheet at the day's stock shows what is missing; it is received, then (for a day that
-    // is issued) the sheet is computed again at the new stock and issued.
-    RationStockAtDate stock(m_db, m_workYear);
-    Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, day, codes, stock);
-    if (failed(computed.refusal, QStringLiteral("Kiszabat"), error))
-        return false;
-    computed.value.sheet.buildTotals();
-    if (!receive(day, computed.value.sheet.totals(), error))
-        return false;
-    if (issued && !issue(day, codes, stock, error))
-        return false;
-    if (!guard.commit()) {
-        *error = guard.errorText();
-        return false;
-    }
-    return true;
+        // The sheet at the day's stock shows what is missing; it is received, then (for a day that
+        // is issued) the sheet is computed again at the new stock and issued.
+        RationStockAtDate stock(m_db, m_workYear);
+        Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, day, codes, stock);
+        if (failed(computed.refusal, QStringLiteral("Kiszabat"), error))
+            return false;
+        computed.value.sheet.buildTotals();
+        if (!receive(day, computed.value.sheet.totals(), error))
+            return false;
+        if (issued && !issue(day, codes, stock, error))
+            return false;
+        return true;
+    });
 }
 
 bool DemoKitchen::issue(const QDate &day, const QStringList &codes, RationStockAtDate &stock, QString *error)
@@ -686,7 +679,7 @@ bool DemoKitchen::issue(const QDate &day, const QStringList &codes, RationStockA
     RationIssue issue(m_db, StockOptions {user(), false});
     RationIssueHeader header;
     header.bizSzam = issue.proposeNumber();
-    const RationIssueOutcome outcome = issue.issue(sheet, header, user(), day);
+    const StockOutcome outcome = issue.issue(sheet, header, user(), day);
     return !failed(outcome.refusal, QStringLiteral("Kiadás"), error);
 }
 

@@ -6,10 +6,10 @@
 #include "core/NameText.h"
 #include "core/Rounding.h"
 #include "core/TypedNumber.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "session/Session.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -301,11 +301,7 @@ Refusal CodeTableStore::insert(const CodeEntry &entry)
         return values.refusal;
     const QString key = values.value.value(m_member.keyField().field).toString();
     const Refusal already = Refusal::error(m_member.existsMessage, m_member.existsFocus);
-    QSqlError error;
-    {
-        TransactionGuard guard(m_db);
-        if (!guard.isActive())
-            return WriteFailure::failed(guard.error());
+    const WriteResult written = WriteTransaction::run(m_db, [&] {
         const Checked<bool> there = present(key);
         if (!there.ok())
             return there.refusal;
@@ -322,14 +318,14 @@ Refusal CodeTableStore::insert(const CodeEntry &entry)
                           .arg(m_member.sqlTable(), fields.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
         for (const QVariant &value : values.value)
             query.addBindValue(value);
-        if (query.exec() && guard.commit())
-            return Refusal();
-        error = query.lastError().isValid() ? query.lastError() : guard.error();
-    }
+        return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
+    });
+    if (written.ok())
+        return Refusal();
     // A unique key that another computer filled in between still reads as "already exists".
     if (exists(key))
         return already;
-    return WriteFailure::failed(error);
+    return written.refusal;
 }
 
 Refusal CodeTableStore::update(const QString &key, const CodeEntry &entry)
@@ -337,52 +333,46 @@ Refusal CodeTableStore::update(const QString &key, const CodeEntry &entry)
     Checked<QVariantMap> values = checkChange(entry);
     if (!values.ok())
         return values.refusal;
-    TransactionGuard guard(m_db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    if (const Refusal refused = checkModify(key))
-        return refused;
-    // The direction of a movement type that vouchers already use stays as it is.
-    if (m_member.id == CodeTableId::MovementTypes) {
-        const Checked<bool> answer = used(key);
-        if (!answer.ok())
-            return answer.refusal;
-        if (answer.value)
-            values.value.remove(QStringLiteral("Irany"));
-    }
-    QStringList assignments;
-    for (auto it = values.value.cbegin(); it != values.value.cend(); ++it)
-        assignments << quoted(it.key()) + QStringLiteral(" = ?");
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                      .arg(m_member.sqlTable(), assignments.join(QLatin1Char(',')), quoted(m_member.keyField().field)));
-    for (const QVariant &value : values.value)
-        query.addBindValue(value);
-    query.addBindValue(keyValue(key));
-    if (!query.exec())
-        return WriteFailure::failed(query.lastError());
-    if (query.numRowsAffected() == 0)
-        return WriteFailure::vanished();
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(m_db, [&] {
+        if (const Refusal refused = checkModify(key))
+            return refused;
+        // The direction of a movement type that vouchers already use stays as it is.
+        if (m_member.id == CodeTableId::MovementTypes) {
+            const Checked<bool> answer = used(key);
+            if (!answer.ok())
+                return answer.refusal;
+            if (answer.value)
+                values.value.remove(QStringLiteral("Irany"));
+        }
+        QStringList assignments;
+        for (auto it = values.value.cbegin(); it != values.value.cend(); ++it)
+            assignments << quoted(it.key()) + QStringLiteral(" = ?");
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                          .arg(m_member.sqlTable(), assignments.join(QLatin1Char(',')), quoted(m_member.keyField().field)));
+        for (const QVariant &value : values.value)
+            query.addBindValue(value);
+        query.addBindValue(keyValue(key));
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        if (query.numRowsAffected() == 0)
+            return WriteFailure::vanished();
+        return Refusal();
+    }).refusal;
 }
 
 Refusal CodeTableStore::remove(const QString &key)
 {
-    TransactionGuard guard(m_db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    if (const Refusal refused = checkDelete(key))
-        return refused;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_member.sqlTable(), quoted(m_member.keyField().field)));
-    query.addBindValue(keyValue(key));
-    if (!query.exec())
-        return WriteFailure::failed(query.lastError());
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(m_db, [&] {
+        if (const Refusal refused = checkDelete(key))
+            return refused;
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_member.sqlTable(), quoted(m_member.keyField().field)));
+        query.addBindValue(keyValue(key));
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        return Refusal();
+    }).refusal;
 }
 
 int CodeTableStore::lossAverage(const QList<int> &months)

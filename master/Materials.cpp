@@ -2,9 +2,9 @@
 
 #include "core/Codes.h"
 #include "core/NameText.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -164,11 +164,7 @@ Refusal insert(QSqlDatabase db, const MaterialEntry &entry)
     const Refusal already = Refusal::error(
         QStringLiteral("A nyilvántartási szám már létezik ezen\ra főkönyvi számon. Kérem adjon meg másat!"),
         QStringLiteral("edtNyilvSzam"));
-    QSqlError error;
-    {
-        TransactionGuard guard(db);
-        if (!guard.isActive())
-            return WriteFailure::failed(guard.error());
+    const WriteResult written = WriteTransaction::run(db, [&] {
         const Checked<bool> there = exists(db, e.ledger, number);
         if (!there.ok())
             return there.refusal;
@@ -191,50 +187,45 @@ Refusal insert(QSqlDatabase db, const MaterialEntry &entry)
                           .arg(fields.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
         for (const auto &value : values)
             query.addBindValue(value.second);
-        if (query.exec()) {
-            error = writeAllergens(db, e, number);
-            if (!error.isValid() && guard.commit())
-                return Refusal();
-            if (!error.isValid())
-                error = guard.error();
-        } else {
-            error = query.lastError();
-        }
-    }
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        const QSqlError error = writeAllergens(db, e, number);
+        return error.isValid() ? WriteFailure::failed(error) : Refusal();
+    });
+    if (written.ok())
+        return Refusal();
+    // A key that another computer took between the check and the insert reads as taken.
     const Checked<bool> after = exists(db, e.ledger, number);
     if (after.ok() && after.value)
         return already;
-    return WriteFailure::failed(error);
+    return written.refusal;
 }
 
 Refusal update(QSqlDatabase db, const MaterialEntry &entry)
 {
     if (const Refusal refused = checkEntry(entry, false))
         return refused;
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    const QList<std::pair<QString, QVariant>> values = masterValues(entry);
-    QStringList assignments;
-    for (const auto &value : values)
-        assignments << QLatin1Char('"') + value.first + QStringLiteral("\" = ?");
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("UPDATE \"Anyag\" SET %1 WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?")
-                      .arg(assignments.join(QLatin1Char(','))));
-    for (const auto &value : values)
-        query.addBindValue(value.second);
-    query.addBindValue(entry.ledger);
-    query.addBindValue(entry.registerNumber);
-    if (!query.exec())
-        return WriteFailure::failed(query.lastError());
-    if (query.numRowsAffected() == 0)
-        return WriteFailure::vanished();
-    const QSqlError error = writeAllergens(db, entry, entry.registerNumber);
-    if (error.isValid())
-        return WriteFailure::failed(error);
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        const QList<std::pair<QString, QVariant>> values = masterValues(entry);
+        QStringList assignments;
+        for (const auto &value : values)
+            assignments << QLatin1Char('"') + value.first + QStringLiteral("\" = ?");
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("UPDATE \"Anyag\" SET %1 WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?")
+                          .arg(assignments.join(QLatin1Char(','))));
+        for (const auto &value : values)
+            query.addBindValue(value.second);
+        query.addBindValue(entry.ledger);
+        query.addBindValue(entry.registerNumber);
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        if (query.numRowsAffected() == 0)
+            return WriteFailure::vanished();
+        const QSqlError error = writeAllergens(db, entry, entry.registerNumber);
+        if (error.isValid())
+            return WriteFailure::failed(error);
+        return Refusal();
+    }).refusal;
 }
 
 std::optional<MaterialEntry> read(QSqlDatabase db, const QString &ledger, const QString &registerNumber)
@@ -284,26 +275,23 @@ Refusal checkDelete(QSqlDatabase db, const QString &ledger, const QString &regis
 
 Refusal remove(QSqlDatabase db, const QString &ledger, const QString &registerNumber)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    if (const Refusal refused = checkDelete(db, ledger, registerNumber))
-        return refused;
-    QSqlQuery query(db);
-    const QStringList statements = {
-        QStringLiteral("DELETE FROM \"AllergenAnyT\" WHERE \"Fokszam\" = ? AND \"NyilvSzam\" = ?"),
-        QStringLiteral("DELETE FROM \"AllergenAny\" WHERE \"Fokszam\" = ? AND \"NyilvSzam\" = ?"),
-        QStringLiteral("DELETE FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?")};
-    for (const QString &statement : statements) {
-        query.prepare(statement);
-        query.addBindValue(ledger);
-        query.addBindValue(registerNumber);
-        if (!query.exec())
-            return WriteFailure::failed(query.lastError());
-    }
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        if (const Refusal refused = checkDelete(db, ledger, registerNumber))
+            return refused;
+        QSqlQuery query(db);
+        const QStringList statements = {
+            QStringLiteral("DELETE FROM \"AllergenAnyT\" WHERE \"Fokszam\" = ? AND \"NyilvSzam\" = ?"),
+            QStringLiteral("DELETE FROM \"AllergenAny\" WHERE \"Fokszam\" = ? AND \"NyilvSzam\" = ?"),
+            QStringLiteral("DELETE FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?")};
+        for (const QString &statement : statements) {
+            query.prepare(statement);
+            query.addBindValue(ledger);
+            query.addBindValue(registerNumber);
+            if (!query.exec())
+                return WriteFailure::failed(query.lastError());
+        }
+        return Refusal();
+    }).refusal;
 }
 
 bool usedInRecipes(QSqlDatabase db, const QString &ledger, const QString &registerNumber)

@@ -2,8 +2,8 @@
 
 #include "core/Codes.h"
 #include "core/NameText.h"
-#include "master/WriteFailure.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteFailure.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -151,11 +151,7 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
         return already;
     if (const Refusal refused = checkFields(entry))
         return refused;
-    QSqlError error;
-    {
-        TransactionGuard guard(db);
-        if (!guard.isActive())
-            return WriteFailure::failed(guard.error());
+    const WriteResult written = WriteTransaction::run(db, [&] {
         const Checked<bool> there = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
         if (!there.ok())
             return there.refusal;
@@ -168,14 +164,15 @@ Refusal insert(QSqlDatabase db, const PartnerEntry &entry)
         query.addBindValue(id.value);
         for (const QString &value : valuesOf(entry))
             query.addBindValue(value);
-        if (query.exec() && guard.commit())
-            return Refusal();
-        error = query.lastError().isValid() ? query.lastError() : guard.error();
-    }
+        return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
+    });
+    if (written.ok())
+        return Refusal();
+    // A key that another computer took between the check and the insert reads as taken.
     const Checked<bool> after = exists(db, QStringLiteral("Partner"), QStringLiteral("PartAzon"), id.value);
     if (after.ok() && after.value)
         return already;
-    return WriteFailure::failed(error);
+    return written.refusal;
 }
 
 Refusal checkModify(const QString &id)
@@ -191,24 +188,21 @@ Refusal update(QSqlDatabase db, const PartnerEntry &entry)
         return refused;
     if (const Refusal refused = checkFields(entry))
         return refused;
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    QStringList assignments;
-    for (const QString &field : Fields)
-        assignments << QStringLiteral("\"%1\" = ?").arg(field);
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("UPDATE \"Partner\" SET %1 WHERE \"PartAzon\" = ?").arg(assignments.join(QStringLiteral(", "))));
-    for (const QString &value : valuesOf(entry))
-        query.addBindValue(value);
-    query.addBindValue(entry.id);
-    if (!query.exec())
-        return WriteFailure::failed(query.lastError());
-    if (query.numRowsAffected() == 0)
-        return WriteFailure::vanished();
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        QStringList assignments;
+        for (const QString &field : Fields)
+            assignments << QStringLiteral("\"%1\" = ?").arg(field);
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("UPDATE \"Partner\" SET %1 WHERE \"PartAzon\" = ?").arg(assignments.join(QStringLiteral(", "))));
+        for (const QString &value : valuesOf(entry))
+            query.addBindValue(value);
+        query.addBindValue(entry.id);
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        if (query.numRowsAffected() == 0)
+            return WriteFailure::vanished();
+        return Refusal();
+    }).refusal;
 }
 
 Refusal checkDelete(QSqlDatabase db, const QString &id)
@@ -223,19 +217,16 @@ Refusal checkDelete(QSqlDatabase db, const QString &id)
 
 Refusal remove(QSqlDatabase db, const QString &id)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    if (const Refusal refused = checkDelete(db, id))
-        return refused;
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("DELETE FROM \"Partner\" WHERE \"PartAzon\" = ?"));
-    query.addBindValue(id);
-    if (!query.exec())
-        return WriteFailure::failed(query.lastError());
-    if (!guard.commit())
-        return WriteFailure::failed(guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        if (const Refusal refused = checkDelete(db, id))
+            return refused;
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM \"Partner\" WHERE \"PartAzon\" = ?"));
+        query.addBindValue(id);
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        return Refusal();
+    }).refusal;
 }
 
 PartnerEntry read(QSqlDatabase db, const QString &id)

@@ -2,9 +2,9 @@
 
 #include "master/RecipeCodes.h"
 #include "master/RecipeValues.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,63 +28,65 @@ Checked<QString> copy(
     if (!code)
         return Checked<QString>::refused(noCode());
 
-    TransactionGuard guard(db);
-    if (!guard.isActive() || RecipeCodes::exists(db, *code))
-        return Checked<QString>::refused(noCode());
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        if (RecipeCodes::exists(db, *code))
+            return noCode();
 
-    // The norm, the kind and the computed values go over unchanged.
-    QStringList copied {QStringLiteral("Enorma"), QStringLiteral("ValtAzon"), QStringLiteral("Netto"),
-        QStringLiteral("Afa"), QStringLiteral("HCukor"), QStringLiteral("HSo")};
-    copied << RecipeValues::headerFields();
-    QStringList columns;
-    for (const QString &field : copied)
-        columns << QLatin1Char('"') + field + QLatin1Char('"');
+        // The norm, the kind and the computed values go over unchanged.
+        QStringList copied {QStringLiteral("Enorma"), QStringLiteral("ValtAzon"), QStringLiteral("Netto"),
+            QStringLiteral("Afa"), QStringLiteral("HCukor"), QStringLiteral("HSo")};
+        copied << RecipeValues::headerFields();
+        QStringList columns;
+        for (const QString &field : copied)
+            columns << QLatin1Char('"') + field + QLatin1Char('"');
 
-    QSqlQuery source(db);
-    source.prepare(QStringLiteral("SELECT \"Megnevezes\", ") + columns.join(QStringLiteral(", "))
-        + QStringLiteral(" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
-    source.addBindValue(from);
-    if (!source.exec() || !source.next())
-        return Checked<QString>::refused(noCode());
-    const QString mark = QStringLiteral("-Másolat");
+        QSqlQuery source(db);
+        source.prepare(QStringLiteral("SELECT \"Megnevezes\", ") + columns.join(QStringLiteral(", "))
+            + QStringLiteral(" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"));
+        source.addBindValue(from);
+        if (!source.exec() || !source.next())
+            return noCode();
+        const QString mark = QStringLiteral("-Másolat");
 
-    QSqlQuery header(db);
-    header.prepare(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Leiras\", \"LetrDat\", ")
-        + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (?, ?, ?, ?")
-        + QStringLiteral(", ?").repeated(copied.size()) + QLatin1Char(')'));
-    header.addBindValue(*code);
-    header.addBindValue(source.value(0).toString().left(NameWidth - mark.size()) + mark);
-    header.addBindValue(text);
-    header.addBindValue(Sql::date(today));
-    for (int i = 0; i < copied.size(); ++i)
-        header.addBindValue(source.value(1 + i));
-    source.finish();
+        QSqlQuery header(db);
+        header.prepare(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Leiras\", \"LetrDat\", ")
+            + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (?, ?, ?, ?")
+            + QStringLiteral(", ?").repeated(copied.size()) + QLatin1Char(')'));
+        header.addBindValue(*code);
+        header.addBindValue(source.value(0).toString().left(NameWidth - mark.size()) + mark);
+        header.addBindValue(text);
+        header.addBindValue(Sql::date(today));
+        for (int i = 0; i < copied.size(); ++i)
+            header.addBindValue(source.value(1 + i));
+        source.finish();
 
-    QList<QVariantList> copiedLines;
-    QSqlQuery read(db);
-    read.prepare(
-        QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" WHERE \"EtelKod\" = ? "
-                       "ORDER BY \"ReceptAzon\""));
-    read.addBindValue(from);
-    if (!read.exec())
-        return Checked<QString>::refused(WriteFailure::failed(read.lastError()));
-    while (read.next())
-        copiedLines << QVariantList {read.value(0), read.value(1), read.value(2)};
+        QList<QVariantList> copiedLines;
+        QSqlQuery read(db);
+        read.prepare(
+            QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\" FROM \"Recept\" WHERE \"EtelKod\" = ? "
+                           "ORDER BY \"ReceptAzon\""));
+        read.addBindValue(from);
+        if (!read.exec())
+            return WriteFailure::failed(read.lastError());
+        while (read.next())
+            copiedLines << QVariantList {read.value(0), read.value(1), read.value(2)};
 
-    if (!header.exec())
-        return Checked<QString>::refused(WriteFailure::failed(header.lastError()));
-    QSqlQuery lines(db);
-    lines.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
-                                 "VALUES (?, ?, ?, ?)"));
-    for (const QVariantList &line : copiedLines) {
-        lines.addBindValue(*code);
-        for (const QVariant &value : line)
-            lines.addBindValue(value);
-        if (!lines.exec())
-            return Checked<QString>::refused(WriteFailure::failed(lines.lastError()));
-    }
-    if (!guard.commit())
-        return Checked<QString>::refused(WriteFailure::failed(guard.error()));
+        if (!header.exec())
+            return WriteFailure::failed(header.lastError());
+        QSqlQuery lines(db);
+        lines.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
+                                     "VALUES (?, ?, ?, ?)"));
+        for (const QVariantList &line : copiedLines) {
+            lines.addBindValue(*code);
+            for (const QVariant &value : line)
+                lines.addBindValue(value);
+            if (!lines.exec())
+                return WriteFailure::failed(lines.lastError());
+        }
+        return Refusal();
+    });
+    if (!written.ok())
+        return Checked<QString>::refused(written.refusal);
     return Checked<QString>::accepted(*code);
 }
 

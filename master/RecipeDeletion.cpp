@@ -2,10 +2,11 @@
 
 #include "core/Messenger.h"
 #include "core/Refusal.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -55,26 +56,6 @@ static Outcome discontinue(QSqlDatabase db, Messenger &messenger, const QString 
     return Outcome::Discontinued;
 }
 
-enum class Removal { Removed, Used, Failed };
-
-static Removal remove(QSqlDatabase db, const QString &code)
-{
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return Removal::Failed;
-    if (isUsed(db, code))
-        return Removal::Used;
-    for (const char *sql :
-        {"DELETE FROM \"Recept\" WHERE \"EtelKod\" = ?", "DELETE FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"}) {
-        QSqlQuery query(db);
-        query.prepare(QString::fromLatin1(sql));
-        query.addBindValue(code);
-        if (!query.exec())
-            return Removal::Failed;
-    }
-    return guard.commit() ? Removal::Removed : Removal::Failed;
-}
-
 Outcome run(QSqlDatabase db, Messenger &messenger, const QString &code, const QDate &today)
 {
     if (code.isEmpty()) {
@@ -85,17 +66,27 @@ Outcome run(QSqlDatabase db, Messenger &messenger, const QString &code, const QD
         return discontinue(db, messenger, code, today);
     if (!ask(messenger, QStringLiteral("Valóban törli a receptet?\rAz adat visszavonhatatlanul törlődik!")))
         return Outcome::Nothing;
-    switch (remove(db, code)) {
-    case Removal::Removed:
-        return Outcome::Deleted;
-    case Removal::Used:
-        // A menu took the recipe up since the question: it can only be discontinued.
-        return discontinue(db, messenger, code, today);
-    case Removal::Failed:
-        break;
+    bool used = false;
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        used = isUsed(db, code);
+        if (used)
+            return Refusal();
+        for (const char *sql :
+            {"DELETE FROM \"Recept\" WHERE \"EtelKod\" = ?", "DELETE FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"}) {
+            QSqlQuery query(db);
+            query.prepare(QString::fromLatin1(sql));
+            query.addBindValue(code);
+            if (!query.exec())
+                return WriteFailure::failed(query.lastError());
+        }
+        return Refusal();
+    });
+    if (!written.ok()) {
+        written.refusal.show(messenger);
+        return Outcome::Nothing;
     }
-    WriteFailure::failed().show(messenger);
-    return Outcome::Nothing;
+    // A menu that took the recipe up since the question leaves it only to be discontinued.
+    return used ? discontinue(db, messenger, code, today) : Outcome::Deleted;
 }
 
 } // namespace RecipeDeletion

@@ -2,10 +2,11 @@
 
 #include "core/NameText.h"
 #include "master/RecipeCodes.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace RecipeHeaders {
@@ -25,25 +26,26 @@ Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &t
             Refusal::error(QStringLiteral("Az azonosító értéke hibás!\rCsak 0 és 9999 közötti értéket adhat meg!"),
                 QStringLiteral("edtEtelKod")));
 
-    TransactionGuard guard(db);
-    if (RecipeCodes::exists(db, *code))
-        return Checked<QString>::refused(Refusal::error(
-            QStringLiteral("Az azonosító már létezik!\rVálasszon más azonosítót!"), QStringLiteral("edtEtelKod")));
-    if (const Refusal refusal = checkName(header.name))
-        return Checked<QString>::refused(refusal);
-
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral(
-        "INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\", \"Leiras\", \"LetrDat\", \"ValtAzon\", "
-        "\"Netto\", \"Afa\") VALUES (?, ?, ?, ?, ?, ?, 0, 0)"));
-    query.addBindValue(*code);
-    query.addBindValue(header.name.trimmed());
-    query.addBindValue(header.norm);
-    query.addBindValue(header.text);
-    query.addBindValue(Sql::date(today));
-    query.addBindValue(header.variety);
-    if (!guard.isActive() || !query.exec() || !guard.commit())
-        return Checked<QString>::refused(WriteFailure::failed(query.lastError(), guard.error()));
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        if (RecipeCodes::exists(db, *code))
+            return Refusal::error(
+                QStringLiteral("Az azonosító már létezik!\rVálasszon más azonosítót!"), QStringLiteral("edtEtelKod"));
+        if (const Refusal refusal = checkName(header.name))
+            return refusal;
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral(
+            "INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\", \"Enorma\", \"Leiras\", \"LetrDat\", \"ValtAzon\", "
+            "\"Netto\", \"Afa\") VALUES (?, ?, ?, ?, ?, ?, 0, 0)"));
+        query.addBindValue(*code);
+        query.addBindValue(header.name.trimmed());
+        query.addBindValue(header.norm);
+        query.addBindValue(header.text);
+        query.addBindValue(Sql::date(today));
+        query.addBindValue(header.variety);
+        return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
+    });
+    if (!written.ok())
+        return Checked<QString>::refused(written.refusal);
     return Checked<QString>::accepted(*code);
 }
 
@@ -65,13 +67,13 @@ Refusal change(QSqlDatabase db, const RecipeHeader &header, const QDate &today)
     return Refusal();
 }
 
-bool touch(QSqlDatabase db, const QString &code, const QDate &today)
+Refusal touch(QSqlDatabase db, const QString &code, const QDate &today)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("UPDATE \"ReceptFej\" SET \"ModDat\" = ? WHERE \"EtelKod\" = ?"));
     query.addBindValue(Sql::date(today));
     query.addBindValue(code);
-    return query.exec();
+    return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
 }
 
 } // namespace RecipeHeaders

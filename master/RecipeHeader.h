@@ -26,7 +26,7 @@ Checked<QString> add(QSqlDatabase db, const RecipeHeader &header, const QDate &t
 // Checks the name, then writes name, norm, variety, text and ModDat = today.
 Refusal change(QSqlDatabase db, const RecipeHeader &header, const QDate &today);
 
-// Sets ModDat of a recipe to today (after a change of its lines).
-bool touch(QSqlDatabase db, const QString &code, const QDate &today);
+// Sets ModDat of a recipe to today (after a change of its lines), inside the caller's write.
+Refusal touch(QSqlDatabase db, const QString &code, const QDate &today);
 
 } // namespace RecipeHeaders

@@ -1,12 +1,12 @@
 #include "master/RecipeLines.h"
 
-#include "core/Messenger.h"
 #include "core/Rounding.h"
 #include "master/Materials.h"
 #include "master/RecipeHeader.h"
-#include "master/WriteFailure.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteFailure.h"
+#include "store/WriteTransaction.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -34,67 +34,66 @@ double per100(double typed, int portions)
 
 Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate &today)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
-    if (const Refusal refusal = checkMaterial(db, line))
-        return Checked<qint64>::refused(refusal);
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
-                                 "VALUES (?, ?, ?, ?) RETURNING \"ReceptAzon\""));
-    query.addBindValue(line.code);
-    query.addBindValue(line.account);
-    query.addBindValue(line.registerNumber);
-    query.addBindValue(per100(line.quantity, portions));
-    if (!query.exec() || !query.next())
-        return Checked<qint64>::refused(WriteFailure::failed(query.lastError()));
-    const qint64 id = query.value(0).toLongLong();
-    query.finish();
-    if (!RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
+    qint64 id = 0;
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        if (const Refusal refusal = checkMaterial(db, line))
+            return refusal;
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
+                                     "VALUES (?, ?, ?, ?) RETURNING \"ReceptAzon\""));
+        query.addBindValue(line.code);
+        query.addBindValue(line.account);
+        query.addBindValue(line.registerNumber);
+        query.addBindValue(per100(line.quantity, portions));
+        if (!query.exec() || !query.next())
+            return WriteFailure::failed(query.lastError());
+        id = query.value(0).toLongLong();
+        query.finish();
+        return RecipeHeaders::touch(db, line.code, today);
+    });
+    if (!written.ok())
+        return Checked<qint64>::refused(written.refusal);
     return Checked<qint64>::accepted(id);
 }
 
 Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &today)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    if (const Refusal refusal = checkMaterial(db, line))
-        return refusal;
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("UPDATE \"Recept\" SET \"FokSzla\" = ?, \"NyilvSzam\" = ?, \"Mennyiseg\" = ? "
-                                 "WHERE \"ReceptAzon\" = ?"));
-    query.addBindValue(line.account);
-    query.addBindValue(line.registerNumber);
-    query.addBindValue(line.quantity);
-    query.addBindValue(lineId);
-    if (!query.exec() || !RecipeHeaders::touch(db, line.code, today) || !guard.commit())
-        return WriteFailure::failed(query.lastError(), guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        if (const Refusal refusal = checkMaterial(db, line))
+            return refusal;
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("UPDATE \"Recept\" SET \"FokSzla\" = ?, \"NyilvSzam\" = ?, \"Mennyiseg\" = ? "
+                                     "WHERE \"ReceptAzon\" = ?"));
+        query.addBindValue(line.account);
+        query.addBindValue(line.registerNumber);
+        query.addBindValue(line.quantity);
+        query.addBindValue(lineId);
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        return RecipeHeaders::touch(db, line.code, today);
+    }).refusal;
 }
 
-bool removeAsked(QSqlDatabase db, Messenger &messenger, const QString &code, qint64 lineId, const QDate &today)
+Refusal checkRemove(qint64 lineId)
 {
-    if (lineId == 0) {
-        Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(messenger);
-        return false;
-    }
-    if (messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
-            QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!"), QStringLiteral("Mégse"),
-            QStringLiteral("OK"))
-        != MsgResult::Ok)
-        return false;
+    return lineId == 0 ? Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")) : Refusal();
+}
 
-    TransactionGuard guard(db);
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("DELETE FROM \"Recept\" WHERE \"ReceptAzon\" = ?"));
-    query.addBindValue(lineId);
-    if (!guard.isActive() || !query.exec() || !RecipeHeaders::touch(db, code, today) || !guard.commit()) {
-        WriteFailure::failed(query.lastError(), guard.error()).show(messenger);
-        return false;
-    }
-    return true;
+QString removeQuestion()
+{
+    return QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!");
+}
+
+Refusal remove(QSqlDatabase db, const QString &code, qint64 lineId, const QDate &today)
+{
+    return WriteTransaction::run(db, [&] {
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM \"Recept\" WHERE \"ReceptAzon\" = ?"));
+        query.addBindValue(lineId);
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+        return RecipeHeaders::touch(db, code, today);
+    }).refusal;
 }
 
 } // namespace RecipeLines

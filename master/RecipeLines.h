@@ -6,8 +6,6 @@
 #include <QSqlDatabase>
 #include <QString>
 
-class Messenger;
-
 // The material lines of a recipe (Recept), each quantity given for 100 portions. Every write also
 // sets the recipe's ModDat, in one transaction with it.
 namespace RecipeLines {
@@ -34,8 +32,11 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
 // material is checked as on adding.
 Refusal change(QSqlDatabase db, qint64 lineId, const Line &line, const QDate &today);
 
-// Deleting the current line: "Nincs kiválasztott adatsor!" without one (lineId 0), otherwise asks
-// and deletes on "OK". True when the line was deleted.
-bool removeAsked(QSqlDatabase db, Messenger &messenger, const QString &code, qint64 lineId, const QDate &today);
+// Deleting the current line in three steps, so that the question comes before the write:
+// "Nincs kiválasztott adatsor!" without one (lineId 0), otherwise removeQuestion() is asked, and
+// on "OK" remove() deletes the line.
+Refusal checkRemove(qint64 lineId);
+QString removeQuestion();
+Refusal remove(QSqlDatabase db, const QString &code, qint64 lineId, const QDate &today);
 
 } // namespace RecipeLines

@@ -5,9 +5,11 @@
 #include "master/RecipeVatRates.h"
 #include "session/Settings.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteFailure.h"
+#include "store/WriteTransaction.h"
 
 #include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
@@ -85,33 +87,31 @@ bool one(QSqlDatabase db, const QString &code, const QDate &today)
 
 bool all(QSqlDatabase db, const QDate &today, const std::function<void(int, int)> &step)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return false;
+    return WriteTransaction::run(db, [&] {
+        QStringList codes;
+        QSqlQuery list(db);
+        list.setForwardOnly(true);
+        if (!list.exec(QStringLiteral("SELECT \"EtelKod\" FROM \"ReceptFej\" ORDER BY \"EtelKod\"")))
+            return WriteFailure::failed(list.lastError());
+        while (list.next())
+            codes << list.value(0).toString();
+        list.finish();
 
-    QStringList codes;
-    QSqlQuery list(db);
-    list.setForwardOnly(true);
-    if (!list.exec(QStringLiteral("SELECT \"EtelKod\" FROM \"ReceptFej\" ORDER BY \"EtelKod\"")))
-        return false;
-    while (list.next())
-        codes << list.value(0).toString();
-    list.finish();
+        QHash<QString, QList<RecipeIngredient>> byCode;
+        if (!readIngredients(db, QString(), &byCode))
+            return WriteFailure::failed(QString());
+        const RecipeVatRates rates = RecipeVatRates::read(db, today);
 
-    QHash<QString, QList<RecipeIngredient>> byCode;
-    if (!readIngredients(db, QString(), &byCode))
-        return false;
-    const RecipeVatRates rates = RecipeVatRates::read(db, today);
-
-    QSqlQuery update(db);
-    update.prepare(updateStatement());
-    for (int i = 0; i < codes.size(); ++i) {
-        if (!write(update, codes.at(i), RecipeValues::compute(byCode.value(codes.at(i)), rates)))
-            return false;
-        if (step)
-            step(i + 1, codes.size());
-    }
-    return guard.commit();
+        QSqlQuery update(db);
+        update.prepare(updateStatement());
+        for (int i = 0; i < codes.size(); ++i) {
+            if (!write(update, codes.at(i), RecipeValues::compute(byCode.value(codes.at(i)), rates)))
+                return WriteFailure::failed(update.lastError());
+            if (step)
+                step(i + 1, codes.size());
+        }
+        return Refusal();
+    }).ok();
 }
 
 bool allWithNotice(QSqlDatabase db, Settings &settings, Messenger &messenger, const QDate &today,

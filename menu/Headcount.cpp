@@ -1,9 +1,9 @@
 #include "menu/Headcount.h"
 
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -47,29 +47,25 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
 {
     if (!MenuGuards::isOpen(date, closedThrough))
         return MenuGuards::closedMonth();
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    const Entry entry = read(db, date, meal);
-    if (count == 0 && entry.issued)
-        return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
-
-    QSqlError error;
-    if (count == 0 && entry.exists)
-        error = exec(db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
+    return WriteTransaction::run(db, [&] {
+        const Entry entry = read(db, date, meal);
+        if (count == 0 && entry.issued)
+            return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));
+        QSqlError error;
+        if (count == 0 && entry.exists)
+            error = exec(db, QStringLiteral("DELETE FROM \"Letszam\" WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
                 {Sql::date(date), meal});
-    else if (count != 0 && entry.exists)
-        error = exec(db,
-            QStringLiteral("UPDATE \"Letszam\" SET \"Letszam\" = ? WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
-            {count, Sql::date(date), meal});
-    else if (count != 0)
-        error = exec(db,
-            QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
-                           "VALUES (?, ?, ?, ?, ?)"),
-            {Sql::date(date), meal, count, Sql::flag(false), QString()});
-    if (error.isValid())
-        return WriteFailure::failed(error);
-    return guard.commit() ? Refusal() : WriteFailure::failed(guard.error());
+        else if (count != 0 && entry.exists)
+            error = exec(db,
+                QStringLiteral("UPDATE \"Letszam\" SET \"Letszam\" = ? WHERE \"Datum\" = ? AND \"Etkezesek\" = ?"),
+                {count, Sql::date(date), meal});
+        else if (count != 0)
+            error = exec(db,
+                QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", \"Mozgnem\") "
+                               "VALUES (?, ?, ?, ?, ?)"),
+                {Sql::date(date), meal, count, Sql::flag(false), QString()});
+        return error.isValid() ? WriteFailure::failed(error) : Refusal();
+    }).refusal;
 }
 
 } // namespace Headcount

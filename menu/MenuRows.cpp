@@ -3,10 +3,10 @@
 #include "core/Messenger.h"
 #include "master/Materials.h"
 #include "master/RecipeCodes.h"
-#include "master/WriteFailure.h"
+#include "store/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -96,59 +96,57 @@ static Refusal checkSave(QSqlDatabase db, const MenuRow &row, const QDate &close
 
 Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
-    if (const Refusal refusal = checkSave(db, row, closedThrough))
-        return Checked<qint64>::refused(refusal);
-    QSqlQuery query(db);
-    query.prepare(
-        QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
-                       "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
-    query.addBindValue(Sql::date(row.date));
-    query.addBindValue(row.meal);
-    query.addBindValue(row.account);
-    query.addBindValue(row.dish);
-    query.addBindValue(row.quantity);
-    if (!query.exec() || !query.next())
-        return Checked<qint64>::refused(WriteFailure::failed(query.lastError()));
-    const qint64 id = query.value(0).toLongLong();
-    query.finish();
-    if (!guard.commit())
-        return Checked<qint64>::refused(WriteFailure::failed(guard.error()));
+    qint64 id = 0;
+    const WriteResult written = WriteTransaction::run(db, [&] {
+        if (const Refusal refusal = checkSave(db, row, closedThrough))
+            return refusal;
+        QSqlQuery query(db);
+        query.prepare(
+            QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                           "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
+        query.addBindValue(Sql::date(row.date));
+        query.addBindValue(row.meal);
+        query.addBindValue(row.account);
+        query.addBindValue(row.dish);
+        query.addBindValue(row.quantity);
+        if (!query.exec() || !query.next())
+            return WriteFailure::failed(query.lastError());
+        id = query.value(0).toLongLong();
+        query.finish();
+        return Refusal();
+    });
+    if (!written.ok())
+        return Checked<qint64>::refused(written.refusal);
     return Checked<qint64>::accepted(id);
 }
 
 Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &closedThrough)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return WriteFailure::failed(guard.error());
-    const MenuRow stored = read(db, id);
-    if (!stored.date.isValid())
-        return MenuGuards::noRowSelected();
-    if (!MenuGuards::isOpen(stored.date, closedThrough))
-        return MenuGuards::closedMonth();
-    if (MenuGuards::hasHeadcount(db, stored.date, stored.meal, true))
-        return issuedRow(QStringLiteral("A tétel nem módosítható!"));
-    if (const Refusal refusal = checkSave(db, row, closedThrough))
-        return refusal;
-    QSqlQuery query(db);
-    query.prepare(
-        QStringLiteral("UPDATE \"Etlap\" SET \"Datum\" = ?, \"EtkTip\" = ?, \"FokSzam\" = ?, \"EtelKod\" = ?, "
-                       "\"Mennyiseg\" = ? WHERE \"EtlapAzon\" = ?"));
-    query.addBindValue(Sql::date(row.date));
-    query.addBindValue(row.meal);
-    query.addBindValue(row.account);
-    query.addBindValue(row.dish);
-    query.addBindValue(row.quantity);
-    query.addBindValue(id);
-    if (!query.exec() || !guard.commit())
-        return WriteFailure::failed(query.lastError(), guard.error());
-    return Refusal();
+    return WriteTransaction::run(db, [&] {
+        const MenuRow stored = read(db, id);
+        if (!stored.date.isValid())
+            return MenuGuards::noRowSelected();
+        if (!MenuGuards::isOpen(stored.date, closedThrough))
+            return MenuGuards::closedMonth();
+        if (MenuGuards::hasHeadcount(db, stored.date, stored.meal, true))
+            return issuedRow(QStringLiteral("A tétel nem módosítható!"));
+        if (const Refusal refusal = checkSave(db, row, closedThrough))
+            return refusal;
+        QSqlQuery query(db);
+        query.prepare(
+            QStringLiteral("UPDATE \"Etlap\" SET \"Datum\" = ?, \"EtkTip\" = ?, \"FokSzam\" = ?, \"EtelKod\" = ?, "
+                           "\"Mennyiseg\" = ? WHERE \"EtlapAzon\" = ?"));
+        query.addBindValue(Sql::date(row.date));
+        query.addBindValue(row.meal);
+        query.addBindValue(row.account);
+        query.addBindValue(row.dish);
+        query.addBindValue(row.quantity);
+        query.addBindValue(id);
+        return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
+    }).refusal;
 }
 
-static Refusal checkDelete(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+Refusal checkRemove(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough)
 {
     if (id == 0)
         return MenuGuards::noRowSelected();
@@ -165,32 +163,22 @@ static Refusal checkDelete(QSqlDatabase db, qint64 id, const QDate &screenDate, 
     return Refusal();
 }
 
-bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+QString removeQuestion()
 {
-    if (const Refusal refusal = checkDelete(db, id, screenDate, closedThrough)) {
-        refusal.show(messenger);
-        return false;
-    }
-    if (messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
-            QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!"), QStringLiteral("Mégse"),
-            QStringLiteral("OK"))
-        != MsgResult::Ok)
-        return false;
+    return QStringLiteral("Valóban törli az adatot?\rAz adat visszavonhatatlanul törlődik!");
+}
 
-    TransactionGuard guard(db);
-    const Refusal late = guard.isActive() ? checkDelete(db, id, screenDate, closedThrough) : WriteFailure::failed(guard.error());
-    if (late) {
-        late.show(messenger);
-        return false;
-    }
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));
-    query.addBindValue(id);
-    if (!query.exec() || !guard.commit()) {
-        WriteFailure::failed(query.lastError(), guard.error()).show(messenger);
-        return false;
-    }
-    return true;
+Refusal remove(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough)
+{
+    return WriteTransaction::run(db, [&] {
+        // Read again inside the write: a headcount or a closing recorded since the question stops it.
+        if (const Refusal late = checkRemove(db, id, screenDate, closedThrough))
+            return late;
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));
+        query.addBindValue(id);
+        return query.exec() ? Refusal() : WriteFailure::failed(query.lastError());
+    }).refusal;
 }
 
 } // namespace MenuRows

@@ -6,7 +6,6 @@
 #include <QSqlDatabase>
 #include <QString>
 
-class Messenger;
 
 // One dish of a meal of a day (a row of Etlap): a recipe (account "1000") or a raw material.
 struct MenuRow
@@ -36,8 +35,12 @@ Refusal checkChange(QSqlDatabase db, qint64 id, const QDate &screenDate, const Q
 Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThrough);
 Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &closedThrough);
 
-// "&Töröl": checks, asks, deletes. True when the row was deleted.
-bool removeAsked(QSqlDatabase db, Messenger &messenger, qint64 id, const QDate &screenDate, const QDate &closedThrough);
+// "&Töröl" in three steps, so that the question comes before the write: the refusal that stops
+// deleting the row (null: ask removeQuestion()), then, on "OK", remove(), which checks again inside
+// its write and deletes.
+Refusal checkRemove(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough);
+QString removeQuestion();
+Refusal remove(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate &closedThrough);
 
 // The stored row of that id; a row with an invalid date when there is none.
 MenuRow read(QSqlDatabase db, qint64 id);

@@ -7,7 +7,8 @@
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
+#include "store/WriteFailure.h"
 
 #include <QPair>
 #include <QSqlError>
@@ -23,7 +24,7 @@ Checked<QList<RationMeal>> issuedMeals(QSqlDatabase db, const QDate &date)
                                  "WHERE l.\"Datum\" = ? AND l.\"Kiadva\" = TRUE ORDER BY l.\"Etkezesek\""));
     query.addBindValue(Sql::date(date));
     if (!query.exec())
-        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+        return Checked<QList<RationMeal>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<RationMeal> meals;
     while (query.next())
         meals << RationMeal {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt(), Money()};
@@ -71,19 +72,9 @@ static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions 
 
 Checked<int> remove(QSqlDatabase db, const QDate &date, const StockOptions &options)
 {
-    TransactionGuard guard(db);
-    if (!guard.isActive())
-        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(guard.errorText())));
     int rows = 0;
-    try {
-        if (const Refusal refusal = removeDay(db, date, options, &rows))
-            return Checked<int>::refused(refusal);
-    } catch (const StockSql::Failure &failure) {
-        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(failure.detail)));
-    }
-    if (!guard.commit())
-        return Checked<int>::refused(Refusal::error(StockMessages::databaseError(guard.errorText())));
-    return Checked<int>::accepted(rows);
+    const WriteResult written = WriteTransaction::run(db, [&] { return removeDay(db, date, options, &rows); });
+    return written.ok() ? Checked<int>::accepted(rows) : Checked<int>::refused(written.refusal);
 }
 
 } // namespace RationDayDeletion

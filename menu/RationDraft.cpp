@@ -4,9 +4,11 @@
 #include "menu/RationSql.h"
 #include "session/Settings.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
+#include "store/WriteFailure.h"
 
 #include <QSet>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -40,7 +42,7 @@ static bool run(QSqlQuery &query, Refusal *refusal)
 {
     if (query.exec())
         return true;
-    *refusal = RationSql::failure(query);
+    *refusal = WriteFailure::failed(query.lastError());
     return false;
 }
 
@@ -51,7 +53,7 @@ Refusal RationDraft::removeRows(QSqlDatabase db, const QString &user)
         query.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE \"Felhasznalo\" = ?").arg(table));
         query.addBindValue(user);
         if (!query.exec())
-            return RationSql::failure(query);
+            return WriteFailure::failed(query.lastError());
     }
     return Refusal();
 }
@@ -68,10 +70,9 @@ static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &l
         "INSERT INTO \"TmpKiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
         "\"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\", "
         "\"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &value : {QVariant(line.account), QVariant(line.number), QVariant(line.dishName),
-             QVariant(line.quantity), QVariant(line.unit), Sql::date(line.date), QVariant(line.mealCode),
-             QVariant(line.mealName), QVariant(line.headcount), Sql::money(line.normPerPerson),
-             Sql::money(line.normMeal), Sql::money(line.price), Sql::money(line.value), QVariant(user)})
+    QVariantList values = RationSql::lineValues(line);
+    values << user;
+    for (const QVariant &value : std::as_const(values))
         query.addBindValue(value);
     return run(query, refusal);
 }
@@ -88,29 +89,18 @@ static bool insertTotal(QSqlDatabase db, const QString &user, const RationTotal 
     return run(query, refusal);
 }
 
-static Refusal notWritten()
-{
-    return Refusal::error(QStringLiteral("Az adatbázis most nem írható, próbálja újra!"));
-}
-
 Refusal RationDraft::save(const RationSheet &sheet)
 {
-    Refusal refusal;
-    {
-        TransactionGuard guard(m_db);
-        if (!guard.isActive())
-            return notWritten();
-        if ((refusal = removeRows(m_db, m_user)))
-            return refusal;
-        for (const RationLine &line : sheet.lines())
-            if (!insertLine(m_db, m_user, line, &refusal))
-                return refusal;
-        for (const RationTotal &total : sheet.totals())
-            if (!insertTotal(m_db, m_user, total, &refusal))
-                return refusal;
-        if (!guard.commit())
-            return notWritten();
-    }
+    const WriteResult written = WriteTransaction::run(m_db, [&] {
+        Refusal refusal = removeRows(m_db, m_user);
+        for (qsizetype i = 0; refusal.isNull() && i < sheet.lines().size(); ++i)
+            insertLine(m_db, m_user, sheet.lines().at(i), &refusal);
+        for (qsizetype i = 0; refusal.isNull() && i < sheet.totals().size(); ++i)
+            insertTotal(m_db, m_user, sheet.totals().at(i), &refusal);
+        return refusal;
+    });
+    if (!written.ok())
+        return written.refusal;
     const QStringList codes = sheet.mealCodes();
     m_settings.writeDate(section(), QStringLiteral("KezdDat"), sheet.date());
     for (int i = 0; i < codes.size(); ++i)
@@ -121,13 +111,9 @@ Refusal RationDraft::save(const RationSheet &sheet)
 
 Refusal RationDraft::clear()
 {
-    TransactionGuard guard(m_db);
-    if (!guard.isActive())
-        return notWritten();
-    if (const Refusal refusal = removeRows(m_db, m_user))
-        return refusal;
-    if (!guard.commit())
-        return notWritten();
+    const WriteResult written = WriteTransaction::run(m_db, [&] { return removeRows(m_db, m_user); });
+    if (!written.ok())
+        return written.refusal;
     forgetSection();
     return Refusal();
 }
@@ -140,7 +126,7 @@ static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &us
         "FROM \"TmpKiszabat_2\" WHERE \"Felhasznalo\" = ? ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\""));
     query.addBindValue(user);
     if (!query.exec())
-        return Checked<QList<RationTotal>>::refused(RationSql::failure(query));
+        return Checked<QList<RationTotal>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<RationTotal> totals;
     while (query.next())
         totals << RationTotal {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
@@ -157,7 +143,7 @@ static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &user
         "FROM \"TmpKiszabat\" WHERE \"Felhasznalo\" = ? ORDER BY \"Azon\""));
     query.addBindValue(user);
     if (!query.exec())
-        return Checked<QList<RationLine>>::refused(RationSql::failure(query));
+        return Checked<QList<RationLine>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<RationLine> lines;
     while (query.next()) {
         RationLine line;

@@ -2,8 +2,10 @@
 
 #include "menu/RationSql.h"
 #include "store/Sql.h"
+#include "store/WriteFailure.h"
 
 #include <QSet>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -22,7 +24,7 @@ Checked<QList<RationMeal>> offeredMeals(QSqlDatabase db, const QDate &from, cons
     query.addBindValue(Sql::date(from));
     query.addBindValue(Sql::date(to));
     if (!query.exec())
-        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+        return Checked<QList<RationMeal>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<RationMeal> meals;
     QSet<QString> seen;
     while (query.next()) {
@@ -47,7 +49,7 @@ Checked<QList<RationMeal>> meals(QSqlDatabase db, const QDate &date, const QStri
     query.addBindValue(Sql::date(date));
     RationSql::bindAll(query, codes);
     if (!query.exec())
-        return Checked<QList<RationMeal>>::refused(RationSql::failure(query));
+        return Checked<QList<RationMeal>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<RationMeal> meals;
     while (query.next())
         meals << RationMeal {
@@ -84,7 +86,7 @@ static Refusal readMenuRows(QSqlDatabase db, bool recipes, const QDate &from, co
     query.addBindValue(Sql::date(to));
     RationSql::bindAll(query, codes);
     if (!query.exec())
-        return RationSql::failure(query);
+        return WriteFailure::readFailed(query.lastError());
     while (query.next()) {
         RationMenuRow row;
         row.date = Sql::toDate(query.value(0));
@@ -137,7 +139,7 @@ Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QL
         + QStringLiteral(" ORDER BY \"ReceptAzon\""));
     RationSql::bindAll(query, codes);
     if (!query.exec())
-        return Checked<QHash<QString, QList<Ingredient>>>::refused(RationSql::failure(query));
+        return Checked<QHash<QString, QList<Ingredient>>>::refused(WriteFailure::readFailed(query.lastError()));
     while (query.next())
         result[query.value(0).toString()]
             << Ingredient {query.value(1).toString(), query.value(2).toString(), query.value(3).toDouble()};
@@ -149,7 +151,7 @@ Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db)
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""));
     if (!query.exec())
-        return Checked<QList<QPair<QString, QString>>>::refused(RationSql::failure(query));
+        return Checked<QList<QPair<QString, QString>>>::refused(WriteFailure::readFailed(query.lastError()));
     QList<QPair<QString, QString>> result;
     while (query.next())
         result << qMakePair(query.value(0).toString(), query.value(1).toString());
@@ -164,7 +166,7 @@ Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
         "m.\"MertKod\", a.\"NyilvAr\", a.\"KeszletMennyiseg\" FROM \"Anyag\" a "
         "LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\""));
     if (!query.exec())
-        return Checked<QHash<QString, RationMaterial>>::refused(RationSql::failure(query));
+        return Checked<QHash<QString, RationMaterial>>::refused(WriteFailure::readFailed(query.lastError()));
     QHash<QString, RationMaterial> result;
     while (query.next()) {
         RationMaterial material;

@@ -3,9 +3,9 @@
 #include "core/Refusal.h"
 #include "menu/RationSheet.h"
 #include "stock/StockOptions.h"
+#include "stock/StockOutcome.h"
 
 #include <QDate>
-#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -16,18 +16,6 @@ struct RationIssueHeader
     bool numberProposed = true; // proposed by the program: taken meanwhile, it is proposed afresh
     QString mozgnem = QStringLiteral("07");
     QString partAzon = QStringLiteral("00001");
-};
-
-// What an issue by menu wrote, or why it wrote nothing.
-struct RationIssueOutcome
-{
-    Refusal refusal; // the item's refusal, or the reason nothing was issued
-    QString bizSzam; // empty when no row was posted (every total 0)
-    QString sorszam;
-    int rows = 0;
-    QList<Refusal> notices; // minimum/maximum stock notices, shown after the commit
-
-    bool ok() const { return refusal.isNull(); }
 };
 
 // Issues a ration sheet from stock in one voucher, all or nothing, in one write transaction: one
@@ -55,7 +43,8 @@ public:
     QString proposeNumber() const;
     QString nextRunningNumber(int year) const;
 
-    RationIssueOutcome issue(
+    // The outcome of the posted voucher (empty bizSzam when no row was posted).
+    StockOutcome issue(
         const RationSheet &sheet, const RationIssueHeader &header, const QString &owner, const QDate &today);
 
 private:

@@ -1,8 +1,6 @@
 #include "menu/RationSql.h"
 
-#include "store/EngineError.h"
-
-#include <QSqlError>
+#include "store/Sql.h"
 
 namespace RationSql {
 
@@ -21,9 +19,11 @@ void bindAll(QSqlQuery &query, const QStringList &values)
         query.addBindValue(value);
 }
 
-Refusal failure(const QSqlQuery &query)
+QVariantList lineValues(const RationLine &line)
 {
-    return Refusal::error(QStringLiteral("Adatbázis hiba!") + EngineError::causeLine(EngineError::cause(query.lastError())));
+    return {line.account, line.number, line.dishName, line.quantity, line.unit, Sql::date(line.date), line.mealCode,
+        line.mealName, line.headcount, Sql::money(line.normPerPerson), Sql::money(line.normMeal), Sql::money(line.price),
+        Sql::money(line.value)};
 }
 
 } // namespace RationSql

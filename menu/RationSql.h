@@ -1,10 +1,11 @@
 #pragma once
 
-#include "core/Refusal.h"
+#include "menu/RationTypes.h"
 
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // Small SQL helpers of the ration sheet's queries.
 namespace RationSql {
@@ -16,7 +17,9 @@ QString anyOf(const QString &field, int count);
 // Binds the values in order.
 void bindAll(QSqlQuery &query, const QStringList &values);
 
-// The refusal for a failed statement, with the database's text.
-Refusal failure(const QSqlQuery &query);
+// The values of a ration line in the order of the Kiszabat and TmpKiszabat columns FokSzam,
+// NyilvSzam, Megnevezes, Mennyiseg, Mertekegyseg, Datum, EtkKod, EtkTip, Letszam, Norma_fo,
+// Norma_etk, NyilvAr, Anyagar.
+QVariantList lineValues(const RationLine &line);
 
 } // namespace RationSql

@@ -1,14 +1,14 @@
 #include "menu/RationStockAtDate.h"
 
 #include "stock/StockAtDate.h"
-#include "stock/StockMessages.h"
+#include "store/WriteFailure.h"
 
 Checked<QHash<QString, RationStockValue>> RationStockAtDate::stockAt(const QDate &date)
 {
     QString error;
     const QList<StockLine> lines = StockAtDate(m_db).compute(date, m_workYear, &error);
     if (!error.isEmpty())
-        return Checked<QHash<QString, RationStockValue>>::refused(Refusal::error(StockMessages::databaseError(error)));
+        return Checked<QHash<QString, RationStockValue>>::refused(WriteFailure::readFailed(error));
     QHash<QString, RationStockValue> stock;
     for (const StockLine &line : lines)
         stock.insert(rationKey(line.fokSzam, line.nyilvSzam), RationStockValue {line.keszletMenny, line.nyilvAr});

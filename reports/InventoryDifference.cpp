@@ -6,7 +6,7 @@
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSqlQuery>
 #include <QSysInfo>
@@ -37,16 +37,14 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
 {
     QString failure;
     if (ensureOwnedTable(&failure)) {
-        TransactionGuard guard(m_db);
-        try {
-            if (!guard.isActive())
-                throw StockSql::Failure {guard.errorText()};
+        const WriteResult written = WriteTransaction::run(m_db, [&] {
             StockAtDate stock(m_db);
-            const QList<StockLine> lines = stock.compute(date, workYear, &failure);
-            if (failure.isEmpty())
-                stock.writeLeltar(lines, &failure);
-            if (!failure.isEmpty())
-                throw StockSql::Failure {failure};
+            QString computed;
+            const QList<StockLine> lines = stock.compute(date, workYear, &computed);
+            if (computed.isEmpty())
+                stock.writeLeltar(lines, &computed);
+            if (!computed.isEmpty())
+                throw DatabaseFailure {computed};
             QSqlQuery query(m_db);
             StockSql::run(query,
                 QStringLiteral("DELETE FROM \"TmpLeltarHason\" WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?"),
@@ -74,11 +72,9 @@ bool InventoryDifference::start(const QDate &date, int workYear, bool storedAsRe
                     m_owner.computer};
                 StockSql::exec(query, values);
             }
-            if (!guard.commit())
-                throw StockSql::Failure {guard.errorText()};
-        } catch (const StockSql::Failure &caught) {
-            failure = caught.detail;
-        }
+            return Refusal();
+        });
+        failure = written.cause;
     }
     if (error)
         *error = failure;

@@ -3,7 +3,7 @@
 #include "core/NumberFormat.h"
 #include "reports/TextRows.h"
 #include "stock/StockFormat.h"
-#include "stock/StockMessages.h"
+#include "store/WriteFailure.h"
 
 // Money in the grid: two decimals, thousands grouped.
 static const QString GroupedMoney = QStringLiteral("### ### ##0.00");
@@ -21,13 +21,13 @@ Refusal InventoryDifferenceReport::run(const ReportParameters &parameters)
     const bool started
         = m_sheet.start(parameters.date, parameters.filters.value(WorkYear).toInt(), m_comparison, &error);
     show(parameters);
-    return started ? Refusal() : Refusal::error(StockMessages::databaseError(error));
+    return started ? Refusal() : WriteFailure::failed(error);
 }
 
 Refusal InventoryDifferenceReport::clear()
 {
     QString error;
-    return m_sheet.clear(&error) ? Refusal() : Refusal::error(StockMessages::databaseError(error));
+    return m_sheet.clear(&error) ? Refusal() : WriteFailure::failed(error);
 }
 
 bool InventoryDifferenceReport::wouldDiscardTypedCounts() const
@@ -82,7 +82,7 @@ Refusal InventoryDifferenceReport::setRealStock(int row, const QString &typed, c
         const InventoryDifference::Row &shown = m_rows.at(row);
         QString error;
         if (!m_sheet.setRealStock(shown.fokSzam, shown.nyilvSzam, *quantity, &error) && !error.isEmpty())
-            refused = Refusal::error(StockMessages::databaseError(error));
+            refused = WriteFailure::failed(error);
     }
     show(parameters);
     return refused;

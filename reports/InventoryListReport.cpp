@@ -3,7 +3,7 @@
 #include "core/NumberFormat.h"
 #include "reports/TextRows.h"
 #include "stock/StockFormat.h"
-#include "stock/StockMessages.h"
+#include "store/WriteFailure.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ Refusal InventoryListReport::run(const ReportParameters &parameters)
     QString error;
     if (!m_list.run(listParameters(parameters), &error)) {
         TextRows::reset(m_model, Captions);
-        return Refusal::error(StockMessages::databaseError(error));
+        return WriteFailure::failed(error);
     }
     m_ran = true;
     fill();

@@ -4,7 +4,7 @@
 #include "core/NumberFormat.h"
 #include "reports/TextRows.h"
 #include "stock/StockFormat.h"
-#include "stock/StockMessages.h"
+#include "store/WriteFailure.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ Refusal MaterialCardReport::run(const ReportParameters &parameters)
     QString error;
     if (!m_card.run(parameters.filters.value(LedgerAccount).toString(),
             parameters.filters.value(RegisterNumber).toString(), parameters.from, parameters.to, &error))
-        return Refusal::error(StockMessages::databaseError(error));
+        return WriteFailure::readFailed(error);
     for (const MaterialCard::Row &row : m_card.rows()) {
         TextRows::append(m_model,
             {Dates::shortText(row.datum), row.bizSzam, row.bk, row.mozgnemNev, StockFormat::price(row.kiAr),

@@ -4,7 +4,7 @@
 #include "core/Rounding.h"
 #include "stock/StockSql.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -129,7 +129,7 @@ bool StockAtDate::fillLeltar(const QDate &date, int workYear, QString *error)
             QString failure;
             const QList<StockLine> lines = compute(date, workYear, &failure);
             if (!failure.isEmpty())
-                throw StockSql::Failure {failure};
+                throw DatabaseFailure {failure};
             writeRows(lines);
         },
         error);
@@ -137,20 +137,11 @@ bool StockAtDate::fillLeltar(const QDate &date, int workYear, QString *error)
 
 bool StockAtDate::inTransaction(const std::function<void()> &body, QString *error)
 {
-    TransactionGuard guard(m_db);
-    QString failure;
-    if (!guard.isActive()) {
-        failure = guard.errorText();
-    } else {
-        try {
-            body();
-            if (!guard.commit())
-                failure = guard.errorText();
-        } catch (const StockSql::Failure &caught) {
-            failure = caught.detail;
-        }
-    }
+    const WriteResult written = WriteTransaction::run(m_db, [&] {
+        body();
+        return Refusal();
+    });
     if (error)
-        *error = failure;
-    return failure.isEmpty();
+        *error = written.cause;
+    return written.ok();
 }

@@ -8,7 +8,7 @@
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteTransaction.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -46,39 +46,27 @@ QString unknownMovementType()
     return QStringLiteral("Hibás értékadás!\rNem létező mozgásnemet adott meg!");
 }
 
-void addNotices(StockOutcome &outcome, const MaterialStock &material)
+// The movement type's direction is not the voucher's.
+QString wrongDirection(const QString &bk)
 {
-    if (material.keszletMin > 0 && material.keszletMennyiseg < material.keszletMin)
-        outcome.notices << Refusal::information(StockMessages::belowMinimum(material.megnevezes));
-    if (material.keszletMax > 0 && material.keszletMennyiseg > material.keszletMax)
-        outcome.notices << Refusal::information(StockMessages::aboveMaximum(material.megnevezes));
+    return bk == QLatin1String("KI") ? QStringLiteral("Hibás értékadás!\rNem kiadási mozgásnemet adott meg!")
+                                     : QStringLiteral("Hibás értékadás!\rNem bevételezési mozgásnemet adott meg!");
 }
 
-// One write transaction around `body`: a refusal or a database error rolls everything back.
+// One write transaction around `body`: a refusal or a database error rolls everything back, and
+// the outcome then carries nothing written.
 template <typename Body> StockOutcome inTransaction(QSqlDatabase db, Body body)
 {
     StockOutcome outcome;
-    TransactionGuard guard(db);
-    if (!guard.isActive()) {
-        outcome.refusal = Refusal::error(StockMessages::databaseError(guard.errorText()));
-        outcome.failed = true;
-        return outcome;
-    }
-    try {
+    const WriteResult written = WriteTransaction::run(db, [&] {
         body(outcome);
-    } catch (const StockSql::Failure &failure) {
+        return outcome.refusal;
+    });
+    if (written.failed()) {
         outcome = StockOutcome();
-        outcome.refusal = Refusal::error(StockMessages::databaseError(failure.detail));
-        outcome.failed = true;
-        return outcome;
-    }
-    if (!outcome.ok())
-        return outcome;
-    if (!guard.commit()) {
-        outcome = StockOutcome();
-        outcome.refusal = Refusal::error(StockMessages::databaseError(guard.errorText()));
         outcome.failed = true;
     }
+    outcome.refusal = written.refusal;
     return outcome;
 }
 
@@ -111,8 +99,8 @@ Refusal StockLedger::precheck(const StockItem &item) const
             return warningRefusal(StockMessages::closedMonth(), FocusDate);
         if (!table.materialDecimals(item.fokSzla, item.nyilvSzam))
             return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
-    } catch (const StockSql::Failure &failure) {
-        return Refusal::error(StockMessages::databaseError(failure.detail));
+    } catch (const DatabaseFailure &failure) {
+        return WriteFailure::readFailed(failure.detail);
     }
     if (!isVoucherNumber(item.bizSzam))
         return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
@@ -158,15 +146,26 @@ Refusal StockLedger::checkItem(
     const QDate closed = table.closingDate();
     if (closed.isValid() && row.datum <= closed)
         return warningRefusal(StockMessages::closedMonth(), FocusDate);
+    if (const Refusal refusal = checkMaterial(table, row))
+        return refusal;
+    if (!isVoucherNumber(row.bizSzam))
+        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+    return checkRow(table, row, table.pass(row, exceptId), newMode, partner);
+}
+
+Refusal StockLedger::checkMaterial(MovementTable &table, MovementRow &row) const
+{
     const std::optional<int> decimals = table.materialDecimals(row.fokSzla, row.nyilvSzam);
     if (!decimals)
         return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
     // Quantities are kept to the material's decimals, so that the rows add up to the balance.
     row.tetelMenny = Rounding::round(row.tetelMenny, *decimals);
-    if (!isVoucherNumber(row.bizSzam))
-        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+    return Refusal();
+}
 
-    const MovementTable::Pass pass = table.pass(row, exceptId);
+Refusal StockLedger::checkRow(
+    MovementTable &table, const MovementRow &row, const MovementTable::Pass &pass, bool newMode, QString *partner) const
+{
     if (pass.sameMaterial)
         return Refusal::error(StockMessages::sameMaterialTwice(), FocusMaterial);
     if (!pass.otherPartner.isEmpty()) {
@@ -184,6 +183,85 @@ Refusal StockLedger::checkItem(
             return Refusal::error(StockMessages::zeroQuantity(), FocusQuantity);
     }
     return ItemChecks::check(table, row);
+}
+
+StockOutcome StockLedger::post(const StockVoucher &voucher)
+{
+    return inTransaction(m_db, [&](StockOutcome &outcome) {
+        outcome.refusal = postRows(voucher, outcome);
+        if (!outcome.ok()) {
+            // The items' fields are not on the screen that posts a whole voucher.
+            const QString focus = outcome.refusal.focus;
+            if (focus != FocusNumber && focus != FocusMovementType)
+                outcome.refusal.focus.clear();
+        }
+    });
+}
+
+Refusal StockLedger::postRows(const StockVoucher &voucher, StockOutcome &outcome) const
+{
+    MovementTable table(m_db);
+    VoucherNumbers numbers(m_db);
+    const QDate closed = table.closingDate();
+    if (closed.isValid() && voucher.datum <= closed)
+        return warningRefusal(StockMessages::closedMonth());
+    if (table.direction(voucher.mozgnem) != voucher.bk)
+        return Refusal::error(wrongDirection(voucher.bk), FocusMovementType);
+    if (voucher.items.isEmpty())
+        return Refusal();
+    QString bizSzam = voucher.bizSzam;
+    if (voucher.numberProposed && isVoucherNumber(bizSzam) && table.numberTaken(bizSzam))
+        bizSzam = numbers.propose();
+    if (!isVoucherNumber(bizSzam))
+        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+
+    // Every check first, against the rows stored before this voucher: the rows it adds share its
+    // partner and never repeat a material (checked here), so checking each against the rows before
+    // it would answer the same while re-reading a growing voucher.
+    const bool voucherStored = table.voucherStored(bizSzam, voucher.datum);
+    QList<MovementRow> rows;
+    QSet<std::pair<QString, QString>> materials;
+    for (StockItem item : voucher.items) {
+        item.mozgnem = voucher.mozgnem;
+        item.bizSzam = bizSzam;
+        item.datum = voucher.datum;
+        item.partAzon = voucher.partAzon;
+        item.stat = voucher.stat;
+        MovementRow row = rowFor(item, voucher.bk);
+        if (!row.isReceipt() && !voucher.typedValues)
+            row.tetelErtek = Marker;
+        if (const Refusal refusal = checkMaterial(table, row))
+            return refusal;
+        MovementTable::Pass pass;
+        if (voucherStored)
+            pass = table.pass(row, 0);
+        else
+            pass.openingDate = table.openingDate(row.fokSzla, row.nyilvSzam, 0);
+        pass.sameMaterial = pass.sameMaterial || materials.contains({row.fokSzla, row.nyilvSzam});
+        if (const Refusal refusal = checkRow(table, row, pass, true, &outcome.partAzon))
+            return refusal;
+        materials.insert({row.fokSzla, row.nyilvSzam});
+        rows << row;
+    }
+
+    // The voucher's running number: that of its rows stored already, or the next one.
+    QString sorszam = voucherStored ? table.voucherSorszam(bizSzam, voucher.datum, voucher.bk, 0) : QString();
+    if (sorszam.isEmpty())
+        sorszam = numbers.takeRunningNumber(voucher.datum.year());
+    StockRecalculator recalculator(m_db, m_options.kiadAr);
+    for (MovementRow &row : rows) {
+        row.sorszam = sorszam;
+        row.raktAzon = table.insert(row);
+        const StockRecalculator::Result result = recalculator.run(row.fokSzla, row.nyilvSzam, row.datum, true);
+        if (result.negative)
+            return warningRefusal(StockMessages::negativeOnRecord());
+        outcome.notices.add(result.material);
+        outcome.raktAzon = row.raktAzon;
+        ++outcome.rows;
+    }
+    outcome.bizSzam = bizSzam;
+    outcome.sorszam = sorszam;
+    return Refusal();
 }
 
 StockOutcome StockLedger::record(const StockItem &item)
@@ -219,7 +297,7 @@ StockOutcome StockLedger::record(const StockItem &item)
         outcome.raktAzon = row.raktAzon;
         outcome.bizSzam = row.bizSzam;
         outcome.sorszam = row.sorszam;
-        addNotices(outcome, result.material);
+        outcome.notices.add(result.material);
     });
 }
 
@@ -279,7 +357,7 @@ StockOutcome StockLedger::change(qint64 raktAzon, const StockItem &item)
         outcome.raktAzon = row.raktAzon;
         outcome.bizSzam = row.bizSzam;
         outcome.sorszam = row.sorszam;
-        addNotices(outcome, result.material);
+        outcome.notices.add(result.material);
     });
 }
 
@@ -306,7 +384,7 @@ StockOutcome StockLedger::remove(qint64 raktAzon)
         }
         outcome.raktAzon = raktAzon;
         outcome.rows = 1;
-        addNotices(outcome, result.material);
+        outcome.notices.add(result.material);
     });
 }
 

@@ -4,13 +4,13 @@
 #include "stock/StockItem.h"
 #include "stock/StockOptions.h"
 #include "stock/StockOutcome.h"
+#include "stock/StockVoucher.h"
+#include "stock/MovementTable.h"
 
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
 
-class MovementTable;
-struct MovementRow;
 
 // The stock engine of one warehouse (Parts 4.1, 4.2, 4.3): recording a receipt or issue item,
 // changing an item (also onto another material or date), deleting an item or a whole manual issue
@@ -31,6 +31,11 @@ public:
     static Refusal workYearWarning(const QDate &datum, int workYear);
 
     StockOutcome record(const StockItem &item);
+    // Posts a whole voucher, all or nothing: every item checked against the rows stored before it
+    // (refusals name no item field), the running number taken once, the rows inserted and each
+    // material recalculated. A voucher without items writes nothing and passes once its date and
+    // movement type do. Inside an open write it becomes part of that write.
+    StockOutcome post(const StockVoucher &voucher);
     StockOutcome change(qint64 raktAzon, const StockItem &item);
     StockOutcome remove(qint64 raktAzon);
     // Every manual item (not a ration-sheet item, not "08") of the issue voucher with this date and
@@ -44,8 +49,15 @@ public:
     static Refusal warningRefusal(const QString &text, const QString &focus = QString());
 
 private:
-    // Also rounds the row's quantity to the material's decimals.
+    // The checks of one item against the warehouse. Also rounds the row's quantity to the
+    // material's decimals.
     Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const;
+    // The material exists; the quantity is rounded to its decimals.
+    Refusal checkMaterial(MovementTable &table, MovementRow &row) const;
+    // The row against its voucher's other rows (`pass`), the opening, and its numbers.
+    Refusal checkRow(MovementTable &table, const MovementRow &row, const MovementTable::Pass &pass, bool newMode,
+        QString *partner) const;
+    Refusal postRows(const StockVoucher &voucher, StockOutcome &outcome) const;
     MovementRow rowFor(const StockItem &item, const QString &bk) const;
 
     QSqlDatabase m_db;

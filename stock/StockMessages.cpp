@@ -103,15 +103,4 @@ QString voucherDeleted()
     return QStringLiteral("A bizonylat sikeresen törölve lett.");
 }
 
-QString databaseError(const QString &cause)
-{
-    QString reason = cause.trimmed();
-    while (reason.endsWith(QLatin1Char('.')))
-        reason.chop(1);
-    if (reason.isEmpty())
-        reason = QStringLiteral("ismeretlen adatbázishiba");
-    return QStringLiteral("Az adatbázis nem fogadta el a műveletet, semmi nem változott!\rOka: ") + reason
-        + QLatin1Char('.');
-}
-
 } // namespace StockMessages

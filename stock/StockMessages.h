@@ -26,7 +26,5 @@ QString aboveMaximum(const QString &material);
 QString rowMissing();
 QString noIssueVoucher();
 QString voucherDeleted();
-// `cause` as EngineError gives it ("a lemez megtelt").
-QString databaseError(const QString &cause);
 
 } // namespace StockMessages

@@ -11,7 +11,7 @@ namespace StockSql {
 void prepare(QSqlQuery &query, const QString &sql)
 {
     if (!query.prepare(sql))
-        throw Failure {query.lastError().text()};
+        throw Failure {EngineError::cause(query.lastError())};
 }
 
 void exec(QSqlQuery &query)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/WriteFailure.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -7,14 +9,11 @@
 
 class PreparedStatement;
 
-// SQL statements of the stock engine that throw StockFailure instead of returning false, so one
+// SQL statements of the stock engine that throw DatabaseFailure instead of returning false, so one
 // catch per operation rolls everything back. Values cross the SQL boundary through Sql.
 namespace StockSql {
 
-struct Failure
-{
-    QString detail;
-};
+using Failure = DatabaseFailure;
 
 void prepare(QSqlQuery &query, const QString &sql);
 void exec(QSqlQuery &query);

@@ -3,81 +3,86 @@
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
 #include "store/Sql.h"
+#include "store/WriteFailure.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
+
+namespace {
+
+// Runs one look-up and reads each row with `read`; the database's refusal names its cause.
+template <typename T, typename Read>
+Checked<QList<T>> readRows(QSqlDatabase db, const QString &sql, const QVariantList &values, Read read)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return Checked<QList<T>>::refused(WriteFailure::readFailed(query.lastError()));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        return Checked<QList<T>>::refused(WriteFailure::readFailed(query.lastError()));
+    QList<T> list;
+    while (query.next())
+        list << read(query);
+    return Checked<QList<T>>::accepted(list);
+}
+
+} // namespace
 
 QString VoucherLookups::Partner::address() const
 {
     return irszam + QLatin1Char(' ') + telepules + QStringLiteral(", ") + utca;
 }
 
-QList<VoucherLookups::Entry> VoucherLookups::movementTypes(const QString &direction) const
+Checked<QList<VoucherLookups::Entry>> VoucherLookups::movementTypes(const QString &direction) const
 {
-    QList<Entry> list;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral(
-        "SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? ORDER BY \"MozgnemKod\""));
-    query.addBindValue(direction);
-    if (query.exec()) {
-        while (query.next())
-            list << Entry {query.value(0).toString(), query.value(1).toString()};
-    }
-    return list;
+    return readRows<Entry>(m_db,
+        QStringLiteral(
+            "SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? ORDER BY \"MozgnemKod\""),
+        {direction}, [](const QSqlQuery &query) { return Entry {query.value(0).toString(), query.value(1).toString()}; });
 }
 
-QList<VoucherLookups::Partner> VoucherLookups::partners() const
+Checked<QList<VoucherLookups::Partner>> VoucherLookups::partners() const
 {
-    QList<Partner> list;
-    QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT \"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" "
-                                  "ORDER BY \"Nev\", \"PartAzon\""))) {
-        while (query.next())
-            list << Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+    return readRows<Partner>(m_db,
+        QStringLiteral("SELECT \"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" "
+                       "ORDER BY \"Nev\", \"PartAzon\""),
+        {}, [](const QSqlQuery &query) {
+            return Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString()};
-    }
-    return list;
+        });
 }
 
-QList<VoucherLookups::Entry> VoucherLookups::ledgerAccounts() const
+Checked<QList<VoucherLookups::Entry>> VoucherLookups::ledgerAccounts() const
 {
-    QList<Entry> list;
-    QSqlQuery query(m_db);
-    if (query.exec(
-            QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""))) {
-        while (query.next())
-            list << Entry {query.value(0).toString(), query.value(1).toString()};
-    }
-    return list;
+    return readRows<Entry>(m_db,
+        QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""), {},
+        [](const QSqlQuery &query) { return Entry {query.value(0).toString(), query.value(1).toString()}; });
 }
 
-QList<VoucherLookups::Material> VoucherLookups::materials(const QString &fokSzla) const
+Checked<QList<VoucherLookups::Material>> VoucherLookups::materials(const QString &fokSzla) const
 {
-    QList<Material> list;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral(
-        "SELECT \"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"AfaCsoport\", \"Kerekites\", "
-        "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY \"Megnevezes\", \"NyilvSzam\""));
-    query.addBindValue(fokSzla);
-    if (query.exec()) {
-        while (query.next())
-            list << Material {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+    return readRows<Material>(m_db,
+        QStringLiteral(
+            "SELECT \"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"AfaCsoport\", \"Kerekites\", "
+            "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY \"Megnevezes\", \"NyilvSzam\""),
+        {fokSzla}, [](const QSqlQuery &query) {
+            return Material {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString(), qBound(0, query.value(5).toInt(), 4),
                 Sql::toMoney(query.value(6))};
-    }
-    return list;
+        });
 }
 
-QList<VoucherLookups::Vat> VoucherLookups::vatRows() const
+Checked<QList<VoucherLookups::Vat>> VoucherLookups::vatRows() const
 {
-    QList<Vat> list;
-    QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("SELECT \"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\" FROM \"Afa\" ORDER BY "
-                                  "\"Datum\", \"AfaErtek\", \"Afakod\""))) {
-        while (query.next())
-            list << Vat {query.value(0).toString(), query.value(1).toString(), Sql::toDate(query.value(2)),
+    return readRows<Vat>(m_db,
+        QStringLiteral("SELECT \"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\" FROM \"Afa\" ORDER BY "
+                       "\"Datum\", \"AfaErtek\", \"Afakod\""),
+        {}, [](const QSqlQuery &query) {
+            return Vat {query.value(0).toString(), query.value(1).toString(), Sql::toDate(query.value(2)),
                 query.value(3).toDouble()};
-    }
-    return list;
+        });
 }
 
 std::optional<VoucherLookups::Vat> VoucherLookups::vatFor(
@@ -91,52 +96,45 @@ std::optional<VoucherLookups::Vat> VoucherLookups::vatFor(
     return found;
 }
 
-QList<VoucherLookups::Item> VoucherLookups::items(const QString &bizSzam, const QDate &datum, const QString &bk) const
+Checked<QList<VoucherLookups::Item>> VoucherLookups::items(
+    const QString &bizSzam, const QDate &datum, const QString &bk) const
 {
-    QList<Item> list;
-    QSqlQuery query(m_db);
-    query.prepare(
+    return readRows<Item>(m_db,
         QStringLiteral("SELECT r.\"RaktAzon\", r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", r.\"TetelMenny\", "
                        "a.\"Mertekegyseg\", r.\"TetelErtek\" FROM \"Raktar\" r LEFT JOIN \"Anyag\" a "
                        "ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
-                       "WHERE r.\"BizSzam\" = ? AND r.\"Datum\" = ? AND r.\"BK\" = ? ORDER BY r.\"RaktAzon\""));
-    query.addBindValue(bizSzam);
-    query.addBindValue(Sql::date(datum));
-    query.addBindValue(bk);
-    if (query.exec()) {
-        while (query.next())
-            list << Item {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
+                       "WHERE r.\"BizSzam\" = ? AND r.\"Datum\" = ? AND r.\"BK\" = ? ORDER BY r.\"RaktAzon\""),
+        {bizSzam, Sql::date(datum), bk}, [](const QSqlQuery &query) {
+            return Item {query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toDouble(), query.value(5).toString(),
                 Sql::toMoney(query.value(6))};
-    }
-    return list;
+        });
 }
 
-VoucherLookups::Totals VoucherLookups::totals(const QString &bizSzam, const QDate &datum, const QString &bk) const
+Checked<VoucherLookups::Totals> VoucherLookups::totals(const QString &bizSzam, const QDate &datum, const QString &bk) const
 {
+    const Checked<QList<Totals>> rows = readRows<Totals>(m_db,
+        QStringLiteral("SELECT \"TetelErtek\", \"AfaErtek\", \"Brutto\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND "
+                       "\"Datum\" = ? AND \"BK\" = ?"),
+        {bizSzam, Sql::date(datum), bk}, [](const QSqlQuery &query) {
+            return Totals {Sql::toMoney(query.value(0)), Sql::toMoney(query.value(1)), Sql::toMoney(query.value(2))};
+        });
+    if (!rows.ok())
+        return Checked<Totals>::refused(rows.refusal);
     Totals totals;
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral(
-        "SELECT \"TetelErtek\", \"AfaErtek\", \"Brutto\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? "
-        "AND \"BK\" = ?"));
-    query.addBindValue(bizSzam);
-    query.addBindValue(Sql::date(datum));
-    query.addBindValue(bk);
-    if (query.exec()) {
-        while (query.next()) {
-            totals.net += Sql::toMoney(query.value(0));
-            totals.vat += Sql::toMoney(query.value(1));
-            totals.gross += Sql::toMoney(query.value(2));
-        }
+    for (const Totals &row : rows.value) {
+        totals.net += row.net;
+        totals.vat += row.vat;
+        totals.gross += row.gross;
     }
-    return totals;
+    return Checked<Totals>::accepted(totals);
 }
 
-QString VoucherLookups::runningNumber(const QString &bizSzam, const QDate &datum, const QString &bk) const
+Checked<QString> VoucherLookups::runningNumber(const QString &bizSzam, const QDate &datum, const QString &bk) const
 {
     try {
-        return MovementTable(m_db).voucherSorszam(bizSzam, datum, bk, 0);
-    } catch (const StockSql::Failure &) {
-        return QString();
+        return Checked<QString>::accepted(MovementTable(m_db).voucherSorszam(bizSzam, datum, bk, 0));
+    } catch (const DatabaseFailure &failure) {
+        return Checked<QString>::refused(WriteFailure::readFailed(failure.detail));
     }
 }

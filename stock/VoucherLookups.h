@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/Refusal.h"
 
 #include <QDate>
 #include <QList>
@@ -10,7 +11,8 @@
 
 // The look-up lists of the voucher screens and what the voucher view shows: movement types of one
 // direction, partners by name, ledger accounts, the materials of a ledger account by name, the VAT
-// rows and the VAT row of a group valid at a date, and the items and totals of one voucher.
+// rows and the VAT row of a group valid at a date, and the items and totals of one voucher. A read
+// that the database refuses answers with the refusal that names its cause, never with an empty list.
 class VoucherLookups
 {
 public:
@@ -68,19 +70,19 @@ public:
         Money gross;
     };
 
-    QList<Entry> movementTypes(const QString &direction) const;
-    QList<Partner> partners() const;
-    QList<Entry> ledgerAccounts() const;
-    QList<Material> materials(const QString &fokSzla) const;
+    Checked<QList<Entry>> movementTypes(const QString &direction) const;
+    Checked<QList<Partner>> partners() const;
+    Checked<QList<Entry>> ledgerAccounts() const;
+    Checked<QList<Material>> materials(const QString &fokSzla) const;
     // Every VAT row in the order of OrderDatum (date, then rate).
-    QList<Vat> vatRows() const;
+    Checked<QList<Vat>> vatRows() const;
     // The last VAT row of the group, in that order, whose date is on or before `date`.
     static std::optional<Vat> vatFor(const QList<Vat> &rows, const QString &afaCsoport, const QDate &date);
 
-    QList<Item> items(const QString &bizSzam, const QDate &datum, const QString &bk) const;
-    Totals totals(const QString &bizSzam, const QDate &datum, const QString &bk) const;
+    Checked<QList<Item>> items(const QString &bizSzam, const QDate &datum, const QString &bk) const;
+    Checked<Totals> totals(const QString &bizSzam, const QDate &datum, const QString &bk) const;
     // The running number of the voucher's first item; empty when it has none yet.
-    QString runningNumber(const QString &bizSzam, const QDate &datum, const QString &bk) const;
+    Checked<QString> runningNumber(const QString &bizSzam, const QDate &datum, const QString &bk) const;
 
 private:
     QSqlDatabase m_db;

@@ -3,9 +3,9 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/Money.h"
-#include "store/EngineError.h"
 #include "store/Sql.h"
-#include "store/TransactionGuard.h"
+#include "store/WriteFailure.h"
+#include "store/WriteTransaction.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -26,11 +26,6 @@ struct StockRow
     Money vat;
     Money gross;
 };
-
-Checked<int> failed(const QString &reason)
-{
-    return Checked<int>::refused(Refusal::error(YearOpening::failureText() + reason));
-}
 
 } // namespace
 
@@ -57,16 +52,14 @@ QString YearOpening::successText()
         "Az aktív év sikeresen be lett állítva, és elkészültek az új nyitótételek. Dolgozhat a programban.");
 }
 
-QString YearOpening::failureText()
-{
-    return QStringLiteral("Az új munkaév nyitása nem sikerült, semmi nem változott!\r");
-}
-
-int YearOpening::lastYear() const
+int YearOpening::lastYear(QSqlError *error) const
 {
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\"")))
+    if (!query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\""))) {
+        if (error)
+            *error = query.lastError();
         return -1;
+    }
     int last = 0;
     while (query.next()) {
         bool ok = false;
@@ -89,93 +82,85 @@ Checked<int> YearOpening::check(const QString &text) const
 
 Checked<int> YearOpening::open(int year, const QString &user, Messenger &messenger)
 {
-    TransactionGuard guard(m_db);
-    if (!guard.isActive())
-        return failed(guard.errorText());
-
-    // Checked again inside the transaction: another copy of the program may have opened the
-    // year since the user typed it, and a second opening would double the opening stock.
-    QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next())
-        return failed(EngineError::cause(query.lastError()));
-    const int last = lastYear();
-    if (last < 0)
-        return failed(EngineError::cause(m_db.lastError()));
-    if (query.value(0).toInt() > 0 || year <= last)
-        return Checked<int>::refused(Refusal::error(refusalText()));
-
-    query.prepare(QStringLiteral("INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES (:ev, :aktiv)"));
-    query.bindValue(QStringLiteral(":ev"), QString::number(year));
-    query.bindValue(QStringLiteral(":aktiv"), Sql::flag(true));
-    if (!query.exec())
-        return failed(EngineError::cause(query.lastError()));
-
-    const QString message = openingMessage(year, last > 0 ? last : year - 1);
-    messenger.showProgress(message);
-
-    // The stock list is read whole before the first insert: a server connection runs one
-    // statement at a time.
-    QList<StockRow> rows;
-    {
-        QSqlQuery stock(m_db);
-        stock.setForwardOnly(true);
-        if (!stock.exec(QStringLiteral("SELECT \"FokSzam\", \"NyilvSzam\", \"KeszletMenny\", \"KeszletErtek\", "
-                                       "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
-                                       "ORDER BY \"FokSzam\", \"NyilvSzam\""))) {
-            messenger.hideProgress();
-            return failed(EngineError::cause(stock.lastError()));
-        }
-        while (stock.next())
-            rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
-                Sql::toMoney(stock.value(3)), Sql::toMoney(stock.value(4)), Sql::toMoney(stock.value(5)),
-                Sql::toMoney(stock.value(6))};
-    }
-
-    QSqlQuery insert(m_db);
-    insert.prepare(QStringLiteral(
-        "INSERT INTO \"Raktar\" (\"Mozgnem\", \"BK\", \"BizSzam\", \"Datum\", \"NyilvSzam\", \"FokSzla\", "
-        "\"TetelMenny\", \"TetelErtek\", \"KeszletMenny\", \"KeszletErtek\", \"KiAr\", \"BeAr\", \"AfaErtek\", "
-        "\"Brutto\", \"AfaKod\", \"PartAzon\", \"User\", \"Stat\", \"Sorszam\") "
-        "VALUES (:mozgnem, :bk, :bizszam, :datum, :nyilvszam, :fokszla, :tetelmenny, :tetelertek, "
-        ":keszletmenny, :keszletertek, :kiar, :bear, :afaertek, :brutto, :afakod, :partazon, :user, :stat, "
-        ":sorszam)"));
-    const QVariant date = Sql::date(Dates::firstDayOfYear(year));
-    const QString sorszam = QString::number(year) + QStringLiteral("/00000");
     int count = 0;
-    for (const StockRow &row : rows) {
-        insert.bindValue(QStringLiteral(":mozgnem"), QStringLiteral("00"));
-        insert.bindValue(QStringLiteral(":bk"), QStringLiteral("BE"));
-        insert.bindValue(QStringLiteral(":bizszam"), QStringLiteral("00000000"));
-        insert.bindValue(QStringLiteral(":datum"), date);
-        insert.bindValue(QStringLiteral(":nyilvszam"), row.nyilvSzam);
-        insert.bindValue(QStringLiteral(":fokszla"), row.fokSzam);
-        insert.bindValue(QStringLiteral(":tetelmenny"), row.quantity);
-        insert.bindValue(QStringLiteral(":tetelertek"), Sql::money(row.value));
-        insert.bindValue(QStringLiteral(":keszletmenny"), row.quantity);
-        insert.bindValue(QStringLiteral(":keszletertek"), Sql::money(row.value));
-        insert.bindValue(QStringLiteral(":kiar"), Sql::money(row.price));
-        insert.bindValue(QStringLiteral(":bear"), Sql::money(row.price));
-        insert.bindValue(QStringLiteral(":afaertek"), Sql::money(row.vat));
-        insert.bindValue(QStringLiteral(":brutto"), Sql::money(row.gross));
-        insert.bindValue(QStringLiteral(":afakod"), QStringLiteral("01"));
-        insert.bindValue(QStringLiteral(":partazon"), QStringLiteral("00001"));
-        insert.bindValue(QStringLiteral(":user"), user);
-        insert.bindValue(QStringLiteral(":stat"), Sql::flag(false));
-        insert.bindValue(QStringLiteral(":sorszam"), sorszam);
-        if (!insert.exec()) {
-            messenger.hideProgress();
-            return failed(EngineError::cause(insert.lastError()));
-        }
-        ++count;
-        // The notice stays painted; no click or key may start another command while the write is open.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    const WriteResult written = WriteTransaction::run(m_db, [&] {
+        // Checked again inside the transaction: another copy of the program may have opened the
+        // year since the user typed it, and a second opening would double the opening stock.
+        QSqlQuery query(m_db);
+        if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE")) || !query.next())
+            return WriteFailure::failed(query.lastError());
+        QSqlError error;
+        const int last = lastYear(&error);
+        if (last < 0)
+            return WriteFailure::failed(error);
+        if (query.value(0).toInt() > 0 || year <= last)
+            return Refusal::error(refusalText());
 
-    // The database's reason (a full disk, a lost connection) goes into the message.
-    if (!guard.commit()) {
-        messenger.hideProgress();
-        return failed(guard.errorText());
-    }
+        query.prepare(QStringLiteral("INSERT INTO \"Munkaev\" (\"MunkaEv\", \"AktivEv\") VALUES (:ev, :aktiv)"));
+        query.bindValue(QStringLiteral(":ev"), QString::number(year));
+        query.bindValue(QStringLiteral(":aktiv"), Sql::flag(true));
+        if (!query.exec())
+            return WriteFailure::failed(query.lastError());
+
+        messenger.showProgress(openingMessage(year, last > 0 ? last : year - 1));
+
+        // The stock list is read whole before the first insert: a server connection runs one
+        // statement at a time.
+        QList<StockRow> rows;
+        {
+            QSqlQuery stock(m_db);
+            stock.setForwardOnly(true);
+            if (!stock.exec(QStringLiteral("SELECT \"FokSzam\", \"NyilvSzam\", \"KeszletMenny\", \"KeszletErtek\", "
+                                           "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
+                                           "ORDER BY \"FokSzam\", \"NyilvSzam\"")))
+                return WriteFailure::failed(stock.lastError());
+            while (stock.next())
+                rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
+                    Sql::toMoney(stock.value(3)), Sql::toMoney(stock.value(4)), Sql::toMoney(stock.value(5)),
+                    Sql::toMoney(stock.value(6))};
+        }
+
+        QSqlQuery insert(m_db);
+        insert.prepare(QStringLiteral(
+            "INSERT INTO \"Raktar\" (\"Mozgnem\", \"BK\", \"BizSzam\", \"Datum\", \"NyilvSzam\", \"FokSzla\", "
+            "\"TetelMenny\", \"TetelErtek\", \"KeszletMenny\", \"KeszletErtek\", \"KiAr\", \"BeAr\", \"AfaErtek\", "
+            "\"Brutto\", \"AfaKod\", \"PartAzon\", \"User\", \"Stat\", \"Sorszam\") "
+            "VALUES (:mozgnem, :bk, :bizszam, :datum, :nyilvszam, :fokszla, :tetelmenny, :tetelertek, "
+            ":keszletmenny, :keszletertek, :kiar, :bear, :afaertek, :brutto, :afakod, :partazon, :user, :stat, "
+            ":sorszam)"));
+        const QVariant date = Sql::date(Dates::firstDayOfYear(year));
+        const QString sorszam = QString::number(year) + QStringLiteral("/00000");
+        for (const StockRow &row : rows) {
+            insert.bindValue(QStringLiteral(":mozgnem"), QStringLiteral("00"));
+            insert.bindValue(QStringLiteral(":bk"), QStringLiteral("BE"));
+            insert.bindValue(QStringLiteral(":bizszam"), QStringLiteral("00000000"));
+            insert.bindValue(QStringLiteral(":datum"), date);
+            insert.bindValue(QStringLiteral(":nyilvszam"), row.nyilvSzam);
+            insert.bindValue(QStringLiteral(":fokszla"), row.fokSzam);
+            insert.bindValue(QStringLiteral(":tetelmenny"), row.quantity);
+            insert.bindValue(QStringLiteral(":tetelertek"), Sql::money(row.value));
+            insert.bindValue(QStringLiteral(":keszletmenny"), row.quantity);
+            insert.bindValue(QStringLiteral(":keszletertek"), Sql::money(row.value));
+            insert.bindValue(QStringLiteral(":kiar"), Sql::money(row.price));
+            insert.bindValue(QStringLiteral(":bear"), Sql::money(row.price));
+            insert.bindValue(QStringLiteral(":afaertek"), Sql::money(row.vat));
+            insert.bindValue(QStringLiteral(":brutto"), Sql::money(row.gross));
+            insert.bindValue(QStringLiteral(":afakod"), QStringLiteral("01"));
+            insert.bindValue(QStringLiteral(":partazon"), QStringLiteral("00001"));
+            insert.bindValue(QStringLiteral(":user"), user);
+            insert.bindValue(QStringLiteral(":stat"), Sql::flag(false));
+            insert.bindValue(QStringLiteral(":sorszam"), sorszam);
+            if (!insert.exec())
+                return WriteFailure::failed(insert.lastError());
+            ++count;
+            // The notice stays painted; no click or key may start another command while the write is open.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return Refusal();
+    });
+    // The notice closes after the commit, or before a failure's message.
     messenger.hideProgress();
+    if (!written.ok())
+        return Checked<int>::refused(written.refusal);
     return Checked<int>::accepted(count);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class Messenger;
+class QSqlError;
 
 // Opening a new work year in one warehouse: the check of the typed year, then the new Munkaev row
 // and an opening row in Raktar for every row of the stock list (Leltar), all in one transaction.
@@ -18,10 +19,10 @@ public:
     static QString refusalText();
     static QString openingMessage(int year, int lastYear);
     static QString successText();
-    static QString failureText();
 
-    // The greatest year recorded in Munkaev; 0 when there is none. -1 when it cannot be read.
-    int lastYear() const;
+    // The greatest year recorded in Munkaev; 0 when there is none. -1 when it cannot be read
+    // (`error` then says why).
+    int lastYear(QSqlError *error = nullptr) const;
 
     // The typed text as a year that may be opened; refused with refusalText() when it is not a
     // whole number, not greater than the last recorded year, above 2098 or below 2001. With no
@@ -33,7 +34,7 @@ public:
     // while it works. Refused, with nothing written:
     //  - with refusalText() when another copy of the program opened a year meanwhile, or the year
     //    is no longer greater than the last one (isOpenedElsewhere());
-    //  - with failureText() and the database's reason when a statement or the commit failed.
+    //  - as every failed write does (WriteTransaction) when a statement or the commit failed.
     Checked<int> open(int year, const QString &user, Messenger &messenger);
     static bool isOpenedElsewhere(const Refusal &refusal) { return refusal.text == refusalText(); }
 

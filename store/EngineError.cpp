@@ -1,5 +1,6 @@
 #include "store/EngineError.h"
 
+#include <QSqlDatabase>
 #include <QSqlError>
 
 #include <sqlite3.h>
@@ -141,6 +142,12 @@ QString sqliteCause(int code, const QString &engineText)
 {
     const Kind kind = sqliteKind(code);
     return cause(kind == Kind::Other ? kindOfText(engineText) : kind, engineText);
+}
+
+QString notOpen(const QSqlDatabase &db)
+{
+    const QString reason = cause(db.lastError());
+    return reason.isEmpty() ? cause(Kind::CannotOpen, QString()) : reason;
 }
 
 QString damagedFile()

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QSqlDatabase;
 class QSqlError;
 
 // What an engine failure means, said in Hungarian for the end of a message. SQLite's result codes
@@ -33,6 +34,9 @@ Kind serverKind(const QString &sqlState);
 QString cause(const QSqlError &error);
 QString cause(Kind kind, const QString &engineText);
 QString sqliteCause(int code, const QString &engineText);
+// Why a connection is not open: the engine's reason for the failed open, or that it cannot be
+// opened when the engine gave none.
+QString notOpen(const QSqlDatabase &db);
 // A damaged file, without the pointer to the repair (for a file the repair does not reach).
 QString damagedFile();
 

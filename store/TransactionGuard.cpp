@@ -102,8 +102,7 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
 {
     if (!m_db.isOpen()) {
         failWith(m_db.lastError());
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("az adatbázis nincs megnyitva");
+        m_error = EngineError::notOpen(m_db);
         return;
     }
     // A read left open would hold an old snapshot into the transaction.

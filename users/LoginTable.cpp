@@ -15,10 +15,8 @@ LoginTable::LoginTable(const QString &dbPath)
 QString LoginTable::readProblem()
 {
     QSqlDatabase db = Database::shared(m_dbPath);
-    if (!db.isOpen()) {
-        const QString cause = EngineError::cause(db.lastError());
-        return cause.isEmpty() ? QStringLiteral("az adatbázis nem nyitható meg") : cause;
-    }
+    if (!db.isOpen())
+        return EngineError::notOpen(db);
     // The repair works inside a warehouse, which cannot be reached without the shared tables.
     if (const QString damage = Database::damage(db); !damage.isEmpty())
         return damage == EngineError::cause(EngineError::Kind::Damaged, QString()) ? EngineError::damagedFile() : damage;

@@ -259,11 +259,21 @@ void TfrmTallozasRecept::editLine(bool isNew)
 void TfrmTallozasRecept::btnTorAnyagClick()
 {
     const QString code = currentCode();
-    if (RecipeLines::removeAsked(
-            m_db, m_services.messenger, code, code.isEmpty() ? 0 : currentLineId(), QDate::currentDate())) {
-        RecipeRecompute::one(m_db, code, QDate::currentDate());
-        refresh(code);
+    const qint64 lineId = code.isEmpty() ? 0 : currentLineId();
+    if (const Refusal refusal = RecipeLines::checkRemove(lineId)) {
+        refusal.show(m_services.messenger);
+        return;
     }
+    if (m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning,
+            RecipeLines::removeQuestion(), QStringLiteral("Mégse"), QStringLiteral("OK"))
+        != MsgResult::Ok)
+        return;
+    if (const Refusal refusal = RecipeLines::remove(m_db, code, lineId, QDate::currentDate())) {
+        refusal.show(m_services.messenger);
+        return;
+    }
+    RecipeRecompute::one(m_db, code, QDate::currentDate());
+    refresh(code);
 }
 
 void TfrmTallozasRecept::btnPrintClick()

@@ -145,9 +145,21 @@ void TfrmTallozasEtlap::btnModositClick()
 
 void TfrmTallozasEtlap::btnTorolClick()
 {
-    if (MenuRows::removeAsked(
-            m_db, m_services.messenger, currentId(), dtpEtlap->date(), m_services.settings.lezartHoDat()))
-        rebuild();
+    const qint64 id = currentId();
+    const QDate closedThrough = m_services.settings.lezartHoDat();
+    if (const Refusal refusal = MenuRows::checkRemove(m_db, id, dtpEtlap->date(), closedThrough)) {
+        refusal.show(m_services.messenger);
+        return;
+    }
+    if (m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, MenuRows::removeQuestion(),
+            QStringLiteral("Mégse"), QStringLiteral("OK"))
+        != MsgResult::Ok)
+        return;
+    if (const Refusal refusal = MenuRows::remove(m_db, id, dtpEtlap->date(), closedThrough)) {
+        refusal.show(m_services.messenger);
+        return;
+    }
+    rebuild();
 }
 
 void TfrmTallozasEtlap::copied(const Refusal &refusal)

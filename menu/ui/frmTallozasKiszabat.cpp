@@ -335,7 +335,12 @@ void TfrmTallozasKiszabat::btnModositClick()
         Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!")).show(m_services.messenger);
         return;
     }
-    const auto accounts = RationInput::accounts(m_db).value;
+    const auto looked = RationInput::accounts(m_db);
+    if (!looked.ok()) {
+        looked.refusal.show(m_services.messenger);
+        return;
+    }
+    const auto &accounts = looked.value;
     if (m_view == 4) {
         const QString key = RationModels::keyAt(*m_model, row);
         double quantity = 0;
@@ -387,7 +392,12 @@ void TfrmTallozasKiszabat::btnUjClick()
     const QStringList meals = chooseMeals(m_view == 3);
     if (meals.isEmpty())
         return;
-    const auto accounts = RationInput::accounts(m_db).value;
+    const auto looked = RationInput::accounts(m_db);
+    if (!looked.ok()) {
+        looked.refusal.show(m_services.messenger);
+        return;
+    }
+    const auto &accounts = looked.value;
     QString added;
     if (m_view == 4) {
         TfrmUjKiszabat_mod dialog(
@@ -436,7 +446,7 @@ void TfrmTallozasKiszabat::btnKiadasClick()
         return;
     }
     const RationIssueHeader voucher {header.number(), header.numberProposed(), header.movementType(), header.partner()};
-    const RationIssueOutcome outcome
+    const StockOutcome outcome
         = issue.issue(m_sheet, voucher, m_services.settings.loginUser(), QDate::currentDate());
     if (!outcome.ok()) {
         outcome.refusal.show(messenger);

@@ -7,6 +7,7 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "widgets/UiBoundedField.h"
+#include "widgets/ShownLookup.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -71,7 +72,8 @@ TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWi
     properties->addWidget(lblKeszletMax, 1, 5);
     parameterLayout()->addWidget(group, 2, 0, 1, 3);
 
-    for (const VoucherLookups::Entry &account : VoucherLookups(warehouse).ledgerAccounts())
+    const QList<VoucherLookups::Entry> accounts = shownLookup(VoucherLookups(warehouse).ledgerAccounts(), services.messenger);
+    for (const VoucherLookups::Entry &account : accounts)
         dbcFokszam->addItem(account.code + QStringLiteral(" - ") + account.text, account.code);
     const int preset = dbcFokszam->findData(services.settings.defaultFokszam());
     dbcFokszam->setCurrentIndex(preset >= 0 ? preset : 0);
@@ -85,7 +87,7 @@ TfrmLekAnyag::TfrmLekAnyag(const Services &services, QSqlDatabase warehouse, QWi
 
 void TfrmLekAnyag::dbcFokszamChange()
 {
-    m_materials = VoucherLookups(m_db).materials(dbcFokszam->currentData().toString());
+    m_materials = shownLookup(VoucherLookups(m_db).materials(dbcFokszam->currentData().toString()), m_messenger);
     dbcAnyag->clear();
     for (const VoucherLookups::Material &material : m_materials)
         dbcAnyag->addItem(material.megnevezes, material.nyilvSzam);

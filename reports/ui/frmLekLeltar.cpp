@@ -4,6 +4,7 @@
 #include "session/Services.h"
 #include "session/Settings.h"
 #include "stock/VoucherLookups.h"
+#include "widgets/ShownLookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,7 +32,8 @@ TfrmLekLeltar::TfrmLekLeltar(const Services &services, QSqlDatabase warehouse, b
     chkFokSzam->setObjectName(QStringLiteral("chkFokSzam"));
     dbcFokSzam = new QComboBox(this);
     dbcFokSzam->setObjectName(QStringLiteral("dbcFokSzam"));
-    for (const VoucherLookups::Entry &account : VoucherLookups(warehouse).ledgerAccounts())
+    const QList<VoucherLookups::Entry> accounts = shownLookup(VoucherLookups(warehouse).ledgerAccounts(), services.messenger);
+    for (const VoucherLookups::Entry &account : accounts)
         dbcFokSzam->addItem(account.code + QStringLiteral(" - ") + account.text, account.code);
     const int preset = dbcFokSzam->findData(services.settings.defaultFokszam());
     dbcFokSzam->setCurrentIndex(preset >= 0 ? preset : 0);

@@ -4,9 +4,9 @@
 #include "core/NumberFormat.h"
 #include "core/Refusal.h"
 #include "printing/ReportContext.h"
-#include "stock/StockMessages.h"
 #include "stock/ui/qrpBevbiz.h"
 #include "stock/ui/qrpKibiz.h"
+#include "store/WriteFailure.h"
 
 #include <memory>
 
@@ -83,7 +83,7 @@ bool VoucherPrintout::printVoucher(const Settings &settings, Messenger &messenge
 {
     VoucherPrintRows rows = VoucherPrintRows::ofVoucher(warehouse, direction, bizSzam, datum);
     if (!rows.error().isEmpty()) {
-        Refusal::error(StockMessages::databaseError(rows.error())).show(messenger);
+        WriteFailure::readFailed(rows.error()).show(messenger);
         return false;
     }
     std::unique_ptr<VoucherPrintout> printout;

@@ -16,6 +16,7 @@
 #include "stock/ui/VoucherPrintout.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -195,16 +196,17 @@ void VoucherScreen::finishLayout()
     UiWheelAsArrowKeys::install(this);
     installHelpKey(this, m_services.settings, m_services.messenger, helpPage());
 
-    const QList<VoucherLookups::Entry> accounts = m_lookups.ledgerAccounts();
+    const QList<VoucherLookups::Entry> accounts = shownLookup(m_lookups.ledgerAccounts(), m_services.messenger);
     for (const VoucherLookups::Entry &account : accounts)
         dbcFokszam->addItem(account.code + QStringLiteral(" - ") + account.text, account.code);
-    for (const VoucherLookups::Entry &type : m_lookups.movementTypes(m_direction))
+    const QList<VoucherLookups::Entry> types = shownLookup(m_lookups.movementTypes(m_direction), m_services.messenger);
+    for (const VoucherLookups::Entry &type : types)
         dbcMozgnem->addItem(type.text, type.code);
-    m_partners = m_lookups.partners();
+    m_partners = shownLookup(m_lookups.partners(), m_services.messenger);
     for (const VoucherLookups::Partner &partner : m_partners)
         dbcPartner->addItem(
             partner.nev + QStringLiteral(", ") + partner.telepules + QStringLiteral(", ") + partner.utca, partner.code);
-    m_vatRows = m_lookups.vatRows();
+    m_vatRows = shownLookup(m_lookups.vatRows(), m_services.messenger);
     for (const VoucherLookups::Vat &vat : m_vatRows)
         dbcAfa->addItem(vat.afaCsoport + QStringLiteral("  ") + Dates::shortText(vat.datum) + QStringLiteral("  ")
                 + QString::number(vat.percent, 'f', 2) + QStringLiteral(" %"),
@@ -377,7 +379,7 @@ void VoucherScreen::materialChosen(bool)
 
 void VoucherScreen::dbcFokszamChange()
 {
-    m_materials = m_lookups.materials(dbcFokszam->currentData().toString());
+    m_materials = shownLookup(m_lookups.materials(dbcFokszam->currentData().toString()), m_services.messenger);
     dbcAnyag->clear();
     for (const VoucherLookups::Material &material : m_materials)
         dbcAnyag->addItem(material.megnevezes, material.nyilvSzam);
@@ -449,11 +451,11 @@ void VoucherScreen::refreshView()
 {
     const QString number = edtBizSorsz->text();
     const QDate date = dtpBizDatum->date();
-    const VoucherLookups::Totals totals = m_lookups.totals(number, date, m_direction);
+    const VoucherLookups::Totals totals = shownLookup(m_lookups.totals(number, date, m_direction), m_services.messenger);
     lblNetto->setText(StockFormat::money(totals.net));
     lblAfa->setText(StockFormat::money(totals.vat));
     lblBrutto->setText(StockFormat::money(totals.gross));
-    const QList<VoucherLookups::Item> items = m_lookups.items(number, date, m_direction);
+    const QList<VoucherLookups::Item> items = shownLookup(m_lookups.items(number, date, m_direction), m_services.messenger);
     m_itemsModel->removeRows(0, m_itemsModel->rowCount());
     for (const VoucherLookups::Item &item : items) {
         QList<QStandardItem *> cells {new QStandardItem(item.fokSzla), new QStandardItem(item.nyilvSzam),
@@ -465,7 +467,7 @@ void VoucherScreen::refreshView()
     }
     if (isModifyMode())
         return;
-    QString running = m_lookups.runningNumber(number, date, m_direction);
+    QString running = shownLookup(m_lookups.runningNumber(number, date, m_direction), m_services.messenger);
     if (running.isEmpty()) {
         try {
             running = VoucherNumbers(m_db).nextRunningNumber(date.year());

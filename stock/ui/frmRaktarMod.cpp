@@ -12,6 +12,7 @@
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
+#include "store/WriteFailure.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -134,7 +135,7 @@ void TfrmRaktarMod::refresh()
         comRendez->currentIndex() == 1 ? CorrectionList::Order::VoucherDate : CorrectionList::Order::DateVoucher,
         &error);
     if (!error.isEmpty())
-        Refusal::error(StockMessages::databaseError(error)).show(m_services.messenger);
+        WriteFailure::readFailed(error).show(m_services.messenger);
     m_model->setRows(m_rows);
     selectId(selected);
 }

@@ -196,19 +196,14 @@ private slots:
 
         exec(w, "UPDATE \"ReceptFej\" SET \"ModDat\" = NULL");
         const qint64 line = value(w, "SELECT \"ReceptAzon\" FROM \"Recept\"").toLongLong();
-        ScriptedMessenger messenger;
-        messenger.answer(MsgResult::Cancel);
-        QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
-        QCOMPARE(
-            messenger.last().text, QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!"));
+        QVERIFY(RecipeLines::checkRemove(line).isNull());
+        QCOMPARE(RecipeLines::removeQuestion(), QStringLiteral("Valóban törli az anyagot?\rAz adat visszavonhatatlanul törlődik!"));
         QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 1);
         QVERIFY(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").isNull());
-        messenger.answer(MsgResult::Ok);
-        QVERIFY(RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), line, m_today));
+        QVERIFY(RecipeLines::remove(w, QStringLiteral("0001"), line, m_today).isNull());
         QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Recept\""), 0);
         QCOMPARE(value(w, "SELECT \"ModDat\" FROM \"ReceptFej\"").toDate(), m_today);
-        QVERIFY(!RecipeLines::removeAsked(w, messenger, QStringLiteral("0001"), 0, m_today));
-        QCOMPARE(messenger.last().text, QStringLiteral("Nincs kiválasztott adatsor!"));
+        QCOMPARE(RecipeLines::checkRemove(0).text, QStringLiteral("Nincs kiválasztott adatsor!"));
     }
 
     void codeProposals_data()

@@ -1,4 +1,3 @@
-#include "core/ScriptedMessenger.h"
 #include "menu/MenuCopy.h"
 #include "menu/MenuList.h"
 #include "menu/MenuRows.h"
@@ -212,10 +211,12 @@ private slots:
         const qint64 lunch = 1;
         QCOMPARE(MenuRows::checkChange(w, lunch, screenDate, m_closed).text, changeMessage);
 
-        ScriptedMessenger messenger;
-        messenger.answer(MsgResult::Ok);
-        const bool deleted = MenuRows::removeAsked(w, messenger, lunch, screenDate, m_closed);
-        QCOMPARE(messenger.last().text, deleteMessage);
+        // Refused before the question, or asked, then deleted; the write checks again.
+        const Refusal refused = MenuRows::checkRemove(w, lunch, screenDate, m_closed);
+        QCOMPARE(refused.isNull() ? MenuRows::removeQuestion() : refused.text, deleteMessage);
+        const Refusal late = MenuRows::remove(w, lunch, screenDate, m_closed);
+        QCOMPARE(late, refused);
+        const bool deleted = late.isNull();
         QCOMPARE(deleted, deleteMessage.startsWith(QStringLiteral("Valóban")));
         QCOMPARE(count(w, "SELECT COUNT(*) FROM \"Etlap\" WHERE \"EtlapAzon\" = 1"), deleted ? 0 : 1);
     }
@@ -228,9 +229,9 @@ private slots:
         QVERIFY2(db.isValid(), qPrintable(db.errorText()));
         QCOMPARE(MenuRows::checkChange(db.warehouse(1), 0, m_day, m_closed).text,
             QStringLiteral("Nincs kiválasztott adatsor!"));
-        ScriptedMessenger messenger;
-        QVERIFY(!MenuRows::removeAsked(db.warehouse(1), messenger, 0, m_day, m_closed));
-        QCOMPARE(messenger.texts(), QStringList {"Nincs kiválasztott adatsor!"});
+        QCOMPARE(MenuRows::checkRemove(db.warehouse(1), 0, m_day, m_closed).text,
+            QStringLiteral("Nincs kiválasztott adatsor!"));
+        QCOMPARE(MenuRows::remove(db.warehouse(1), 0, m_day, m_closed).text, QStringLiteral("Nincs kiválasztott adatsor!"));
     }
 
     // A copy meets the protections of editing: the target date must be open and no copied meal

@@ -115,7 +115,7 @@ private slots:
         QVERIFY(RationDraft(db(), m_settings, QStringLiteral("bela")).save(issued).isNull());
         const QString before = counter();
 
-        const RationIssueOutcome outcome = RationIssue(db(), options()).issue(issued, header(), "anna", m_today);
+        const StockOutcome outcome = RationIssue(db(), options()).issue(issued, header(), "anna", m_today);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.rows, 2);
         QCOMPARE(outcome.bizSzam, QStringLiteral("00000002"));
@@ -148,7 +148,7 @@ private slots:
 
         // The same meals never go out twice, not even from a restored copy of the sheet.
         const Snapshot after = snapshot();
-        const RationIssueOutcome twice = RationIssue(db(), options()).issue(issued, header(), "anna", m_today);
+        const StockOutcome twice = RationIssue(db(), options()).issue(issued, header(), "anna", m_today);
         QCOMPARE(twice.refusal, RationIssue::failure());
         QVERIFY(snapshot() == after);
         const auto offered = RationInput::offeredMeals(db(), m_date, m_date);
@@ -253,7 +253,7 @@ private slots:
             voucher = RationIssueHeader {QStringLiteral("00000009"), false, QStringLiteral("07"),
                 change == QLatin1String("held") ? QStringLiteral("00001") : QStringLiteral("00002")};
         const Snapshot before = snapshot();
-        const RationIssueOutcome outcome = RationIssue(db(), options()).issue(issued, voucher, "anna", m_today);
+        const StockOutcome outcome = RationIssue(db(), options()).issue(issued, voucher, "anna", m_today);
         QCOMPARE(outcome.refusal.text, message);
         QVERIFY(outcome.bizSzam.isEmpty());
         QVERIFY(snapshot() == before);
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(draft.offerable(QDate(2025, 12, 31)).value);
         const auto restored = draft.restore(stock);
         QVERIFY2(restored.ok(), qPrintable(restored.refusal.text));
-        const RationIssueOutcome outcome
+        const StockOutcome outcome
             = RationIssue(db(), options()).issue(restored.value, header(), "anna", m_today);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.rows, 2);
@@ -341,7 +341,7 @@ private slots:
         QVERIFY(!RationIssue::postsItems(issued));
         const QString before = counter();
         const RationIssueHeader voucher = proposed ? header() : RationIssueHeader {QString()};
-        const RationIssueOutcome outcome = RationIssue(db(), options()).issue(issued, voucher, "anna", m_today);
+        const StockOutcome outcome = RationIssue(db(), options()).issue(issued, voucher, "anna", m_today);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.rows, 0);
         QCOMPARE(counter(), before);

@@ -60,7 +60,7 @@ class TestWriteFailures : public QObject
         QTest::addColumn<QString>("message");
         QTest::newRow("partner") << "partner" << "Az adatbázis írása nem sikerült, az adat nem változott!";
         QTest::newRow("headcount") << "headcount" << "Az adatbázis írása nem sikerült, az adat nem változott!";
-        QTest::newRow("voucher") << "voucher" << "Az adatbázis nem fogadta el a műveletet, semmi nem változott!";
+        QTest::newRow("voucher") << "voucher" << "Az adatbázis írása nem sikerült, az adat nem változott!";
     }
 
 private slots:

@@ -170,7 +170,7 @@ private slots:
         parameters.to = QDate(2025, 6, 30);
         parameters.filters = {{MaterialCardReport::LedgerAccount, "100"}, {MaterialCardReport::RegisterNumber, "0001"}};
         const Refusal refused = card.run(parameters);
-        QVERIFY(refused.text.startsWith("Az adatbázis nem fogadta el a műveletet"));
+        QVERIFY(refused.text.startsWith("Az adatbázis olvasása nem sikerült!\rOka: "));
         QCOMPARE(card.rows()->rowCount(), 0);
         InventoryListReport list(w.wh);
         QVERIFY(!list.run(atDate(QDate(2025, 6, 30), {{InventoryListReport::WorkYear, 2025}})).isNull());

@@ -210,7 +210,7 @@ bool StockHistory::dayOfUse(StockLedger &ledger, bool *refused, QString *error)
     RationSheet sheet = computed.value.sheet;
     sheet.buildTotals();
     RationIssue issue(m_db, options);
-    const RationIssueOutcome outcome
+    const StockOutcome outcome
         = issue.issue(sheet, RationIssueHeader {issue.proposeNumber()}, QStringLiteral("history"), date);
     *refused = !outcome.ok();
     return true;
