@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "master/Materials.h"
 #include "master/RecipeHeader.h"
+#include "store/Sql.h"
 #include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
 
@@ -38,17 +39,13 @@ Checked<qint64> add(QSqlDatabase db, const Line &line, int portions, const QDate
     const WriteResult written = WriteTransaction::run(db, [&] {
         if (const Refusal refusal = checkMaterial(db, line))
             return refusal;
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") "
-                                     "VALUES (?, ?, ?, ?) RETURNING \"ReceptAzon\""));
-        query.addBindValue(line.code);
-        query.addBindValue(line.account);
-        query.addBindValue(line.registerNumber);
-        query.addBindValue(per100(line.quantity, portions));
-        if (!query.exec() || !query.next())
-            return WriteFailure::failed(query.lastError());
-        id = query.value(0).toLongLong();
-        query.finish();
+        QString failure;
+        id = Sql::insertReturningId(db, QStringLiteral("Recept"),
+            {QStringLiteral("EtelKod"), QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Mennyiseg")},
+            {line.code, line.account, line.registerNumber, per100(line.quantity, portions)}, QStringLiteral("ReceptAzon"),
+            &failure);
+        if (id < 0)
+            return WriteFailure::failed(failure);
         return RecipeHeaders::touch(db, line.code, today);
     });
     if (!written.ok())

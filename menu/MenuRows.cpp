@@ -3,9 +3,9 @@
 #include "core/Messenger.h"
 #include "master/Materials.h"
 #include "master/RecipeCodes.h"
-#include "store/WriteFailure.h"
 #include "menu/MenuGuards.h"
 #include "store/Sql.h"
+#include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
 
 #include <QSqlError>
@@ -100,19 +100,13 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
     const WriteResult written = WriteTransaction::run(db, [&] {
         if (const Refusal refusal = checkSave(db, row, closedThrough))
             return refusal;
-        QSqlQuery query(db);
-        query.prepare(
-            QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
-                           "VALUES (?, ?, ?, ?, ?) RETURNING \"EtlapAzon\""));
-        query.addBindValue(Sql::date(row.date));
-        query.addBindValue(row.meal);
-        query.addBindValue(row.account);
-        query.addBindValue(row.dish);
-        query.addBindValue(row.quantity);
-        if (!query.exec() || !query.next())
-            return WriteFailure::failed(query.lastError());
-        id = query.value(0).toLongLong();
-        query.finish();
+        QString failure;
+        id = Sql::insertReturningId(db, QStringLiteral("Etlap"),
+            {QStringLiteral("Datum"), QStringLiteral("EtkTip"), QStringLiteral("FokSzam"), QStringLiteral("EtelKod"),
+                QStringLiteral("Mennyiseg")},
+            {Sql::date(row.date), row.meal, row.account, row.dish, row.quantity}, QStringLiteral("EtlapAzon"), &failure);
+        if (id < 0)
+            return WriteFailure::failed(failure);
         return Refusal();
     });
     if (!written.ok())

@@ -420,12 +420,3 @@ StockOutcome StockLedger::removeIssueVoucher(const QDate &datum, const QString &
         outcome.rows = int(rows.size());
     });
 }
-
-StockOutcome StockLedger::recalculate(const QString &fokSzla, const QString &nyilvSzam)
-{
-    return inTransaction(m_db, [&](StockOutcome &outcome) {
-        StockRecalculator recalculator(m_db, m_options.kiadAr);
-        if (recalculator.run(fokSzla, nyilvSzam, QDate(), true).negative)
-            outcome.refusal = warningRefusal(StockMessages::negativeOnChange());
-    });
-}

@@ -41,9 +41,6 @@ public:
     // Every manual item (not a ration-sheet item, not "08") of the issue voucher with this date and
     // exactly this number; all or nothing.
     StockOutcome removeIssueVoucher(const QDate &datum, const QString &bizSzam);
-    // Recalculates every row of one material and its stock fields (after an import or a repair);
-    // refused when the rows drive the stock negative.
-    StockOutcome recalculate(const QString &fokSzla, const QString &nyilvSzam);
 
     // The refusals' captions.
     static Refusal warningRefusal(const QString &text, const QString &focus = QString());
