@@ -157,7 +157,7 @@ static void issueRows(QSqlDatabase db, const StockOptions &options, const Ration
     StockSql::Statements lookups(db);
     const bool voucherStored = table.voucherStored(bizSzam, sheet.date());
     QList<MovementRow> rows;
-    QSet<std::pair<QString, QString>> materials;
+    QSet<MaterialKey> materials;
     for (const RationTotal &total : sheet.totals()) {
         if (!(total.quantity > 0))
             continue;

@@ -2,6 +2,7 @@
 
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
+#include "store/HungarianCollation.h"
 #include "store/Sql.h"
 
 #include <QSqlQuery>
@@ -30,7 +31,8 @@ QList<VoucherLookups::Partner> VoucherLookups::partners() const
     QList<Partner> list;
     QSqlQuery query(m_db);
     if (query.exec(QStringLiteral("SELECT \"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" "
-                                  "ORDER BY \"Nev\", \"PartAzon\""))) {
+                                  "ORDER BY ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Nev\"")) + QStringLiteral(", \"PartAzon\""))) {
         while (query.next())
             list << Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString()};
@@ -56,7 +58,8 @@ QList<VoucherLookups::Material> VoucherLookups::materials(const QString &fokSzla
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral(
         "SELECT \"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"AfaCsoport\", \"Kerekites\", "
-        "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY \"Megnevezes\", \"NyilvSzam\""));
+        "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY ")
+        + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"NyilvSzam\""));
     query.addBindValue(fokSzla);
     if (query.exec()) {
         while (query.next())

@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
 #include "master/RecipeValues.h"
+#include "store/HungarianCollation.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -44,7 +45,8 @@ TqrpRecept::TqrpRecept(const Settings &settings, Messenger &messenger, QSqlDatab
     lines.prepare(QStringLiteral("SELECT a.\"Megnevezes\" AS \"Megnevezes\", r.\"Mennyiseg\" AS \"Mennyiseg\", "
                                  "a.\"Mertekegyseg\" AS \"Mertekegyseg\" FROM \"Recept\" r LEFT JOIN \"Anyag\" a "
                                  "ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
-                                 "WHERE r.\"EtelKod\" = ? ORDER BY a.\"Megnevezes\", r.\"ReceptAzon\""));
+                                 "WHERE r.\"EtelKod\" = ? ORDER BY ")
+        + HungarianCollation::orderTerm(QStringLiteral("a.\"Megnevezes\"")) + QStringLiteral(", r.\"ReceptAzon\""));
     lines.addBindValue(code);
     if (lines.exec())
         load(m_lines, lines);
@@ -131,7 +133,9 @@ TqrpReceptLista::TqrpReceptLista(const Settings &settings, Messenger &messenger,
             "a.\"Mertekegyseg\" AS \"Mertekegyseg\" FROM \"ReceptFej\" f JOIN \"Recept\" r ON r.\"EtelKod\" = "
             "f.\"EtelKod\" "
             "JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = r.\"FokSzla\" AND a.\"NyilvSzam\" = r.\"NyilvSzam\" "
-            "ORDER BY f.\"Enorma\", f.\"Megnevezes\", f.\"EtelKod\", a.\"Megnevezes\", r.\"ReceptAzon\"")))
+            "ORDER BY f.\"Enorma\", ")
+            + HungarianCollation::orderTerm(QStringLiteral("f.\"Megnevezes\"")) + QStringLiteral(", f.\"EtelKod\", ")
+            + HungarianCollation::orderTerm(QStringLiteral("a.\"Megnevezes\"")) + QStringLiteral(", r.\"ReceptAzon\"")))
         load(m_rows, query);
     report().setData(&m_rows);
 

@@ -9,6 +9,7 @@
 #include "printing/ui/ListReport.h"
 #include "session/Settings.h"
 #include "store/Database.h"
+#include "store/HungarianCollation.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 #include "widgets/UiWheelAsArrowKeys.h"
@@ -117,8 +118,8 @@ void TfrmTallozasLetszam::rebuild()
         Refusal::error(error).show(m_services.messenger);
     m_menu->setQuery(
         QStringLiteral("SELECT \"EtlapAzon\", \"Datum\", \"EtkTip\", \"Megnevezes\", \"Mennyiseg\", "
-                       "\"Mertekegyseg\" FROM \"TmpEtlap\" ORDER BY \"Datum\", \"EtkKod\", \"Megnevezes\", "
-                       "\"EtlapAzon\""),
+                       "\"Mertekegyseg\" FROM \"TmpEtlap\" ORDER BY \"Datum\", \"EtkKod\", ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"EtlapAzon\""),
         m_db);
     setCaptions(m_menu,
         {QStringLiteral("Azon."), QStringLiteral("Dátum"), QStringLiteral("Étkezés típusa"), QStringLiteral("Ételnév"),
