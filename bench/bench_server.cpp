@@ -240,7 +240,7 @@ double rationIssue(const QString &engine)
     const RationIssueHeader header {issue.proposeNumber()};
     QElapsedTimer timer;
     timer.start();
-    const RationIssueOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
+    const StockOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
     if (!outcome.ok())
         return fail(outcome.refusal.text), -1;
     return seconds(timer);

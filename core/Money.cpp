@@ -2,6 +2,7 @@
 
 #include "core/Rounding.h"
 #include "core/TypedNumber.h"
+#include "core/WideInteger.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,7 +10,9 @@
 
 namespace {
 
-using Wide = __int128;
+using WideInteger::Wide;
+using WideInteger::divideHalfEven;
+using WideInteger::power10;
 
 constexpr qint64 Max = std::numeric_limits<qint64>::max();
 constexpr qint64 Min = std::numeric_limits<qint64>::min();
@@ -23,15 +26,16 @@ qint64 saturate(Wide value)
     return qint64(value);
 }
 
-// numerator / denominator (denominator > 0), halves to even.
-Wide divideHalfEven(Wide numerator, Wide denominator)
+// The ten-thousandths of one step of `decimals` places (0..4).
+Wide stepOf(int decimals)
 {
-    Wide quotient = numerator / denominator;
-    const Wide remainder = numerator % denominator;
-    const Wide twice = (remainder < 0 ? -remainder : remainder) * 2;
-    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
-        quotient += numerator < 0 ? -1 : 1;
-    return quotient;
+    return power10(Money::Decimals - qBound(0, decimals, Money::Decimals));
+}
+
+// `units` rounded to whole steps, halves to even.
+qint64 roundedUnits(Wide units, Wide step)
+{
+    return saturate(divideHalfEven(units, step) * step);
 }
 
 // Ten-thousandths from fixed text with four decimals ("-12.3400"); none when out of range.
@@ -143,21 +147,17 @@ QByteArray Money::toLatin1() const
 
 Money Money::rounded(int decimals) const
 {
-    if (decimals >= Decimals)
-        return *this;
-    Wide step = 1;
-    for (int i = qMax(decimals, 0); i < Decimals; ++i)
-        step *= 10;
-    return Money(saturate(divideHalfEven(m_units, step) * step));
+    return Money(roundedUnits(m_units, stepOf(decimals)));
 }
 
-Money Money::multiplied(double quantity) const
+Money Money::multiplied(double quantity, int decimals) const
 {
     if (!std::isfinite(quantity))
         return Money();
+    const Wide step = stepOf(decimals);
     // A whole quantity (the usual case) needs no decimal digits: the product fits 128 bits.
     if (quantity == std::trunc(quantity) && std::fabs(quantity) < 1e15)
-        return Money(saturate(Wide(m_units) * Wide(qint64(quantity))));
+        return Money(roundedUnits(Wide(m_units) * Wide(qint64(quantity)), step));
     const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
     // The shortest text has at most 17 digits, so the product fits 128 bits.
     Wide product = Wide(m_units) * Wide(decimal.digits.toLongLong());
@@ -169,43 +169,43 @@ Money Money::multiplied(double quantity) const
             if (product > Wide(Max) || product < Wide(Min))
                 return Money(saturate(product));
         }
-        return Money(saturate(product));
+        return Money(roundedUnits(product, step));
     }
-    // |product| < 1e36: dividing by 10^37 or more leaves less than half a unit.
-    if (-decimal.exponent > 36)
+    // |product| < 1e36: dividing by 10^37 or more leaves less than half a step.
+    const int shift = -decimal.exponent + (Decimals - qBound(0, decimals, Decimals));
+    if (shift > 36)
         return Money();
-    Wide divisor = 1;
-    for (int i = 0; i < -decimal.exponent; ++i)
-        divisor *= 10;
-    return Money(saturate(divideHalfEven(product, divisor)));
+    return Money(saturate(divideHalfEven(product, power10(shift)) * step));
 }
 
-std::optional<Money> Money::dividedBy(double quantity) const
+std::optional<Money> Money::dividedBy(double quantity, int decimals) const
 {
     if (!std::isfinite(quantity) || quantity == 0)
         return std::nullopt;
+    const Wide step = stepOf(decimals);
     if (quantity == std::trunc(quantity) && std::fabs(quantity) < 1e15) {
-        const Wide quotient = divideHalfEven(Wide(m_units), Wide(qint64(std::fabs(quantity))));
+        const Wide quotient = divideHalfEven(Wide(m_units), Wide(qint64(std::fabs(quantity))) * step) * step;
         return Money(saturate(quantity < 0 ? -quotient : quotient));
     }
     const Rounding::Decimal decimal = Rounding::shortestDecimal(quantity);
-    const Wide limit = Wide(Max) * Wide(100000000000000000LL); // beyond this no result fits
     Wide numerator = m_units;
     Wide denominator = decimal.digits.toLongLong();
+    if (decimal.negative)
+        numerator = -numerator;
+    // The digits stay below 10^17: a numerator beyond Max * 10^17 gives a quotient beyond the range.
+    const Wide limit = Wide(Max) * Wide(100000000000000000LL);
     for (int i = 0; i < -decimal.exponent && numerator != 0; ++i) {
         numerator *= 10;
         if (numerator > limit || numerator < -limit)
-            break;
+            return Money(saturate(numerator));
     }
+    // The numerator is then at most 2^63 in size: a denominator beyond 2^64 leaves less than half.
     for (int i = 0; i < decimal.exponent; ++i) {
         denominator *= 10;
-        if (denominator > limit)
+        if (denominator > Wide(1) << 64)
             return Money();
     }
-    Wide quotient = divideHalfEven(numerator, denominator);
-    if (decimal.negative)
-        quotient = -quotient;
-    return Money(saturate(quotient));
+    return Money(saturate(divideHalfEven(numerator, denominator * step) * step));
 }
 
 Money Money::operator+(Money other) const

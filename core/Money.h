@@ -44,11 +44,12 @@ public:
 
     // Rounded to 0..4 decimals, halves to even.
     Money rounded(int decimals) const;
-    // Price times quantity, rounded to four decimals, halves to even.
-    Money multiplied(double quantity) const;
-    // Value divided by quantity (an average price), rounded to four decimals, halves to even;
-    // no value for a zero or non-finite quantity.
-    std::optional<Money> dividedBy(double quantity) const;
+    // Price times quantity, rounded once to `decimals` (0..4), halves to even: rounding to four
+    // decimals and then to two could turn a value just below a half into a half.
+    Money multiplied(double quantity, int decimals = Decimals) const;
+    // Value divided by quantity (an average price), rounded once to `decimals` (0..4), halves to
+    // even; no value for a zero or non-finite quantity.
+    std::optional<Money> dividedBy(double quantity, int decimals = Decimals) const;
 
     Money operator+(Money other) const;
     Money operator-(Money other) const;

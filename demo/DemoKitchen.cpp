@@ -422,7 +422,7 @@ bool DemoKitchen::writeMaterials(QString *error)
             source, entry.ledger, entry.registerNumber, entry.rounding, QString(), vatRow.first, vatRow.second};
         material.partner = QStringLiteral("%1").arg(kind.supplier + 2, 5, 10, QLatin1Char('0'));
         m_materials.insert(name, material);
-        m_materialNames.insert(rationKey(material.account, material.number), name);
+        m_materialNames.insert(MaterialKey {material.account, material.number}, name);
     }
     return true;
 }
@@ -563,7 +563,7 @@ bool DemoKitchen::receive(const QDate &day, const QList<RationTotal> &totals, QS
             continue;
         const auto found = m_materials.constFind(m_materialNames.value(total.key()));
         if (found == m_materials.cend()) {
-            *error = QStringLiteral("Ismeretlen anyag a kiszabaton: ") + total.key();
+            *error = QStringLiteral("Ismeretlen anyag a kiszabaton: ") + total.key().text();
             return false;
         }
         const Material &material = *found;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/MaterialKey.h"
+
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -88,7 +90,7 @@ private:
     QRandomGenerator m_random;
     int m_workYear = 0;
     QHash<QString, Material> m_materials; // by name
-    QHash<QString, QString> m_materialNames; // rationKey -> name
+    QHash<MaterialKey, QString> m_materialNames;
     // Course -> recipe codes in their serving order. Maps, not hashes: the shuffle must meet the
     // courses in one order for the seed to give one kitchen.
     QMap<int, QStringList> m_courses;

@@ -1,13 +1,14 @@
 #include "master/RecipeValues.h"
 
 #include "core/Rounding.h"
+#include "core/WideInteger.h"
 #include "master/RecipeVatRates.h"
 
 #include <limits>
 
 namespace {
 
-using Wide = __int128;
+using WideInteger::Wide;
 
 constexpr int QuantityPlaces = 6;
 constexpr int PercentPlaces = 4;
@@ -24,14 +25,7 @@ Wide scaled(double value, int places)
 // numerator / 10^places, halves to even, held to Money's range.
 Money moneyFromScaled(Wide numerator, int places)
 {
-    Wide divisor = 1;
-    for (int i = 0; i < places; ++i)
-        divisor *= 10;
-    Wide quotient = numerator / divisor;
-    const Wide remainder = numerator % divisor;
-    const Wide twice = (remainder < 0 ? -remainder : remainder) * 2;
-    if (twice > divisor || (twice == divisor && quotient % 2 != 0))
-        quotient += numerator < 0 ? -1 : 1;
+    const Wide quotient = WideInteger::divideHalfEven(numerator, WideInteger::power10(places));
     constexpr qint64 max = std::numeric_limits<qint64>::max();
     constexpr qint64 min = std::numeric_limits<qint64>::min();
     return Money::fromUnits(quotient > Wide(max) ? max : quotient < Wide(min) ? min : qint64(quotient));

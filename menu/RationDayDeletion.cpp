@@ -1,5 +1,6 @@
 #include "menu/RationDayDeletion.h"
 
+#include "core/MaterialKey.h"
 #include "core/Messenger.h"
 #include "menu/RationSql.h"
 #include "stock/MovementTable.h"
@@ -10,7 +11,6 @@
 #include "store/WriteTransaction.h"
 #include "store/WriteFailure.h"
 
-#include <QPair>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -53,10 +53,10 @@ static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions 
                        "WHERE \"Datum\" = ? AND \"Mozgnem\" <> '08' AND \"Stat\" = TRUE ORDER BY \"RaktAzon\""),
         {day});
     QList<qint64> ids;
-    QList<QPair<QString, QString>> materials;
+    QList<MaterialKey> materials;
     while (query.next()) {
         ids << query.value(0).toLongLong();
-        const QPair<QString, QString> key(query.value(1).toString(), query.value(2).toString());
+        const MaterialKey key {query.value(1).toString(), query.value(2).toString()};
         if (!materials.contains(key))
             materials << key;
     }
@@ -64,7 +64,7 @@ static Refusal removeDay(QSqlDatabase db, const QDate &date, const StockOptions 
         table.remove(id);
     StockRecalculator recalculator(db, options.kiadAr);
     for (const auto &material : materials)
-        if (recalculator.run(material.first, material.second, date, true).negative)
+        if (recalculator.run(material.account, material.number, date, true).negative)
             return warning(StockMessages::negativeOnDelete());
     *rows = int(ids.size());
     return Refusal();

@@ -3,6 +3,7 @@
 #include "menu/RationInput.h"
 #include "menu/RationSql.h"
 #include "session/Settings.h"
+#include "store/HungarianCollation.h"
 #include "store/Sql.h"
 #include "store/WriteTransaction.h"
 #include "store/WriteFailure.h"
@@ -123,7 +124,8 @@ static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &us
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"KeszletMennyiseg\", \"Mertekegyseg\" "
-        "FROM \"TmpKiszabat_2\" WHERE \"Felhasznalo\" = ? ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\""));
+        "FROM \"TmpKiszabat_2\" WHERE \"Felhasznalo\" = ? ORDER BY ")
+        + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"FokSzam\", \"NyilvSzam\""));
     query.addBindValue(user);
     if (!query.exec())
         return Checked<QList<RationTotal>>::refused(WriteFailure::readFailed(query.lastError()));

@@ -1,5 +1,6 @@
 #include "menu/RationInput.h"
 
+#include "core/HungarianOrder.h"
 #include "menu/RationSql.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
@@ -119,7 +120,7 @@ Checked<QList<RationMenuRow>> menuRows(QSqlDatabase db, const QDate &from, const
             return a.date < b.date;
         if (a.mealCode != b.mealCode)
             return a.mealCode < b.mealCode;
-        return a.dishName < b.dishName;
+        return HungarianOrder::less(a.dishName, b.dishName);
     });
     return Checked<QList<RationMenuRow>>::accepted(rows);
 }
@@ -158,7 +159,7 @@ Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db)
     return Checked<QList<QPair<QString, QString>>>::accepted(result);
 }
 
-Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
+Checked<QHash<MaterialKey, RationMaterial>> materials(QSqlDatabase db)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
@@ -166,8 +167,8 @@ Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
         "m.\"MertKod\", a.\"NyilvAr\", a.\"KeszletMennyiseg\" FROM \"Anyag\" a "
         "LEFT JOIN \"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\""));
     if (!query.exec())
-        return Checked<QHash<QString, RationMaterial>>::refused(WriteFailure::readFailed(query.lastError()));
-    QHash<QString, RationMaterial> result;
+        return Checked<QHash<MaterialKey, RationMaterial>>::refused(WriteFailure::readFailed(query.lastError()));
+    QHash<MaterialKey, RationMaterial> result;
     while (query.next()) {
         RationMaterial material;
         material.account = query.value(0).toString();
@@ -178,9 +179,9 @@ Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db)
         material.listed = !query.value(5).isNull();
         material.price = Sql::toMoney(query.value(6));
         material.stock = query.value(7).toDouble();
-        result.insert(rationKey(material.account, material.number), material);
+        result.insert(MaterialKey {material.account, material.number}, material);
     }
-    return Checked<QHash<QString, RationMaterial>>::accepted(result);
+    return Checked<QHash<MaterialKey, RationMaterial>>::accepted(result);
 }
 
 } // namespace RationInput

@@ -41,7 +41,7 @@ Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QL
 // The ledger accounts of Fokszam in code order: code and name.
 Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db);
 
-// Every material of Anyag, keyed by rationKey().
-Checked<QHash<QString, RationMaterial>> materials(QSqlDatabase db);
+// Every material of Anyag, keyed by material.
+Checked<QHash<MaterialKey, RationMaterial>> materials(QSqlDatabase db);
 
 } // namespace RationInput

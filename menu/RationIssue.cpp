@@ -7,6 +7,7 @@
 #include "stock/StockLedger.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
 #include "store/WriteTransaction.h"
 

@@ -1,5 +1,6 @@
 #include "menu/RationPlan.h"
 
+#include "core/HungarianOrder.h"
 #include "menu/RationInput.h"
 #include "menu/RationLines.h"
 #include "menu/RationRounding.h"
@@ -25,7 +26,7 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
 
     RationPlan plan;
     plan.menu = menu.value;
-    QHash<QString, int> index;
+    QHash<MaterialKey, int> index;
     QList<RationQuantity> sums;
     for (RationLine line : RationLines::compute(menu.value, ingredients.value)) {
         const auto material = materials.value.constFind(line.key());
@@ -55,6 +56,6 @@ Checked<RationPlan> RationPlan::compute(QSqlDatabase db, const QDate &from, cons
         total.quantity = RationRounding::planned(sums.at(i), decimals).toDouble();
     }
     std::stable_sort(plan.totals.begin(), plan.totals.end(),
-        [](const RationTotal &a, const RationTotal &b) { return a.name < b.name; });
+        [](const RationTotal &a, const RationTotal &b) { return HungarianOrder::less(a.name, b.name); });
     return Checked<RationPlan>::accepted(plan);
 }

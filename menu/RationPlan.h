@@ -17,7 +17,7 @@ struct RationPlan
     QList<RationMenuRow> menu; // views 1 and 2
     QList<RationLine> lines;
     QList<RationTotal> totals; // view 3, ordered by material name
-    QHash<QString, int> decimals; // each total's material decimals, by key
+    QHash<MaterialKey, int> decimals; // each total's material decimals
     Money normFrame;
     Money realValue;
 

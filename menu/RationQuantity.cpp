@@ -1,21 +1,16 @@
 #include "menu/RationQuantity.h"
 
 #include "core/Rounding.h"
+#include "core/WideInteger.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-using Units = __int128;
-
-constexpr Units power10(int exponent)
-{
-    Units result = 1;
-    for (int i = 0; i < exponent; ++i)
-        result *= 10;
-    return result;
-}
+using Units = WideInteger::Wide;
+using WideInteger::divideHalfEven;
+using WideInteger::power10;
 
 constexpr Units Scale = power10(RationQuantity::Decimals);
 // 10,000,000,000 in billionths: the product of two bounded values still fits 128 bits.
@@ -24,17 +19,6 @@ constexpr Units Bound = power10(10) * Scale;
 Units bounded(Units units)
 {
     return std::clamp(units, -Bound, Bound);
-}
-
-// numerator / denominator (denominator > 0), halves to even.
-Units divideHalfEven(Units numerator, Units denominator)
-{
-    Units quotient = numerator / denominator;
-    const Units remainder = numerator % denominator;
-    const Units twice = (remainder < 0 ? -remainder : remainder) * 2;
-    if (twice > denominator || (twice == denominator && quotient % 2 != 0))
-        quotient += numerator < 0 ? -1 : 1;
-    return quotient;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WideInteger.h"
+
 #include <QList>
 #include <QtGlobal>
 #include <compare>
@@ -44,7 +46,7 @@ public:
     static QList<RationQuantity> spread(RationQuantity total, const QList<RationQuantity> &weights);
 
 private:
-    using Units = __int128;
+    using Units = WideInteger::Wide;
     explicit RationQuantity(Units units);
 
     Units m_units = 0;

@@ -1,5 +1,6 @@
 #include "menu/RationSheet.h"
 
+#include "core/HungarianOrder.h"
 #include "menu/RationLines.h"
 #include "menu/RationQuantity.h"
 #include "menu/RationRounding.h"
@@ -8,7 +9,7 @@
 #include <algorithm>
 
 RationSheet::RationSheet(const QDate &date, const QList<RationMeal> &meals,
-    const QHash<QString, RationMaterial> &materials, const QHash<QString, RationStockValue> &stock)
+    const QHash<MaterialKey, RationMaterial> &materials, const QHash<MaterialKey, RationStockValue> &stock)
     : m_date(date)
     , m_meals(meals)
     , m_materials(materials)
@@ -24,7 +25,7 @@ QStringList RationSheet::mealCodes() const
     return codes;
 }
 
-const RationMaterial *RationSheet::material(const QString &key) const
+const RationMaterial *RationSheet::material(const MaterialKey &key) const
 {
     const auto it = m_materials.constFind(key);
     return it == m_materials.constEnd() ? nullptr : &it.value();
@@ -35,10 +36,10 @@ QList<RationMaterial> RationSheet::stockedMaterials(const QString &account) cons
     QList<RationMaterial> found;
     for (const RationMaterial &material : m_materials)
         if (material.account == account && material.listed
-            && m_stock.value(rationKey(account, material.number)).quantity > 0)
+            && m_stock.value(MaterialKey {account, material.number}).quantity > 0)
             found << material;
     std::sort(
-        found.begin(), found.end(), [](const RationMaterial &a, const RationMaterial &b) { return a.name < b.name; });
+        found.begin(), found.end(), [](const RationMaterial &a, const RationMaterial &b) { return HungarianOrder::less(a.name, b.name); });
     return found;
 }
 
@@ -76,12 +77,12 @@ void RationSheet::restore(const QList<RationLine> &lines)
 static void sortByName(QList<RationTotal> &totals)
 {
     std::stable_sort(
-        totals.begin(), totals.end(), [](const RationTotal &a, const RationTotal &b) { return a.name < b.name; });
+        totals.begin(), totals.end(), [](const RationTotal &a, const RationTotal &b) { return HungarianOrder::less(a.name, b.name); });
 }
 
 void RationSheet::buildTotals()
 {
-    QHash<QString, int> index;
+    QHash<MaterialKey, int> index;
     QList<RationQuantity> sums;
     m_totals.clear();
     for (const RationLine &line : std::as_const(m_lines)) {
@@ -150,7 +151,7 @@ static Refusal noRow()
     return Refusal::warning(QStringLiteral("Nincs kiválasztott adatsor!"));
 }
 
-Refusal RationSheet::changeTotal(const QString &key, double quantity)
+Refusal RationSheet::changeTotal(const MaterialKey &key, double quantity)
 {
     if (const Refusal refusal = checkQuantity(quantity))
         return refusal;
@@ -205,7 +206,7 @@ static Refusal noMeal()
     return Refusal::error(QStringLiteral("Nem választott étkezést!"));
 }
 
-Refusal RationSheet::addMaterial(const QString &key, double quantity, const QStringList &mealCodes)
+Refusal RationSheet::addMaterial(const MaterialKey &key, double quantity, const QStringList &mealCodes)
 {
     const RationMaterial *known = material(key);
     if (!known || !known->listed)
@@ -235,7 +236,7 @@ Refusal RationSheet::addMaterial(const QString &key, double quantity, const QStr
     return Refusal();
 }
 
-Refusal RationSheet::addLine(const QString &mealCode, const QString &key, double quantity)
+Refusal RationSheet::addLine(const QString &mealCode, const MaterialKey &key, double quantity)
 {
     const RationMaterial *known = material(key);
     if (!known || !known->listed)

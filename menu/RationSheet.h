@@ -18,16 +18,16 @@ public:
     static constexpr double MaxQuantity = 10000000;
 
     RationSheet() = default;
-    RationSheet(const QDate &date, const QList<RationMeal> &meals, const QHash<QString, RationMaterial> &materials,
-        const QHash<QString, RationStockValue> &stock);
+    RationSheet(const QDate &date, const QList<RationMeal> &meals, const QHash<MaterialKey, RationMaterial> &materials,
+        const QHash<MaterialKey, RationStockValue> &stock);
 
     QDate date() const { return m_date; }
     const QList<RationMeal> &meals() const { return m_meals; }
     QStringList mealCodes() const;
     const QList<RationLine> &lines() const { return m_lines; }
     const QList<RationTotal> &totals() const { return m_totals; }
-    const RationMaterial *material(const QString &key) const;
-    RationStockValue stock(const QString &key) const { return m_stock.value(key); }
+    const RationMaterial *material(const MaterialKey &key) const;
+    RationStockValue stock(const MaterialKey &key) const { return m_stock.value(key); }
     // The materials of a ledger account that are shown and have stock at the date, by name: what
     // the edit dialogs offer.
     QList<RationMaterial> stockedMaterials(const QString &account) const;
@@ -43,12 +43,12 @@ public:
     void buildTotals();
 
     // Corrections. Each refusal leaves the sheet unchanged.
-    Refusal changeTotal(const QString &key, double quantity);
+    Refusal changeTotal(const MaterialKey &key, double quantity);
     Refusal changeLine(qint64 id, double quantity);
     // A material not yet on the sheet, spread over the chosen meals by their headcounts.
-    Refusal addMaterial(const QString &key, double quantity, const QStringList &mealCodes);
+    Refusal addMaterial(const MaterialKey &key, double quantity, const QStringList &mealCodes);
     // One more detail line of a meal (view 3); the totals follow when view 4 is built again.
-    Refusal addLine(const QString &mealCode, const QString &key, double quantity);
+    Refusal addLine(const QString &mealCode, const MaterialKey &key, double quantity);
 
     bool hasShortage() const;
     // The norm frame (each meal's Norma x headcount once) and the value of all lines.
@@ -66,8 +66,8 @@ private:
 
     QDate m_date;
     QList<RationMeal> m_meals;
-    QHash<QString, RationMaterial> m_materials;
-    QHash<QString, RationStockValue> m_stock;
+    QHash<MaterialKey, RationMaterial> m_materials;
+    QHash<MaterialKey, RationStockValue> m_stock;
     QList<RationLine> m_lines;
     QList<RationTotal> m_totals;
     QStringList m_warnings;

@@ -3,14 +3,14 @@
 #include "stock/StockAtDate.h"
 #include "store/WriteFailure.h"
 
-Checked<QHash<QString, RationStockValue>> RationStockAtDate::stockAt(const QDate &date)
+Checked<QHash<MaterialKey, RationStockValue>> RationStockAtDate::stockAt(const QDate &date)
 {
     QString error;
     const QList<StockLine> lines = StockAtDate(m_db).compute(date, m_workYear, &error);
     if (!error.isEmpty())
-        return Checked<QHash<QString, RationStockValue>>::refused(WriteFailure::readFailed(error));
-    QHash<QString, RationStockValue> stock;
+        return Checked<QHash<MaterialKey, RationStockValue>>::refused(WriteFailure::readFailed(error));
+    QHash<MaterialKey, RationStockValue> stock;
     for (const StockLine &line : lines)
-        stock.insert(rationKey(line.fokSzam, line.nyilvSzam), RationStockValue {line.keszletMenny, line.nyilvAr});
-    return Checked<QHash<QString, RationStockValue>>::accepted(stock);
+        stock.insert(MaterialKey {line.fokSzam, line.nyilvSzam}, RationStockValue {line.keszletMenny, line.nyilvAr});
+    return Checked<QHash<MaterialKey, RationStockValue>>::accepted(stock);
 }

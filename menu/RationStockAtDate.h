@@ -14,7 +14,7 @@ public:
         , m_workYear(workYear)
     {
     }
-    Checked<QHash<QString, RationStockValue>> stockAt(const QDate &date) override;
+    Checked<QHash<MaterialKey, RationStockValue>> stockAt(const QDate &date) override;
 
 private:
     QSqlDatabase m_db;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/MaterialKey.h"
 #include "core/Money.h"
 
 #include <QDate>
@@ -7,12 +8,6 @@
 
 // The pieces of a ration sheet: the chosen meals, the menu rows, the detail lines (one per raw
 // material per dish per meal) and the material totals.
-
-// A material's key as one text: ledger account, "/", register number.
-inline QString rationKey(const QString &account, const QString &number)
-{
-    return account + QLatin1Char('/') + number;
-}
 
 // A chosen meal of the ration date with its own headcount (Letszam) and cost norm (Etkezesek).
 struct RationMeal
@@ -55,6 +50,8 @@ struct RationMaterial
     // Anyag's current register price and stock (planning works with these).
     Money price;
     double stock = 0;
+
+    MaterialKey key() const { return {account, number}; }
 };
 
 // One detail line. `id` identifies it within the sheet. Its quantity is an exact decimal of at
@@ -76,7 +73,7 @@ struct RationLine
     Money price;
     Money value;
 
-    QString key() const { return rationKey(account, number); }
+    MaterialKey key() const { return {account, number}; }
 };
 
 // One material total: the quantity rounded to the material's decimals and the stock of the date.
@@ -89,7 +86,7 @@ struct RationTotal
     double stock = 0;
     QString unit;
 
-    QString key() const { return rationKey(account, number); }
+    MaterialKey key() const { return {account, number}; }
     bool isShort() const { return stock < quantity; }
 };
 

@@ -1,5 +1,6 @@
 #include "menu/RationViews.h"
 
+#include "core/HungarianOrder.h"
 #include "core/NumberFormat.h"
 #include "menu/RationRounding.h"
 
@@ -26,7 +27,7 @@ QList<DishRow> dishes(const QList<RationMenuRow> &menu)
         rows[it.value()].total += row.total();
     }
     std::stable_sort(
-        rows.begin(), rows.end(), [](const DishRow &a, const DishRow &b) { return a.dishName < b.dishName; });
+        rows.begin(), rows.end(), [](const DishRow &a, const DishRow &b) { return HungarianOrder::less(a.dishName, b.dishName); });
     return rows;
 }
 
@@ -55,9 +56,9 @@ QList<DetailRow> details(const RationSheet &sheet)
     std::stable_sort(rows.begin(), rows.end(), [](const DetailRow &a, const DetailRow &b) {
         if (a.mealCode != b.mealCode)
             return a.mealCode < b.mealCode;
-        if (a.dishName != b.dishName)
-            return a.dishName < b.dishName;
-        return a.materialName < b.materialName;
+        if (const int dish = HungarianOrder::compare(a.dishName, b.dishName))
+            return dish < 0;
+        return HungarianOrder::less(a.materialName, b.materialName);
     });
     bool odd = false;
     for (int i = 0; i < rows.size(); ++i) {

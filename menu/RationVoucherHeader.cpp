@@ -1,6 +1,7 @@
 #include "menu/RationVoucherHeader.h"
 
 #include "core/Codes.h"
+#include "store/HungarianCollation.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -11,7 +12,8 @@ QList<QPair<QString, QString>> issueTypes(QSqlDatabase db)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? "
-                                 "ORDER BY \"Megnevezes\", \"MozgnemKod\""));
+                                 "ORDER BY ")
+        + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"MozgnemKod\""));
     query.addBindValue(QStringLiteral("KI"));
     QList<QPair<QString, QString>> types;
     if (query.exec())

@@ -5,6 +5,7 @@
 #include "stock/StockFormat.h"
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
+#include "store/HungarianCollation.h"
 #include "store/Sql.h"
 #include "store/WriteTransaction.h"
 
@@ -149,7 +150,8 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
         "WHERE \"Felhasznalo\" = ? AND \"Gep\" = ?");
     if (onlyDifferences)
         sql += QStringLiteral(" AND \"Elteres\" <> 0");
-    sql += byName ? QStringLiteral(" ORDER BY \"Megnevezes\", \"FokSzam\", \"NyilvSzam\"")
+    sql += byName ? QStringLiteral(" ORDER BY ") + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\""))
+            + QStringLiteral(", \"FokSzam\", \"NyilvSzam\"")
                   : QStringLiteral(" ORDER BY \"FokSzam\", \"NyilvSzam\"");
     query.prepare(sql);
     query.addBindValue(m_owner.user);

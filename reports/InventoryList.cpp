@@ -1,5 +1,6 @@
 #include "reports/InventoryList.h"
 
+#include "core/HungarianOrder.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockFormat.h"
 
@@ -39,7 +40,7 @@ void InventoryList::applyView(const Parameters &parameters)
     }
     if (parameters.byName) {
         std::stable_sort(m_rows.begin(), m_rows.end(),
-            [](const StockLine &a, const StockLine &b) { return a.megnevezes.localeAwareCompare(b.megnevezes) < 0; });
+            [](const StockLine &a, const StockLine &b) { return HungarianOrder::less(a.megnevezes, b.megnevezes); });
     }
 }
 

@@ -1,5 +1,7 @@
 #include "reports/SqlReportQuery.h"
 
+#include "store/Sql.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -43,6 +45,6 @@ Money SqlReportQuery::total(const QString &column) const
     if (index < 0)
         return sum;
     for (int row = 0; row < m_model.rowCount(); ++row)
-        sum += Money::fromDouble(m_model.record(row).value(index).toDouble());
+        sum += Sql::toMoney(m_model.record(row).value(index));
     return sum;
 }

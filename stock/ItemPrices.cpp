@@ -1,23 +1,21 @@
 #include "stock/ItemPrices.h"
 
-#include "stock/PriceMath.h"
-
 namespace {
 
 Money unitOf(Money total, double quantity)
 {
-    return quantity > 0 ? PriceMath::quotient(total, quantity, 2) : Money();
+    return quantity > 0 ? total.dividedBy(quantity, 2).value_or(Money()) : Money();
 }
 
 Money vatOf(Money net, double vatPercent)
 {
-    return PriceMath::product(net, vatPercent / 100.0, 2);
+    return net.multiplied(vatPercent / 100.0, 2);
 }
 
 // round2(GT × 100 / (100 + r))
 Money netOfGross(Money gross, double vatPercent)
 {
-    return PriceMath::quotient(gross.multiplied(100), 100.0 + vatPercent, 2);
+    return gross.multiplied(100).dividedBy(100.0 + vatPercent, 2).value_or(Money());
 }
 
 } // namespace
@@ -28,7 +26,7 @@ ItemPrices ItemPrices::compute(Typed typed, const ItemPrices &current, double qu
     switch (typed) {
     case Typed::NetUnit:
         result.netUnit = current.netUnit;
-        result.netTotal = PriceMath::product(current.netUnit, quantity, 2);
+        result.netTotal = current.netUnit.multiplied(quantity, 2);
         result.vatTotal = vatOf(result.netTotal, vatPercent);
         result.grossTotal = result.netTotal + result.vatTotal;
         result.grossUnit = unitOf(result.grossTotal, quantity);

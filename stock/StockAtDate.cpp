@@ -1,6 +1,7 @@
 #include "stock/StockAtDate.h"
 
 #include "core/Dates.h"
+#include "core/MaterialKey.h"
 #include "core/Rounding.h"
 #include "stock/StockSql.h"
 #include "store/Sql.h"
@@ -26,11 +27,6 @@ struct Movement
     Sums out;
 };
 
-QString keyOf(const QString &fokSzam, const QString &nyilvSzam)
-{
-    return fokSzam + QLatin1Char('/') + nyilvSzam;
-}
-
 } // namespace
 
 QDate StockAtDate::periodStart(const QDate &date, int workYear)
@@ -50,12 +46,12 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
                            "SUM(\"Brutto\") FROM \"Raktar\" WHERE \"Datum\" >= ? AND \"Datum\" <= ? "
                            "GROUP BY \"FokSzla\", \"NyilvSzam\", \"BK\""),
             {Sql::date(periodStart(date, workYear)), Sql::date(date)});
-        QHash<QString, Movement> movements;
+        QHash<MaterialKey, Movement> movements;
         while (query.next()) {
             const QString bk = query.value(2).toString();
             if (bk != QLatin1String("BE") && bk != QLatin1String("KI"))
                 continue;
-            Movement &movement = movements[keyOf(query.value(0).toString(), query.value(1).toString())];
+            Movement &movement = movements[MaterialKey {query.value(0).toString(), query.value(1).toString()}];
             Sums &sums = bk == QLatin1String("BE") ? movement.in : movement.out;
             sums.quantity = query.value(3).toDouble();
             sums.value = Sql::toMoney(query.value(4));
@@ -80,7 +76,7 @@ QList<StockLine> StockAtDate::compute(const QDate &date, int workYear, QString *
             line.storedQuantity = query.value(5).toDouble();
             if (!query.value(6).isNull())
                 line.kerekites = query.value(6).toInt();
-            const Movement movement = movements.value(keyOf(line.fokSzam, line.nyilvSzam));
+            const Movement movement = movements.value(MaterialKey {line.fokSzam, line.nyilvSzam});
             const double difference = movement.in.quantity - movement.out.quantity;
             const double quantity = Rounding::round(difference, 3);
             if (quantity > 0) {

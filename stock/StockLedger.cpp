@@ -1,5 +1,6 @@
 #include "stock/StockLedger.h"
 
+#include "core/MaterialKey.h"
 #include "core/Messenger.h"
 #include "core/Rounding.h"
 #include "stock/ItemChecks.h"
@@ -402,16 +403,16 @@ StockOutcome StockLedger::removeIssueVoucher(const QDate &datum, const QString &
             outcome.refusal = warningRefusal(StockMessages::closedMonth());
             return;
         }
-        QList<QPair<QString, QString>> materials;
+        QList<MaterialKey> materials;
         for (const MovementRow &row : rows) {
             table.remove(row.raktAzon);
-            const QPair<QString, QString> key(row.fokSzla, row.nyilvSzam);
+            const MaterialKey key {row.fokSzla, row.nyilvSzam};
             if (!materials.contains(key))
                 materials << key;
         }
         StockRecalculator recalculator(m_db, m_options.kiadAr);
         for (const auto &key : materials) {
-            if (recalculator.run(key.first, key.second, datum, true).negative) {
+            if (recalculator.run(key.account, key.number, datum, true).negative) {
                 outcome.refusal = warningRefusal(StockMessages::negativeOnDelete());
                 return;
             }

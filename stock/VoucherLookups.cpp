@@ -2,6 +2,7 @@
 
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
+#include "store/HungarianCollation.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
 
@@ -47,7 +48,8 @@ Checked<QList<VoucherLookups::Partner>> VoucherLookups::partners() const
 {
     return readRows<Partner>(m_db,
         QStringLiteral("SELECT \"PartAzon\", \"Nev\", \"Irszam\", \"Telepules\", \"Utca\" FROM \"Partner\" "
-                       "ORDER BY \"Nev\", \"PartAzon\""),
+                       "ORDER BY ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Nev\"")) + QStringLiteral(", \"PartAzon\""),
         {}, [](const QSqlQuery &query) {
             return Partner {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString()};
@@ -66,7 +68,8 @@ Checked<QList<VoucherLookups::Material>> VoucherLookups::materials(const QString
     return readRows<Material>(m_db,
         QStringLiteral(
             "SELECT \"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"AfaCsoport\", \"Kerekites\", "
-            "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY \"Megnevezes\", \"NyilvSzam\""),
+            "\"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? ORDER BY ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"NyilvSzam\""),
         {fokSzla}, [](const QSqlQuery &query) {
             return Material {query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
                 query.value(3).toString(), query.value(4).toString(), qBound(0, query.value(5).toInt(), 4),

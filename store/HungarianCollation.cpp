@@ -1,5 +1,6 @@
 #include "store/HungarianCollation.h"
 
+#include "core/HungarianOrder.h"
 #include "store/SqliteHandle.h"
 
 #include <sqlite3.h>
@@ -64,9 +65,8 @@ bool install(QSqlDatabase db)
     sqlite3 *connection = sqliteHandle(db);
     if (!connection)
         return db.driverName() != QLatin1String("QSQLITE");
-    UErrorCode status = U_ZERO_ERROR;
-    UCollator *collator = ucol_open("hu_HU", &status);
-    if (U_FAILURE(status))
+    UCollator *collator = HungarianOrder::openCollator();
+    if (!collator)
         return false;
     const bool collation = sqlite3_create_collation_v2(connection, "hu-HU-x-icu", SQLITE_UTF8, collator, compare,
                                closeCollator)

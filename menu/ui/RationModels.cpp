@@ -88,7 +88,7 @@ void fillDetails(QStandardItemModel &model, const QList<RationViews::DetailRow> 
     }
 }
 
-void fillTotals(QStandardItemModel &model, const QList<RationTotal> &totals, const QHash<QString, int> &decimals,
+void fillTotals(QStandardItemModel &model, const QList<RationTotal> &totals, const QHash<MaterialKey, int> &decimals,
     const QString &unitCaption)
 {
     reset(model,
@@ -97,7 +97,7 @@ void fillTotals(QStandardItemModel &model, const QList<RationTotal> &totals, con
     for (const RationTotal &total : totals) {
         const int places = decimals.value(total.key(), -1);
         QStandardItem *first = item(total.account);
-        first->setData(total.key(), Qt::UserRole);
+        first->setData(total.key().text(), Qt::UserRole);
         QStandardItem *quantity = item(quantityText(total.quantity, places));
         QStandardItem *stock = item(quantityText(total.stock, places));
         quantity->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -143,9 +143,9 @@ QList<ListColumn> printColumns(int view)
     }
 }
 
-QString keyAt(const QStandardItemModel &model, int row)
+MaterialKey keyAt(const QStandardItemModel &model, int row)
 {
-    return model.index(row, 0).data(Qt::UserRole).toString();
+    return MaterialKey::fromText(model.index(row, 0).data(Qt::UserRole).toString());
 }
 
 qint64 idAt(const QStandardItemModel &model, int row)

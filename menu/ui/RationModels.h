@@ -20,14 +20,14 @@ void fillDishes(QStandardItemModel &model, const QList<RationViews::DishRow> &ro
 void fillDetails(QStandardItemModel &model, const QList<RationViews::DetailRow> &rows);
 // View 4 (and planning's view 3); rows short of stock white on red; the material key in
 // Qt::UserRole of the first column. `decimals` gives each material's decimals by key.
-void fillTotals(QStandardItemModel &model, const QList<RationTotal> &totals, const QHash<QString, int> &decimals,
+void fillTotals(QStandardItemModel &model, const QList<RationTotal> &totals, const QHash<MaterialKey, int> &decimals,
     const QString &unitCaption);
 
 // The printout columns of a view (1 to 4), read from the grid's captions.
 QList<ListColumn> printColumns(int view);
 
 // The material key or line id of a grid row.
-QString keyAt(const QStandardItemModel &model, int row);
+MaterialKey keyAt(const QStandardItemModel &model, int row);
 qint64 idAt(const QStandardItemModel &model, int row);
 
 } // namespace RationModels

@@ -243,7 +243,7 @@ void TfrmTallozasKiszabat::showTotals(bool rebuild)
 {
     if (rebuild)
         m_sheet.buildTotals();
-    QHash<QString, int> decimals;
+    QHash<MaterialKey, int> decimals;
     for (const RationTotal &total : m_sheet.totals())
         if (const RationMaterial *material = m_sheet.material(total.key()))
             decimals.insert(total.key(), material->decimals);
@@ -314,7 +314,7 @@ void TfrmTallozasKiszabat::btnTorolClick()
         DBGrid1->selectRow(0);
 }
 
-void TfrmTallozasKiszabat::selectKey(const QString &key)
+void TfrmTallozasKiszabat::selectKey(const MaterialKey &key)
 {
     for (int row = 0; row < m_model->rowCount(); ++row)
         if (RationModels::keyAt(*m_model, row) == key)
@@ -342,14 +342,14 @@ void TfrmTallozasKiszabat::btnModositClick()
     }
     const auto &accounts = looked.value;
     if (m_view == 4) {
-        const QString key = RationModels::keyAt(*m_model, row);
+        const MaterialKey key = RationModels::keyAt(*m_model, row);
         double quantity = 0;
         for (const RationTotal &total : m_sheet.totals())
             if (total.key() == key)
                 quantity = total.quantity;
         TfrmUjKiszabat_mod dialog(
             m_services, m_sheet, accounts,
-            [this](const QString &chosen, double value) { return m_sheet.changeTotal(chosen, value); }, this);
+            [this](const MaterialKey &chosen, double value) { return m_sheet.changeTotal(chosen, value); }, this);
         dialog.editExisting(key, quantity);
         if (dialog.exec() != QDialog::Accepted)
             return;
@@ -359,7 +359,7 @@ void TfrmTallozasKiszabat::btnModositClick()
         return;
     }
     const qint64 id = RationModels::idAt(*m_model, row);
-    QString key;
+    MaterialKey key;
     double quantity = 0;
     for (const RationLine &line : m_sheet.lines())
         if (line.id == id) {
@@ -368,7 +368,7 @@ void TfrmTallozasKiszabat::btnModositClick()
         }
     TfrmUjKiszabat_Mod3 dialog(
         m_services, m_sheet, accounts,
-        [this, id](const QString &, double value) { return m_sheet.changeLine(id, value); }, this);
+        [this, id](const MaterialKey &, double value) { return m_sheet.changeLine(id, value); }, this);
     dialog.editExisting(key, quantity);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -398,11 +398,11 @@ void TfrmTallozasKiszabat::btnUjClick()
         return;
     }
     const auto &accounts = looked.value;
-    QString added;
+    MaterialKey added;
     if (m_view == 4) {
         TfrmUjKiszabat_mod dialog(
             m_services, m_sheet, accounts,
-            [this, &meals, &added](const QString &key, double quantity) {
+            [this, &meals, &added](const MaterialKey &key, double quantity) {
                 added = key;
                 return m_sheet.addMaterial(key, quantity, meals);
             },
@@ -417,7 +417,7 @@ void TfrmTallozasKiszabat::btnUjClick()
     }
     TfrmUjKiszabat_Mod3 dialog(
         m_services, m_sheet, accounts,
-        [this, &meals](const QString &key, double quantity) { return m_sheet.addLine(meals.first(), key, quantity); },
+        [this, &meals](const MaterialKey &key, double quantity) { return m_sheet.addLine(meals.first(), key, quantity); },
         this);
     dialog.editNew();
     if (dialog.exec() != QDialog::Accepted)
@@ -486,7 +486,7 @@ void TfrmTallozasKiszabat::btnPrintClick()
     if (m_view == 4) {
         // Only the materials that leave the store.
         QList<RationTotal> issued;
-        QHash<QString, int> decimals;
+        QHash<MaterialKey, int> decimals;
         for (const RationTotal &total : m_sheet.totals())
             if (total.quantity > 0) {
                 issued << total;

@@ -79,7 +79,7 @@ private:
     void setLabels();
     void showWarnings();
     void saveDraft();
-    void selectKey(const QString &key);
+    void selectKey(const MaterialKey &key);
     void selectId(qint64 id);
     QStringList chooseMeals(bool single);
     QString viewTitle() const;

@@ -57,17 +57,17 @@ void TfrmUjKiszabat_mod::setLineCaptions()
     setCaptions(QStringLiteral("Új anyag felvitele:"), QStringLiteral("Anyag módosítása:"));
 }
 
-void TfrmUjKiszabat_mod::editExisting(const QString &key, double quantity)
+void TfrmUjKiszabat_mod::editExisting(const MaterialKey &key, double quantity)
 {
     m_fixedKey = key;
     setMode(Mode::Modify);
     const RationMaterial *material = m_sheet.material(key);
-    const QString account = material ? material->account : key.section(QLatin1Char('/'), 0, 0);
+    const QString account = material ? material->account : key.account;
     dbcFokszam->setCurrentIndex(dbcFokszam->findData(account));
     dbcFokszam->setEnabled(false);
     dbcAnyag->clear();
     if (material)
-        dbcAnyag->addItem(material->name, key);
+        dbcAnyag->addItem(material->name, key.text());
     dbcAnyag->setEnabled(false);
     // A material without stock at the date shows its name here.
     if (m_sheet.stock(key).quantity <= 0 && material) {
@@ -95,17 +95,17 @@ void TfrmUjKiszabat_mod::fillMaterials()
         return;
     dbcAnyag->clear();
     for (const RationMaterial &material : m_sheet.stockedMaterials(dbcFokszam->currentData().toString())) {
-        const QString key = rationKey(material.account, material.number);
+        const MaterialKey key = material.key();
         dbcAnyag->addItem(material.name + QStringLiteral("  ") + NumberFormat::plain(m_sheet.stock(key).quantity)
                 + QLatin1Char(' ') + material.unit,
-            key);
+            key.text());
     }
     showMaterial();
 }
 
-QString TfrmUjKiszabat_mod::currentKey() const
+MaterialKey TfrmUjKiszabat_mod::currentKey() const
 {
-    return m_fixedKey.isEmpty() ? dbcAnyag->currentData().toString() : m_fixedKey;
+    return m_fixedKey.isEmpty() ? MaterialKey::fromText(dbcAnyag->currentData().toString()) : m_fixedKey;
 }
 
 void TfrmUjKiszabat_mod::showMaterial()

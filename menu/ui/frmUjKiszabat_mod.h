@@ -22,14 +22,14 @@ class TfrmUjKiszabat_mod : public UiEditDialog
 {
     Q_OBJECT
 public:
-    using Save = std::function<Refusal(const QString &key, double quantity)>;
+    using Save = std::function<Refusal(const MaterialKey &key, double quantity)>;
     using Accounts = QList<QPair<QString, QString>>;
 
     TfrmUjKiszabat_mod(const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save,
         QWidget *parent = nullptr);
 
     // Change mode on one material with its current quantity.
-    void editExisting(const QString &key, double quantity);
+    void editExisting(const MaterialKey &key, double quantity);
     // New mode, the account preset (DefaultFokszam, or the first).
     void editNew();
 
@@ -50,10 +50,10 @@ protected:
 private:
     void fillMaterials();
     void showMaterial();
-    QString currentKey() const;
+    MaterialKey currentKey() const;
     void record() override;
 
     const RationSheet &m_sheet;
     Save m_save;
-    QString m_fixedKey;
+    MaterialKey m_fixedKey;
 };

@@ -20,14 +20,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-QString keyOf(const QString &fokSzla, const QString &nyilvSzam)
-{
-    return fokSzla + QLatin1Char('/') + nyilvSzam;
-}
-
-} // namespace
 
 TfrmRaktarKivetel::TfrmRaktarKivetel(const Services &services, QSqlDatabase warehouse, QWidget *parent)
     : VoucherScreen(services, warehouse, QStringLiteral("KI"), parent)
@@ -95,7 +87,7 @@ void TfrmRaktarKivetel::spdNewClick()
         return;
     }
     for (const StockLine &line : lines)
-        m_stock.insert(keyOf(line.fokSzam, line.nyilvSzam), line.keszletMenny);
+        m_stock.insert(MaterialKey {line.fokSzam, line.nyilvSzam}, line.keszletMenny);
     lblFigyelmeztet->setVisible(false);
     showStock();
 }
@@ -119,7 +111,7 @@ void TfrmRaktarKivetel::stockOutOfDate()
 void TfrmRaktarKivetel::showStock()
 {
     const VoucherLookups::Material *material = currentMaterial();
-    const auto found = material ? m_stock.constFind(keyOf(material->fokSzla, material->nyilvSzam)) : m_stock.constEnd();
+    const auto found = material ? m_stock.constFind(MaterialKey {material->fokSzla, material->nyilvSzam}) : m_stock.constEnd();
     lblLeltar->setText(
         found == m_stock.constEnd() ? QStringLiteral("-") : NumberFormat::format(*found, QStringLiteral("0.00")));
     lblLeltarMertekegyseg->setText(material ? material->mertekegyseg : QString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/MaterialKey.h"
 #include "stock/ui/VoucherScreen.h"
 
 // The issue voucher screen ("Kiadási bizonylat"): takes goods out of the stock item by item at the
@@ -37,5 +38,5 @@ private:
     void showStock();
     void stockOutOfDate();
 
-    QHash<QString, double> m_stock; // the stock on the voucher date by material key
+    QHash<MaterialKey, double> m_stock; // the stock on the voucher date
 };

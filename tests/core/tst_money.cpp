@@ -194,6 +194,41 @@ private slots:
         QCOMPARE(price->toString(), expected);
     }
 
+    // Products and quotients at fewer decimals are rounded once, on the exact value: rounding to
+    // four decimals first would turn 0.014951 into the half 0.0150 and then up to 0.02.
+    void roundedOnceToDecimals_data()
+    {
+        QTest::addColumn<bool>("divide");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<double>("quantity");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("product below a half") << false << "1" << 0.014951 << 2 << "0.0100";
+        QTest::newRow("product half to even, down") << false << "0.025" << 1.0 << 2 << "0.0200";
+        QTest::newRow("product half to even, up") << false << "0.035" << 1.0 << 2 << "0.0400";
+        QTest::newRow("product negative") << false << "-1" << 0.014951 << 2 << "-0.0100";
+        QTest::newRow("product whole quantity") << false << "0.3333" << 3.0 << 2 << "1.0000";
+        QTest::newRow("product no decimals") << false << "2.5" << 1.0 << 0 << "2.0000";
+        QTest::newRow("product decimals beyond four") << false << "1.2345" << 0.5 << 6 << "0.6172";
+        QTest::newRow("product decimals below zero") << false << "3.5" << 1.0 << -1 << "4.0000";
+        QTest::newRow("quotient below a half") << true << "0.0299" << 2.0 << 2 << "0.0100";
+        QTest::newRow("quotient decimal divisor") << true << "0.0299" << 0.5 << 2 << "0.0600";
+        QTest::newRow("quotient gross to net") << true << "12700" << 127.0 << 2 << "100.0000";
+        QTest::newRow("quotient negative divisor") << true << "10" << -3.0 << 2 << "-3.3300";
+        QTest::newRow("quotient no decimals") << true << "5" << 2.0 << 0 << "2.0000";
+    }
+    void roundedOnceToDecimals()
+    {
+        QFETCH(bool, divide);
+        QFETCH(QString, value);
+        QFETCH(double, quantity);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        const Money amount = *Money::fromText(value);
+        const Money result = divide ? amount.dividedBy(quantity, decimals).value() : amount.multiplied(quantity, decimals);
+        QCOMPARE(result.toString(), expected);
+    }
+
     void divisionWithoutQuantity()
     {
         QVERIFY(!money("10").dividedBy(0.0));

@@ -240,7 +240,7 @@ private slots:
         RationSheet sheet = compute(mealsUpTo(int(lines.size()))).sheet;
         sheet.buildTotals();
         if (correction >= 0)
-            QVERIFY(sheet.changeTotal(rationKey("042", "0001"), correction).isNull());
+            QVERIFY(sheet.changeTotal(MaterialKey {"042", "0001"}, correction).isNull());
         QCOMPARE(sheet.totals().first().quantity, total);
         QVERIFY2(
             near(quantitiesOf(sheet.lines()), expected), qPrintable(QString::number(sheet.lines().first().quantity)));
@@ -272,7 +272,7 @@ private slots:
         materialInMeals({2.0, 1.0}, 0);
         RationSheet sheet = compute(mealsUpTo(2)).sheet;
         sheet.buildTotals();
-        const Refusal total = sheet.changeTotal(rationKey("042", "0001"), quantity);
+        const Refusal total = sheet.changeTotal(MaterialKey {"042", "0001"}, quantity);
         QCOMPARE(total.text, QStringLiteral("Hibás értékadás!\rA mennyiség 0 és 10000000 között lehet!"));
         QCOMPARE(total.focus, QStringLiteral("edtMennyiseg"));
         QVERIFY(!sheet.changeLine(sheet.lines().first().id, quantity).isNull());
@@ -364,8 +364,8 @@ private slots:
         QVERIFY(totals[2].isShort());
         QVERIFY(sheet.hasShortage());
         QCOMPARE(sheet.realValue(), Money::fromDouble(40 + 40 + 0 + 40));
-        QVERIFY(sheet.changeTotal(rationKey("042", "0002"), 3).isNull());
-        QVERIFY(sheet.changeTotal(rationKey("042", "0003"), 0).isNull());
+        QVERIFY(sheet.changeTotal(MaterialKey {"042", "0002"}, 3).isNull());
+        QVERIFY(sheet.changeTotal(MaterialKey {"042", "0003"}, 0).isNull());
         QVERIFY(!sheet.hasShortage());
     }
 
@@ -402,7 +402,7 @@ private slots:
         RationSheet sheet = compute({"01", "02"}).sheet;
         sheet.buildTotals();
         const int before = int(sheet.lines().size());
-        QVERIFY(sheet.addMaterial(rationKey("042", "0009"), 8, chosen).isNull());
+        QVERIFY(sheet.addMaterial(MaterialKey {"042", "0009"}, 8, chosen).isNull());
         const QList<RationLine> added = sheet.lines().mid(before);
         QVERIFY(near(quantitiesOf(added), expected));
         for (int i = 0; i < added.size(); ++i) {
@@ -419,7 +419,7 @@ private slots:
         QCOMPARE(sheet.totals()[1].quantity, 8.0);
         QVERIFY(sheet.totals()[1].isShort());
 
-        const Refusal twice = sheet.addMaterial(rationKey("042", "0009"), 1, chosen);
+        const Refusal twice = sheet.addMaterial(MaterialKey {"042", "0009"}, 1, chosen);
         QCOMPARE(twice.text, QStringLiteral("Az anyag már létezik!\rMég nem létező anyagot adhat meg csak!"));
         QCOMPARE(sheet.lines().size(), before + added.size());
     }

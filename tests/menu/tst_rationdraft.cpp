@@ -71,7 +71,7 @@ private slots:
         RationDraft anna(db(), m_settings, QStringLiteral("anna"));
         RationDraft bela(db(), m_settings, QStringLiteral("bela"));
         RationSheet annas = computed();
-        QVERIFY(annas.changeTotal(rationKey("042", "0001"), 7).isNull());
+        QVERIFY(annas.changeTotal(MaterialKey {"042", "0001"}, 7).isNull());
         QVERIFY(anna.save(annas).isNull());
 
         QVERIFY(bela.offerable(QDate(2025, 12, 31)).ok());
@@ -94,7 +94,7 @@ private slots:
     void restoredAfterRestartAsItWas()
     {
         RationSheet sheet = computed();
-        QVERIFY(sheet.changeTotal(rationKey("042", "0001"), 5).isNull());
+        QVERIFY(sheet.changeTotal(MaterialKey {"042", "0001"}, 5).isNull());
         QVERIFY(RationDraft(db(), m_settings, QStringLiteral("anna")).save(sheet).isNull());
         const QList<RationLine> lines = sheet.lines();
 

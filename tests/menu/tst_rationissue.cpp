@@ -230,7 +230,7 @@ private slots:
             QVERIFY(query.exec(QStringLiteral("INSERT INTO \"Napizaras\" (\"Datum\") VALUES ('2026-03-31')")));
         // Sugar is fine, flour (issued second by name) asks for more than the store holds.
         if (change == QLatin1String("negative"))
-            QVERIFY(issued.changeTotal(rationKey("100", "0001"), 11).isNull());
+            QVERIFY(issued.changeTotal(MaterialKey {"100", "0001"}, 11).isNull());
         if (change == QLatin1String("number"))
             voucher = RationIssueHeader {QStringLiteral("12"), false};
         if (change == QLatin1String("vat"))
@@ -336,8 +336,8 @@ private slots:
         QFETCH(bool, proposed);
         RationSheet issued = sheet();
         QVERIFY(RationIssue::postsItems(issued));
-        QVERIFY(issued.changeTotal(rationKey("100", "0001"), 0).isNull());
-        QVERIFY(issued.changeTotal(rationKey("100", "0002"), 0).isNull());
+        QVERIFY(issued.changeTotal(MaterialKey {"100", "0001"}, 0).isNull());
+        QVERIFY(issued.changeTotal(MaterialKey {"100", "0002"}, 0).isNull());
         QVERIFY(!RationIssue::postsItems(issued));
         const QString before = counter();
         const RationIssueHeader voucher = proposed ? header() : RationIssueHeader {QString()};

@@ -90,7 +90,7 @@ private slots:
         FixedStock stock;
         RationSheet sheet = RationBuilder::compute(db(), m_to, {"01"}, stock).value.sheet;
         sheet.buildTotals();
-        QVERIFY(sheet.changeTotal(rationKey("042", "0001"), 9).isNull());
+        QVERIFY(sheet.changeTotal(MaterialKey {"042", "0001"}, 9).isNull());
         RationDraft draft(db(), settings, QStringLiteral("anna"));
         QVERIFY(draft.save(sheet).isNull());
 

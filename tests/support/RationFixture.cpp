@@ -73,11 +73,11 @@ bool RationFixture::headcount(const QDate &date, const QString &meal, int count,
 
 void FixedStock::set(const QString &account, const QString &number, double quantity, double price)
 {
-    m_values.insert(rationKey(account, number), RationStockValue {quantity, Money::fromDouble(price)});
+    m_values.insert(MaterialKey {account, number}, RationStockValue {quantity, Money::fromDouble(price)});
 }
 
-Checked<QHash<QString, RationStockValue>> FixedStock::stockAt(const QDate &date)
+Checked<QHash<MaterialKey, RationStockValue>> FixedStock::stockAt(const QDate &date)
 {
     askedFor = date;
-    return Checked<QHash<QString, RationStockValue>>::accepted(m_values);
+    return Checked<QHash<MaterialKey, RationStockValue>>::accepted(m_values);
 }

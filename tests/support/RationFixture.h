@@ -5,7 +5,6 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -48,10 +47,10 @@ class FixedStock : public RationStockSource
 {
 public:
     void set(const QString &account, const QString &number, double quantity, double price);
-    Checked<QHash<QString, RationStockValue>> stockAt(const QDate &date) override;
+    Checked<QHash<MaterialKey, RationStockValue>> stockAt(const QDate &date) override;
 
     QDate askedFor;
 
 private:
-    QHash<QString, RationStockValue> m_values;
+    QHash<MaterialKey, RationStockValue> m_values;
 };

@@ -84,15 +84,15 @@ class TestEditDialogs : public QObject
                         }),
                 QString()};
         }
-        const auto save = [this](const QString &key, double quantity) {
-            m_saved = key + QLatin1Char(' ') + QString::number(quantity);
+        const auto save = [this](const MaterialKey &key, double quantity) {
+            m_saved = key.text() + QLatin1Char(' ') + QString::number(quantity);
             return Refusal();
         };
         const TfrmUjKiszabat_mod::Accounts accounts {{QStringLiteral("211"), QStringLiteral("Élelmiszer")}};
         TfrmUjKiszabat_mod *dialog = which == QLatin1String("ration total")
             ? new TfrmUjKiszabat_mod(run.services, m_sheet, accounts, save)
             : new TfrmUjKiszabat_Mod3(run.services, m_sheet, accounts, save);
-        dialog->editExisting(QStringLiteral("211/0001"), 2);
+        dialog->editExisting(MaterialKey {QStringLiteral("211"), QStringLiteral("0001")}, 2);
         return {dialog, QString()};
     }
 

@@ -55,7 +55,7 @@ void addSaltThroughTheDialogs(double quantity, int *mealsOffered, bool *recorded
         meals->lstEtkezesek->item(0)->setSelected(true);
         whenShown<TfrmUjKiszabat_mod>([=](TfrmUjKiszabat_mod *material) {
             material->dbcFokszam->setCurrentIndex(material->dbcFokszam->findData(QStringLiteral("042")));
-            material->dbcAnyag->setCurrentIndex(material->dbcAnyag->findData(rationKey("042", "0003")));
+            material->dbcAnyag->setCurrentIndex(material->dbcAnyag->findData(MaterialKey {"042", "0003"}.text()));
             material->edtMennyiseg->setValue(quantity);
             *recorded = true;
             material->btnRogzit->click();
