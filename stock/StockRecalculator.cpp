@@ -3,6 +3,7 @@
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
 #include "store/PreparedStatement.h"
+#include "store/RowUpdates.h"
 #include "store/Sql.h"
 
 
@@ -147,6 +148,15 @@ StockRecalculator::Result StockRecalculator::run(
     if (result.negative || !write)
         return result;
 
+    // Only the fields that changed: a back-dated row mostly moves the balances alone.
+    enum { KeszletMenny, KeszletErtek, KiAr, BeAr, TetelErtek, AfaErtek, Brutto };
+    RowUpdates updates(m_db, QStringLiteral("Raktar"), QStringLiteral("RaktAzon"),
+        {{QStringLiteral("KeszletMenny"), RowUpdates::Type::Real},
+            {QStringLiteral("KeszletErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("KiAr"), RowUpdates::Type::Money}, {QStringLiteral("BeAr"), RowUpdates::Type::Money},
+            {QStringLiteral("TetelErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("AfaErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("Brutto"), RowUpdates::Type::Money}});
     for (int i = 0; i < rows.size(); ++i) {
         const Recalculation::Row &row = rows.at(i);
         const Stored &before = stored.at(i);
@@ -157,31 +167,22 @@ StockRecalculator::Result StockRecalculator::run(
                     && before.brutto == row.gross));
         if (balanceSame && ownSame)
             continue;
-        // Only the fields that changed: a back-dated row mostly moves the balances alone.
-        PreparedStatement &update = StockSql::statement(m_db, ownSame ? QStringLiteral(
-                                                  "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? "
-                                                  "WHERE \"RaktAzon\" = ?")
-                : row.receipt ? QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
-                                               "\"KiAr\" = ? WHERE \"RaktAzon\" = ?")
-                              : QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
-                                               "\"KiAr\" = ?, \"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, "
-                                               "\"Brutto\" = ? WHERE \"RaktAzon\" = ?"));
-        int index = 0;
-        update.bindReal(index++, row.after.quantity);
-        update.bindMoney(index++, row.after.value);
+        updates.row(row.id);
+        updates.setReal(KeszletMenny, row.after.quantity);
+        updates.setMoney(KeszletErtek, row.after.value);
         if (!ownSame) {
-            update.bindMoney(index++, row.averagePrice);
+            updates.setMoney(KiAr, row.averagePrice);
             if (!row.receipt) {
-                update.bindMoney(index++, row.unitPrice);
-                update.bindMoney(index++, row.value);
-                update.bindMoney(index++, row.vat);
-                update.bindMoney(index++, row.gross);
+                updates.setMoney(BeAr, row.unitPrice);
+                updates.setMoney(TetelErtek, row.value);
+                updates.setMoney(AfaErtek, row.vat);
+                updates.setMoney(Brutto, row.gross);
             }
         }
-        update.bindInteger(index, row.id);
-        StockSql::exec(update);
-        ++result.rowsWritten;
     }
+    result.rowsWritten = updates.size();
+    if (const QString error = updates.write(); !error.isEmpty())
+        throw StockSql::Failure {error};
 
     MaterialStock &material = result.material;
     material.keszletMennyiseg = outcome.end.quantity;
