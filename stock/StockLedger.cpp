@@ -155,10 +155,10 @@ Refusal StockLedger::checkItem(
     MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
 {
     // Read inside the transaction: a month closed on another computer a minute ago is closed here.
-    const QDate closed = table.closingDate();
-    if (closed.isValid() && row.datum <= closed)
+    const MovementTable::ItemBasics basics = table.itemBasics(row.fokSzla, row.nyilvSzam);
+    if (basics.closed.isValid() && row.datum <= basics.closed)
         return warningRefusal(StockMessages::closedMonth(), FocusDate);
-    const std::optional<int> decimals = table.materialDecimals(row.fokSzla, row.nyilvSzam);
+    const std::optional<int> decimals = basics.decimals;
     if (!decimals)
         return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
     // Quantities are kept to the material's decimals, so that the rows add up to the balance.
