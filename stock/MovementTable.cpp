@@ -93,6 +93,20 @@ std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const
     return decimals;
 }
 
+MovementTable::ItemBasics MovementTable::itemBasics(const QString &fokSzla, const QString &nyilvSzam) const
+{
+    ItemBasics basics;
+    lookUp(m_db,
+        QStringLiteral("SELECT (SELECT MAX(\"Datum\") FROM \"Napizaras\"), (SELECT \"Kerekites\" FROM \"Anyag\" "
+                       "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?)"),
+        {fokSzla, nyilvSzam}, [&](const PreparedStatement &query) {
+            basics.closed = query.date(0);
+            if (!query.isNull(1))
+                basics.decimals = int(qBound(qint64(0), query.integer(1), qint64(4)));
+        });
+    return basics;
+}
+
 bool MovementTable::numberTaken(const QString &bizSzam) const
 {
     bool taken = false;
@@ -122,22 +136,23 @@ MovementTable::MaterialVat MovementTable::materialVat(const QString &fokSzla, co
 
 MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
 {
+    // The three look-ups in one statement.
     Pass pass;
     lookUp(m_db,
-        QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
-                       "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId},
-        [&](const PreparedStatement &query) { pass.sameMaterial = query.integer(0) > 0; });
-
-    pass.openingDate = openingDate(row.fokSzla, row.nyilvSzam, exceptId);
-
-    lookUp(m_db,
         QStringLiteral(
-            "SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
-            "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?"),
-        {row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId}, [&](const PreparedStatement &query) {
-            if (!query.isNull(0))
-                pass.otherPartner = query.text(0);
+            "SELECT (SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
+            "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?), "
+            "(SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
+            "AND \"RaktAzon\" <> ?), "
+            "(SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
+            "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?)"),
+        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId, row.fokSzla, row.nyilvSzam, exceptId,
+            row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId},
+        [&](const PreparedStatement &query) {
+            pass.sameMaterial = query.integer(0) > 0;
+            pass.openingDate = query.date(1);
+            if (!query.isNull(2))
+                pass.otherPartner = query.text(2);
         });
     return pass;
 }

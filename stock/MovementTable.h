@@ -25,6 +25,13 @@ public:
     QString direction(const QString &mozgnem) const;
     // The material's quantity decimals (Kerekites); none when the material does not exist.
     std::optional<int> materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const;
+    // The closing date and the material's decimals in one look-up.
+    struct ItemBasics
+    {
+        QDate closed;
+        std::optional<int> decimals;
+    };
+    ItemBasics itemBasics(const QString &fokSzla, const QString &nyilvSzam) const;
     bool numberTaken(const QString &bizSzam) const;
     // Whether the VAT code names a row of Afa.
     bool vatCodeExists(const QString &afaKod) const;

@@ -144,19 +144,18 @@ Refusal StockLedger::checkItem(
     MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
 {
     // Read inside the transaction: a month closed on another computer a minute ago is closed here.
-    const QDate closed = table.closingDate();
-    if (closed.isValid() && row.datum <= closed)
+    const MovementTable::ItemBasics basics = table.itemBasics(row.fokSzla, row.nyilvSzam);
+    if (basics.closed.isValid() && row.datum <= basics.closed)
         return warningRefusal(StockMessages::closedMonth(), FocusDate);
-    if (const Refusal refusal = checkMaterial(table, row))
+    if (const Refusal refusal = checkMaterial(basics.decimals, row))
         return refusal;
     if (!isVoucherNumber(row.bizSzam))
         return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
     return checkRow(table, row, table.pass(row, exceptId), newMode, partner);
 }
 
-Refusal StockLedger::checkMaterial(MovementTable &table, MovementRow &row) const
+Refusal StockLedger::checkMaterial(const std::optional<int> &decimals, MovementRow &row) const
 {
-    const std::optional<int> decimals = table.materialDecimals(row.fokSzla, row.nyilvSzam);
     if (!decimals)
         return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
     // Quantities are kept to the material's decimals, so that the rows add up to the balance.
@@ -221,7 +220,7 @@ Refusal StockLedger::postRows(const StockVoucher &voucher, StockOutcome &outcome
     // it would answer the same while re-reading a growing voucher.
     const bool voucherStored = table.voucherStored(bizSzam, voucher.datum);
     QList<MovementRow> rows;
-    QSet<std::pair<QString, QString>> materials;
+    QSet<MaterialKey> materials;
     for (StockItem item : voucher.items) {
         item.mozgnem = voucher.mozgnem;
         item.bizSzam = bizSzam;
@@ -231,17 +230,17 @@ Refusal StockLedger::postRows(const StockVoucher &voucher, StockOutcome &outcome
         MovementRow row = rowFor(item, voucher.bk);
         if (!row.isReceipt() && !voucher.typedValues)
             row.tetelErtek = Marker;
-        if (const Refusal refusal = checkMaterial(table, row))
+        if (const Refusal refusal = checkMaterial(table.materialDecimals(row.fokSzla, row.nyilvSzam), row))
             return refusal;
         MovementTable::Pass pass;
         if (voucherStored)
             pass = table.pass(row, 0);
         else
             pass.openingDate = table.openingDate(row.fokSzla, row.nyilvSzam, 0);
-        pass.sameMaterial = pass.sameMaterial || materials.contains({row.fokSzla, row.nyilvSzam});
+        pass.sameMaterial = pass.sameMaterial || materials.contains(MaterialKey {row.fokSzla, row.nyilvSzam});
         if (const Refusal refusal = checkRow(table, row, pass, true, &outcome.partAzon))
             return refusal;
-        materials.insert({row.fokSzla, row.nyilvSzam});
+        materials.insert(MaterialKey {row.fokSzla, row.nyilvSzam});
         rows << row;
     }
 

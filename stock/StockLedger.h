@@ -50,7 +50,7 @@ private:
     // material's decimals.
     Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const;
     // The material exists; the quantity is rounded to its decimals.
-    Refusal checkMaterial(MovementTable &table, MovementRow &row) const;
+    Refusal checkMaterial(const std::optional<int> &decimals, MovementRow &row) const;
     // The row against its voucher's other rows (`pass`), the opening, and its numbers.
     Refusal checkRow(MovementTable &table, const MovementRow &row, const MovementTable::Pass &pass, bool newMode,
         QString *partner) const;

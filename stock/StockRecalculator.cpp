@@ -3,6 +3,7 @@
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
 #include "store/PreparedStatement.h"
+#include "store/RowUpdates.h"
 #include "store/Sql.h"
 
 
@@ -27,59 +28,27 @@ QString StockRecalculator::orderBy(bool descending)
     return terms.join(QStringLiteral(", "));
 }
 
-MaterialStock StockRecalculator::loadMaterial(const QString &fokSzla, const QString &nyilvSzam)
-{
-    MaterialStock material;
-    PreparedStatement &query = StockSql::statement(m_db, 
-        QStringLiteral("SELECT \"Megnevezes\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", \"KeszletMennyiseg\", "
-                       "\"KeszletErtek\", \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"));
-    query.bindText(0, fokSzla);
-    query.bindText(1, nyilvSzam);
-    StockSql::exec(query);
-    if (query.next()) {
-        material.found = true;
-        material.megnevezes = query.text(0);
-        material.kerekites = int(qBound(qint64(0), query.integer(1), qint64(4)));
-        material.keszletMin = query.real(2);
-        material.keszletMax = query.real(3);
-        material.keszletMennyiseg = query.real(4);
-        material.keszletErtek = query.money(5);
-        material.nyilvAr = query.money(6);
-    } else {
-        // Rows of a material missing from the master (an import): quantities to three decimals.
-        material.kerekites = 3;
-    }
-    query.finish();
-    return material;
-}
-
-double StockRecalculator::vatPercent(const QString &afaKod)
-{
-    if (!m_vatLoaded) {
-        PreparedStatement &query = StockSql::run(m_db, QStringLiteral("SELECT \"Afakod\", \"AfaErtek\" FROM \"Afa\""));
-        while (query.next())
-            m_vat.insert(query.text(0), query.real(1));
-        if (!query.error().isEmpty())
-            throw StockSql::Failure {query.error()};
-        m_vatLoaded = true;
-    }
-    return m_vat.value(afaKod, 0.0);
-}
-
 StockRecalculator::Result StockRecalculator::run(
     const QString &fokSzla, const QString &nyilvSzam, const QDate &from, bool write)
 {
     Result result;
-    result.material = loadMaterial(fokSzla, nyilvSzam);
+    MaterialStock &material = result.material;
 
-    // Built once: the calculation order is the same for every material.
+    // Built once: the calculation order is the same for every material. The material and the
+    // balance before `from` (none without a date) come in one statement: a row whatever exists.
     static const QString startSql = QStringLiteral(
-        "SELECT \"KeszletMenny\", \"KeszletErtek\", \"KiAr\" FROM \"Raktar\" WHERE \"FokSzla\" = ? "
+        "SELECT a.\"NyilvSzam\", a.\"Megnevezes\", a.\"Kerekites\", a.\"KeszletMin\", a.\"KeszletMax\", "
+        "a.\"KeszletMennyiseg\", a.\"KeszletErtek\", a.\"NyilvAr\", s.\"KeszletMenny\", s.\"KeszletErtek\", s.\"KiAr\" "
+        "FROM (SELECT 1 AS \"Egy\") o "
+        "LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ? "
+        "LEFT JOIN (SELECT \"KeszletMenny\", \"KeszletErtek\", \"KiAr\" FROM \"Raktar\" WHERE \"FokSzla\" = ? "
         "AND \"NyilvSzam\" = ? AND \"Datum\" < ? ORDER BY ")
-        + orderBy(true) + QStringLiteral(" LIMIT 1");
+        + orderBy(true) + QStringLiteral(" LIMIT 1) s ON 1 = 1");
+    // Issue rows carry the percent of their VAT code (none for a code that does not exist).
     static const QString select = QStringLiteral(
-        "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", \"AfaKod\", \"BeAr\", \"KiAr\", "
-        "\"AfaErtek\", \"Brutto\", "
+        "SELECT \"RaktAzon\", \"BK\", \"Mozgnem\", \"TetelMenny\", \"TetelErtek\", "
+        "CASE WHEN \"BK\" = 'BE' THEN NULL ELSE (SELECT f.\"AfaErtek\" FROM \"Afa\" f "
+        "WHERE f.\"Afakod\" = \"Raktar\".\"AfaKod\") END, \"BeAr\", \"KiAr\", \"AfaErtek\", \"Brutto\", "
         "\"KeszletMenny\", \"KeszletErtek\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ?");
     static const QString walkFromSql = select + QStringLiteral(" AND \"Datum\" >= ? ORDER BY ") + orderBy(false);
     static const QString walkAllSql = select + QStringLiteral(" ORDER BY ") + orderBy(false);
@@ -88,18 +57,36 @@ StockRecalculator::Result StockRecalculator::run(
     // The price of the row before the walk (its KiAr: the average after a receipt, before an
     // issue): the register price when no row is left from `from` on.
     Money startPrice;
-    if (from.isValid()) {
+    {
         PreparedStatement &query = StockSql::statement(m_db, startSql);
         query.bindText(0, fokSzla);
         query.bindText(1, nyilvSzam);
-        query.bindDate(2, from);
+        query.bindText(2, fokSzla);
+        query.bindText(3, nyilvSzam);
+        query.bind(4, from.isValid() ? Sql::date(from) : QVariant());
         StockSql::exec(query);
         if (query.next()) {
-            start = Recalculation::Balance {query.real(0), query.money(1)};
-            startPrice = query.money(2);
+            material.found = !query.isNull(0);
+            if (material.found) {
+                material.megnevezes = query.text(1);
+                material.kerekites = int(qBound(qint64(0), query.integer(2), qint64(4)));
+                material.keszletMin = query.real(3);
+                material.keszletMax = query.real(4);
+                material.keszletMennyiseg = query.real(5);
+                material.keszletErtek = query.money(6);
+                material.nyilvAr = query.money(7);
+            }
+            start = Recalculation::Balance {query.real(8), query.money(9)};
+            startPrice = query.money(10);
         }
+        const QString error = query.error();
         query.finish();
+        if (!error.isEmpty())
+            throw StockSql::Failure {error};
     }
+    // Rows of a material missing from the master (an import): quantities to three decimals.
+    if (!material.found)
+        material.kerekites = 3;
 
     PreparedStatement &walk = StockSql::statement(m_db, from.isValid() ? walkFromSql : walkAllSql);
     walk.bindText(0, fokSzla);
@@ -110,7 +97,6 @@ StockRecalculator::Result StockRecalculator::run(
 
     QList<Recalculation::Row> rows;
     QList<Stored> stored;
-    QStringList vatCodes;
     while (walk.next()) {
         Recalculation::Row row;
         row.id = walk.integer(0);
@@ -119,7 +105,8 @@ StockRecalculator::Result StockRecalculator::run(
         row.opening = row.receipt && walk.text(2) == QLatin1String("00");
         row.quantity = walk.real(3);
         row.value = walk.money(4);
-        vatCodes << (row.receipt ? QString() : walk.text(5));
+        if (!row.receipt)
+            row.vatPercent = walk.real(5);
         Stored before;
         before.tetelErtek = row.value;
         before.beAr = walk.money(6);
@@ -134,12 +121,6 @@ StockRecalculator::Result StockRecalculator::run(
     if (!walk.error().isEmpty())
         throw StockSql::Failure {walk.error()};
     walk.finish();
-    // The VAT rates are read after the walk: the server's driver reads a forward-only result row
-    // by row, and a statement run in between would cut the walk short.
-    for (int i = 0; i < rows.size(); ++i) {
-        if (!vatCodes.at(i).isEmpty())
-            rows[i].vatPercent = vatPercent(vatCodes.at(i));
-    }
 
     const Recalculation::Outcome outcome = Recalculation::run(start, rows, result.material.kerekites, m_kiadAr);
     result.rowsWalked = int(rows.size());
@@ -147,6 +128,15 @@ StockRecalculator::Result StockRecalculator::run(
     if (result.negative || !write)
         return result;
 
+    // Only the fields that changed: a back-dated row mostly moves the balances alone.
+    enum { KeszletMenny, KeszletErtek, KiAr, BeAr, TetelErtek, AfaErtek, Brutto };
+    RowUpdates updates(m_db, QStringLiteral("Raktar"), QStringLiteral("RaktAzon"),
+        {{QStringLiteral("KeszletMenny"), RowUpdates::Type::Real},
+            {QStringLiteral("KeszletErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("KiAr"), RowUpdates::Type::Money}, {QStringLiteral("BeAr"), RowUpdates::Type::Money},
+            {QStringLiteral("TetelErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("AfaErtek"), RowUpdates::Type::Money},
+            {QStringLiteral("Brutto"), RowUpdates::Type::Money}});
     for (int i = 0; i < rows.size(); ++i) {
         const Recalculation::Row &row = rows.at(i);
         const Stored &before = stored.at(i);
@@ -157,33 +147,23 @@ StockRecalculator::Result StockRecalculator::run(
                     && before.brutto == row.gross));
         if (balanceSame && ownSame)
             continue;
-        // Only the fields that changed: a back-dated row mostly moves the balances alone.
-        PreparedStatement &update = StockSql::statement(m_db, ownSame ? QStringLiteral(
-                                                  "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? "
-                                                  "WHERE \"RaktAzon\" = ?")
-                : row.receipt ? QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
-                                               "\"KiAr\" = ? WHERE \"RaktAzon\" = ?")
-                              : QStringLiteral("UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ?, "
-                                               "\"KiAr\" = ?, \"BeAr\" = ?, \"TetelErtek\" = ?, \"AfaErtek\" = ?, "
-                                               "\"Brutto\" = ? WHERE \"RaktAzon\" = ?"));
-        int index = 0;
-        update.bindReal(index++, row.after.quantity);
-        update.bindMoney(index++, row.after.value);
+        updates.row(row.id);
+        updates.setReal(KeszletMenny, row.after.quantity);
+        updates.setMoney(KeszletErtek, row.after.value);
         if (!ownSame) {
-            update.bindMoney(index++, row.averagePrice);
+            updates.setMoney(KiAr, row.averagePrice);
             if (!row.receipt) {
-                update.bindMoney(index++, row.unitPrice);
-                update.bindMoney(index++, row.value);
-                update.bindMoney(index++, row.vat);
-                update.bindMoney(index++, row.gross);
+                updates.setMoney(BeAr, row.unitPrice);
+                updates.setMoney(TetelErtek, row.value);
+                updates.setMoney(AfaErtek, row.vat);
+                updates.setMoney(Brutto, row.gross);
             }
         }
-        update.bindInteger(index, row.id);
-        StockSql::exec(update);
-        ++result.rowsWritten;
     }
+    result.rowsWritten = updates.size();
+    if (const QString error = updates.write(); !error.isEmpty())
+        throw StockSql::Failure {error};
 
-    MaterialStock &material = result.material;
     material.keszletMennyiseg = outcome.end.quantity;
     material.keszletErtek = outcome.end.value;
     // The price of the material's last row, also when its latest rows were deleted or moved

@@ -4,7 +4,6 @@
 #include "stock/Recalculation.h"
 
 #include <QDate>
-#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -37,11 +36,6 @@ public:
     static QString orderBy(bool descending);
 
 private:
-    MaterialStock loadMaterial(const QString &fokSzla, const QString &nyilvSzam);
-    double vatPercent(const QString &afaKod);
-
     QSqlDatabase m_db;
     bool m_kiadAr;
-    QHash<QString, double> m_vat;
-    bool m_vatLoaded = false;
 };

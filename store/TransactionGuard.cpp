@@ -2,12 +2,12 @@
 
 #include "store/Database.h"
 #include "store/EngineError.h"
+#include "store/ServerHandle.h"
 #include "store/StatementSet.h"
 
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlDriver>
 #include <QVariant>
 
 #include <libpq-fe.h>
@@ -34,24 +34,13 @@ int lockKeyOf(QSqlDatabase db)
     return hash < 0 ? 0 : name.mid(hash + 8).toInt();
 }
 
-// libpq's connection behind a server connection; nullptr for SQLite.
-PGconn *serverConnection(QSqlDatabase db)
-{
-    const QVariant handle = db.driver()->handle();
-    // Qt names the type after libpq's struct.
-    if (!handle.isValid()
-        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
-        return nullptr;
-    return *static_cast<PGconn *const *>(handle.constData());
-}
-
 // PostgreSQL answers COMMIT of a transaction that an earlier statement aborted with a silent
 // rollback; this tells it beforehand. Empty when the transaction can be committed.
 QString serverTransactionProblem(QSqlDatabase db)
 {
     if (Database::engineOf(db) != Database::Engine::PostgreSQL)
         return QString();
-    PGconn *connection = serverConnection(db);
+    PGconn *connection = serverHandle(db);
     if (!connection || PQstatus(connection) != CONNECTION_OK)
         return EngineError::cause(EngineError::Kind::ConnectionLost, QString());
     if (PQtransactionStatus(connection) == PQTRANS_INERROR)
@@ -64,7 +53,7 @@ bool transactionOpen(QSqlDatabase db)
 {
     if (Database::engineOf(db) != Database::Engine::PostgreSQL)
         return true;
-    PGconn *connection = serverConnection(db);
+    PGconn *connection = serverHandle(db);
     return connection && PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_IDLE;
 }
 
@@ -120,23 +109,54 @@ TransactionGuard::TransactionGuard(QSqlDatabase db, int lockKey)
     } else {
         m_level = 1;
         if (Database::engineOf(m_db) == Database::Engine::PostgreSQL) {
-            m_active = run(QStringLiteral("BEGIN"));
-            if (m_active) {
-                QSqlQuery lock(m_db);
-                lock.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
-                lock.addBindValue(qint64(lockKey >= 0 ? lockKey : lockKeyOf(m_db)));
-                if (!lock.exec()) {
-                    failWith(lock.lastError());
-                    run(QStringLiteral("ROLLBACK"));
-                    m_active = false;
-                }
-            }
+            const qint64 key = lockKey >= 0 ? lockKey : lockKeyOf(m_db);
+            PGconn *connection = serverHandle(m_db);
+            if (connection && PQtransactionStatus(connection) == PQTRANS_IDLE)
+                m_active = beginOnServer(connection, key);
+            else
+                m_active = beginThroughDriver(key);
         } else {
             m_active = run(QStringLiteral("BEGIN IMMEDIATE"));
         }
     }
     if (m_active)
         openLevels()[m_key] = m_level;
+}
+
+bool TransactionGuard::beginOnServer(PGconn *connection, qint64 lockKey)
+{
+    // BEGIN and the lock in one round trip.
+    const QByteArray sql = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(lockKey) + ')';
+    PGresult *result = PQexec(connection, sql.constData());
+    const bool locked = PQresultStatus(result) == PGRES_TUPLES_OK;
+    if (!locked) {
+        const QString message
+            = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection)).trimmed();
+        const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        // A connection gone without a state of its own is named as lost.
+        const QString code = PQstatus(connection) != CONNECTION_OK && !state
+            ? QStringLiteral("08006")
+            : QString::fromLatin1(state ? state : "");
+        failWith(QSqlError(QString(), message, QSqlError::TransactionError, code));
+        if (PQstatus(connection) == CONNECTION_OK && PQtransactionStatus(connection) != PQTRANS_IDLE)
+            PQclear(PQexec(connection, "ROLLBACK"));
+    }
+    PQclear(result);
+    return locked;
+}
+
+bool TransactionGuard::beginThroughDriver(qint64 lockKey)
+{
+    if (!run(QStringLiteral("BEGIN")))
+        return false;
+    QSqlQuery lock(m_db);
+    lock.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
+    lock.addBindValue(lockKey);
+    if (lock.exec())
+        return true;
+    failWith(lock.lastError());
+    run(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 TransactionGuard::~TransactionGuard()

@@ -4,6 +4,8 @@
 #include <QSqlError>
 #include <QString>
 
+struct pg_conn;
+
 // Runs a multi-step write in one transaction: commit() makes it permanent; a guard destroyed
 // without a successful commit rolls its part back.
 //
@@ -39,6 +41,9 @@ public:
 
 private:
     bool run(const QString &sql);
+    // BEGIN and the warehouse's lock on a server; false with the failure kept.
+    bool beginOnServer(pg_conn *connection, qint64 lockKey);
+    bool beginThroughDriver(qint64 lockKey);
     void failWith(const QSqlError &error);
 
     QSqlDatabase m_db;
