@@ -9,6 +9,7 @@
 //   server demo sqlite S server T
 //        the demo database made from nothing
 #include "demo/DemoDatabase.h"
+#include "menu/MenuRows.h"
 #include "menu/RationBuilder.h"
 #include "menu/RationIssue.h"
 #include "menu/RationStockAtDate.h"
@@ -226,7 +227,7 @@ double rationIssue(const QString &engine)
         }
         if (!fixture.meal(QStringLiteral("01"), QStringLiteral("Ebéd"))
             || !fixture.recipe(QStringLiteral("0001"), QStringLiteral("Főzelék"), ingredients)
-            || !fixture.menu(QDate(2025, 2, 10), QStringLiteral("01"), QStringLiteral("100"), QStringLiteral("0001"), 1)
+            || !fixture.menu(QDate(2025, 2, 10), QStringLiteral("01"), MenuRows::recipeAccount(), QStringLiteral("0001"), 1)
             || !fixture.headcount(QDate(2025, 2, 10), QStringLiteral("01"), 10) || !guard.commit())
             return fail(QStringLiteral("ration fixture")), -1;
     }
@@ -243,6 +244,8 @@ double rationIssue(const QString &engine)
     const StockOutcome outcome = issue.issue(sheet, header, QStringLiteral("bench"), Today);
     if (!outcome.ok())
         return fail(outcome.refusal.text), -1;
+    if (outcome.rows != RationMaterials)
+        return fail(QStringLiteral("the issue posted %1 rows, not %2").arg(outcome.rows).arg(RationMaterials)), -1;
     return seconds(timer);
 }
 
