@@ -1,25 +1,30 @@
 #include "master/MasterLookups.h"
 
 #include "store/HungarianCollation.h"
+#include "store/WriteFailure.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 namespace {
 
 // The rows of a query whose first column is the key and whose second is the text shown.
-LookupList entries(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
+// A read the database refuses answers with its cause, never with an empty list.
+Checked<LookupList> entries(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
 {
-    LookupList list;
     QSqlQuery query(db);
-    query.prepare(sql);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return Checked<LookupList>::refused(WriteFailure::readFailed(query.lastError()));
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())
-        return list;
+        return Checked<LookupList>::refused(WriteFailure::readFailed(query.lastError()));
+    LookupList list;
     while (query.next())
         list << LookupEntry {query.value(0).toString(), query.value(1).toString()};
-    return list;
+    return Checked<LookupList>::accepted(list);
 }
 
 QString name()
@@ -31,73 +36,73 @@ QString name()
 
 namespace MasterLookups {
 
-LookupList ledgerAccounts(QSqlDatabase db)
+Checked<LookupList> ledgerAccounts(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"FokonyviSzam\", \"FokonyviSzam\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM "
                        "\"Fokszam\" ORDER BY \"FokonyviSzam\""));
 }
 
-LookupList materialGroups(QSqlDatabase db)
+Checked<LookupList> materialGroups(QSqlDatabase db)
 {
     return entries(db, QStringLiteral("SELECT \"Kod\", \"Megnevezes\" FROM \"Anyagcsoport\" ORDER BY \"Kod\""));
 }
 
-LookupList lossCodes(QSqlDatabase db)
+Checked<LookupList> lossCodes(QSqlDatabase db)
 {
     return entries(db, QStringLiteral("SELECT \"Vkod\", \"ElelmiAnyag\" FROM \"Veszteseg\" ORDER BY \"Vkod\""));
 }
 
-LookupList units(QSqlDatabase db)
+Checked<LookupList> units(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"MertKod\", \"MertKod\" || ' - ' || COALESCE(\"Megnevezes\", '') FROM \"Mertegys\" "
                        "ORDER BY \"MertKod\""));
 }
 
-LookupList vatRows(QSqlDatabase db)
+Checked<LookupList> vatRows(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"AfaCsoport\", \"AfaCsoport\" || ' - ' || CAST(\"AfaErtek\" AS VARCHAR(20)) || '% - ' "
                        "|| CAST(\"Datum\" AS VARCHAR(20)) FROM \"Afa\" ORDER BY \"AfaCsoport\", \"Datum\", \"Afakod\""));
 }
 
-LookupList allergens(QSqlDatabase db)
+Checked<LookupList> allergens(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"AzonAl\", \"AzonAl\" || ' - ' || COALESCE(\"Allergen\", '') FROM \"Allergen\" "
                        "ORDER BY \"AzonAl\""));
 }
 
-LookupList mealNorms(QSqlDatabase db)
+Checked<LookupList> mealNorms(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral(
             "SELECT \"Enorma\", \"Megnevezes\" || ' (' || \"Enorma\" || ')' FROM \"Etknorma\" ORDER BY \"Enorma\""));
 }
 
-LookupList dishKinds(QSqlDatabase db)
+Checked<LookupList> dishKinds(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"ValtAzon\", \"Etelfeleseg\" || ' (' || \"ValtAzon\" || ')' FROM \"Etelfeleseg\" "
                        "ORDER BY \"ValtAzon\""));
 }
 
-LookupList meals(QSqlDatabase db)
+Checked<LookupList> meals(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"EtkTip\", \"EtkTip\" || ' - ' || \"Megnevezes\" FROM \"Etkezesek\" "
                        "ORDER BY \"Tip\", \"Enorma\", \"EtkTip\""));
 }
 
-LookupList recipes(QSqlDatabase db)
+Checked<LookupList> recipes(QSqlDatabase db)
 {
     return entries(db,
         QStringLiteral("SELECT \"EtelKod\", \"Megnevezes\" FROM \"ReceptFej\" ORDER BY %1, \"Enorma\", \"EtelKod\"")
             .arg(name()));
 }
 
-LookupList materialsOf(QSqlDatabase db, const QString &account)
+Checked<LookupList> materialsOf(QSqlDatabase db, const QString &account)
 {
     return entries(db,
         QStringLiteral("SELECT \"NyilvSzam\", \"Megnevezes\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? "
@@ -106,7 +111,7 @@ LookupList materialsOf(QSqlDatabase db, const QString &account)
         {account});
 }
 
-LookupList codeTableRows(QSqlDatabase db, const QString &table, const QString &keyField, const QString &textField)
+Checked<LookupList> codeTableRows(QSqlDatabase db, const QString &table, const QString &keyField, const QString &textField)
 {
     return entries(db, QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%1\"").arg(keyField, textField, table));
 }

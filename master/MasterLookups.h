@@ -1,37 +1,39 @@
 #pragma once
 
 #include "core/LookupEntry.h"
+#include "core/Refusal.h"
 
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
 
 // The look-up lists of the master-data, recipe and menu edit screens, read from one warehouse:
-// keys with the texts the lists show, names in Hungarian alphabetical order.
+// keys with the texts the lists show, names in Hungarian alphabetical order. A read that the
+// database refuses answers with the refusal that names its cause.
 namespace MasterLookups {
 
 // "011 - Élelmiszerek"
-LookupList ledgerAccounts(QSqlDatabase db);
-LookupList materialGroups(QSqlDatabase db);
-LookupList lossCodes(QSqlDatabase db);
+Checked<LookupList> ledgerAccounts(QSqlDatabase db);
+Checked<LookupList> materialGroups(QSqlDatabase db);
+Checked<LookupList> lossCodes(QSqlDatabase db);
 // "KG - kilogramm"
-LookupList units(QSqlDatabase db);
+Checked<LookupList> units(QSqlDatabase db);
 // Every VAT row shown by group, value and date; the key is the group, which a material names.
-LookupList vatRows(QSqlDatabase db);
+Checked<LookupList> vatRows(QSqlDatabase db);
 // "01 - Glutén", keyed by the allergen's code.
-LookupList allergens(QSqlDatabase db);
+Checked<LookupList> allergens(QSqlDatabase db);
 // "Normál (01)"
-LookupList mealNorms(QSqlDatabase db);
+Checked<LookupList> mealNorms(QSqlDatabase db);
 // "Leves (1)"
-LookupList dishKinds(QSqlDatabase db);
+Checked<LookupList> dishKinds(QSqlDatabase db);
 // "01 - Reggeli", in the order of the meal's type and norm.
-LookupList meals(QSqlDatabase db);
+Checked<LookupList> meals(QSqlDatabase db);
 // The recipes by name.
-LookupList recipes(QSqlDatabase db);
+Checked<LookupList> recipes(QSqlDatabase db);
 // The materials of a ledger account by name, keyed by register number.
-LookupList materialsOf(QSqlDatabase db, const QString &account);
+Checked<LookupList> materialsOf(QSqlDatabase db, const QString &account);
 // The rows of a code table, keyed and ordered by `keyField`, showing `textField`.
-LookupList codeTableRows(QSqlDatabase db, const QString &table, const QString &keyField, const QString &textField);
+Checked<LookupList> codeTableRows(QSqlDatabase db, const QString &table, const QString &keyField, const QString &textField);
 
 // What a quantity field shows of a material: its unit code and name and its decimals (Kerekites).
 struct MaterialUnit

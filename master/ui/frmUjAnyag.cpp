@@ -5,6 +5,7 @@
 #include "core/TypedNumber.h"
 #include "master/MasterLookups.h"
 #include "session/Settings.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiLookup.h"
 
@@ -85,11 +86,11 @@ TfrmUjAnyag::TfrmUjAnyag(
         QStringLiteral("2 - 2 tizedes"), QStringLiteral("3 - 3 tizedes")});
     edtNyilvAr = numberEdit(this, QStringLiteral("edtNyilvAr"));
     dbcAfa = named(new QComboBox(this), "dbcAfa");
-    fillLookup(dbcFokonyviSzam, MasterLookups::ledgerAccounts(db));
-    fillLookup(dbcCsoport, MasterLookups::materialGroups(db));
-    fillLookup(dbcVkod, MasterLookups::lossCodes(db));
-    fillLookup(dbcMertekegyseg, MasterLookups::units(db));
-    fillLookup(dbcAfa, MasterLookups::vatRows(db));
+    fillLookup(dbcFokonyviSzam, shownLookup(MasterLookups::ledgerAccounts(db), m_services.messenger));
+    fillLookup(dbcCsoport, shownLookup(MasterLookups::materialGroups(db), m_services.messenger));
+    fillLookup(dbcVkod, shownLookup(MasterLookups::lossCodes(db), m_services.messenger));
+    fillLookup(dbcMertekegyseg, shownLookup(MasterLookups::units(db), m_services.messenger));
+    fillLookup(dbcAfa, shownLookup(MasterLookups::vatRows(db), m_services.messenger));
 
     auto *form = new QFormLayout;
     form->addRow(buddyLabel(this, QStringLiteral("Főkönyvi szám:"), dbcFokonyviSzam), dbcFokonyviSzam);
@@ -165,7 +166,7 @@ TfrmUjAnyag::TfrmUjAnyag(
     links->addWidget(btnOsszes);
     links->addWidget(btnTorles);
     allergens->addLayout(links);
-    for (const LookupEntry &allergen : MasterLookups::allergens(db)) {
+    for (const LookupEntry &allergen : shownLookup(MasterLookups::allergens(db), m_services.messenger)) {
         auto *item = new QListWidgetItem(allergen.text);
         item->setData(Qt::UserRole, allergen.code);
         lstAllergen->addItem(item);

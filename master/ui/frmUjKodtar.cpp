@@ -8,6 +8,7 @@
 #include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiLookup.h"
@@ -96,8 +97,9 @@ TfrmUjKodtar::TfrmUjKodtar(const Services &services, CodeTableStore &store, cons
         case FieldKind::Lookup: {
             auto *combo = named(new QComboBox(this), field.control);
             fillLookup(combo,
-                MasterLookups::codeTableRows(
-                    store.database(), field.lookupTable, field.lookupKey, field.lookupShown));
+                shownLookup(MasterLookups::codeTableRows(
+                                store.database(), field.lookupTable, field.lookupKey, field.lookupShown),
+                    m_services.messenger));
             control = combo;
             break;
         }

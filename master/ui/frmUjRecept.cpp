@@ -3,6 +3,7 @@
 #include "master/MasterLookups.h"
 #include "master/RecipeCodes.h"
 #include "master/RecipeRecords.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiLookup.h"
@@ -39,8 +40,8 @@ TfrmUjRecept::TfrmUjRecept(const Services &services, QSqlDatabase db, QWidget *p
     grid->addWidget(memLeiras, 5, 0, 1, 2);
     setForm(grid, {edtEtelKod, edtMegnevezes, dbcEnorma, dbcValtAzon});
 
-    fillLookup(dbcEnorma, MasterLookups::mealNorms(db));
-    fillLookup(dbcValtAzon, MasterLookups::dishKinds(db));
+    fillLookup(dbcEnorma, shownLookup(MasterLookups::mealNorms(db), m_services.messenger));
+    fillLookup(dbcValtAzon, shownLookup(MasterLookups::dishKinds(db), m_services.messenger));
 }
 
 void TfrmUjRecept::setNewMode()

@@ -5,6 +5,7 @@
 #include "master/RecipeRecords.h"
 #include "master/TypedQuantity.h"
 #include "session/Settings.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiLookup.h"
 
@@ -47,7 +48,7 @@ TfrmUjReceptA::TfrmUjReceptA(const Services &services, QSqlDatabase db, const QS
     grid->addWidget(lblMegjegyzes, 3, 0, 1, 2);
     setForm(grid, {dbcFokszam, dbcAnyag, edtMennyiseg});
 
-    fillLookup(dbcFokszam, MasterLookups::ledgerAccounts(db));
+    fillLookup(dbcFokszam, shownLookup(MasterLookups::ledgerAccounts(db), m_services.messenger));
     connect(dbcFokszam, &QComboBox::currentIndexChanged, this, [this] { fillMaterials(); });
     connect(dbcAnyag, &QComboBox::currentIndexChanged, this, [this] { materialChanged(); });
 }
@@ -55,7 +56,8 @@ TfrmUjReceptA::TfrmUjReceptA(const Services &services, QSqlDatabase db, const QS
 void TfrmUjReceptA::fillMaterials()
 {
     dbcAnyag->blockSignals(true);
-    fillLookup(dbcAnyag, MasterLookups::materialsOf(m_db, dbcFokszam->currentData().toString()));
+    fillLookup(dbcAnyag,
+        shownLookup(MasterLookups::materialsOf(m_db, dbcFokszam->currentData().toString()), m_services.messenger));
     dbcAnyag->blockSignals(false);
     dbcAnyag->setCurrentIndex(dbcAnyag->count() > 0 ? 0 : -1);
     materialChanged();

@@ -5,6 +5,7 @@
 #include "master/TypedQuantity.h"
 #include "menu/MenuRows.h"
 #include "session/Settings.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiBoundedField.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiEnterMovesFocus.h"
@@ -72,8 +73,8 @@ TfrmUjEtlap::TfrmUjEtlap(const Services &services, QSqlDatabase db, QWidget *par
     setForm(form, {dtpEtlap, dbcEtkTip, rbRecept, dbcFokszam, edtAzon, dbcAnyag, edtMennyiseg});
     UiEnterMovesFocus::install({rbAnyag, dbcFokszam});
 
-    fillLookup(dbcEtkTip, MasterLookups::meals(db));
-    fillLookup(dbcFokszam, MasterLookups::ledgerAccounts(db));
+    fillLookup(dbcEtkTip, shownLookup(MasterLookups::meals(db), m_services.messenger));
+    fillLookup(dbcFokszam, shownLookup(MasterLookups::ledgerAccounts(db), m_services.messenger));
     selectKey(dbcFokszam, services.settings.defaultFokszam());
     rbRecept->setChecked(true);
     fillDishes();
@@ -90,8 +91,9 @@ void TfrmUjEtlap::fillDishes()
     dbcFokszam->setEnabled(!recipes);
     dbcAnyag->blockSignals(true);
     fillLookup(dbcAnyag,
-        recipes ? MasterLookups::recipes(m_db)
-                : MasterLookups::materialsOf(m_db, dbcFokszam->currentData().toString()));
+        shownLookup(recipes ? MasterLookups::recipes(m_db)
+                            : MasterLookups::materialsOf(m_db, dbcFokszam->currentData().toString()),
+            m_services.messenger));
     dbcAnyag->blockSignals(false);
     dbcAnyag->setCurrentIndex(dbcAnyag->count() > 0 ? 0 : -1);
     dishChanged();
