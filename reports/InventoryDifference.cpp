@@ -7,8 +7,10 @@
 #include "store/Catalogue.h"
 #include "store/HungarianCollation.h"
 #include "store/Sql.h"
+#include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 
@@ -140,10 +142,11 @@ bool InventoryDifference::setRealStock(
     return true;
 }
 
-QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool onlyDifferences) const
+Checked<QList<InventoryDifference::Row>> InventoryDifference::rows(bool byName, bool onlyDifferences) const
 {
     QList<Row> list;
     QSqlQuery query(m_db);
+    query.setForwardOnly(true);
     QString sql = QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"KeszletMenny\", \"ValosKeszlet\", "
         "\"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\" FROM \"TmpLeltarHason\" "
@@ -153,11 +156,12 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
     sql += byName ? QStringLiteral(" ORDER BY ") + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\""))
             + QStringLiteral(", \"FokSzam\", \"NyilvSzam\"")
                   : QStringLiteral(" ORDER BY \"FokSzam\", \"NyilvSzam\"");
-    query.prepare(sql);
+    if (!query.prepare(sql))
+        return Checked<QList<Row>>::refused(WriteFailure::readFailed(query.lastError()));
     query.addBindValue(m_owner.user);
     query.addBindValue(m_owner.computer);
     if (!query.exec())
-        return list;
+        return Checked<QList<Row>>::refused(WriteFailure::readFailed(query.lastError()));
     while (query.next()) {
         Row row;
         row.fokSzam = query.value(0).toString();
@@ -172,7 +176,7 @@ QList<InventoryDifference::Row> InventoryDifference::rows(bool byName, bool only
         row.elteresAr = Sql::toMoney(query.value(9));
         list << row;
     }
-    return list;
+    return Checked<QList<Row>>::accepted(list);
 }
 
 InventoryDifference::Totals InventoryDifference::totals() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/Refusal.h"
 
 #include <QDate>
 #include <QList>
@@ -56,8 +57,9 @@ public:
     bool hasTypedCounts() const;
     // Stores a typed real stock of one row and recomputes its differences.
     bool setRealStock(const QString &fokSzam, const QString &nyilvSzam, double quantity, QString *error = nullptr);
-    // The sheet in key or name order, only the rows with a difference when asked.
-    QList<Row> rows(bool byName, bool onlyDifferences) const;
+    // The sheet in key or name order, only the rows with a difference when asked; a read that the
+    // database refuses says its cause.
+    Checked<QList<Row>> rows(bool byName, bool onlyDifferences) const;
     // The sums over the whole sheet, whatever is shown.
     Totals totals() const;
     static QString statusText(const Totals &totals);

@@ -20,8 +20,8 @@ Refusal InventoryDifferenceReport::run(const ReportParameters &parameters)
     QString error;
     const bool started
         = m_sheet.start(parameters.date, parameters.filters.value(WorkYear).toInt(), m_comparison, &error);
-    show(parameters);
-    return started ? Refusal() : WriteFailure::failed(error);
+    const Refusal shown = show(parameters);
+    return started ? shown : WriteFailure::failed(error);
 }
 
 Refusal InventoryDifferenceReport::clear()
@@ -40,10 +40,11 @@ QString InventoryDifferenceReport::discardQuestion()
     return QStringLiteral("Az új leltár különbözet törli a begépelt valós készleteket!\rFolytatja?");
 }
 
-void InventoryDifferenceReport::show(const ReportParameters &parameters)
+Refusal InventoryDifferenceReport::show(const ReportParameters &parameters)
 {
-    m_rows = m_sheet.rows(
+    const Checked<QList<InventoryDifference::Row>> read = m_sheet.rows(
         parameters.filters.value(ByName).toBool(), parameters.filters.value(OnlyDifferences).toBool());
+    m_rows = read.value;
     TextRows::reset(m_model,
         {QStringLiteral("Fők. sz."), QStringLiteral("Nyilv. szám"), QStringLiteral("Megnevezés"),
             QStringLiteral("Nyilv. ár"), QStringLiteral("Program érték"),
@@ -68,6 +69,7 @@ void InventoryDifferenceReport::show(const ReportParameters &parameters)
         }
         m_model.appendRow(cells);
     }
+    return read.refusal;
 }
 
 Refusal InventoryDifferenceReport::setRealStock(int row, const QString &typed, const ReportParameters &parameters)
@@ -84,8 +86,8 @@ Refusal InventoryDifferenceReport::setRealStock(int row, const QString &typed, c
         if (!m_sheet.setRealStock(shown.fokSzam, shown.nyilvSzam, *quantity, &error) && !error.isEmpty())
             refused = WriteFailure::failed(error);
     }
-    show(parameters);
-    return refused;
+    const Refusal shown = show(parameters);
+    return refused ? refused : shown;
 }
 
 QString InventoryDifferenceReport::totals() const

@@ -24,8 +24,9 @@ public:
     QStandardItemModel &model() { return m_model; }
     QString totals() const override;
 
-    // The kept sheet shown again in the order and filter of the parameters.
-    void show(const ReportParameters &parameters);
+    // The kept sheet shown again in the order and filter of the parameters; a refused read leaves
+    // it empty and says why.
+    Refusal show(const ReportParameters &parameters);
     // Stores the typed real stock of the row shown at `row` and shows the sheet again.
     Refusal setRealStock(int row, const QString &typed, const ReportParameters &parameters);
     // An empty sheet (the stock comparison opens on one).

@@ -77,7 +77,7 @@ ReportParameters TfrmLekLeltarHason::parameters() const
 void TfrmLekLeltarHason::showSheet()
 {
     m_filling = true;
-    sheet().show(parameters());
+    sheet().show(parameters()).show(m_messenger);
     pnlStatus->setText(sheet().totals());
     btnNyomtat->setEnabled(!sheet().shownRows().isEmpty());
     m_filling = false;

@@ -177,7 +177,7 @@ class TestNameOrder : public QObject
         } else if (list == QLatin1String("inventory difference by name")) {
             InventoryDifference sheet(db(), InventoryDifference::Owner::here(QStringLiteral("anna")));
             if (sheet.start(Day, 2026, false))
-                for (const InventoryDifference::Row &row : sheet.rows(true, false))
+                for (const InventoryDifference::Row &row : sheet.rows(true, false).value)
                     found << row.megnevezes;
         }
         return ofTheSet(found);

@@ -229,23 +229,31 @@ private slots:
         Warehouse w(engine);
         InventoryDifference sheet(w.wh, {"anna", "konyha-1"});
         QVERIFY(sheet.start(QDate(2025, 6, 30), 2025, false));
-        QCOMPARE(sheet.rows(false, false).size(), 3);
+        QCOMPARE(sheet.rows(false, false).value.size(), 3);
         QVERIFY(sheet.setRealStock("100", "0001", 6.5));
-        const InventoryDifference::Row row = sheet.rows(false, true).value(0);
+        const InventoryDifference::Row row = sheet.rows(false, true).value.value(0);
         QCOMPARE(row.nyilvSzam, QString("0001"));
         QCOMPARE(row.elteres, 1.5);
         QCOMPARE(row.elteresAr, money("225"));
         // Rows without a typed real stock differ by their whole stock.
-        QCOMPARE(sheet.rows(false, true).size(), 2);
+        QCOMPARE(sheet.rows(false, true).value.size(), 2);
         QCOMPARE(sheet.totals().value, money("1500"));
         QCOMPARE(sheet.totals().difference, money("525"));
         QCOMPARE(InventoryDifference::statusText(sheet.totals()),
             QString("Összérték: 1 500,00 Ft Összes eltérés: 525,00 Ft"));
-        QCOMPARE(sheet.rows(true, false).first().megnevezes, QString("Alma"));
+        QCOMPARE(sheet.rows(true, false).value.first().megnevezes, QString("Alma"));
 
         // The stock comparison takes the stored stock as the real one: no difference.
         QVERIFY(sheet.start(QDate(2025, 12, 31), 2025, true));
-        QCOMPARE(sheet.rows(false, true).size(), 0);
+        QCOMPARE(sheet.rows(false, true).value.size(), 0);
+
+        // A sheet the database cannot read says so, rather than showing an empty sheet.
+        QVERIFY(QSqlQuery(w.wh).exec("DROP TABLE \"TmpLeltarHason\""));
+        const auto refused = sheet.rows(false, false);
+        QVERIFY(!refused.ok());
+        QVERIFY(refused.value.isEmpty());
+        QCOMPARE(refused.refusal.text,
+            QString("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
     }
 
     // Each sheet belongs to one user on one computer: starting, typing and emptying one never
@@ -273,19 +281,19 @@ private slots:
             QSqlDatabase second = EngineTools::otherComputer(w.db, 1, QStringLiteral("second"));
             QVERIFY(second.isOpen());
             InventoryDifference theirs(second, {user, computer});
-            QCOMPARE(theirs.rows(false, false).size(), 0);
+            QCOMPARE(theirs.rows(false, false).value.size(), 0);
             QVERIFY(!theirs.hasTypedCounts());
             QVERIFY(theirs.start(QDate(2025, 6, 30), 2025, false));
             QVERIFY(theirs.setRealStock("100", "0001", 1));
             QCOMPARE(theirs.totals().difference, money("1350"));
             QVERIFY(theirs.clear());
-            QCOMPARE(theirs.rows(false, false).size(), 0);
+            QCOMPARE(theirs.rows(false, false).value.size(), 0);
             second.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("second"));
-        QCOMPARE(mine.rows(false, false).size(), 3);
-        QCOMPARE(mine.rows(false, true).value(0).elteres, 1.5);
-        QCOMPARE(mine.rows(false, true).size(), 2);
+        QCOMPARE(mine.rows(false, false).value.size(), 3);
+        QCOMPARE(mine.rows(false, true).value.value(0).elteres, 1.5);
+        QCOMPARE(mine.rows(false, true).value.size(), 2);
         QCOMPARE(mine.totals().difference, money("525"));
     }
 
@@ -307,8 +315,8 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("first"));
         InventoryDifference again(w.wh, {"anna", "konyha-1"});
         QVERIFY(again.hasTypedCounts());
-        QCOMPARE(again.rows(false, false).size(), 3);
-        QCOMPARE(again.rows(false, false).value(0).valosKeszlet, 6.5);
+        QCOMPARE(again.rows(false, false).value.size(), 3);
+        QCOMPARE(again.rows(false, false).value.value(0).valosKeszlet, 6.5);
         QCOMPARE(again.totals().difference, money("525"));
         QVERIFY(again.start(QDate(2025, 6, 30), 2025, false));
         QVERIFY(!again.hasTypedCounts());
@@ -326,7 +334,7 @@ private slots:
         InventoryDifference sheet(w.wh, {"anna", "konyha-1"});
         QString error;
         QVERIFY2(sheet.start(QDate(2025, 6, 30), 2025, false, &error), qPrintable(error));
-        QCOMPARE(sheet.rows(false, false).size(), 3);
+        QCOMPARE(sheet.rows(false, false).value.size(), 3);
     }
 };
 
