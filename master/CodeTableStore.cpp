@@ -6,6 +6,7 @@
 #include "core/NameText.h"
 #include "core/Rounding.h"
 #include "core/TypedNumber.h"
+#include "master/RowUpdate.h"
 #include "store/WriteFailure.h"
 #include "session/Session.h"
 #include "store/Sql.h"
@@ -353,11 +354,7 @@ Refusal CodeTableStore::update(const QString &key, const CodeEntry &entry)
         for (const QVariant &value : values.value)
             query.addBindValue(value);
         query.addBindValue(keyValue(key));
-        if (!query.exec())
-            return WriteFailure::failed(query.lastError());
-        if (query.numRowsAffected() == 0)
-            return WriteFailure::vanished();
-        return Refusal();
+        return runRowUpdate(query);
     }).refusal;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Codes.h"
 #include "core/NameText.h"
+#include "master/RowUpdate.h"
 #include "store/WriteFailure.h"
 #include "store/Sql.h"
 #include "store/WriteTransaction.h"
@@ -217,10 +218,8 @@ Refusal update(QSqlDatabase db, const MaterialEntry &entry)
             query.addBindValue(value.second);
         query.addBindValue(entry.ledger);
         query.addBindValue(entry.registerNumber);
-        if (!query.exec())
-            return WriteFailure::failed(query.lastError());
-        if (query.numRowsAffected() == 0)
-            return WriteFailure::vanished();
+        if (const Refusal refused = runRowUpdate(query))
+            return refused;
         const QSqlError error = writeAllergens(db, entry, entry.registerNumber);
         if (error.isValid())
             return WriteFailure::failed(error);

@@ -2,6 +2,7 @@
 
 #include "core/Codes.h"
 #include "core/NameText.h"
+#include "master/RowUpdate.h"
 #include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
 
@@ -197,11 +198,7 @@ Refusal update(QSqlDatabase db, const PartnerEntry &entry)
         for (const QString &value : valuesOf(entry))
             query.addBindValue(value);
         query.addBindValue(entry.id);
-        if (!query.exec())
-            return WriteFailure::failed(query.lastError());
-        if (query.numRowsAffected() == 0)
-            return WriteFailure::vanished();
-        return Refusal();
+        return runRowUpdate(query);
     }).refusal;
 }
 

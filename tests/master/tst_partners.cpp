@@ -128,6 +128,20 @@ private slots:
         QCOMPARE(Partners::read(wh(), QStringLiteral("00018")), entry);
     }
 
+    // A partner deleted on another computer while this one edits it is not written back: the change
+    // says so instead of reporting a save that touched no row.
+    void changeOfAPartnerDeletedMeanwhile_data() { TestEngines::addRows(); }
+    void changeOfAPartnerDeletedMeanwhile()
+    {
+        PartnerEntry entry = valid(QStringLiteral("19"));
+        QCOMPARE(Partners::insert(wh(), entry), Refusal());
+        entry.id = QStringLiteral("00019");
+        QVERIFY(QSqlQuery(wh()).exec(QStringLiteral("DELETE FROM \"Partner\" WHERE \"PartAzon\" = '00019'")));
+        entry.name = QStringLiteral("Gyümölcs Kft.");
+        QCOMPARE(Partners::update(wh(), entry).text,
+            QStringLiteral("Az adatsort időközben egy másik gépen törölték!\rA módosítás nem történt meg."));
+    }
+
     void fixedPartnersStay_data()
     {
         TestEngines::addColumn();
