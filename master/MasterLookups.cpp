@@ -1,30 +1,19 @@
 #include "master/MasterLookups.h"
 
 #include "store/HungarianCollation.h"
-#include "store/WriteFailure.h"
+#include "store/RowReader.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 namespace {
 
 // The rows of a query whose first column is the key and whose second is the text shown.
-// A read the database refuses answers with its cause, never with an empty list.
 Checked<LookupList> entries(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return Checked<LookupList>::refused(WriteFailure::readFailed(query.lastError()));
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        return Checked<LookupList>::refused(WriteFailure::readFailed(query.lastError()));
-    LookupList list;
-    while (query.next())
-        list << LookupEntry {query.value(0).toString(), query.value(1).toString()};
-    return Checked<LookupList>::accepted(list);
+    return readRows<LookupEntry>(db, sql, values, [](const QSqlQuery &query) {
+        return LookupEntry {query.value(0).toString(), query.value(1).toString()};
+    });
 }
 
 QString name()

@@ -3,33 +3,12 @@
 #include "stock/MovementTable.h"
 #include "stock/StockSql.h"
 #include "store/HungarianCollation.h"
+#include "store/RowReader.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-
-namespace {
-
-// Runs one look-up and reads each row with `read`; the database's refusal names its cause.
-template <typename T, typename Read>
-Checked<QList<T>> readRows(QSqlDatabase db, const QString &sql, const QVariantList &values, Read read)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        return Checked<QList<T>>::refused(WriteFailure::readFailed(query.lastError()));
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        return Checked<QList<T>>::refused(WriteFailure::readFailed(query.lastError()));
-    QList<T> list;
-    while (query.next())
-        list << read(query);
-    return Checked<QList<T>>::accepted(list);
-}
-
-} // namespace
 
 QString VoucherLookups::Partner::address() const
 {
