@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/Refusal.h"
-
+#include <QString>
 #include <QStringList>
 
 // The eight allergen picture places of a printed dish line or weekly-menu cell.
@@ -14,9 +13,5 @@ const QString Warning = QStringLiteral("figyelem.bmp");
 // The picture file names of the places for sorted marks: each mark, then blanks; with nine or
 // more marks the first seven and the warning picture.
 QStringList places(const QStringList &marks);
-
-// Every file named is in `folder`; otherwise the refusal that stops the printout, naming the
-// first missing file.
-Refusal checkFiles(const QString &folder, const QStringList &fileNames);
 
 } // namespace MenuAllergenPictures

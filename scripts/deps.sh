@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-5compat-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-5compat-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev qt6-translations-l10n
   libpq-dev libsqlite3-dev libicu-dev postgresql
   libsodium-dev libcurl4-openssl-dev libzip-dev libshp-dev
   fonts-liberation poppler-utils sqlite3 python3

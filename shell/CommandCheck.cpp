@@ -23,8 +23,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("Ltszmsszest1"),
         QStringLiteral("Haviltszm1"),
         QStringLiteral("Havianyagfelhasznls1"),
-        QStringLiteral("nylegestpanyag1"),
-        QStringLiteral("nylegestpanyagrszletes1"),
         QStringLiteral("tlaphetinyomtatsa1"),
         QStringLiteral("Hetilistatlapnyomtats1"),
         QStringLiteral("Vltozatossgimutat1"),

@@ -9,6 +9,7 @@
 #include "menu/RationStock.h"
 #include "menu/RationViews.h"
 #include "menu/RationVoucherHeader.h"
+#include "menu/ui/RationNutrientScreens.h"
 #include "menu/ui/RationModels.h"
 #include "menu/ui/frmRaktarAutoKivetel.h"
 #include "menu/ui/frmUjKiszabat.h"
@@ -47,6 +48,8 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabas
     , btnModosit(pushButton(pnlButtons, QStringLiteral("btnModosit"), QStringLiteral("&Módosít"), true))
     , btnUj(pushButton(pnlButtons, QStringLiteral("btnUj"), QStringLiteral("Új an&yag"), true))
     , btnKiadas(pushButton(pnlButtons, QStringLiteral("btnKiadas"), QStringLiteral("Ki&adás"), true))
+    , btnTap(pushButton(pnlButtons, QStringLiteral("btnTap"), QStringLiteral("Tá&p. részl"), true))
+    , btnTapCs(pushButton(pnlButtons, QStringLiteral("btnTapCs"), QStringLiteral("Tá&p. csop"), true))
     , btnPrint(pushButton(pnlButtons, QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), true))
     , btnExport(pushButton(pnlButtons, QStringLiteral("btnExport"), QStringLiteral("&Export"), true))
     , btnSugo(pushButton(pnlButtons, QStringLiteral("btnSugo"), QStringLiteral("&Súgó"), true))
@@ -78,9 +81,11 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabas
     btnModosit->setEnabled(false);
     btnUj->setEnabled(false);
     btnKiadas->setEnabled(false);
+    btnTap->setEnabled(false);
+    btnTapCs->setEnabled(false);
 
     auto *buttons = new QHBoxLayout(pnlButtons);
-    for (QPushButton *b : {btnFelvitel, btnTorol, btnModosit, btnUj, btnKiadas, btnPrint, btnExport, btnSugo, btnKilep})
+    for (QPushButton *b : {btnFelvitel, btnTorol, btnModosit, btnUj, btnKiadas, btnTap, btnTapCs, btnPrint, btnExport, btnSugo, btnKilep})
         buttons->addWidget(b);
     auto *info = new QVBoxLayout(grpInfo);
     info->addWidget(lblDatumTart);
@@ -98,6 +103,10 @@ TfrmTallozasKiszabat::TfrmTallozasKiszabat(const Services &services, QSqlDatabas
     connect(btnModosit, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnModositClick);
     connect(btnUj, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnUjClick);
     connect(btnKiadas, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnKiadasClick);
+    connect(btnTap, &QPushButton::clicked, this,
+        [this] { RationNutrientScreens::opener()(RationNutrientScreens::Kind::Detailed, m_sheet, this); });
+    connect(btnTapCs, &QPushButton::clicked, this,
+        [this] { RationNutrientScreens::opener()(RationNutrientScreens::Kind::Grouped, m_sheet, this); });
     connect(btnPrint, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnPrintClick);
     connect(btnExport, &QPushButton::clicked, this, &TfrmTallozasKiszabat::btnExportClick);
     connect(btnKilep, &QPushButton::clicked, this, &QDialog::reject);
@@ -213,6 +222,10 @@ void TfrmTallozasKiszabat::showView(int view)
 {
     m_view = view;
     btnKiadas->setEnabled(false);
+    // The nutrients are read from the sheet's lines, which views 3 and 4 show.
+    const bool nutrients = view >= 3 && bool(RationNutrientScreens::opener());
+    btnTap->setEnabled(nutrients);
+    btnTapCs->setEnabled(nutrients);
     switch (view) {
     case 1:
         RationModels::fillMenu(*m_model, m_menu, false);

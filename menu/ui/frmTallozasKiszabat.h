@@ -48,6 +48,8 @@ public:
     QPushButton *btnModosit;
     QPushButton *btnUj;
     QPushButton *btnKiadas;
+    QPushButton *btnTap;
+    QPushButton *btnTapCs;
     QPushButton *btnPrint;
     QPushButton *btnExport;
     QPushButton *btnSugo;

@@ -9,7 +9,6 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The per-dish rows of the weekly menu and the menu list, their cells and day groups, the
@@ -72,19 +71,6 @@ private slots:
         for (int i = 1; i <= marks; ++i)
             list << QStringLiteral("A%1.bmp").arg(i, 2, 10, QLatin1Char('0'));
         QCOMPARE(MenuAllergenPictures::places(list), expected);
-    }
-
-    void missingPicture()
-    {
-        QTemporaryDir folder;
-        QFile present(folder.filePath("A01.bmp"));
-        QVERIFY(present.open(QIODevice::WriteOnly));
-        present.close();
-        QVERIFY(MenuAllergenPictures::checkFiles(folder.path(), {"A01.bmp"}).isNull());
-        const Refusal refusal = MenuAllergenPictures::checkFiles(folder.path(), {"A01.bmp", "figyelem.bmp"});
-        QCOMPARE(refusal.text,
-            QStringLiteral("Hiányzik az allergén kép, a nyomtatás nem készül el:\r%1")
-                .arg(QDir::toNativeSeparators(folder.filePath("figyelem.bmp"))));
     }
 
     void varietyIndex()

@@ -1,0 +1,29 @@
+#include "reports/ui/NutrientCommands.h"
+
+#include "menu/ui/RationNutrientScreens.h"
+#include "reports/ui/frmLekTapCsop.h"
+#include "reports/ui/frmLekTapReszl.h"
+#include "session/Connections.h"
+#include "session/Services.h"
+#include "widgets/CommandRegistry.h"
+
+void registerNutrientCommands(CommandRegistry &registry, const Services &services)
+{
+    registry.registerScreen(NutrientCommands::Grouped, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmLekTapCsop>(services, Connections::activeWarehouse(services), parent);
+    });
+    registry.registerScreen(NutrientCommands::Detailed, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmLekTapReszl>(services, Connections::activeWarehouse(services), parent);
+    });
+    RationNutrientScreens::setOpener(
+        [&services](RationNutrientScreens::Kind kind, const RationSheet &sheet, QWidget *parent) {
+            const QSqlDatabase db = Connections::activeWarehouse(services);
+            if (kind == RationNutrientScreens::Kind::Grouped) {
+                TfrmLekTapCsopKisz screen(services, db, sheet.date(), sheet.meals(), sheet.lines(), parent);
+                screen.exec();
+            } else {
+                TfrmLekTapReszlKisz screen(services, db, sheet.date(), sheet.meals(), sheet.lines(), parent);
+                screen.exec();
+            }
+        });
+}
