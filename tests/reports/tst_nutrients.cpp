@@ -1,4 +1,5 @@
 #include "reports/NutrientCalculation.h"
+#include "reports/NutrientChart.h"
 #include "reports/NutrientNorm.h"
 #include "reports/NutrientSource.h"
 #include "store/Sql.h"
@@ -200,6 +201,37 @@ private slots:
         QFETCH(double, kilojoules);
         QFETCH(double, kilocalories);
         QCOMPARE(NutrientCalculation::calories(kilojoules), kilocalories);
+    }
+
+    // Each bar in percent of its own norm: of the minimum, else of the maximum; out-of-band bars are
+    // flagged; without a norm the bar stays at 0 and unflagged.
+    void chartBars()
+    {
+        NormedFigure energy;
+        energy.name = QStringLiteral("Energia KJ:");
+        energy.daily = 6000;
+        energy.norm = {8000.0, 10000.0};
+        energy.deviation = -2000;
+        NormedFigure salt;
+        salt.name = QStringLiteral("Só:");
+        salt.daily = 4;
+        salt.norm = {std::nullopt, 5.0};
+        NormedFigure ash;
+        ash.name = QStringLiteral("Hamu:");
+        ash.daily = 12;
+        const QList<NutrientChartBar> bars = NutrientChart::bars({energy, salt, ash});
+        QCOMPARE(bars.size(), 3);
+        QCOMPARE(bars.at(0).label, QStringLiteral("Energia KJ"));
+        QCOMPARE(bars.at(0).percent, 75.0);
+        QCOMPARE(bars.at(0).low, std::optional<double>(100.0));
+        QCOMPARE(bars.at(0).high, std::optional<double>(125.0));
+        QVERIFY(bars.at(0).outOfBand);
+        QCOMPARE(bars.at(1).percent, 80.0);
+        QVERIFY(!bars.at(1).low);
+        QCOMPARE(bars.at(1).high, std::optional<double>(100.0));
+        QVERIFY(!bars.at(1).outOfBand);
+        QCOMPARE(bars.at(2).percent, 0.0);
+        QVERIFY(!bars.at(2).low && !bars.at(2).high);
     }
 
     // The issued sheets of a period and the same lines as a sheet in memory give the same uses,

@@ -105,8 +105,15 @@ private slots:
 
         QVERIFY(screen.btnNyomtat->isEnabled());
         QStringList printed;
-        screen.setPreviewer([&printed](const PreparedReport &pages, QWidget *) { printed = PrintedPages::allTexts(pages); });
+        int pictures = 0;
+        screen.setPreviewer([&](const PreparedReport &pages, QWidget *) {
+            printed = PrintedPages::allTexts(pages);
+            for (const PreparedReport::Page &page : pages.pages)
+                for (const PageItem &item : page.items)
+                    pictures += item.kind == PageItem::Picture ? 1 : 0;
+        });
         screen.btnNyomtat->click();
+        QVERIFY(pictures >= 1); // the chart
         QVERIFY(printed.contains(QStringLiteral("Tápanyagszámítás csoportos")));
         QVERIFY(printed.contains(QStringLiteral("Napi energia- és tápanyagbeviteli ajánláshoz viszonyítva")));
         QVERIFY(printed.contains(QStringLiteral("Átlag adag: 101")));
