@@ -11,10 +11,14 @@ namespace NutrientCommands {
 
 inline const QString Grouped = QStringLiteral("nylegestpanyag1");
 inline const QString Detailed = QStringLiteral("nylegestpanyagrszletes1");
+inline const QString WeeklyMenu = QStringLiteral("tlaphetinyomtatsa1");
+inline const QString MenuList = QStringLiteral("Hetilistatlapnyomtats1");
+inline const QString Variety = QStringLiteral("Vltozatossgimutat1");
 
 } // namespace NutrientCommands
 
-// Registers the grouped and the detailed nutrient calculation (under "Lekérdezés -> Tápanyag
-// számítás", with that menu's access levels), each opened on the active warehouse, and lets the
-// ration sheet open both over the sheet being prepared.
+// Registers the grouped and the detailed nutrient calculation, the weekly menu, the menu list and
+// the variety index (under "Lekérdezés", with that menu's access levels), each opened on the
+// active warehouse, and lets the ration sheet open both nutrient calculations over the sheet
+// being prepared.
 void registerNutrientCommands(CommandRegistry &registry, const Services &services);

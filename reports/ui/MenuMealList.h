@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+class Messenger;
+class QListWidget;
+class QWidget;
+
+// The "Étkezések:" list of the menu screens: each meal as its code, " - " and its name.
+namespace MenuMealList {
+
+QListWidget *create(QWidget *parent, QSqlDatabase db, Messenger &messenger, bool several);
+// The chosen meal codes in list order.
+QStringList chosen(const QListWidget *list);
+
+} // namespace MenuMealList
