@@ -6,6 +6,7 @@
 #include "menu/RationViews.h"
 #include "menu/ui/RationModels.h"
 #include "menu/ui/frmRaktarAutoKivetel.h"
+#include "menu/ui/RationNutrientScreens.h"
 #include "menu/ui/frmTallozasKiszabat.h"
 #include "menu/ui/frmUjKiszabat.h"
 #include "menu/ui/frmUjKiszabat_Mod3.h"
@@ -180,6 +181,39 @@ private slots:
         QCOMPARE(screen.model()->item(1, 0)->background().style(), Qt::NoBrush);
         QCOMPARE(screen.lblNorma->text(),
             QStringLiteral("Norma keret: 5 500,00 Ft  Valós érték: 540,00 Ft  Megtakarítás: 4 960,00 Ft"));
+    }
+
+    // "Tá&p. részl" and "Tá&p. csop" open the nutrient calculations of the sheet's own lines, in
+    // views 3 and 4 only, and stay disabled while nothing can open them.
+    void nutrientButtons()
+    {
+        m_messenger.clear();
+        QList<QPair<RationNutrientScreens::Kind, int>> opened;
+        RationNutrientScreens::setOpener([&opened](RationNutrientScreens::Kind kind, const RationSheet &sheet,
+                                             QWidget *) { opened << qMakePair(kind, int(sheet.lines().size())); });
+        TfrmTallozasKiszabat screen(m_services, db(), m_stock, StockOptions {QStringLiteral("anna"), false});
+        QVERIFY(screen.open(m_date, {"01"}));
+        QVERIFY(!screen.btnTap->isEnabled());
+        screen.btnFelvitel->click();
+        QVERIFY(!screen.btnTapCs->isEnabled());
+        screen.btnFelvitel->click();
+        QCOMPARE(screen.view(), 3);
+        QVERIFY(screen.btnTap->isEnabled());
+        QVERIFY(screen.btnTapCs->isEnabled());
+        screen.btnTap->click();
+        screen.btnFelvitel->click();
+        QCOMPARE(screen.view(), 4);
+        screen.btnTapCs->click();
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened.at(0).first, RationNutrientScreens::Kind::Detailed);
+        QCOMPARE(opened.at(1).first, RationNutrientScreens::Kind::Grouped);
+        QVERIFY(opened.at(0).second > 0);
+        RationNutrientScreens::setOpener({});
+        screen.btnFelvitel->click();
+        screen.btnFelvitel->click();
+        screen.btnFelvitel->click();
+        QCOMPARE(screen.view(), 3);
+        QVERIFY(!screen.btnTap->isEnabled());
     }
 
     // "Új anyag" in view 4 adds a total, in view 3 a detail line of the one meal chosen: the meal
