@@ -2,10 +2,12 @@
 //   nutrients grouped-year S floor F
 //   nutrients detailed-year S
 //   menulist year S
+//   nutrients meal-choice S
 //     grouped-year:  the grouped calculation of the last year, every meal, with its divisor and norms;
 //     floor:         the same grouped sums as one bare SQL statement;
 //     detailed-year: the detailed calculation of the same year;
-//     menulist year: the menu list's dish rows of the last year, every meal, sorted and grouped by day.
+//     menulist year: the menu list's dish rows of the last year, every meal, sorted and grouped by day;
+//     meal-choice:   the average headcount and day count found again after a change of the chosen meals.
 // The warehouse holds 1000 materials, 500 recipes, a menu of 6 meals with 8 dishes a day and
 // 1,000,000 Kiszabat lines over five years (bench_nutrients LINES takes another number, for a
 // quick try).
@@ -229,5 +231,11 @@ int main(int argc, char *argv[])
     MenuDishRows::sortByDate(dishes.value);
     const QList<MenuListDay> days = MenuListDays::group(dishes.value);
     std::printf("menulist year %.3f\n", seconds(timer));
-    return days.isEmpty() ? 1 : 0;
+
+    NutrientPeriod fewer = period;
+    fewer.meals.removeLast();
+    timer.restart();
+    const auto again = NutrientSource::periodDivisor(db, fewer);
+    std::printf("nutrients meal-choice %.3f\n", seconds(timer));
+    return days.isEmpty() || !again.ok() ? 1 : 0;
 }

@@ -187,6 +187,7 @@ Checked<QList<MenuDish>> build(QSqlDatabase db, ServedDishSource &source, const 
     for (const auto &[code, key] : ingredients.value)
         recipeMaterials[code] << key;
 
+    QHash<QString, QPair<QStringList, QStringList>> recipeMarks;
     QList<MenuDish> dishes;
     for (const ServedDish &row : served.value) {
         MenuDish dish;
@@ -206,10 +207,18 @@ Checked<QList<MenuDish>> build(QSqlDatabase db, ServedDishSource &source, const 
             dish.name = recipe->name;
             dish.unit = recipe->unit;
             dish.values = scaled(recipe->values, row.quantity / 100);
-            for (const QString &key : recipeMaterials.value(row.code)) {
-                dish.allergens = mergedMarks(dish.allergens, contains.value.value(key));
-                dish.mayContain = mergedMarks(dish.mayContain, mayContain.value.value(key));
+            // A recipe's marks are merged once and kept: a menu serves the same recipes again and again.
+            auto marks = recipeMarks.constFind(row.code);
+            if (marks == recipeMarks.cend()) {
+                QPair<QStringList, QStringList> merged;
+                for (const QString &key : recipeMaterials.value(row.code)) {
+                    merged.first = mergedMarks(merged.first, contains.value.value(key));
+                    merged.second = mergedMarks(merged.second, mayContain.value.value(key));
+                }
+                marks = recipeMarks.insert(row.code, merged);
             }
+            dish.allergens = marks->first;
+            dish.mayContain = marks->second;
         } else {
             const QString key = MaterialKey {row.account, row.code}.text();
             const auto material = materialByKey.constFind(key);
