@@ -2,6 +2,7 @@
 
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
+#include "printing/ReportContext.h"
 #include "printing/ui/ListReport.h"
 
 namespace {
@@ -75,4 +76,9 @@ TqrpTapReszl::TqrpTapReszl(const Settings &settings, Messenger &messenger, const
             + (sheet ? QString() : period.movementFrom + QStringLiteral(" - ") + period.movementTo),
         QStringLiteral("Átlag adag: ") + NumberFormat::format(double(divisor.headcount), QStringLiteral("###,###,##0"))};
     ListReport::build(*this, QStringLiteral("Tápanyagszámítás részletes"), columns, &m_data, options);
+    // The total and the per-person-per-day lines in bold.
+    report().detail().setFontFunction([](ReportFont &font, const ReportContext &row) {
+        if (row.value(QStringLiteral("FokSzam")).toString() == QLatin1String("-"))
+            font.bold = true;
+    });
 }

@@ -154,9 +154,22 @@ private slots:
         QCOMPARE(rows->index(2, 6).data().toString(), QStringLiteral("10,00"));
         QCOMPARE(rows->index(2, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::red));
         QStringList printed;
-        detailed.setPreviewer(
-            [&printed](const PreparedReport &pages, QWidget *) { printed = PrintedPages::allTexts(pages); });
+        bool summaryBold = false;
+        bool materialBold = true;
+        detailed.setPreviewer([&](const PreparedReport &pages, QWidget *) {
+            printed = PrintedPages::allTexts(pages);
+            for (const PageItem &item : pages.pages.first().items) {
+                if (item.kind != PageItem::Text)
+                    continue;
+                if (item.text.startsWith(QStringLiteral("ÖSSZES")))
+                    summaryBold = pages.fonts.at(item.font).bold;
+                if (item.text == QStringLiteral("Csirke"))
+                    materialBold = pages.fonts.at(item.font).bold;
+            }
+        });
         detailed.btnNyomtat->click();
+        QVERIFY(summaryBold);
+        QVERIFY(!materialBold);
         QVERIFY(printed.contains(QStringLiteral("Tápanyagszámítás részletes")));
         QVERIFY(printed.contains(QStringLiteral("Napok: 1")));
     }
