@@ -7,6 +7,7 @@
 #include "menu/ui/RationCommands.h"
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
+#include "reports/ui/MovementReportCommands.h"
 #include "reports/ui/ReportCommands.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
@@ -24,4 +25,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
     registerReportCommands(window, services);
+    registerMovementReportCommands(window, services);
 }
