@@ -1,9 +1,9 @@
 #pragma once
 
 #include "reports/ReportQuery.h"
+#include "reports/VoucherListModel.h"
 #include "stock/VoucherPrintRows.h"
 
-#include <QStandardItemModel>
 
 // The receipt or issue voucher list ("Bevételi/Kiadási bizonylatok listája"): every item of the
 // period with its material, movement type, prices, VAT and partner, grouped per voucher (number
@@ -38,6 +38,5 @@ private:
     QSqlDatabase m_db;
     QString m_direction;
     VoucherPrintRows m_rows;
-    QList<int> m_voucherOfRow;
-    QStandardItemModel m_model;
+    VoucherListModel m_model;
 };
