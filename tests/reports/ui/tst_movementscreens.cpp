@@ -13,6 +13,8 @@
 #include "support/MovementReportFixture.h"
 #include "support/PrintedPages.h"
 #include "support/ScreenRun.h"
+#include "support/StockFixture.h"
+#include "support/TextFitCheck.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +55,19 @@ class TestMovementScreens : public QObject
             [&texts](const PreparedReport &pages, QWidget *) { texts = PrintedPages::allTexts(pages); });
         screen.btnNyomtat->click();
         return texts;
+    }
+
+    // The pages themselves, checked that every figure stays whole and nothing overlaps.
+    static void checkFits(TfrmLekBase &screen)
+    {
+        PreparedReport prepared;
+        screen.setPreviewer([&prepared](const PreparedReport &pages, QWidget *) { prepared = pages; });
+        screen.btnNyomtat->click();
+        QVERIFY(!prepared.pages.isEmpty());
+        const QStringList cut = TextFitCheck::figuresCut(prepared);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
+        const QStringList overlapping = TextFitCheck::overlaps(prepared);
+        QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join("; ")));
     }
 
     static bool mentions(const QStringList &texts, const QString &part)
@@ -224,6 +239,31 @@ private slots:
         perMaterial.meals->selectAll();
         perMaterial.BitBtn1->click();
         QCOMPARE(perMaterial.DBGrid1->model()->rowCount(), 1);
+    }
+
+    // A year's amounts of a big kitchen print whole in every column.
+    void bigFiguresPrintWhole()
+    {
+        Run run;
+        MovementRow item = StockFixture::voucherItem("KI", "07", "99999999", day(2, 29), "100", "0001", "00010", "01",
+            "987654321.1234", "266666666.7003", "1254320987.8237");
+        item.tetelMenny = 123456.789;
+        item.stat = true;
+        StockFixture::addRow(run.warehouse(), item);
+
+        TfrmLekMozgOssz movement(run.services, run.warehouse());
+        movement.BitBtn1->click();
+        checkFits(movement);
+        TfrmLekAnyagfelhReszl detail(run.services, run.warehouse());
+        detail.BitBtn1->click();
+        checkFits(detail);
+        TfrmLekAnyagHo monthly(run.services, run.warehouse());
+        monthly.cmbHonap->setCurrentIndex(1);
+        monthly.BitBtn1->click();
+        checkFits(monthly);
+        TfrmLekBeallas deviation(run.services, run.warehouse());
+        deviation.BitBtn1->click();
+        checkFits(deviation);
     }
 };
 
