@@ -26,6 +26,8 @@ Open openPeriod(const QList<Period> &stored, int workYear, const QDate &today)
 
 Checked<QString> save(QSqlDatabase warehouse, const QDate &from, const QDate &to)
 {
+    if (!from.isValid() || !to.isValid() || to < from)
+        return Checked<QString>::refused(Refusal::error(backwardsPeriodText(), QStringLiteral("dtpDatumig")));
     QString number;
     const WriteResult written = WriteTransaction::run(warehouse, [&] {
         QSqlQuery query(warehouse);
@@ -42,6 +44,11 @@ Checked<QString> save(QSqlDatabase warehouse, const QDate &from, const QDate &to
     if (!written.ok())
         return Checked<QString>::refused(written.refusal);
     return Checked<QString>::accepted(number);
+}
+
+QString backwardsPeriodText()
+{
+    return QStringLiteral("A tabló záró dátuma nem lehet korábbi a kezdő dátumánál!");
 }
 
 Refusal openEndWarning(const QDate &to, const QDate &lastClosing)

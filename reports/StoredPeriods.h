@@ -32,8 +32,10 @@ Checked<QList<Period>> load(QSqlDatabase warehouse);
 // period's end (also the minimum) to today, or to that day when today lies before it.
 Open openPeriod(const QList<Period> &stored, int workYear, const QDate &today);
 // Stores the period under the next number (the last number + 1, "001" for the first), taken inside
-// the write so that two computers never store the same number; the number written.
+// the write so that two computers never store the same number; the number written. A period that
+// ends before it starts is refused (backwardsPeriodText) and nothing is stored.
 Checked<QString> save(QSqlDatabase warehouse, const QDate &from, const QDate &to);
+QString backwardsPeriodText();
 // The warning after saving a period that ends after the last closing: back-dated vouchers can
 // still change its sums. Null when the period lies inside the closed months.
 Refusal openEndWarning(const QDate &to, const QDate &lastClosing);

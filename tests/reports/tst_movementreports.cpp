@@ -255,6 +255,11 @@ private slots:
         QCOMPARE(open.to, day(5, 10));
         QCOMPARE(StoredPeriods::openPeriod(loaded.value, 2024, day(4, 10)).to, day(5, 1));
 
+        // A period that ends before it starts is no period: nothing is stored.
+        const Checked<QString> backwards = StoredPeriods::save(wh, day(5, 2), day(5, 1));
+        QCOMPARE(backwards.refusal.text, StoredPeriods::backwardsPeriodText());
+        QCOMPARE(StoredPeriods::load(wh).value.size(), 2);
+
         // Numbers go on from the highest, past nine.
         QSqlQuery insert(wh);
         QVERIFY(insert.exec("INSERT INTO \"Tablo\" (\"Tabloszam\", \"NyitoDatum\", \"ZaroDatum\") "
