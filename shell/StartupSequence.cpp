@@ -3,6 +3,7 @@
 #include "core/Refusal.h"
 
 #include "session/EngineConfig.h"
+#include "store/DatabaseUpgrade.h"
 #include "users/Login.h"
 #include "shell/MainMenuModel.h"
 #include "shell/MainWindowControl.h"
@@ -55,6 +56,12 @@ QString StartupSequence::noDatabaseText()
 QString StartupSequence::ownerPartnerFailureText()
 {
     return QStringLiteral("A tulajdonos partner (00001) adatai nem írhatók a raktár partnerei közé!\r");
+}
+
+QString StartupSequence::upgradeFailureText()
+{
+    return QStringLiteral("A raktár adatbázisa nem egészíthető ki a lekérdezések indexeivel, a lekérdezések "
+                          "lassabbak lehetnek!\r");
 }
 
 QString StartupSequence::damagedWarehouseText(const QString &cause)
@@ -168,6 +175,11 @@ StartupSequence::Outcome StartupSequence::run()
     if (damage.isEmpty() && !OwnerPartner::update(warehouse, m_settings, &error))
         m_messenger.showMessage(
             QStringLiteral("Figyelmeztetés"), Symbol::Warning, ownerPartnerFailureText() + error, QStringLiteral("OK"));
+
+    // A warehouse made by an older program gets the indexes it lacks, once.
+    if (damage.isEmpty() && !DatabaseUpgrade::addMissingIndexes(warehouse, nullptr, &error))
+        m_messenger.showMessage(
+            QStringLiteral("Figyelmeztetés"), Symbol::Warning, upgradeFailureText() + error, QStringLiteral("OK"));
 
     // 10.
     m_settings.setProgVer(m_window.programVersion());

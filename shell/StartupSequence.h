@@ -62,6 +62,8 @@ public:
     // Caption "HIBA!", symbol 2, followed by the database directory.
     static QString noDatabaseText();
     static QString ownerPartnerFailureText();
+    // Before the cause when the missing indexes could not be added.
+    static QString upgradeFailureText();
     // Caption "Figyelmeztetés": the chosen warehouse was found damaged when it was opened.
     static QString damagedWarehouseText(const QString &cause);
     // Status panel 3 when network locking is not disabled.

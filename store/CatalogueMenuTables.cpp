@@ -48,7 +48,8 @@ QList<TableDef> menuTables()
         TableBuilder kiszabat("Kiszabat");
         kiszabat.autoIncrement("Azon");
         addRationLineFields(kiszabat);
-        tables << kiszabat.text("BizSzam", 8).build();
+        // The norm reports read a period's lines of chosen meals.
+        tables << kiszabat.text("BizSzam", 8).index("OrderDatumEtk", {"Datum", "EtkKod"}).build();
     }
 
     tables << TableBuilder("CartCsop").text("Csoport", 2).text("Megnev", 50).key({"Csoport"}).build();

@@ -64,6 +64,9 @@ QList<TableDef> stockTables()
                   .index("OrderAnyagDatum",
                       {"FokSzla", "NyilvSzam", "BK", "Datum", "TetelMenny", "TetelErtek", "AfaErtek", "Brutto"})
                   .index("OrderAnyagMozgnem", {"FokSzla", "NyilvSzam", "Mozgnem", "Datum"})
+                  // The reports' scans of a period in one direction (voucher lists, movement summary,
+                  // usage).
+                  .index("OrderDatumBK", {"Datum", "BK"})
                   .build();
 
     tables << TableBuilder("Leltar")

@@ -8,6 +8,7 @@
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
 #include "reports/ui/NutrientCommands.h"
+#include "reports/ui/MovementReportCommands.h"
 #include "reports/ui/ReportCommands.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
@@ -26,4 +27,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerRationCommands(window, services);
     registerReportCommands(window, services);
     registerNutrientCommands(window, services);
+    registerMovementReportCommands(window, services);
 }
