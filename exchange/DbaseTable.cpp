@@ -163,6 +163,11 @@ double DbaseTable::number(int field) const
     return parsedNumber(field).value_or(0.0);
 }
 
+Money DbaseTable::money(int field) const
+{
+    return Money::fromText(QString::fromLatin1(trimmedBytes(raw(field)))).value_or(Money());
+}
+
 QString DbaseTable::code(int field, int width) const
 {
     if (field < 0)

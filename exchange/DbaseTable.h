@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Money.h"
 #include "core/Refusal.h"
 
 #include <QByteArray>
@@ -60,6 +61,8 @@ public:
     QString text(int field) const;
     // A numeric field's value; the text's number for a character field; 0 when blank or unreadable.
     double number(int field) const;
+    // An amount read from its decimal text, exactly; zero when blank or unreadable.
+    Money money(int field) const;
     // A code: a numeric field's whole value zero-padded to `width`; a character field's trimmed
     // text, zero-padded to `width` when it is digits only.
     QString code(int field, int width) const;

@@ -12,6 +12,7 @@ static DBFHandle handleOf(void *handle)
 
 DbaseWriter::DbaseWriter(const QString &path)
     : m_handle(DBFCreate(QFile::encodeName(path).constData()))
+    , m_path(path)
 {
 }
 
@@ -83,7 +84,14 @@ DbaseWriter &DbaseWriter::deleteLast()
 
 void DbaseWriter::close()
 {
-    if (m_handle)
-        DBFClose(handleOf(m_handle));
+    if (!m_handle)
+        return;
+    DBFClose(handleOf(m_handle));
     m_handle = nullptr;
+    // shapelib names the file with a lower-case ".dbf"; the test asked for its own spelling.
+    const QString written = m_path.left(m_path.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".dbf");
+    if (written != m_path) {
+        QFile::remove(m_path);
+        QFile::rename(written, m_path);
+    }
 }

@@ -33,5 +33,6 @@ public:
 
 private:
     void *m_handle = nullptr;
+    QString m_path;
     int m_rows = 0;
 };
