@@ -39,6 +39,8 @@ QString CommandLine::usageText()
                           "  --import-dos HELY N MAPPA --opening-date ÉÉÉÉ-HH-NN [--only RÉSZEK]\n"
                           "                              a DOS-os Salvia adatainak átvétele az N. raktárba\n"
                           "                              (részek: anyag,recept,partner,fokszam,nyito)\n"
+                          "  --uvi-export HELY N TABLÓ MAPPA [--today ÉÉÉÉHHNN]\n"
+                          "                              a tabló ÜVI-fájljainak exportja a mappába\n"
                           "  --help                      ez a leírás\n"
                           "  --version                   a program verziója\n");
 }
@@ -51,7 +53,8 @@ QString CommandLine::versionText(const QString &version)
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     // A table tool reads the arguments after its option itself.
-    static const QList<std::pair<QString, Action>> tools {{QStringLiteral("--import-dos"), Action::ImportDos}};
+    static const QList<std::pair<QString, Action>> tools {{QStringLiteral("--import-dos"), Action::ImportDos},
+        {QStringLiteral("--uvi-export"), Action::UviExport}};
     for (const auto &[option, action] : tools) {
         if (arguments.value(1) == option) {
             CommandLine line;

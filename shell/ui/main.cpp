@@ -18,6 +18,7 @@
 #include "store/CreateDatabaseCommand.h"
 #include "demo/DemoCommand.h"
 #include "transfer/DosImportCommand.h"
+#include "transfer/UviExportCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -67,6 +68,12 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runDosImportCommand(line.toolArguments, out, err);
+    }
+    case CommandLine::Action::UviExport: {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runUviExportCommand(line.toolArguments, out, err);
     }
     case CommandLine::Action::Run:
         break;

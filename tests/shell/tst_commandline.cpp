@@ -52,6 +52,8 @@ private slots:
         QTest::newRow("DOS import: its arguments are its own")
             << QStringList {"--import-dos", "/srv/salvia", "1", "/mnt/dos", "--only", "anyag"} << Action::ImportDos << ""
             << "";
+        QTest::newRow("UVI export") << QStringList {"--uvi-export", "/srv/salvia", "1", "003", "/tmp"}
+                                    << Action::UviExport << "" << "";
         QTest::newRow("stray argument") << QStringList {"adatok"} << Action::Refused << ""
                                         << "Fölösleges argumentum: adatok";
     }
