@@ -41,6 +41,7 @@ QString CommandLine::usageText()
                           "                              (részek: anyag,recept,partner,fokszam,nyito)\n"
                           "  --uvi-export HELY N TABLÓ MAPPA [--today ÉÉÉÉHHNN]\n"
                           "                              a tabló ÜVI-fájljainak exportja a mappába\n"
+                          "  --repair HELY N             az N. raktár tábláinak javítása, táblánként egy sor\n"
                           "  --help                      ez a leírás\n"
                           "  --version                   a program verziója\n");
 }
@@ -54,7 +55,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 {
     // A table tool reads the arguments after its option itself.
     static const QList<std::pair<QString, Action>> tools {{QStringLiteral("--import-dos"), Action::ImportDos},
-        {QStringLiteral("--uvi-export"), Action::UviExport}};
+        {QStringLiteral("--uvi-export"), Action::UviExport}, {QStringLiteral("--repair"), Action::Repair}};
     for (const auto &[option, action] : tools) {
         if (arguments.value(1) == option) {
             CommandLine line;

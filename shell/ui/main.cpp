@@ -19,6 +19,7 @@
 #include "demo/DemoCommand.h"
 #include "transfer/DosImportCommand.h"
 #include "transfer/UviExportCommand.h"
+#include "maintenance/RepairCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -74,6 +75,12 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runUviExportCommand(line.toolArguments, out, err);
+    }
+    case CommandLine::Action::Repair: {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runRepairCommand(line.toolArguments, out, err);
     }
     case CommandLine::Action::Run:
         break;

@@ -54,6 +54,7 @@ private slots:
             << "";
         QTest::newRow("UVI export") << QStringList {"--uvi-export", "/srv/salvia", "1", "003", "/tmp"}
                                     << Action::UviExport << "" << "";
+        QTest::newRow("repair") << QStringList {"--repair", "/srv/salvia", "2"} << Action::Repair << "" << "";
         QTest::newRow("stray argument") << QStringList {"adatok"} << Action::Refused << ""
                                         << "Fölösleges argumentum: adatok";
     }
