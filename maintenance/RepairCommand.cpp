@@ -1,7 +1,7 @@
 #include "maintenance/RepairCommand.h"
 
 #include "maintenance/RepairDatabase.h"
-#include "maintenance/RepairWatchdog.h"
+#include "store/StatementWatchdog.h"
 #include "store/CommandWarehouse.h"
 
 int runRepairCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -13,7 +13,7 @@ int runRepairCommand(const QStringList &arguments, QTextStream &out, QTextStream
     const auto opened = CommandWarehouse::open(arguments.at(0), arguments.at(1));
     Checked<RepairDatabase::Report> repaired;
     if (opened.ok()) {
-        repaired = RepairDatabase::run(opened.value.db, opened.value.warehouse, RepairWatchdog::DefaultLimitMs,
+        repaired = RepairDatabase::run(opened.value.db, opened.value.warehouse, StatementWatchdog::DefaultLimitMs,
             [](const QString &) {});
     } else {
         repaired.refusal = opened.refusal;

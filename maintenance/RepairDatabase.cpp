@@ -1,7 +1,7 @@
 #include "maintenance/RepairDatabase.h"
 
-#include "maintenance/RepairTable.h"
-#include "maintenance/RepairWatchdog.h"
+#include "store/TableMaintenance.h"
+#include "store/StatementWatchdog.h"
 #include "stock/MovementRow.h"
 #include "stock/StockRecalculator.h"
 #include "stock/StockSql.h"
@@ -20,9 +20,9 @@ QString tablePath(int warehouse, const QString &table)
     return Database::warehouseFolderName(warehouse) + QLatin1Char('\\') + table;
 }
 
-Refusal failedTable(int warehouse, const QString &table, const RepairTable::Outcome &outcome)
+Refusal failedTable(int warehouse, const QString &table, const TableMaintenance::Outcome &outcome)
 {
-    if (outcome.state == RepairTable::Outcome::State::Stopped) {
+    if (outcome.state == TableMaintenance::Outcome::State::Stopped) {
         return Refusal::warning(QStringLiteral("A javítás leállt: a(z) %1 tábla javítása közben %2.\rA program tovább "
                                                "fut. Próbálja újra, amikor senki más nem dolgozik az adatbázisban!")
                                     .arg(tablePath(warehouse, table), outcome.text));
@@ -98,16 +98,16 @@ Checked<Report> run(QSqlDatabase warehouse, int warehouseNumber, int watchdogMs,
     Report report;
     const bool server = Database::engineOf(warehouse) == Database::Engine::PostgreSQL;
     {
-        RepairWatchdog watchdog(warehouse, watchdogMs);
+        StatementWatchdog watchdog(warehouse, watchdogMs);
         for (const QString &table : Catalogue::warehouseTableNames()) {
             if (step)
                 step(table);
-            RepairTable::Outcome outcome = RepairTable::check(warehouse, table, watchdog);
+            TableMaintenance::Outcome outcome = TableMaintenance::check(warehouse, table, watchdog);
             if (outcome.ok())
-                outcome = RepairTable::reindex(warehouse, table, watchdog);
+                outcome = TableMaintenance::reindex(warehouse, table, watchdog);
             const QStringList recreated = outcome.recreatedIndexes;
             if (outcome.ok() && server)
-                outcome = RepairTable::compact(warehouse, table, watchdog);
+                outcome = TableMaintenance::compact(warehouse, table, watchdog);
             if (!outcome.ok())
                 return Checked<Report>::refused(failedTable(warehouseNumber, table, outcome));
             QString line = table + QStringLiteral(": rendben");
@@ -117,7 +117,7 @@ Checked<Report> run(QSqlDatabase warehouse, int warehouseNumber, int watchdogMs,
         }
         if (!server) {
             // VACUUM compacts the whole file at once.
-            const RepairTable::Outcome outcome = RepairTable::compact(warehouse, QStringLiteral("Raktar"), watchdog);
+            const TableMaintenance::Outcome outcome = TableMaintenance::compact(warehouse, QStringLiteral("Raktar"), watchdog);
             if (!outcome.ok())
                 return Checked<Report>::refused(failedTable(warehouseNumber, QStringLiteral("Raktar"), outcome));
             report.lines << QStringLiteral("Tömörítés: kész");

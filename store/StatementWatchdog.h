@@ -4,20 +4,20 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 
-// Stops a repair statement that runs too long without ending the program: on SQLite a progress
+// Stops a maintenance statement that runs too long without ending the program: on SQLite a progress
 // handler interrupts the statement once it has run longer than the limit, on a server the
 // session's statement_timeout cancels it. Either way the statement rolls back and its caller
-// reports that the watchdog stopped it. Active for the object's life; arm() before each statement.
-class RepairWatchdog
+// reports that the watchdog stopped it (the repair, the table editor). Active for the object's life; arm() before each statement.
+class StatementWatchdog
 {
 public:
     // Five minutes, as long as a repair may take.
     static constexpr int DefaultLimitMs = 300000;
 
-    RepairWatchdog(QSqlDatabase db, int limitMs = DefaultLimitMs);
-    ~RepairWatchdog();
-    RepairWatchdog(const RepairWatchdog &) = delete;
-    RepairWatchdog &operator=(const RepairWatchdog &) = delete;
+    StatementWatchdog(QSqlDatabase db, int limitMs = DefaultLimitMs);
+    ~StatementWatchdog();
+    StatementWatchdog(const StatementWatchdog &) = delete;
+    StatementWatchdog &operator=(const StatementWatchdog &) = delete;
 
     // Starts the clock for the next statement.
     void arm();

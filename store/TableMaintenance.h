@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class RepairWatchdog;
+class StatementWatchdog;
 
 // The table tools of the repair and the table editor on one warehouse table, with the engine's
 // own statements, each under the watchdog:
@@ -13,7 +13,7 @@ class RepairWatchdog;
 //  - reindex: every named index of the catalogue that is missing is created again, then the
 //    table's indexes are rebuilt;
 //  - compact: SQLite's VACUUM (it compacts the whole warehouse file), a server's VACUUM of the table.
-namespace RepairTable {
+namespace TableMaintenance {
 
 struct Outcome
 {
@@ -27,11 +27,11 @@ struct Outcome
     bool ok() const { return state == State::Done; }
 };
 
-Outcome check(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog);
-Outcome reindex(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog);
-Outcome compact(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog);
+Outcome check(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog);
+Outcome reindex(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog);
+Outcome compact(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog);
 
 // The text of a statement stopped by the watchdog.
 QString stoppedText(int limitMs);
 
-} // namespace RepairTable
+} // namespace TableMaintenance

@@ -1,6 +1,6 @@
-#include "maintenance/RepairTable.h"
+#include "store/TableMaintenance.h"
 
-#include "maintenance/RepairWatchdog.h"
+#include "store/StatementWatchdog.h"
 #include "store/Catalogue.h"
 #include "store/Database.h"
 #include "store/EngineError.h"
@@ -8,7 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace RepairTable {
+namespace TableMaintenance {
 
 namespace {
 
@@ -25,7 +25,7 @@ QString quoted(const QString &name)
 }
 
 // Runs one statement under the watchdog; the outcome of a failure, or a null state on success.
-Outcome run(QSqlQuery &query, const QString &sql, RepairWatchdog &watchdog, const QStringList &values = {})
+Outcome run(QSqlQuery &query, const QString &sql, StatementWatchdog &watchdog, const QStringList &values = {})
 {
     watchdog.arm();
     bool ran = false;
@@ -46,7 +46,7 @@ Outcome run(QSqlQuery &query, const QString &sql, RepairWatchdog &watchdog, cons
 
 // The names of the table's columns (or of its indexes) as the database holds them; failure
 // outcome when the catalogue of the database cannot be read.
-Outcome names(QSqlDatabase db, const QString &what, const QString &table, RepairWatchdog &watchdog, QStringList &found)
+Outcome names(QSqlDatabase db, const QString &what, const QString &table, StatementWatchdog &watchdog, QStringList &found)
 {
     QSqlQuery query(db);
     QString sql;
@@ -67,7 +67,7 @@ Outcome names(QSqlDatabase db, const QString &what, const QString &table, Repair
     return outcome;
 }
 
-Outcome existing(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
+Outcome existing(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog)
 {
     QStringList found;
     Outcome outcome = names(db, QStringLiteral("table"), table, watchdog, found);
@@ -85,7 +85,7 @@ QString stoppedText(int limitMs)
         .arg(limitMs / 1000);
 }
 
-Outcome check(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
+Outcome check(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog)
 {
     Outcome outcome = existing(db, table, watchdog);
     if (!outcome.ok())
@@ -119,7 +119,7 @@ Outcome check(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
         {}};
 }
 
-Outcome reindex(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
+Outcome reindex(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog)
 {
     Outcome outcome = existing(db, table, watchdog);
     if (!outcome.ok())
@@ -157,7 +157,7 @@ Outcome reindex(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
     return Outcome {State::Done, text, recreated};
 }
 
-Outcome compact(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
+Outcome compact(QSqlDatabase db, const QString &table, StatementWatchdog &watchdog)
 {
     Outcome outcome = existing(db, table, watchdog);
     if (!outcome.ok())
@@ -169,4 +169,4 @@ Outcome compact(QSqlDatabase db, const QString &table, RepairWatchdog &watchdog)
     return Outcome {State::Done, QStringLiteral("A tömörítés sikeres."), {}};
 }
 
-} // namespace RepairTable
+} // namespace TableMaintenance

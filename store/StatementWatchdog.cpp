@@ -1,4 +1,4 @@
-#include "maintenance/RepairWatchdog.h"
+#include "store/StatementWatchdog.h"
 
 #include "store/Database.h"
 #include "store/SqliteHandle.h"
@@ -12,7 +12,7 @@ namespace {
 constexpr int StepsBetweenChecks = 10000;
 } // namespace
 
-RepairWatchdog::RepairWatchdog(QSqlDatabase db, int limitMs)
+StatementWatchdog::StatementWatchdog(QSqlDatabase db, int limitMs)
     : m_db(db)
     , m_limitMs(limitMs)
     , m_server(Database::engineOf(db) == Database::Engine::PostgreSQL)
@@ -21,11 +21,11 @@ RepairWatchdog::RepairWatchdog(QSqlDatabase db, int limitMs)
     if (m_server) {
         QSqlQuery(m_db).exec(QStringLiteral("SET statement_timeout = %1").arg(std::max(1, limitMs)));
     } else if (sqlite3 *handle = sqliteHandle(m_db)) {
-        sqlite3_progress_handler(handle, StepsBetweenChecks, &RepairWatchdog::onProgress, this);
+        sqlite3_progress_handler(handle, StepsBetweenChecks, &StatementWatchdog::onProgress, this);
     }
 }
 
-RepairWatchdog::~RepairWatchdog()
+StatementWatchdog::~StatementWatchdog()
 {
     if (m_server)
         QSqlQuery(m_db).exec(QStringLiteral("RESET statement_timeout"));
@@ -33,22 +33,22 @@ RepairWatchdog::~RepairWatchdog()
         sqlite3_progress_handler(handle, 0, nullptr, nullptr);
 }
 
-void RepairWatchdog::arm()
+void StatementWatchdog::arm()
 {
     m_fired = false;
     m_clock.restart();
 }
 
-bool RepairWatchdog::stopped(const QSqlError &error) const
+bool StatementWatchdog::stopped(const QSqlError &error) const
 {
     if (m_server)
         return error.nativeErrorCode() == QLatin1String("57014");
     return m_fired;
 }
 
-int RepairWatchdog::onProgress(void *self)
+int StatementWatchdog::onProgress(void *self)
 {
-    auto *watchdog = static_cast<RepairWatchdog *>(self);
+    auto *watchdog = static_cast<StatementWatchdog *>(self);
     if (watchdog->m_clock.elapsed() < watchdog->m_limitMs)
         return 0;
     watchdog->m_fired = true;
