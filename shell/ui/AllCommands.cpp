@@ -1,6 +1,7 @@
 #include "shell/ui/AllCommands.h"
 
 #include "exchange/ui/ExchangeCommands.h"
+#include "maintenance/ui/RepairCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
@@ -8,9 +9,13 @@
 #include "printing/ui/PrintingCommands.h"
 #include "proceedings/ui/ProceedingsCommands.h"
 #include "reports/ui/ReportCommands.h"
+#include "reports/ui/frmLekLeltarHason.h"
+#include "session/Connections.h"
+#include "session/Services.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
 #include "stock/ui/StockCommands.h"
+#include "transfer/ui/TransferCommands.h"
 
 void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup &setup)
 {
@@ -24,4 +29,9 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
     registerReportCommands(window, services);
+    registerTransferCommands(window, services);
+    registerRepairCommands(window, services, [&window, services] {
+        TfrmLekLeltarHason screen(services, Connections::activeWarehouse(services), true, &window);
+        screen.exec();
+    });
 }
