@@ -33,7 +33,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("Biztonsgimentsadotthelyre1"),
         QStringLiteral("Visszatltsadotthelyrl1"),
         QStringLiteral("Programhibavarzsl1"),
-        QStringLiteral("blaszerkeszt1"),
         QStringLiteral("telcsoportok1"),
         QStringLiteral("telberazs1"),
         QStringLiteral("Napitlapmegadsa1"),

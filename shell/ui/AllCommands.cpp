@@ -2,6 +2,7 @@
 
 #include "exchange/ui/ExchangeCommands.h"
 #include "maintenance/ui/RepairCommands.h"
+#include "maintenance/ui/TableEditorCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
@@ -30,6 +31,7 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerRationCommands(window, services);
     registerReportCommands(window, services);
     registerTransferCommands(window, services);
+    registerTableEditorCommands(window, services);
     registerRepairCommands(window, services, [&window, services] {
         TfrmLekLeltarHason screen(services, Connections::activeWarehouse(services), true, &window);
         screen.exec();
