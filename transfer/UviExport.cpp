@@ -37,7 +37,8 @@ public:
     {
         QStringList line;
         for (const auto &[name, value] : fields) {
-            if (const Refusal refusal = check(row, name, value))
+            // Constant and numeric fields (no name) are the export's own text.
+            if (const Refusal refusal = name.isEmpty() ? Refusal() : check(row, name, value))
                 return refusal;
             line << value;
         }
@@ -58,6 +59,11 @@ public:
 private:
     Refusal check(const QString &row, const QString &field, const QString &value) const
     {
+        bool plain = true;
+        for (const QChar c : value)
+            plain = plain && c.unicode() >= 0x20 && c.unicode() < 0x7F && c != QLatin1Char('|');
+        if (plain)
+            return Refusal();
         QString fault;
         if (value.contains(QLatin1Char('|')))
             fault = QStringLiteral("„|” jelet tartalmaz");
