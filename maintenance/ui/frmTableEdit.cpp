@@ -14,6 +14,7 @@
 #include "store/StatementWatchdog.h"
 #include "store/TableMaintenance.h"
 #include "store/TransactionGuard.h"
+#include "store/WorkTable.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiWheelAsArrowKeys.h"
 
@@ -141,7 +142,9 @@ void TfrmTableEdit::openTable(const QString &table)
     delete m_table;
     m_table = new QSqlTableModel(this, warehouse());
     m_tableName = name;
-    m_table->setTable(name);
+    // A work table is shown as stored, not as this connection's private copy.
+    m_table->setTable(Catalogue::isWorkTable(name) ? WorkTable::storedName(warehouse(), name, m_settings.aktivRaktar())
+                                                   : name);
     m_table->setEditStrategy(QSqlTableModel::OnManualSubmit);
     m_table->select();
     DBGrid1->setModel(m_table);

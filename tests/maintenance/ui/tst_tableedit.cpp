@@ -1,5 +1,6 @@
 #include "maintenance/ui/frmTableEdit.h"
 
+#include "store/WorkTable.h"
 #include "support/ScreenRun.h"
 
 #include <QComboBox>
@@ -49,6 +50,19 @@ private slots:
         screen.SpeedButton3->click();
         QCOMPARE(run.messenger.last().text, QStringLiteral("Az SQL sikeresen végrehajtva.\rÉrintett sorok száma: 1"));
         QCOMPARE(run.value("SELECT \"Megnevezes\" FROM \"Anyag\""), QStringLiteral("Rozsliszt"));
+    }
+
+    void showsAWorkTableAsStored()
+    {
+        ScreenRun run(QDate(2025, 6, 1));
+        run.exec("INSERT INTO \"TmpBear\" DEFAULT VALUES");
+        run.exec("INSERT INTO \"TmpBear\" DEFAULT VALUES");
+        // This connection's private copy is empty.
+        QVERIFY(WorkTable::prepare(run.warehouse(), QStringLiteral("TmpBear")));
+        QCOMPARE(run.value("SELECT COUNT(*) FROM \"TmpBear\""), QStringLiteral("0"));
+        TfrmTableEdit screen(run.services);
+        screen.openTable(QStringLiteral("TmpBear"));
+        QCOMPARE(screen.DBGrid1->model()->rowCount(), 2);
     }
 };
 
