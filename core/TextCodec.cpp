@@ -36,4 +36,10 @@ QString outsideWindows1250(const QString &text)
     return outside;
 }
 
+QString fromCp852(const QByteArray &bytes)
+{
+    static QTextCodec *codec = QTextCodec::codecForName("IBM852");
+    return codec->toUnicode(bytes);
+}
+
 } // namespace TextCodec

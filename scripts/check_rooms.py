@@ -29,7 +29,7 @@ LEVELS = [
     ['master', 'users'],
     ['stock'],
     ['menu'],
-    ['alacarte', 'reports', 'maintenance'],
+    ['alacarte', 'reports', 'maintenance', 'transfer'],
     ['demo'],
     ['shell'],
 ]

@@ -36,6 +36,12 @@ QString CommandLine::usageText()
                           "                              a tulajdonos adatait és a jelszót a bemenetről olvassa\n"
                           "  --demo KÖNYVTÁR             bemutató adatbázis létrehozása ablakok nélkül: egy\n"
                           "                              iskolakonyha három hónapja (belépés: admin / admin)\n"
+                          "  --import-dos HELY N MAPPA --opening-date ÉÉÉÉ-HH-NN [--only RÉSZEK]\n"
+                          "                              a DOS-os Salvia adatainak átvétele az N. raktárba\n"
+                          "                              (részek: anyag,recept,partner,fokszam,nyito)\n"
+                          "  --uvi-export HELY N TABLÓ MAPPA [--today ÉÉÉÉHHNN]\n"
+                          "                              a tabló ÜVI-fájljainak exportja a mappába\n"
+                          "  --repair HELY N             az N. raktár tábláinak javítása, táblánként egy sor\n"
                           "  --help                      ez a leírás\n"
                           "  --version                   a program verziója\n");
 }
@@ -47,6 +53,18 @@ QString CommandLine::versionText(const QString &version)
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
+    // A table tool reads the arguments after its option itself.
+    static const QList<std::pair<QString, Action>> tools {{QStringLiteral("--import-dos"), Action::ImportDos},
+        {QStringLiteral("--uvi-export"), Action::UviExport}, {QStringLiteral("--repair"), Action::Repair}};
+    for (const auto &[option, action] : tools) {
+        if (arguments.value(1) == option) {
+            CommandLine line;
+            line.action = action;
+            line.toolArguments = arguments.mid(2);
+            return line;
+        }
+    }
+
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringLiteral("help"));

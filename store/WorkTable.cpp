@@ -39,4 +39,10 @@ bool prepare(QSqlDatabase db, const QString &name, QString *error)
         && run(db, QStringLiteral("DELETE FROM ") + quotedName, error);
 }
 
+QString storedName(QSqlDatabase db, const QString &name, int warehouse)
+{
+    const bool server = Database::engineOf(db) == Database::Engine::PostgreSQL;
+    return (server ? Database::warehouseSchema(warehouse) : QStringLiteral("main")) + QLatin1Char('.') + name;
+}
+
 } // namespace WorkTable

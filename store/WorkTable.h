@@ -12,5 +12,8 @@ namespace WorkTable {
 
 // False, with the database's error text in *error, for an unknown name or a failed statement.
 bool prepare(QSqlDatabase db, const QString &name, QString *error = nullptr);
+// The name that reaches the stored table of warehouse `warehouse` past the connection's private
+// copy, as "schema.table" (the table editor shows what is stored).
+QString storedName(QSqlDatabase db, const QString &name, int warehouse);
 
 } // namespace WorkTable

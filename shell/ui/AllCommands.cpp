@@ -1,6 +1,8 @@
 #include "shell/ui/AllCommands.h"
 
 #include "exchange/ui/ExchangeCommands.h"
+#include "maintenance/ui/RepairCommands.h"
+#include "maintenance/ui/TableEditorCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
@@ -10,9 +12,13 @@
 #include "reports/ui/NutrientCommands.h"
 #include "reports/ui/MovementReportCommands.h"
 #include "reports/ui/ReportCommands.h"
+#include "reports/ui/frmLekLeltarHason.h"
+#include "session/Connections.h"
+#include "session/Services.h"
 #include "shell/ui/FormMain.h"
 #include "shell/ui/ShellCommands.h"
 #include "stock/ui/StockCommands.h"
+#include "transfer/ui/TransferCommands.h"
 
 void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup &setup)
 {
@@ -28,4 +34,10 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerReportCommands(window, services);
     registerNutrientCommands(window, services);
     registerMovementReportCommands(window, services);
+    registerTransferCommands(window, services);
+    registerTableEditorCommands(window, services);
+    registerRepairCommands(window, services, [&window, services] {
+        TfrmLekLeltarHason screen(services, Connections::activeWarehouse(services), true, &window);
+        screen.exec();
+    });
 }

@@ -17,6 +17,9 @@
 #include "shell/ui/frmSetup.h"
 #include "store/CreateDatabaseCommand.h"
 #include "demo/DemoCommand.h"
+#include "transfer/DosImportCommand.h"
+#include "transfer/UviExportCommand.h"
+#include "maintenance/RepairCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -60,6 +63,24 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return runDemoCommand(line.databaseDir, out, err);
+    }
+    case CommandLine::Action::ImportDos: {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runDosImportCommand(line.toolArguments, out, err);
+    }
+    case CommandLine::Action::UviExport: {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runUviExportCommand(line.toolArguments, out, err);
+    }
+    case CommandLine::Action::Repair: {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runRepairCommand(line.toolArguments, out, err);
     }
     case CommandLine::Action::Run:
         break;

@@ -49,6 +49,12 @@ private slots:
                                            << "Hiányzó érték a kapcsoló után: --create-database";
         QTest::newRow("empty directory") << QStringList {"--create-database="} << Action::Refused << ""
                                          << "Hiányzó érték a kapcsoló után: --create-database";
+        QTest::newRow("DOS import: its arguments are its own")
+            << QStringList {"--import-dos", "/srv/salvia", "1", "/mnt/dos", "--only", "anyag"} << Action::ImportDos << ""
+            << "";
+        QTest::newRow("UVI export") << QStringList {"--uvi-export", "/srv/salvia", "1", "003", "/tmp"}
+                                    << Action::UviExport << "" << "";
+        QTest::newRow("repair") << QStringList {"--repair", "/srv/salvia", "2"} << Action::Repair << "" << "";
         QTest::newRow("stray argument") << QStringList {"adatok"} << Action::Refused << ""
                                         << "Fölösleges argumentum: adatok";
     }
