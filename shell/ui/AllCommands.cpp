@@ -1,5 +1,6 @@
 #include "shell/ui/AllCommands.h"
 
+#include "alacarte/ui/AlacarteCommands.h"
 #include "exchange/ui/ExchangeCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
@@ -23,5 +24,6 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerStockCommands(window, services);
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
+    registerAlacarteCommands(window, services);
     registerReportCommands(window, services);
 }

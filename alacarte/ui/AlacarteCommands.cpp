@@ -1,0 +1,24 @@
+#include "alacarte/ui/AlacarteCommands.h"
+
+#include "alacarte/ui/frmTallozasCartAr.h"
+#include "alacarte/ui/frmTallozasCartCsop.h"
+#include "session/Connections.h"
+#include "session/Services.h"
+#include "widgets/CommandRegistry.h"
+
+void registerAlacarteCommands(CommandRegistry &registry, const Services &services)
+{
+    registry.registerScreen(AlacarteCommands::DishGroups, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmTallozasCartCsop>(services, Connections::activeWarehouse(services), parent);
+    });
+    registry.registerScreen(
+        AlacarteCommands::DishPrices,
+        [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+            return std::make_unique<TfrmTallozasCartAr>(services, Connections::activeWarehouse(services), parent);
+        },
+        [](QDialog *screen) {
+            auto *prices = static_cast<TfrmTallozasCartAr *>(screen);
+            prices->start();
+            prices->exec();
+        });
+}
