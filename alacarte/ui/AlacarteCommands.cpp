@@ -2,6 +2,7 @@
 
 #include "alacarte/ui/frmTallozasCartAr.h"
 #include "alacarte/ui/frmTallozasCartCsop.h"
+#include "alacarte/ui/frmTallozasCartEtlap.h"
 #include "session/Connections.h"
 #include "session/Services.h"
 #include "widgets/CommandRegistry.h"
@@ -21,4 +22,7 @@ void registerAlacarteCommands(CommandRegistry &registry, const Services &service
             prices->start();
             prices->exec();
         });
+    registry.registerScreen(AlacarteCommands::DailyMenu, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmTallozasCartEtlap>(services, Connections::activeWarehouse(services), parent);
+    });
 }
