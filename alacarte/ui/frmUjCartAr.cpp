@@ -113,7 +113,7 @@ std::optional<double> TfrmUjCartAr::vatPercent() const
     return rate.ok() ? std::optional<double>(rate.value) : std::nullopt;
 }
 
-void TfrmUjCartAr::show(const DishPrice &price, bool margin, bool gross)
+void TfrmUjCartAr::showFigures(const DishPrice &price, bool margin, bool gross)
 {
     if (margin)
         fleHaszon->setText(NumberFormat::fixed(price.margin, 1));
@@ -130,7 +130,7 @@ void TfrmUjCartAr::marginTyped()
     const std::optional<double> rate = vatPercent();
     if (!margin || !rate)
         return;
-    show(DishPrice::fromMargin(DishPrices::cost(m_db, chosenKey()).value, *margin, *rate), false, true);
+    showFigures(DishPrice::fromMargin(DishPrices::cost(m_db, chosenKey()).value, *margin, *rate), false, true);
 }
 
 void TfrmUjCartAr::grossTyped()
@@ -139,7 +139,7 @@ void TfrmUjCartAr::grossTyped()
     const std::optional<double> rate = vatPercent();
     if (!gross || !rate)
         return;
-    show(DishPrice::fromGross(DishPrices::cost(m_db, chosenKey()).value, gross->rounded(2), *rate), true, false);
+    showFigures(DishPrice::fromGross(DishPrices::cost(m_db, chosenKey()).value, gross->rounded(2), *rate), true, false);
 }
 
 void TfrmUjCartAr::recomputeFromGross()

@@ -45,7 +45,7 @@ private:
     void marginTyped();
     void grossTyped();
     void recomputeFromGross();
-    void show(const DishPrice &price, bool margin, bool gross);
+    void showFigures(const DishPrice &price, bool margin, bool gross);
     void record() override;
 
     QSqlDatabase m_db;
