@@ -82,7 +82,7 @@ Checked<Result> compute(QSqlDatabase db, const QDate &date, const QStringList &g
     const auto stockAt = stock.stockAt(date);
     if (!stockAt.ok())
         return Checked<Result>::refused(stockAt.refusal);
-    Result result {rows.value,
+    Result result {rows.value, dishes,
         RationSheet(date, groupsOf(rows.value), materials.value, stockAt.value, RationPolicy::aLaCarte()), covered};
     result.sheet.setLines(RationLines::compute(dishes, ingredients.value));
     return Checked<Result>::accepted(result);

@@ -25,7 +25,8 @@ Checked<QList<RationMeal>> openGroups(QSqlDatabase db, const QDate &date, const 
 
 struct Result
 {
-    QList<CartMenuListRow> menu; // views 1 and 2: the open rows of the chosen groups
+    QList<CartMenuListRow> menu; // the open rows of the chosen groups
+    QList<RationMenuRow> dishes; // the same rows as the ration sheet's views 1 and 2 take them
     RationSheet sheet;
     QList<qint64> covered; // the EtlapAzon of those rows
 };
