@@ -37,10 +37,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("VIadatexportls1"),
         QStringLiteral("Programhibavarzsl1"),
         QStringLiteral("blaszerkeszt1"),
-        QStringLiteral("telcsoportok1"),
-        QStringLiteral("telberazs1"),
-        QStringLiteral("Napitlapmegadsa1"),
-        QStringLiteral("Kiszabat2"),
         QStringLiteral("Hetitlapnyomtats1"),
     };
     return names;
