@@ -1,5 +1,6 @@
 #include "alacarte/CartMenuList.h"
 #include "alacarte/CartMenuRows.h"
+#include "alacarte/DishLookups.h"
 #include "menu/MenuGuards.h"
 #include "support/RationFixture.h"
 #include "support/StockFixture.h"
@@ -130,6 +131,21 @@ private slots:
         QCOMPARE(CartMenuRows::read(db(), bread).headcount, 8);
         QVERIFY(!CartMenuRows::change(db(), bread, CartMenuRow {m_day, "01", "1000", "0008", 1, 8}, m_closed).isNull());
         QCOMPARE(CartMenuRows::read(db(), bread).dish, QStringLiteral("0001"));
+    }
+
+    // The edit screen offers priced dishes only.
+    void pricedDishLists_data() { TestEngines::addRows(); }
+    void pricedDishLists()
+    {
+        const auto recipes = DishLookups::pricedRecipes(db());
+        QVERIFY2(recipes.ok(), qPrintable(recipes.refusal.text));
+        QCOMPARE(recipes.value.size(), 1);
+        QCOMPARE(recipes.value.at(0).code, QStringLiteral("0007"));
+        const auto materials = DishLookups::pricedMaterialsOf(db(), QStringLiteral("100"));
+        QVERIFY2(materials.ok(), qPrintable(materials.refusal.text));
+        QCOMPARE(materials.value.size(), 1);
+        QCOMPARE(materials.value.at(0).text, QStringLiteral("Kenyér"));
+        QVERIFY(DishLookups::pricedMaterialsOf(db(), QStringLiteral("200")).value.isEmpty());
     }
 
     void copyDay_data() { TestEngines::addRows(); }
