@@ -245,6 +245,31 @@ private slots:
         QCOMPARE(count("SELECT COUNT(*) FROM \"TmpKiszabat_2\""), 0);
     }
 
+    // A restored sheet keeps its totals changed by hand and its lines as they were.
+    void restoreKeepsHandChanges_data() { TestEngines::addRows(); }
+    void restoreKeepsHandChanges()
+    {
+        CartSheetBuilder::Result result = computed();
+        QVERIFY(result.sheet.changeTotal(MaterialKey {"100", "0001"}, 14).isNull());
+        QVERIFY(result.sheet.changeTotal(MaterialKey {"100", "0002"}, 4.5).isNull());
+        QVERIFY(CartDraft(db(), m_settings, "anna").save(result.sheet, result.covered).isNull());
+        QVERIFY(CartDraft(db(), m_settings, "anna").offerable(QDate(2025, 12, 31)).value);
+        RationStockAtDate stock(db(), 2026);
+        const auto restored = CartDraft(db(), m_settings, "anna").restore(stock);
+        QVERIFY2(restored.ok(), qPrintable(restored.refusal.text));
+        QCOMPARE(restored.value.sheet.totals().size(), 2);
+        QCOMPARE(restored.value.sheet.totals().at(0).quantity, 4.5);
+        QCOMPARE(restored.value.sheet.totals().at(1).quantity, 14.0);
+        QCOMPARE(restored.value.sheet.lines().size(), result.sheet.lines().size());
+        // A covered row deleted meanwhile: the stored sheet is no longer offered, and is forgotten.
+        QVERIFY(exec(QStringLiteral("DELETE FROM \"CartEtlap\" WHERE \"Csoport\" = '02'")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", "
+                                    "\"Mennyiseg\", \"Letszam\", \"NettoAnyag\") VALUES ('2026-03-10', '02', '100', "
+                                    "'0002', 0.1, 3, -1)")));
+        QVERIFY(!CartDraft(db(), m_settings, "anna").offerable(QDate(2025, 12, 31)).value);
+        QCOMPARE(count("SELECT COUNT(*) FROM \"TmpCartKiszabat\" WHERE \"Felhasznalo\" = 'anna'"), 0);
+    }
+
     void movementTypeIsFixed_data() { TestEngines::addRows(); }
     void movementTypeIsFixed()
     {
