@@ -28,7 +28,8 @@ RationDraftPlace CartDraft::place()
 QList<qint64> CartDraft::storedRows() const
 {
     QList<qint64> rows;
-    const QStringList texts = m_settings.readString(m_draft.section(), RowsKey).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const QStringList texts
+        = m_settings.readString(m_draft.section(), RowsKey).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &text : texts) {
         bool ok = false;
         const qint64 id = text.toLongLong(&ok);
@@ -68,8 +69,8 @@ Checked<bool> CartDraft::offerable(const QDate &closedThrough)
     const auto fits = m_draft.offerable(closedThrough);
     if (!fits.ok() || !fits.value)
         return fits;
-    const auto open = CartIssue::allOpen(m_db, m_settings.readDate(m_draft.section(), QStringLiteral("KezdDat"), QDate()),
-        storedRows());
+    const auto open = CartIssue::allOpen(
+        m_db, m_settings.readDate(m_draft.section(), QStringLiteral("KezdDat"), QDate()), storedRows());
     if (!open.ok())
         return Checked<bool>::refused(open.refusal);
     if (open.value)

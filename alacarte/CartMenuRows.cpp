@@ -53,8 +53,8 @@ static bool found(QSqlDatabase db, const QString &sql, const QVariantList &value
 
 bool priced(QSqlDatabase db, const QString &account, const QString &dish)
 {
-    return found(db, QStringLiteral("SELECT 1 FROM \"CartBear\" WHERE \"Fokszam\" = ? AND \"Etelkod\" = ?"),
-        {account, dish});
+    return found(
+        db, QStringLiteral("SELECT 1 FROM \"CartBear\" WHERE \"Fokszam\" = ? AND \"Etelkod\" = ?"), {account, dish});
 }
 
 Refusal unpriced()
@@ -93,8 +93,10 @@ static Refusal checkSave(QSqlDatabase db, const CartMenuRow &row, const QDate &c
         refusal.focus = QStringLiteral("dtpEtlap");
         return refusal;
     }
-    if (row.group.isEmpty() || !found(db, QStringLiteral("SELECT 1 FROM \"CartCsop\" WHERE \"Csoport\" = ?"), {row.group}))
-        return Refusal::error(QStringLiteral("Hibás értékadás!\rNem adott meg étel csoportot!"), QStringLiteral("dbcEtkTip"));
+    if (row.group.isEmpty()
+        || !found(db, QStringLiteral("SELECT 1 FROM \"CartCsop\" WHERE \"Csoport\" = ?"), {row.group}))
+        return Refusal::error(
+            QStringLiteral("Hibás értékadás!\rNem adott meg étel csoportot!"), QStringLiteral("dbcEtkTip"));
     const bool keptDish = stored && stored->account == row.account && stored->dish == row.dish;
     if (!keptDish && !priced(db, row.account, row.dish)) {
         Refusal refusal = unpriced();
@@ -105,7 +107,8 @@ static Refusal checkSave(QSqlDatabase db, const CartMenuRow &row, const QDate &c
         return Refusal::error(
             QStringLiteral("Túl kevés a megadott mennyiség, vagy létszám!"), QStringLiteral("edtMennyiseg"));
     if (row.headcount > HeadcountLimit)
-        return Refusal::error(QStringLiteral("Hibás értékadás!\rA létszám 0 és 1000000 között lehet!"), QStringLiteral("edtFo"));
+        return Refusal::error(
+            QStringLiteral("Hibás értékadás!\rA létszám 0 és 1000000 között lehet!"), QStringLiteral("edtFo"));
     return Refusal();
 }
 

@@ -65,8 +65,8 @@ Checked<Result> compute(QSqlDatabase db, const QDate &date, const QStringList &g
     if (!rows.ok())
         return Checked<Result>::refused(rows.refusal);
     if (rows.value.isEmpty())
-        return Checked<Result>::refused(
-            Refusal::warning(QStringLiteral("Erre a napra nincs kiadható étel csoport!"), QStringLiteral("lstEtkezesek")));
+        return Checked<Result>::refused(Refusal::warning(
+            QStringLiteral("Erre a napra nincs kiadható étel csoport!"), QStringLiteral("lstEtkezesek")));
     QList<RationMenuRow> dishes;
     QList<qint64> covered;
     for (const CartMenuListRow &row : rows.value) {

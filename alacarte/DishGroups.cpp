@@ -41,8 +41,8 @@ Checked<QString> code(const QString &typed)
 {
     const auto value = wholeNumber(typed);
     if (!value)
-        return Checked<QString>::refused(
-            Refusal::error(QStringLiteral("Hibás számot adott meg!\rA szám 0 és 99 közötti lehet"), QStringLiteral("edtFokszam")));
+        return Checked<QString>::refused(Refusal::error(
+            QStringLiteral("Hibás számot adott meg!\rA szám 0 és 99 közötti lehet"), QStringLiteral("edtFokszam")));
     return Checked<QString>::accepted(QStringLiteral("%1").arg(*value, 2, 10, QLatin1Char('0')));
 }
 
@@ -76,9 +76,10 @@ Checked<QString> add(QSqlDatabase db, const QString &typedCode, const QString &n
     const WriteResult written = WriteTransaction::run(db, [&] {
         Refusal failure;
         if (exists(db, QStringLiteral("SELECT 1 FROM \"CartCsop\" WHERE \"Csoport\" = ?"), {stored.value}, &failure))
-            return failure ? failure
-                           : Refusal::error(QStringLiteral("Az azonosító már létezik!\rMég nem létező számot adhat meg csak"),
-                                 QStringLiteral("edtFokszam"));
+            return failure
+                ? failure
+                : Refusal::error(QStringLiteral("Az azonosító már létezik!\rMég nem létező számot adhat meg csak"),
+                    QStringLiteral("edtFokszam"));
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral("INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES (?, ?)"));
         insert.addBindValue(stored.value);

@@ -41,6 +41,7 @@ DishPrice DishPrice::fromGross(Money cost, Money gross, double vatPercent)
     price.net = netOf(gross, vatPercent);
     price.vat = gross - price.net;
     price.profit = price.net - cost;
-    price.margin = cost.units() > 0 ? Rounding::round(double(price.profit.units()) * 100.0 / double(cost.units()), 1) : 0;
+    price.margin
+        = cost.units() > 0 ? Rounding::round(double(price.profit.units()) * 100.0 / double(cost.units()), 1) : 0;
     return price;
 }

@@ -49,7 +49,7 @@ Refusal checkDish(QSqlDatabase db, const DishKey &key)
     const bool found = key.isRecipe()
         ? firstRow(query, QStringLiteral("SELECT 1 FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"), {key.dish}, &failure)
         : firstRow(query, QStringLiteral("SELECT 1 FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-              {key.account, key.dish}, &failure);
+            {key.account, key.dish}, &failure);
     if (failure)
         return failure;
     if (!found || key.dish.isEmpty())
@@ -97,10 +97,11 @@ Checked<Money> cost(QSqlDatabase db, const DishKey &key)
     QSqlQuery query(db);
     Refusal failure;
     const bool found = key.isRecipe()
-        ? firstRow(query, QStringLiteral("SELECT \"Netto\" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"), {key.dish}, &failure)
+        ? firstRow(
+            query, QStringLiteral("SELECT \"Netto\" FROM \"ReceptFej\" WHERE \"EtelKod\" = ?"), {key.dish}, &failure)
         : firstRow(query,
-              QStringLiteral("SELECT \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-              {key.account, key.dish}, &failure);
+            QStringLiteral("SELECT \"NyilvAr\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
+            {key.account, key.dish}, &failure);
     if (failure)
         return Checked<Money>::refused(failure);
     if (!found)
@@ -158,9 +159,9 @@ Refusal change(QSqlDatabase db, const DishKey &original, const DishPriceEntry &e
         update.prepare(QStringLiteral("UPDATE \"CartBear\" SET \"Fokszam\" = ?, \"Etelkod\" = ?, \"Haszonkulcs\" = ?, "
                                       "\"Fixar\" = ?, \"AfaCsoport\" = ?, \"Datum\" = ? "
                                       "WHERE \"Etelkod\" = ? AND \"Fokszam\" = ?"));
-        for (const QVariant &value : {QVariant(entry.key.account), QVariant(entry.key.dish), QVariant(entry.margin),
-                 Sql::money(entry.gross), QVariant(entry.vatGroup), Sql::date(today), QVariant(original.dish),
-                 QVariant(original.account)})
+        for (const QVariant &value :
+            {QVariant(entry.key.account), QVariant(entry.key.dish), QVariant(entry.margin), Sql::money(entry.gross),
+                QVariant(entry.vatGroup), Sql::date(today), QVariant(original.dish), QVariant(original.account)})
             update.addBindValue(value);
         return runRowUpdate(update);
     }).refusal;

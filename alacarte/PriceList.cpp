@@ -21,13 +21,15 @@ Checked<QList<PriceListRow>> read(QSqlDatabase db, const QDate &today, bool byDa
         QSqlQuery query(db);
         query.setForwardOnly(true);
         query.prepare(recipes
-                ? QStringLiteral("SELECT b.\"Fokszam\", b.\"Etelkod\", r.\"Megnevezes\", '', r.\"Netto\", r.\"Afa\", '', "
-                                 "b.\"Haszonkulcs\", b.\"Fixar\", b.\"Datum\", b.\"AfaCsoport\" FROM \"CartBear\" b "
-                                 "JOIN \"ReceptFej\" r ON r.\"EtelKod\" = b.\"Etelkod\" WHERE b.\"Fokszam\" = ?")
-                : QStringLiteral("SELECT b.\"Fokszam\", b.\"Etelkod\", a.\"Megnevezes\", a.\"Mertekegyseg\", a.\"NyilvAr\", 0, "
-                                 "a.\"AfaCsoport\", b.\"Haszonkulcs\", b.\"Fixar\", b.\"Datum\", b.\"AfaCsoport\" "
-                                 "FROM \"CartBear\" b JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = b.\"Fokszam\" AND "
-                                 "a.\"NyilvSzam\" = b.\"Etelkod\" WHERE b.\"Fokszam\" <> ?"));
+                ? QStringLiteral(
+                    "SELECT b.\"Fokszam\", b.\"Etelkod\", r.\"Megnevezes\", '', r.\"Netto\", r.\"Afa\", '', "
+                    "b.\"Haszonkulcs\", b.\"Fixar\", b.\"Datum\", b.\"AfaCsoport\" FROM \"CartBear\" b "
+                    "JOIN \"ReceptFej\" r ON r.\"EtelKod\" = b.\"Etelkod\" WHERE b.\"Fokszam\" = ?")
+                : QStringLiteral(
+                    "SELECT b.\"Fokszam\", b.\"Etelkod\", a.\"Megnevezes\", a.\"Mertekegyseg\", a.\"NyilvAr\", 0, "
+                    "a.\"AfaCsoport\", b.\"Haszonkulcs\", b.\"Fixar\", b.\"Datum\", b.\"AfaCsoport\" "
+                    "FROM \"CartBear\" b JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = b.\"Fokszam\" AND "
+                    "a.\"NyilvSzam\" = b.\"Etelkod\" WHERE b.\"Fokszam\" <> ?"));
         query.addBindValue(QStringLiteral("1000"));
         if (!query.exec())
             return Checked<QList<PriceListRow>>::refused(WriteFailure::readFailed(query.lastError()));

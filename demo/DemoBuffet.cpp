@@ -83,7 +83,7 @@ bool DemoBuffet::runDay(const QDate &day, bool issued, int workYear, const Recei
     RationIssue issue(m_db, StockOptions {m_user, false});
     RationIssueHeader header;
     header.bizSzam = issue.proposeNumber();
-    const StockOutcome outcome
-        = CartIssue(m_db, StockOptions {m_user, false}).issue(computed.value.sheet, computed.value.covered, header, m_user, day);
+    const StockOutcome outcome = CartIssue(m_db, StockOptions {m_user, false})
+                                     .issue(computed.value.sheet, computed.value.covered, header, m_user, day);
     return !failed(outcome.refusal, QStringLiteral("A la Carte kiadás"), error);
 }

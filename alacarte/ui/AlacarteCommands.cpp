@@ -5,9 +5,9 @@
 #include "alacarte/ui/frmTallozasCartEtlap.h"
 #include "alacarte/ui/frmTallozasCartKiszabat.h"
 #include "menu/RationStockAtDate.h"
-#include "session/Settings.h"
 #include "session/Connections.h"
 #include "session/Services.h"
+#include "session/Settings.h"
 #include "widgets/CommandRegistry.h"
 
 void registerAlacarteCommands(CommandRegistry &registry, const Services &services)
@@ -33,8 +33,8 @@ void registerAlacarteCommands(CommandRegistry &registry, const Services &service
         [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
             QSqlDatabase db = Connections::activeWarehouse(services);
             auto stock = std::make_shared<RationStockAtDate>(db, services.settings.munkaEv().toInt());
-            return std::make_unique<TfrmTallozasCartKiszabat>(services, db, stock,
-                StockOptions {services.settings.loginUser(), services.settings.kiadAr()}, parent);
+            return std::make_unique<TfrmTallozasCartKiszabat>(
+                services, db, stock, StockOptions {services.settings.loginUser(), services.settings.kiadAr()}, parent);
         },
         [](QDialog *screen) {
             auto *sheet = static_cast<TfrmTallozasCartKiszabat *>(screen);

@@ -41,7 +41,7 @@ QStandardItem *number(const QString &text)
 
 TfrmTallozasCartAr::TfrmTallozasCartAr(const Services &services, QSqlDatabase db, QWidget *parent)
     : UiBrowseScreen(services, QStringLiteral("frmTallozasCartAr"), QStringLiteral("A la Carte étel beárazás"),
-          QStringLiteral("TallozasCartAr.htm"), parent)
+        QStringLiteral("TallozasCartAr.htm"), parent)
     , m_db(db)
     , m_model(new QStandardItemModel(this))
 {
@@ -57,8 +57,9 @@ TfrmTallozasCartAr::TfrmTallozasCartAr(const Services &services, QSqlDatabase db
     });
     auto *grid = new QVBoxLayout;
     grid->addWidget(DBGrid1);
-    setBody(orderAndSearchRow({}, {QStringLiteral("Ételnév szerint rendez"), QStringLiteral("Dátum + ételnév rendezés")},
-                {QStringLiteral("Ételnév"), QStringLiteral("Dátum")}),
+    setBody(
+        orderAndSearchRow({}, {QStringLiteral("Ételnév szerint rendez"), QStringLiteral("Dátum + ételnév rendezés")},
+            {QStringLiteral("Ételnév"), QStringLiteral("Dátum")}),
         grid, {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport});
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsse le az ENTER-t"));
     connect(DBGrid1, &QTableView::doubleClicked, this, [this] { btnModositClick(); });
@@ -118,8 +119,8 @@ void TfrmTallozasCartAr::search()
         return;
     }
     for (int row = 0; row < m_rows.size(); ++row) {
-        const bool found = byDate ? m_rows.at(row).changed == date
-                                  : m_rows.at(row).name.startsWith(text, Qt::CaseInsensitive);
+        const bool found
+            = byDate ? m_rows.at(row).changed == date : m_rows.at(row).name.startsWith(text, Qt::CaseInsensitive);
         if (found) {
             DBGrid1->setCurrentIndex(m_model->index(row, 0));
             return;
@@ -166,9 +167,9 @@ void TfrmTallozasCartAr::btnTorolClick()
 void TfrmTallozasCartAr::btnPrintClick()
 {
     QStandardItemModel printed;
-    printed.setHorizontalHeaderLabels({QStringLiteral("Étel neve"), QStringLiteral("Egység"),
-        QStringLiteral("Anyag nettó"), QStringLiteral("H.k. %"), QStringLiteral("Elad. ár Br."), QStringLiteral("Áfa %"),
-        QStringLiteral("Haszon")});
+    printed.setHorizontalHeaderLabels(
+        {QStringLiteral("Étel neve"), QStringLiteral("Egység"), QStringLiteral("Anyag nettó"), QStringLiteral("H.k. %"),
+            QStringLiteral("Elad. ár Br."), QStringLiteral("Áfa %"), QStringLiteral("Haszon")});
     for (int row = 0; row < m_model->rowCount(); ++row) {
         QList<QStandardItem *> items;
         for (const int column : {0, 1, 2, 3, 4, 10})

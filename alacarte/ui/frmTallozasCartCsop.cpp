@@ -17,7 +17,7 @@
 
 TfrmTallozasCartCsop::TfrmTallozasCartCsop(const Services &services, QSqlDatabase db, QWidget *parent)
     : UiBrowseScreen(services, QStringLiteral("frmTallozasCartCsop"),
-          QStringLiteral("A la Carte étel csoportok karbantartása"), QStringLiteral("TallozasCartCsop.htm"), parent)
+        QStringLiteral("A la Carte étel csoportok karbantartása"), QStringLiteral("TallozasCartCsop.htm"), parent)
     , m_db(db)
     , m_model(new QStandardItemModel(this))
 {
@@ -28,11 +28,13 @@ TfrmTallozasCartCsop::TfrmTallozasCartCsop(const Services &services, QSqlDatabas
     btnTorol = button(QStringLiteral("btnTorol"), QStringLiteral("&Töröl"), [this] { btnTorolClick(); });
     btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
     btnExport = button(QStringLiteral("btnExport"), QStringLiteral("&Export"), [this] {
-        TfrmCsvExport::run(this, m_services.files, m_services.messenger, m_model, QStringLiteral("CartCsop.csv"), DBGrid1);
+        TfrmCsvExport::run(
+            this, m_services.files, m_services.messenger, m_model, QStringLiteral("CartCsop.csv"), DBGrid1);
     });
     auto *grid = new QVBoxLayout;
     grid->addWidget(DBGrid1);
-    setBody(orderAndSearchRow({}, {QStringLiteral("Csoportkód szerint rendez"), QStringLiteral("Megnevezés szerint rendez")},
+    setBody(orderAndSearchRow({},
+                {QStringLiteral("Csoportkód szerint rendez"), QStringLiteral("Megnevezés szerint rendez")},
                 {QStringLiteral("Csoport kód"), QStringLiteral("Megnevezés")}),
         grid, {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport});
     edtSearch->setToolTip(QStringLiteral("Kereséshez üsee le az ENTER-t"));
@@ -120,7 +122,7 @@ void TfrmTallozasCartCsop::btnTorolClick()
 void TfrmTallozasCartCsop::btnPrintClick()
 {
     ListReport::print(m_services.settings, m_services.messenger, QStringLiteral("A la Carte csoportok listája"),
-        {{QStringLiteral("Csop. kód"), QStringLiteral("Csop. kód"), 20}, {QStringLiteral("Megnevezés"),
-                                                                             QStringLiteral("Megnevezés"), 90}},
+        {{QStringLiteral("Csop. kód"), QStringLiteral("Csop. kód"), 20},
+            {QStringLiteral("Megnevezés"), QStringLiteral("Megnevezés"), 90}},
         m_model, this, &m_services.files);
 }

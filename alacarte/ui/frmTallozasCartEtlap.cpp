@@ -26,8 +26,8 @@
 
 TfrmTallozasCartEtlap::TfrmTallozasCartEtlap(const Services &services, QSqlDatabase db, QWidget *parent)
     : UiBrowseScreen(services, QStringLiteral("frmTallozasCartEtlap"),
-          QStringLiteral("A la Carte étlap karbantartása  (étlap 1 főre)"), QStringLiteral("TallozasCartEtlap.htm"),
-          parent)
+        QStringLiteral("A la Carte étlap karbantartása  (étlap 1 főre)"), QStringLiteral("TallozasCartEtlap.htm"),
+        parent)
     , m_db(db)
     , m_model(new QStandardItemModel(this))
 {
@@ -43,7 +43,8 @@ TfrmTallozasCartEtlap::TfrmTallozasCartEtlap(const Services &services, QSqlDatab
     btnMasol = button(QStringLiteral("btnMasol"), QStringLiteral("Más&ol"), [this] { btnMasolClick(); });
     btnPrint = button(QStringLiteral("btnPrint"), QStringLiteral("&Nyomtat"), [this] { btnPrintClick(); });
     btnExport = button(QStringLiteral("btnExport"), QStringLiteral("&Export"), [this] {
-        TfrmCsvExport::run(this, m_services.files, m_services.messenger, m_model, QStringLiteral("CartEtlap.csv"), DBGrid1);
+        TfrmCsvExport::run(
+            this, m_services.files, m_services.messenger, m_model, QStringLiteral("CartEtlap.csv"), DBGrid1);
     });
     auto *grid = new QVBoxLayout;
     grid->addWidget(DBGrid1);
@@ -76,8 +77,9 @@ void TfrmTallozasCartEtlap::rebuild(qint64 select)
     m_rows = list.value;
     const int order = comOrder->currentIndex();
     if (order == 1)
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-            [](const CartMenuListRow &a, const CartMenuListRow &b) { return HungarianOrder::less(a.dishName, b.dishName); });
+        std::stable_sort(m_rows.begin(), m_rows.end(), [](const CartMenuListRow &a, const CartMenuListRow &b) {
+            return HungarianOrder::less(a.dishName, b.dishName);
+        });
     if (order == 2)
         std::stable_sort(m_rows.begin(), m_rows.end(), [](const CartMenuListRow &a, const CartMenuListRow &b) {
             return a.group != b.group ? a.group < b.group : HungarianOrder::less(a.dishName, b.dishName);
@@ -110,8 +112,8 @@ void TfrmTallozasCartEtlap::search()
         return;
     }
     for (int row = 0; row < m_rows.size(); ++row) {
-        const bool found = byDate ? m_rows.at(row).date == date
-                                  : m_rows.at(row).dishName.startsWith(text, Qt::CaseInsensitive);
+        const bool found
+            = byDate ? m_rows.at(row).date == date : m_rows.at(row).dishName.startsWith(text, Qt::CaseInsensitive);
         if (found) {
             DBGrid1->setCurrentIndex(m_model->index(row, 0));
             return;
@@ -180,8 +182,8 @@ void TfrmTallozasCartEtlap::btnPrintClick()
         {QStringLiteral("Étkezés típusa"), QStringLiteral("Csoport"), 40},
         {QStringLiteral("Ételnév"), QStringLiteral("Ételnév"), 60},
         {QStringLiteral("Mennyiség"), QStringLiteral("Mennyiség"), 22, Qt::AlignRight},
-        {QStringLiteral("M.e."), QStringLiteral("M.e."), 15}, {QStringLiteral("Létszám"), QStringLiteral("Létszám"), 18,
-                                                                  Qt::AlignRight}};
+        {QStringLiteral("M.e."), QStringLiteral("M.e."), 15},
+        {QStringLiteral("Létszám"), QStringLiteral("Létszám"), 18, Qt::AlignRight}};
     ListReportOptions options;
     options.parameters = {single ? Dates::shortText(dtpEtlap->date()) : QStringLiteral("összes dátum")};
     ListReport::print(m_services.settings, m_services.messenger, QStringLiteral("A la Carte étlap"), columns, m_model,

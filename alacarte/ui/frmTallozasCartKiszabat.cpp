@@ -193,7 +193,8 @@ void TfrmTallozasCartKiszabat::setLabels()
 void TfrmTallozasCartKiszabat::showView(int view)
 {
     static const QStringList titles {QStringLiteral("Étlap részletes nézet (1. nézet)"),
-        QStringLiteral("Ételek szerinti összesítés (2. nézet)"), QStringLiteral("Anyagok szerinti összesítés (3. nézet)"),
+        QStringLiteral("Ételek szerinti összesítés (2. nézet)"),
+        QStringLiteral("Anyagok szerinti összesítés (3. nézet)"),
         QStringLiteral("Nyersanyagok részletes bontásban (4. nézet)")};
     m_view = view;
     switch (view) {
@@ -234,7 +235,8 @@ void TfrmTallozasCartKiszabat::showTotals()
 void TfrmTallozasCartKiszabat::afterChange()
 {
     for (const QString &warning : m_sheet.takeWarnings())
-        m_services.messenger.showMessage(QStringLiteral("Figyelmeztetés"), Symbol::Warning, warning, QStringLiteral("OK"));
+        m_services.messenger.showMessage(
+            QStringLiteral("Figyelmeztetés"), Symbol::Warning, warning, QStringLiteral("OK"));
     const bool shortage = m_sheet.hasShortage();
     lblHiany->setText(shortage ? ShortageLabel : QString());
     showRefusal(CartDraft(m_db, m_services.settings, m_services.settings.loginUser()).save(m_sheet, m_covered));
@@ -349,9 +351,9 @@ void TfrmTallozasCartKiszabat::btnKiadasClick()
         return;
     }
     const RationIssueHeader voucher {header.number(), header.numberProposed(), header.movementType(), header.partner()};
-    const StockOutcome outcome = CartIssue(m_db, m_options)
-                                     .issue(m_sheet, m_covered, voucher, m_services.settings.loginUser(),
-                                         QDate::currentDate());
+    const StockOutcome outcome
+        = CartIssue(m_db, m_options)
+              .issue(m_sheet, m_covered, voucher, m_services.settings.loginUser(), QDate::currentDate());
     if (!outcome.ok()) {
         outcome.refusal.show(messenger);
         if (outcome.refusal != RationIssue::failure())

@@ -201,8 +201,8 @@ void TfrmUjCartAr::record()
     }
     const DishPriceEntry entry {chosenKey(), *margin, gross->rounded(2), dbcAfa->currentData().toString()};
     const QDate today = QDate::currentDate();
-    const Refusal refusal = isNewMode() ? DishPrices::add(m_db, entry, today)
-                                        : DishPrices::change(m_db, m_original, entry, today);
+    const Refusal refusal
+        = isNewMode() ? DishPrices::add(m_db, entry, today) : DishPrices::change(m_db, m_original, entry, today);
     if (refused(refusal))
         return;
     m_saved = entry.key;

@@ -102,8 +102,9 @@ void TfrmUjCartEtlap::fillDishes()
     const QString account = recipes ? QStringLiteral("1000") : dbcFokszam->currentData().toString();
     dbcFokszam->setEnabled(!recipes);
     dbcAnyag->blockSignals(true);
-    LookupList dishes = shownLookup(
-        recipes ? DishLookups::pricedRecipes(m_db) : DishLookups::pricedMaterialsOf(m_db, account), m_services.messenger);
+    LookupList dishes
+        = shownLookup(recipes ? DishLookups::pricedRecipes(m_db) : DishLookups::pricedMaterialsOf(m_db, account),
+            m_services.messenger);
     // A changed row keeps showing its dish after the dish lost its price.
     const bool kept = account == m_storedAccount && !m_storedDish.isEmpty()
         && std::none_of(dishes.begin(), dishes.end(), [this](const LookupEntry &e) { return e.code == m_storedDish; });
@@ -164,7 +165,8 @@ void TfrmUjCartEtlap::setChangeMode(qint64 id)
 
 void TfrmUjCartEtlap::record()
 {
-    const Checked<double> quantity = TypedQuantity::read(edtMennyiseg->text(), QuantityMaximum, edtMennyiseg->objectName());
+    const Checked<double> quantity
+        = TypedQuantity::read(edtMennyiseg->text(), QuantityMaximum, edtMennyiseg->objectName());
     if (refused(quantity.refusal))
         return;
     const std::optional<double> headcount = TypedNumber::quantity(edtFo->text(), 0, CartMenuRows::HeadcountLimit);

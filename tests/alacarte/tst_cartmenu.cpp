@@ -73,15 +73,20 @@ private slots:
         QTest::addColumn<int>("headcount");
         QTest::addColumn<QString>("refusal");
         for (const QString &engine : TestEngines::names()) {
-            TestEngines::newRow(engine, "accepted") << QDate(2026, 3, 10) << "01" << "0007" << 10 << "";
-            TestEngines::newRow(engine, "closed month") << QDate(2026, 2, 28) << "01" << "0007" << 10
-                                                        << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
-            TestEngines::newRow(engine, "no group") << QDate(2026, 3, 10) << "02" << "0007" << 10
-                                                    << "Hibás értékadás!\rNem adott meg étel csoportot!";
-            TestEngines::newRow(engine, "dish not priced") << QDate(2026, 3, 10) << "01" << "0008" << 10
-                                                           << "Az étel nincs beárazva!\rElőször árazza be, vagy válasszon másik ételt!";
-            TestEngines::newRow(engine, "headcount 0") << QDate(2026, 3, 10) << "01" << "0007" << 0
-                                                       << "Túl kevés a megadott mennyiség, vagy létszám!";
+            TestEngines::newRow(engine, "accepted") << QDate(2026, 3, 10) << "01"
+                                                    << "0007" << 10 << "";
+            TestEngines::newRow(engine, "closed month")
+                << QDate(2026, 2, 28) << "01"
+                << "0007" << 10 << "Már lezárta ezt a hónapot!\rErre a hónapra étlapot nem módosíthat!";
+            TestEngines::newRow(engine, "no group")
+                << QDate(2026, 3, 10) << "02"
+                << "0007" << 10 << "Hibás értékadás!\rNem adott meg étel csoportot!";
+            TestEngines::newRow(engine, "dish not priced")
+                << QDate(2026, 3, 10) << "01"
+                << "0008" << 10 << "Az étel nincs beárazva!\rElőször árazza be, vagy válasszon másik ételt!";
+            TestEngines::newRow(engine, "headcount 0")
+                << QDate(2026, 3, 10) << "01"
+                << "0007" << 0 << "Túl kevés a megadott mennyiség, vagy létszám!";
         }
     }
     void saveChecks()
@@ -95,7 +100,8 @@ private slots:
         QCOMPARE(CartMenuRows::add(db(), row, m_closed).refusal.text, refusal);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM \"CartEtlap\"")), refusal.isEmpty() ? 1 : 0);
         // The warehouse's own closing counts even when the screen holds an older one.
-        QCOMPARE(CartMenuRows::add(db(), soup(QDate(2026, 2, 20)), QDate()).refusal.text, MenuGuards::closedMonth().text);
+        QCOMPARE(
+            CartMenuRows::add(db(), soup(QDate(2026, 2, 20)), QDate()).refusal.text, MenuGuards::closedMonth().text);
     }
 
     void changeRecheckedInsideTheWrite_data() { TestEngines::addRows(); }
@@ -119,7 +125,8 @@ private slots:
         QVERIFY(exec(QStringLiteral("INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", "
                                     "\"Mennyiseg\", \"Letszam\", \"NettoAnyag\") VALUES ('2026-02-20', '01', '1000', "
                                     "'0007', 1, 5, -1)")));
-        const qint64 old = StockFixture::value(db(), QStringLiteral("SELECT MAX(\"EtlapAzon\") FROM \"CartEtlap\"")).toLongLong();
+        const qint64 old
+            = StockFixture::value(db(), QStringLiteral("SELECT MAX(\"EtlapAzon\") FROM \"CartEtlap\"")).toLongLong();
         QCOMPARE(CartMenuRows::change(db(), old, soup(m_day), m_closed), MenuGuards::closedMonth());
         QCOMPARE(CartMenuRows::read(db(), old).date, QDate(2026, 2, 20));
 
@@ -173,7 +180,6 @@ private slots:
         QVERIFY(list.value.at(0).open && list.value.at(1).open);
         QCOMPARE(CartMenuList::read(db(), QDate(), QDate()).value.size(), 4);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestAlacarteCartMenu)

@@ -47,7 +47,8 @@ private:
 
     qint64 menuRow(const QString &group, const QString &account, const QString &dish, double quantity, int headcount)
     {
-        const auto id = CartMenuRows::add(db(), CartMenuRow {m_date, group, account, dish, quantity, headcount}, QDate());
+        const auto id
+            = CartMenuRows::add(db(), CartMenuRow {m_date, group, account, dish, quantity, headcount}, QDate());
         if (!id.ok())
             qWarning("%s", qPrintable(id.refusal.text));
         return id.value;
@@ -59,8 +60,8 @@ private:
     void kitchen()
     {
         QVERIFY(m_kitchen->clear());
-        for (const char *table : {"CartBear", "CartCsop", "CartEtlap", "CartKiszabat", "TmpCartKiszabat",
-                 "TmpCartKiszabat_2", "Napizaras"})
+        for (const char *table :
+            {"CartBear", "CartCsop", "CartEtlap", "CartKiszabat", "TmpCartKiszabat", "TmpCartKiszabat_2", "Napizaras"})
             QVERIFY(exec(QStringLiteral("DELETE FROM \"%1\"").arg(QLatin1String(table))));
         QVERIFY(exec(QStringLiteral("INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES ('01', 'Levesek'), "
                                     "('02', 'Főételek')")));
@@ -132,8 +133,8 @@ private slots:
         QFETCH(double, total);
         const MaterialKey key {"100", "0009"};
         RationMaterial material {"100", "0009", "Só", "KG", decimals, true};
-        RationSheet sheet(m_date, {RationMeal {"01", "Levesek", 10, Money()}}, {{key, material}}, {},
-            RationPolicy::aLaCarte());
+        RationSheet sheet(
+            m_date, {RationMeal {"01", "Levesek", 10, Money()}}, {{key, material}}, {}, RationPolicy::aLaCarte());
         QList<RationLine> detail;
         for (const double quantity : lines) {
             RationLine line;
@@ -214,13 +215,16 @@ private slots:
         // The header asks for "07": the a-la-carte issue posts "08" all the same.
         RationIssueHeader asked = header();
         asked.mozgnem = QStringLiteral("07");
-        const StockOutcome outcome = CartIssue(db(), options()).issue(restored.value.sheet, restored.value.covered, asked,
-            "anna", m_today);
+        const StockOutcome outcome
+            = CartIssue(db(), options()).issue(restored.value.sheet, restored.value.covered, asked, "anna", m_today);
         QVERIFY2(outcome.ok(), qPrintable(outcome.refusal.text));
         QCOMPARE(outcome.rows, 2);
-        QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"Mozgnem\" = '08' AND \"Stat\" = TRUE"), 2);
+        QCOMPARE(
+            count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"Mozgnem\" = '08' AND \"Stat\" = TRUE"), 2);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"Mozgnem\" <> '08'"), 0);
-        QCOMPARE(value("SELECT \"TetelMenny\" FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"NyilvSzam\" = '0002'").toDouble(), 3.9);
+        QCOMPARE(
+            value("SELECT \"TetelMenny\" FROM \"Raktar\" WHERE \"BK\" = 'KI' AND \"NyilvSzam\" = '0002'").toDouble(),
+            3.9);
         // Exactly the covered rows are locked; the late row stays open.
         QCOMPARE(count("SELECT COUNT(*) FROM \"CartEtlap\" WHERE \"NettoAnyag\" = 0"), 2);
         QVERIFY(CartMenuRows::read(db(), late).open);
@@ -232,7 +236,8 @@ private slots:
 
         // The same rows never go out twice: not from Béla's copy, not from Anna's sheet again.
         const int movements = count("SELECT COUNT(*) FROM \"Raktar\"");
-        const StockOutcome twice = CartIssue(db(), options()).issue(result.sheet, result.covered, header(), "bela", m_today);
+        const StockOutcome twice
+            = CartIssue(db(), options()).issue(result.sheet, result.covered, header(), "bela", m_today);
         QCOMPARE(twice.refusal, CartIssue::alreadyIssued());
         QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\""), movements);
         QCOMPARE(count("SELECT COUNT(*) FROM \"CartKiszabat\""), restored.value.sheet.lines().size());
@@ -294,7 +299,6 @@ private slots:
         QCOMPARE(count("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BK\" = 'KI'"), 0);
         QCOMPARE(count("SELECT COUNT(*) FROM \"Letszam\" WHERE \"Kiadva\" = TRUE"), 0);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestAlacarteCartSheet)

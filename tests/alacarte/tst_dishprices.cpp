@@ -34,8 +34,8 @@ private:
         return false;
     }
 
-    static DishPriceEntry entry(const char *account, const char *dish, double margin, const char *gross,
-        const char *group = "01")
+    static DishPriceEntry entry(
+        const char *account, const char *dish, double margin, const char *gross, const char *group = "01")
     {
         return DishPriceEntry {DishKey {account, dish}, margin, money(gross), group};
     }
@@ -55,8 +55,8 @@ private slots:
         QVERIFY(kitchen.material("100", "0001", "Kenyér", "KG", 1, 200));
         // A VAT group whose only rate comes into force next year.
         QVERIFY(exec(QStringLiteral("DELETE FROM \"Afa\" WHERE \"AfaCsoport\" = '09'")));
-        QVERIFY(exec(QStringLiteral(
-            "INSERT INTO \"Afa\" (\"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\") VALUES ('09', '09', '2027-01-01', 5)")));
+        QVERIFY(exec(QStringLiteral("INSERT INTO \"Afa\" (\"Afakod\", \"AfaCsoport\", \"Datum\", \"AfaErtek\") VALUES "
+                                    "('09', '09', '2027-01-01', 5)")));
     }
 
     void priceRule_data()
@@ -68,14 +68,25 @@ private slots:
         QTest::addColumn<QString>("gross");
         QTest::addColumn<QString>("net");
         QTest::addColumn<QString>("profit");
-        QTest::newRow("margin typed") << true << "400" << 27.0 << 25.0 << "635" << "500" << "100";
-        QTest::newRow("gross typed") << false << "400" << 27.0 << 25.0 << "635" << "500" << "100";
-        QTest::newRow("gross typed, margin to one decimal") << false << "300" << 27.0 << 33.3 << "508" << "400"
+        QTest::newRow("margin typed") << true << "400" << 27.0 << 25.0 << "635"
+                                      << "500"
+                                      << "100";
+        QTest::newRow("gross typed") << false << "400" << 27.0 << 25.0 << "635"
+                                     << "500"
+                                     << "100";
+        QTest::newRow("gross typed, margin to one decimal") << false << "300" << 27.0 << 33.3 << "508"
+                                                            << "400"
                                                             << "100";
-        QTest::newRow("gross typed, cost 0") << false << "0" << 27.0 << 0.0 << "127" << "100" << "100";
+        QTest::newRow("gross typed, cost 0") << false << "0" << 27.0 << 0.0 << "127"
+                                             << "100"
+                                             << "100";
         // Net 1, VAT 0.125: the gross price 1.125 is rounded to two decimals, half to even.
-        QTest::newRow("gross rounded half to even") << true << "1" << 12.5 << 0.0 << "1.12" << "1" << "0";
-        QTest::newRow("fractional margin") << true << "123.45" << 5.0 << 12.5 << "145.83" << "138.8812" << "15.4312";
+        QTest::newRow("gross rounded half to even") << true << "1" << 12.5 << 0.0 << "1.12"
+                                                    << "1"
+                                                    << "0";
+        QTest::newRow("fractional margin") << true << "123.45" << 5.0 << 12.5 << "145.83"
+                                           << "138.8812"
+                                           << "15.4312";
     }
     void priceRule()
     {
@@ -108,7 +119,8 @@ private slots:
         QVERIFY(DishPrices::add(db(), entry("100", "0001", 50, "381"), m_today).isNull());
 
         // Changing a row under its own key is no duplicate of itself.
-        QVERIFY(DishPrices::change(db(), DishKey {"1000", "0007"}, entry("1000", "0007", 30, "660.4"), m_today).isNull());
+        QVERIFY(
+            DishPrices::change(db(), DishKey {"1000", "0007"}, entry("1000", "0007", 30, "660.4"), m_today).isNull());
         QCOMPARE(DishPrices::read(db(), DishKey {"1000", "0007"}).gross, money("660.4"));
         // Changing onto another row's key leaves both rows as they were.
         const Refusal taken = DishPrices::change(db(), DishKey {"100", "0001"}, entry("1000", "0007", 1, "1"), m_today);
@@ -116,8 +128,10 @@ private slots:
         QCOMPARE(DishPrices::read(db(), DishKey {"100", "0001"}).gross, money("381"));
         QCOMPARE(DishPrices::read(db(), DishKey {"1000", "0007"}).gross, money("660.4"));
         // A change of the dish finds its row by the original key and moves it.
-        QVERIFY(exec(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\") VALUES ('0008', 'Bableves')")));
-        QVERIFY(DishPrices::change(db(), DishKey {"1000", "0007"}, entry("1000", "0008", 30, "660.4"), m_today).isNull());
+        QVERIFY(exec(
+            QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\") VALUES ('0008', 'Bableves')")));
+        QVERIFY(
+            DishPrices::change(db(), DishKey {"1000", "0007"}, entry("1000", "0008", 30, "660.4"), m_today).isNull());
         QVERIFY(DishPrices::read(db(), DishKey {"1000", "0007"}).key.dish.isEmpty());
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM \"CartBear\"")).toInt(), 2);
 
@@ -125,7 +139,8 @@ private slots:
         const Refusal noRate = DishPrices::add(db(), entry("1000", "0007", 25, "525", "09"), m_today);
         QVERIFY2(noRate.text.contains(QStringLiteral("\"09\"")), qPrintable(noRate.text));
         QCOMPARE(noRate.focus, QStringLiteral("dbcAfa"));
-        QVERIFY(!DishPrices::change(db(), DishKey {"100", "0001"}, entry("100", "0001", 1, "1", "09"), m_today).isNull());
+        QVERIFY(
+            !DishPrices::change(db(), DishKey {"100", "0001"}, entry("100", "0001", 1, "1", "09"), m_today).isNull());
         QCOMPARE(value(QStringLiteral("SELECT COUNT(*) FROM \"CartBear\"")).toInt(), 2);
         QCOMPARE(DishPrices::read(db(), DishKey {"100", "0001"}).vatGroup, QStringLiteral("01"));
 

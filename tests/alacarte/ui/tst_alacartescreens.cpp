@@ -94,7 +94,8 @@ private slots:
         QCOMPARE(screen.model()->rowCount(), 1);
         QCOMPARE(screen.model()->item(0, 5)->text(), QStringLiteral("25"));
         screen.btnModosit->click();
-        QCOMPARE(run.messenger.last().text, QStringLiteral("A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal."));
+        QCOMPARE(run.messenger.last().text,
+            QStringLiteral("A tétel nem módosítható!\rMár ki lett adva a raktárból kiszabattal."));
     }
 };
 

@@ -75,13 +75,13 @@ private slots:
         timer.stop();
         QCOMPARE(shownType, QStringLiteral("08"));
         QVERIFY(typeFixed);
-        QVERIFY(run.messenger.texts().contains(QStringLiteral("Az A la Carte kiszabat sikeresen ki lett adva a raktárból.")));
+        QVERIFY(run.messenger.texts().contains(
+            QStringLiteral("Az A la Carte kiszabat sikeresen ki lett adva a raktárból.")));
         QCOMPARE(run.value("SELECT \"Mozgnem\" FROM \"Raktar\" WHERE \"BK\" = 'KI'"), QStringLiteral("08"));
         QCOMPARE(run.value("SELECT \"TetelMenny\" FROM \"Raktar\" WHERE \"BK\" = 'KI'").toDouble(), 3.0);
         QCOMPARE(run.value("SELECT \"NettoAnyag\" FROM \"CartEtlap\"").toDouble(), 0.0);
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
-
 };
 
 QTEST_MAIN(TestAlacarteCartSheetScreen)
