@@ -7,6 +7,14 @@
 //              of later rows of each material;
 //     floor:   bare SQL inserting the same rows and updating the later rows of those materials in
 //              one committed transaction, run after the issue.
+//   alacarte compute S issue S floor F
+//     the same for an a-la-carte day of 40 dishes (recipes of 15 lines) in one dish group, on the
+//     next day, issued as one "08" voucher;
+//   alacarte price list S
+//     the price list of 2,000 priced dishes (1000 recipes, 1000 materials) read with its figures.
+#include "alacarte/CartIssue.h"
+#include "alacarte/CartSheetBuilder.h"
+#include "alacarte/PriceList.h"
 #include "menu/RationBuilder.h"
 #include "menu/RationIssue.h"
 #include "menu/RationStockAtDate.h"
@@ -27,12 +35,15 @@ namespace {
 
 const QDate Today(2025, 12, 31);
 const QDate RationDate(2025, 12, 1);
+const QDate CartDate(2025, 12, 2);
 constexpr int Materials = 1000;
 int RowsEach = 1000; // movement rows of each material
 constexpr int Recipes = 500;
 constexpr int Lines = 15;
 constexpr int Meals = 6;
 constexpr int Dishes = 8;
+constexpr int CartRecipes = 500; // a-la-carte recipes after the menu's
+constexpr int CartDishes = 40;
 constexpr int VatPercent = 27; // of VAT code 01 in a new database
 
 QString code(int value, int width)
@@ -148,7 +159,7 @@ bool buildMenu(QSqlDatabase db)
                 return false;
         }
     }
-    for (int recipe = 1; recipe <= Recipes; ++recipe) {
+    for (int recipe = 1; recipe <= Recipes + CartRecipes; ++recipe) {
         query.prepare(QStringLiteral("INSERT INTO \"ReceptFej\" (\"EtelKod\", \"Megnevezes\") VALUES (?, ?)"));
         query.addBindValue(code(recipe, 4));
         query.addBindValue(QStringLiteral("Étel %1").arg(recipe));
@@ -166,6 +177,34 @@ bool buildMenu(QSqlDatabase db)
     return true;
 }
 
+// Every recipe and material priced, one dish group, and 40 of the a-la-carte recipes on its menu.
+bool buildAlacarte(QSqlDatabase db)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES ('01', 'Büfé')"));
+    if (!exec(query))
+        return false;
+    query.prepare(QStringLiteral("INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\", \"Haszonkulcs\", \"Fixar\", "
+                                 "\"AfaCsoport\", \"Datum\") VALUES (?, ?, 25, 635, '01', ?)"));
+    for (int dish = 1; dish <= Recipes + CartRecipes + Materials; ++dish) {
+        const bool recipe = dish <= Recipes + CartRecipes;
+        query.bindValue(0, recipe ? QStringLiteral("1000") : QStringLiteral("100"));
+        query.bindValue(1, code(recipe ? dish : dish - Recipes - CartRecipes, 4));
+        query.bindValue(2, Today);
+        if (!exec(query))
+            return false;
+    }
+    query.prepare(QStringLiteral("INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", "
+                                 "\"Mennyiseg\", \"Letszam\", \"NettoAnyag\") VALUES (?, '01', '1000', ?, 1, 50, -1)"));
+    for (int dish = 1; dish <= CartDishes; ++dish) {
+        query.bindValue(0, CartDate);
+        query.bindValue(1, code(Recipes + dish, 4));
+        if (!exec(query))
+            return false;
+    }
+    return true;
+}
+
 bool build(const QString &dir)
 {
     const Checked<QString> created = DatabaseCreator::create(dir,
@@ -176,7 +215,7 @@ bool build(const QString &dir)
         return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
-    return buildMaterials(db) && buildRows(db) && buildMenu(db) && (guard.commit() || fail(db.lastError().text()));
+    return buildMaterials(db) && buildRows(db) && buildMenu(db) && buildAlacarte(db) && (guard.commit() || fail(db.lastError().text()));
 }
 
 // The same row work as bare SQL: one insert per total and an update of every later row of its
@@ -270,8 +309,38 @@ int main(int argc, char *argv[])
         if (!outcome.ok())
             return fail(outcome.refusal.text) ? 0 : 1;
 
+
+        timer.restart();
+        RationStockAtDate cartStock(db, Today.year());
+        const auto cart = CartSheetBuilder::compute(db, CartDate, {QStringLiteral("01")}, cartStock);
+        if (!cart.ok())
+            return fail(cart.refusal.text) ? 0 : 1;
+        RationSheet cartSheet = cart.value.sheet;
+        RationViews::dishes(cart.value.dishes);
+        cartSheet.buildTotals();
+        RationViews::details(cartSheet);
+        const double cartCompute = double(timer.nsecsElapsed()) / 1e9;
+        timer.restart();
+        const StockOutcome cartOutcome = CartIssue(db, StockOptions {QStringLiteral("bench"), false})
+                                             .issue(cartSheet, cart.value.covered, RationIssueHeader {issue.proposeNumber()},
+                                                 QStringLiteral("bench"), Today);
+        const double cartIssued = double(timer.nsecsElapsed()) / 1e9;
+        if (!cartOutcome.ok() || cartOutcome.rows != cartSheet.totals().size())
+            return fail(cartOutcome.refusal.text + QStringLiteral(" (a-la-carte rows posted: %1)").arg(cartOutcome.rows))
+                ? 0
+                : 1;
+        // The floors run after both issues: their rows carry no running balance of their own.
         const double floor = floorSeconds(db, sheet);
         std::printf("ration compute %.3f issue %.3f floor %.3f\n", compute, issued, floor);
+        const double cartFloor = floorSeconds(db, cartSheet);
+        std::printf("alacarte compute %.3f issue %.3f floor %.3f\n", cartCompute, cartIssued, cartFloor);
+
+        timer.restart();
+        const auto prices = PriceList::read(db, Today);
+        const double listed = double(timer.nsecsElapsed()) / 1e9;
+        if (!prices.ok() || prices.value.size() != Recipes + CartRecipes + Materials)
+            return fail(QStringLiteral("price list: %1 rows").arg(prices.value.size())) ? 0 : 1;
+        std::printf("alacarte price list %.3f\n", listed);
         std::fflush(stdout);
     }
     Database::closeAll(path);

@@ -236,6 +236,7 @@ DemoKitchen::DemoKitchen(QSqlDatabase warehouse, const Size &size, const QDate &
     , m_last(lastDay(today))
     , m_random(seed)
     , m_workYear(m_first.year())
+    , m_buffet(warehouse, user())
 {
 }
 
@@ -486,7 +487,11 @@ static bool inWrite(QSqlDatabase db, QString *error, const std::function<bool()>
 bool DemoKitchen::writeMasterData(QString *error)
 {
     return inWrite(m_db, error,
-        [&] { return writeCodeTables(error) && writePartners(error) && writeMaterials(error) && writeRecipes(error); });
+        [&] {
+            return writeCodeTables(error) && writePartners(error) && writeMaterials(error) && writeRecipes(error)
+                && m_buffet.writePrices(m_courses.value(int(DemoCourse::Soup)), m_courses.value(int(DemoCourse::Main)),
+                    m_first, error);
+        });
 }
 
 QString DemoKitchen::nextDish(int course)
@@ -662,7 +667,9 @@ bool DemoKitchen::runDay(const QDate &day, bool issued, QString *error)
             return false;
         if (issued && !issue(day, codes, stock, error))
             return false;
-        return true;
+        return m_buffet.runDay(day, issued, m_workYear,
+            [this, &day](const QList<RationTotal> &totals, QString *failure) { return receive(day, totals, failure); },
+            error);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/MaterialKey.h"
+#include "demo/DemoBuffet.h"
 
 #include <QDate>
 #include <QHash>
@@ -22,7 +23,7 @@ class RationStockAtDate;
 // period its menu, headcounts, the receipts the day needs and the ration sheet computed and issued,
 // each day in one transaction, and the next school day planned but not issued. Everything goes
 // through the same calls the screens use. The random choices come from a fixed seed, so two runs
-// differ only in their dates.
+// differ only in their dates. A staff buffet sells a few dishes a la carte every day (DemoBuffet).
 class DemoKitchen
 {
 public:
@@ -96,4 +97,5 @@ private:
     QMap<int, QStringList> m_courses;
     QMap<int, int> m_courseNext;
     QList<Meal> m_meals;
+    DemoBuffet m_buffet;
 };

@@ -14,6 +14,8 @@ public:
 
     // 0 for a group without a row in force.
     double percent(const QString &group) const { return m_percents.value(group, 0.0); }
+    // Whether the group has a row in force (percent() is 0 for it otherwise).
+    bool inForce(const QString &group) const { return m_percents.contains(group); }
     void set(const QString &group, double percent) { m_percents.insert(group, percent); }
 
 private:

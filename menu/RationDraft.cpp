@@ -13,16 +13,19 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-RationDraft::RationDraft(QSqlDatabase db, Settings &settings, const QString &user)
+RationDraft::RationDraft(QSqlDatabase db, Settings &settings, const QString &user, RationDraftPlace place)
     : m_db(db)
     , m_settings(settings)
     , m_user(user)
+    , m_place(std::move(place))
 {
+    if (!m_place.openUnits)
+        m_place.openUnits = RationInput::meals;
 }
 
 QString RationDraft::section() const
 {
-    return QStringLiteral("Kiszabat_") + m_user;
+    return m_place.sectionPrefix + m_user;
 }
 
 QDate RationDraft::storedDate() const
@@ -35,7 +38,7 @@ QStringList RationDraft::storedMeals() const
     QStringList codes;
     const int count = m_settings.readInt(section(), QStringLiteral("Count"), 0);
     for (int i = 0; i < count; ++i)
-        codes << m_settings.readString(section(), QStringLiteral("Etk-") + QString::number(i));
+        codes << m_settings.readString(section(), m_place.codeKey + QString::number(i));
     return codes;
 }
 
@@ -47,9 +50,9 @@ static bool run(QSqlQuery &query, Refusal *refusal)
     return false;
 }
 
-Refusal RationDraft::removeRows(QSqlDatabase db, const QString &user)
+Refusal RationDraft::removeRows(QSqlDatabase db, const QString &user, const RationDraftPlace &place)
 {
-    for (const QString &table : {QStringLiteral("TmpKiszabat"), QStringLiteral("TmpKiszabat_2")}) {
+    for (const QString &table : {place.linesTable, place.totalsTable}) {
         QSqlQuery query(db);
         query.prepare(QStringLiteral("DELETE FROM \"%1\" WHERE \"Felhasznalo\" = ?").arg(table));
         query.addBindValue(user);
@@ -64,13 +67,15 @@ void RationDraft::forgetSection()
     m_settings.writeInt(section(), QStringLiteral("Count"), 0);
 }
 
-static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &line, Refusal *refusal)
+static bool insertLine(
+    QSqlDatabase db, const QString &table, const QString &user, const RationLine &line, Refusal *refusal)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO \"TmpKiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
+        "INSERT INTO \"%1\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
         "\"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\", "
-        "\"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "\"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .arg(table));
     QVariantList values = RationSql::lineValues(line);
     values << user;
     for (const QVariant &value : std::as_const(values))
@@ -78,12 +83,14 @@ static bool insertLine(QSqlDatabase db, const QString &user, const RationLine &l
     return run(query, refusal);
 }
 
-static bool insertTotal(QSqlDatabase db, const QString &user, const RationTotal &total, Refusal *refusal)
+static bool insertTotal(
+    QSqlDatabase db, const QString &table, const QString &user, const RationTotal &total, Refusal *refusal)
 {
     QSqlQuery query(db);
     query.prepare(
-        QStringLiteral("INSERT INTO \"TmpKiszabat_2\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
-                       "\"KeszletMennyiseg\", \"Mertekegyseg\", \"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        QStringLiteral("INSERT INTO \"%1\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
+                       "\"KeszletMennyiseg\", \"Mertekegyseg\", \"Felhasznalo\") VALUES (?, ?, ?, ?, ?, ?, ?)")
+            .arg(table));
     for (const QVariant &value : {QVariant(total.account), QVariant(total.number), QVariant(total.name),
              QVariant(total.quantity), QVariant(total.stock), QVariant(total.unit), QVariant(user)})
         query.addBindValue(value);
@@ -93,11 +100,11 @@ static bool insertTotal(QSqlDatabase db, const QString &user, const RationTotal 
 Refusal RationDraft::save(const RationSheet &sheet)
 {
     const WriteResult written = WriteTransaction::run(m_db, [&] {
-        Refusal refusal = removeRows(m_db, m_user);
+        Refusal refusal = removeRows(m_db, m_user, m_place);
         for (qsizetype i = 0; refusal.isNull() && i < sheet.lines().size(); ++i)
-            insertLine(m_db, m_user, sheet.lines().at(i), &refusal);
+            insertLine(m_db, m_place.linesTable, m_user, sheet.lines().at(i), &refusal);
         for (qsizetype i = 0; refusal.isNull() && i < sheet.totals().size(); ++i)
-            insertTotal(m_db, m_user, sheet.totals().at(i), &refusal);
+            insertTotal(m_db, m_place.totalsTable, m_user, sheet.totals().at(i), &refusal);
         return refusal;
     });
     if (!written.ok())
@@ -105,26 +112,26 @@ Refusal RationDraft::save(const RationSheet &sheet)
     const QStringList codes = sheet.mealCodes();
     m_settings.writeDate(section(), QStringLiteral("KezdDat"), sheet.date());
     for (int i = 0; i < codes.size(); ++i)
-        m_settings.writeString(section(), QStringLiteral("Etk-") + QString::number(i), codes.at(i));
+        m_settings.writeString(section(), m_place.codeKey + QString::number(i), codes.at(i));
     m_settings.writeInt(section(), QStringLiteral("Count"), int(codes.size()));
     return Refusal();
 }
 
 Refusal RationDraft::clear()
 {
-    const WriteResult written = WriteTransaction::run(m_db, [&] { return removeRows(m_db, m_user); });
+    const WriteResult written = WriteTransaction::run(m_db, [&] { return removeRows(m_db, m_user, m_place); });
     if (!written.ok())
         return written.refusal;
     forgetSection();
     return Refusal();
 }
 
-static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &user)
+static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &table, const QString &user)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"KeszletMennyiseg\", \"Mertekegyseg\" "
-        "FROM \"TmpKiszabat_2\" WHERE \"Felhasznalo\" = ? ORDER BY ")
+        "FROM \"%1\" WHERE \"Felhasznalo\" = ? ORDER BY ").arg(table)
         + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"FokSzam\", \"NyilvSzam\""));
     query.addBindValue(user);
     if (!query.exec())
@@ -136,13 +143,14 @@ static Checked<QList<RationTotal>> readTotals(QSqlDatabase db, const QString &us
     return Checked<QList<RationTotal>>::accepted(totals);
 }
 
-static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &user)
+static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &table, const QString &user)
 {
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", \"Datum\", \"EtkKod\", "
         "\"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\" "
-        "FROM \"TmpKiszabat\" WHERE \"Felhasznalo\" = ? ORDER BY \"Azon\""));
+        "FROM \"%1\" WHERE \"Felhasznalo\" = ? ORDER BY \"Azon\"")
+            .arg(table));
     query.addBindValue(user);
     if (!query.exec())
         return Checked<QList<RationLine>>::refused(WriteFailure::readFailed(query.lastError()));
@@ -169,7 +177,7 @@ static Checked<QList<RationLine>> readLines(QSqlDatabase db, const QString &user
 
 Checked<bool> RationDraft::offerable(const QDate &closedThrough)
 {
-    const auto totals = readTotals(m_db, m_user);
+    const auto totals = readTotals(m_db, m_place.totalsTable, m_user);
     if (!totals.ok())
         return Checked<bool>::refused(totals.refusal);
     if (totals.value.isEmpty())
@@ -178,13 +186,13 @@ Checked<bool> RationDraft::offerable(const QDate &closedThrough)
     const QStringList codes = storedMeals();
     bool fits = date.isValid() && date > closedThrough && !codes.isEmpty() && !codes.contains(QString());
     if (fits) {
-        const auto meals = RationInput::meals(m_db, date, codes);
+        const auto meals = m_place.openUnits(m_db, date, codes);
         if (!meals.ok())
             return Checked<bool>::refused(meals.refusal);
         fits = meals.value.size() == QSet<QString>(codes.begin(), codes.end()).size();
     }
     if (fits) {
-        const auto lines = readLines(m_db, m_user);
+        const auto lines = readLines(m_db, m_place.linesTable, m_user);
         if (!lines.ok())
             return Checked<bool>::refused(lines.refusal);
         for (const RationLine &line : lines.value)
@@ -200,7 +208,7 @@ Checked<bool> RationDraft::offerable(const QDate &closedThrough)
 Checked<RationSheet> RationDraft::restore(RationStockSource &stock)
 {
     const QDate date = storedDate();
-    const auto meals = RationInput::meals(m_db, date, storedMeals());
+    const auto meals = m_place.openUnits(m_db, date, storedMeals());
     if (!meals.ok())
         return Checked<RationSheet>::refused(meals.refusal);
     const auto materials = RationInput::materials(m_db);
@@ -209,10 +217,10 @@ Checked<RationSheet> RationDraft::restore(RationStockSource &stock)
     const auto stockAt = stock.stockAt(date);
     if (!stockAt.ok())
         return Checked<RationSheet>::refused(stockAt.refusal);
-    const auto lines = readLines(m_db, m_user);
+    const auto lines = readLines(m_db, m_place.linesTable, m_user);
     if (!lines.ok())
         return Checked<RationSheet>::refused(lines.refusal);
-    RationSheet sheet(date, meals.value, materials.value, stockAt.value);
+    RationSheet sheet(date, meals.value, materials.value, stockAt.value, m_place.policy);
     sheet.restore(lines.value);
     return Checked<RationSheet>::accepted(sheet);
 }

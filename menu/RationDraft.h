@@ -7,8 +7,23 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
 
 class Settings;
+
+// Where one kind of unfinished sheet is kept: its two work tables, its settings section (prefix +
+// user) with the key prefix of the chosen codes, the sheet's policy, and which chosen units
+// (meals, or dish groups) of a date may still be issued. The default is the ration sheet's.
+struct RationDraftPlace
+{
+    QString linesTable = QStringLiteral("TmpKiszabat");
+    QString totalsTable = QStringLiteral("TmpKiszabat_2");
+    QString sectionPrefix = QStringLiteral("Kiszabat_");
+    QString codeKey = QStringLiteral("Etk-");
+    RationSheet::Policy policy;
+    // Empty: the meals with an unissued headcount (RationInput::meals).
+    std::function<Checked<QList<RationMeal>>(QSqlDatabase, const QDate &, const QStringList &)> openUnits;
+};
 
 // Each user's unfinished ration sheet: the detail lines and totals in TmpKiszabat and
 // TmpKiszabat_2 under the user's name, the date and the meals in the user's own section of the
@@ -17,7 +32,7 @@ class Settings;
 class RationDraft
 {
 public:
-    RationDraft(QSqlDatabase db, Settings &settings, const QString &user);
+    RationDraft(QSqlDatabase db, Settings &settings, const QString &user, RationDraftPlace place = RationDraftPlace());
 
     // The settings section of this user.
     QString section() const;
@@ -27,7 +42,7 @@ public:
     // Forgets the user's sheet (rows and section).
     Refusal clear();
     // Inside the caller's transaction: deletes the user's stored rows (a sheet just issued).
-    static Refusal removeRows(QSqlDatabase db, const QString &user);
+    static Refusal removeRows(QSqlDatabase db, const QString &user, const RationDraftPlace &place = RationDraftPlace());
     // Empties the user's section, after the rows are gone.
     void forgetSection();
 
@@ -47,4 +62,5 @@ private:
     QSqlDatabase m_db;
     Settings &m_settings;
     QString m_user;
+    RationDraftPlace m_place;
 };

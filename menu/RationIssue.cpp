@@ -4,6 +4,7 @@
 #include "menu/RationDraft.h"
 #include "menu/RationInput.h"
 #include "menu/RationSql.h"
+#include "menu/RationVoucherHeader.h"
 #include "stock/StockLedger.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
@@ -33,8 +34,9 @@ QString vatCode(QSqlDatabase db, const QString &account, const QString &number, 
     return code;
 }
 
-// The issue voucher of the sheet: one item per material total above 0.
-StockVoucher voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header)
+} // namespace
+
+StockVoucher RationIssue::voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header)
 {
     StockVoucher voucher;
     voucher.bk = QStringLiteral("KI");
@@ -56,8 +58,6 @@ StockVoucher voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIs
     }
     return voucher;
 }
-
-} // namespace
 
 RationIssue::RationIssue(QSqlDatabase db, StockOptions options)
     : m_db(db)
@@ -157,6 +157,8 @@ StockOutcome RationIssue::issue(
 {
     StockOutcome outcome;
     const WriteResult written = WriteTransaction::run(m_db, [&] {
+        if (header.mozgnem == RationVoucherHeader::aLaCarteType())
+            return Refusal::error(QStringLiteral("Hibás értékadás!\rEz a mozgásnem az A la Carte kiadásé!"));
         // Read inside the transaction: a meal issued meanwhile, here or on another computer,
         // stops the whole issue.
         const QStringList codes = sheet.mealCodes();

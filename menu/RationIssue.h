@@ -4,6 +4,7 @@
 #include "menu/RationSheet.h"
 #include "stock/StockOptions.h"
 #include "stock/StockOutcome.h"
+#include "stock/StockVoucher.h"
 
 #include <QDate>
 #include <QSqlDatabase>
@@ -43,7 +44,12 @@ public:
     QString proposeNumber() const;
     QString nextRunningNumber(int year) const;
 
-    // The outcome of the posted voucher (empty bizSzam when no row was posted).
+    // The issue voucher of a sheet: one item per material total above 0, each with the VAT code in
+    // force on the ration date for the material's group.
+    static StockVoucher voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header);
+
+    // The outcome of the posted voucher (empty bizSzam when no row was posted). The a-la-carte
+    // movement type is refused: its rows would be taken for a-la-carte ones.
     StockOutcome issue(
         const RationSheet &sheet, const RationIssueHeader &header, const QString &owner, const QDate &today);
 

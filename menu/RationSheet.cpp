@@ -9,8 +9,10 @@
 #include <algorithm>
 
 RationSheet::RationSheet(const QDate &date, const QList<RationMeal> &meals,
-    const QHash<MaterialKey, RationMaterial> &materials, const QHash<MaterialKey, RationStockValue> &stock)
+    const QHash<MaterialKey, RationMaterial> &materials, const QHash<MaterialKey, RationStockValue> &stock,
+    Policy policy)
     : m_date(date)
+    , m_policy(policy)
     , m_meals(meals)
     , m_materials(materials)
     , m_stock(stock)
@@ -101,7 +103,10 @@ void RationSheet::buildTotals()
     }
     for (qsizetype i = 0; i < m_totals.size(); ++i) {
         RationTotal &total = m_totals[i];
-        total.quantity = RationRounding::sheet(sums.at(i), material(total.key())->decimals).toDouble();
+        const int decimals = material(total.key())->decimals;
+        total.quantity = (m_policy.rounding == Policy::Rounding::Upwards ? RationRounding::planned(sums.at(i), decimals)
+                                                                          : RationRounding::sheet(sums.at(i), decimals))
+                             .toDouble();
         total.stock = m_stock.value(total.key()).quantity;
     }
     sortByName(m_totals);
@@ -222,7 +227,9 @@ Refusal RationSheet::addMaterial(const MaterialKey &key, double quantity, const 
     for (const QString &code : mealCodes)
         if (const RationMeal *found = meal(code)) {
             chosen << found;
-            headcounts << RationQuantity::fromDouble(found->headcount);
+            // Weights that add up to 0 share the total equally.
+            headcounts << (m_policy.spread == Policy::Spread::Equally ? RationQuantity()
+                                                                       : RationQuantity::fromDouble(found->headcount));
         }
     if (chosen.isEmpty())
         return noMeal();

@@ -8,6 +8,20 @@
 #include <QList>
 #include <QStringList>
 
+// How a sheet rounds its totals and spreads a material added by hand over the chosen meals. The
+// ration sheet rounds to the material's decimals (upwards at none) and spreads by the meals'
+// headcounts; the a-la-carte sheet rounds upwards at 0 to 3 decimals and spreads equally over the
+// chosen dish groups.
+struct RationPolicy
+{
+    enum class Rounding { Sheet, Upwards };
+    enum class Spread { ByHeadcount, Equally };
+    Rounding rounding = Rounding::Sheet;
+    Spread spread = Spread::ByHeadcount;
+
+    static RationPolicy aLaCarte() { return RationPolicy {Rounding::Upwards, Spread::Equally}; }
+};
+
 // One ration sheet in memory: its date and meals, the detail lines and the material totals,
 // with the corrections of ration-sheet mode. The materials and the stock of the date are given
 // when the sheet is made; every line is priced at the register price of the date (0 for a
@@ -17,9 +31,13 @@ class RationSheet
 public:
     static constexpr double MaxQuantity = 10000000;
 
+    using Policy = RationPolicy;
+
     RationSheet() = default;
     RationSheet(const QDate &date, const QList<RationMeal> &meals, const QHash<MaterialKey, RationMaterial> &materials,
-        const QHash<MaterialKey, RationStockValue> &stock);
+        const QHash<MaterialKey, RationStockValue> &stock, Policy policy = Policy());
+
+    Policy policy() const { return m_policy; }
 
     QDate date() const { return m_date; }
     const QList<RationMeal> &meals() const { return m_meals; }
@@ -45,7 +63,7 @@ public:
     // Corrections. Each refusal leaves the sheet unchanged.
     Refusal changeTotal(const MaterialKey &key, double quantity);
     Refusal changeLine(qint64 id, double quantity);
-    // A material not yet on the sheet, spread over the chosen meals by their headcounts.
+    // A material not yet on the sheet, spread over the chosen meals as the policy says.
     Refusal addMaterial(const MaterialKey &key, double quantity, const QStringList &mealCodes);
     // One more detail line of a meal (view 3); the totals follow when view 4 is built again.
     Refusal addLine(const QString &mealCode, const MaterialKey &key, double quantity);
@@ -65,6 +83,7 @@ private:
     void price(RationLine &line) const;
 
     QDate m_date;
+    Policy m_policy;
     QList<RationMeal> m_meals;
     QHash<MaterialKey, RationMaterial> m_materials;
     QHash<MaterialKey, RationStockValue> m_stock;

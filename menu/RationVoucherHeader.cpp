@@ -8,13 +8,20 @@
 
 namespace RationVoucherHeader {
 
-QList<QPair<QString, QString>> issueTypes(QSqlDatabase db)
+QString aLaCarteType()
+{
+    return QStringLiteral("08");
+}
+
+QList<QPair<QString, QString>> issueTypes(QSqlDatabase db, const QString &only)
 {
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? "
-                                 "ORDER BY ")
+    query.prepare(QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? AND ")
+        + (only.isEmpty() ? QStringLiteral("\"MozgnemKod\" <> ?") : QStringLiteral("\"MozgnemKod\" = ?"))
+        + QStringLiteral(" ORDER BY ")
         + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"MozgnemKod\""));
     query.addBindValue(QStringLiteral("KI"));
+    query.addBindValue(only.isEmpty() ? aLaCarteType() : only);
     QList<QPair<QString, QString>> types;
     if (query.exec())
         while (query.next())

@@ -9,8 +9,14 @@
 // partner's name and address.
 namespace RationVoucherHeader {
 
-// The movement types with direction "KI", by name: code and name.
-QList<QPair<QString, QString>> issueTypes(QSqlDatabase db);
+// The movement type of the a-la-carte issue ("08"): the day deletion and the voucher corrections
+// tell a-la-carte issue rows by it, so no other issue may post it and the a-la-carte issue posts
+// nothing else.
+QString aLaCarteType();
+
+// The movement types with direction "KI", by name: code and name. Without `only`, every one but
+// the a-la-carte type; with it, that one type.
+QList<QPair<QString, QString>> issueTypes(QSqlDatabase db, const QString &only = QString());
 
 struct Partner
 {

@@ -16,10 +16,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("Biztonsgimentsadotthelyre1"),
         QStringLiteral("Visszatltsadotthelyrl1"),
         QStringLiteral("Programhibavarzsl1"),
-        QStringLiteral("telcsoportok1"),
-        QStringLiteral("telberazs1"),
-        QStringLiteral("Napitlapmegadsa1"),
-        QStringLiteral("Kiszabat2"),
         QStringLiteral("Hetitlapnyomtats1"),
     };
     return names;

@@ -97,10 +97,11 @@ static QList<TableDef> alaCarteTables()
                   .index("OrderTip", {"Csoport", "Megnevezes"})
                   .build();
     {
+        // The detail lines of each user's unfinished a-la-carte sheet.
         TableBuilder lines("TmpCartKiszabat");
-        lines.work();
+        lines.work().autoIncrement("Azon");
         addRationLineFields(lines);
-        tables << lines.build();
+        tables << lines.text("Felhasznalo", 20).build();
     }
     tables << materialTotals("TmpCartKiszabat_2");
     return tables;

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 TfrmRaktarAutoKivetel::TfrmRaktarAutoKivetel(const Services &services, QSqlDatabase db, const QDate &date,
-    const QString &proposedNumber, const QString &runningNumber, QWidget *parent)
+    const QString &proposedNumber, const QString &runningNumber, QWidget *parent, const QString &fixedType)
     : QDialog(parent)
     , edtBizSorsz(named(new QLineEdit(proposedNumber, this), "edtBizSorsz"))
     , dtpBizDatum(named(new QDateEdit(date, this), "dtpBizDatum"))
@@ -33,10 +33,11 @@ TfrmRaktarAutoKivetel::TfrmRaktarAutoKivetel(const Services &services, QSqlDatab
     setWindowTitle(QStringLiteral("Kiadási bizonylat"));
     dtpBizDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
     dtpBizDatum->setEnabled(false);
-    for (const auto &type : RationVoucherHeader::issueTypes(db))
+    for (const auto &type : RationVoucherHeader::issueTypes(db, fixedType))
         dbcMozgnem->addItem(type.second, type.first);
-    const int preset = dbcMozgnem->findData(QStringLiteral("07"));
+    const int preset = dbcMozgnem->findData(fixedType.isEmpty() ? QStringLiteral("07") : fixedType);
     dbcMozgnem->setCurrentIndex(preset >= 0 ? preset : 0);
+    dbcMozgnem->setEnabled(fixedType.isEmpty());
     const RationVoucherHeader::Partner partner = RationVoucherHeader::partner(db, QStringLiteral("00001"));
     dbcPartner->addItem(partner.name, QStringLiteral("00001"));
     dbcPartner->setEnabled(false);

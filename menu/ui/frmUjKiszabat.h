@@ -53,6 +53,8 @@ public:
 protected:
     // Planning: the end date is shown and both dates refill the list.
     void showPeriod(const QString &helpPage);
+    // Another screen's parameter dialog (the a-la-carte sheet's) opens its own help page.
+    void setHelpPage(const QString &helpPage) { m_helpPage = helpPage; }
 
 private:
     void refill();

@@ -1,5 +1,6 @@
 #include "shell/ui/AllCommands.h"
 
+#include "alacarte/ui/AlacarteCommands.h"
 #include "exchange/ui/ExchangeCommands.h"
 #include "maintenance/ui/RepairCommands.h"
 #include "maintenance/ui/TableEditorCommands.h"
@@ -31,6 +32,7 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerStockCommands(window, services);
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
+    registerAlacarteCommands(window, services);
     registerReportCommands(window, services);
     registerNutrientCommands(window, services);
     registerMovementReportCommands(window, services);

@@ -191,6 +191,17 @@ class TestDemo : public QObject
                      QStringLiteral("SELECT \"Datum\", COUNT(DISTINCT \"BizSzam\") FROM \"Raktar\" WHERE "
                                     "\"Mozgnem\" = '07' GROUP BY \"Datum\" ORDER BY \"Datum\"")),
             (QStringList {"2026-10-12|1", "2026-10-13|1", "2026-10-14|1", "2026-10-15|1", "2026-10-16|1"}));
+        // The staff buffet: one a-la-carte voucher a day, its menu rows locked; the planned day's open.
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT \"Datum\", COUNT(DISTINCT \"BizSzam\") FROM \"Raktar\" WHERE "
+                                    "\"Mozgnem\" = '08' GROUP BY \"Datum\" ORDER BY \"Datum\"")),
+            (QStringList {"2026-10-12|1", "2026-10-13|1", "2026-10-14|1", "2026-10-15|1", "2026-10-16|1"}));
+        QCOMPARE(sqlRows(db,
+                     QStringLiteral("SELECT \"Datum\", COUNT(*) FROM \"CartEtlap\" WHERE \"NettoAnyag\" = -1 "
+                                    "GROUP BY \"Datum\"")),
+            QStringList {"2026-10-19|2"});
+        QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"CartBear\"")).toInt() >= 4);
+        QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"CartKiszabat\"")).toInt() > 0);
         QVERIFY(single(db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"Mozgnem\" = '01'")).toInt() > 0);
         QCOMPARE(sqlRows(db,
                      QStringLiteral("SELECT \"BizSzam\" FROM \"Raktar\" GROUP BY \"BizSzam\" "

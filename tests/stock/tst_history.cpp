@@ -213,6 +213,9 @@ private slots:
         verify(db.warehouse(1), kiadAr);
         // Days of use issued ration sheets through the same engine.
         QVERIFY(countOf(db.warehouse(1), "SELECT COUNT(*) FROM \"Raktar\" WHERE \"Stat\" = TRUE") > 0);
+        // A-la-carte days issued their sheets as "08" vouchers, and locked exactly their rows.
+        QVERIFY(countOf(db.warehouse(1), "SELECT COUNT(*) FROM \"Raktar\" WHERE \"Mozgnem\" = '08'") > 0);
+        QVERIFY(countOf(db.warehouse(1), "SELECT COUNT(*) FROM \"CartEtlap\" WHERE \"NettoAnyag\" = 0") > 0);
         if (!kiadAr)
             verifyStockAtDate(db.warehouse(1), 2025);
     }

@@ -1,4 +1,7 @@
 #include "StockHistory.h"
+#include "alacarte/CartIssue.h"
+#include "alacarte/CartMenuRows.h"
+#include "alacarte/CartSheetBuilder.h"
 
 #include "menu/RationBuilder.h"
 #include "menu/RationDayDeletion.h"
@@ -126,6 +129,17 @@ bool StockHistory::createKitchen(QString *error)
                 ledgerAccount(), registerNumber((r * 5 + k * 7) % MaterialCount), double(5 + (r * 3 + k) % 20)};
         ok = kitchen.recipe(recipeCode(r), QStringLiteral("Próbaétel %1").arg(r + 1), ingredients);
     }
+    // The buffet: one dish group, every recipe priced a la carte.
+    if (ok && (!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"CartCsop\" WHERE \"Csoport\" = '01'")) || !query.next()))
+        ok = false;
+    if (ok && query.value(0).toInt() == 0)
+        ok = query.exec(QStringLiteral("INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES ('01', 'Büfé')"));
+    for (int r = 0; ok && r < RecipeCount; ++r) {
+        query.prepare(QStringLiteral("INSERT INTO \"CartBear\" (\"Fokszam\", \"Etelkod\", \"Haszonkulcs\", \"Fixar\", "
+                                     "\"AfaCsoport\") VALUES ('1000', ?, 25, 600, '01')"));
+        query.addBindValue(recipeCode(r));
+        ok = query.exec();
+    }
     if (!ok)
         *error = QStringLiteral("the history's kitchen could not be written");
     return ok;
@@ -180,11 +194,32 @@ bool StockHistory::dayOfUse(StockLedger &ledger, bool *refused, QString *error)
         *refused = !RationDayDeletion::remove(m_db, date, options).ok();
         return true;
     }
-    if (!planDay(date, error))
+    if (!planDay(date, error) || !receiveRecipes(ledger, QStringLiteral("Etlap"), date, error))
         return false;
+    RationStockAtDate stock(m_db, date.year());
+    const Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, date, Meals, stock);
+    if (!computed.ok()) {
+        *refused = true;
+        return true;
+    }
+    RationSheet sheet = computed.value.sheet;
+    sheet.buildTotals();
+    RationIssue issue(m_db, options);
+    const StockOutcome outcome
+        = issue.issue(sheet, RationIssueHeader {issue.proposeNumber()}, QStringLiteral("history"), date);
+    *refused = !outcome.ok();
+    return true;
+}
+
+// Receipts of the materials of the recipes on a menu of the day.
+bool StockHistory::receiveRecipes(StockLedger &ledger, const QString &menuTable, const QDate &date, QString *error)
+{
+    // The recipe code is EtelKod in Etlap, Etelkod in CartEtlap.
+    const QString dish = menuTable == QLatin1String("Etlap") ? QStringLiteral("EtelKod") : QStringLiteral("Etelkod");
     QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT DISTINCT r.\"NyilvSzam\" FROM \"Etlap\" e JOIN \"Recept\" r "
-                                 "ON r.\"EtelKod\" = e.\"EtelKod\" WHERE e.\"Datum\" = ? ORDER BY r.\"NyilvSzam\""));
+    query.prepare(QStringLiteral("SELECT DISTINCT r.\"NyilvSzam\" FROM \"%1\" e JOIN \"Recept\" r "
+                                 "ON r.\"EtelKod\" = e.\"%2\" WHERE e.\"Datum\" = ? ORDER BY r.\"NyilvSzam\"")
+                      .arg(menuTable, dish));
     query.addBindValue(Sql::date(date));
     if (!query.exec()) {
         *error = query.lastError().text();
@@ -201,17 +236,41 @@ bool StockHistory::dayOfUse(StockLedger &ledger, bool *refused, QString *error)
             return false;
         }
     }
+    return true;
+}
+
+// An a-la-carte day on one of the first days of a month: two buffet dishes added to its menu,
+// receipts of their materials, and the open rows' sheet issued as one "08" voucher.
+bool StockHistory::aLaCarteDay(StockLedger &ledger, bool *refused, QString *error)
+{
+    const QDate date = QDate(m_firstYear, 1, 1).addMonths(int(m_random.bounded(24))).addDays(m_random.bounded(4));
+    for (int dish = 0; dish < 2; ++dish) {
+        const CartMenuRow row {date, QStringLiteral("01"), QStringLiteral("1000"),
+            recipeCode(int(m_random.bounded(RecipeCount))), 1, int(m_random.bounded(3, 40))};
+        const auto added = CartMenuRows::add(m_db, row, QDate());
+        if (!added.ok()) {
+            *refused = true;
+            return true;
+        }
+    }
+    if (!receiveRecipes(ledger, QStringLiteral("CartEtlap"), date, error))
+        return false;
     RationStockAtDate stock(m_db, date.year());
-    const Checked<RationBuilder::Result> computed = RationBuilder::compute(m_db, date, Meals, stock);
+    auto computed = CartSheetBuilder::compute(m_db, date, {QStringLiteral("01")}, stock);
     if (!computed.ok()) {
         *refused = true;
         return true;
     }
-    RationSheet sheet = computed.value.sheet;
-    sheet.buildTotals();
-    RationIssue issue(m_db, options);
-    const StockOutcome outcome
-        = issue.issue(sheet, RationIssueHeader {issue.proposeNumber()}, QStringLiteral("history"), date);
+    computed.value.sheet.buildTotals();
+    const StockOptions options {QStringLiteral("history"), m_kiadAr};
+    const StockOutcome outcome = CartIssue(m_db, options)
+                                     .issue(computed.value.sheet, computed.value.covered,
+                                         RationIssueHeader {RationIssue(m_db, options).proposeNumber()},
+                                         QStringLiteral("history"), date);
+    if (outcome.failed) {
+        *error = outcome.refusal.text;
+        return false;
+    }
     *refused = !outcome.ok();
     return true;
 }
@@ -448,7 +507,9 @@ StockHistory::Result StockHistory::run(int operations)
         bool ok = true;
         try {
             const quint32 kind = m_random.bounded(100);
-            if (kind >= 94) {
+            if (kind >= 97) {
+                ok = aLaCarteDay(ledger, &refused, &result.error);
+            } else if (kind >= 94) {
                 ok = dayOfUse(ledger, &refused, &result.error);
             } else if (kind < 32) {
                 const StockOutcome outcome = ledger.record(receipt());

@@ -14,8 +14,9 @@ struct StockItem;
 // to another material) and whole issue-voucher deletions, over three
 // dozen materials of different decimals, across two years after the last closing. Some operations
 // are whole days of use: the day's receipts, then its ration sheet computed from a menu of the
-// history's recipes and issued by menu; now and then an issued day is deleted instead. Several
-// copies may run on one warehouse at once.
+// history's recipes and issued by menu; now and then an issued day is deleted instead. Others are
+// a-la-carte days: buffet dishes added to the day's a-la-carte menu, their materials received, and
+// the open rows' sheet issued as one "08" voucher. Several copies may run on one warehouse at once.
 class StockHistory
 {
 public:
@@ -57,6 +58,8 @@ private:
     bool removeVoucher(StockLedger &ledger, bool *refused);
     bool createKitchen(QString *error);
     bool dayOfUse(StockLedger &ledger, bool *refused, QString *error);
+    bool aLaCarteDay(StockLedger &ledger, bool *refused, QString *error);
+    bool receiveRecipes(StockLedger &ledger, const QString &menuTable, const QDate &date, QString *error);
     bool planDay(const QDate &date, QString *error);
     qint64 randomRow();
     QString voucherNumber(bool *proposed);
