@@ -1,6 +1,9 @@
 #include "maintenance/MonthClosing.h"
 #include "maintenance/PhysicalClosing.h"
 #include "maintenance/YearClosing.h"
+#include "menu/Headcount.h"
+#include "menu/MenuGuards.h"
+#include "menu/MenuRows.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockRecalculator.h"
 #include "store/WriteTransaction.h"
@@ -112,6 +115,37 @@ private slots:
             QVERIFY(!MonthClosing::close(db.warehouse(1), year, month, QStringLiteral("anna")).ok());
             QCOMPARE(closings(db.warehouse(1)).size(), before.size() + 1);
         }
+    }
+
+    void closingBindsOpenScreens_data() { TestEngines::addRows(); }
+
+    // A month another computer closes while a screen holds the closing date read at login is
+    // closed for the screen's writes as well: menu rows and headcounts read it in their write.
+    void closingBindsOpenScreens()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2026, 3, 10), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase wh = db.warehouse(1);
+        const QDate atLogin(2025, 12, 31);
+        exec(wh, QStringLiteral("INSERT INTO \"Etlap\" (\"Datum\", \"EtkTip\", \"FokSzam\", \"EtelKod\", \"Mennyiseg\") "
+                                "VALUES ('2026-03-05', '01', '1000', '0001', 1)"));
+        const qint64 id = rows(wh, QStringLiteral("SELECT \"EtlapAzon\" FROM \"Etlap\"")).value(0).toLongLong();
+        {
+            QSqlDatabase other = EngineTools::otherComputer(db, 1, QStringLiteral("masik"));
+            QVERIFY(MonthClosing::close(other, 2026, 3, QStringLiteral("bela")).ok());
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("masik"));
+
+        const QString closed = MenuGuards::closedMonth().text;
+        const MenuRow row {QDate(2026, 3, 6), QStringLiteral("01"), QStringLiteral("1000"), QStringLiteral("0001"), 2};
+        QCOMPARE(MenuRows::add(wh, row, atLogin).refusal.text, closed);
+        QCOMPARE(MenuRows::change(wh, id, row, atLogin).text, closed);
+        QCOMPARE(MenuRows::remove(wh, id, QDate(2026, 3, 5), atLogin).text, closed);
+        QCOMPARE(Headcount::save(wh, QDate(2026, 3, 5), QStringLiteral("01"), 10, atLogin).text, closed);
+        QCOMPARE(rows(wh, QStringLiteral("SELECT \"Datum\", \"Mennyiseg\" FROM \"Etlap\"")), QStringList {"2026-03-05|1"});
+        QCOMPARE(rows(wh, QStringLiteral("SELECT COUNT(*) FROM \"Letszam\"")), QStringList {"0"});
     }
 
     void monthList()
