@@ -29,6 +29,15 @@ QString doneText()
     return QStringLiteral("Az évzárás befejeződött. A program kilép!\rÚjraindításkor automatikus évnyitás lesz.");
 }
 
+int activeYear(QSqlDatabase warehouse)
+{
+    QSqlQuery query(warehouse);
+    if (!query.exec(QStringLiteral("SELECT \"MunkaEv\" FROM \"Munkaev\" WHERE \"AktivEv\" = TRUE ORDER BY \"MunkaEv\" DESC"))
+        || !query.next())
+        return 0;
+    return query.value(0).toString().trimmed().toInt();
+}
+
 Refusal close(QSqlDatabase warehouse, int workYear, const QString &user)
 {
     const QDate december = Dates::lastDayOfYear(workYear);

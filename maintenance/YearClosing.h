@@ -18,6 +18,9 @@ QString notActiveText();
 // Caption "Információ", symbol 3; the program ends after it.
 QString doneText();
 
+// The active work year of the warehouse; 0 when none is active or it cannot be read.
+int activeYear(QSqlDatabase warehouse);
+
 // Refreshes the stock list (Leltar) at 31 December of `workYear`, then closes the year as `user`.
 // A null refusal when closed; decemberOpenText() when the last closing is not 31 December of the
 // work year, notActiveText() when the year is no longer active (closed on another computer), or a

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "maintenance/ArchiveCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 // The program's command line, read before any window exists: --help and --version print and end,
 // --create-database DIR creates a database without windows, --demo DIR one filled with a demo
-// kitchen, and anything else that is not one of Qt's own window options is refused with a short
+// kitchen, the maintenance modes (--backup, --restore, --check-archive, --dump, --close-month,
+// --close-year, --physical-close) work without windows, and anything else that is not one of Qt's own window options is refused with a short
 // usage text.
 struct CommandLine
 {
-    enum class Action { Run, Help, Version, CreateDatabase, Demo, Refused };
+    enum class Action { Run, Help, Version, CreateDatabase, Demo, Maintenance, Refused };
 
     Action action = Action::Run;
     // --create-database and --demo: the database directory or server address.
     QString databaseDir;
+    // Maintenance: the mode and its arguments.
+    ArchiveCommand maintenance;
     // Refused: why, in one line.
     QString error;
 
