@@ -8,9 +8,6 @@ const QStringList &unbuiltCommands()
 {
     // One per line, so that each room removes its own as it builds them.
     static const QStringList names = {
-        QStringLiteral("Napizrs1"),
-        QStringLiteral("Munkavlezrsa1"),
-        QStringLiteral("Fizikaizrs1"),
         QStringLiteral("Bevtelibizonylatoklistja1"),
         QStringLiteral("Kiadsibizonylatoklistja1"),
         QStringLiteral("Mozgssszest1"),
@@ -28,10 +25,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("tlaphetinyomtatsa1"),
         QStringLiteral("Hetilistatlapnyomtats1"),
         QStringLiteral("Vltozatossgimutat1"),
-        QStringLiteral("Raktrmentstetszlegeshelyre1"),
-        QStringLiteral("Raktrvisszatltstetszlegeshelyrl1"),
-        QStringLiteral("Biztonsgimentsadotthelyre1"),
-        QStringLiteral("Visszatltsadotthelyrl1"),
         QStringLiteral("Indexjavt1"),
         QStringLiteral("Adatbziskonverter2"),
         QStringLiteral("VIadatexportls1"),

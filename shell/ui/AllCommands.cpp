@@ -1,6 +1,7 @@
 #include "shell/ui/AllCommands.h"
 
 #include "exchange/ui/ExchangeCommands.h"
+#include "maintenance/ui/MaintenanceCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
@@ -24,4 +25,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
     registerMenuCommands(window, services);
     registerRationCommands(window, services);
     registerReportCommands(window, services);
+    registerMaintenanceCommands(window, services);
 }
