@@ -3,6 +3,7 @@
 #include "core/Refusal.h"
 #include "maintenance/MonthClosing.h"
 #include "session/Settings.h"
+#include "widgets/UiHelp.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -51,6 +52,7 @@ TfrmNapzaras::TfrmNapzaras(const Services &services, QSqlDatabase warehouse, QWi
     connect(btnOK, &QPushButton::clicked, this, &TfrmNapzaras::btnOKClick);
     connect(btnMegse, &QPushButton::clicked, this, &QDialog::reject);
     setToday(QDate::currentDate());
+    installHelpKey(this, services.settings, services.messenger, QStringLiteral("Napzaras.htm"));
 }
 
 void TfrmNapzaras::setToday(const QDate &today)
