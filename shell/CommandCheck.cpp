@@ -28,7 +28,6 @@ const QStringList &unbuiltCommands()
         QStringLiteral("Indexjavt1"),
         QStringLiteral("Adatbziskonverter2"),
         QStringLiteral("VIadatexportls1"),
-        QStringLiteral("Programhibavarzsl1"),
         QStringLiteral("blaszerkeszt1"),
         QStringLiteral("telcsoportok1"),
         QStringLiteral("telberazs1"),

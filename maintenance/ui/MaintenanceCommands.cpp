@@ -3,6 +3,7 @@
 #include "core/Refusal.h"
 #include "maintenance/BackupFlow.h"
 #include "maintenance/ClosingFlow.h"
+#include "maintenance/ui/frmHibariport.h"
 #include "maintenance/ui/frmNapzaras.h"
 #include "session/Connections.h"
 #include "session/Services.h"
@@ -17,6 +18,9 @@ void registerMaintenanceCommands(CommandRegistry &registry, const Services &serv
     };
     registry.registerScreen(MaintenanceCommands::MonthClosing, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
         return std::make_unique<TfrmNapzaras>(services, Connections::activeWarehouse(services), parent);
+    });
+    registry.registerScreen(MaintenanceCommands::ErrorReport, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmHibariport>(services, parent);
     });
     registry.registerAction(MaintenanceCommands::YearClosing, [&registry, &services] {
         if (ClosingFlow::closeYear(services) == ClosingFlow::Outcome::Closed)

@@ -15,10 +15,12 @@ inline const QString WarehouseBackup = QStringLiteral("Raktrmentstetszlegeshelyr
 inline const QString WarehouseRestore = QStringLiteral("Raktrvisszatltstetszlegeshelyrl1");
 inline const QString DatabaseBackup = QStringLiteral("Biztonsgimentsadotthelyre1");
 inline const QString DatabaseRestore = QStringLiteral("Visszatltsadotthelyrl1");
+inline const QString ErrorReport = QStringLiteral("Programhibavarzsl1");
 
 } // namespace MaintenanceCommands
 
-// Registers the closings (under "&Feldolgozás") and the backups and restores (under "&Egyebek"),
+// Registers the closings (under "&Feldolgozás"), the backups and restores and the error report
+// wizard (under "&Egyebek"),
 // each on the active warehouse or the whole database. The menu rights of the access level are the
 // main window's, by top-level menu. The year closing and a whole-database restore end the program:
 // the next start reads the year, users and warehouses afresh.
