@@ -116,6 +116,11 @@ HttpClient::Reply HttpClient::post(const QUrl &url, const QByteArray &contentTyp
     return perform(url, &contentType, &body);
 }
 
+static int webDefaultPort(const QUrl &url)
+{
+    return url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80;
+}
+
 HttpClient::Reply HttpClient::perform(const QUrl &url, const QByteArray *contentType, const QByteArray *body) const
 {
     if (!url.isValid() || url.host().isEmpty() || !webScheme(url)) {
@@ -146,6 +151,14 @@ HttpClient::Reply HttpClient::perform(const QUrl &url, const QByteArray *content
         if (visited.contains(target.toString(QUrl::NormalizePathSegments))) {
             refused.error
                 = QStringLiteral("A kiszolgáló körbe irányít át, a kérés nem teljesíthető: ") + shownAddress(target);
+            return refused;
+        }
+        // Data sent to one server never follows a redirect to another one (another scheme, host or port).
+        if (body && (target.scheme() != current.scheme() || target.host() != current.host()
+                        || target.port(webDefaultPort(target)) != current.port(webDefaultPort(current)))) {
+            refused.error = QStringLiteral("A kiszolgáló másik címre irányította át a küldött adatokat, a küldés "
+                                           "elmaradt: ")
+                + shownAddress(target);
             return refused;
         }
         if (hop + 1 >= MaxRedirects) {

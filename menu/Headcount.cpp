@@ -48,6 +48,9 @@ Refusal save(QSqlDatabase db, const QDate &date, const QString &meal, int count,
     if (!MenuGuards::isOpen(date, closedThrough))
         return MenuGuards::closedMonth();
     return WriteTransaction::run(db, [&] {
+        // A month another computer closed since the screen opened is closed here too.
+        if (!MenuGuards::isOpen(date, MenuGuards::closedThrough(db, closedThrough)))
+            return MenuGuards::closedMonth();
         const Entry entry = read(db, date, meal);
         if (count == 0 && entry.issued)
             return Refusal::error(QStringLiteral("Kiszabott létszám nem lehet nulla!"), QStringLiteral("fleLetszam"));

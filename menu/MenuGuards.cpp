@@ -21,6 +21,12 @@ QDate closedThrough(QSqlDatabase db)
     return QDate();
 }
 
+QDate closedThrough(QSqlDatabase db, const QDate &known)
+{
+    const QDate stored = closedThrough(db);
+    return stored.isValid() && (!known.isValid() || stored > known) ? stored : known;
+}
+
 bool hasHeadcount(QSqlDatabase db, const QDate &date, const QString &meal, bool issuedOnly)
 {
     QSqlQuery query(db);

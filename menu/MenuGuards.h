@@ -13,6 +13,9 @@ namespace MenuGuards {
 bool isOpen(const QDate &date, const QDate &closedThrough);
 // The last closing date of a warehouse (Napizaras), read on its own connection.
 QDate closedThrough(QSqlDatabase db);
+// The later of `known` (read at login) and the closing date stored now: a write reads it inside its
+// own transaction, so a month another computer closed meanwhile is closed for it too.
+QDate closedThrough(QSqlDatabase db, const QDate &known);
 
 // True when the meal of that day has a headcount row; with `issuedOnly`, only an issued one.
 bool hasHeadcount(QSqlDatabase db, const QDate &date, const QString &meal, bool issuedOnly);

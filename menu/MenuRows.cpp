@@ -98,7 +98,7 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
 {
     qint64 id = 0;
     const WriteResult written = WriteTransaction::run(db, [&] {
-        if (const Refusal refusal = checkSave(db, row, closedThrough))
+        if (const Refusal refusal = checkSave(db, row, MenuGuards::closedThrough(db, closedThrough)))
             return refusal;
         QString failure;
         id = Sql::insertReturningId(db, QStringLiteral("Etlap"),
@@ -117,14 +117,15 @@ Checked<qint64> add(QSqlDatabase db, const MenuRow &row, const QDate &closedThro
 Refusal change(QSqlDatabase db, qint64 id, const MenuRow &row, const QDate &closedThrough)
 {
     return WriteTransaction::run(db, [&] {
+        const QDate closed = MenuGuards::closedThrough(db, closedThrough);
         const MenuRow stored = read(db, id);
         if (!stored.date.isValid())
             return MenuGuards::noRowSelected();
-        if (!MenuGuards::isOpen(stored.date, closedThrough))
+        if (!MenuGuards::isOpen(stored.date, closed))
             return MenuGuards::closedMonth();
         if (MenuGuards::hasHeadcount(db, stored.date, stored.meal, true))
             return issuedRow(QStringLiteral("A tétel nem módosítható!"));
-        if (const Refusal refusal = checkSave(db, row, closedThrough))
+        if (const Refusal refusal = checkSave(db, row, closed))
             return refusal;
         QSqlQuery query(db);
         query.prepare(
@@ -166,7 +167,7 @@ Refusal remove(QSqlDatabase db, qint64 id, const QDate &screenDate, const QDate 
 {
     return WriteTransaction::run(db, [&] {
         // Read again inside the write: a headcount or a closing recorded since the question stops it.
-        if (const Refusal late = checkRemove(db, id, screenDate, closedThrough))
+        if (const Refusal late = checkRemove(db, id, screenDate, MenuGuards::closedThrough(db, closedThrough)))
             return late;
         QSqlQuery query(db);
         query.prepare(QStringLiteral("DELETE FROM \"Etlap\" WHERE \"EtlapAzon\" = ?"));

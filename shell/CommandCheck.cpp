@@ -8,14 +8,6 @@ const QStringList &unbuiltCommands()
 {
     // One per line, so that each room removes its own as it builds them.
     static const QStringList names = {
-        QStringLiteral("Napizrs1"),
-        QStringLiteral("Munkavlezrsa1"),
-        QStringLiteral("Fizikaizrs1"),
-        QStringLiteral("Raktrmentstetszlegeshelyre1"),
-        QStringLiteral("Raktrvisszatltstetszlegeshelyrl1"),
-        QStringLiteral("Biztonsgimentsadotthelyre1"),
-        QStringLiteral("Visszatltsadotthelyrl1"),
-        QStringLiteral("Programhibavarzsl1"),
         QStringLiteral("Hetitlapnyomtats1"),
     };
     return names;

@@ -27,6 +27,75 @@ QString asTyped(const QStringList &arguments, const QString &name)
     return name;
 }
 
+// The maintenance modes: "--mode VALUE..." with "--warehouse N" and, for the physical closing,
+// "--backup ARCHIVE" anywhere after the mode. Options may carry their value after "=".
+CommandLine parseMaintenance(const QStringList &arguments, const QString &mode)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Refused;
+    line.maintenance.mode = mode;
+    bool modeSeen = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments.at(i);
+        if (!argument.startsWith(QStringLiteral("--"))) {
+            line.maintenance.values << argument;
+            continue;
+        }
+        QString name = argument.mid(2);
+        QString value;
+        const bool hasInlineValue = name.contains(QLatin1Char('='));
+        if (hasInlineValue) {
+            value = name.section(QLatin1Char('='), 1);
+            name = name.section(QLatin1Char('='), 0, 0);
+        }
+        if (name == mode && !modeSeen) {
+            modeSeen = true;
+            if (hasInlineValue)
+                line.maintenance.values << value;
+            continue;
+        }
+        const bool takesArchive = name == QLatin1String("backup") && mode == QLatin1String("physical-close");
+        if (name != QLatin1String("warehouse") && !takesArchive) {
+            line.error = QStringLiteral("Ismeretlen kapcsoló: --") + name;
+            return line;
+        }
+        if (!hasInlineValue) {
+            if (i + 1 >= arguments.size()) {
+                line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + name;
+                return line;
+            }
+            value = arguments.at(++i);
+        }
+        if (takesArchive) {
+            line.maintenance.backupArchive = value;
+            continue;
+        }
+        bool ok = false;
+        line.maintenance.warehouse = value.toInt(&ok);
+        if (!ok || line.maintenance.warehouse < 1 || line.maintenance.warehouse > 20
+            || mode == QLatin1String("check-archive") || mode.startsWith(QStringLiteral("close"))
+            || mode == QLatin1String("physical-close")) {
+            line.error = QStringLiteral("Hibás raktárszám: ") + value;
+            return line;
+        }
+    }
+    const int count = ArchiveCommand::valueCount(mode);
+    if (line.maintenance.values.size() < count) {
+        line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + mode;
+        return line;
+    }
+    if (line.maintenance.values.size() > count) {
+        line.error = QStringLiteral("Fölösleges argumentum: ") + line.maintenance.values.at(count);
+        return line;
+    }
+    if (mode == QLatin1String("physical-close") && line.maintenance.backupArchive.isEmpty()) {
+        line.error = QStringLiteral("A fizikai záráshoz mentés kell: --backup ARCHÍVUM");
+        return line;
+    }
+    line.action = CommandLine::Action::Maintenance;
+    return line;
+}
+
 } // namespace
 
 QString CommandLine::usageText()
@@ -42,6 +111,16 @@ QString CommandLine::usageText()
                           "  --uvi-export HELY N TABLÓ MAPPA [--today ÉÉÉÉHHNN]\n"
                           "                              a tabló ÜVI-fájljainak exportja a mappába\n"
                           "  --repair HELY N             az N. raktár tábláinak javítása, táblánként egy sor\n"
+                          "  --backup HELY ARCHÍVUM [--warehouse N]\n"
+                          "                              mentés (raktár, vagy a teljes adatbázis) ellenőrizve\n"
+                          "  --restore HELY ARCHÍVUM [--warehouse N]\n"
+                          "                              visszatöltés biztonsági mentéssel előtte\n"
+                          "  --check-archive ARCHÍVUM    mentés ellenőrzése változtatás nélkül\n"
+                          "  --dump HELY [--warehouse N] minden tábla szövegként, kulcs szerint rendezve\n"
+                          "  --close-month HELY N ÉÉÉÉ-HH   havi zárás az N. raktárban\n"
+                          "  --close-year HELY N         évzárás az N. raktárban\n"
+                          "  --physical-close HELY N ÉÉÉÉ-HH-NN --backup ARCHÍVUM\n"
+                          "                              fizikai zárás mentés után\n"
                           "  --help                      ez a leírás\n"
                           "  --version                   a program verziója\n");
 }
@@ -63,6 +142,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             line.toolArguments = arguments.mid(2);
             return line;
         }
+    }
+    // A maintenance mode is named first; its own arguments follow.
+    if (arguments.size() > 1) {
+        const QString first = arguments.at(1).section(QLatin1Char('='), 0, 0);
+        if (first.startsWith(QStringLiteral("--")) && ArchiveCommand::modes().contains(first.mid(2)))
+            return parseMaintenance(arguments, first.mid(2));
     }
 
     QCommandLineParser parser;

@@ -1,22 +1,28 @@
 #pragma once
 
+#include "maintenance/ArchiveCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 // The program's command line, read before any window exists: --help and --version print and end,
 // --create-database DIR creates a database without windows, --demo DIR one filled with a demo
 // kitchen, --import-dos, --uvi-export and --repair run a table tool without windows on the
-// arguments that follow them, and anything else that is not one of Qt's own window options is refused with a short
-// usage text.
+// arguments that follow them, the maintenance modes (--backup, --restore, --check-archive, --dump,
+// --close-month, --close-year, --physical-close) work without windows, and anything else that is
+// not one of Qt's own window options is refused with a short usage text.
 struct CommandLine
 {
-    enum class Action { Run, Help, Version, CreateDatabase, Demo, ImportDos, UviExport, Repair, Refused };
+    enum class Action { Run, Help, Version, CreateDatabase, Demo, ImportDos, UviExport, Repair, Maintenance,
+                        Refused };
 
     Action action = Action::Run;
     // --create-database and --demo: the database directory or server address.
     QString databaseDir;
     // --import-dos, --uvi-export, --repair: the arguments after the option, read by the command.
     QStringList toolArguments;
+    // Maintenance: the mode and its arguments.
+    ArchiveCommand maintenance;
     // Refused: why, in one line.
     QString error;
 

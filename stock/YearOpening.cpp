@@ -3,6 +3,7 @@
 #include "core/Dates.h"
 #include "core/Messenger.h"
 #include "core/Money.h"
+#include "stock/StockAtDate.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
@@ -104,20 +105,17 @@ Checked<int> YearOpening::open(int year, const QString &user, Messenger &messeng
 
         messenger.showProgress(openingMessage(year, last > 0 ? last : year - 1));
 
-        // The stock list is read whole before the first insert: a server connection runs one
-        // statement at a time.
+        // The stock at the end of the last year, computed here from the movement rows: the shared
+        // stock list (Leltar) is refilled by any issue on any computer and may hold another date.
         QList<StockRow> rows;
-        {
-            QSqlQuery stock(m_db);
-            stock.setForwardOnly(true);
-            if (!stock.exec(QStringLiteral("SELECT \"FokSzam\", \"NyilvSzam\", \"KeszletMenny\", \"KeszletErtek\", "
-                                           "\"NyilvAr\", \"KeszletAFA\", \"KeszletBrutto\" FROM \"Leltar\" "
-                                           "ORDER BY \"FokSzam\", \"NyilvSzam\"")))
-                return WriteFailure::failed(stock.lastError());
-            while (stock.next())
-                rows << StockRow {stock.value(0).toString(), stock.value(1).toString(), stock.value(2).toDouble(),
-                    Sql::toMoney(stock.value(3)), Sql::toMoney(stock.value(4)), Sql::toMoney(stock.value(5)),
-                    Sql::toMoney(stock.value(6))};
+        if (last > 0) {
+            QString failure;
+            const QList<StockLine> lines = StockAtDate(m_db).compute(Dates::lastDayOfYear(last), last, &failure);
+            if (!failure.isEmpty())
+                return WriteFailure::failed(failure);
+            for (const StockLine &line : lines)
+                rows << StockRow {line.fokSzam, line.nyilvSzam, line.keszletMenny, line.keszletErtek, line.nyilvAr,
+                    line.keszletAfa, line.keszletBrutto};
         }
 
         QSqlQuery insert(m_db);

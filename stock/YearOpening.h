@@ -9,7 +9,8 @@ class Messenger;
 class QSqlError;
 
 // Opening a new work year in one warehouse: the check of the typed year, then the new Munkaev row
-// and an opening row in Raktar for every row of the stock list (Leltar), all in one transaction.
+// and an opening row in Raktar for every material of the stock at 31 December of the last year,
+// computed from the movement rows, all in one transaction.
 class YearOpening
 {
 public:

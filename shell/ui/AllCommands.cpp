@@ -4,6 +4,7 @@
 #include "exchange/ui/ExchangeCommands.h"
 #include "maintenance/ui/RepairCommands.h"
 #include "maintenance/ui/TableEditorCommands.h"
+#include "maintenance/ui/MaintenanceCommands.h"
 #include "master/ui/MasterCommands.h"
 #include "master/ui/RecipeCommands.h"
 #include "menu/ui/MenuCommands.h"
@@ -42,4 +43,5 @@ void registerAllCommands(TFormMain &window, const Services &services, TfrmSetup 
         TfrmLekLeltarHason screen(services, Connections::activeWarehouse(services), true, &window);
         screen.exec();
     });
+    registerMaintenanceCommands(window, services);
 }

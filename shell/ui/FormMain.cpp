@@ -1,5 +1,7 @@
 #include "shell/ui/FormMain.h"
 
+#include "maintenance/ui/MaintenanceCommands.h"
+
 #include "Version.h"
 #include "shell/MainMenuModel.h"
 #include "shell/MainWindowMessages.h"
@@ -353,6 +355,10 @@ void TFormMain::closeEvent(QCloseEvent *event)
     const bool ask = m_askOnExit && m_messenger;
     if (ask && !MainWindowMessages::confirmExit(*m_messenger, true)) {
         event->ignore();
+        // "Nem" to "Készített biztonsági mentést?": the backup of the active warehouse is offered at
+        // once; the program stays open, to be left after it.
+        if (QAction *backup = commandAction(MaintenanceCommands::WarehouseBackup); backup && backup->isEnabled())
+            QMetaObject::invokeMethod(backup, &QAction::trigger, Qt::QueuedConnection);
         return;
     }
     event->accept();

@@ -82,6 +82,13 @@ int main(int argc, char *argv[])
         QTextStream err(stderr);
         return runRepairCommand(line.toolArguments, out, err);
     }
+    case CommandLine::Action::Maintenance: {
+        // Windowless: back up, restore, check, dump or close, then end.
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return line.maintenance.run(ProgramHome::location(), out, err);
+    }
     case CommandLine::Action::Run:
         break;
     }

@@ -70,12 +70,68 @@ private slots:
         QCOMPARE(line.error, error);
     }
 
+    void maintenance_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("mode"); // empty: refused
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<int>("warehouse");
+        QTest::addColumn<QString>("archive");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("backup of the whole database") << QStringList {"--backup", "/srv/db", "/tmp/m.zip"} << "backup"
+                                                      << QStringList {"/srv/db", "/tmp/m.zip"} << 0 << "" << "";
+        QTest::newRow("backup of one warehouse") << QStringList {"--backup", "/srv/db", "/tmp/m.zip", "--warehouse", "3"}
+                                                 << "backup" << QStringList {"/srv/db", "/tmp/m.zip"} << 3 << "" << "";
+        QTest::newRow("restore, value after =") << QStringList {"--restore=/srv/db", "/tmp/m.zip", "--warehouse=20"}
+                                                << "restore" << QStringList {"/srv/db", "/tmp/m.zip"} << 20 << "" << "";
+        QTest::newRow("physical closing with its backup")
+            << QStringList {"--physical-close", "/srv/db", "2", "2026-03-15", "--backup", "/tmp/f.zip"} << "physical-close"
+            << QStringList {"/srv/db", "2", "2026-03-15"} << 0 << "/tmp/f.zip" << "";
+        QTest::newRow("physical closing without a backup")
+            << QStringList {"--physical-close", "/srv/db", "2", "2026-03-15"} << "" << QStringList() << 0 << ""
+            << "A fizikai záráshoz mentés kell: --backup ARCHÍVUM";
+        QTest::newRow("month closing") << QStringList {"--close-month", "/srv/db", "1", "2026-02"} << "close-month"
+                                       << QStringList {"/srv/db", "1", "2026-02"} << 0 << "" << "";
+        QTest::newRow("a value missing") << QStringList {"--close-year", "/srv/db"} << "" << QStringList() << 0 << ""
+                                         << "Hiányzó érték a kapcsoló után: --close-year";
+        QTest::newRow("a value too many") << QStringList {"--check-archive", "a.zip", "b.zip"} << "" << QStringList()
+                                          << 0 << "" << "Fölösleges argumentum: b.zip";
+        QTest::newRow("warehouse out of range") << QStringList {"--dump", "/srv/db", "--warehouse", "21"} << ""
+                                                << QStringList() << 0 << "" << "Hibás raktárszám: 21";
+        QTest::newRow("warehouse without a value") << QStringList {"--dump", "/srv/db", "--warehouse"} << ""
+                                                   << QStringList() << 0 << "" << "Hiányzó érték a kapcsoló után: --warehouse";
+        QTest::newRow("another option") << QStringList {"--backup", "/srv/db", "m.zip", "--demo", "x"} << ""
+                                        << QStringList() << 0 << "" << "Ismeretlen kapcsoló: --demo";
+    }
+
+    // The maintenance modes read their own arguments; a wrong one is refused in one line.
+    void maintenance()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, mode);
+        QFETCH(QStringList, values);
+        QFETCH(int, warehouse);
+        QFETCH(QString, archive);
+        QFETCH(QString, error);
+        const CommandLine line = CommandLine::parse(QStringList {QStringLiteral("salvia")} + arguments);
+        QCOMPARE(line.error, error);
+        QCOMPARE(line.action, mode.isEmpty() ? CommandLine::Action::Refused : CommandLine::Action::Maintenance);
+        if (mode.isEmpty())
+            return;
+        QCOMPARE(line.maintenance.mode, mode);
+        QCOMPARE(line.maintenance.values, values);
+        QCOMPARE(line.maintenance.warehouse, warehouse);
+        QCOMPARE(line.maintenance.backupArchive, archive);
+    }
+
     void texts()
     {
         QCOMPARE(CommandLine::versionText(QStringLiteral("1.0.0.1")), QStringLiteral("Salvia 1.0.0.1\n"));
         const QString usage = CommandLine::usageText();
         QVERIFY(usage.startsWith(QStringLiteral("Használat: salvia [kapcsoló]\n")));
-        for (const char *option : {"--create-database KÖNYVTÁR", "--demo KÖNYVTÁR", "--help", "--version"})
+        for (const char *option : {"--create-database KÖNYVTÁR", "--demo KÖNYVTÁR", "--help", "--version",
+                 "--backup HELY ARCHÍVUM", "--restore HELY ARCHÍVUM", "--check-archive ARCHÍVUM", "--dump HELY",
+                 "--close-month HELY N", "--close-year HELY N", "--physical-close HELY N"})
             QVERIFY2(usage.contains(QString::fromUtf8(option)), option);
     }
 };

@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(CommandCheck::problems(window.registeredCommands(), window.unknownRegistrations()), QStringList());
         // Registered commands are usable, unbuilt ones stay grey.
         QVERIFY(window.commandAction(QStringLiteral("Szvegszerkeszt1"))->isEnabled());
-        QVERIFY(!window.commandAction(QStringLiteral("Napizrs1"))->isEnabled());
+        QVERIFY(!window.commandAction(QStringLiteral("Hetitlapnyomtats1"))->isEnabled());
     }
 
     // A name the menu does not have is refused, not silently kept, and the check reports it.
@@ -73,9 +73,9 @@ private slots:
             QStringList({QStringLiteral("A menüparancshoz nincs bejegyzett parancs: Nevjegy1")}));
 
         QSet<QString> tooMany = registered;
-        tooMany.insert(QStringLiteral("Napizrs1"));
+        tooMany.insert(QStringLiteral("Hetitlapnyomtats1"));
         QCOMPARE(CommandCheck::problems(tooMany, {}),
-            QStringList({QStringLiteral("Bejegyzett parancs a meg nem épített parancsok listáján: Napizrs1")}));
+            QStringList({QStringLiteral("Bejegyzett parancs a meg nem épített parancsok listáján: Hetitlapnyomtats1")}));
     }
 };
 

@@ -352,6 +352,28 @@ private slots:
         }
     }
 
+    // "Nem" to the backup question leads to the backup of the active warehouse; the program stays.
+    void exitQuestionOffersTheBackup()
+    {
+        Settings settings;
+        freshSettings(settings);
+        ScriptedMessenger messenger;
+        TFormMain window(settings);
+        window.setMessenger(messenger);
+        int backups = 0;
+        window.registerAction(QStringLiteral("Raktrmentstetszlegeshelyre1"), [&] { ++backups; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        messenger.answer(MsgResult::No);
+        window.close();
+        QTRY_COMPARE(backups, 1);
+        QVERIFY(window.isVisible());
+        messenger.answer(MsgResult::Yes);
+        window.close();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(backups, 1);
+    }
+
     void exitWithoutAsking()
     {
         Settings settings;
