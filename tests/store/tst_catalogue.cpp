@@ -1,7 +1,9 @@
 #include "store/Catalogue.h"
 #include "store/Database.h"
 #include "store/ReferenceRows.h"
+#include "support/StatementCount.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -365,6 +367,43 @@ private slots:
         }
         QCOMPARE(column(db, QStringLiteral("SELECT Megnevezes FROM TmpEtlapHeti ORDER BY Megnevezes")),
             (QStringList {"alma", "Banán", "citrom", "Zöldborsó"}));
+    }
+
+    // On the server a set of tables is made by one script (one round trip), all or nothing; on
+    // SQLite table by table.
+    void creationIsOneScriptOnTheServer_data() { TestEngines::addRows(); }
+    void creationIsOneScriptOnTheServer()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 6, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase wh = db.warehouse(1);
+        QList<TableDef> tables;
+        int statements = 0;
+        for (const char *name : {"Raktar", "Anyag", "Sorszam"}) {
+            TableDef table = *Catalogue::table(QString::fromLatin1(name));
+            table.name = QStringLiteral("Uj") + table.name;
+            statements += int(Catalogue::createStatements(table, Database::engineOf(wh)).size());
+            tables << table;
+        }
+        QString error;
+        {
+            StatementCount count(wh);
+            QVERIFY2(Catalogue::createTables(wh, tables, &error), qPrintable(error));
+            QCOMPARE(count.count(), db.isServer() ? 1 : statements);
+        }
+        QSqlQuery query(wh);
+        for (const TableDef &table : tables)
+            QVERIFY2(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table.name)), qPrintable(table.name));
+
+        // A set whose last table exists already fails with the server's reason and makes nothing.
+        TableDef fresh = *Catalogue::table(QStringLiteral("Napizaras"));
+        fresh.name = QStringLiteral("UjNapizaras");
+        error.clear();
+        QVERIFY(!Catalogue::createTables(wh, {fresh, tables.first()}, &error));
+        QVERIFY(error.contains(QStringLiteral("UjRaktar")));
+        if (db.isServer())
+            QVERIFY(!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"UjNapizaras\"")));
     }
 
     void createStatementsQuoteEveryName()
