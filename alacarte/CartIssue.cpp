@@ -98,7 +98,7 @@ StockOutcome CartIssue::issue(const RationSheet &sheet, const QList<qint64> &cov
             return open.refusal;
         if (!open.value)
             return alreadyIssued();
-        outcome = StockLedger(m_db, m_options).post(RationIssue::voucherOf(m_db, sheet, fixed));
+        outcome = StockLedger(m_db, m_options).post(RationIssue::voucherOf(sheet, fixed));
         if (!outcome.ok())
             return outcome.refusal;
         completeSheet(m_db, sheet, covered, today);

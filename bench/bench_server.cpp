@@ -18,6 +18,7 @@
 #include "store/Database.h"
 #include "store/TransactionGuard.h"
 #include "support/RationFixture.h"
+#include "support/StatementCount.h"
 #include "support/StockHistory.h"
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
@@ -29,9 +30,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <functional>
-#include <libpq-fe.h>
-#include <string>
 
 namespace {
 
@@ -42,65 +40,6 @@ bool fail(const QString &what)
     std::fprintf(stderr, "%s\n", qPrintable(what));
     return false;
 }
-
-// Counts the statements a server connection sends (simple queries, preparations and executions
-// of prepared statements), read from libpq's protocol trace.
-class StatementCounter
-{
-public:
-    explicit StatementCounter(QSqlDatabase db)
-    {
-        const QVariant handle = db.driver()->handle();
-        m_connection = *static_cast<PGconn *const *>(handle.constData());
-        cookie_io_functions_t functions {nullptr, &StatementCounter::write, nullptr, nullptr};
-        m_stream = fopencookie(this, "w", functions);
-        setvbuf(m_stream, nullptr, _IOFBF, 1 << 16);
-        PQtrace(m_connection, m_stream);
-        PQsetTraceFlags(m_connection, PQTRACE_SUPPRESS_TIMESTAMPS);
-    }
-    ~StatementCounter()
-    {
-        PQuntrace(m_connection);
-        std::fclose(m_stream);
-    }
-    qint64 count()
-    {
-        std::fflush(m_stream);
-        return m_count;
-    }
-
-private:
-    static ssize_t write(void *cookie, const char *buffer, size_t size)
-    {
-        auto *self = static_cast<StatementCounter *>(cookie);
-        self->m_pending.append(buffer, size);
-        size_t start = 0;
-        for (size_t end = self->m_pending.find('\n'); end != std::string::npos;
-             end = self->m_pending.find('\n', start)) {
-            self->line(self->m_pending.substr(start, end - start));
-            start = end + 1;
-        }
-        self->m_pending.erase(0, start);
-        return ssize_t(size);
-    }
-    void line(const std::string &text)
-    {
-        // "F <length> <message> ...": a message the client sent.
-        if (text.rfind("F\t", 0) != 0)
-            return;
-        const size_t name = text.find('\t', 2);
-        if (name == std::string::npos)
-            return;
-        const std::string message = text.substr(name + 1, text.find('\t', name + 1) - name - 1);
-        if (message == "Query" || message == "Parse" || message == "Execute")
-            ++m_count;
-    }
-
-    PGconn *m_connection = nullptr;
-    FILE *m_stream = nullptr;
-    std::string m_pending;
-    qint64 m_count = 0;
-};
 
 double seconds(const QElapsedTimer &timer)
 {
@@ -113,9 +52,9 @@ double history(const QString &engine, qint64 *statements)
     TempDatabase db(Today, engine);
     if (!db.isValid())
         return fail(db.errorText()), -1;
-    std::unique_ptr<StatementCounter> counter;
+    std::unique_ptr<StatementCount> counter;
     if (db.isServer())
-        counter = std::make_unique<StatementCounter>(db.warehouse(1));
+        counter = std::make_unique<StatementCount>(db.warehouse(1));
     StockHistory driver(db.warehouse(1), 7, false);
     const StockHistory::Result result = driver.run(3000);
     if (result.failed)

@@ -105,18 +105,19 @@ Checked<LookupList> codeTableRows(QSqlDatabase db, const QString &table, const Q
     return entries(db, QStringLiteral("SELECT \"%1\", \"%2\" FROM \"%3\" ORDER BY \"%1\"").arg(keyField, textField, table));
 }
 
-std::optional<MaterialUnit> materialUnit(QSqlDatabase db, const QString &account, const QString &registerNumber)
+Checked<std::optional<MaterialUnit>> materialUnit(QSqlDatabase db, const QString &account, const QString &registerNumber)
 {
-    QSqlQuery query(db);
-    query.prepare(
+    const Checked<QList<MaterialUnit>> read = readRows<MaterialUnit>(db,
         QStringLiteral("SELECT a.\"Mertekegyseg\", m.\"Megnevezes\", a.\"Kerekites\" FROM \"Anyag\" a LEFT JOIN "
                        "\"Mertegys\" m ON m.\"MertKod\" = a.\"Mertekegyseg\" WHERE a.\"FokonyviSzam\" = ? "
-                       "AND a.\"NyilvSzam\" = ?"));
-    query.addBindValue(account);
-    query.addBindValue(registerNumber);
-    if (!query.exec() || !query.next())
-        return std::nullopt;
-    return MaterialUnit {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+                       "AND a.\"NyilvSzam\" = ?"),
+        {account, registerNumber}, [](const QSqlQuery &query) {
+            return MaterialUnit {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()};
+        });
+    using Answer = Checked<std::optional<MaterialUnit>>;
+    if (!read.ok())
+        return Answer::refused(read.refusal);
+    return Answer::accepted(read.value.isEmpty() ? std::nullopt : std::optional(read.value.first()));
 }
 
 } // namespace MasterLookups

@@ -42,6 +42,7 @@ struct MaterialUnit
     QString name;
     int decimals = 0;
 };
-std::optional<MaterialUnit> materialUnit(QSqlDatabase db, const QString &account, const QString &registerNumber);
+// None when the material does not exist; a refused read answers with its refusal.
+Checked<std::optional<MaterialUnit>> materialUnit(QSqlDatabase db, const QString &account, const QString &registerNumber);
 
 } // namespace MasterLookups

@@ -94,22 +94,4 @@ QString mealSql()
                           "ORDER BY t.\"Tip\", t.\"Enorma\", t.\"EtkKod\"");
 }
 
-QList<Meal> meals(QSqlDatabase db)
-{
-    QList<Meal> list;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(mealSql()))
-        return list;
-    while (query.next()) {
-        Meal meal;
-        meal.name = query.value(0).toString();
-        meal.code = query.value(1).toString();
-        meal.hasCount = !query.value(4).isNull();
-        meal.count = query.value(4).toInt();
-        list << meal;
-    }
-    return list;
-}
-
 } // namespace MenuList

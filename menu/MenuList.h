@@ -27,17 +27,8 @@ QString selectSql(Order order);
 QString headcountDishesSql();
 
 // One meal of the rebuilt day with its headcount (0 and `hasCount` false when it has none).
-struct Meal
-{
-    QString name; // EtkTip of TmpEtlap: the meal's name
-    QString code; // EtkKod
-    int count = 0;
-    bool hasCount = false;
-};
-
 // The meal list of the headcount screen: one row per meal of TmpEtlap, the headcount under the
 // name "F", ordered by meal type, norm and code.
 QString mealSql();
-QList<Meal> meals(QSqlDatabase db);
 
 } // namespace MenuList

@@ -8,35 +8,13 @@
 #include "stock/StockLedger.h"
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
-#include "store/PreparedStatement.h"
 #include "store/Sql.h"
 #include "store/WriteTransaction.h"
 
 #include <QSet>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <algorithm>
 
-namespace {
-
-// The VAT code in force on the date for the material's VAT group: the last Afa row of the group
-// dated on or before it; empty when there is none.
-QString vatCode(QSqlDatabase db, const QString &account, const QString &number, const QDate &date)
-{
-    PreparedStatement &query = StockSql::run(db,
-        QStringLiteral("SELECT f.\"Afakod\" FROM \"Afa\" f JOIN \"Anyag\" a ON a.\"AfaCsoport\" = f.\"AfaCsoport\" "
-                       "WHERE a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ? AND f.\"Datum\" <= ? "
-                       "ORDER BY f.\"Datum\", f.\"Afakod\""),
-        {account, number, Sql::date(date)});
-    QString code;
-    while (query.next())
-        code = query.text(0);
-    return code;
-}
-
-} // namespace
-
-StockVoucher RationIssue::voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header)
+StockVoucher RationIssue::voucherOf(const RationSheet &sheet, const RationIssueHeader &header)
 {
     StockVoucher voucher;
     voucher.bk = QStringLiteral("KI");
@@ -46,6 +24,7 @@ StockVoucher RationIssue::voucherOf(QSqlDatabase db, const RationSheet &sheet, c
     voucher.datum = sheet.date();
     voucher.partAzon = header.partAzon;
     voucher.stat = true;
+    voucher.vatInForce = true;
     for (const RationTotal &total : sheet.totals()) {
         if (!(total.quantity > 0))
             continue;
@@ -53,7 +32,6 @@ StockVoucher RationIssue::voucherOf(QSqlDatabase db, const RationSheet &sheet, c
         item.fokSzla = total.account;
         item.nyilvSzam = total.number;
         item.quantity = total.quantity;
-        item.afaKod = vatCode(db, total.account, total.number, sheet.date());
         voucher.items << item;
     }
     return voucher;
@@ -120,35 +98,49 @@ QString RationIssue::nextRunningNumber(int year) const
     }
 }
 
+// Copies the sheet's lines into Kiszabat, many rows per statement: runs of 64, 32, ... 1 rows, so
+// a sheet takes a few statements and the connection keeps at most seven texts of the insert.
+static void copyLines(QSqlDatabase db, const QList<RationLine> &lines, const QString &bizSzam)
+{
+    static const QString head = QStringLiteral(
+        "INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", \"Mertekegyseg\", "
+        "\"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", \"NyilvAr\", \"Anyagar\", "
+        "\"BizSzam\") VALUES ");
+    static const QString row = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    constexpr qsizetype LongestRun = 64;
+    for (qsizetype done = 0; done < lines.size();) {
+        qsizetype run = LongestRun;
+        while (run > lines.size() - done)
+            run /= 2;
+        QVariantList values;
+        for (qsizetype i = done; i < done + run; ++i)
+            values << RationSql::lineValues(lines.at(i)) << bizSzam;
+        StockSql::run(db, head + QStringList(run, row).join(QStringLiteral(", ")), values);
+        done += run;
+    }
+}
+
 // Marks the meals issued, copies the lines and stamps the recipes used.
 static void completeSheet(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header,
     const QString &bizSzam, const QDate &today)
 {
-    QSqlQuery query(db);
     // A sheet of zeros posts no row: its lines are kept with an empty (not a null) voucher number.
     const QString number = bizSzam.isEmpty() ? QStringLiteral("") : bizSzam;
     const QStringList codes = sheet.mealCodes();
     QVariantList values {header.mozgnem, Sql::date(sheet.date())};
     for (const QString &code : codes)
         values << code;
-    StockSql::run(query,
+    StockSql::run(db,
         QStringLiteral("UPDATE \"Letszam\" SET \"Kiadva\" = TRUE, \"Mozgnem\" = ? WHERE \"Datum\" = ? AND ")
             + RationSql::anyOf(QStringLiteral("\"Etkezesek\""), int(codes.size())),
         values);
+    copyLines(db, sheet.lines(), number);
     // Each dish of the sheet once, however many of its lines there are.
     QSet<QString> dishes;
-    StockSql::prepare(query,
-        QStringLiteral("INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mennyiseg\", "
-                       "\"Mertekegyseg\", \"Datum\", \"EtkKod\", \"EtkTip\", \"Letszam\", \"Norma_fo\", \"Norma_etk\", "
-                       "\"NyilvAr\", \"Anyagar\", \"BizSzam\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const RationLine &line : sheet.lines()) {
-        QVariantList values = RationSql::lineValues(line);
-        values << number;
-        StockSql::exec(query, values);
+    for (const RationLine &line : sheet.lines())
         dishes.insert(line.dishName);
-    }
     for (const QString &dish : std::as_const(dishes))
-        StockSql::run(query, QStringLiteral("UPDATE \"ReceptFej\" SET \"UseDat\" = ? WHERE \"Megnevezes\" = ?"),
+        StockSql::run(db, QStringLiteral("UPDATE \"ReceptFej\" SET \"UseDat\" = ? WHERE \"Megnevezes\" = ?"),
             {Sql::date(today), dish});
 }
 
@@ -167,7 +159,7 @@ StockOutcome RationIssue::issue(
             return meals.refusal;
         if (codes.isEmpty() || meals.value.size() != codes.size())
             return failure();
-        outcome = StockLedger(m_db, m_options).post(voucherOf(m_db, sheet, header));
+        outcome = StockLedger(m_db, m_options).post(voucherOf(sheet, header));
         if (!outcome.ok())
             return outcome.refusal;
         completeSheet(m_db, sheet, header, outcome.bizSzam, today);

@@ -46,7 +46,7 @@ public:
 
     // The issue voucher of a sheet: one item per material total above 0, each with the VAT code in
     // force on the ration date for the material's group.
-    static StockVoucher voucherOf(QSqlDatabase db, const RationSheet &sheet, const RationIssueHeader &header);
+    static StockVoucher voucherOf(const RationSheet &sheet, const RationIssueHeader &header);
 
     // The outcome of the posted voucher (empty bizSzam when no row was posted). The a-la-carte
     // movement type is refused: its rows would be taken for a-la-carte ones.

@@ -47,17 +47,15 @@ QString missingVat(const QString &material, const QString &afaCsoport)
                          "a tétel nem lett rögzítve.");
 }
 
-Refusal check(MovementTable &table, const MovementRow &row)
+Refusal check(const MovementRow &row, const MovementTable::ItemFacts &facts)
 {
     if (!isQuantity(row.tetelMenny))
         return Refusal::error(badQuantity(), QStringLiteral("edtMennyiseg"));
     if (!amountsWithin(row))
         return Refusal::error(badAmount(), row.isReceipt() ? QStringLiteral("fleNEar") : QStringLiteral("fleKiadAr"));
     // A missing VAT row is a gap in the master data, not a rate of 0 %.
-    if (row.afaKod.isEmpty() || !table.vatCodeExists(row.afaKod)) {
-        const MovementTable::MaterialVat material = table.materialVat(row.fokSzla, row.nyilvSzam);
-        return Refusal::error(missingVat(material.megnevezes, material.afaCsoport), QStringLiteral("dbcAfa"));
-    }
+    if (row.afaKod.isEmpty() || !facts.vatExists)
+        return Refusal::error(missingVat(facts.megnevezes, facts.afaCsoport), QStringLiteral("dbcAfa"));
     return Refusal();
 }
 

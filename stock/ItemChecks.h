@@ -1,17 +1,15 @@
 #pragma once
 
 #include "core/Refusal.h"
-
-class MovementTable;
-struct MovementRow;
+#include "stock/MovementTable.h"
 
 // The checks every movement row passes before it is written, whoever posts it (a voucher screen,
 // a correction, the issue by menu): its quantity and amounts are numbers within what the fields
-// and Money hold, and its VAT code names a VAT row. Throws StockSql::Failure on a database error.
+// and Money hold, and its VAT code names a VAT row (as the item's facts read it).
 namespace ItemChecks {
 
 // A null refusal when the row passes.
-Refusal check(MovementTable &table, const MovementRow &row);
+Refusal check(const MovementRow &row, const MovementTable::ItemFacts &facts);
 
 QString badQuantity();
 QString badAmount();

@@ -76,104 +76,54 @@ QDate MovementTable::closingDate() const
     return closed;
 }
 
-QString MovementTable::direction(const QString &mozgnem) const
+MovementTable::ItemFacts MovementTable::itemFacts(const MovementRow &row, qint64 exceptId) const
 {
-    QString irany;
-    lookUp(m_db, QStringLiteral("SELECT \"Irany\" FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?"), {mozgnem},
-        [&](const PreparedStatement &query) { irany = query.text(0); });
-    return irany;
-}
-
-std::optional<int> MovementTable::materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const
-{
-    std::optional<int> decimals;
-    lookUp(m_db,
-        QStringLiteral("SELECT \"Kerekites\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-        {fokSzla, nyilvSzam}, [&](const PreparedStatement &query) { decimals = int(qBound(qint64(0), query.integer(0), qint64(4))); });
-    return decimals;
-}
-
-MovementTable::ItemBasics MovementTable::itemBasics(const QString &fokSzla, const QString &nyilvSzam) const
-{
-    ItemBasics basics;
-    lookUp(m_db,
-        QStringLiteral("SELECT (SELECT MAX(\"Datum\") FROM \"Napizaras\"), (SELECT \"Kerekites\" FROM \"Anyag\" "
-                       "WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?)"),
-        {fokSzla, nyilvSzam}, [&](const PreparedStatement &query) {
-            basics.closed = query.date(0);
-            if (!query.isNull(1))
-                basics.decimals = int(qBound(qint64(0), query.integer(1), qint64(4)));
-        });
-    return basics;
-}
-
-bool MovementTable::numberTaken(const QString &bizSzam) const
-{
-    bool taken = false;
-    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ?"), {bizSzam},
-        [&](const PreparedStatement &query) { taken = query.integer(0) > 0; });
-    return taken;
-}
-
-bool MovementTable::vatCodeExists(const QString &afaKod) const
-{
-    bool exists = false;
-    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Afa\" WHERE \"Afakod\" = ?"), {afaKod},
-        [&](const PreparedStatement &query) { exists = query.integer(0) > 0; });
-    return exists;
-}
-
-MovementTable::MaterialVat MovementTable::materialVat(const QString &fokSzla, const QString &nyilvSzam) const
-{
-    MaterialVat material;
-    lookUp(m_db,
-        QStringLiteral(
-            "SELECT \"Megnevezes\", \"AfaCsoport\" FROM \"Anyag\" WHERE \"FokonyviSzam\" = ? AND \"NyilvSzam\" = ?"),
-        {fokSzla, nyilvSzam},
-        [&](const PreparedStatement &query) { material = MaterialVat {query.text(0), query.text(1)}; });
-    return material;
-}
-
-MovementTable::Pass MovementTable::pass(const MovementRow &row, qint64 exceptId) const
-{
-    // The three look-ups in one statement.
-    Pass pass;
-    lookUp(m_db,
-        QStringLiteral(
-            "SELECT (SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"FokSzla\" = ? "
-            "AND \"NyilvSzam\" = ? AND \"RaktAzon\" <> ?), "
-            "(SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
-            "AND \"RaktAzon\" <> ?), "
-            "(SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = ? "
-            "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?)"),
-        {row.bizSzam, Sql::date(row.datum), row.fokSzla, row.nyilvSzam, exceptId, row.fokSzla, row.nyilvSzam, exceptId,
-            row.bizSzam, Sql::date(row.datum), row.bk, row.partAzon, exceptId},
+    // Existence as "1 ... LIMIT 1" (NULL without a row), so a look-up stops at its first index
+    // entry. Whether the voucher holds the material is asked of the voucher's few rows: asked of
+    // the material's, SQLite would walk every row of the material. The voucher's direction is
+    // worked out once, in the inner select.
+    static const QString sql = QStringLiteral(
+        "SELECT (SELECT MAX(\"Datum\") FROM \"Napizaras\"), a.\"Kerekites\", a.\"Megnevezes\", a.\"AfaCsoport\", "
+        "o.\"Irany\", (SELECT 1 FROM \"Raktar\" WHERE \"BizSzam\" = ? LIMIT 1), "
+        "(SELECT 1 FROM \"Afa\" WHERE \"Afakod\" = ? LIMIT 1), (SELECT MAX(\"BizSzam\") FROM \"Raktar\"), "
+        "(SELECT MAX(CASE WHEN \"FokSzla\" = ? AND \"NyilvSzam\" = ? THEN 1 ELSE 0 END) FROM \"Raktar\" "
+        "WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"RaktAzon\" <> ?), "
+        "(SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
+        "AND \"RaktAzon\" <> ?), "
+        "(SELECT MIN(\"PartAzon\") FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = o.\"BK\" "
+        "AND \"PartAzon\" <> ? AND \"RaktAzon\" <> ?), "
+        "(SELECT \"Sorszam\" FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ? AND \"BK\" = o.\"BK\" "
+        "AND \"RaktAzon\" <> ? ORDER BY \"RaktAzon\" LIMIT 1), "
+        "(SELECT \"Sorsz\" FROM \"Sorszam\" WHERE \"Ev\" = ?), "
+        "(SELECT f.\"Afakod\" FROM \"Afa\" f WHERE f.\"AfaCsoport\" = a.\"AfaCsoport\" AND f.\"Datum\" <= ? "
+        "ORDER BY f.\"Datum\" DESC, f.\"Afakod\" DESC LIMIT 1) "
+        "FROM (SELECT i.\"Irany\", COALESCE(NULLIF(?, ''), i.\"Irany\") AS \"BK\" FROM (SELECT (SELECT \"Irany\" "
+        "FROM \"Mozgnem\" WHERE \"MozgnemKod\" = ?) AS \"Irany\") i) o "
+        "LEFT JOIN \"Anyag\" a ON a.\"FokonyviSzam\" = ? AND a.\"NyilvSzam\" = ?");
+    const QVariant datum = Sql::date(row.datum);
+    ItemFacts facts;
+    lookUp(m_db, sql,
+        {row.bizSzam, row.afaKod, row.fokSzla, row.nyilvSzam, row.bizSzam, datum, exceptId, row.fokSzla,
+            row.nyilvSzam, exceptId, row.bizSzam, datum, row.partAzon, exceptId, row.bizSzam, datum, exceptId,
+            QString::number(row.datum.year()), datum, row.bk, row.mozgnem, row.fokSzla, row.nyilvSzam},
         [&](const PreparedStatement &query) {
-            pass.sameMaterial = query.integer(0) > 0;
-            pass.openingDate = query.date(1);
-            if (!query.isNull(2))
-                pass.otherPartner = query.text(2);
+            facts.closed = query.date(0);
+            if (!query.isNull(1))
+                facts.decimals = int(qBound(qint64(0), query.integer(1), qint64(4)));
+            facts.megnevezes = query.text(2);
+            facts.afaCsoport = query.text(3);
+            facts.direction = query.text(4);
+            facts.numberTaken = !query.isNull(5);
+            facts.vatExists = !query.isNull(6);
+            facts.highestNumber = query.text(7);
+            facts.pass.sameMaterial = query.integer(8) == 1;
+            facts.pass.openingDate = query.date(9);
+            facts.pass.otherPartner = query.text(10);
+            facts.sorszam = query.text(11);
+            facts.counter = query.text(12);
+            facts.vatInForce = query.text(13);
         });
-    return pass;
-}
-
-QDate MovementTable::openingDate(const QString &fokSzla, const QString &nyilvSzam, qint64 exceptId) const
-{
-    QDate opening;
-    lookUp(m_db,
-        QStringLiteral(
-            "SELECT MAX(\"Datum\") FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Mozgnem\" = '00' "
-            "AND \"RaktAzon\" <> ?"),
-        {fokSzla, nyilvSzam, exceptId}, [&](const PreparedStatement &query) { opening = query.date(0); });
-    return opening;
-}
-
-bool MovementTable::voucherStored(const QString &bizSzam, const QDate &datum) const
-{
-    bool stored = false;
-    lookUp(m_db, QStringLiteral("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = ? AND \"Datum\" = ?"),
-        {bizSzam, Sql::date(datum)}, [&](const PreparedStatement &query) { stored = query.integer(0) > 0; });
-    return stored;
+    return facts;
 }
 
 QString MovementTable::voucherSorszam(

@@ -21,41 +21,32 @@ public:
 
     // The last closed day (the latest Datum of Napizaras); invalid when nothing is closed.
     QDate closingDate() const;
-    // The direction (Irany) of a movement type; empty when the type does not exist.
-    QString direction(const QString &mozgnem) const;
-    // The material's quantity decimals (Kerekites); none when the material does not exist.
-    std::optional<int> materialDecimals(const QString &fokSzla, const QString &nyilvSzam) const;
-    // The closing date and the material's decimals in one look-up.
-    struct ItemBasics
-    {
-        QDate closed;
-        std::optional<int> decimals;
-    };
-    ItemBasics itemBasics(const QString &fokSzla, const QString &nyilvSzam) const;
-    bool numberTaken(const QString &bizSzam) const;
-    // Whether the VAT code names a row of Afa.
-    bool vatCodeExists(const QString &afaKod) const;
-    // The material's name and VAT group (AfaCsoport); both empty when the material does not exist.
-    struct MaterialVat
-    {
-        QString megnevezes;
-        QString afaCsoport;
-    };
-    MaterialVat materialVat(const QString &fokSzla, const QString &nyilvSzam) const;
-
-    // The pass over the rows other than `exceptId`.
+    // The pass over the rows other than the item's own.
     struct Pass
     {
         bool sameMaterial = false; // this number, date and material exist
         QDate openingDate; // the material's latest opening row; invalid when it has none
         QString otherPartner; // a row of this voucher (number, date, direction) names this partner
     };
-    Pass pass(const MovementRow &row, qint64 exceptId) const;
-    // The material's latest opening row other than `exceptId` (Pass::openingDate alone).
-    QDate openingDate(const QString &fokSzla, const QString &nyilvSzam, qint64 exceptId) const;
-    // Whether the voucher of this number has rows on this date: without any, a pass can only
-    // find the opening date.
-    bool voucherStored(const QString &bizSzam, const QDate &datum) const;
+    // Everything the checks of one item read, in one statement (one round trip on the server).
+    struct ItemFacts
+    {
+        QDate closed; // the last closed day; invalid when nothing is closed
+        std::optional<int> decimals; // the material's Kerekites; none when the material does not exist
+        QString megnevezes; // the material's name and VAT group (AfaCsoport)
+        QString afaCsoport;
+        QString direction; // Irany of the movement type; empty when the type does not exist
+        bool numberTaken = false; // a row holds the voucher number
+        bool vatExists = false; // the VAT code names a row of Afa
+        QString highestNumber; // the greatest BizSzam of all rows; empty without rows
+        Pass pass;
+        QString sorszam; // the running number of the voucher's first row; empty when none
+        QString counter; // the voucher year's Sorsz in Sorszam; empty when the year has none
+        QString vatInForce; // the VAT code in force on the date for the material's group; empty when none
+    };
+    // The facts of `row` against the rows other than `exceptId`; the voucher's rows are those of
+    // its number, date and direction (the movement type's direction when row.bk is empty).
+    ItemFacts itemFacts(const MovementRow &row, qint64 exceptId) const;
 
     // The running number of the voucher's first row other than `exceptId`; empty when none.
     QString voucherSorszam(const QString &bizSzam, const QDate &datum, const QString &bk, qint64 exceptId) const;

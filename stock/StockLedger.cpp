@@ -94,11 +94,10 @@ Refusal StockLedger::workYearWarning(const QDate &datum, int workYear)
 Refusal StockLedger::precheck(const StockItem &item) const
 {
     try {
-        MovementTable table(m_db);
-        const QDate closed = table.closingDate();
-        if (closed.isValid() && item.datum <= closed)
+        const MovementTable::ItemFacts facts = MovementTable(m_db).itemFacts(rowFor(item, QString()), 0);
+        if (facts.closed.isValid() && item.datum <= facts.closed)
             return warningRefusal(StockMessages::closedMonth(), FocusDate);
-        if (!table.materialDecimals(item.fokSzla, item.nyilvSzam))
+        if (!facts.decimals)
             return Refusal::error(StockMessages::noMaterial(), FocusMaterial);
     } catch (const DatabaseFailure &failure) {
         return WriteFailure::readFailed(failure.detail);
@@ -141,17 +140,17 @@ MovementRow StockLedger::rowFor(const StockItem &item, const QString &bk) const
 }
 
 Refusal StockLedger::checkItem(
-    MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const
+    const MovementTable::ItemFacts &facts, MovementRow &row, bool newMode, QString *partner) const
 {
-    // Read inside the transaction: a month closed on another computer a minute ago is closed here.
-    const MovementTable::ItemBasics basics = table.itemBasics(row.fokSzla, row.nyilvSzam);
-    if (basics.closed.isValid() && row.datum <= basics.closed)
+    // The facts are read inside the transaction: a month closed on another computer a minute ago
+    // is closed here.
+    if (facts.closed.isValid() && row.datum <= facts.closed)
         return warningRefusal(StockMessages::closedMonth(), FocusDate);
-    if (const Refusal refusal = checkMaterial(basics.decimals, row))
+    if (const Refusal refusal = checkMaterial(facts.decimals, row))
         return refusal;
     if (!isVoucherNumber(row.bizSzam))
         return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
-    return checkRow(table, row, table.pass(row, exceptId), newMode, partner);
+    return checkRow(facts, row, facts.pass, newMode, partner);
 }
 
 Refusal StockLedger::checkMaterial(const std::optional<int> &decimals, MovementRow &row) const
@@ -163,8 +162,8 @@ Refusal StockLedger::checkMaterial(const std::optional<int> &decimals, MovementR
     return Refusal();
 }
 
-Refusal StockLedger::checkRow(
-    MovementTable &table, const MovementRow &row, const MovementTable::Pass &pass, bool newMode, QString *partner) const
+Refusal StockLedger::checkRow(const MovementTable::ItemFacts &facts, const MovementRow &row,
+    const MovementTable::Pass &pass, bool newMode, QString *partner) const
 {
     if (pass.sameMaterial)
         return Refusal::error(StockMessages::sameMaterialTwice(), FocusMaterial);
@@ -182,7 +181,7 @@ Refusal StockLedger::checkRow(
         if (newMode && (row.tetelMenny == 0 || row.beAr < Money()))
             return Refusal::error(StockMessages::zeroQuantity(), FocusQuantity);
     }
-    return ItemChecks::check(table, row);
+    return ItemChecks::check(row, facts);
 }
 
 StockOutcome StockLedger::post(const StockVoucher &voucher)
@@ -202,26 +201,7 @@ Refusal StockLedger::postRows(const StockVoucher &voucher, StockOutcome &outcome
 {
     MovementTable table(m_db);
     VoucherNumbers numbers(m_db);
-    const QDate closed = table.closingDate();
-    if (closed.isValid() && voucher.datum <= closed)
-        return warningRefusal(StockMessages::closedMonth());
-    if (table.direction(voucher.mozgnem) != voucher.bk)
-        return Refusal::error(wrongDirection(voucher.bk), FocusMovementType);
-    if (voucher.items.isEmpty())
-        return Refusal();
-    QString bizSzam = voucher.bizSzam;
-    if (voucher.numberProposed && isVoucherNumber(bizSzam) && table.numberTaken(bizSzam))
-        bizSzam = numbers.propose();
-    if (!isVoucherNumber(bizSzam))
-        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
-
-    // Every check first, against the rows stored before this voucher: the rows it adds share its
-    // partner and never repeat a material (checked here), so checking each against the rows before
-    // it would answer the same while re-reading a growing voucher.
-    const bool voucherStored = table.voucherStored(bizSzam, voucher.datum);
-    QList<MovementRow> rows;
-    QSet<MaterialKey> materials;
-    for (StockItem item : voucher.items) {
+    auto rowOf = [&](StockItem item, const QString &bizSzam) {
         item.mozgnem = voucher.mozgnem;
         item.bizSzam = bizSzam;
         item.datum = voucher.datum;
@@ -230,24 +210,54 @@ Refusal StockLedger::postRows(const StockVoucher &voucher, StockOutcome &outcome
         MovementRow row = rowFor(item, voucher.bk);
         if (!row.isReceipt() && !voucher.typedValues)
             row.tetelErtek = Marker;
-        if (const Refusal refusal = checkMaterial(table.materialDecimals(row.fokSzla, row.nyilvSzam), row))
+        return row;
+    };
+    // The voucher's own facts come with its first item's (an empty voucher's row names no material).
+    QString bizSzam = voucher.bizSzam;
+    MovementTable::ItemFacts facts = table.itemFacts(rowOf(voucher.items.value(0), bizSzam), 0);
+    if (facts.closed.isValid() && voucher.datum <= facts.closed)
+        return warningRefusal(StockMessages::closedMonth());
+    if (facts.direction != voucher.bk)
+        return Refusal::error(wrongDirection(voucher.bk), FocusMovementType);
+    if (voucher.items.isEmpty())
+        return Refusal();
+    if (voucher.numberProposed && isVoucherNumber(bizSzam) && facts.numberTaken) {
+        bizSzam = numbers.proposeAbove(facts.highestNumber);
+        // No row holds the new number, so the first item's facts need only their opening date.
+        facts.pass = MovementTable::Pass {false, facts.pass.openingDate, QString()};
+        facts.sorszam.clear();
+    }
+    if (!isVoucherNumber(bizSzam))
+        return Refusal::error(StockMessages::badVoucherNumber(), FocusNumber);
+    const QString storedSorszam = facts.sorszam;
+    const QString counter = facts.counter;
+
+    // Every check first, against the rows stored before this voucher: the rows it adds share its
+    // partner and never repeat a material (checked here), so checking each against the rows before
+    // it would answer the same while re-reading a growing voucher.
+    QList<MovementRow> rows;
+    QSet<MaterialKey> materials;
+    for (qsizetype i = 0; i < voucher.items.size(); ++i) {
+        MovementRow row = rowOf(voucher.items.at(i), bizSzam);
+        if (i > 0)
+            facts = table.itemFacts(row, 0);
+        if (voucher.vatInForce) {
+            row.afaKod = facts.vatInForce;
+            facts.vatExists = !row.afaKod.isEmpty();
+        }
+        if (const Refusal refusal = checkMaterial(facts.decimals, row))
             return refusal;
-        MovementTable::Pass pass;
-        if (voucherStored)
-            pass = table.pass(row, 0);
-        else
-            pass.openingDate = table.openingDate(row.fokSzla, row.nyilvSzam, 0);
+        MovementTable::Pass pass = facts.pass;
         pass.sameMaterial = pass.sameMaterial || materials.contains(MaterialKey {row.fokSzla, row.nyilvSzam});
-        if (const Refusal refusal = checkRow(table, row, pass, true, &outcome.partAzon))
+        if (const Refusal refusal = checkRow(facts, row, pass, true, &outcome.partAzon))
             return refusal;
         materials.insert(MaterialKey {row.fokSzla, row.nyilvSzam});
         rows << row;
     }
 
     // The voucher's running number: that of its rows stored already, or the next one.
-    QString sorszam = voucherStored ? table.voucherSorszam(bizSzam, voucher.datum, voucher.bk, 0) : QString();
-    if (sorszam.isEmpty())
-        sorszam = numbers.takeRunningNumber(voucher.datum.year());
+    const QString sorszam
+        = storedSorszam.isEmpty() ? numbers.takeRunningNumber(voucher.datum.year(), counter) : storedSorszam;
     StockRecalculator recalculator(m_db, m_options.kiadAr);
     for (MovementRow &row : rows) {
         row.sorszam = sorszam;
@@ -269,23 +279,27 @@ StockOutcome StockLedger::record(const StockItem &item)
     return inTransaction(m_db, [&](StockOutcome &outcome) {
         MovementTable table(m_db);
         VoucherNumbers numbers(m_db);
-        const QString bk = table.direction(item.mozgnem);
-        if (!isDirection(bk)) {
+        // Read with the movement type's direction, which the row takes.
+        MovementTable::ItemFacts facts = table.itemFacts(rowFor(item, QString()), 0);
+        if (!isDirection(facts.direction)) {
             outcome.refusal = Refusal::error(unknownMovementType(), FocusMovementType);
             return;
         }
-        MovementRow row = rowFor(item, bk);
+        MovementRow row = rowFor(item, facts.direction);
         // A proposal that another computer has taken meanwhile is proposed afresh; a typed
         // number joins its voucher.
-        if (item.numberProposed && isVoucherNumber(row.bizSzam) && table.numberTaken(row.bizSzam))
-            row.bizSzam = numbers.propose();
-        outcome.refusal = checkItem(table, row, 0, true, &outcome.partAzon);
+        if (item.numberProposed && isVoucherNumber(row.bizSzam) && facts.numberTaken) {
+            row.bizSzam = numbers.proposeAbove(facts.highestNumber);
+            // No row holds the new number: only the opening date of the pass stands.
+            facts.pass = MovementTable::Pass {false, facts.pass.openingDate, QString()};
+            facts.sorszam.clear();
+        }
+        outcome.refusal = checkItem(facts, row, true, &outcome.partAzon);
         if (!outcome.ok())
             return;
 
-        row.sorszam = table.voucherSorszam(row.bizSzam, row.datum, row.bk, 0);
-        if (row.sorszam.isEmpty())
-            row.sorszam = numbers.takeRunningNumber(row.datum.year());
+        row.sorszam = facts.sorszam.isEmpty() ? numbers.takeRunningNumber(row.datum.year(), facts.counter)
+                                              : facts.sorszam;
         row.raktAzon = table.insert(row);
 
         StockRecalculator recalculator(m_db, m_options.kiadAr);
@@ -310,24 +324,22 @@ StockOutcome StockLedger::change(qint64 raktAzon, const StockItem &item)
             outcome.refusal = Refusal::error(StockMessages::rowMissing());
             return;
         }
-        const QDate closed = table.closingDate();
-        if (closed.isValid() && old->datum <= closed) {
+        MovementRow row = rowFor(item, old->bk);
+        row.stat = old->stat;
+        const MovementTable::ItemFacts facts = table.itemFacts(row, raktAzon);
+        if (facts.closed.isValid() && old->datum <= facts.closed) {
             outcome.refusal = warningRefusal(StockMessages::closedMonth(), FocusDate);
             return;
         }
-        if (!isDirection(table.direction(item.mozgnem))) {
+        if (!isDirection(facts.direction)) {
             outcome.refusal = Refusal::error(unknownMovementType(), FocusMovementType);
             return;
         }
-        MovementRow row = rowFor(item, old->bk);
-        row.stat = old->stat;
-        outcome.refusal = checkItem(table, row, raktAzon, false, &outcome.partAzon);
+        outcome.refusal = checkItem(facts, row, false, &outcome.partAzon);
         if (!outcome.ok())
             return;
 
-        row.sorszam = table.voucherSorszam(row.bizSzam, row.datum, row.bk, raktAzon);
-        if (row.sorszam.isEmpty())
-            row.sorszam = old->sorszam;
+        row.sorszam = facts.sorszam.isEmpty() ? old->sorszam : facts.sorszam;
         const bool sameMaterial = row.fokSzla == old->fokSzla && row.nyilvSzam == old->nyilvSzam;
         const bool inPlace = sameMaterial && row.datum == old->datum;
         if (inPlace) {

@@ -48,12 +48,12 @@ public:
 private:
     // The checks of one item against the warehouse. Also rounds the row's quantity to the
     // material's decimals.
-    Refusal checkItem(MovementTable &table, MovementRow &row, qint64 exceptId, bool newMode, QString *partner) const;
+    Refusal checkItem(const MovementTable::ItemFacts &facts, MovementRow &row, bool newMode, QString *partner) const;
     // The material exists; the quantity is rounded to its decimals.
     Refusal checkMaterial(const std::optional<int> &decimals, MovementRow &row) const;
     // The row against its voucher's other rows (`pass`), the opening, and its numbers.
-    Refusal checkRow(MovementTable &table, const MovementRow &row, const MovementTable::Pass &pass, bool newMode,
-        QString *partner) const;
+    Refusal checkRow(const MovementTable::ItemFacts &facts, const MovementRow &row, const MovementTable::Pass &pass,
+        bool newMode, QString *partner) const;
     Refusal postRows(const StockVoucher &voucher, StockOutcome &outcome) const;
     MovementRow rowFor(const StockItem &item, const QString &bk) const;
 

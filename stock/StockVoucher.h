@@ -21,5 +21,8 @@ struct StockVoucher
     // Issues: the items carry a typed issue value (read only when KiadAr is on); without one the
     // recalculation prices them.
     bool typedValues = false;
+    // The items take the VAT code in force on the voucher date for their material's VAT group
+    // (the last Afa row of the group dated on or before it) instead of their own.
+    bool vatInForce = false;
     QList<StockItem> items;
 };

@@ -47,7 +47,12 @@ QString VoucherNumbers::propose() const
 {
     // Voucher numbers are written with eight digits, so the greatest text is the greatest number
     // and the index on BizSzam answers at once.
-    const QString text = single(m_db, QStringLiteral("SELECT MAX(\"BizSzam\") FROM \"Raktar\""), {}).trimmed();
+    return proposeAbove(single(m_db, QStringLiteral("SELECT MAX(\"BizSzam\") FROM \"Raktar\""), {}));
+}
+
+QString VoucherNumbers::proposeAbove(const QString &highestText) const
+{
+    const QString text = highestText.trimmed();
     qint64 highest = 0;
     if (isDigits(text) && text.size() <= 8) {
         highest = text.toLongLong();
@@ -74,11 +79,11 @@ QString VoucherNumbers::nextRunningNumber(int year) const
         + single(m_db, CounterSql, {QString::number(year)}, QStringLiteral("00001"));
 }
 
-QString VoucherNumbers::takeRunningNumber(int year)
+QString VoucherNumbers::takeRunningNumber(int year, const QString &counter)
 {
     const QString ev = QString::number(year);
     bool ok = false;
-    qint64 current = single(m_db, CounterSql, {ev}).trimmed().toLongLong(&ok);
+    qint64 current = counter.trimmed().toLongLong(&ok);
     if (!ok || current < 1)
         current = 1;
     // The year's row is made on first use and advanced after.

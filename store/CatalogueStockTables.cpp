@@ -53,6 +53,9 @@ QList<TableDef> stockTables()
                   .money("KeszletErtek")
                   .date("Lejarat")
                   .boolean("Stat")
+                  // The recalculation rewrites the balances (KeszletMenny, KeszletErtek, KiAr) of
+                  // every later row; no index holds them.
+                  .rewritten()
                   .expressionIndex("OrderCal",
                       {QStringLiteral("FokSzla"), QStringLiteral("NyilvSzam"), QStringLiteral("Datum"),
                           QStringLiteral("Mozgnem"), QStringLiteral("BK"), QStringLiteral("RaktAzon")},

@@ -101,6 +101,12 @@ TableBuilder &TableBuilder::work()
     return *this;
 }
 
+TableBuilder &TableBuilder::rewritten()
+{
+    m_table.rewritten = true;
+    return *this;
+}
+
 TableBuilder &TableBuilder::shared()
 {
     m_table.shared = true;

@@ -28,6 +28,7 @@ public:
     TableBuilder &expressionIndex(const char *name, const QStringList &fields, const QStringList &terms);
     TableBuilder &work();
     TableBuilder &shared();
+    TableBuilder &rewritten();
 
     TableDef build() const { return m_table; }
 

@@ -45,6 +45,9 @@ struct TableDef
     QList<IndexDef> indexes;
     bool shared = false;
     bool work = false;
+    // Its rows are rewritten in bulk (running balances): on the server its pages keep room, so a
+    // row's new version stays in its page and no index is written (an update in place).
+    bool rewritten = false;
 
     // The field of that name, matched without regard to case; nullptr when there is none.
     const FieldDef *field(const QString &fieldName) const;

@@ -65,8 +65,9 @@ void TfrmUjReceptA::fillMaterials()
 
 void TfrmUjReceptA::materialChanged()
 {
-    const std::optional<MasterLookups::MaterialUnit> unit = MasterLookups::materialUnit(
-        m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString());
+    const std::optional<MasterLookups::MaterialUnit> unit = shownLookup(
+        MasterLookups::materialUnit(m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString()),
+        m_services.messenger);
     lblMertegys->setText(unit ? unit->code : QString());
     m_decimals = unit ? std::clamp(unit->decimals, 0, TypedQuantity::Decimals) : TypedQuantity::Decimals;
     if (!edtMennyiseg->isModified())

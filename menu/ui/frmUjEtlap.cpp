@@ -105,8 +105,10 @@ void TfrmUjEtlap::dishChanged()
     if (rbRecept->isChecked()) {
         lblMertegys->setText(QStringLiteral("adag"));
         m_decimals = 2;
-    } else if (const std::optional<MasterLookups::MaterialUnit> unit = MasterLookups::materialUnit(
-                   m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString())) {
+    } else if (const std::optional<MasterLookups::MaterialUnit> unit = shownLookup(
+                   MasterLookups::materialUnit(
+                       m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString()),
+                   m_services.messenger)) {
         lblMertegys->setText(unit->name);
         m_decimals = qBound(0, unit->decimals, TypedQuantity::Decimals);
     }

@@ -64,6 +64,30 @@ private slots:
         QCOMPARE(refused.refusal.text,
             QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
     }
+
+    // A material's unit: found, missing (no refusal), or a refused read that names its cause.
+    void materialUnitTellsMissingFromFailed_data() { TestEngines::addRows(); }
+    void materialUnitTellsMissingFromFailed()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 3, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase warehouse = db.warehouse(1);
+        StockFixture::addMaterial(warehouse, QStringLiteral("100"), QStringLiteral("0001"), QStringLiteral("Liszt"), 2);
+        const auto found = MasterLookups::materialUnit(warehouse, QStringLiteral("100"), QStringLiteral("0001"));
+        QVERIFY2(found.ok() && found.value, qPrintable(found.refusal.text));
+        QCOMPARE(found.value->decimals, 2);
+        const auto missing = MasterLookups::materialUnit(warehouse, QStringLiteral("100"), QStringLiteral("0002"));
+        QVERIFY(missing.ok());
+        QVERIFY(!missing.value);
+
+        QVERIFY(QSqlQuery(warehouse).exec(QStringLiteral("DROP TABLE \"Mertegys\"")));
+        const auto failed = MasterLookups::materialUnit(warehouse, QStringLiteral("100"), QStringLiteral("0001"));
+        QVERIFY(!failed.ok());
+        QVERIFY(!failed.value);
+        QCOMPARE(failed.refusal.text,
+            QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestMasterLookups)

@@ -3,6 +3,7 @@
 #include "stock/StockRecalculator.h"
 #include "stock/VoucherNumbers.h"
 #include "store/Sql.h"
+#include "support/StatementCount.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
@@ -404,6 +405,34 @@ private slots:
         StockItem typed = receipt(proposal, day(3, 1), "0003", 1, "10");
         QCOMPARE(w.ledger().record(typed).bizSzam, proposal);
         QCOMPARE(w.value("SELECT COUNT(*) FROM \"Raktar\" WHERE \"BizSzam\" = '00000001'").toInt(), 2);
+    }
+
+    // Each check of an item is read in one statement: the closed day, the material, the movement
+    // type, the voucher's number, rows and running number, the VAT code. On the server every
+    // statement is a round trip, so the count is what decides the speed across a network.
+    void recordingAnItemRunsFewStatements_data() { TestEngines::addRows(); }
+    void recordingAnItemRunsFewStatements()
+    {
+        QFETCH(QString, engine);
+        Warehouse w(engine);
+        // The first item prepares the connection's statements.
+        QVERIFY(w.record(receipt("00000001", day(3, 1), "0001", 10, "100")));
+        qint64 newVoucher = 0;
+        qint64 sameVoucher = 0;
+        {
+            StatementCount count(w.wh);
+            QVERIFY(w.record(receipt("00000002", day(3, 2), "0002", 10, "100")));
+            newVoucher = count.count();
+        }
+        {
+            StatementCount count(w.wh);
+            QVERIFY(w.record(receipt("00000002", day(3, 2), "0003", 10, "100")));
+            sameVoucher = count.count();
+        }
+        // Begin with the lock, the facts, the insert, the counter (a new voucher only), the
+        // recalculation's start, walk and writes, commit.
+        QVERIFY2(newVoucher <= 9, qPrintable(QString::number(newVoucher)));
+        QVERIFY2(sameVoucher <= 8, qPrintable(QString::number(sameVoucher)));
     }
 
     void changeInPlaceKeepsTheRunningNumber_data() { TestEngines::addRows(); }

@@ -1,7 +1,9 @@
 #include "store/Catalogue.h"
 #include "store/Database.h"
 #include "store/ReferenceRows.h"
+#include "support/StatementCount.h"
 #include "support/TempDatabase.h"
+#include "support/TestEngines.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -368,6 +370,67 @@ private slots:
         }
         QCOMPARE(column(db, QStringLiteral("SELECT Megnevezes FROM TmpEtlapHeti ORDER BY Megnevezes")),
             (QStringList {"alma", "Banán", "citrom", "Zöldborsó"}));
+    }
+
+    // On the server a set of tables is made by one script (one round trip), all or nothing; on
+    // SQLite table by table.
+    void creationIsOneScriptOnTheServer_data() { TestEngines::addRows(); }
+    void creationIsOneScriptOnTheServer()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 6, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase wh = db.warehouse(1);
+        QList<TableDef> tables;
+        int statements = 0;
+        for (const char *name : {"Raktar", "Anyag", "Sorszam"}) {
+            TableDef table = *Catalogue::table(QString::fromLatin1(name));
+            table.name = QStringLiteral("Uj") + table.name;
+            statements += int(Catalogue::createStatements(table, Database::engineOf(wh)).size());
+            tables << table;
+        }
+        QString error;
+        {
+            StatementCount count(wh);
+            QVERIFY2(Catalogue::createTables(wh, tables, &error), qPrintable(error));
+            QCOMPARE(count.count(), db.isServer() ? 1 : statements);
+        }
+        QSqlQuery query(wh);
+        for (const TableDef &table : tables)
+            QVERIFY2(query.exec(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table.name)), qPrintable(table.name));
+
+        // A set whose last table exists already fails with the server's reason and makes nothing.
+        TableDef fresh = *Catalogue::table(QStringLiteral("Napizaras"));
+        fresh.name = QStringLiteral("UjNapizaras");
+        error.clear();
+        QVERIFY(!Catalogue::createTables(wh, {fresh, tables.first()}, &error));
+        QVERIFY(error.contains(QStringLiteral("UjRaktar")));
+        if (db.isServer())
+            QVERIFY(!query.exec(QStringLiteral("SELECT COUNT(*) FROM \"UjNapizaras\"")));
+    }
+
+    // The recalculation rewrites the balances of a material's later rows: on the server Raktar's
+    // pages keep room for the new versions, so the rewrite writes no index entry.
+    void movementRowsLeaveRoomOnTheServer_data() { TestEngines::addRows(); }
+    void movementRowsLeaveRoomOnTheServer()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 6, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase wh = db.warehouse(1);
+        const QString create = Catalogue::createStatements(*Catalogue::table(QStringLiteral("Raktar")),
+            Database::engineOf(wh)).first();
+        QCOMPARE(create.endsWith(QStringLiteral(" WITH (fillfactor = 70)")), db.isServer());
+        QVERIFY(!Catalogue::createStatements(*Catalogue::table(QStringLiteral("Anyag")), Database::engineOf(wh))
+                     .first()
+                     .contains(QStringLiteral("fillfactor")));
+        if (db.isServer()) {
+            QSqlQuery query(wh);
+            QVERIFY(query.exec(QStringLiteral("SELECT array_to_string(reloptions, ',') FROM pg_class "
+                                              "WHERE oid = to_regclass('\"Raktar\"')"))
+                && query.next());
+            QCOMPARE(query.value(0).toString(), QStringLiteral("fillfactor=70"));
+        }
     }
 
     void createStatementsQuoteEveryName()

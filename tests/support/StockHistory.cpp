@@ -14,6 +14,7 @@
 #include "stock/StockSql.h"
 #include "stock/VoucherNumbers.h"
 #include "store/Database.h"
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 #include "support/RationFixture.h"
@@ -364,18 +365,21 @@ StockItem StockHistory::issue()
 
 qint64 StockHistory::randomRow()
 {
-    QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT MAX(\"RaktAzon\") FROM \"Raktar\"")) || !query.next()
-        || query.value(0).isNull())
+    // By rank among the manual rows, not by an id below the greatest: the server's ids have gaps
+    // where refused items rolled back, so only the rank picks the same row on both engines.
+    static const QString where = QStringLiteral(" FROM \"Raktar\" WHERE \"Stat\" = ? AND \"FokSzla\" = ?");
+    const QVariantList values {Sql::flag(false), ledgerAccount()};
+    PreparedStatement &count = StockSql::run(m_db, QStringLiteral("SELECT COUNT(*)") + where, values);
+    const qint64 rows = count.next() ? count.integer(0) : 0;
+    count.finish();
+    if (rows == 0)
         return 0;
-    const qint64 last = query.value(0).toLongLong();
-    query.prepare(QStringLiteral(
-        "SELECT \"RaktAzon\" FROM \"Raktar\" WHERE \"RaktAzon\" >= ? AND \"Stat\" = ? AND \"FokSzla\" = ? "
-        "ORDER BY \"RaktAzon\" LIMIT 1"));
-    query.addBindValue(qint64(m_random.bounded(quint64(last))) + 1);
-    query.addBindValue(false);
-    query.addBindValue(ledgerAccount());
-    return query.exec() && query.next() ? query.value(0).toLongLong() : 0;
+    PreparedStatement &pick = StockSql::run(m_db,
+        QStringLiteral("SELECT \"RaktAzon\"") + where + QStringLiteral(" ORDER BY \"RaktAzon\" LIMIT 1 OFFSET ?"),
+        QVariantList(values) << qint64(m_random.bounded(quint64(rows))));
+    const qint64 id = pick.next() ? pick.integer(0) : 0;
+    pick.finish();
+    return id;
 }
 
 bool StockHistory::change(StockLedger &ledger, bool *refused)
