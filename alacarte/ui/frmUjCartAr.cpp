@@ -147,7 +147,8 @@ void TfrmUjCartAr::recomputeFromGross()
     const std::optional<double> rate = vatPercent();
     lblAfa->setText(rate ? NumberFormat::format(*rate, QStringLiteral("0.0")) + QLatin1Char('%') : QString());
     if (!chosenKey().isRecipe())
-        if (const auto unit = MasterLookups::materialUnit(m_db, chosenKey().account, chosenKey().dish))
+        if (const std::optional<MasterLookups::MaterialUnit> unit = shownLookup(
+                MasterLookups::materialUnit(m_db, chosenKey().account, chosenKey().dish), m_services.messenger))
             lblMertegys->setText(QStringLiteral("1 ") + unit->name);
     if (chosenKey().isRecipe())
         lblMertegys->setText(QStringLiteral("1 adag"));

@@ -90,8 +90,10 @@ TfrmUjCartEtlap::TfrmUjCartEtlap(const Services &services, QSqlDatabase db, QWid
     connect(dbcAnyag, &QComboBox::currentIndexChanged, this, [this] {
         if (rbRecept->isChecked())
             lblMertegys->setText(QStringLiteral("adag"));
-        else if (const auto unit = MasterLookups::materialUnit(
-                     m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString()))
+        else if (const std::optional<MasterLookups::MaterialUnit> unit = shownLookup(
+                     MasterLookups::materialUnit(
+                         m_db, dbcFokszam->currentData().toString(), dbcAnyag->currentData().toString()),
+                     m_services.messenger))
             lblMertegys->setText(unit->name);
     });
 }
