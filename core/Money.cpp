@@ -50,11 +50,12 @@ std::optional<qint64> unitsFromFixedText(const QString &text)
     return units;
 }
 
-// Ten-thousandths straight from the shortest decimal text of a value, when that text has at
-// most four decimals (as every amount read back from a database has); none otherwise.
+// Ten-thousandths straight from the shortest decimal text of a value, rounded halves to even
+// on that text (as Rounding::fixedText rounds it); none when the text does not fit the buffer or
+// the units would pass 18 digits.
 std::optional<qint64> unitsFromShortestText(double value)
 {
-    char buffer[32];
+    char buffer[48];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (written.ec != std::errc())
         return std::nullopt;
@@ -65,22 +66,30 @@ std::optional<qint64> unitsFromShortestText(double value)
     qint64 units = 0;
     int digits = 0;
     int decimals = -1;
+    char firstDropped = 0; // the fifth decimal
+    bool restDropped = false; // any non-zero digit after it
     for (; p != written.ptr; ++p) {
         if (*p == '.') {
             decimals = 0;
             continue;
         }
-        if (decimals >= 0 && ++decimals > 4)
-            return std::nullopt;
-        ++digits;
+        if (decimals >= 0 && ++decimals > 4) {
+            if (decimals == 5)
+                firstDropped = *p;
+            else
+                restDropped = restDropped || *p != '0';
+            continue;
+        }
         units = units * 10 + (*p - '0');
-        if (digits > 18)
+        if (units != 0 && ++digits > 18)
             return std::nullopt;
     }
-    if (digits + 4 - qMax(decimals, 0) > 18)
+    if (digits + 4 - qBound(0, decimals, 4) > 18)
         return std::nullopt;
     for (int scale = qMax(decimals, 0); scale < 4; ++scale)
         units *= 10;
+    if (firstDropped > '5' || (firstDropped == '5' && (restDropped || units % 2 == 1)))
+        ++units;
     return negative ? -units : units;
 }
 

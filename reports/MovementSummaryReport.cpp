@@ -2,7 +2,6 @@
 
 #include "core/Dates.h"
 #include "reports/ReportSums.h"
-#include "reports/TextRows.h"
 #include "stock/StockFormat.h"
 #include "store/RowReader.h"
 #include "store/Sql.h"
@@ -14,6 +13,22 @@ const QStringList Captions {QStringLiteral("Dátum"), QStringLiteral("Bizonylats
     QStringLiteral("Bruttó érték")};
 
 const QString OpeningNumber = QStringLiteral("00000000");
+
+// The grid's text of a line's column.
+QString text(const MovementSummaryReport::Line &line, int column)
+{
+    switch (column) {
+    case 0: return Dates::shortText(line.datum);
+    case 1: return line.bizSzam;
+    case 2: return line.mozgnem;
+    case 3: return line.partAzon;
+    case 4: return line.bk;
+    case 5: return StockFormat::money(line.netto);
+    case 6: return StockFormat::money(line.afa);
+    case 7: return StockFormat::money(line.brutto);
+    default: return QString();
+    }
+}
 
 void add(MovementSummaryReport::Amounts &sum, const MovementSummaryReport::Line &line)
 {
@@ -31,13 +46,13 @@ MovementSummaryReport::Amounts MovementSummaryReport::Totals::balance() const
 
 MovementSummaryReport::MovementSummaryReport(QSqlDatabase warehouse)
     : m_db(warehouse)
+    , m_model(Captions, {5, 6, 7})
 {
-    TextRows::reset(m_model, Captions);
 }
 
 Refusal MovementSummaryReport::run(const ReportParameters &parameters)
 {
-    TextRows::reset(m_model, Captions);
+    m_model.reset(0, nullptr);
     m_lines.clear();
     m_totals = Totals();
     QString sql = QStringLiteral("SELECT \"Datum\", \"BizSzam\", \"Mozgnem\", \"PartAzon\", \"BK\", %1, %2, %3 "
@@ -59,13 +74,10 @@ Refusal MovementSummaryReport::run(const ReportParameters &parameters)
     if (!read.ok())
         return read.refusal;
     m_lines = read.value;
-    for (const Line &line : m_lines) {
+    for (const Line &line : m_lines)
         add(line.bk == QLatin1String("BE") ? m_totals.receipts : m_totals.issues, line);
-        TextRows::append(m_model,
-            {Dates::shortText(line.datum), line.bizSzam, line.mozgnem, line.partAzon, line.bk,
-                StockFormat::money(line.netto), StockFormat::money(line.afa), StockFormat::money(line.brutto)},
-            {5, 6, 7});
-    }
+    // A year holds tens of thousands of vouchers: their texts are made as the grid shows them.
+    m_model.reset(int(m_lines.size()), [this](int row, int column) { return text(m_lines.at(row), column); });
     return Refusal();
 }
 

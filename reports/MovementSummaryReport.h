@@ -2,10 +2,10 @@
 
 #include "core/Money.h"
 #include "reports/ReportQuery.h"
+#include "reports/TextRowsModel.h"
 
 #include <QList>
 #include <QSqlDatabase>
-#include <QStandardItemModel>
 
 // The movement summary ("Mozgás összesítő"): one line per voucher (number, date, movement type,
 // partner, direction) with its exact net, VAT and gross sums, and the receipts, the issues and the
@@ -57,5 +57,5 @@ private:
     QSqlDatabase m_db;
     QList<Line> m_lines;
     Totals m_totals;
-    QStandardItemModel m_model;
+    TextRowsModel m_model;
 };

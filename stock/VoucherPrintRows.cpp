@@ -1,9 +1,8 @@
 #include "stock/VoucherPrintRows.h"
 
+#include "store/PreparedStatement.h"
 #include "store/Sql.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "store/StatementSet.h"
 
 void VoucherPrintRows::Totals::add(const Row &row)
 {
@@ -51,8 +50,6 @@ void VoucherPrintRows::read(QSqlDatabase warehouse, const QString &conditions, c
 {
     // Outer joins: an item whose material, partner or VAT row has gone still prints and counts in
     // the totals, so that the printed voucher always adds up to what was recorded.
-    QSqlQuery query(warehouse);
-    query.setForwardOnly(true);
     const QString sql
         = QStringLiteral("SELECT r.\"RaktAzon\", r.\"BizSzam\", r.\"Datum\", r.\"BK\", r.\"Mozgnem\", m.\"Megnevezes\", "
                          "r.\"FokSzla\", r.\"NyilvSzam\", a.\"Megnevezes\", a.\"Mertekegyseg\", r.\"PartAzon\", "
@@ -67,50 +64,56 @@ void VoucherPrintRows::read(QSqlDatabase warehouse, const QString &conditions, c
         + (order == Order::DateVoucher ? QStringLiteral("r.\"Datum\", r.\"BizSzam\"")
                                        : QStringLiteral("r.\"BizSzam\", r.\"Datum\""))
         + QStringLiteral(", r.\"FokSzla\", r.\"NyilvSzam\", r.\"RaktAzon\"");
-    if (!query.prepare(sql)) {
-        m_error = query.lastError().text();
+    // A year's list reads a hundred thousand items: the statement is kept by the connection and its
+    // values are read without a QVariant each.
+    PreparedStatement *query = StatementSet::of(warehouse).statement(sql, &m_error);
+    if (!query)
+        return;
+    query->bindAll(values);
+    if (!query->exec()) {
+        m_error = query->error();
         return;
     }
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    if (!query.exec()) {
-        m_error = query.lastError().text();
-        return;
-    }
-    while (query.next()) {
+    while (query->next()) {
         Row row;
-        row.raktAzon = query.value(0).toLongLong();
-        row.bizSzam = query.value(1).toString();
-        row.datum = Sql::toDate(query.value(2));
-        row.bk = query.value(3).toString();
-        row.mozgnem = query.value(4).toString();
-        row.mozgnemNev = query.value(5).toString();
-        row.fokSzla = query.value(6).toString();
-        row.nyilvSzam = query.value(7).toString();
-        row.anyagNev = query.value(8).toString();
-        row.mertekegyseg = query.value(9).toString();
-        row.partAzon = query.value(10).toString();
-        row.partnerNev = query.value(11).toString();
-        row.irszam = query.value(12).toString();
-        row.telepules = query.value(13).toString();
-        row.utca = query.value(14).toString();
-        row.sorszam = query.value(15).toString();
-        row.user = query.value(16).toString();
-        row.lejarat = Sql::toDate(query.value(17));
-        row.kiAr = Sql::toMoney(query.value(18));
-        row.tetelErtek = Sql::toMoney(query.value(19));
-        row.afaErtek = Sql::toMoney(query.value(20));
-        row.brutto = Sql::toMoney(query.value(21));
-        row.afaSzazalek = query.value(22).toDouble();
-        row.tetelMenny = query.value(23).toDouble();
-        row.keszletMenny = query.value(24).toDouble();
+        row.raktAzon = query->integer(0);
+        row.bizSzam = query->text(1);
+        row.datum = query->date(2);
+        row.bk = query->text(3);
+        row.mozgnem = query->text(4);
+        row.mozgnemNev = query->text(5);
+        row.fokSzla = query->text(6);
+        row.nyilvSzam = query->text(7);
+        row.anyagNev = query->text(8);
+        row.mertekegyseg = query->text(9);
+        row.partAzon = query->text(10);
+        row.partnerNev = query->text(11);
+        row.irszam = query->text(12);
+        row.telepules = query->text(13);
+        row.utca = query->text(14);
+        row.sorszam = query->text(15);
+        row.user = query->text(16);
+        row.lejarat = query->date(17);
+        row.kiAr = query->money(18);
+        row.tetelErtek = query->money(19);
+        row.afaErtek = query->money(20);
+        row.brutto = query->money(21);
+        row.afaSzazalek = query->real(22);
+        row.tetelMenny = query->real(23);
+        row.keszletMenny = query->real(24);
 
         // A voucher is its number and its date together: a new group starts where either changes.
-        if (m_vouchers.isEmpty() || m_vouchers.last().first().bizSzam != row.bizSzam
-            || m_vouchers.last().first().datum != row.datum)
+        if (m_vouchers.isEmpty() || m_vouchers.constLast().first().bizSzam != row.bizSzam
+            || m_vouchers.constLast().first().datum != row.datum)
             m_vouchers.append(Voucher());
-        m_vouchers.last().totals.add(row);
+        Voucher &voucher = m_vouchers.last();
+        voucher.totals.add(row);
         m_totals.add(row);
-        m_vouchers.last().rows.append(row);
+        voucher.rows.append(std::move(row));
+    }
+    if (!query->error().isEmpty()) {
+        m_error = query->error();
+        m_vouchers.clear();
+        m_totals = Totals();
     }
 }

@@ -42,6 +42,11 @@ private slots:
         QTest::newRow("whole beyond the units") << 1e15 << MaxUnits;
         QTest::newRow("too large") << 1e20 << MaxUnits;
         QTest::newRow("too small") << -1e20 << MinUnits;
+        QTest::newRow("six decimals down") << 27.033318 << qint64(270333);
+        QTest::newRow("six decimals up, negative") << -1.234567 << qint64(-12346);
+        QTest::newRow("half with a digit beyond") << 0.000050001 << qint64(1);
+        QTest::newRow("far below a unit") << 1e-10 << qint64(0);
+        QTest::newRow("many decimals, many digits") << 12345678.123456789 << qint64(123456781235);
     }
     void fromDouble()
     {
@@ -52,6 +57,22 @@ private slots:
         // Money and the general rounding agree on every representable amount.
         if (std::isfinite(value) && std::fabs(value) < 1e14)
             QCOMPARE(m.toDouble(), Rounding::round(value, 4));
+    }
+
+    // Amounts summed or multiplied in binary carry more than four decimals; each rounds as the
+    // general rounding rounds its decimal text, across the magnitudes money takes.
+    void fromDouble_agreesWithRounding()
+    {
+        for (int magnitude = -6; magnitude <= 10; ++magnitude) {
+            for (int step = 1; step <= 2000; ++step) {
+                const double value = std::pow(10.0, magnitude) * (step * 1.000037 + step % 7 * 0.00000041);
+                for (const double signedValue : {value, -value}) {
+                    const Money m = Money::fromDouble(signedValue);
+                    QVERIFY2(m.toString() == Rounding::fixedText(signedValue, 4),
+                        qPrintable(QString::number(signedValue, 'g', 17)));
+                }
+            }
+        }
     }
 
     void fromText_data()

@@ -213,6 +213,17 @@ private slots:
             lines << line.bizSzam + ' ' + line.partAzon + ' ' + line.bk + ' ' + line.brutto.toString();
         QCOMPARE(lines, (QStringList {"00000000 00010 BE 7.0007", "00000013 00010 BE 254.0003",
                             "00000012 00010 BE 127.0002", "00000012 99999 BE 0.0004", "00000014 00010 KI 30.1234"}));
+        // The grid shows each line in its order, the amounts formatted on the right.
+        const QAbstractItemModel *rows = summary.rows();
+        QCOMPARE(rows->rowCount(), 5);
+        QStringList last;
+        for (int column = 0; column < rows->columnCount(); ++column)
+            last << rows->index(4, column).data().toString();
+        QCOMPARE(last.mid(1, 4), (QStringList {"00000014", "03", "00010", "KI"}));
+        QCOMPARE(last.at(7), "30,12 Ft");
+        QCOMPARE(rows->index(4, 7).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
+        QVERIFY(!(rows->index(4, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight));
+        QCOMPARE(rows->headerData(5, Qt::Horizontal).toString(), "Nettó érték");
         VoucherListReport receipts(wh, "BE");
         VoucherListReport issues(wh, "KI");
         QVERIFY(receipts.run(march()).isNull());
