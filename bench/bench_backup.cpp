@@ -9,7 +9,9 @@
 //   physclose rows N seconds S floor F   a physical closing at 30 June (floor: the bare delete in one
 //                                        transaction)
 //   yearclose rows N seconds S           the year closing with its stock list
-// usage: bench_backup [ROWS]   (default 1000000)
+// usage: bench_backup [--location FOLDER|postgresql://...] [ROWS]   (default 1000000)
+// On a server the archive figures are left out (archives hold the embedded engine's files) and the
+// closing's floor is the bare delete rolled back.
 #include "maintenance/ArchiveLayout.h"
 #include "maintenance/ArchiveZip.h"
 #include "maintenance/Backup.h"
@@ -18,8 +20,10 @@
 #include "maintenance/Restore.h"
 #include "maintenance/YearClosing.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
+
+#include "BenchLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,12 +55,6 @@ QString code(int value, int width)
 // A database whose warehouse 1 holds 1000 materials and `rows` movement rows over the year.
 bool build(const QString &dir, int rows)
 {
-    const Checked<QString> created = DatabaseCreator::create(dir,
-        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")},
-        Today);
-    if (!created.ok())
-        return fail(created.refusal.text) == 0;
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     QSqlQuery query(db);
@@ -71,16 +69,17 @@ bool build(const QString &dir, int rows)
     query.prepare(QStringLiteral(
         "INSERT INTO \"Raktar\" (\"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"FokSzla\", \"NyilvSzam\", \"PartAzon\", "
         "\"User\", \"AfaKod\", \"TetelMenny\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
-        "\"KeszletErtek\", \"Stat\") VALUES (?, ?, ?, ?, '100', ?, '00000', 'bench', '01', ?, ?, 0, 0, 0, 0, 0)"));
+        "\"KeszletErtek\", \"Stat\") VALUES (?, ?, ?, ?, '100', ?, '00000', 'bench', '01', ?, ?, 0, 0, 0, 0, ?)"));
     for (int r = 0; r < rows; ++r) {
         const bool receipt = (r / 1000) % 2 == 0;
         query.addBindValue(receipt ? QStringLiteral("BE") : QStringLiteral("KI"));
         query.addBindValue(receipt ? QStringLiteral("01") : QStringLiteral("03"));
         query.addBindValue(code(r + 1, 8));
-        query.addBindValue(QDate(2025, 1, 2).addDays(qint64(r) * 360 / rows).toString(Qt::ISODate));
+        query.addBindValue(Sql::date(QDate(2025, 1, 2).addDays(qint64(r) * 360 / rows)));
         query.addBindValue(code(r % 1000 + 1, 4));
         query.addBindValue(receipt ? 10.0 : 5.0);
         query.addBindValue(receipt ? 1000.0 : 500.0);
+        query.addBindValue(Sql::flag(false));
         if (!query.exec())
             return fail(query.lastError().text()) == 0;
     }
@@ -103,16 +102,9 @@ void recordWhile(const QString &file, const std::atomic<bool> &running, std::ato
     sqlite3_close(db);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// The backup and restore figures of the warehouse in the folder `dir`; files in `work`.
+int archives(const QString &dir, int rows, const QTemporaryDir &work)
 {
-    QCoreApplication app(argc, argv);
-    const int rows = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1000000;
-    QTemporaryDir work;
-    const QString dir = work.filePath(QStringLiteral("db"));
-    if (!build(dir, rows))
-        return 1;
     const QString archive = work.filePath(QStringLiteral("raktar.zip"));
     QElapsedTimer timer;
 
@@ -162,30 +154,73 @@ int main(int argc, char *argv[])
         QFile::copy(QDir(floorDir).filePath(QStringLiteral("raktar.sqlite")), work.filePath(QStringLiteral("copy.sqlite")));
         std::printf("restore rows %d seconds %.2f floor %.2f\n", rows, seconds, timer.elapsed() / 1000.0);
     }
+    return 0;
+}
 
-    // Physical closing at 30 June, and its floor on a copy of the file.
-    QSqlDatabase db = Database::warehouse(dir, 1);
-    if (!MonthClosing::close(db, 2025, 6, QStringLiteral("bench")).ok())
-        return fail(QStringLiteral("havi zárás"));
-    db = QSqlDatabase();
+// The bare delete of the physical closing in one transaction: on a copy of the file, or on the
+// server rolled back.
+double closingFloor(const QString &dir, const QTemporaryDir &work, bool server)
+{
+    QElapsedTimer timer;
+    if (server) {
+        QSqlDatabase db = Database::warehouse(dir, 1);
+        timer.start();
+        {
+            TransactionGuard guard(db); // never committed: rolled back when it goes
+            QSqlQuery(db).exec(QStringLiteral("DELETE FROM \"Raktar\" WHERE \"Datum\" <= '2025-06-30'"));
+        }
+        return timer.elapsed() / 1000.0;
+    }
     Database::closeAll(dir);
     const QString floorFile = work.filePath(QStringLiteral("floor.sqlite"));
     QFile::copy(Database::warehouseFile(dir, 1), floorFile);
-    db = Database::warehouse(dir, 1);
+    sqlite3 *bare = nullptr;
+    sqlite3_open(QFile::encodeName(floorFile).constData(), &bare);
+    timer.start();
+    sqlite3_exec(bare, "BEGIN IMMEDIATE; DELETE FROM \"Raktar\" WHERE \"Datum\" <= '2025-06-30'; COMMIT;", nullptr,
+        nullptr, nullptr);
+    const double seconds = timer.elapsed() / 1000.0;
+    sqlite3_close(bare);
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    bool ok = true;
+    const int rows = arguments.size() > 1 ? arguments.at(1).toInt(&ok) : 1000000;
+    if (!ok || rows < 1 || arguments.size() > 2 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_backup %s [ROWS] %s\n", qPrintable(BenchLocation::usage()),
+            qPrintable(location.errorText()));
+        return 2;
+    }
+    QTemporaryDir work;
+    const QString dir = location.create(Today);
+    if (dir.isEmpty())
+        return fail(location.errorText());
+    if (!build(dir, rows))
+        return 1;
+    if (!location.isServer()) {
+        if (const int failed = archives(dir, rows, work))
+            return failed;
+    }
+
+    // Physical closing at 30 June, beside its floor.
+    if (!MonthClosing::close(Database::warehouse(dir, 1), 2025, 6, QStringLiteral("bench")).ok())
+        return fail(QStringLiteral("havi zárás"));
+    const double floor = closingFloor(dir, work, location.isServer());
+    QSqlDatabase db = Database::warehouse(dir, 1);
+    QElapsedTimer timer;
     timer.start();
     const Checked<PhysicalClosing::Outcome> closed = PhysicalClosing::close(db, QDate(2025, 6, 30), QStringLiteral("bench"), false);
     const double closeSeconds = timer.elapsed() / 1000.0;
     if (!closed.ok())
         return fail(closed.refusal.text);
-    {
-        sqlite3 *bare = nullptr;
-        sqlite3_open(QFile::encodeName(floorFile).constData(), &bare);
-        timer.start();
-        sqlite3_exec(bare, "BEGIN IMMEDIATE; DELETE FROM \"Raktar\" WHERE \"Datum\" <= '2025-06-30'; COMMIT;", nullptr,
-            nullptr, nullptr);
-        std::printf("physclose rows %d seconds %.2f floor %.2f\n", rows, closeSeconds, timer.elapsed() / 1000.0);
-        sqlite3_close(bare);
-    }
+    std::printf("physclose rows %d seconds %.2f floor %.2f\n", rows, closeSeconds, floor);
 
     if (!MonthClosing::close(db, 2025, 12, QStringLiteral("bench")).ok())
         return fail(QStringLiteral("havi zárás"));

@@ -3,17 +3,17 @@
 // raw-material browse model with its first page, changing its order to name order (keeping the
 // current row, with that row's page), and a name search that finds the last row of that order
 // (with the page that shows it).
+// usage: bench_master_browse [--location FOLDER|postgresql://...]
 #include "master/BrowseModel.h"
 #include "master/Materials.h"
-#include "store/Catalogue.h"
 #include "store/Database.h"
 #include "store/TransactionGuard.h"
 
+#include "BenchLocation.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -63,14 +63,19 @@ bool fill(QSqlDatabase db, int materials)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    if (arguments.size() > 1 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_master_browse %s %s\n", qPrintable(BenchLocation::usage()),
+            qPrintable(location.errorText()));
+        return 2;
+    }
     for (const int materials : {2000, 20000}) {
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath(Database::warehouseFolderName(1));
+        const QString path = location.create(QDate::currentDate());
         {
-            QSqlDatabase db = Database::warehouse(dir.path(), 1);
-            QString error;
-            if (!Catalogue::createTables(db, Catalogue::warehouseTables(), &error) || !fill(db, materials)) {
-                std::fprintf(stderr, "cannot build the warehouse: %s\n", qPrintable(error));
+            QSqlDatabase db = Database::warehouse(path, 1);
+            if (path.isEmpty() || !fill(db, materials)) {
+                std::fprintf(stderr, "cannot build the warehouse: %s\n", qPrintable(location.errorText()));
                 return 1;
             }
             QElapsedTimer timer;
@@ -94,7 +99,7 @@ int main(int argc, char **argv)
             }
             std::printf("materials %d open %.4f sort %.4f search %.4f\n", materials, open, sort, search);
         }
-        Database::closeAll(dir.path());
+        location.remove(path);
     }
     return 0;
 }

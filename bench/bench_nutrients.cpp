@@ -17,7 +17,7 @@
 #include "reports/NutrientNorm.h"
 #include "reports/NutrientSource.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "BenchLocation.h"
 #include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
@@ -25,7 +25,6 @@
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -133,12 +132,6 @@ bool buildDays(QSqlDatabase db)
 
 bool build(const QString &dir)
 {
-    const Checked<QString> created = DatabaseCreator::create(dir,
-        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")},
-        Today);
-    if (!created.ok())
-        return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     return buildMaterials(db) && buildDays(db) && (guard.commit() || fail(db.lastError().text()));
@@ -183,16 +176,19 @@ double floorSeconds(QSqlDatabase db, const NutrientPeriod &period)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc > 1) {
-        bool ok = false;
-        Lines = QString::fromLocal8Bit(argv[1]).toInt(&ok);
-        if (!ok || Lines < 10000) {
-            std::fprintf(stderr, "usage: bench_nutrients [LINES] (at least 10000)\n");
-            return 2;
-        }
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    bool ok = true;
+    if (arguments.size() > 1)
+        Lines = arguments.at(1).toInt(&ok);
+    if (!ok || Lines < 10000 || arguments.size() > 2 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_nutrients %s [LINES] (at least 10000) %s\n",
+            qPrintable(BenchLocation::usage()), qPrintable(location.errorText()));
+        return 2;
     }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("db"));
+    const QString path = location.create(Today);
+    if (path.isEmpty())
+        return fail(location.errorText()) ? 0 : 1;
     if (!build(path))
         return 1;
     QSqlDatabase db = Database::warehouse(path, 1);

@@ -2,7 +2,8 @@
 //   ration compute S issue S floor F
 //     compute: views 1 to 4 of a day of 6 meals with 8 dishes each (recipes of 15 lines), with the
 //              stock at the date, in a warehouse of 1000 materials, 500 recipes and 1,000,000 rows
-//              (bench_ration ROWS takes another number of rows, for a quick try);
+//              (bench_ration ROWS takes another number of rows, for a quick try; --location
+//              FOLDER|postgresql://... makes the database there instead of a temporary folder);
 //     issue:   the sheet of about 150 materials issued as one voucher, back-dated before a month
 //              of later rows of each material;
 //     floor:   bare SQL inserting the same rows and updating the later rows of those materials in
@@ -20,14 +21,15 @@
 #include "menu/RationStockAtDate.h"
 #include "menu/RationViews.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
+
+#include "BenchLocation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 
@@ -36,7 +38,7 @@ namespace {
 const QDate Today(2025, 12, 31);
 const QDate RationDate(2025, 12, 1);
 const QDate CartDate(2025, 12, 2);
-constexpr int Materials = 1000;
+constexpr int Materials = 1000; // a run needs at least 10 rows of each to cover its issues
 int RowsEach = 1000; // movement rows of each material
 constexpr int Recipes = 500;
 constexpr int Lines = 15;
@@ -98,7 +100,7 @@ bool buildRows(QSqlDatabase db)
         "\"PartAzon\", \"User\", \"AfaKod\", "
         "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
         "\"KeszletErtek\", \"Stat\") "
-        "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, ?, ?, ?, ?, 0)"));
+        "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, ?, ?, ?, ?, ?)"));
     struct Row
     {
         QDate date;
@@ -126,6 +128,7 @@ bool buildRows(QSqlDatabase db)
             query.bindValue(8, row.receipt ? 0.0 : quantity * 100 * (100 + VatPercent) / 100);
             query.bindValue(9, stock);
             query.bindValue(10, stock * 100);
+            query.bindValue(11, Sql::flag(false));
             if (!exec(query))
                 return false;
         }
@@ -144,9 +147,10 @@ bool buildMenu(QSqlDatabase db)
         if (!exec(query))
             return false;
         query.prepare(QStringLiteral(
-            "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES (?, ?, 100, 0)"));
+            "INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\") VALUES (?, ?, 100, ?)"));
         query.addBindValue(RationDate);
         query.addBindValue(code(meal, 2));
+        query.addBindValue(Sql::flag(false));
         if (!exec(query))
             return false;
         for (int dish = 0; dish < Dishes; ++dish) {
@@ -207,12 +211,6 @@ bool buildAlacarte(QSqlDatabase db)
 
 bool build(const QString &dir)
 {
-    const Checked<QString> created = DatabaseCreator::create(dir,
-        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")},
-        Today);
-    if (!created.ok())
-        return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     return buildMaterials(db) && buildRows(db) && buildMenu(db) && buildAlacarte(db) && (guard.commit() || fail(db.lastError().text()));
@@ -233,7 +231,7 @@ double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
             "\"TetelMenny\", \"BeAr\", \"KiAr\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", "
             "\"KeszletErtek\", \"Stat\") "
             "VALUES ('KI', '07', '99999999', ?, '2025/00002', ?, ?, '00001', 'bench', '01', ?, 100, 100, 0, 0, 0, 0, "
-            "0, 1)"));
+            "0, ?)"));
         QSqlQuery later(db);
         later.prepare(QStringLiteral(
             "SELECT \"RaktAzon\" FROM \"Raktar\" WHERE \"FokSzla\" = ? AND \"NyilvSzam\" = ? AND \"Datum\" > ?"));
@@ -246,6 +244,7 @@ double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
             insert.bindValue(1, total.account);
             insert.bindValue(2, total.number);
             insert.bindValue(3, total.quantity);
+            insert.bindValue(4, Sql::flag(true));
             insert.exec();
             later.bindValue(0, total.account);
             later.bindValue(1, total.number);
@@ -269,17 +268,19 @@ double floorSeconds(QSqlDatabase db, const RationSheet &sheet)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc > 1) {
-        bool ok = false;
-        const int rows = QString::fromLocal8Bit(argv[1]).toInt(&ok);
-        if (!ok || rows < Materials * 2) {
-            std::fprintf(stderr, "usage: bench_ration [ROWS] (at least %d)\n", Materials * 2);
-            return 2;
-        }
-        RowsEach = rows / Materials;
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    bool ok = true;
+    const int rows = arguments.size() > 1 ? arguments.at(1).toInt(&ok) : Materials * RowsEach;
+    if (!ok || rows < Materials * 10 || arguments.size() > 2 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_ration %s [ROWS] (at least %d) %s\n", qPrintable(BenchLocation::usage()),
+            Materials * 10, qPrintable(location.errorText()));
+        return 2;
     }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("db"));
+    RowsEach = rows / Materials;
+    const QString path = location.create(Today);
+    if (path.isEmpty())
+        return fail(location.errorText()) ? 0 : 1;
     if (!build(path))
         return 1;
     {
@@ -343,6 +344,5 @@ int main(int argc, char *argv[])
         std::printf("alacarte price list %.3f\n", listed);
         std::fflush(stdout);
     }
-    Database::closeAll(path);
     return 0;
 }

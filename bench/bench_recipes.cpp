@@ -1,15 +1,16 @@
 // Recomputes the values of 2,000 recipes of 15 lines each over 500 materials in one run and prints
 // one line: recipes <N> recompute <S>, the seconds of the run.
+// usage: bench_recipes [--location FOLDER|postgresql://...]
 #include "master/RecipeRecompute.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
 
+#include "BenchLocation.h"
+
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <cstdio>
 
@@ -40,8 +41,8 @@ bool fill(QSqlDatabase db)
         material.addBindValue(code(i));
         material.addBindValue(QStringLiteral("Anyag %1").arg(i));
         material.addBindValue(100.0 + i);
-        material.addBindValue(i % 7 == 0);
-        material.addBindValue(i % 11 == 0);
+        material.addBindValue(Sql::flag(i % 7 == 0));
+        material.addBindValue(Sql::flag(i % 11 == 0));
         if (!material.exec())
             return false;
     }
@@ -71,13 +72,16 @@ bool fill(QSqlDatabase db)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath(QStringLiteral("db"));
-    const Checked<QString> created = DatabaseCreator::create(path,
-        {QStringLiteral("Mérés"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő utca 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")});
-    if (!created.ok() || !fill(Database::warehouse(path, 1))) {
-        std::fprintf(stderr, "no database: %s\n", qPrintable(created.refusal.text));
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    if (arguments.size() > 1 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_recipes %s %s\n", qPrintable(BenchLocation::usage()),
+            qPrintable(location.errorText()));
+        return 2;
+    }
+    const QString path = location.create(QDate::currentDate());
+    if (path.isEmpty() || !fill(Database::warehouse(path, 1))) {
+        std::fprintf(stderr, "no database: %s\n", qPrintable(location.errorText()));
         return 1;
     }
     QElapsedTimer timer;
@@ -87,6 +91,5 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("recipes %d recompute %.3f\n", Recipes, timer.nsecsElapsed() / 1e9);
-    Database::closeAll(path);
     return 0;
 }

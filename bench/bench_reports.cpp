@@ -17,15 +17,16 @@
 #include "reports/UsageDetailReport.h"
 #include "reports/VoucherListReport.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
+
+#include "BenchLocation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -94,7 +95,7 @@ bool buildRows(QSqlDatabase db)
         query.bindValue(6, value);
         query.bindValue(7, value * 0.27);
         query.bindValue(8, value * 1.27);
-        query.bindValue(9, receipt ? 0 : 1);
+        query.bindValue(9, Sql::flag(!receipt));
         if (!exec(query))
             return false;
     }
@@ -113,7 +114,7 @@ bool buildMeals(QSqlDatabase db)
     }
     QSqlQuery headcount(db);
     headcount.prepare(QStringLiteral("INSERT INTO \"Letszam\" (\"Datum\", \"Etkezesek\", \"Letszam\", \"Kiadva\", "
-                                     "\"Mozgnem\") VALUES (?, ?, 100, 1, '07')"));
+                                     "\"Mozgnem\") VALUES (?, ?, 100, ?, '07')"));
     QSqlQuery line(db);
     line.prepare(QStringLiteral("INSERT INTO \"Kiszabat\" (\"FokSzam\", \"NyilvSzam\", \"Mennyiseg\", \"Datum\", "
                                 "\"EtkKod\", \"EtkTip\", \"Norma_etk\", \"Anyagar\") VALUES ('100', ?, 1.5, ?, ?, ?, "
@@ -122,6 +123,7 @@ bool buildMeals(QSqlDatabase db)
         for (int m = 1; m <= Meals; ++m) {
             headcount.bindValue(0, day);
             headcount.bindValue(1, code(m, 2));
+            headcount.bindValue(2, Sql::flag(true));
             if (!exec(headcount))
                 return false;
             for (int l = 0; l < LinesPerMeal; ++l) {
@@ -139,12 +141,6 @@ bool buildMeals(QSqlDatabase db)
 
 bool build(const QString &dir)
 {
-    const Checked<QString> created = DatabaseCreator::create(dir,
-        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")},
-        Last);
-    if (!created.ok())
-        return fail(created.refusal.text);
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     if (!(buildMaterials(db) && buildRows(db) && buildMeals(db) && (guard.commit() || fail(db.lastError().text()))))
@@ -206,16 +202,19 @@ ReportParameters yearParameters(QVariantMap filters = {})
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc > 1) {
-        bool ok = false;
-        Rows = QString::fromLocal8Bit(argv[1]).toInt(&ok);
-        if (!ok || Rows < 1000) {
-            std::fprintf(stderr, "usage: bench_reports [ROWS] (at least 1000)\n");
-            return 2;
-        }
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    bool ok = true;
+    if (arguments.size() > 1)
+        Rows = arguments.at(1).toInt(&ok);
+    if (!ok || Rows < 1000 || arguments.size() > 2 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_reports %s [ROWS] (at least 1000) %s\n", qPrintable(BenchLocation::usage()),
+            qPrintable(location.errorText()));
+        return 2;
     }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("db"));
+    const QString path = location.create(Last);
+    if (path.isEmpty())
+        return fail(location.errorText()) ? 0 : 1;
     if (!build(path))
         return 1;
     {
@@ -281,6 +280,5 @@ int main(int argc, char *argv[])
                 + QStringLiteral(" AND k.\"EtkKod\" IN ('01', '02', '03', '04', '05', '06') GROUP BY k.\"EtkKod\", "
                                  "k.\"EtkTip\", k.\"FokSzam\", k.\"NyilvSzam\", a.\"Megnevezes\""));
     }
-    Database::closeAll(path);
     return 0;
 }

@@ -15,7 +15,6 @@
 #include "menu/RationStockAtDate.h"
 #include "stock/ItemPrices.h"
 #include "stock/StockLedger.h"
-#include "store/Database.h"
 #include "store/TransactionGuard.h"
 #include "support/RationFixture.h"
 #include "support/StatementCount.h"
@@ -23,12 +22,13 @@
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
+#include "BenchLocation.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -190,16 +190,14 @@ double rationIssue(const QString &engine)
 
 double demo(const QString &engine)
 {
-    QTemporaryDir dir;
-    const QString location = engine == TestEngines::sqlite() ? dir.filePath(QStringLiteral("db"))
-                                                             : TestEngines::createServerDatabase();
+    BenchLocation place(engine == TestEngines::sqlite() ? QString() : qEnvironmentVariable("SALVIA_TEST_PG"));
+    const QString location = place.fresh();
+    if (location.isEmpty())
+        return fail(place.errorText()), -1;
     QElapsedTimer timer;
     timer.start();
     const Checked<QString> built = DemoDatabase::build(location, {}, Today);
     const double taken = seconds(timer);
-    Database::closeAll(location);
-    if (engine != TestEngines::sqlite())
-        TestEngines::dropServerDatabase(location);
     if (!built.ok())
         return fail(built.refusal.text), -1;
     return taken;

@@ -6,18 +6,22 @@
 //                                        (floor: one grouped sum over the rows of the period)
 //   record rows N seconds S              one receipt item into a warehouse of N rows, its material
 //                                        holding 1000 rows (all checks, insert, recalculation, commit)
+// bench_stock [--location FOLDER|postgresql://...] [ROWS]: ROWS (10000 to begin with) sizes the
+// figures down for a quick try: the backdated rows ROWS and 10 x ROWS, the warehouses 10 and
+// ROWS / 10 materials of 1000 rows (1000000 by default).
 #include "stock/ItemPrices.h"
 #include "stock/StockAtDate.h"
 #include "stock/StockLedger.h"
 #include "store/Database.h"
-#include "store/DatabaseCreator.h"
+#include "store/Sql.h"
 #include "store/TransactionGuard.h"
+
+#include "BenchLocation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -35,32 +39,31 @@ bool fail(const QString &what)
     return false;
 }
 
-// A fresh database with `materials` materials of `rowsEach` movement rows each: receipts of 10 and
-// issues of 5 in turn, from 2 January on.
-bool build(const QString &dir, int materials, int rowsEach)
+// A fresh database at `location` with `materials` materials of `rowsEach` movement rows each:
+// receipts of 10 and issues of 5 in turn, from 2 January on; its location, or empty.
+QString build(BenchLocation &location, int materials, int rowsEach)
 {
-    const Checked<QString> created = DatabaseCreator::create(dir,
-        {QStringLiteral("Mérő Konyha"), QStringLiteral("1111"), QStringLiteral("Budapest"), QStringLiteral("Fő u. 1."),
-            QStringLiteral("admin"), QStringLiteral("titok123")},
-        Today);
-    if (!created.ok())
-        return fail(created.refusal.text);
+    const QString dir = location.create(Today);
+    if (dir.isEmpty())
+        return fail(location.errorText()), QString();
     QSqlDatabase db = Database::warehouse(dir, 1);
     TransactionGuard guard(db);
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO Anyag (FokonyviSzam, NyilvSzam, Megnevezes, Csoport, Mertekegyseg, MenySzorzo, AfaCsoport, "
-        "NyilvAr, Kerekites, KeszletMin, KeszletMax, KeszletMennyiseg, KeszletErtek) "
+        "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Csoport\", \"Mertekegyseg\", "
+        "\"MenySzorzo\", \"AfaCsoport\", \"NyilvAr\", \"Kerekites\", \"KeszletMin\", \"KeszletMax\", "
+        "\"KeszletMennyiseg\", \"KeszletErtek\") "
         "VALUES ('100', ?, ?, '01', 'KG', 10, '01', 0, 2, 0, 0, 0, 0)"));
     for (int m = 1; m <= materials; ++m) {
         query.bindValue(0, code(m, 4));
         query.bindValue(1, QStringLiteral("Anyag %1").arg(m));
         if (!query.exec())
-            return fail(query.lastError().text());
+            return fail(query.lastError().text()), QString();
     }
     query.prepare(QStringLiteral(
-        "INSERT INTO Raktar (BK, Mozgnem, BizSzam, Datum, Sorszam, FokSzla, NyilvSzam, PartAzon, \"User\", AfaKod, "
-        "TetelMenny, BeAr, KiAr, TetelErtek, AfaErtek, Brutto, KeszletMenny, KeszletErtek, Stat) "
+        "INSERT INTO \"Raktar\" (\"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"Sorszam\", \"FokSzla\", "
+        "\"NyilvSzam\", \"PartAzon\", \"User\", \"AfaKod\", \"TetelMenny\", \"BeAr\", \"KiAr\", "
+        "\"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", \"KeszletErtek\", \"Stat\") "
         "VALUES (?, ?, ?, ?, '2025/00001', '100', ?, '00000', 'bench', '01', ?, 100, 100, ?, 0, 0, 0, 0, ?)"));
     qint64 number = 0;
     for (int m = 1; m <= materials; ++m) {
@@ -73,12 +76,12 @@ bool build(const QString &dir, int materials, int rowsEach)
             query.bindValue(4, code(m, 4));
             query.bindValue(5, receipt ? 10.0 : 5.0);
             query.bindValue(6, receipt ? 1000.0 : 500.0);
-            query.bindValue(7, false);
+            query.bindValue(7, Sql::flag(false));
             if (!query.exec())
-                return fail(query.lastError().text());
+                return fail(query.lastError().text()), QString();
         }
     }
-    return guard.commit() || fail(db.lastError().text());
+    return guard.commit() || fail(db.lastError().text()) ? dir : QString();
 }
 
 StockItem backdatedReceipt(const QString &bizSzam)
@@ -124,12 +127,14 @@ double updateFloor(QSqlDatabase db)
     timer.start();
     TransactionGuard guard(db);
     QSqlQuery ids(db);
-    ids.exec(QStringLiteral("SELECT RaktAzon FROM Raktar WHERE FokSzla = '100' AND NyilvSzam = '0001'"));
+    ids.exec(QStringLiteral(
+        "SELECT \"RaktAzon\" FROM \"Raktar\" WHERE \"FokSzla\" = '100' AND \"NyilvSzam\" = '0001'"));
     QList<qint64> keys;
     while (ids.next())
         keys << ids.value(0).toLongLong();
     QSqlQuery update(db);
-    update.prepare(QStringLiteral("UPDATE Raktar SET KeszletMenny = ?, KeszletErtek = ? WHERE RaktAzon = ?"));
+    update.prepare(QStringLiteral(
+        "UPDATE \"Raktar\" SET \"KeszletMenny\" = ?, \"KeszletErtek\" = ? WHERE \"RaktAzon\" = ?"));
     for (qint64 key : keys) {
         update.bindValue(0, double(key % 97));
         update.bindValue(1, double(key % 89));
@@ -140,41 +145,40 @@ double updateFloor(QSqlDatabase db)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-void backdated(int rows)
+void backdated(BenchLocation &location, int rows)
 {
-    QTemporaryDir dir;
-    if (!build(dir.filePath(QStringLiteral("db")), 1, rows))
+    const QString path = build(location, 1, rows);
+    if (path.isEmpty())
         return;
     {
-        QSqlDatabase db = Database::warehouse(dir.filePath(QStringLiteral("db")), 1);
+        QSqlDatabase db = Database::warehouse(path, 1);
         const double floor = updateFloor(db);
         const double seconds = recordSeconds(db, 1);
         std::printf("backdated rows %d seconds %.3f floor %.3f\n", rows, seconds, floor);
         std::fflush(stdout);
     }
-    Database::closeAll(dir.filePath(QStringLiteral("db")));
+    location.remove(path);
 }
 
-void measure(QSqlDatabase db, int materials);
+void measure(QSqlDatabase db, int materials, bool stockAt);
 
-void warehouse(int materials)
+void warehouse(BenchLocation &location, int materials, bool stockAt)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("db"));
-    if (!build(path, materials, 1000))
+    const QString path = build(location, materials, 1000);
+    if (path.isEmpty())
         return;
-    measure(Database::warehouse(path, 1), materials);
-    Database::closeAll(path);
+    measure(Database::warehouse(path, 1), materials, stockAt);
+    location.remove(path);
 }
 
-void measure(QSqlDatabase db, int materials)
+void measure(QSqlDatabase db, int materials, bool stockAt)
 {
-    if (materials == 1000) {
+    if (stockAt) {
         QElapsedTimer timer;
         timer.start();
         QSqlQuery sum(db);
-        sum.prepare(QStringLiteral("SELECT FokSzla, NyilvSzam, SUM(TetelMenny) FROM Raktar WHERE Datum >= ? "
-                                   "AND Datum <= ? GROUP BY FokSzla, NyilvSzam"));
+        sum.prepare(QStringLiteral("SELECT \"FokSzla\", \"NyilvSzam\", SUM(\"TetelMenny\") FROM \"Raktar\" "
+                                   "WHERE \"Datum\" >= ? AND \"Datum\" <= ? GROUP BY \"FokSzla\", \"NyilvSzam\""));
         sum.addBindValue(QDate(Today.year(), 1, 1));
         sum.addBindValue(Today);
         sum.exec();
@@ -196,9 +200,18 @@ void measure(QSqlDatabase db, int materials)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    backdated(10000);
-    backdated(100000);
-    warehouse(10);
-    warehouse(1000);
+    QStringList arguments = app.arguments();
+    BenchLocation location(BenchLocation::take(arguments));
+    bool ok = true;
+    const int rows = arguments.size() > 1 ? arguments.at(1).toInt(&ok) : 10000;
+    if (!ok || rows < 10 || arguments.size() > 2 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_stock %s [ROWS] (at least 10) %s\n", qPrintable(BenchLocation::usage()),
+            qPrintable(location.errorText()));
+        return 2;
+    }
+    backdated(location, rows);
+    backdated(location, rows * 10);
+    warehouse(location, 10, false);
+    warehouse(location, rows / 10, true);
     return 0;
 }

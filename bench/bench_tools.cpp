@@ -1,19 +1,23 @@
-// The table tools against their floors, on SQLite:
-//   bench_tools [MATERIALS RECIPELINES MOVEMENTS ROWS]   (defaults 20000 100000 1000000 1000000)
+// The table tools against their floors:
+//   bench_tools [--location FOLDER|postgresql://...] [MATERIALS RECIPELINES MOVEMENTS ROWS]
+//               (defaults 20000 100000 1000000 1000000)
 // prints
 //   dosimport materials M recipelines R movements N seconds S floor F
 //     (floor: a bare shapelib read of the files plus bare prepared inserts in one transaction)
 //   uvi rows N seconds S floor F          (floor: the bare grouped query, read to its end)
-//   repair rows N seconds S floor F       (floor: integrity check, REINDEX and VACUUM through bare SQL)
+//   repair rows N seconds S floor F       (floor: integrity check, REINDEX and VACUUM through bare SQL;
+//                                          on a server a full read, REINDEX and VACUUM of each table)
 //   editor rows 10000 open-ms O / editor rows N open-ms O   (opening Raktar in the editor's model)
 #include "maintenance/RepairDatabase.h"
 #include "exchange/DbaseTable.h"
 #include "session/OwnerValues.h"
 #include "session/Settings.h"
 #include "support/DbaseWriter.h"
-#include "support/TempDatabase.h"
+#include "store/Database.h"
 #include "transfer/DosImport.h"
 #include "transfer/UviExport.h"
+
+#include "BenchLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,17 +107,27 @@ double dosImportFloor(const QString &folder, QSqlDatabase db)
     return seconds(clock);
 }
 
+// The last `width` digits of a zero-padded integer expression, on either engine.
+QString padded(const QString &expression, int width)
+{
+    const QString zeros = QStringLiteral("'%1' || (%2)").arg(QString(width, QLatin1Char('0')), expression);
+    return QStringLiteral("substr(%1, length(%1) - %2)").arg(zeros).arg(width - 1);
+}
+
 void addMovementRows(QSqlDatabase db, int rows)
 {
+    const bool server = Database::engineOf(db) == Database::Engine::PostgreSQL;
+    const QString day = server ? QStringLiteral("DATE '2025-01-01' + i % 300")
+                               : QStringLiteral("date('2025-01-01', '+' || (i % 300) || ' days')");
     QSqlQuery query(db);
     query.exec(QStringLiteral(
         "INSERT INTO \"Raktar\" (\"BK\", \"Mozgnem\", \"BizSzam\", \"Datum\", \"FokSzla\", \"NyilvSzam\", \"PartAzon\", "
         "\"TetelMenny\", \"TetelErtek\", \"AfaErtek\", \"Brutto\", \"KeszletMenny\", \"KeszletErtek\") "
         "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < %1) "
-        "SELECT CASE WHEN i % 3 = 2 THEN 'KI' ELSE 'BE' END, '01', printf('%08d', i / 4), "
-        "date('2025-01-01', '+' || (i % 300) || ' days'), '100', printf('%04d', i % 9999 + 1), '00010', 1, 10.5, "
+        "SELECT CASE WHEN i % 3 = 2 THEN 'KI' ELSE 'BE' END, '01', %2, %3, '100', %4, '00010', 1, 10.5, "
         "2.5, 13, 1, 10.5 FROM n")
-                   .arg(rows));
+                   .arg(rows)
+                   .arg(padded(QStringLiteral("i / 4"), 8), day, padded(QStringLiteral("i % 9999 + 1"), 4)));
     query.exec(QStringLiteral("INSERT INTO \"Tablo\" (\"Tabloszam\", \"NyitoDatum\", \"ZaroDatum\") VALUES ('001', "
                               "'2025-01-01', '2025-12-31')"));
 }
@@ -123,7 +137,13 @@ void addMovementRows(QSqlDatabase db, int rows)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    BenchLocation location(BenchLocation::take(args));
+    if (args.size() > 5 || !location.errorText().isEmpty()) {
+        std::fprintf(stderr, "usage: bench_tools %s [MATERIALS RECIPELINES MOVEMENTS ROWS] %s\n",
+            qPrintable(BenchLocation::usage()), qPrintable(location.errorText()));
+        return 2;
+    }
     const int materials = args.value(1, QStringLiteral("20000")).toInt();
     const int recipeLines = args.value(2, QStringLiteral("100000")).toInt();
     const int movements = args.value(3, QStringLiteral("1000000")).toInt();
@@ -131,12 +151,14 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
 
     {
-        TempDatabase temp(Today);
+        const QString imported = location.create(Today);
+        if (imported.isEmpty())
+            return out << location.errorText() << Qt::endl, 1;
         QTemporaryDir folder;
         writeSources(folder.path(), materials, recipeLines, movements);
         Settings settings;
-        OwnerValues::read(temp.shared(), settings);
-        const double floor = dosImportFloor(folder.path(), temp.warehouse(1));
+        OwnerValues::read(Database::shared(imported), settings);
+        const double floor = dosImportFloor(folder.path(), Database::warehouse(imported, 1));
         DosImport::Request request;
         request.folder = folder.path();
         request.parts = DosSources::allParts();
@@ -147,16 +169,18 @@ int main(int argc, char *argv[])
         request.today = Today;
         QElapsedTimer clock;
         clock.start();
-        const auto imported = DosImport::run(temp.warehouse(1), request);
+        const auto outcome = DosImport::run(Database::warehouse(imported, 1), request);
         const double spent = seconds(clock);
-        if (!imported.ok())
-            out << "dosimport failed: " << imported.refusal.text << Qt::endl;
+        if (!outcome.ok())
+            out << "dosimport failed: " << outcome.refusal.text << Qt::endl;
         out << "dosimport materials " << materials << " recipelines " << recipeLines << " movements " << movements
             << " seconds " << spent << " floor " << floor << Qt::endl;
     }
 
-    TempDatabase temp(Today);
-    QSqlDatabase db = temp.warehouse(1);
+    const QString path = location.create(Today);
+    if (path.isEmpty())
+        return out << location.errorText() << Qt::endl, 1;
+    QSqlDatabase db = Database::warehouse(path, 1);
     addMovementRows(db, rows);
     {
         QElapsedTimer clock;
@@ -187,13 +211,18 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         QSqlQuery query(db);
+        const bool server = location.isServer();
         for (const QString &table : {"Raktar", "Anyag"}) {
-            query.exec(QStringLiteral("PRAGMA integrity_check(\"%1\")").arg(table));
+            query.exec(server ? QStringLiteral("SELECT * FROM \"%1\"").arg(table)
+                              : QStringLiteral("PRAGMA integrity_check(\"%1\")").arg(table));
             while (query.next()) {
             }
-            query.exec(QStringLiteral("REINDEX \"%1\"").arg(table));
+            query.exec((server ? QStringLiteral("REINDEX TABLE \"%1\"") : QStringLiteral("REINDEX \"%1\"")).arg(table));
+            if (server)
+                query.exec(QStringLiteral("VACUUM \"%1\"").arg(table));
         }
-        query.exec(QStringLiteral("VACUUM"));
+        if (!server)
+            query.exec(QStringLiteral("VACUUM"));
         const double floor = seconds(clock);
         clock.restart();
         const auto repaired = RepairDatabase::run(db, 1, 3600 * 1000);
@@ -211,9 +240,11 @@ int main(int argc, char *argv[])
             model.select();
             return clock.nsecsElapsed() / 1e6;
         };
-        TempDatabase small(Today);
-        addMovementRows(small.warehouse(1), 10000);
-        out << "editor rows 10000 open-ms " << openMs(small.warehouse(1)) << Qt::endl;
+        const QString small = location.create(Today);
+        if (small.isEmpty())
+            return out << location.errorText() << Qt::endl, 1;
+        addMovementRows(Database::warehouse(small, 1), 10000);
+        out << "editor rows 10000 open-ms " << openMs(Database::warehouse(small, 1)) << Qt::endl;
         out << "editor rows " << rows << " open-ms " << openMs(db) << Qt::endl;
     }
     return 0;
