@@ -13,6 +13,7 @@ public:
     // What askDate returns when the prompt was closed without "OK"; callers take it as no date.
     static QDate noDate() { return QDate(1900, 1, 1); }
 
-    // Shows the prompt with this label and today's date; the chosen date, or noDate().
-    virtual QDate askDate(const QString &label) = 0;
+    // Shows the prompt with this label and the proposed date (today when none is given); the
+    // chosen date, or noDate().
+    virtual QDate askDate(const QString &label, const QDate &proposed = QDate()) = 0;
 };

@@ -146,7 +146,13 @@ QByteArray DbaseTable::raw(int field) const
 
 QString DbaseTable::text(int field) const
 {
-    return TextCodec::fromCp852(trimmedBytes(raw(field)));
+    const QByteArray bytes = trimmedBytes(raw(field));
+    // Code page 852 agrees with ASCII below 0x80; only other texts need the code page table.
+    for (const char byte : bytes) {
+        if (static_cast<unsigned char>(byte) >= 0x80)
+            return TextCodec::fromCp852(bytes);
+    }
+    return QString::fromLatin1(bytes);
 }
 
 std::optional<double> DbaseTable::parsedNumber(int field) const
@@ -165,7 +171,29 @@ double DbaseTable::number(int field) const
 
 Money DbaseTable::money(int field) const
 {
-    return Money::fromText(QString::fromLatin1(trimmedBytes(raw(field)))).value_or(Money());
+    const QByteArray bytes = trimmedBytes(raw(field));
+    // The common form, "-123.45" with at most four decimals, is read straight into units;
+    // anything else goes through the full amount parser.
+    const bool negative = bytes.startsWith('-');
+    qint64 units = 0;
+    int decimals = -1;
+    bool plain = bytes.size() > (negative ? 1 : 0) && bytes.size() <= 14;
+    for (qsizetype i = negative ? 1 : 0; plain && i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c >= '0' && c <= '9' && decimals < Money::Decimals) {
+            units = units * 10 + (c - '0');
+            decimals += decimals >= 0 ? 1 : 0;
+        } else if ((c == '.' || c == ',') && decimals < 0) {
+            decimals = 0;
+        } else {
+            plain = false;
+        }
+    }
+    if (!plain || decimals == 0)
+        return Money::fromText(QString::fromLatin1(bytes)).value_or(Money());
+    for (int i = std::max(decimals, 0); i < Money::Decimals; ++i)
+        units *= 10;
+    return Money::fromUnits(negative ? -units : units);
 }
 
 QString DbaseTable::code(int field, int width) const
@@ -192,5 +220,19 @@ bool DbaseTable::logical(int field) const
 
 QDate DbaseTable::date(int field) const
 {
-    return QDate::fromString(QString::fromLatin1(trimmedBytes(raw(field))), QStringLiteral("yyyyMMdd"));
+    const QByteArray bytes = trimmedBytes(raw(field));
+    if (bytes.size() != 8)
+        return QDate();
+    int parts[3] = {};
+    const int widths[3] = {4, 2, 2};
+    int at = 0;
+    for (int p = 0; p < 3; ++p) {
+        for (int i = 0; i < widths[p]; ++i, ++at) {
+            const char digit = bytes.at(at);
+            if (digit < '0' || digit > '9')
+                return QDate();
+            parts[p] = parts[p] * 10 + (digit - '0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
 }

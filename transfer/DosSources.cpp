@@ -6,6 +6,10 @@
 
 #include <QHash>
 
+#include <unordered_map>
+#include <QElapsedTimer>
+#include <cstdio>
+
 namespace DosSources {
 
 namespace {
@@ -22,9 +26,18 @@ public:
     }
 
     DbaseTable &table() { return *m_table; }
-    int operator[](const char *field) const { return m_table->fieldIndex(QString::fromLatin1(field)); }
+    // The field's index, looked up once per field name of the code.
+    int operator[](const char *field)
+    {
+        const auto known = m_indexes.find(field);
+        if (known != m_indexes.end())
+            return known->second;
+        const int index = m_table->fieldIndex(QString::fromLatin1(field));
+        m_indexes.emplace(field, index);
+        return index;
+    }
     // The record's name field; a name Windows-1250 cannot hold is noted for the list.
-    QString name(const char *field, int width, Data &data) const
+    QString name(const char *field, int width, Data &data)
     {
         const QString text = m_table->text((*this)[field]).left(width);
         if (!TextCodec::outsideWindows1250(text).isEmpty())
@@ -41,6 +54,7 @@ public:
 private:
     std::shared_ptr<DbaseTable> m_table;
     QString m_name;
+    std::unordered_map<const char *, int> m_indexes;
 };
 
 QStringList requiredFields(const QString &file)

@@ -1,8 +1,11 @@
 #include "transfer/UviExport.h"
 
 #include "core/TextCodec.h"
+#include "store/PreparedStatement.h"
 #include "store/RowReader.h"
 #include "store/Sql.h"
+#include "store/StatementSet.h"
+#include "store/WriteFailure.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,83 +19,104 @@ namespace {
 const QStringList FileCodes = {QStringLiteral("MG"), QStringLiteral("PA"), QStringLiteral("HF"), QStringLiteral("HT"),
     QStringLiteral("TT"), QStringLiteral("TF")};
 
+// yyyyMMdd, written digit by digit: it is called for every voucher.
 QString dayText(const QDate &day)
 {
-    return day.toString(QStringLiteral("yyyyMMdd"));
+    if (!day.isValid())
+        return QString();
+    QString text(8, QLatin1Char('0'));
+    const auto put = [&text](int number, int end, int width) {
+        for (int i = 0; i < width; ++i, number /= 10)
+            text[end - i] = QLatin1Char(char('0' + number % 10));
+    };
+    put(day.year(), 3, 4);
+    put(day.month(), 5, 2);
+    put(day.day(), 7, 2);
+    return text;
 }
 
-// One file's lines while they are built; every text field is checked as it is added.
+// A field of a line: `name` names a text field that is checked as it is added; the export's own
+// constant and numeric fields have an empty name.
+struct Field
+{
+    const char *name;
+    QStringView value;
+};
+
+bool plainText(QStringView value)
+{
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.unicode() >= 0x7F || c == QLatin1Char('|'))
+            return false;
+    }
+    return true;
+}
+
+// One file's bytes while its lines are built, in Windows-1250 with CRLF line ends.
 class FileText
 {
 public:
     FileText(QString code, const Identity &identity, const QDate &today)
         : m_code(std::move(code))
     {
-        m_lines << QStringList {QStringLiteral("WIN"), identity.cegAzon, identity.adosz, identity.bRendAz,
-            dayText(today), QStringLiteral("3.00")};
+        const QString day = dayText(today);
+        append({{"", u"WIN"}, {"", identity.cegAzon}, {"", identity.adosz}, {"", identity.bRendAz}, {"", day},
+            {"", u"3.00"}});
     }
 
-    // A data line; `row` names it in a refusal, `names` its fields (empty for constant fields).
-    Refusal add(const QString &row, const QList<std::pair<QString, QString>> &fields)
+    // A data line; `row()` names it in a refusal.
+    template <typename RowName>
+    Refusal add(const RowName &row, std::initializer_list<Field> fields)
     {
-        QStringList line;
-        for (const auto &[name, value] : fields) {
-            // Constant and numeric fields (no name) are the export's own text.
-            if (const Refusal refusal = name.isEmpty() ? Refusal() : check(row, name, value))
-                return refusal;
-            line << value;
+        for (const Field &field : fields) {
+            if (*field.name == 0 || plainText(field.value))
+                continue;
+            if (const QString fault = faultOf(field.value); !fault.isEmpty()) {
+                return Refusal::error(QStringLiteral("Az exportálás nem lehetséges: a(z) %1 fájl %2 sorának %3 mezője %4.\r"
+                                                     "Javítsa az adatot, és exportáljon újra! Egy fájl sem készült el.")
+                                          .arg(m_code, row(), QLatin1String(field.name), fault));
+            }
         }
-        m_lines << line;
+        append(fields);
         ++m_dataLines;
         return Refusal();
     }
 
-    QByteArray bytes() const
-    {
-        QString text;
-        for (const QStringList &line : m_lines)
-            text += line.join(QLatin1Char('|')) + QStringLiteral("|\r\n");
-        text += QString::number(m_dataLines) + QStringLiteral("|\r\n");
-        return TextCodec::toWindows1250(text);
-    }
+    QByteArray bytes() const { return m_bytes + QByteArray::number(m_dataLines) + "|\r\n"; }
 
 private:
-    Refusal check(const QString &row, const QString &field, const QString &value) const
+    static QString faultOf(QStringView value)
     {
-        bool plain = true;
-        for (const QChar c : value)
-            plain = plain && c.unicode() >= 0x20 && c.unicode() < 0x7F && c != QLatin1Char('|');
-        if (plain)
-            return Refusal();
-        QString fault;
         if (value.contains(QLatin1Char('|')))
-            fault = QStringLiteral("„|” jelet tartalmaz");
-        else if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-            fault = QStringLiteral("sortörést tartalmaz");
-        else if (const QString outside = TextCodec::outsideWindows1250(value); !outside.isEmpty())
-            fault = QStringLiteral("Windows-1250 kódlapon nem írható karaktert tartalmaz (%1)").arg(outside);
-        if (fault.isEmpty())
-            return Refusal();
-        return Refusal::error(QStringLiteral("Az exportálás nem lehetséges: a(z) %1 fájl %2 sorának %3 mezője %4.\r"
-                                             "Javítsa az adatot, és exportáljon újra! Egy fájl sem készült el.")
-                                  .arg(m_code, row, field, fault));
+            return QStringLiteral("„|” jelet tartalmaz");
+        if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
+            return QStringLiteral("sortörést tartalmaz");
+        if (const QString outside = TextCodec::outsideWindows1250(value.toString()); !outside.isEmpty())
+            return QStringLiteral("Windows-1250 kódlapon nem írható karaktert tartalmaz (%1)").arg(outside);
+        return QString();
+    }
+
+    void append(std::initializer_list<Field> fields)
+    {
+        for (const Field &field : fields) {
+            bool ascii = true;
+            for (const QChar c : field.value)
+                ascii = ascii && c.unicode() < 0x80;
+            // Windows-1250 agrees with ASCII; other texts go through the code page.
+            if (ascii) {
+                for (const QChar c : field.value)
+                    m_bytes.append(char(c.unicode()));
+            } else {
+                m_bytes += TextCodec::toWindows1250(field.value.toString());
+            }
+            m_bytes.append('|');
+        }
+        m_bytes.append("\r\n");
     }
 
     QString m_code;
-    QList<QStringList> m_lines;
+    QByteArray m_bytes;
     int m_dataLines = 0;
-};
-
-struct Voucher
-{
-    QString bizSzam;
-    QDate datum;
-    QString mozgnem;
-    QString partAzon;
-    QString bk;
-    Money netto;
-    Money afa;
-    Money brutto;
 };
 
 Refusal movementTypes(QSqlDatabase db, FileText &file)
@@ -107,10 +131,10 @@ Refusal movementTypes(QSqlDatabase db, FileText &file)
     if (!rows.ok())
         return rows.refusal;
     for (const Type &t : rows.value) {
-        const QString row = QStringLiteral("„%1” mozgásnem").arg(t.kod);
+        const auto row = [&t] { return QStringLiteral("„%1” mozgásnem").arg(t.kod); };
         if (const Refusal refusal = file.add(row,
-                {{"MozgnemKod", t.kod}, {"Megnevezes", t.megnevezes}, {"", ""}, {"", ""}, {"", "A"},
-                    {"", t.irany == QLatin1String("BE") ? "N" : "C"}, {"", "E"}, {"", "1"}}))
+                {{"MozgnemKod", t.kod}, {"Megnevezes", t.megnevezes}, {"", u""}, {"", u""}, {"", u"A"},
+                    {"", t.irany == QLatin1String("BE") ? u"N" : u"C"}, {"", u"E"}, {"", u"1"}}))
             return refusal;
     }
     return Refusal();
@@ -133,31 +157,60 @@ Refusal partners(QSqlDatabase db, const Identity &identity, FileText &file)
         return rows.refusal;
     static const QRegularExpression separators(QStringLiteral("[- ]"));
     for (const Partner &p : rows.value) {
-        const QString row = QStringLiteral("„%1” partner").arg(p.azon);
+        const auto row = [&p] { return QStringLiteral("„%1” partner").arg(p.azon); };
         if (const Refusal refusal = file.add(row,
-                {{"", identity.egys}, {"PartAzon", p.azon}, {"Nev", p.nev}, {"Irszam", p.irszam}, {"", "Magyarország"},
+                {{"", identity.egys}, {"PartAzon", p.azon}, {"Nev", p.nev}, {"Irszam", p.irszam}, {"", u"Magyarország"},
                     {"Telepules", p.telepules}, {"Utca", p.utca},
                     {"Szamlaszam", QString(p.szamlaszam).remove(separators)},
-                    {"Adoszam", QString(p.adoszam).remove(separators)}, {"", ""}, {"", ""}, {"", ""},
-                    {"", "Beszállító"}, {"", "Partner"}, {"", "N"}, {"", "N"}, {"", "I"}, {"", "N"}, {"", ""},
-                    {"", ""}, {"", ""}, {"", "Átlagáras"}, {"", ""}}))
+                    {"Adoszam", QString(p.adoszam).remove(separators)}, {"", u""}, {"", u""}, {"", u""},
+                    {"", u"Beszállító"}, {"", u"Partner"}, {"", u"N"}, {"", u"N"}, {"", u"I"}, {"", u"N"}, {"", u""},
+                    {"", u""}, {"", u""}, {"", u"Átlagáras"}, {"", u""}}))
             return refusal;
     }
     return Refusal();
 }
 
-Checked<QList<Voucher>> vouchers(QSqlDatabase db, const Period &period)
+// The period's vouchers in date order, one line each; grouped by the columns of that order so
+// that one sort serves both the grouping and the order. The net sums of receipts and of the
+// other movements are added up on the way.
+Refusal voucherLines(QSqlDatabase db, const Identity &id, const Period &period, FileText &file, Money &receiptsNet,
+    Money &othersNet)
 {
-    return readRows<Voucher>(db,
+    QString error;
+    PreparedStatement *query = StatementSet::of(db).statement(
         QStringLiteral("SELECT \"BizSzam\", \"Datum\", \"Mozgnem\", \"PartAzon\", \"BK\", SUM(\"TetelErtek\"), "
-                       "SUM(\"AfaErtek\"), SUM(\"Brutto\") FROM \"Raktar\" "
+                       "SUM(\"Brutto\") FROM \"Raktar\" "
                        "WHERE \"Datum\" >= ? AND \"Datum\" <= ? AND \"BizSzam\" <> '00000000' "
-                       "GROUP BY \"BizSzam\", \"Datum\", \"Mozgnem\", \"PartAzon\", \"BK\" "
+                       "GROUP BY \"Datum\", \"BizSzam\", \"BK\", \"Mozgnem\", \"PartAzon\" "
                        "ORDER BY \"Datum\", \"BizSzam\", \"BK\", \"Mozgnem\", \"PartAzon\""),
-        {Sql::date(period.nyitoDatum), Sql::date(period.zaroDatum)}, [](const QSqlQuery &q) {
-            return Voucher {q.value(0).toString(), Sql::toDate(q.value(1)), q.value(2).toString(), q.value(3).toString(),
-                q.value(4).toString(), Sql::toMoney(q.value(5)), Sql::toMoney(q.value(6)), Sql::toMoney(q.value(7))};
-        });
+        &error);
+    if (!query)
+        return WriteFailure::readFailed(error);
+    query->bindDate(0, period.nyitoDatum);
+    query->bindDate(1, period.zaroDatum);
+    if (!query->exec())
+        return WriteFailure::readFailed(query->error());
+    while (query->next()) {
+        const QString bizSzam = query->text(0);
+        const QString day = dayText(query->date(1));
+        const Money net = query->money(5);
+        (query->text(4) == QLatin1String("BE") ? receiptsNet : othersNet) += net;
+        const QString netto = amountText(net);
+        const QString brutto = amountText(query->money(6));
+        const auto row = [&bizSzam, &day] { return QStringLiteral("%1 (%2) bizonylat").arg(bizSzam, day); };
+        if (const Refusal refusal = file.add(row,
+                {{"", id.egys}, {"Tabloszam", period.tabloSzam}, {"", u"N"}, {"BizSzam", bizSzam}, {"", day},
+                    {"BizSzam", bizSzam}, {"", day}, {"", u""}, {"", u""}, {"", u"A"}, {"Mozgnem", query->text(2)},
+                    {"", u""}, {"", u""}, {"PartAzon", query->text(3)}, {"", u""}, {"", u""}, {"", u""}, {"", u""},
+                    {"", u""}, {"", u"1"}, {"", u""}, {"", netto}, {"", brutto}, {"", u""}, {"", netto},
+                    {"", brutto}, {"", u""}, {"", netto}, {"", u"Bizonylat"}})) {
+            query->finish();
+            return refusal;
+        }
+    }
+    if (!query->error().isEmpty())
+        return WriteFailure::readFailed(query->error());
+    return Refusal();
 }
 
 // Writes every file as "<name>.part", then renames them all into place; on any failure removes
@@ -285,28 +338,14 @@ Checked<Result> run(QSqlDatabase warehouse, const Request &request, const std::f
         return Outcome::refused(refusal);
     if (const Refusal refusal = partners(warehouse, id, files[1]))
         return Outcome::refused(refusal);
-    const auto rows = vouchers(warehouse, period);
-    if (!rows.ok())
-        return Outcome::refused(rows.refusal);
     Money receiptsNet;
     Money othersNet;
-    for (const Voucher &v : rows.value) {
-        (v.bk == QLatin1String("BE") ? receiptsNet : othersNet) += v.netto;
-        const QString netto = amountText(v.netto);
-        const QString brutto = amountText(v.brutto);
-        const QString row = QStringLiteral("%1 (%2) bizonylat").arg(v.bizSzam, dayText(v.datum));
-        if (const Refusal refusal = files[4].add(row,
-                {{"", id.egys}, {"Tabloszam", period.tabloSzam}, {"", "N"}, {"BizSzam", v.bizSzam},
-                    {"", dayText(v.datum)}, {"BizSzam", v.bizSzam}, {"", dayText(v.datum)}, {"", ""}, {"", ""},
-                    {"", "A"}, {"Mozgnem", v.mozgnem}, {"", ""}, {"", ""}, {"PartAzon", v.partAzon}, {"", ""},
-                    {"", ""}, {"", ""}, {"", ""}, {"", ""}, {"", "1"}, {"", ""}, {"", netto}, {"", brutto}, {"", ""},
-                    {"", netto}, {"", brutto}, {"", ""}, {"", netto}, {"", "Bizonylat"}}))
-            return Outcome::refused(refusal);
-    }
-    if (const Refusal refusal = files[5].add(QStringLiteral("tabló"),
-            {{"", "N"}, {"", id.egys}, {"", dayText(period.nyitoDatum)}, {"", dayText(period.zaroDatum)},
+    if (const Refusal refusal = voucherLines(warehouse, id, period, files[4], receiptsNet, othersNet))
+        return Outcome::refused(refusal);
+    if (const Refusal refusal = files[5].add([] { return QStringLiteral("tabló"); },
+            {{"", u"N"}, {"", id.egys}, {"", dayText(period.nyitoDatum)}, {"", dayText(period.zaroDatum)},
                 {"Tabloszam", period.tabloSzam}, {"", amountText(receiptsNet)}, {"", amountText(othersNet)},
-                {"", "0"}, {"", "0"}}))
+                {"", u"0"}, {"", u"0"}}))
         return Outcome::refused(refusal);
 
     QStringList paths;

@@ -2,9 +2,9 @@
 
 #include "widgets/frmDatum.h"
 
-QDate UiDatePrompt::askDate(const QString &label)
+QDate UiDatePrompt::askDate(const QString &label, const QDate &proposed)
 {
     TfrmDatum dialog(m_parent);
     dialog.setLabel(label);
-    return dialog.askDate();
+    return dialog.askDate(proposed);
 }

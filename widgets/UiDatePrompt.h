@@ -13,7 +13,7 @@ public:
     {
     }
 
-    QDate askDate(const QString &label) override;
+    QDate askDate(const QString &label, const QDate &proposed = QDate()) override;
 
 private:
     QWidget *m_parent;

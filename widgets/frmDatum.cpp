@@ -37,9 +37,9 @@ void TfrmDatum::setLabel(const QString &text)
     lblDatum->setText(text);
 }
 
-QDate TfrmDatum::askDate()
+QDate TfrmDatum::askDate(const QDate &proposed)
 {
-    dtpDatum->setDate(QDate::currentDate());
+    dtpDatum->setDate(proposed.isValid() ? proposed : QDate::currentDate());
     if (exec() != QDialog::Accepted)
         return DatePrompt::noDate();
     return dtpDatum->date();

@@ -15,8 +15,9 @@ public:
     explicit TfrmDatum(QWidget *parent = nullptr);
 
     void setLabel(const QString &text);
-    // Shows the prompt modally: the picked date, or 1 January 1900 when it was closed without "OK".
-    QDate askDate();
+    // Shows the prompt modally starting on `proposed` (today when invalid): the picked date, or
+    // 1 January 1900 when it was closed without "OK".
+    QDate askDate(const QDate &proposed = QDate());
 
     QLabel *lblDatum;
     QDateEdit *dtpDatum;

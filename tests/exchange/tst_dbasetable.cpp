@@ -38,6 +38,41 @@ class TestDbaseTable : public QObject
     }
 
 private slots:
+    // Amounts and dates as the file's text holds them: the fast readers agree with the strict
+    // amount parser and the calendar on every form, the unusual ones included.
+    void amountsAndDatesFromText_data()
+    {
+        QTest::addColumn<QByteArray>("amount");
+        QTest::addColumn<QByteArray>("day");
+        QTest::newRow("plain") << QByteArray("123.45") << QByteArray("20250102");
+        QTest::newRow("negative comma") << QByteArray("-1,5") << QByteArray("20241231");
+        QTest::newRow("fraction only") << QByteArray(".5") << QByteArray("2025013");
+        QTest::newRow("whole") << QByteArray("42") << QByteArray("20250230");
+        QTest::newRow("five decimals round") << QByteArray("0.12345") << QByteArray("2025-1-1");
+        QTest::newRow("point at end") << QByteArray("12.") << QByteArray("20251301");
+        QTest::newRow("plus sign") << QByteArray("+3.25") << QByteArray("        ");
+        QTest::newRow("sign only") << QByteArray("-") << QByteArray("abcdefgh");
+        QTest::newRow("garbage") << QByteArray("1.2.3") << QByteArray("20240229");
+        QTest::newRow("long") << QByteArray("99999999999999.99") << QByteArray("00000000");
+    }
+    void amountsAndDatesFromText()
+    {
+        QFETCH(QByteArray, amount);
+        QFETCH(QByteArray, day);
+        const QString path = m_dir.filePath(QStringLiteral("text%1.dbf").arg(QTest::currentDataTag()).remove(QLatin1Char(' ')));
+        {
+            DbaseWriter dbf(path);
+            dbf.text("ERTEK", 20).text("DATUM", 8);
+            dbf.row({amount, day});
+        }
+        const auto opened = DbaseTable::open(path);
+        QVERIFY2(opened.ok(), qPrintable(opened.refusal.text));
+        DbaseTable &table = *opened.value;
+        QVERIFY(table.next());
+        QCOMPARE(table.money(0), Money::fromText(QString::fromLatin1(amount)).value_or(Money()));
+        QCOMPARE(table.date(1), QDate::fromString(QString::fromLatin1(day).trimmed(), QStringLiteral("yyyyMMdd")));
+    }
+
     void readsRowsInOrderSkippingDeleted()
     {
         const auto opened = DbaseTable::open(writeSample(QStringLiteral("read.dbf")), {QStringLiteral("nyszam")});

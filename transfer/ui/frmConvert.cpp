@@ -109,7 +109,8 @@ void TfrmConvert::btnInditClick()
 
     // Everything is asked before anything is written.
     if (request.parts.contains(DosSources::Part::OpeningStock)) {
-        const QDate date = m_dates.askDate(QStringLiteral("Nyitótétel dátuma:"));
+        // The opening rows belong to the start of the work year.
+        const QDate date = m_dates.askDate(QStringLiteral("Nyitótétel dátuma:"), QDate(request.workYear, 1, 1));
         if (date == DatePrompt::noDate()) {
             request.parts.removeAll(DosSources::Part::OpeningStock);
             m_messenger.showMessage(QStringLiteral("Információ"), 3,

@@ -38,6 +38,7 @@ private slots:
         }
         screen.btnIndit->click();
         QCOMPARE(run.dates.labels(), QStringList({"Nyitótétel dátuma:"}));
+        QCOMPARE(run.dates.proposals(), QList<QDate>({QDate(2025, 1, 1)}));
         QCOMPARE(run.messenger.texts().first(), QStringLiteral("Nem adott meg dátumot: a nyitókészletet nem importálom."));
         QVERIFY2(run.messenger.texts().at(1).startsWith(QStringLiteral("A konverzió sikeresen befejeződött.")),
             qPrintable(run.messenger.texts().join('\n')));
