@@ -83,13 +83,15 @@ Refusal duplicate(const QString &first)
 
 Checked<double> vatPercent(QSqlDatabase db, const QString &group, const QDate &day)
 {
-    const RecipeVatRates rates = RecipeVatRates::read(db, day);
-    if (!rates.inForce(group))
+    const Checked<RecipeVatRates> rates = RecipeVatRates::read(db, day);
+    if (!rates.ok())
+        return Checked<double>::refused(rates.refusal);
+    if (!rates.value.inForce(group))
         return Checked<double>::refused(Refusal::error(
             QStringLiteral("A(z) \"%1\" ÁFA csoportnak nincs ma érvényes kulcsa!\rVálasszon másik ÁFA csoportot!")
                 .arg(group),
             QStringLiteral("dbcAfa")));
-    return Checked<double>::accepted(rates.percent(group));
+    return Checked<double>::accepted(rates.value.percent(group));
 }
 
 Checked<Money> cost(QSqlDatabase db, const DishKey &key)

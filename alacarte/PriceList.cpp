@@ -15,7 +15,10 @@ namespace PriceList {
 
 Checked<QList<PriceListRow>> read(QSqlDatabase db, const QDate &today, bool byDate)
 {
-    const RecipeVatRates rates = RecipeVatRates::read(db, today);
+    const Checked<RecipeVatRates> inForce = RecipeVatRates::read(db, today);
+    if (!inForce.ok())
+        return Checked<QList<PriceListRow>>::refused(inForce.refusal);
+    const RecipeVatRates &rates = inForce.value;
     QList<PriceListRow> rows;
     for (const bool recipes : {true, false}) {
         QSqlQuery query(db);

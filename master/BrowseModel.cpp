@@ -3,8 +3,10 @@
 #include "core/Dates.h"
 #include "core/NumberFormat.h"
 #include "store/Catalogue.h"
+#include "store/WriteFailure.h"
 
 #include <QColor>
+#include <QSqlError>
 #include <QSqlQuery>
 
 // The stock quantities of a material, shown with its Kerekites decimals.
@@ -21,19 +23,25 @@ BrowseModel::BrowseModel(QSqlDatabase db, const BrowseSpec &spec, QObject *paren
 {
 }
 
-int BrowseModel::open(int order, const QStringList &keep)
+Checked<int> BrowseModel::open(int order, const QStringList &keep)
 {
     beginResetModel();
     m_order = order;
     m_pages.clear();
+    m_rows = 0;
     QSqlQuery count(m_query.database());
-    m_rows = count.exec(m_query.countSql()) && count.next() ? count.value(0).toInt() : 0;
+    const bool counted = count.exec(m_query.countSql()) && count.next();
+    const QSqlError countError = count.lastError();
     QSqlQuery empty(m_query.database());
-    empty.prepare(m_query.pageSql(order));
-    empty.addBindValue(0);
-    empty.addBindValue(0);
-    empty.exec();
+    bool described = empty.prepare(m_query.pageSql(order));
+    if (described) {
+        empty.addBindValue(0);
+        empty.addBindValue(0);
+        described = empty.exec();
+    }
     m_fields = empty.record();
+    if (counted && described)
+        m_rows = count.value(0).toInt();
     m_dateColumns.clear();
     m_moneyColumns.clear();
     m_numberColumns.clear();
@@ -54,7 +62,11 @@ int BrowseModel::open(int order, const QStringList &keep)
     m_decimalsColumn = m_fields.indexOf(QStringLiteral("Kerekites"));
     m_keyColumn = m_query.spec().key.isEmpty() ? -1 : m_fields.indexOf(m_query.spec().key.first());
     endResetModel();
-    return keep.isEmpty() ? -1 : m_query.rowOf(order, keep);
+    if (!counted)
+        return Checked<int>::refused(WriteFailure::readFailed(countError));
+    if (!described)
+        return Checked<int>::refused(WriteFailure::readFailed(empty.lastError()));
+    return keep.isEmpty() ? Checked<int>::accepted(-1) : m_query.rowOf(order, keep);
 }
 
 Checked<int> BrowseModel::search(int search, const QString &typed)
@@ -72,10 +84,14 @@ const QVariantList *BrowseModel::rowAt(int row) const
         QList<QVariantList> rows;
         QSqlQuery query(m_query.database());
         query.setForwardOnly(true);
-        query.prepare(m_query.pageSql(m_order));
-        query.addBindValue(PageSize);
-        query.addBindValue(page * PageSize);
-        if (query.exec()) {
+        // A statement the database refuses to prepare keeps that error, not the binding's.
+        bool read = query.prepare(m_query.pageSql(m_order));
+        if (read) {
+            query.addBindValue(PageSize);
+            query.addBindValue(page * PageSize);
+            read = query.exec();
+        }
+        if (read) {
             while (query.next()) {
                 QVariantList values;
                 values.reserve(m_fields.count());
@@ -84,7 +100,10 @@ const QVariantList *BrowseModel::rowAt(int row) const
                 rows << values;
             }
         }
+        // A refused page stays empty until the rows are read again; it is reported once.
         found = m_pages.insert(page, rows);
+        if (!read)
+            emit readRefused(WriteFailure::readFailed(query.lastError()));
     }
     const int index = row % PageSize;
     return index < found->size() ? &found->at(index) : nullptr;

@@ -23,8 +23,9 @@ public:
     // The fields of the rows, in column order.
     const QSqlRecord &fields() const { return m_fields; }
 
-    // Reads the rows again in the given order; returns the row of `keep` in it (-1: none).
-    int open(int order, const QStringList &keep = {});
+    // Reads the rows again in the given order; returns the row of `keep` in it (-1: none), or
+    // the read's refusal (no rows then) when the database turns it down.
+    Checked<int> open(int order, const QStringList &keep = {});
     // The row the typed text finds in the current order, or the search's refusal.
     Checked<int> search(int search, const QString &typed);
     // The key values of a row (empty outside the rows).
@@ -41,6 +42,10 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
 
     static constexpr int PageSize = 200;
+
+signals:
+    // A page of rows that the grid asked for was refused by the database; it shows as no rows.
+    void readRefused(const Refusal &refusal) const;
 
 private:
     const QVariantList *rowAt(int row) const;

@@ -5,7 +5,9 @@
 #include "core/TypedNumber.h"
 #include "store/HungarianCollation.h"
 #include "store/Sql.h"
+#include "store/WriteFailure.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
 
@@ -161,20 +163,21 @@ Checked<int> BrowseQuery::locate(int order, int search, const QString &typed) co
         return Checked<int>::refused(found.refusal);
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END FROM %2%3")
-                      .arg(found.value.sql, source(m_spec.select), orderBy(order)));
+    if (!query.prepare(QStringLiteral("SELECT CASE WHEN %1 THEN 1 ELSE 0 END FROM %2%3")
+                           .arg(found.value.sql, source(m_spec.select), orderBy(order))))
+        return Checked<int>::refused(WriteFailure::readFailed(query.lastError()));
     for (const QVariant &value : found.value.values)
         query.addBindValue(value);
-    if (query.exec()) {
-        for (int row = 0; query.next(); ++row) {
-            if (query.value(0).toInt() == 1)
-                return Checked<int>::accepted(row);
-        }
+    if (!query.exec())
+        return Checked<int>::refused(WriteFailure::readFailed(query.lastError()));
+    for (int row = 0; query.next(); ++row) {
+        if (query.value(0).toInt() == 1)
+            return Checked<int>::accepted(row);
     }
     return Checked<int>::refused(Refusal::warning(SearchTexts::notFound()));
 }
 
-int BrowseQuery::rowOf(int order, const QStringList &key) const
+Checked<int> BrowseQuery::rowOf(int order, const QStringList &key) const
 {
     QStringList fields;
     for (const QString &field : m_spec.key)
@@ -182,13 +185,13 @@ int BrowseQuery::rowOf(int order, const QStringList &key) const
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM %2%3").arg(fields.join(QStringLiteral(", ")), source(m_spec.select), orderBy(order))))
-        return -1;
+        return Checked<int>::refused(WriteFailure::readFailed(query.lastError()));
     for (int row = 0; query.next(); ++row) {
         bool same = true;
         for (int i = 0; i < key.size() && same; ++i)
             same = query.value(i).toString() == key.at(i);
         if (same)
-            return row;
+            return Checked<int>::accepted(row);
     }
-    return -1;
+    return Checked<int>::accepted(-1);
 }

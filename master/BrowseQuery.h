@@ -30,10 +30,11 @@ public:
     QString reportSql(int order) const;
     // The position of the first row, in that order, that the typed text finds in the given
     // search field; the search's refusal for a value not of the field's kind, "A keresett elem
-    // nem található!" when no row matches.
+    // nem található!" when no row matches, the read's refusal when the database turns it down.
     Checked<int> locate(int order, int search, const QString &typed) const;
-    // The position of the row with that key (values in spec().key order); -1 when there is none.
-    int rowOf(int order, const QStringList &key) const;
+    // The position of the row with that key (values in spec().key order); -1 when there is none,
+    // the read's refusal when the database turns it down.
+    Checked<int> rowOf(int order, const QStringList &key) const;
 
 private:
     // ORDER BY the order's terms and then the key; `alias` qualifies the fields.

@@ -80,9 +80,12 @@ bool one(QSqlDatabase db, const QString &code, const QDate &today)
     QHash<QString, QList<RecipeIngredient>> byCode;
     if (!readIngredients(db, code, &byCode))
         return false;
+    const Checked<RecipeVatRates> rates = RecipeVatRates::read(db, today);
+    if (!rates.ok())
+        return false;
     QSqlQuery update(db);
     update.prepare(updateStatement());
-    return write(update, code, RecipeValues::compute(byCode.value(code), RecipeVatRates::read(db, today)));
+    return write(update, code, RecipeValues::compute(byCode.value(code), rates.value));
 }
 
 bool all(QSqlDatabase db, const QDate &today, const std::function<void(int, int)> &step)
@@ -100,12 +103,14 @@ bool all(QSqlDatabase db, const QDate &today, const std::function<void(int, int)
         QHash<QString, QList<RecipeIngredient>> byCode;
         if (!readIngredients(db, QString(), &byCode))
             return WriteFailure::failed(QString());
-        const RecipeVatRates rates = RecipeVatRates::read(db, today);
+        const Checked<RecipeVatRates> rates = RecipeVatRates::read(db, today);
+        if (!rates.ok())
+            return rates.refusal;
 
         QSqlQuery update(db);
         update.prepare(updateStatement());
         for (int i = 0; i < codes.size(); ++i) {
-            if (!write(update, codes.at(i), RecipeValues::compute(byCode.value(codes.at(i)), rates)))
+            if (!write(update, codes.at(i), RecipeValues::compute(byCode.value(codes.at(i)), rates.value)))
                 return WriteFailure::failed(update.lastError());
             if (step)
                 step(i + 1, codes.size());

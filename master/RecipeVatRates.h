@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Refusal.h"
+
 #include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
@@ -10,7 +12,8 @@
 class RecipeVatRates
 {
 public:
-    static RecipeVatRates read(QSqlDatabase db, const QDate &day);
+    // The rates in force on the day, or the read's refusal when the database turns it down.
+    static Checked<RecipeVatRates> read(QSqlDatabase db, const QDate &day);
 
     // 0 for a group without a row in force.
     double percent(const QString &group) const { return m_percents.value(group, 0.0); }

@@ -2,6 +2,7 @@
 
 #include "core/HungarianOrder.h"
 #include "menu/RationSql.h"
+#include "store/RowReader.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
 
@@ -147,16 +148,11 @@ Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QL
     return Checked<QHash<QString, QList<Ingredient>>>::accepted(result);
 }
 
-Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db)
+Checked<LookupList> accounts(QSqlDatabase db)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""));
-    if (!query.exec())
-        return Checked<QList<QPair<QString, QString>>>::refused(WriteFailure::readFailed(query.lastError()));
-    QList<QPair<QString, QString>> result;
-    while (query.next())
-        result << qMakePair(query.value(0).toString(), query.value(1).toString());
-    return Checked<QList<QPair<QString, QString>>>::accepted(result);
+    return readRows<LookupEntry>(db,
+        QStringLiteral("SELECT \"FokonyviSzam\", \"Megnevezes\" FROM \"Fokszam\" ORDER BY \"FokonyviSzam\""), {},
+        [](const QSqlQuery &query) { return LookupEntry {query.value(0).toString(), query.value(1).toString()}; });
 }
 
 Checked<QHash<MaterialKey, RationMaterial>> materials(QSqlDatabase db)

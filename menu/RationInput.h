@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/LookupEntry.h"
 #include "core/Refusal.h"
 #include "menu/RationTypes.h"
 
 #include <QDate>
 #include <QHash>
 #include <QList>
-#include <QPair>
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -39,7 +39,7 @@ Checked<QList<RationMenuRow>> menuRows(QSqlDatabase db, const QDate &from, const
 Checked<QHash<QString, QList<Ingredient>>> ingredients(QSqlDatabase db, const QList<RationMenuRow> &rows);
 
 // The ledger accounts of Fokszam in code order: code and name.
-Checked<QList<QPair<QString, QString>>> accounts(QSqlDatabase db);
+Checked<LookupList> accounts(QSqlDatabase db);
 
 // Every material of Anyag, keyed by material.
 Checked<QHash<MaterialKey, RationMaterial>> materials(QSqlDatabase db);

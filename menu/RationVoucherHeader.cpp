@@ -2,6 +2,7 @@
 
 #include "core/Codes.h"
 #include "store/HungarianCollation.h"
+#include "store/RowReader.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -13,20 +14,15 @@ QString aLaCarteType()
     return QStringLiteral("08");
 }
 
-QList<QPair<QString, QString>> issueTypes(QSqlDatabase db, const QString &only)
+Checked<LookupList> issueTypes(QSqlDatabase db, const QString &only)
 {
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? AND ")
-        + (only.isEmpty() ? QStringLiteral("\"MozgnemKod\" <> ?") : QStringLiteral("\"MozgnemKod\" = ?"))
-        + QStringLiteral(" ORDER BY ")
-        + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"MozgnemKod\""));
-    query.addBindValue(QStringLiteral("KI"));
-    query.addBindValue(only.isEmpty() ? aLaCarteType() : only);
-    QList<QPair<QString, QString>> types;
-    if (query.exec())
-        while (query.next())
-            types << qMakePair(query.value(0).toString(), query.value(1).toString());
-    return types;
+    return readRows<LookupEntry>(db,
+        QStringLiteral("SELECT \"MozgnemKod\", \"Megnevezes\" FROM \"Mozgnem\" WHERE \"Irany\" = ? AND ")
+            + (only.isEmpty() ? QStringLiteral("\"MozgnemKod\" <> ?") : QStringLiteral("\"MozgnemKod\" = ?"))
+            + QStringLiteral(" ORDER BY ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")) + QStringLiteral(", \"MozgnemKod\""),
+        {QStringLiteral("KI"), only.isEmpty() ? aLaCarteType() : only},
+        [](const QSqlQuery &query) { return LookupEntry {query.value(0).toString(), query.value(1).toString()}; });
 }
 
 Partner partner(QSqlDatabase db, const QString &partAzon)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/LookupEntry.h"
+#include "core/Refusal.h"
+
 #include <QList>
-#include <QPair>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -15,8 +17,8 @@ namespace RationVoucherHeader {
 QString aLaCarteType();
 
 // The movement types with direction "KI", by name: code and name. Without `only`, every one but
-// the a-la-carte type; with it, that one type.
-QList<QPair<QString, QString>> issueTypes(QSqlDatabase db, const QString &only = QString());
+// the a-la-carte type; with it, that one type. A refused read says so with its cause.
+Checked<LookupList> issueTypes(QSqlDatabase db, const QString &only = QString());
 
 struct Partner
 {

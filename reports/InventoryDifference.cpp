@@ -6,6 +6,7 @@
 #include "stock/StockSql.h"
 #include "store/Catalogue.h"
 #include "store/HungarianCollation.h"
+#include "store/RowReader.h"
 #include "store/Sql.h"
 #include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
@@ -144,9 +145,6 @@ bool InventoryDifference::setRealStock(
 
 Checked<QList<InventoryDifference::Row>> InventoryDifference::rows(bool byName, bool onlyDifferences) const
 {
-    QList<Row> list;
-    QSqlQuery query(m_db);
-    query.setForwardOnly(true);
     QString sql = QStringLiteral(
         "SELECT \"FokSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"KeszletMenny\", \"ValosKeszlet\", "
         "\"Elteres\", \"KeszletErtek\", \"NyilvAr\", \"ElteresAr\" FROM \"TmpLeltarHason\" "
@@ -156,13 +154,7 @@ Checked<QList<InventoryDifference::Row>> InventoryDifference::rows(bool byName, 
     sql += byName ? QStringLiteral(" ORDER BY ") + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\""))
             + QStringLiteral(", \"FokSzam\", \"NyilvSzam\"")
                   : QStringLiteral(" ORDER BY \"FokSzam\", \"NyilvSzam\"");
-    if (!query.prepare(sql))
-        return Checked<QList<Row>>::refused(WriteFailure::readFailed(query.lastError()));
-    query.addBindValue(m_owner.user);
-    query.addBindValue(m_owner.computer);
-    if (!query.exec())
-        return Checked<QList<Row>>::refused(WriteFailure::readFailed(query.lastError()));
-    while (query.next()) {
+    return readRows<Row>(m_db, sql, {m_owner.user, m_owner.computer}, [](const QSqlQuery &query) {
         Row row;
         row.fokSzam = query.value(0).toString();
         row.nyilvSzam = query.value(1).toString();
@@ -174,9 +166,8 @@ Checked<QList<InventoryDifference::Row>> InventoryDifference::rows(bool byName, 
         row.keszletErtek = Sql::toMoney(query.value(7));
         row.nyilvAr = Sql::toMoney(query.value(8));
         row.elteresAr = Sql::toMoney(query.value(9));
-        list << row;
-    }
-    return Checked<QList<Row>>::accepted(list);
+        return row;
+    });
 }
 
 InventoryDifference::Totals InventoryDifference::totals() const

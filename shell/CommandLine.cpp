@@ -1,7 +1,15 @@
 #include "shell/CommandLine.h"
 
+#include "demo/DemoCommand.h"
+#include "maintenance/RepairCommand.h"
+#include "store/CreateDatabaseCommand.h"
+#include "transfer/DosImportCommand.h"
+#include "transfer/UviExportCommand.h"
+
 #include <QCommandLineParser>
+#include <QIODevice>
 #include <QRegularExpression>
+#include <QTextStream>
 
 namespace {
 
@@ -27,12 +35,19 @@ QString asTyped(const QStringList &arguments, const QString &name)
     return name;
 }
 
+// A table tool's arguments: all after its option (a value after "=" is the first), read by the tool.
+void readToolArguments(const QStringList &arguments, const QString &, CommandLine &line)
+{
+    const QString first = arguments.at(1);
+    if (first.contains(QLatin1Char('=')))
+        line.toolArguments << first.section(QLatin1Char('='), 1);
+    line.toolArguments << arguments.mid(2);
+}
+
 // The maintenance modes: "--mode VALUE..." with "--warehouse N" and, for the physical closing,
 // "--backup ARCHIVE" anywhere after the mode. Options may carry their value after "=".
-CommandLine parseMaintenance(const QStringList &arguments, const QString &mode)
+void readMaintenance(const QStringList &arguments, const QString &mode, CommandLine &line)
 {
-    CommandLine line;
-    line.action = CommandLine::Action::Refused;
     line.maintenance.mode = mode;
     bool modeSeen = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -57,12 +72,12 @@ CommandLine parseMaintenance(const QStringList &arguments, const QString &mode)
         const bool takesArchive = name == QLatin1String("backup") && mode == QLatin1String("physical-close");
         if (name != QLatin1String("warehouse") && !takesArchive) {
             line.error = QStringLiteral("Ismeretlen kapcsoló: --") + name;
-            return line;
+            return;
         }
         if (!hasInlineValue) {
             if (i + 1 >= arguments.size()) {
                 line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + name;
-                return line;
+                return;
             }
             value = arguments.at(++i);
         }
@@ -76,24 +91,77 @@ CommandLine parseMaintenance(const QStringList &arguments, const QString &mode)
             || mode == QLatin1String("check-archive") || mode.startsWith(QStringLiteral("close"))
             || mode == QLatin1String("physical-close")) {
             line.error = QStringLiteral("Hibás raktárszám: ") + value;
-            return line;
+            return;
         }
     }
     const int count = ArchiveCommand::valueCount(mode);
     if (line.maintenance.values.size() < count) {
         line.error = QStringLiteral("Hiányzó érték a kapcsoló után: --") + mode;
-        return line;
+        return;
     }
     if (line.maintenance.values.size() > count) {
         line.error = QStringLiteral("Fölösleges argumentum: ") + line.maintenance.values.at(count);
-        return line;
+        return;
     }
     if (mode == QLatin1String("physical-close") && line.maintenance.backupArchive.isEmpty()) {
         line.error = QStringLiteral("A fizikai záráshoz mentés kell: --backup ARCHÍVUM");
-        return line;
+        return;
     }
-    line.action = CommandLine::Action::Maintenance;
-    return line;
+}
+
+struct ModeStreams
+{
+    QIODevice &in;
+    QTextStream &out;
+    QTextStream &err;
+    const QString &programPath;
+};
+
+// A mode that works without windows and ends: its option without dashes, its action, what reads
+// the arguments after it (none: its one value is read among the common options, so that Qt's
+// window options may go with it and --help wins), and what runs it.
+struct WindowlessMode
+{
+    QString option;
+    CommandLine::Action action;
+    void (*read)(const QStringList &arguments, const QString &option, CommandLine &line);
+    int (*run)(const CommandLine &line, const ModeStreams &streams);
+};
+
+const QList<WindowlessMode> &windowlessModes()
+{
+    using Action = CommandLine::Action;
+    static const QList<WindowlessMode> modes = [] {
+        QList<WindowlessMode> list {
+            {QStringLiteral("import-dos"), Action::ImportDos, readToolArguments,
+                [](const CommandLine &line, const ModeStreams &io) {
+                    return runDosImportCommand(line.toolArguments, io.out, io.err);
+                }},
+            {QStringLiteral("uvi-export"), Action::UviExport, readToolArguments,
+                [](const CommandLine &line, const ModeStreams &io) {
+                    return runUviExportCommand(line.toolArguments, io.out, io.err);
+                }},
+            {QStringLiteral("repair"), Action::Repair, readToolArguments,
+                [](const CommandLine &line, const ModeStreams &io) {
+                    return runRepairCommand(line.toolArguments, io.out, io.err);
+                }},
+            {CreateDatabase, Action::CreateDatabase, nullptr,
+                [](const CommandLine &line, const ModeStreams &io) {
+                    return runCreateDatabaseCommand(line.databaseDir, io.in, io.out, io.err);
+                }},
+            {Demo, Action::Demo, nullptr,
+                [](const CommandLine &line, const ModeStreams &io) {
+                    return runDemoCommand(line.databaseDir, io.out, io.err);
+                }},
+        };
+        for (const QString &mode : ArchiveCommand::modes()) {
+            list.append({mode, Action::Maintenance, readMaintenance, [](const CommandLine &line, const ModeStreams &io) {
+                             return line.maintenance.run(io.programPath, io.out, io.err);
+                         }});
+        }
+        return list;
+    }();
+    return modes;
 }
 
 } // namespace
@@ -132,22 +200,15 @@ QString CommandLine::versionText(const QString &version)
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
-    // A table tool reads the arguments after its option itself.
-    static const QList<std::pair<QString, Action>> tools {{QStringLiteral("--import-dos"), Action::ImportDos},
-        {QStringLiteral("--uvi-export"), Action::UviExport}, {QStringLiteral("--repair"), Action::Repair}};
-    for (const auto &[option, action] : tools) {
-        if (arguments.value(1) == option) {
+    // A mode with its own reader is named first; its arguments follow.
+    const QString first = arguments.value(1).section(QLatin1Char('='), 0, 0);
+    for (const WindowlessMode &mode : windowlessModes()) {
+        if (mode.read && first == QStringLiteral("--") + mode.option) {
             CommandLine line;
-            line.action = action;
-            line.toolArguments = arguments.mid(2);
+            mode.read(arguments, mode.option, line);
+            line.action = line.error.isEmpty() ? mode.action : Action::Refused;
             return line;
         }
-    }
-    // A maintenance mode is named first; its own arguments follow.
-    if (arguments.size() > 1) {
-        const QString first = arguments.at(1).section(QLatin1Char('='), 0, 0);
-        if (first.startsWith(QStringLiteral("--")) && ArchiveCommand::modes().contains(first.mid(2)))
-            return parseMaintenance(arguments, first.mid(2));
     }
 
     QCommandLineParser parser;
@@ -195,4 +256,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         line.action = Action::Run;
     }
     return line;
+}
+
+bool CommandLine::isWindowless() const
+{
+    for (const WindowlessMode &mode : windowlessModes()) {
+        if (mode.action == action)
+            return true;
+    }
+    return false;
+}
+
+int CommandLine::runWindowless(QIODevice &in, QTextStream &out, QTextStream &err, const QString &programPath) const
+{
+    for (const WindowlessMode &mode : windowlessModes()) {
+        if (mode.action == action)
+            return mode.run(*this, ModeStreams {in, out, err, programPath});
+    }
+    return 2;
 }

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+class QTextStream;
+
 // The program's command line, read before any window exists: --help and --version print and end,
 // --create-database DIR creates a database without windows, --demo DIR one filled with a demo
 // kitchen, --import-dos, --uvi-export and --repair run a table tool without windows on the
@@ -28,6 +31,11 @@ struct CommandLine
 
     // `arguments` starts with the program's own name, as argv does.
     static CommandLine parse(const QStringList &arguments);
+    // Whether the action is a mode that works without windows and ends (not help, version or a refusal).
+    bool isWindowless() const;
+    // Runs the windowless mode on the process's streams; the exit status. `programPath` holds the
+    // Backup folder of a restore's safety copy.
+    int runWindowless(QIODevice &in, QTextStream &out, QTextStream &err, const QString &programPath) const;
     static QString usageText();
     static QString versionText(const QString &version);
 };

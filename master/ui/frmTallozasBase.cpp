@@ -6,6 +6,7 @@
 #include "session/ProgramFiles.h"
 #include "session/Services.h"
 #include "session/Settings.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiControls.h"
 
 #include <QComboBox>
@@ -51,8 +52,11 @@ TfrmTallozasBase::TfrmTallozasBase(const Services &services, QSqlDatabase db, co
     grid->addWidget(DBGrid1);
     setBody(orderAndSearchRow({}, orders, searches), grid, {btnFelvitel, btnModosit, btnTorol, btnPrint, btnExport});
 
+    // A page that the database refuses while the grid scrolls is reported after the painting.
+    connect(&m_model, &BrowseModel::readRefused, this,
+        [this](const Refusal &refusal) { refusal.show(m_services.messenger); }, Qt::QueuedConnection);
     const int initial = spec.orders.isEmpty() ? 0 : spec.initialOrder;
-    m_model.open(initial);
+    shownLookup(m_model.open(initial), m_services.messenger);
     {
         const QSignalBlocker blocker(comOrder);
         comOrder->setCurrentIndex(spec.orders.isEmpty() ? -1 : initial);
@@ -81,7 +85,7 @@ QStringList TfrmTallozasBase::currentKey() const
 
 void TfrmTallozasBase::refresh(const QStringList &key)
 {
-    const int row = m_model.open(m_model.order(), key);
+    const int row = shownLookup(m_model.open(m_model.order(), key), m_services.messenger);
     selectRow(row < 0 ? 0 : row);
 }
 
@@ -145,7 +149,7 @@ void TfrmTallozasBase::btnExportClick()
 
 void TfrmTallozasBase::orderChanged(int order)
 {
-    const int row = m_model.open(order, currentKey());
+    const int row = shownLookup(m_model.open(order, currentKey()), m_services.messenger);
     selectRow(row < 0 ? 0 : row);
 }
 

@@ -2,6 +2,7 @@
 
 #include "menu/RationVoucherHeader.h"
 #include "session/Services.h"
+#include "widgets/ShownLookup.h"
 #include "widgets/UiControls.h"
 #include "widgets/UiHelp.h"
 
@@ -33,8 +34,8 @@ TfrmRaktarAutoKivetel::TfrmRaktarAutoKivetel(const Services &services, QSqlDatab
     setWindowTitle(QStringLiteral("Kiadási bizonylat"));
     dtpBizDatum->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
     dtpBizDatum->setEnabled(false);
-    for (const auto &type : RationVoucherHeader::issueTypes(db, fixedType))
-        dbcMozgnem->addItem(type.second, type.first);
+    for (const LookupEntry &type : shownLookup(RationVoucherHeader::issueTypes(db, fixedType), services.messenger))
+        dbcMozgnem->addItem(type.text, type.code);
     const int preset = dbcMozgnem->findData(fixedType.isEmpty() ? QStringLiteral("07") : fixedType);
     dbcMozgnem->setCurrentIndex(preset >= 0 ? preset : 0);
     dbcMozgnem->setEnabled(fixedType.isEmpty());

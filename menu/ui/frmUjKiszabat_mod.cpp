@@ -28,7 +28,7 @@ TfrmUjKiszabat_mod::TfrmUjKiszabat_mod(
 {
     setCaptions(QStringLiteral("Új anyag felvitele"), QStringLiteral("Anyag módosítása"));
     for (const auto &account : accounts)
-        dbcFokszam->addItem(account.first + QStringLiteral(" - ") + account.second, account.first);
+        dbcFokszam->addItem(account.code + QStringLiteral(" - ") + account.text, account.code);
     edtAN->setReadOnly(true);
     edtAN->hide();
     edtMennyiseg->setRange(0, RationSheet::MaxQuantity);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/LookupEntry.h"
 #include "core/Refusal.h"
 #include "menu/RationSheet.h"
 #include "widgets/UiEditDialog.h"
 
 #include <QList>
-#include <QPair>
 #include <functional>
 
 class QComboBox;
@@ -23,7 +23,7 @@ class TfrmUjKiszabat_mod : public UiEditDialog
     Q_OBJECT
 public:
     using Save = std::function<Refusal(const MaterialKey &key, double quantity)>;
-    using Accounts = QList<QPair<QString, QString>>;
+    using Accounts = LookupList;
 
     TfrmUjKiszabat_mod(const Services &services, const RationSheet &sheet, const Accounts &accounts, Save save,
         QWidget *parent = nullptr);

@@ -15,11 +15,6 @@
 #include "shell/ui/UiStartup.h"
 #include "widgets/frmDialog.h"
 #include "shell/ui/frmSetup.h"
-#include "store/CreateDatabaseCommand.h"
-#include "demo/DemoCommand.h"
-#include "transfer/DosImportCommand.h"
-#include "transfer/UviExportCommand.h"
-#include "maintenance/RepairCommand.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -48,49 +43,17 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Refused:
         QTextStream(stderr) << line.error << '\n' << CommandLine::usageText();
         return 2;
-    case CommandLine::Action::CreateDatabase: {
-        // Windowless: create a new database and end.
+    default:
+        break;
+    }
+    if (line.isWindowless()) {
+        // Windowless: create, import, export, repair, back up, restore, check, dump or close, then end.
         QCoreApplication app(argc, argv);
         QFile in;
         in.open(stdin, QIODevice::ReadOnly);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return runCreateDatabaseCommand(line.databaseDir, in, out, err);
-    }
-    case CommandLine::Action::Demo: {
-        // Windowless: create a database filled with a demo kitchen and end.
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runDemoCommand(line.databaseDir, out, err);
-    }
-    case CommandLine::Action::ImportDos: {
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runDosImportCommand(line.toolArguments, out, err);
-    }
-    case CommandLine::Action::UviExport: {
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runUviExportCommand(line.toolArguments, out, err);
-    }
-    case CommandLine::Action::Repair: {
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return runRepairCommand(line.toolArguments, out, err);
-    }
-    case CommandLine::Action::Maintenance: {
-        // Windowless: back up, restore, check, dump or close, then end.
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return line.maintenance.run(ProgramHome::location(), out, err);
-    }
-    case CommandLine::Action::Run:
-        break;
+        return line.runWindowless(in, out, err, ProgramHome::location());
     }
 
     QApplication app(argc, argv);

@@ -279,13 +279,13 @@ private slots:
     void movementTypeIsFixed()
     {
         // The issue by menu neither offers nor posts the a-la-carte type.
-        const auto types = RationVoucherHeader::issueTypes(db());
+        const LookupList types = RationVoucherHeader::issueTypes(db()).value;
         QVERIFY(!types.isEmpty());
-        for (const auto &type : types)
-            QVERIFY(type.first != RationVoucherHeader::aLaCarteType());
-        const auto only = RationVoucherHeader::issueTypes(db(), RationVoucherHeader::aLaCarteType());
+        for (const LookupEntry &type : types)
+            QVERIFY(type.code != RationVoucherHeader::aLaCarteType());
+        const LookupList only = RationVoucherHeader::issueTypes(db(), RationVoucherHeader::aLaCarteType()).value;
         QCOMPARE(only.size(), 1);
-        QCOMPARE(only.at(0).first, QStringLiteral("08"));
+        QCOMPARE(only.at(0).code, QStringLiteral("08"));
 
         QVERIFY(m_kitchen->meal("01", "Ebéd"));
         QVERIFY(m_kitchen->headcount(m_date, "01", 10));

@@ -174,7 +174,7 @@ private slots:
         const Checked<int> found = browse.locate(0, search, typed);
         QCOMPARE(found.refusal.text, refusal);
         if (refusal.isEmpty())
-            QCOMPARE(found.value, browse.rowOf(0, {key}));
+            QCOMPARE(found.value, browse.rowOf(0, {key}).value);
     }
 
     void pagesFollowTheOrder_data() { TestEngines::addRows(); }
@@ -205,8 +205,8 @@ private slots:
     void rowOfKey()
     {
         BrowseQuery browse(wh(), Materials::browse());
-        QCOMPARE(browse.rowOf(2, {QStringLiteral("013"), QStringLiteral("0005")}), 3);
-        QCOMPARE(browse.rowOf(2, {QStringLiteral("013"), QStringLiteral("0009")}), -1);
+        QCOMPARE(browse.rowOf(2, {QStringLiteral("013"), QStringLiteral("0005")}).value, 3);
+        QCOMPARE(browse.rowOf(2, {QStringLiteral("013"), QStringLiteral("0009")}).value, -1);
     }
 };
 

@@ -1,8 +1,12 @@
+#include "master/BrowseModel.h"
 #include "master/MasterLookups.h"
+#include "master/Materials.h"
+#include "master/RecipeVatRates.h"
 #include "support/StockFixture.h"
 #include "support/TempDatabase.h"
 #include "support/TestEngines.h"
 
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -87,6 +91,54 @@ private slots:
         QVERIFY(!failed.value);
         QCOMPARE(failed.refusal.text,
             QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
+    }
+
+    // The VAT rates in force: a refused read is not "no group has a rate".
+    void failedVatRatesNameTheirCause_data() { TestEngines::addRows(); }
+    void failedVatRatesNameTheirCause()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 3, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase warehouse = db.warehouse(1);
+        const Checked<RecipeVatRates> read = RecipeVatRates::read(warehouse, QDate(2025, 3, 1));
+        QVERIFY2(read.ok(), qPrintable(read.refusal.text));
+
+        QVERIFY(QSqlQuery(warehouse).exec(QStringLiteral("DROP TABLE \"Afa\"")));
+        const Checked<RecipeVatRates> refused = RecipeVatRates::read(warehouse, QDate(2025, 3, 1));
+        QVERIFY(!refused.ok());
+        QCOMPARE(refused.refusal.text,
+            QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
+    }
+
+    // A browse screen's rows, the page the grid asks for, a search and the row of a key: a
+    // refused read says so instead of showing no rows or "not found".
+    void failedBrowseReadsNameTheirCause_data() { TestEngines::addRows(); }
+    void failedBrowseReadsNameTheirCause()
+    {
+        QFETCH(QString, engine);
+        TempDatabase db(QDate(2025, 3, 1), engine);
+        QVERIFY2(db.isValid(), qPrintable(db.errorText()));
+        QSqlDatabase warehouse = db.warehouse(1);
+        StockFixture::addMaterial(warehouse, QStringLiteral("100"), QStringLiteral("0001"), QStringLiteral("Liszt"));
+        const QString missingTable
+            = QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból.");
+        BrowseModel model(warehouse, Materials::browse());
+        const Checked<int> opened = model.open(0, {QStringLiteral("100"), QStringLiteral("0001")});
+        QVERIFY2(opened.ok(), qPrintable(opened.refusal.text));
+        QCOMPARE(opened.value, 0);
+        QCOMPARE(model.rowCount(), 1);
+
+        QVERIFY(QSqlQuery(warehouse).exec(QStringLiteral("DROP TABLE \"Anyag\"")));
+        QSignalSpy refusedPages(&model, &BrowseModel::readRefused);
+        QVERIFY(model.keyAt(0).isEmpty());
+        QCOMPARE(refusedPages.size(), 1);
+        QCOMPARE(refusedPages.at(0).at(0).value<Refusal>().text, missingTable);
+        QCOMPARE(model.search(2, QStringLiteral("Li")).refusal.text, missingTable);
+        QCOMPARE(model.query().rowOf(0, {QStringLiteral("100"), QStringLiteral("0001")}).refusal.text, missingTable);
+        const Checked<int> reopened = model.open(0);
+        QCOMPARE(reopened.refusal.text, missingTable);
+        QCOMPARE(model.rowCount(), 0);
     }
 };
 

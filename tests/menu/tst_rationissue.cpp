@@ -183,6 +183,41 @@ private slots:
         QCOMPARE(RationVoucherHeader::normalizedNumber(typed, QStringLiteral("00000005")), kept);
     }
 
+    // The look-ups of the issue voucher and the material dialogs: a refused read names its cause
+    // instead of offering an empty list.
+    void failedLookUpsNameTheirCause_data()
+    {
+        TestEngines::addColumn();
+        QTest::addColumn<QString>("lookup");
+        QTest::addColumn<QString>("table");
+        for (const QString &engine : TestEngines::names()) {
+            TestEngines::newRow(engine, "issue types") << "issue types" << "Mozgnem";
+            TestEngines::newRow(engine, "ledger accounts") << "ledger accounts" << "Fokszam";
+        }
+    }
+    void failedLookUpsNameTheirCause()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, lookup);
+        QFETCH(QString, table);
+        TempDatabase fresh(QDate(2026, 1, 5), engine);
+        QVERIFY2(fresh.isValid(), qPrintable(fresh.errorText()));
+        QSqlDatabase warehouse = fresh.warehouse(1);
+        const auto lookUp = [&] {
+            return lookup == QLatin1String("issue types") ? RationVoucherHeader::issueTypes(warehouse)
+                                                          : RationInput::accounts(warehouse);
+        };
+        const Checked<LookupList> read = lookUp();
+        QVERIFY2(read.ok(), qPrintable(read.refusal.text));
+
+        QVERIFY(QSqlQuery(warehouse).exec(QStringLiteral("DROP TABLE \"%1\"").arg(table)));
+        const Checked<LookupList> refused = lookUp();
+        QVERIFY(!refused.ok());
+        QVERIFY(refused.value.isEmpty());
+        QCOMPARE(refused.refusal.text,
+            QStringLiteral("Az adatbázis olvasása nem sikerült!\rOka: hiányzik egy tábla az adatbázisból."));
+    }
+
     void refusedIssueChangesNothing_data()
     {
         TestEngines::addColumn();

@@ -127,8 +127,8 @@ class TestNameOrder : public QObject
             for (const auto &partner : VoucherLookups(db()).partners().value)
                 found << partner.nev;
         } else if (list == QLatin1String("issue movement types")) {
-            for (const auto &type : RationVoucherHeader::issueTypes(db()))
-                found << type.second;
+            for (const LookupEntry &type : RationVoucherHeader::issueTypes(db()).value)
+                found << type.text;
         } else if (list == QLatin1String("menu rows of a meal")) {
             for (const RationMenuRow &row : RationInput::menuRows(db(), Day, Day, {QStringLiteral("01")}).value)
                 found << row.dishName;

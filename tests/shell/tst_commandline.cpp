@@ -124,6 +124,48 @@ private slots:
         QCOMPARE(line.maintenance.backupArchive, archive);
     }
 
+    // A table tool gets every argument after its option, a value after "=" first.
+    void toolArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<CommandLine::Action>("action");
+        QTest::addColumn<QStringList>("toolArguments");
+        QTest::newRow("DOS import with its options")
+            << QStringList {"--import-dos", "/srv/salvia", "1", "/mnt/dos", "--only", "anyag"}
+            << CommandLine::Action::ImportDos << QStringList {"/srv/salvia", "1", "/mnt/dos", "--only", "anyag"};
+        QTest::newRow("UVI export without arguments") << QStringList {"--uvi-export"} << CommandLine::Action::UviExport
+                                                      << QStringList();
+        QTest::newRow("repair, place after =") << QStringList {"--repair=/srv/salvia", "2"}
+                                               << CommandLine::Action::Repair << QStringList {"/srv/salvia", "2"};
+    }
+    void toolArguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(CommandLine::Action, action);
+        QFETCH(QStringList, toolArguments);
+        const CommandLine line = CommandLine::parse(QStringList {QStringLiteral("salvia")} + arguments);
+        QCOMPARE(line.action, action);
+        QCOMPARE(line.toolArguments, toolArguments);
+    }
+
+    // Every mode that works without windows has a runner; help, version, a refusal and the
+    // program itself do not.
+    void windowlessModes()
+    {
+        using Action = CommandLine::Action;
+        for (const Action action : {Action::CreateDatabase, Action::Demo, Action::ImportDos, Action::UviExport,
+                 Action::Repair, Action::Maintenance}) {
+            CommandLine line;
+            line.action = action;
+            QVERIFY2(line.isWindowless(), qPrintable(QString::number(int(action))));
+        }
+        for (const Action action : {Action::Run, Action::Help, Action::Version, Action::Refused}) {
+            CommandLine line;
+            line.action = action;
+            QVERIFY2(!line.isWindowless(), qPrintable(QString::number(int(action))));
+        }
+    }
+
     void texts()
     {
         QCOMPARE(CommandLine::versionText(QStringLiteral("1.0.0.1")), QStringLiteral("Salvia 1.0.0.1\n"));
