@@ -93,4 +93,17 @@ Cell cell(const QList<MenuDish> &dishes, const QDate &day, const QString &rowCod
     return result;
 }
 
+QString markText(const QStringList &marks)
+{
+    QStringList written;
+    for (const QString &mark : marks) {
+        const bool quoted = mark.contains(QLatin1Char(' ')) || mark.contains(QLatin1Char(','))
+            || mark.contains(QLatin1Char('"'));
+        written << (quoted ? QLatin1Char('"') + QString(mark).replace(QLatin1String("\""), QLatin1String("\"\""))
+                        + QLatin1Char('"')
+                           : mark);
+    }
+    return written.join(QStringLiteral(", "));
+}
+
 } // namespace WeeklyMenu

@@ -50,4 +50,9 @@ struct Cell
 // dishes in row id order.
 Cell cell(const QList<MenuDish> &dishes, const QDate &day, const QString &rowCode);
 
+// A mark set written out as text (the a-la-carte cells print no pictures): the marks separated by
+// commas (each followed by a blank, so a long list wraps between marks), a mark holding a blank,
+// comma or double quote in double quotes with its quotes doubled.
+QString markText(const QStringList &marks);
+
 } // namespace WeeklyMenu

@@ -15,6 +15,7 @@ const QStringList &unbuiltCommands();
 // What is wrong, one line each (empty: all is well): a menu command neither registered nor on the
 // unbuilt list; a registered command still on that list; a name on the list that is no menu
 // command; a registration under a name that is no menu command.
-QStringList problems(const QSet<QString> &registered, const QStringList &unknownRegistrations);
+QStringList problems(const QSet<QString> &registered, const QStringList &unknownRegistrations,
+    const QStringList &unbuilt = unbuiltCommands());
 
 } // namespace CommandCheck

@@ -299,6 +299,7 @@ void TfrmTallozasCartKiszabat::btnModositClick()
         m_services, m_sheet, accounts.value,
         [this](const MaterialKey &chosen, double value) { return m_sheet.changeTotal(chosen, value); }, this);
     dialog.setObjectName(QStringLiteral("frmUjCartKiszabat_mod"));
+    dialog.setHelpPage(QStringLiteral("UjCartKiszabat_mod.htm"));
     dialog.editExisting(key, quantity);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -326,6 +327,7 @@ void TfrmTallozasCartKiszabat::btnUjClick()
         },
         this);
     dialog.setObjectName(QStringLiteral("frmUjCartKiszabat_mod"));
+    dialog.setHelpPage(QStringLiteral("UjCartKiszabat_mod.htm"));
     dialog.editNew();
     if (dialog.exec() != QDialog::Accepted)
         return;

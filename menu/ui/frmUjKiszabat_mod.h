@@ -32,6 +32,8 @@ public:
     void editExisting(const MaterialKey &key, double quantity);
     // New mode, the account preset (DefaultFokszam, or the first).
     void editNew();
+    // The a-la-carte sheet opens the dialog with a help page of its own.
+    using UiEditDialog::setHelpPage;
 
     QLabel *lblFokszam;
     QComboBox *dbcFokszam;

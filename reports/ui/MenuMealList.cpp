@@ -8,19 +8,38 @@
 
 namespace MenuMealList {
 
-QListWidget *create(QWidget *parent, QSqlDatabase db, Messenger &messenger, bool several)
+namespace {
+
+QListWidget *listOf(QWidget *parent, const LookupList &groups, bool several)
 {
     auto *list = named(new QListWidget(parent), "lbxEtkezesek");
     list->setSelectionMode(several ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
     list->setMaximumHeight(110);
-    const LookupList meals = shownLookup(
-        MasterLookups::codeTableRows(db, QStringLiteral("Etkezesek"), QStringLiteral("EtkTip"), QStringLiteral("Megnevezes")),
-        messenger);
-    for (const LookupEntry &meal : meals) {
-        auto *item = new QListWidgetItem(meal.code + QStringLiteral(" - ") + meal.text, list);
-        item->setData(Qt::UserRole, meal.code);
+    for (const LookupEntry &group : groups) {
+        auto *item = new QListWidgetItem(group.code + QStringLiteral(" - ") + group.text, list);
+        item->setData(Qt::UserRole, group.code);
     }
     return list;
+}
+
+} // namespace
+
+QListWidget *create(QWidget *parent, QSqlDatabase db, Messenger &messenger, bool several)
+{
+    return listOf(parent,
+        shownLookup(MasterLookups::codeTableRows(
+                        db, QStringLiteral("Etkezesek"), QStringLiteral("EtkTip"), QStringLiteral("Megnevezes")),
+            messenger),
+        several);
+}
+
+QListWidget *createDishGroups(QWidget *parent, QSqlDatabase db, Messenger &messenger)
+{
+    return listOf(parent,
+        shownLookup(
+            MasterLookups::codeTableRows(db, QStringLiteral("CartCsop"), QStringLiteral("Csoport"), QStringLiteral("Megnev")),
+            messenger),
+        true);
 }
 
 QStringList chosen(const QListWidget *list)

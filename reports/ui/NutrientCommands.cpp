@@ -20,7 +20,11 @@ void registerNutrientCommands(CommandRegistry &registry, const Services &service
     });
     registry.registerScreen(NutrientCommands::WeeklyMenu, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
         return std::make_unique<TfrmEtlapHeti>(
-            services, Connections::activeWarehouse(services), std::make_unique<DailyMenuSource>(), parent);
+            services, Connections::activeWarehouse(services), WeeklyMenuKind::Daily, parent);
+    });
+    registry.registerScreen(NutrientCommands::CartWeeklyMenu, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<TfrmEtlapHeti>(
+            services, Connections::activeWarehouse(services), WeeklyMenuKind::ALaCarte, parent);
     });
     registry.registerScreen(NutrientCommands::MenuList, [&services](QWidget *parent) -> std::unique_ptr<QDialog> {
         return std::make_unique<TfrmLekEtlapLista>(services, Connections::activeWarehouse(services), parent);

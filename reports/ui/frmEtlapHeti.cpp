@@ -1,6 +1,7 @@
 #include "reports/ui/frmEtlapHeti.h"
 
 #include "core/Messenger.h"
+#include "reports/CartMenuSource.h"
 #include "reports/ui/MenuMealList.h"
 #include "reports/ui/qrpEtlapHeti.h"
 #include "session/ProgramFiles.h"
@@ -28,19 +29,27 @@ namespace {
 const QStringList DayNames {QStringLiteral("Hétfő"), QStringLiteral("Kedd"), QStringLiteral("Szerda"),
     QStringLiteral("Csütörtök"), QStringLiteral("Péntek"), QStringLiteral("Szombat"), QStringLiteral("Vasárnap")};
 
+std::unique_ptr<ServedDishSource> sourceOf(WeeklyMenuKind kind)
+{
+    if (kind == WeeklyMenuKind::ALaCarte)
+        return std::make_unique<CartMenuSource>();
+    return std::make_unique<DailyMenuSource>();
+}
+
 } // namespace
 
-TfrmEtlapHeti::TfrmEtlapHeti(
-    const Services &services, QSqlDatabase warehouse, std::unique_ptr<ServedDishSource> source, QWidget *parent)
-    : TfrmLekBase(services, Dates::Year, std::make_unique<WeeklyMenuReport>(warehouse, std::move(source)), parent)
+TfrmEtlapHeti::TfrmEtlapHeti(const Services &services, QSqlDatabase warehouse, WeeklyMenuKind kind, QWidget *parent)
+    : TfrmLekBase(services, Dates::Year, std::make_unique<WeeklyMenuReport>(warehouse, sourceOf(kind)), parent)
     , cmbHonap(named(new QComboBox(this), "cmbHonap"))
-    , lbxEtkezesek(MenuMealList::create(this, warehouse, services.messenger, true))
+    , lbxEtkezesek(kind == WeeklyMenuKind::ALaCarte ? MenuMealList::createDishGroups(this, warehouse, services.messenger)
+                                                    : MenuMealList::create(this, warehouse, services.messenger, true))
     , rbtnHP(named(new QRadioButton(QStringLiteral("hétfő - péntek"), this), "rbtnHP"))
     , rbtnHV(named(new QRadioButton(QStringLiteral("hétfő - vasárnap"), this), "rbtnHV"))
     , SpinEdit1(named(new QSpinBox(this), "SpinEdit1"))
     , chkDietas(named(new QCheckBox(QStringLiteral("Diétás felirat"), this), "chkDietas"))
+    , m_kind(kind)
 {
-    setObjectName(QStringLiteral("frmEtlapHeti"));
+    setObjectName(kind == WeeklyMenuKind::ALaCarte ? QStringLiteral("frmCartEtlapHeti") : QStringLiteral("frmEtlapHeti"));
     setWindowTitle(QStringLiteral("Heti étlapnyomtatás"));
     resize(1200, 800);
     rbtnHP->setChecked(true);
@@ -108,6 +117,11 @@ TfrmEtlapHeti::TfrmEtlapHeti(
     fillWeeks();
     applyDayMode();
     applyFontSize();
+}
+
+QString TfrmEtlapHeti::helpPage() const
+{
+    return m_kind == WeeklyMenuKind::ALaCarte ? QStringLiteral("CartEtlapHeti.htm") : QStringLiteral("EtlapHeti.htm");
 }
 
 bool TfrmEtlapHeti::sevenDays() const
@@ -196,6 +210,7 @@ std::unique_ptr<Printout> TfrmEtlapHeti::createPrintout()
     print.week = chosenWeek().text + (sevenDays() ? QStringLiteral(" H - V") : QStringLiteral(" H - P"));
     print.days = sevenDays() ? Days : 5;
     print.pointSize = SpinEdit1->value();
+    print.textAllergens = m_kind == WeeklyMenuKind::ALaCarte;
     print.picturesFolder = ProgramFiles::folder(ProgramFiles::picturesFolderName(), m_settings.programPath());
     for (int r = 0; r < Rows; ++r) {
         WeeklyMenuPrint::Row row;

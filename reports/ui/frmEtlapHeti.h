@@ -13,10 +13,14 @@ class QPlainTextEdit;
 class QRadioButton;
 class QSpinBox;
 
+// Which menu the weekly grid shows: the daily menu by meals, or the a-la-carte menu by dish
+// groups (its cells print the allergens as text).
+enum class WeeklyMenuKind { Daily, ALaCarte };
+
 // "Heti étlapnyomtatás": one week's menu as a grid of at most five meals by five or seven days,
 // each cell the dishes with the sums of one portion and the allergens; captions and cells may be
-// edited before printing. The rows come through a row source, so the a-la-carte menu can use the
-// same screen with its own source and dish groups.
+// edited before printing. The a-la-carte menu uses the same screen with its own rows, its dish
+// groups and its cell format.
 class TfrmEtlapHeti : public TfrmLekBase
 {
     Q_OBJECT
@@ -24,8 +28,8 @@ public:
     static constexpr int Rows = WeeklyMenu::MaxRows;
     static constexpr int Days = 7;
 
-    TfrmEtlapHeti(const Services &services, QSqlDatabase warehouse,
-        std::unique_ptr<ServedDishSource> source = std::make_unique<DailyMenuSource>(), QWidget *parent = nullptr);
+    TfrmEtlapHeti(const Services &services, QSqlDatabase warehouse, WeeklyMenuKind kind = WeeklyMenuKind::Daily,
+        QWidget *parent = nullptr);
 
     QComboBox *cmbHonap;
     QListWidget *lbxEtkezesek;
@@ -45,7 +49,7 @@ protected:
     ReportParameters parameters() const override;
     void runFinished() override;
     std::unique_ptr<Printout> createPrintout() override;
-    QString helpPage() const override { return QStringLiteral("EtlapHeti.htm"); }
+    QString helpPage() const override;
 
 private:
     void fillWeeks();
@@ -53,6 +57,7 @@ private:
     void applyFontSize();
     void mealClicked(QListWidgetItem *item);
 
+    const WeeklyMenuKind m_kind;
     QList<WeeklyMenu::Week> m_weeks;
     std::array<std::array<WeeklyMenu::Cell, Days>, Rows> m_cells {};
     QList<QWidget *> m_weekendWidgets;

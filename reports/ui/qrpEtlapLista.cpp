@@ -11,6 +11,7 @@ namespace {
 
 const QString Header = QStringLiteral("37/2014 (IV.30) EMMI rendelet alapján a tápanyagértékek 1 adagra értendőek!");
 const QString Grams = QStringLiteral("0.##g");
+constexpr double ValuePoints = 7;
 
 QStringList columns()
 {
@@ -44,13 +45,13 @@ TqrpEtlapLista::TqrpEtlapLista(const Settings &settings, Messenger &messenger, c
     ReportBand &header = report().pageHeader();
     header.label(QRectF(0, y, report().contentWidth(), 5), Header);
     y += 6;
-    // Name, six values, then the eight pictures.
-    const QList<double> widths {48, 18, 14, 14, 18, 16, 22};
+    // Name, six values in a smaller font (seven-digit values stay whole), then the eight pictures.
+    const QList<double> widths {38, 19, 15, 15, 17, 15, 28};
     const QStringList captions {QStringLiteral("Étel neve"), QStringLiteral("Energia"), QStringLiteral("Cukor"),
         QStringLiteral("Só"), QStringLiteral("Szénhidrát"), QStringLiteral("Fehérje"), QStringLiteral("Zsír/telitett")};
     double x = 0;
     for (int i = 0; i < captions.size(); ++i) {
-        header.label(QRectF(x, y, widths.at(i), 5), captions.at(i)).setBold();
+        header.label(QRectF(x, y, widths.at(i), 5), captions.at(i)).setBold().setFontSize(ValuePoints + 1);
         x += widths.at(i);
     }
     const double pictures = x;
@@ -70,15 +71,19 @@ TqrpEtlapLista::TqrpEtlapLista(const Settings &settings, Messenger &messenger, c
     detail.field(QRectF(0, 0, widths.at(0) - 1, Line), QStringLiteral("Megnevezes")).setBold().setWordWrap();
     x = widths.at(0);
     for (int i = 0; i < fields.size(); ++i) {
-        detail.field(QRectF(x, 0, widths.at(i + 1) - 1, 5), fields.at(i), i == 0 ? QStringLiteral("0.##Kcal") : Grams);
+        detail.field(QRectF(x, 0, widths.at(i + 1) - 1, 5), fields.at(i), i == 0 ? QStringLiteral("0.##Kcal") : Grams)
+            .setFontSize(ValuePoints);
         x += widths.at(i + 1);
     }
-    detail.expression(QRectF(x, 0, widths.last(), 5), [](const ReportContext &row) {
-        return NumberFormat::format(row.value(QStringLiteral("Zsir")).toDouble(), Grams) + QLatin1Char('/')
-            + NumberFormat::format(row.value(QStringLiteral("ZsirTe")).toDouble(), Grams);
-    });
+    detail
+        .expression(QRectF(x, 0, widths.last() - 1, 5),
+            [](const ReportContext &row) {
+                return NumberFormat::format(row.value(QStringLiteral("Zsir")).toDouble(), Grams) + QLatin1Char('/')
+                    + NumberFormat::format(row.value(QStringLiteral("ZsirTe")).toDouble(), Grams);
+            })
+        .setFontSize(ValuePoints);
     for (int i = 0; i < MenuAllergenPictures::Places; ++i) {
-        detail.pictureField(QRectF(pictures + i * 7.5, 0.5, 7, 7), QStringLiteral("Kep%1").arg(i + 1), picturesFolder)
+        detail.pictureField(QRectF(pictures + i * 6, 0.5, 5.7, 5.7), QStringLiteral("Kep%1").arg(i + 1), picturesFolder)
             .setRequired();
     }
 
@@ -88,13 +93,17 @@ TqrpEtlapLista::TqrpEtlapLista(const Settings &settings, Messenger &messenger, c
     x = widths.at(0);
     for (int i = 0; i < fields.size(); ++i) {
         footer.sum(QRectF(x, 1, widths.at(i + 1) - 1, 5), fields.at(i), i == 0 ? QStringLiteral("0.##Kcal") : Grams)
-            .setBold();
+            .setBold()
+            .setFontSize(ValuePoints);
         x += widths.at(i + 1);
     }
     const double half = widths.last() / 2;
-    footer.sum(QRectF(x, 1, half - 1, 5), QStringLiteral("Zsir"), Grams).setBold().setAlignment(Qt::AlignRight);
-    footer.label(QRectF(x + half - 1, 1, 2, 5), QStringLiteral("/")).setBold();
-    footer.sum(QRectF(x + half + 1, 1, half, 5), QStringLiteral("ZsirTe"), Grams).setBold();
+    footer.sum(QRectF(x, 1, half - 1, 5), QStringLiteral("Zsir"), Grams)
+        .setBold()
+        .setFontSize(ValuePoints)
+        .setAlignment(Qt::AlignRight);
+    footer.label(QRectF(x + half - 1, 1, 2, 5), QStringLiteral("/")).setBold().setFontSize(ValuePoints);
+    footer.sum(QRectF(x + half + 1, 1, half - 1, 5), QStringLiteral("ZsirTe"), Grams).setBold().setFontSize(ValuePoints);
 
     ReportBand &summary = report().summary();
     summary.label(QRectF(0, 2, 40, 5), QStringLiteral("Összesítés:")).setBold();

@@ -1,3 +1,4 @@
+#include "reports/CartMenuSource.h"
 #include "reports/MenuAllergenPictures.h"
 #include "reports/MenuDishRows.h"
 #include "reports/MenuListDays.h"
@@ -176,6 +177,98 @@ private slots:
         QCOMPARE(days.first().groupName, QStringLiteral("Ebéd"));
         QCOMPARE(days.first().dishes.size(), 3);
         QCOMPARE(days.first().sums.so, 0.5);
+    }
+
+    // The a-la-carte menu read by dish groups: only the chosen groups of the week, a row whose
+    // group is gone left out, the values and marks looked up as for the daily menu, the weekly rows
+    // in group code order.
+    void cartDishRows_data() { TestEngines::addRows(); }
+
+    void cartDishRows()
+    {
+        QFETCH(QString, engine);
+        TempDatabase database(QDate(2025, 6, 1), engine);
+        QVERIFY2(database.isValid(), qPrintable(database.errorText()));
+        QSqlDatabase db = database.warehouse(1);
+        for (const char *table : {"CartCsop", "CartEtlap", "ReceptFej", "Recept", "Allergen", "AllergenAny",
+                 "AllergenAnyT"})
+            QVERIFY(exec(db, QStringLiteral("DELETE FROM \"%1\"").arg(QLatin1String(table))));
+        QVERIFY(exec(db, "INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES "
+                         "('20', 'Főételek'), ('10', 'Levesek'), ('30', 'Desszertek')"));
+        QVERIFY(exec(db, "INSERT INTO \"Allergen\" (\"AzonAl\", \"Allergen\", \"Jeloles\") VALUES "
+                         "('01', 'Glutén', 'A01.bmp'), ('07', 'Tej', 'A07.bmp')"));
+        QVERIFY(exec(db,
+            "INSERT INTO \"Anyag\" (\"FokonyviSzam\", \"NyilvSzam\", \"Megnevezes\", \"Mertekegyseg\", \"So\", "
+            "\"Cukor\", \"Energia\", \"Hso\", \"Hcukor\") VALUES ('042', '0771', 'Kefir', 'kg', 1, 4, 400, ?, ?)",
+            {Sql::flag(false), Sql::flag(true)}));
+        QVERIFY(exec(db, "INSERT INTO \"Mertegys\" (\"MertKod\", \"Megnevezes\") SELECT 'kg', 'kilogramm' "
+                         "WHERE NOT EXISTS (SELECT 1 FROM \"Mertegys\" WHERE \"MertKod\" = 'kg')"));
+        QVERIFY(exec(db, "INSERT INTO \"AllergenAny\" (\"AzonAl\", \"Fokszam\", \"NyilvSzam\") VALUES "
+                         "('07', '042', '0771')"));
+        QVERIFY(exec(db, "INSERT INTO \"AllergenAnyT\" (\"AzonAl\", \"Fokszam\", \"NyilvSzam\") VALUES "
+                         "('01', '042', '0771')"));
+        QVERIFY(recipe(db, "0010", "Rántott sajt", "2", 1800));
+        QVERIFY(recipe(db, "0011", "Húsleves", "1", 400));
+        QVERIFY(exec(db, "INSERT INTO \"Recept\" (\"EtelKod\", \"FokSzla\", \"NyilvSzam\", \"Mennyiseg\") VALUES "
+                         "('0010', '042', '0771', 10)"));
+        const QDate monday(2025, 5, 5);
+        const auto cart = [&](const QDate &day, const QString &group, const QString &account, const QString &code,
+                              double quantity) {
+            return exec(db,
+                "INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", \"Mennyiseg\", "
+                "\"Letszam\") VALUES (?, ?, ?, ?, ?, 10)",
+                {Sql::date(day), group, account, code, quantity});
+        };
+        QVERIFY(cart(monday, "20", "1000", "0010", 1.5));
+        QVERIFY(cart(monday, "20", "042", "0771", 0.5));
+        QVERIFY(cart(monday, "10", "1000", "0011", 1));
+        QVERIFY(cart(monday, "30", "1000", "0011", 1)); // a group not chosen
+        QVERIFY(cart(monday, "40", "1000", "0011", 1)); // a group that is gone
+        QVERIFY(cart(monday.addDays(7), "20", "1000", "0010", 1)); // the next week
+        QVERIFY(cart(monday.addDays(4), "10", "1000", "0011", 2));
+
+        CartMenuSource source;
+        const auto built = MenuDishRows::build(db, source, monday, monday.addDays(4), {"10", "20", "40"});
+        QVERIFY2(built.ok(), qPrintable(built.refusal.text));
+        const QList<MenuDish> &dishes = built.value;
+        QCOMPARE(dishes.size(), 4);
+        QCOMPARE(dishes.at(0).name, QStringLiteral("Rántott sajt"));
+        QCOMPARE(dishes.at(0).groupName, QStringLiteral("Főételek"));
+        QCOMPARE(dishes.at(0).values.energia, 27.0);
+        QCOMPARE(dishes.at(0).values.kaloria, 6.45);
+        QCOMPARE(dishes.at(0).allergens, QStringList({"A07.bmp"}));
+        QCOMPARE(dishes.at(0).mayContain, QStringList({"A01.bmp"}));
+        QCOMPARE(dishes.at(1).values.hCukor, 2.0);
+        QCOMPARE(dishes.at(1).values.hSo, 0.0);
+        QVERIFY(dishes.at(0).tip.isEmpty() && dishes.at(0).enorma.isEmpty());
+
+        const QList<WeeklyMenu::RowCaption> captions = WeeklyMenu::rowCaptions(dishes);
+        QCOMPARE(captions.size(), 2);
+        QCOMPARE(captions.at(0).text(), QStringLiteral("10 Levesek"));
+        QCOMPARE(captions.at(1).text(), QStringLiteral("20 Főételek"));
+        const WeeklyMenu::Cell mains = WeeklyMenu::cell(dishes, monday, captions.at(1).text());
+        QCOMPARE(mains.lines, QStringList({"Rántott sajt", "Kefir"}));
+        QCOMPARE(mains.sums.energia, 27.0 + 200.0);
+        QCOMPARE(WeeklyMenu::cell(dishes, monday.addDays(4), captions.at(0).text()).sums.energia, 8.0);
+    }
+
+    void markText_data()
+    {
+        QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("plain") << QStringList {"A01.bmp", "A07.bmp"} << QStringLiteral("A01.bmp, A07.bmp");
+        QTest::newRow("blank") << QStringList {"A01.bmp", "tej fehérje.bmp"}
+                               << QStringLiteral("A01.bmp, \"tej fehérje.bmp\"");
+        QTest::newRow("comma") << QStringList {"a,b"} << QStringLiteral("\"a,b\"");
+        QTest::newRow("quote") << QStringList {"a\"b"} << QStringLiteral("\"a\"\"b\"");
+    }
+
+    void markText()
+    {
+        QFETCH(QStringList, marks);
+        QFETCH(QString, expected);
+        QCOMPARE(WeeklyMenu::markText(marks), expected);
     }
 
     // The counts of the variety index over the menu: kinds per category, served recipe dishes of

@@ -2,6 +2,7 @@
 #include "alacarte/ui/frmTallozasCartKiszabat.h"
 #include "core/Messenger.h"
 #include "menu/ui/frmRaktarAutoKivetel.h"
+#include "menu/ui/frmUjKiszabat_mod.h"
 #include "stock/StockLedger.h"
 #include "support/RationFixture.h"
 #include "support/ScreenRun.h"
@@ -58,6 +59,21 @@ private slots:
         QCOMPARE(screen.sheet().totals().at(0).quantity, 3.0);
         QCOMPARE(run.value("SELECT COUNT(*) FROM \"TmpCartKiszabat_2\" WHERE \"Felhasznalo\" = 'anna'"),
             QStringLiteral("1"));
+
+        // The material dialog asks for the a-la-carte sheet's own help page (no help folder here,
+        // so the message names the page).
+        QTimer helpTimer;
+        connect(&helpTimer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<TfrmUjKiszabat_mod *>(QApplication::activeModalWidget())) {
+                dialog->btnSugo->click();
+                dialog->btnMegse->click();
+            }
+        });
+        helpTimer.start(10);
+        screen.btnModosit->click();
+        helpTimer.stop();
+        QVERIFY2(run.messenger.texts().last().endsWith(QStringLiteral("<[UjCartKiszabat_mod.htm]>")),
+            qPrintable(run.messenger.texts().last()));
 
         QString shownType;
         bool typeFixed = false;

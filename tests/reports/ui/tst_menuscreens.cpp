@@ -121,6 +121,56 @@ private slots:
         QVERIFY(run.messenger.texts().last().contains(QStringLiteral("figyelem.bmp")));
     }
 
+    // The a-la-carte weekly menu: the dish groups to choose, rows by group, and cells printed with
+    // whole-number sums and the allergens as text instead of pictures.
+    void cartWeeklyMenu()
+    {
+        Run run;
+        run.exec("DELETE FROM \"CartCsop\"");
+        run.exec("DELETE FROM \"CartEtlap\"");
+        run.exec("INSERT INTO \"CartCsop\" (\"Csoport\", \"Megnev\") VALUES ('20', 'Főételek'), ('10', 'Levesek')");
+        run.exec("INSERT INTO \"CartEtlap\" (\"Datum\", \"Csoport\", \"FokSzam\", \"Etelkod\", \"Mennyiseg\", "
+                 "\"Letszam\") VALUES ('2025-06-02', '20', '1000', '0002', 1, 5), "
+                 "('2025-06-02', '10', '1000', '0001', 1.5, 5), ('2025-06-07', '10', '1000', '0001', 1, 5)");
+        TfrmEtlapHeti screen(run.services, run.warehouse(), WeeklyMenuKind::ALaCarte);
+        QCOMPARE(screen.lbxEtkezesek->count(), 2);
+        QCOMPARE(screen.lbxEtkezesek->item(0)->text(), QStringLiteral("10 - Levesek"));
+        screen.cmbEv->setCurrentText("2025");
+        screen.cmbHonap->setCurrentIndex(22);
+        choose(screen.lbxEtkezesek, "10");
+        choose(screen.lbxEtkezesek, "20");
+        screen.BitBtn1->click();
+        QCOMPARE(screen.rowCaptions[0]->text(), QStringLiteral("10 Levesek"));
+        QCOMPARE(screen.rowCaptions[1]->text(), QStringLiteral("20 Főételek"));
+        QCOMPARE(screen.cells[0][0]->toPlainText(), QStringLiteral("Gulyásleves"));
+        QCOMPARE(screen.cells[1][0]->toPlainText(), QStringLiteral("Palacsinta"));
+        QVERIFY(screen.cells[0][5]->toPlainText().isEmpty()); // Saturday is not read in the five-day mode
+
+        QStringList printed;
+        int shown = -1;
+        screen.setPreviewer([&](const PreparedReport &pages, QWidget *) {
+            printed = PrintedPages::allTexts(pages);
+            shown = pictures(pages);
+        });
+        screen.btnNyomtat->click();
+        QCOMPARE(shown, 0);
+        QVERIFY(printed.contains(QStringLiteral("6KCal"))); // 27 kJ
+        QVERIFY(printed.contains(QStringLiteral("1g"))); // 0.75 g salt, whole
+        const auto starts = [&](const QString &start) {
+            return std::any_of(
+                printed.cbegin(), printed.cend(), [&](const QString &text) { return text.startsWith(start); });
+        };
+        QVERIFY(starts(QStringLiteral("Allergén: A01.bmp, A02.bmp")));
+        QVERIFY(printed.join(' ').contains(QStringLiteral("A09.bmp, A10.bmp")));
+        QVERIFY(printed.contains(QStringLiteral("Tartalmazhat:")));
+        QVERIFY(!printed.join('\n').contains(QStringLiteral("KJ")));
+        // A missing picture folder does not matter: nothing is drawn from it.
+        QVERIFY(QDir(run.programDir.filePath("Pictures")).removeRecursively());
+        printed.clear();
+        screen.btnNyomtat->click();
+        QVERIFY(!printed.isEmpty());
+    }
+
     void sixthMealRefused()
     {
         Run run;

@@ -10,6 +10,10 @@
 #include "printing/ui/ListReport.h"
 #include "reports/ui/qrpLeltar.h"
 #include "reports/ui/qrpLeltarKul.h"
+#include "reports/ui/qrpEtlapHeti.h"
+#include "reports/ui/qrpEtlapLista.h"
+#include "reports/ui/qrpTapReszl.h"
+#include "widgets/UiAllergenPictures.h"
 #include "session/Settings.h"
 #include "stock/ui/qrpBevbiz.h"
 #include "stock/ui/qrpKibiz.h"
@@ -19,6 +23,7 @@
 #include "support/TempDatabase.h"
 #include "support/TextFitCheck.h"
 
+#include <QDir>
 #include <QSqlQuery>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -69,6 +74,21 @@ QList<StockLine> bigStock()
         lines << line;
     }
     return lines;
+}
+
+// The values of one portion in seven digits.
+DishValues bigValues()
+{
+    DishValues v;
+    v.energia = 4114045.52;
+    v.kaloria = 983280.48;
+    v.feherje = 1234567.8;
+    v.zsir = 2345678.9;
+    v.zsirTe = 1234567.2;
+    v.szenhidrat = 3456789.1;
+    v.cukor = 1111111.1;
+    v.so = 1234567.89;
+    return v;
 }
 
 QList<InventoryDifference::Row> bigDifferences()
@@ -365,6 +385,115 @@ private slots:
         for (const PageItem &item : pages.pages.first().items)
             silver += item.kind == PageItem::Rect && item.fill == QColor(192, 192, 192).rgba();
         QCOMPARE(silver, 1);
+    }
+
+    // The weekly menu in both day modes and both cell layouts: long dish names wrap inside their
+    // cell, seven-digit sums stay whole, and rows do not run into each other.
+    void weeklyMenu_data()
+    {
+        QTest::addColumn<int>("days");
+        QTest::addColumn<bool>("textAllergens");
+        QTest::newRow("five days, pictures") << 5 << false;
+        QTest::newRow("seven days, pictures") << 7 << false;
+        QTest::newRow("five days, a la carte") << 5 << true;
+        QTest::newRow("seven days, a la carte") << 7 << true;
+    }
+    void weeklyMenu()
+    {
+        QFETCH(int, days);
+        QFETCH(bool, textAllergens);
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkdir("Pictures"));
+        for (const QString &name : allergenPictureNames())
+            QVERIFY(allergenPicture(name).save(program.filePath("Pictures/" + name), "BMP"));
+        WeeklyMenuPrint print;
+        print.title = QStringLiteral("Heti étlap");
+        print.week = QStringLiteral("23. hét 2026.06.01. - 2026.06.05. H - P");
+        print.days = days;
+        print.textAllergens = textAllergens;
+        print.picturesFolder = program.filePath("Pictures");
+        for (int r = 0; r < 5; ++r) {
+            WeeklyMenuPrint::Row row;
+            row.caption = QStringLiteral("0%1 Tízórai és uzsonna együtt, diétás változat").arg(r + 1);
+            for (int d = 0; d < days; ++d) {
+                WeeklyMenu::Cell cell;
+                cell.lines = QStringList {LongName, QStringLiteral("Gulyásleves")};
+                cell.sums = bigValues();
+                for (int a = 1; a <= 14; ++a)
+                    cell.allergens << QStringLiteral("A%1.bmp").arg(a, 2, 10, QLatin1Char('0'));
+                cell.mayContain = cell.allergens.mid(0, 9);
+                row.cells << cell;
+            }
+            print.rows << row;
+        }
+        TqrpEtlapHeti printout(m_settings, m_messenger, print);
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        const QStringList texts = allTexts(pages);
+        QVERIFY(std::any_of(
+            texts.cbegin(), texts.cend(), [](const QString &text) { return text.startsWith(QStringLiteral(" Sertés comb")); }));
+    }
+
+    // The menu list: long dish names and seven-digit values of one portion.
+    void menuList()
+    {
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkdir("Pictures"));
+        for (const QString &name : allergenPictureNames())
+            QVERIFY(allergenPicture(name).save(program.filePath("Pictures/" + name), "BMP"));
+        QList<MenuDish> dishes;
+        for (int i = 0; i < 3; ++i) {
+            MenuDish dish;
+            dish.menuId = i + 1;
+            dish.date = ReceiptDay;
+            dish.groupCode = QStringLiteral("02");
+            dish.groupName = QStringLiteral("Ebéd");
+            dish.name = LongName + QString::number(i);
+            dish.quantity = 1;
+            dish.unit = QStringLiteral("Adag");
+            dish.account = QStringLiteral("1000");
+            dish.number = QStringLiteral("0007");
+            dish.values = bigValues();
+            dishes << dish;
+        }
+        TqrpEtlapLista printout(m_settings, m_messenger, dishes, true, program.filePath("Pictures"));
+        checkFits(printout.prepare());
+    }
+
+    // The detailed nutrient printout: names wrap between words in their column, seven-digit
+    // figures stay whole.
+    void detailedNutrients()
+    {
+        QList<NutrientDetailRow> rows;
+        for (int i = 0; i < 3; ++i) {
+            NutrientDetailRow row;
+            row.account = QStringLiteral("213");
+            row.number = QStringLiteral("%1").arg(9990 + i);
+            row.name = LongName;
+            row.group = QStringLiteral("01");
+            row.unit = QStringLiteral("kg");
+            row.quantity = 1234567.891;
+            row.value = Money::fromDouble(4114045.52);
+            row.values.fill(1234567.8);
+            row.calories = 983280.48;
+            rows << row;
+        }
+        NutrientDetailRow total = rows.first();
+        total.kind = NutrientDetailRow::Kind::Total;
+        total.account = QStringLiteral("-");
+        total.name = QStringLiteral("Összesen:");
+        rows << total;
+        NutrientPeriod period {QDate(2026, 9, 1), QDate(2026, 9, 30), QStringLiteral("03"), QStringLiteral("07"),
+            {QStringLiteral("01"), QStringLiteral("02")}};
+        TqrpTapReszl printout(m_settings, m_messenger, rows, period, NutrientDivisor {1234, 30}, false);
+        const PreparedReport pages = printout.prepare();
+        checkFits(pages);
+        // Each word of the name printed whole.
+        const QStringList texts = allTexts(pages);
+        for (const QString &word : LongName.split(' '))
+            QVERIFY2(std::any_of(texts.cbegin(), texts.cend(),
+                         [&](const QString &text) { return text.split(' ').contains(word); }),
+                qPrintable(word));
     }
 };
 
