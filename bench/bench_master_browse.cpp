@@ -81,12 +81,20 @@ int main(int argc, char **argv)
             QElapsedTimer timer;
             timer.start();
             BrowseModel model(db, Materials::browse());
-            model.open(0);
+            if (!model.open(0).ok()) {
+                std::fprintf(stderr, "the browse did not open\n");
+                return 1;
+            }
             const QStringList first = model.keyAt(0);
             const double open = timer.nsecsElapsed() / 1e9;
 
             timer.restart();
-            model.keyAt(model.open(2, first));
+            const Checked<int> sorted = model.open(2, first);
+            if (!sorted.ok()) {
+                std::fprintf(stderr, "the browse did not open in the second order\n");
+                return 1;
+            }
+            model.keyAt(sorted.value);
             const double sort = timer.nsecsElapsed() / 1e9;
 
             timer.restart();
