@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "reports/NutrientKinds.h"
 #include "store/EngineError.h"
+#include "store/HungarianCollation.h"
 #include "store/RowReader.h"
 #include "store/WriteFailure.h"
 #include "store/WriteTransaction.h"
@@ -72,7 +73,9 @@ Checked<QStringList> suffixes(QSqlDatabase db)
 
 Checked<QStringList> ageGroups(QSqlDatabase db)
 {
-    return readRows<QString>(db, QStringLiteral("SELECT \"Megnevezes\" FROM \"TapRendelet\" ORDER BY \"Megnevezes\""),
+    return readRows<QString>(db,
+        QStringLiteral("SELECT \"Megnevezes\" FROM \"TapRendelet\" ORDER BY ")
+            + HungarianCollation::orderTerm(QStringLiteral("\"Megnevezes\"")),
         {}, [](const QSqlQuery &q) { return q.value(0).toString(); });
 }
 
