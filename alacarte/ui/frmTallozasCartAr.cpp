@@ -1,5 +1,6 @@
 #include "alacarte/ui/frmTallozasCartAr.h"
 
+#include "alacarte/RowSearch.h"
 #include "alacarte/ui/frmUjCartAr.h"
 #include "core/Dates.h"
 #include "core/Messenger.h"
@@ -110,23 +111,13 @@ void TfrmTallozasCartAr::rebuild(const DishKey &select)
 
 void TfrmTallozasCartAr::search()
 {
-    const QString text = edtSearch->text().trimmed();
-    const bool byDate = comSearch->currentIndex() == 1;
-    const QDate date = Dates::parse(text);
-    if (byDate && !date.isValid()) {
-        Refusal::error(QStringLiteral("Hibás keresési értékadás!\rA megadott érték nem dátum!"))
-            .show(m_services.messenger);
+    const Checked<int> found = RowSearch::find(m_rows, edtSearch->text(), comSearch->currentIndex() == 1,
+        [](const auto &row) { return row.changed; }, [](const auto &row) { return row.name; });
+    if (!found.ok()) {
+        found.refusal.show(m_services.messenger);
         return;
     }
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const bool found
-            = byDate ? m_rows.at(row).changed == date : m_rows.at(row).name.startsWith(text, Qt::CaseInsensitive);
-        if (found) {
-            DBGrid1->setCurrentIndex(m_model->index(row, 0));
-            return;
-        }
-    }
-    Refusal::warning(QStringLiteral("A keresett elem nem található!")).show(m_services.messenger);
+    DBGrid1->setCurrentIndex(m_model->index(found.value, 0));
 }
 
 void TfrmTallozasCartAr::btnFelvitelClick()

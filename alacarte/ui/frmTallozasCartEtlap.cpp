@@ -1,6 +1,7 @@
 #include "alacarte/ui/frmTallozasCartEtlap.h"
 
 #include "alacarte/CartMenuRows.h"
+#include "alacarte/RowSearch.h"
 #include "alacarte/ui/frmUjCartEtlap.h"
 #include "core/DatePrompt.h"
 #include "core/Dates.h"
@@ -103,23 +104,13 @@ void TfrmTallozasCartEtlap::rebuild(qint64 select)
 
 void TfrmTallozasCartEtlap::search()
 {
-    const QString text = edtSearch->text().trimmed();
-    const bool byDate = comSearch->currentIndex() == 1;
-    const QDate date = Dates::parse(text);
-    if (byDate && !date.isValid()) {
-        Refusal::error(QStringLiteral("Hibás keresési értékadás!\rA megadott érték nem dátum!"))
-            .show(m_services.messenger);
+    const Checked<int> found = RowSearch::find(m_rows, edtSearch->text(), comSearch->currentIndex() == 1,
+        [](const auto &row) { return row.date; }, [](const auto &row) { return row.dishName; });
+    if (!found.ok()) {
+        found.refusal.show(m_services.messenger);
         return;
     }
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const bool found
-            = byDate ? m_rows.at(row).date == date : m_rows.at(row).dishName.startsWith(text, Qt::CaseInsensitive);
-        if (found) {
-            DBGrid1->setCurrentIndex(m_model->index(row, 0));
-            return;
-        }
-    }
-    Refusal::warning(QStringLiteral("A keresett elem nem található!")).show(m_services.messenger);
+    DBGrid1->setCurrentIndex(m_model->index(found.value, 0));
 }
 
 void TfrmTallozasCartEtlap::btnFelvitelClick()
